@@ -1,0 +1,7 @@
+#pragma once
+// The layout records subsystem: the TagLayout format and its builders, the
+// layout enumerations and view tags, metrics and the shared drawing functions.
+
+#include "layout/Enumerations.h"
+#include "layout/TagLayout.h"
+#include "layout/ViewTag.h"

@@ -1,0 +1,67 @@
+#include "layout/Enumerations.h"
+
+#include <array>
+
+namespace duolinear {
+
+namespace {
+
+const std::array<std::string, 13> kColorNames = {
+    "invisible", "white", "clear", "black", "light gray", "gray", "dark gray",
+    "red", "blue", "green", "cyan", "brown", "magenta",
+};
+
+const std::array<std::string, 5> kRelationNames = {"=", "<", ">", "≤", "≥"};
+
+const std::array<std::string, 3> kFontNames = {
+    "system", "monospaced system", "monospaced_digit_system",
+};
+
+template <typename Enum, std::size_t N>
+std::optional<Enum> findRaw(const std::array<std::string, N>& names, std::string_view text) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (names[i] == text) return static_cast<Enum>(i);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+const std::string& rawValue(Color color) { return kColorNames[static_cast<std::size_t>(color)]; }
+const std::string& rawValue(Relation relation) { return kRelationNames[static_cast<std::size_t>(relation)]; }
+const std::string& rawValue(Font font) { return kFontNames[static_cast<std::size_t>(font)]; }
+
+std::optional<Color> colorFromRawValue(std::string_view text) { return findRaw<Color>(kColorNames, text); }
+std::optional<Relation> relationFromRawValue(std::string_view text) { return findRaw<Relation>(kRelationNames, text); }
+std::optional<Font> fontFromRawValue(std::string_view text) { return findRaw<Font>(kFontNames, text); }
+
+std::optional<Tag> tagFromRawValue(int value) {
+    for (Tag tag : {Tag::input, Tag::polynomial, Tag::fraction, Tag::multi_line, Tag::option, Tag::level, Tag::example}) {
+        if (rawValue(tag) == value) return tag;
+    }
+    return std::nullopt;
+}
+
+Relation reversedRelation(Relation relation) {
+    switch (relation) {
+    case Relation::less_than: return Relation::greater_than;
+    case Relation::greater_than: return Relation::less_than;
+    case Relation::less_than_or_equal_to: return Relation::greater_than_or_equal_to;
+    case Relation::greater_than_or_equal_to: return Relation::less_than_or_equal_to;
+    case Relation::equal_to: break;
+    }
+    return Relation::equal_to;
+}
+
+Relation negatedRelation(Relation relation) {
+    switch (relation) {
+    case Relation::less_than: return Relation::greater_than_or_equal_to;
+    case Relation::greater_than: return Relation::less_than_or_equal_to;
+    case Relation::less_than_or_equal_to: return Relation::greater_than;
+    case Relation::greater_than_or_equal_to: return Relation::less_than;
+    case Relation::equal_to: break;
+    }
+    return Relation::equal_to;
+}
+
+}  // namespace duolinear
