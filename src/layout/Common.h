@@ -5,3 +5,6 @@
 #include "layout/Enumerations.h"
 #include "layout/TagLayout.h"
 #include "layout/ViewTag.h"
+#include "layout/ColorMapping.h"
+#include "layout/Metric.h"
+#include "layout/TextDrawing.h"

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/gfx/GfxTestSupport.h"
+#include "platform/gfx/Gfx.h"
+
+namespace gfx {
+namespace {
+
+TEST(Context, FillAndStrokeUseTheirOwnColours)
+{
+    ImageSurface image(60, 60);
+    Context& context = image.context();
+    context.setFillColor(Color::blue());
+    context.setStrokeColor(Color::red());
+    context.setLineWidth(4);
+    context.addRect(Rect::make(10, 10, 40, 40));
+    context.drawPath(PathDrawingMode::fillStroke);
+    EXPECT_EQ(image.pixel(30, 30), Color::blue());
+    EXPECT_EQ(image.pixel(10, 30), Color::red());
+    EXPECT_EQ(image.pixel(5, 5), Color::clear());
+
+    // The path is used up by drawing.
+    context.setFillColor(Color::green());
+    context.fillPath();
+    EXPECT_EQ(image.pixel(30, 30), Color::blue());
+}
+
+TEST(Context, SaveAndRestoreStateAndAnUnmatchedRestore)
+{
+    ImageSurface image(40, 40);
+    Context& context = image.context();
+    context.setFillColor(Color::red());
+    context.setLineWidth(3);
+    context.saveState();
+    context.setFillColor(Color::green());
+    context.setLineWidth(7);
+    context.translate(20, 0);
+    context.restoreState();
+    EXPECT_EQ(context.fillColor(), Color::red());
+    EXPECT_EQ(context.lineWidth(), 3);
+
+    context.restoreState();  // nothing saved: ignored, drawing still works
+    context.fillRect(Rect::make(0, 0, 10, 10));
+    EXPECT_EQ(image.pixel(5, 5), Color::red());
+}
+
+TEST(Context, TransformsAndClip)
+{
+    ImageSurface image(100, 100);
+    Context& context = image.context();
+    context.setFillColor(Color::black());
+    context.saveState();
+    context.translate(50, 50);
+    context.rotate(M_PI / 2);  // x now points down the screen
+    context.fillRect(Rect::make(10, -2, 20, 4));
+    context.restoreState();
+    EXPECT_EQ(image.pixel(50, 70), Color::black());
+    EXPECT_EQ(image.pixel(70, 50), Color::clear());
+
+    context.clipToRect(Rect::make(0, 0, 10, 10));
+    context.fillRect(Rect::make(0, 0, 100, 20));
+    EXPECT_EQ(image.pixel(5, 5), Color::black());
+    EXPECT_EQ(image.pixel(15, 5), Color::clear());
+}
+
+TEST(Context, ArcsAndPathValues)
+{
+    ImageSurface image(100, 100);
+    Context& context = image.context();
+    context.setFillColor(Color::magenta());
+    context.addPath(Path::arc({50, 50}, 20, 0, 2 * M_PI, true));
+    context.fillPath();
+    EXPECT_EQ(image.pixel(50, 50), Color::magenta());
+    EXPECT_EQ(image.pixel(50, 32), Color::magenta());
+    EXPECT_EQ(image.pixel(34, 34), Color::clear());  // outside the circle, inside its box
+
+    // A half circle clockwise from 0 to pi covers the lower half on screen.
+    context.setFillColor(Color::cyan());
+    context.addArc({50, 50}, 40, 0, M_PI, true);
+    context.fillPath();
+    EXPECT_EQ(image.pixel(50, 80), Color::cyan());
+    EXPECT_EQ(image.pixel(50, 20), Color::clear());
+}
+
+TEST(ImageSurface, ScaleAndPng)
+{
+    ImageSurface image(30, 20, 2.0);
+    EXPECT_EQ(image.pixelWidth(), 60);
+    EXPECT_EQ(image.pixelHeight(), 40);
+    image.context().setFillColor(Color::rgba(1, 0, 0, 0.5));
+    image.context().fillRect(Rect::make(0, 0, 1, 1));
+    Color half = image.pixel(1, 1);
+    EXPECT_NEAR(half.a, 0.5, 0.01);
+    EXPECT_NEAR(half.r, 1.0, 0.01);
+    EXPECT_EQ(image.pixel(2, 2), Color::clear());
+    EXPECT_EQ(image.pixel(-1, 0), Color::clear());
+
+    EXPECT_TRUE(image.writePng(testing::outputPath("gfx_surface.png")));
+    EXPECT_FALSE(image.writePng("/nonexistent-directory/x.png"));
+    ImageSurface empty(0, -5);
+    EXPECT_EQ(empty.pixelWidth(), 1);
+}
+
+}  // namespace
+}  // namespace gfx
