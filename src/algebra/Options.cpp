@@ -1,0 +1,76 @@
+#include "algebra/Options.h"
+
+#include <array>
+
+namespace duolinear {
+
+namespace {
+
+const std::array<std::string, 2> kMethodNames = {"standard", "smart"};
+const std::array<std::string, 3> kStyleNames = {"show as ¹∕₃ x", "show as ˣ∕₃", "show as decimal"};
+const std::array<std::string, 2> kTechniqueNames = {"balance", "transpose"};
+const std::array<std::string, 3> kStatusNames = {
+    "valid solution",
+    "TRUE, solution is all values of variable",
+    "FALSE, no solution",
+};
+const std::array<std::string, 5> kQuadraticStatusNames = {
+    "repeated rational solution",   "distinct rational solutions", "repeated irrational solution",
+    "distinct irrational solutions", "no solution",
+};
+const std::array<std::string, 3> kQuadraticMethodNames = {"factor", "formula", "complete the square"};
+constexpr std::array<char, 3> kVarLetters = {'x', 'y', 'z'};
+
+template <typename Enum, std::size_t N>
+const std::string& nameOf(const std::array<std::string, N>& names, Enum value) {
+    return names[static_cast<std::size_t>(value)];
+}
+
+template <typename Enum, std::size_t N>
+std::optional<Enum> findRaw(const std::array<std::string, N>& names, std::string_view text) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (names[i] == text) return static_cast<Enum>(i);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+char rawValue(Var var) { return kVarLetters[static_cast<std::size_t>(var)]; }
+char character(Var var) { return rawValue(var); }
+const std::string& rawValue(Method method) { return nameOf(kMethodNames, method); }
+const std::string& rawValue(Style style) { return nameOf(kStyleNames, style); }
+const std::string& rawValue(Technique technique) { return nameOf(kTechniqueNames, technique); }
+const std::string& rawValue(Status status) { return nameOf(kStatusNames, status); }
+const std::string& rawValue(Quadratic_status status) { return nameOf(kQuadraticStatusNames, status); }
+const std::string& rawValue(Quadratic_method method) { return nameOf(kQuadraticMethodNames, method); }
+
+std::optional<Var> varFromRawValue(char letter) {
+    for (std::size_t i = 0; i < kVarLetters.size(); ++i) {
+        if (kVarLetters[i] == letter) return static_cast<Var>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<Method> methodFromRawValue(std::string_view text) { return findRaw<Method>(kMethodNames, text); }
+std::optional<Style> styleFromRawValue(std::string_view text) { return findRaw<Style>(kStyleNames, text); }
+std::optional<Technique> techniqueFromRawValue(std::string_view text) {
+    return findRaw<Technique>(kTechniqueNames, text);
+}
+std::optional<Status> statusFromRawValue(std::string_view text) { return findRaw<Status>(kStatusNames, text); }
+std::optional<Quadratic_status> quadraticStatusFromRawValue(std::string_view text) {
+    return findRaw<Quadratic_status>(kQuadraticStatusNames, text);
+}
+std::optional<Quadratic_method> quadraticMethodFromRawValue(std::string_view text) {
+    return findRaw<Quadratic_method>(kQuadraticMethodNames, text);
+}
+
+std::optional<Category> categoryFromRawValue(std::int64_t value) {
+    for (Category category : {Category::constant, Category::linear, Category::quadratic, Category::cubic,
+                              Category::error}) {
+        if (rawValue(category) == value) return category;
+    }
+    return std::nullopt;
+}
+
+}  // namespace duolinear

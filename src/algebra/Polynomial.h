@@ -1,0 +1,18 @@
+#pragma once
+// The algebra core: exact fractions, integer and text functions, monomials,
+// polynomials, equations and their extended and factored forms, the option
+// enumerations and the random pickers.
+
+#include "algebra/Checked.h"
+#include "algebra/Equation.h"
+#include "algebra/FactoredTerm.h"
+#include "algebra/IntegerFunctions.h"
+#include "algebra/Monomial.h"
+#include "algebra/Options.h"
+#include "algebra/PolynomialSide.h"
+#include "algebra/QuadraticSolution.h"
+#include "algebra/RandomPickers.h"
+#include "algebra/RandomSource.h"
+#include "algebra/Rational.h"
+#include "algebra/Term.h"
+#include "algebra/TextFunctions.h"

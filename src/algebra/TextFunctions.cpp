@@ -1,0 +1,186 @@
+#include "algebra/TextFunctions.h"
+
+#include "layout/ViewTag.h"
+
+#include <algorithm>
+#include <array>
+
+namespace duolinear {
+
+namespace {
+
+struct CodePoint {
+    char32_t value = 0;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+// UTF-8 decoding; a malformed byte stands alone as U+FFFD.
+std::vector<CodePoint> decodeUtf8(std::string_view text) {
+    std::vector<CodePoint> points;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        char32_t value = lead;
+        if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            value = lead & 0x07;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            value = lead & 0x0F;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            value = lead & 0x1F;
+        } else if (lead >= 0x80) {
+            length = 0;
+        }
+        bool valid = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            value = (value << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            points.push_back({0xFFFD, i, i + 1});
+            ++i;
+            continue;
+        }
+        points.push_back({value, i, i + length});
+        i += length;
+    }
+    return points;
+}
+
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+bool isRegionalIndicator(char32_t c) { return c >= 0x1F1E6 && c <= 0x1F1FF; }
+
+constexpr char32_t kZeroWidthJoiner = 0x200D;
+
+// Code points that extend the character before them: combining marks,
+// joiners, variation selectors, emoji modifiers and tag characters.
+bool isExtend(char32_t c) {
+    static constexpr std::array<std::pair<char32_t, char32_t>, 12> kRanges = {{
+        {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x1AB0, 0x1AFF},
+        {0x1DC0, 0x1DFF}, {0x200C, 0x200D}, {0x20D0, 0x20FF}, {0xFE00, 0xFE0F},
+        {0xFE20, 0xFE2F}, {0x1F3FB, 0x1F3FF}, {0xE0020, 0xE007F}, {0xE0100, 0xE01EF},
+    }};
+    return std::any_of(kRanges.begin(), kRanges.end(),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+std::string repeated(std::string_view pad, std::int64_t count) {
+    std::string out;
+    for (std::int64_t i = 0; i < count; ++i) out += pad;
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> characterStrings(std::string_view text) {
+    const std::vector<CodePoint> points = decodeUtf8(text);
+    std::vector<std::string> characters;
+    std::size_t start = 0;
+    int regionalRun = 0;  // regional indicators in the current character
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const char32_t cur = points[i].value;
+        bool join = false;
+        if (i > 0) {
+            const char32_t prev = points[i - 1].value;
+            if (prev == '\r' && cur == '\n') {
+                join = true;
+            } else if (isControl(prev) || isControl(cur)) {
+                join = false;
+            } else if (isExtend(cur) || prev == kZeroWidthJoiner) {
+                join = true;
+            } else if (isRegionalIndicator(prev) && isRegionalIndicator(cur)) {
+                join = regionalRun % 2 == 1;  // flags pair up
+            }
+        }
+        if (i > 0 && !join) {
+            characters.emplace_back(text.substr(points[start].begin, points[i].begin - points[start].begin));
+            start = i;
+            regionalRun = 0;
+        }
+        if (isRegionalIndicator(cur)) ++regionalRun;
+    }
+    if (!points.empty()) characters.emplace_back(text.substr(points[start].begin));
+    return characters;
+}
+
+std::string padLeft(std::string_view text, std::int64_t count, std::string_view pad) {
+    return repeated(pad, count) + std::string(text);
+}
+
+std::string padRight(std::string_view text, std::int64_t count, std::string_view pad) {
+    return std::string(text) + repeated(pad, count);
+}
+
+std::string padBoth(std::string_view text, std::int64_t leftCount, std::string_view leftPad, std::int64_t rightCount,
+                    std::string_view rightPad) {
+    return repeated(leftPad, leftCount) + std::string(text) + repeated(rightPad, rightCount);
+}
+
+std::vector<std::string> padArrayFront(const std::vector<std::string>& items, const std::vector<std::string>& model,
+                                       const std::string& filler) {
+    if (model.size() <= items.size()) return items;
+    std::vector<std::string> padded(model.size() - items.size(), filler);
+    padded.insert(padded.end(), items.begin(), items.end());
+    return padded;
+}
+
+TextLengths textLengths(std::string_view a, std::string_view b) {
+    const auto first = static_cast<std::int64_t>(characterStrings(a).size());
+    const auto second = static_cast<std::int64_t>(characterStrings(b).size());
+    return {first, second, std::max(first, second)};
+}
+
+bool isZeroText(std::string_view text) { return text == "0"; }
+
+bool hasSingleNonZeroDigit(std::string_view text) {
+    const std::vector<std::string> characters = characterStrings(text);
+    return std::count_if(characters.begin(), characters.end(), [](const std::string& c) { return c != "0"; }) == 1;
+}
+
+bool isPowerOfTenText(std::string_view text) {
+    return hasSingleNonZeroDigit(text) && characterStrings(text).front() == "1";
+}
+
+std::optional<std::string> powerOfTenText(std::int64_t n) {
+    if (n < 0) return std::nullopt;
+    return "1" + std::string(static_cast<std::size_t>(n), '0');
+}
+
+std::string placeValueWord(std::int64_t position, bool plural) {
+    static const std::array<std::string, 8> kWords = {
+        "one", "ten", "hundred", "thousand", "ten thousand", "hundred thousand", "million", "ten million",
+    };
+    if (position < 0 || position >= static_cast<std::int64_t>(kWords.size())) return "...?";
+    return kWords[static_cast<std::size_t>(position)] + (plural ? "s" : "");
+}
+
+std::int64_t digitValueOfCodePointText(std::string_view text) {
+    static const std::array<std::pair<std::string_view, std::int64_t>, 20> kDigits = {{
+        {"30", 0},   {"31", 1},   {"32", 2},   {"33", 3},   {"34", 4},   {"35", 5},   {"36", 6},
+        {"37", 7},   {"38", 8},   {"39", 9},   {"2070", 0}, {"B9", 1},   {"B2", 2},   {"B3", 3},
+        {"2074", 4}, {"2075", 5}, {"2076", 6}, {"2077", 7}, {"2078", 8}, {"2079", 9},
+    }};
+    for (const auto& [code, value] : kDigits) {
+        if (code == text) return value;
+    }
+    return 0;
+}
+
+std::string signedTermText(std::int64_t coefficient, std::int64_t exponent, std::string_view variable,
+                           bool showUnitCoefficient) {
+    const std::string power = exponent == 1 ? std::string(variable)
+                                            : std::string(variable) + superscriptDigit(std::to_string(exponent));
+    const bool unit = !showUnitCoefficient && (coefficient == 1 || coefficient == -1);
+    const std::string sign = coefficient < 0 ? "-" : "+";
+    if (exponent == 0) return coefficient < 0 ? std::to_string(coefficient) : sign + std::to_string(coefficient);
+    if (unit) return sign + power;
+    return (coefficient < 0 ? "" : "+") + std::to_string(coefficient) + power;
+}
+
+}  // namespace duolinear

@@ -1,0 +1,38 @@
+#include "algebra/Options.h"
+
+#include <gtest/gtest.h>
+
+namespace duolinear {
+namespace {
+
+TEST(Options, LabelsAreExactAndConvertBack) {
+    // The escapes pin the superscript, division slash and subscript characters.
+    EXPECT_EQ(rawValue(Style::fraction), "show as \u00B9\u2215\u2083 x");
+    EXPECT_EQ(rawValue(Style::rational_fraction), "show as \u02E3\u2215\u2083");
+    EXPECT_EQ(rawValue(Status::infinite), "TRUE, solution is all values of variable");
+    for (Style s : {Style::fraction, Style::rational_fraction, Style::decimal}) EXPECT_EQ(styleFromRawValue(rawValue(s)), s);
+    for (Status s : {Status::unique, Status::infinite, Status::none}) EXPECT_EQ(statusFromRawValue(rawValue(s)), s);
+    for (auto s : {Quadratic_status::rational_repeated, Quadratic_status::irrational_distinct, Quadratic_status::none}) {
+        EXPECT_EQ(quadraticStatusFromRawValue(rawValue(s)), s);
+    }
+    EXPECT_EQ(quadraticMethodFromRawValue("complete the square"), Quadratic_method::complete_the_square);
+    EXPECT_EQ(techniqueFromRawValue("transpose"), Technique::transpose);
+}
+
+TEST(Options, ConversionsMatchWholeTextsOnly) {
+    EXPECT_EQ(styleFromRawValue("show as \u00B9\u2215\u2083"), std::nullopt);
+    EXPECT_EQ(styleFromRawValue("show as \u00B9/\u2083 x"), std::nullopt);
+    EXPECT_EQ(styleFromRawValue("show as \u00B9\u2215\u2083 x "), std::nullopt);
+    EXPECT_EQ(methodFromRawValue("Smart"), std::nullopt);
+    EXPECT_EQ(statusFromRawValue("no solution"), std::nullopt);  // that text is a quadratic status
+    EXPECT_EQ(quadraticStatusFromRawValue("no solution"), Quadratic_status::none);
+    EXPECT_EQ(varFromRawValue('X'), std::nullopt);
+    EXPECT_EQ(varFromRawValue('z'), Var::z);
+    EXPECT_EQ(character(Var::y), 'y');
+    EXPECT_EQ(categoryFromRawValue(-1), Category::error);
+    EXPECT_EQ(categoryFromRawValue(4), std::nullopt);
+    EXPECT_EQ(categoryFromRawValue(-2), std::nullopt);
+}
+
+}  // namespace
+}  // namespace duolinear
