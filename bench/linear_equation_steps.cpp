@@ -1,0 +1,62 @@
+// Timing of linearEquationSteps on a few typical equations: a bare division,
+// collecting terms from both sides, clearing fractions, and clearing decimals.
+// The smart advice draws from a fixed-seed source so that every run takes the
+// same path.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+
+#include "algebra/RandomSource.h"
+#include "linear_steps/LinearEquationSteps.h"
+
+namespace {
+
+using namespace duolinear;
+
+// A seeded source: the same draws on every run.
+class SeededRandom final : public RandomSource {
+public:
+    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine_);
+    }
+    bool fairBool() override { return uniformInt(0, 1) == 1; }
+    std::size_t uniformIndex(std::size_t count) override {
+        return count == 0 ? 0 : static_cast<std::size_t>(uniformInt(0, static_cast<std::int64_t>(count) - 1));
+    }
+
+private:
+    std::mt19937_64 engine_{42};
+};
+
+Monomial variable(std::int64_t n, std::int64_t d = 1) { return Monomial{Rational{n, d}, 1}; }
+Monomial number(std::int64_t n, std::int64_t d = 1) { return Monomial{Rational{n, d}, 0}; }
+
+struct Case {
+    const char* label;
+    Style style;
+    PolyEquation equation;
+};
+
+const Case kCases[] = {
+    {"2x = 6", Style::fraction, PolyEquation{{variable(2)}, {number(6)}}},
+    {"2x + 3 = 5x + 7", Style::fraction, PolyEquation{{variable(2), number(3)}, {variable(5), number(7)}}},
+    {"x/2 + 1/3 = 5/4", Style::rational_fraction,
+     PolyEquation{{variable(1, 2), number(1, 3)}, {number(5, 4)}, Relation::less_than}},
+    {"0.3x + 0.01 = 2", Style::decimal, PolyEquation{{variable(3, 10), number(1, 100)}, {number(2)}}},
+};
+
+void linearSteps(benchmark::State& state) {
+    const Case& c = kCases[state.range(0)];
+    SeededRandom random;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(linearEquationSteps(Technique::balance, true, false, c.style, Method::smart, true,
+                                                     c.equation, random));
+    }
+    state.SetLabel(c.label);
+}
+
+}  // namespace
+
+BENCHMARK(linearSteps)->DenseRange(0, 3);

@@ -1,0 +1,107 @@
+#include "linear_steps/LinearEquationSteps.h"
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/EquationTransforms.h"
+#include "linear_steps/LinearClassification.h"
+#include "linear_steps/LinearStages.h"
+#include "linear_steps/LinearWork.h"
+
+#include <optional>
+#include <vector>
+
+namespace duolinear {
+
+namespace {
+
+// The letter of the first variable term with a non-zero numerator, left side
+// first; x when there is none.
+char variableLetterOf(const PolyEquation& equation) {
+    for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
+        for (const Monomial& term : side->terms) {
+            if (term.exponent == 1 && isNonzeroTerm(term)) return term.variable;
+        }
+    }
+    return rawValue(Var::x);
+}
+
+// Every non-zero term is a constant or a first power of one and the same letter.
+bool isLinearInOneVariable(const PolyEquation& equation) {
+    const char letter = variableLetterOf(equation);
+    for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
+        for (const Monomial& term : side->terms) {
+            if (!isNonzeroTerm(term) || term.exponent == 0) continue;
+            if (term.exponent != 1 || term.variable != letter) return false;
+        }
+    }
+    return true;
+}
+
+WorkedSteps refusal(Style style, const PolyEquation& equation) {
+    StepLines lines{equationLayout(equation, style)};
+    for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
+    lines.push_back(messageLayout("division by zero"));
+    lines.push_back(messageLayout("please correct"));
+    WorkedSteps worked;
+    worked.append(std::move(lines), "oops");
+    return worked;
+}
+
+// The answer line of a unique solution, or the status message otherwise.
+StepLines answerLinesOf(const LinearWork& work, const PolyEquation& start) {
+    const LinearSolution& solution = work.solution;
+    if (solution.status != Status::unique) return {messageLayout(rawValue(solution.status))};
+    const bool solved = isSolvedForm(work.style == Style::decimal, start);
+    if (solved && work.style != Style::rational_fraction) return {};
+    return {work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation))};
+}
+
+// Every stage in order; no value when the arithmetic gives out on the way.
+std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& equation) {
+    const PolyEquation start = dropZeroTermsBothSides(true, equation);
+    const std::optional<LinearSolution> solution = linearSolutionStatus(start);
+    if (!solution) return std::nullopt;
+    work.solution = *solution;
+    work.current = start;
+    work.openingLines = {work.inStyle(start)};
+    work.answerLines = answerLinesOf(work, start);
+    work.closingLines = concatLines({work.openingLines, work.answerLines});
+
+    if (!work.skipOpeningFrame) work.worked.append(work.openingLines, "🤔");
+    switch (solvedFormShortcut(work)) {
+        case ShortcutOutcome::solved: return work.worked;
+        case ShortcutOutcome::overflow: return std::nullopt;
+        case ShortcutOutcome::not_solved: break;
+    }
+
+    const Step_exclusions exclusions = classifyLinearEquation(work.style, start);
+    const bool worked = simplifyStage(work, exclusions) && combineSimpleLikeTermsStage(work) &&
+                        clearFractionsStage(work) && combineLikeTermsStage(work) && termsToOneSideStage(work) &&
+                        constantTermsOppositeStage(work) && divisionStage(work);
+    if (!worked) return std::nullopt;
+
+    if (!work.skipOpeningFrame) work.worked.append(work.closingLines, "😎");
+    return work.worked;
+}
+
+}  // namespace
+
+WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
+                                Method method, bool clearFractions, const PolyEquation& equation,
+                                RandomSource& random) {
+    if (eitherSideHasZeroDenominator(equation) || !isLinearInOneVariable(equation)) return refusal(style, equation);
+
+    LinearWork work;
+    work.technique = technique;
+    work.highlight = highlight;
+    work.skipOpeningFrame = skipOpeningFrame;
+    work.style = style;
+    work.method = method;
+    work.clearFractions = clearFractions;
+    work.random = &random;
+    work.letter = variableLetterOf(equation);
+
+    const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
+    return solved ? *solved : refusal(style, equation);
+}
+
+}  // namespace duolinear

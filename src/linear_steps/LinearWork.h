@@ -1,0 +1,69 @@
+#pragma once
+// The working state of one call of linearEquationSteps, shared by its stages:
+// the caller's choices, what is fixed for the call (the letter, the solution),
+// and the progress (the equation reached, the lines already passed, the steps).
+
+#include "algebra/Equation.h"
+#include "algebra/Options.h"
+#include "algebra/RandomSource.h"
+#include "layout/TagLayout.h"
+#include "linear_steps/LinearSolutionStatus.h"
+#include "linear_steps/WorkedSteps.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace duolinear {
+
+struct LinearWork {
+    // The caller's choices.
+    Technique technique = Technique::transpose;
+    bool highlight = false;
+    bool skipOpeningFrame = false;
+    Style style = Style::fraction;
+    Method method = Method::smart;
+    bool clearFractions = true;
+    RandomSource* random = nullptr;
+
+    // Fixed for the call.
+    char letter = 'x';
+    LinearSolution solution;
+    StepLines openingLines;  // the opening equation
+    StepLines answerLines;   // the answer line or the status message; may be empty
+    StepLines closingLines;  // openingLines, then answerLines
+
+    // Progress.
+    PolyEquation current;
+    std::vector<TagLayout> derivation;  // equations already passed, shown above new lines
+    WorkedSteps worked;
+
+    // Red with highlight, else black.
+    Color marking() const;
+    // The colour of a new answer line's relation: black for "=" or without
+    // highlight, red otherwise.
+    Color answerRelationColor(Relation relation) const;
+
+    Monomial unitTerm() const;          // 1/1 · letter
+    Monomial negativeUnitTerm() const;  // -1/1 · letter
+    std::string solveForText() const;   // "solve for x"
+    // Two blank lines and the notice of a change of sign; nothing when the
+    // frames are skipped.
+    StepLines signChangeNotice() const;
+
+    // x REL c and c REL x: the unit term against the constant c (black).
+    PolyEquation variableRelConstant(const Rational& c, Relation relation, Color relationColor = Color::black) const;
+    PolyEquation constantRelVariable(const Rational& c, Relation relation, Color relationColor = Color::black) const;
+
+    TagLayout inStyle(const PolyEquation& equation) const;      // the caller's style
+    TagLayout inAnswerStyle(const PolyEquation& equation) const;  // decimal stays, else fraction
+    static TagLayout inFraction(const PolyEquation& equation);
+
+    // The step of derivation followed by the given lines.
+    StepLines derivationWith(const StepLines& lines) const;
+};
+
+// Joins line lists in order.
+StepLines concatLines(std::initializer_list<StepLines> parts);
+
+}  // namespace duolinear

@@ -1,0 +1,56 @@
+// The stages that move terms across the relation: the variable terms to one
+// side, then the constant term to the other.
+
+#include "algebra/EquationTransforms.h"
+#include "linear_steps/ConstantTermsOpposite.h"
+#include "linear_steps/LinearStages.h"
+#include "linear_steps/TransposeAdvice.h"
+
+#include <optional>
+
+namespace duolinear {
+
+namespace {
+
+PolyEquation inBlack(const PolyEquation& equation) {
+    return recoloredEquation(Color::black, Color::black, Color::black, equation);
+}
+
+}  // namespace
+
+bool termsToOneSideStage(LinearWork& work) {
+    const std::optional<TransposeAdvice> advice =
+        transposeAdvice(work.technique, work.highlight, work.method, work.current, *work.random);
+    if (!advice) return false;
+    if (!advice->moved) return true;
+    if (advice->equations.empty()) return false;  // a move always shows its equations
+
+    StepLines lines = work.derivation;
+    for (const PolyEquation& equation : advice->equations) lines.push_back(work.inStyle(equation));
+    lines.push_back(messageLayout(advice->advice));
+    work.worked.append(std::move(lines), std::string(1, work.letter) + " terms to one side");
+
+    for (std::size_t i = 0; i + 1 < advice->equations.size(); ++i) {
+        work.derivation.push_back(work.inStyle(inBlack(advice->equations[i])));
+    }
+    work.current = inBlack(advice->equations.back());
+    return true;
+}
+
+bool constantTermsOppositeStage(LinearWork& work) {
+    const std::optional<ConstantMove> move = moveConstantTermsOpposite(work.technique, work.highlight, work.current);
+    if (!move) return false;
+    if (!move->didMove) return true;
+    const std::optional<CombinedEquation> next = combineLikeTermsBothSides(false, move->plainMoved);
+    if (!next) return false;
+
+    work.worked.append(work.derivationWith({work.inStyle(move->marked), work.inStyle(move->moved),
+                                            work.inStyle(next->equation)}),
+                       std::string("constant terms opposite to ") + work.letter);
+    work.derivation.push_back(work.inStyle(work.current));
+    work.derivation.push_back(work.inStyle(move->plainMoved));
+    work.current = next->equation;
+    return true;
+}
+
+}  // namespace duolinear

@@ -1,0 +1,82 @@
+// The stages that prepare the equation before any term moves: "simplify",
+// "combine simple like terms", "clear fractions" / "clear decimals" and
+// "combine like terms".
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/EquationTransforms.h"
+#include "linear_steps/LinearClassification.h"
+#include "linear_steps/LinearStages.h"
+
+#include <optional>
+#include <string>
+
+namespace duolinear {
+
+namespace {
+
+bool vetoesReduce(Step_exclusions exclusions) {
+    return exclusions == Step_exclusions::reduce || exclusions == Step_exclusions::reduce_and_clear;
+}
+
+bool vetoesClear(Step_exclusions exclusions) {
+    return exclusions == Step_exclusions::clear || exclusions == Step_exclusions::reduce_and_clear;
+}
+
+// One of the two combining stages; simple merges whole coefficients only.
+bool combineStage(LinearWork& work, bool simple, const char* comment) {
+    const std::optional<CombinedEquation> combined = combineLikeTermsBothSides(simple, work.current);
+    if (!combined) return false;
+    if (!combined->changed) return true;
+    work.derivation.push_back(work.inStyle(work.current));
+    work.worked.append(work.derivationWith({work.inStyle(combined->equation)}), comment);
+    work.current = combined->equation;
+    return true;
+}
+
+}  // namespace
+
+bool simplifyStage(LinearWork& work, Step_exclusions exclusions) {
+    if (vetoesReduce(exclusions) || !eitherSideNeedsReducing(work.current)) return true;
+    const std::optional<PolyEquation> next = reduceBothSides(work.current);
+    if (!next) return false;
+    work.worked.append({work.inStyle(work.current), work.inStyle(*next)}, "simplify");
+    work.derivation.push_back(work.inStyle(work.current));
+    work.current = *next;
+    return true;
+}
+
+bool combineSimpleLikeTermsStage(LinearWork& work) { return combineStage(work, true, "combine simple like terms"); }
+
+bool clearFractionsStage(LinearWork& work) {
+    const Step_exclusions laterExclusions = classifyLinearEquation(work.style, work.current);
+    if (!work.clearFractions || vetoesClear(laterExclusions) || !eitherSideHasFractions(work.current)) return true;
+    const std::optional<PolyEquation> cleared = clearFractionsBothSides(work.current);
+    const std::optional<std::int64_t> factor = lcmOfDenominators(work.current);
+    if (!cleared || !factor) return false;
+
+    const std::string comment = work.style == Style::decimal ? "clear decimals" : "clear fractions";
+    if (*factor != 1) {
+        const Color mark = work.marking();
+        StepLines lines = work.derivationWith({
+            work.inStyle(recolorDenominatorsBothSides(mark, work.current)),
+            clearedEquationLayout(PolyEquationClear{*factor, work.current, mark}, work.style),
+            work.inStyle(*cleared),
+        });
+        for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
+        lines.push_back(messageLayout(clearingMessage(work.style, *factor)));
+        work.worked.append(std::move(lines), comment);
+        work.derivation.push_back(work.inStyle(work.current));
+        work.derivation.push_back(
+            clearedEquationLayout(PolyEquationClear{*factor, work.current, Color::black}, work.style));
+    } else {
+        // A denominator of -1 counts as a fraction although the lcm is 1.
+        work.worked.append(work.derivationWith({work.inStyle(work.current), work.inStyle(*cleared)}), comment);
+        work.derivation.push_back(work.inStyle(work.current));
+    }
+    work.current = *cleared;
+    return true;
+}
+
+bool combineLikeTermsStage(LinearWork& work) { return combineStage(work, false, "combine like terms"); }
+
+}  // namespace duolinear

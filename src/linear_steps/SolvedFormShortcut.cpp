@@ -1,0 +1,93 @@
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/EquationTransforms.h"
+#include "linear_steps/LinearStages.h"
+
+#include <optional>
+
+namespace duolinear {
+
+namespace {
+
+// How one side of the opening equation reads.
+struct SideShape {
+    bool reducedConstant = false;  // one constant term in lowest terms, positive denominator
+    bool constant = false;         // one constant term
+    bool variable = false;         // x
+    bool negatedVariable = false;  // -x
+};
+
+SideShape shapeOf(const Polynomial& side) {
+    return SideShape{isSingleConstant(true, side.terms), isSingleConstant(false, side.terms),
+                     isBareVariable(false, side.terms), isBareVariable(true, side.terms)};
+}
+
+PolyEquation exchangedSides(const PolyEquation& equation, Color relationColor) {
+    return PolyEquation{equation.RHS, equation.LHS, reversedRelation(equation.relation), relationColor};
+}
+
+// The lines of the "solve" step, or no value when no shortcut form holds.
+// `reduced` is the opening equation with both sides reduced.
+std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquation& start,
+                                       const PolyEquation& reduced) {
+    const SideShape left = shapeOf(start.LHS);
+    const SideShape right = shapeOf(start.RHS);
+    const bool decimal = work.style == Style::decimal;
+    const LinearSolution& solution = work.solution;
+    const StepLines& opening = work.openingLines;
+    const StepLines reducedLine = decimal ? StepLines{} : StepLines{work.inAnswerStyle(reduced)};
+    const Color answerColor = work.answerRelationColor(solution.relation);
+    const TagLayout answer =
+        work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation, answerColor));
+    const Relation reversed = reversedRelation(solution.relation);
+    const TagLayout reversedAnswer =
+        work.inAnswerStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
+
+    if (left.reducedConstant && right.reducedConstant) return work.closingLines;
+    if (left.constant && right.constant) {
+        const StepLines reducedInStyle = decimal ? StepLines{} : StepLines{work.inStyle(reduced)};
+        return concatLines({opening, reducedInStyle, work.answerLines});
+    }
+    if (left.negatedVariable && right.reducedConstant) {
+        return concatLines({opening, {answer}, work.signChangeNotice()});
+    }
+    if (left.negatedVariable && right.constant) {
+        return concatLines({opening, reducedLine, {answer}, work.signChangeNotice()});
+    }
+    if (left.variable && right.reducedConstant) return opening;
+    if (left.variable && right.constant) return concatLines({opening, reducedLine});
+    if (left.reducedConstant && right.negatedVariable) {
+        return concatLines({opening, {reversedAnswer, answer}, work.signChangeNotice()});
+    }
+    if (left.constant && right.negatedVariable) {
+        return concatLines({opening, reducedLine, {reversedAnswer, answer}, work.signChangeNotice()});
+    }
+    const Relation exchangedRelation = reversedRelation(start.relation);
+    const Color exchangedColor = work.answerRelationColor(exchangedRelation);
+    if (left.reducedConstant && right.variable) {
+        return concatLines({opening, {work.inAnswerStyle(exchangedSides(start, exchangedColor))}});
+    }
+    if (left.constant && right.variable) {
+        const PolyEquation& base = decimal ? start : reduced;
+        return concatLines({opening, reducedLine, {work.inAnswerStyle(exchangedSides(base, exchangedColor))}});
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ShortcutOutcome solvedFormShortcut(LinearWork& work) {
+    const PolyEquation& start = work.current;
+    const std::optional<PolyEquation> reduced = reduceBothSides(start);
+    if (!reduced) return ShortcutOutcome::overflow;
+    const std::optional<StepLines> lines = shortcutLines(work, start, *reduced);
+    if (!lines) return ShortcutOutcome::not_solved;
+
+    work.worked.append(*lines, "solve");
+    if (!work.skipOpeningFrame) {
+        const bool alreadySolved = isBareVariable(false, start.LHS.terms) && isSingleConstant(true, start.RHS.terms);
+        work.worked.append(alreadySolved ? work.openingLines : work.closingLines, "😎");
+    }
+    return ShortcutOutcome::solved;
+}
+
+}  // namespace duolinear

@@ -1,0 +1,68 @@
+#include "solver/Classification.h"
+
+#include "algebra/AlgebraLayouts.h"
+#include "solver/Determinants.h"
+
+#include <utility>
+
+namespace duolinear {
+
+namespace {
+
+// letter = value, the coefficient 1 of the letter left undrawn.
+TagLayout valueLine(char letter, const Rational& value) {
+    return equationLayout(solvedForEquation(letter, value), Style::fraction);
+}
+
+std::vector<TagLayout> verdictLines(std::vector<TagLayout> body) {
+    std::vector<TagLayout> lines = blankLayouts(2);
+    for (TagLayout& line : body) lines.push_back(std::move(line));
+    return lines;
+}
+
+}  // namespace
+
+std::optional<TagLayout> commonLineTags(const Duolinear& /*system*/, const PolyEquation& equation) {
+    const std::optional<PolyEquation> line = commonLineEquation(equation);
+    if (!line) return std::nullopt;
+    return equationLayout(*line, Style::fraction);
+}
+
+std::optional<DuolinearClassification> classifyDuolinearSystem(const Duolinear& system) {
+    const std::optional<DuolinearVerdict> verdict = systemVerdict(system);
+    if (!verdict) return std::nullopt;
+
+    DuolinearClassification result;
+    result.type = verdict->type;
+    switch (verdict->type) {
+        case Duolinear_solution_type::one:
+            result.x = verdict->x;
+            result.y = verdict->y;
+            result.lines = verdictLines({
+                messageLayout("one solution"),
+                valueLine('x', *verdict->x),
+                valueLine('y', *verdict->y),
+                messageLayout("graphs are nonparallel lines"),
+            });
+            break;
+        case Duolinear_solution_type::infinite: {
+            const std::optional<TagLayout> commonLine = commonLineTags(system, system.equations[0]);
+            if (!commonLine) return std::nullopt;
+            result.lines = verdictLines({
+                messageLayout("infinite solutions"),
+                messageLayout("graphs are the same line"),
+                *commonLine,
+            });
+            break;
+        }
+        case Duolinear_solution_type::none:
+            result.lines = verdictLines({
+                messageLayout("no solution"),
+                messageLayout("graphs are distinct parallel lines"),
+            });
+            break;
+    }
+    return result;
+}
+
+}  // namespace duolinear

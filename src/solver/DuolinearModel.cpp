@@ -1,0 +1,39 @@
+#include "solver/DuolinearModel.h"
+
+#include "algebra/Equation.h"
+#include "algebra/Monomial.h"
+#include "algebra/Options.h"
+#include "solver/DuolinearSystem.h"
+#include "solver/SolverDriver.h"
+
+#include <optional>
+#include <utility>
+
+namespace duolinear {
+
+namespace {
+
+// a·x + b·y = c with black letters; each coefficient keeps its colours.
+// No value when a list is too short.
+std::optional<PolyEquation> modelEquation(const std::vector<Rational>& left, const std::vector<Rational>& right) {
+    if (left.size() < 2 || right.empty()) return std::nullopt;
+    return PolyEquation{
+        {Monomial{left[0], 1, character(Var::x)}, Monomial{left[1], 1, character(Var::y)}},
+        {Monomial{right[0], 0}},
+        Relation::equal_to,
+    };
+}
+
+}  // namespace
+
+WorkedSolution DuolinearModel::workedSolution() const {
+    const std::optional<PolyEquation> first = modelEquation(coeffs_L_0, coeffs_R_0);
+    const std::optional<PolyEquation> second = modelEquation(coeffs_L_1, coeffs_R_1);
+    WorkedSteps steps = first && second
+                            ? solveDuolinearSystem(Duolinear{{*first, *second}}, variable, equation, use_LCM,
+                                                   method, false)
+                            : refusalSteps("missing coefficient");
+    return WorkedSolution{std::move(steps.steps), std::move(steps.comments), {"?"}};
+}
+
+}  // namespace duolinear

@@ -1,0 +1,28 @@
+#pragma once
+// The entry of the two-equation solver: checks a system, classifies it and
+// assembles its worked solution, one frame (a step's lines and its comment
+// lines) at a time.
+//
+// Input it refuses comes back as a single step captioned "oops", whatever
+// quiet is: a system not of the solver's shape ("missing coefficient"), a
+// coefficient with denominator 0 ("division by zero"), an equation without a
+// variable term ("missing variable term") and numbers whose arithmetic would
+// overflow 64 bits ("numbers too large"), each followed by "please correct".
+
+#include "linear_steps/WorkedSteps.h"
+#include "solver/DuolinearOptions.h"
+#include "solver/DuolinearSystem.h"
+
+#include <string>
+
+namespace duolinear {
+
+// The choices are handed on unchanged to the steps of the method. quiet
+// leaves out the opening ("🤔") and closing ("😎") frames.
+WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable variable, Duolinear_equation equation,
+                                 Duolinear_LCM use_LCM, Duolinear_method method, bool quiet);
+
+// The one-step refusal: the reason, then "please correct"; comment "oops".
+WorkedSteps refusalSteps(const std::string& reason);
+
+}  // namespace duolinear

@@ -1,0 +1,221 @@
+#include "linear_steps/LinearEquationSteps.h"
+
+#include "EquationBuilders.h"
+#include "support/ScriptedRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace duolinear {
+namespace {
+
+using testing::constant;
+using testing::equation;
+using testing::readLines;
+using testing::ScriptedRandom;
+using testing::xTerm;
+using Lines = std::vector<std::string>;
+
+// One step as its comment followed by its lines, red items marked *...*.
+struct ReadStep {
+    std::string comment;
+    Lines lines;
+    friend bool operator==(const ReadStep&, const ReadStep&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const ReadStep& step) {
+        out << "[" << step.comment << "]";
+        for (const std::string& line : step.lines) out << " | " << line;
+        return out;
+    }
+};
+
+std::vector<ReadStep> readSteps(const WorkedSteps& worked) {
+    EXPECT_EQ(worked.steps.size(), worked.comments.size());
+    std::vector<ReadStep> out;
+    for (std::size_t i = 0; i < worked.steps.size(); ++i) {
+        EXPECT_EQ(worked.comments[i].size(), 1u);
+        out.push_back({worked.comments[i].front(), readLines(worked.steps[i], true)});
+    }
+    return out;
+}
+
+struct Options {
+    Technique technique = Technique::balance;
+    bool highlight = true;
+    bool skip = false;
+    Style style = Style::fraction;
+    Method method = Method::smart;
+    bool clear = true;
+};
+
+std::vector<ReadStep> solve(const PolyEquation& e, Options o = {}, std::initializer_list<std::int64_t> draws = {}) {
+    ScriptedRandom random(draws);
+    const WorkedSteps worked =
+        linearEquationSteps(o.technique, o.highlight, o.skip, o.style, o.method, o.clear, e, random);
+    EXPECT_EQ(random.remaining(), 0u);
+    return readSteps(worked);
+}
+
+const std::string kNotice = "notice  -x  to  x  conversion\nmultiplication of both sides\nby (-1)";
+
+TEST(LinearEquationSteps, DividesByAUnitFraction) {
+    EXPECT_EQ(solve(equation({xTerm(1, 2)}, {constant(3)})),
+              (std::vector<ReadStep>{{"🤔", {"[1/2]x = 3"}},
+                                     {"solve for x", {"*[1/2]*x = 3", "*2*([1/2]x) = *2*(3)", "x = 6"}},
+                                     {"😎", {"[1/2]x = 3", "x = 6"}}}));
+}
+
+TEST(LinearEquationSteps, DividesByAFractionShowingWholesOverOne) {
+    EXPECT_EQ(solve(equation({xTerm(2, 3)}, {constant(5)}), {.highlight = false}),
+              (std::vector<ReadStep>{{"🤔", {"[2/3]x = 5"}},
+                                     {"solve for x", {"[2/3]x = 5", "[3/2]([2/3]x) = [3/2]([5/1])", "x = [15/2]"}},
+                                     {"😎", {"[2/3]x = 5", "x = [15/2]"}}}));
+    EXPECT_EQ(solve(equation({xTerm(2, 3)}, {constant(4)}), {.highlight = false})[1].lines,
+              (Lines{"[2/3]x = 4", "[3/2]([2/3]x) = [3/2]([4/1])", "x = [12/2]", "x = 6"}));
+}
+
+TEST(LinearEquationSteps, SmartAdviceFollowsTheDraw) {
+    const PolyEquation e = equation({xTerm(2), constant(3)}, {xTerm(5), constant(7)});
+    const Options o{.technique = Technique::transpose, .highlight = false};
+    const std::vector<ReadStep> exchanged = solve(e, o, {1});
+    ASSERT_EQ(exchanged.size(), 5u);
+    EXPECT_EQ(exchanged[1].lines, (Lines{"2x + 3 = 5x + 7", "5x + 7 = 2x + 3", "5x − 2x + 7 = 3", "3x + 7 = 3",
+                                         "\nexchanging sides first as\nan alternative to taking\nx-terms to the "
+                                         "right\nhand side"}));
+    EXPECT_EQ(exchanged[4], (ReadStep{"😎", {"2x + 3 = 5x + 7", "x = -[4/3]"}}));
+
+    const std::vector<ReadStep> right = solve(e, o, {3});
+    ASSERT_EQ(right.size(), 5u);
+    EXPECT_EQ(right[1].comment, "x terms to one side");
+    EXPECT_EQ(right[1].lines, (Lines{"2x + 3 = 5x + 7", "3 = 5x − 2x + 7", "3 = 3x + 7",
+                                     "\ntaking x-terms to the\nright hand side to get a\n(positive)x\n\nconsider "
+                                     "exchanging sides"}));
+    EXPECT_EQ(right[3], (ReadStep{"solve for x",
+                                  {"2x + 3 = 5x + 7", "3 = 5x − 2x + 7", "3 = 3x + 7", "3 − 7 = 3x", "-4 = 3x",
+                                   "{-4/3} = x", "-[4/3] = x", "x = -[4/3]"}}));
+}
+
+TEST(LinearEquationSteps, StatesTheStatusWhenTheVariableIsGone) {
+    EXPECT_EQ(solve(equation({constant(0)}, {constant(0)})),
+              (std::vector<ReadStep>{{"🤔", {"0 = 0"}},
+                                     {"solve", {"0 = 0", "TRUE, solution is all values of variable"}},
+                                     {"😎", {"0 = 0", "TRUE, solution is all values of variable"}}}));
+    EXPECT_EQ(solve(equation({constant(0)}, {constant(5)}), {.skip = true}),
+              (std::vector<ReadStep>{{"solve", {"0 = 5", "FALSE, no solution"}}}));
+}
+
+TEST(LinearEquationSteps, TurnsAConstantLeftOfXAround) {
+    const PolyEquation e = equation({constant(3)}, {xTerm(1)}, Relation::less_than);
+    EXPECT_EQ(solve(e), (std::vector<ReadStep>{{"🤔", {"3 < x"}}, {"solve", {"3 < x", "x *>* 3"}},
+                                               {"😎", {"3 < x", "x > 3"}}}));
+    EXPECT_EQ(solve(e, {.highlight = false})[1].lines, (Lines{"3 < x", "x > 3"}));
+    EXPECT_EQ(solve(equation({constant(3)}, {xTerm(-1)}), {.skip = true}),
+              (std::vector<ReadStep>{{"solve", {"3 = -x", "-3 = x", "x = -3"}}}));
+}
+
+TEST(LinearEquationSteps, SolvedEquationNeedsOnlyItsFrames) {
+    const PolyEquation e = equation({xTerm(1)}, {constant(3)});
+    EXPECT_EQ(solve(e, {.skip = true}), (std::vector<ReadStep>{{"solve", {"x = 3"}}}));
+    EXPECT_EQ(solve(e), (std::vector<ReadStep>{{"🤔", {"x = 3"}}, {"solve", {"x = 3"}}, {"😎", {"x = 3"}}}));
+    EXPECT_EQ(solve(equation({xTerm(-1)}, {constant(3)}))[1].lines,
+              (Lines{"-x = 3", "x = -3", "", "", kNotice}));
+}
+
+TEST(LinearEquationSteps, ReversesInequalitiesDividedByANegative) {
+    const PolyEquation e = equation({xTerm(-2)}, {constant(6)}, Relation::less_than);
+    EXPECT_EQ(solve(e)[1], (ReadStep{"solve for x", {"*-2*x < 6", "{-2x*/**-2*} *>* {6*/**-2*}", "x > -3"}}));
+    EXPECT_EQ(solve(e, {.highlight = false})[1].lines, (Lines{"-2x < 6", "{-2x/-2} > {6/-2}", "x > -3"}));
+    EXPECT_EQ(solve(e, {.technique = Technique::transpose, .highlight = false})[1].lines,
+              (Lines{"-2x < 6", "x > {6/-2}", "x > -3"}));
+    EXPECT_EQ(solve(equation({xTerm(-1, 2)}, {constant(3)}, Relation::greater_than_or_equal_to),
+                    {.highlight = false})[1]
+                  .lines,
+              (Lines{"-[1/2]x ≥ 3", "-[2/1](-[1/2]x) ≤ -[2/1]([3/1])", "x ≤ -6"}));
+}
+
+TEST(LinearEquationSteps, RefusesAZeroDenominatorWhateverTheFrames) {
+    const PolyEquation e = equation({xTerm(3, 0), constant(0)}, {constant(1)});
+    const std::vector<ReadStep> oops{{"oops", {"[3/0]x + 0 = 1", "", "", "division by zero", "please correct"}}};
+    EXPECT_EQ(solve(e), oops);
+    EXPECT_EQ(solve(e, {.skip = true}), oops);
+}
+
+TEST(LinearEquationSteps, RefusesWhatItCannotWorkExactly) {
+    Monomial square = xTerm(1);
+    square.exponent = 2;
+    const PolyEquation cases[] = {
+        equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)}),  // the answer leaves 64 bits
+        equation({xTerm(2), constant(INT64_MIN)}, {constant(7)}),           // 7 - (-2^63) leaves 64 bits
+        equation({square, xTerm(2)}, {constant(4)}),                          // not linear
+        equation({xTerm(2)}, {xTerm(3, 1, 'y')}),                             // two letters
+    };
+    for (const PolyEquation& e : cases) {
+        const std::vector<ReadStep> steps = solve(e);
+        ASSERT_EQ(steps.size(), 1u);
+        EXPECT_EQ(steps[0].comment, "oops");
+    }
+    // Clearing 2^62/2^62 x = -3x multiplies -3 by 2^62: only the decimal
+    // style, which leaves the coefficient unreduced, overflows on the way.
+    const PolyEquation big = equation({xTerm(INT64_C(1) << 62, INT64_C(1) << 62)}, {xTerm(-3)});
+    EXPECT_EQ(solve(big, {.style = Style::decimal}).front().comment, "oops");
+    EXPECT_EQ(solve(big).back().lines.back(), "x = 0");
+}
+
+TEST(LinearEquationSteps, ClearsDecimalsByAPowerOfTen) {
+    const Options decimal{.highlight = false, .skip = true, .style = Style::decimal};
+    const std::vector<ReadStep> hundred = solve(equation({xTerm(3, 10), constant(1, 100)}, {constant(2)}), decimal);
+    ASSERT_FALSE(hundred.empty());
+    EXPECT_EQ(hundred[0], (ReadStep{"clear decimals",
+                                    {"0.3x + 0.01 = 2", "100(0.3x + 0.01) = 100(2)", "30x + 1 = 200", "", "",
+                                     "\nhighest decimal place count\nis 2, multiply both sides\nby 10² = 100"}}));
+
+    const std::int64_t tenTo10 = 10'000'000'000;
+    const std::vector<ReadStep> big = solve(equation({xTerm(3, tenTo10), constant(1)}, {constant(2)}), decimal);
+    EXPECT_EQ(big[0].lines.back(),
+              "\nhighest decimal place count\nis 10, multiply both sides\nby 10¹⁰ = 10000000000");
+
+    const std::vector<ReadStep> thirds = solve(equation({xTerm(1, 3), constant(1)}, {constant(2)}), decimal);
+    EXPECT_EQ(thirds[0].comment, "clear decimals");
+    EXPECT_EQ(thirds[0].lines.back(),
+              "3 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
+}
+
+TEST(LinearEquationSteps, ClearsFractionsUnlessTold) {
+    const PolyEquation e = equation({xTerm(1, 2), constant(1, 3)}, {constant(5, 4)});
+    const std::vector<ReadStep> cleared = solve(e, {.skip = true});
+    ASSERT_FALSE(cleared.empty());
+    EXPECT_EQ(cleared[0], (ReadStep{"clear fractions",
+                                    {"*[1/2]*x + *[1/3]* = *[5/4]*", "*12*([1/2]x + [1/3]) = *12*([5/4])",
+                                     "6x + 4 = 15", "", "",
+                                     "12 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to "
+                                     "clear fractions"}}));
+    for (const ReadStep& step : solve(e, {.skip = true, .clear = false})) {
+        EXPECT_NE(step.comment, "clear fractions");
+    }
+}
+
+TEST(LinearEquationSteps, SimplifiesAndCombinesBeforeMoving) {
+    const std::vector<ReadStep> steps =
+        solve(equation({xTerm(2, 4), xTerm(1, 4), constant(2), constant(3)}, {constant(11)}),
+              {.highlight = false, .skip = true});
+    ASSERT_GE(steps.size(), 2u);
+    EXPECT_EQ(steps[0], (ReadStep{"simplify", {"[2/4]x + [1/4]x + 2 + 3 = 11", "[1/2]x + [1/4]x + 2 + 3 = 11"}}));
+    EXPECT_EQ(steps[1].comment, "combine simple like terms");
+    EXPECT_EQ(steps[1].lines.back(), "[1/2]x + [1/4]x + 5 = 11");
+    EXPECT_EQ(steps.back().lines.back(), "x = 8");
+}
+
+TEST(LinearEquationSteps, SpeaksOfTheEquationsLetter) {
+    const std::vector<ReadStep> steps = solve(equation({constant(3)}, {xTerm(-1, 1, 'y'), constant(2)}),
+                                              {.technique = Technique::transpose, .highlight = false, .method = Method::standard});
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[1].comment, "constant terms opposite to y");
+    EXPECT_EQ(steps[2].comment, "solve for y");
+    EXPECT_EQ(steps[2].lines.back(), "notice  -y  to  y  conversion\nmultiplication of both sides\nby (-1)");
+    EXPECT_EQ(steps[3].lines.back(), "y = -1");
+}
+
+}  // namespace
+}  // namespace duolinear

@@ -1,0 +1,130 @@
+#include "linear_steps/ConstantTermsOpposite.h"
+#include "linear_steps/TransposeAdvice.h"
+
+#include "EquationBuilders.h"
+#include "support/ScriptedRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace duolinear {
+namespace {
+
+using testing::constant;
+using testing::equation;
+using testing::readEquation;
+using testing::readEquations;
+using testing::ScriptedRandom;
+using testing::xTerm;
+using Lines = std::vector<std::string>;
+
+const PolyEquation k2x3_5x7 = equation({xTerm(2), constant(3)}, {xTerm(5), constant(7)});
+
+struct AdviceCase {
+    const char* name;
+    Technique technique;
+    Method method;
+    PolyEquation equation;
+    Lines shows;
+    std::string advice;
+};
+
+TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
+    const Technique tr = Technique::transpose;
+    const Method std_ = Method::standard;
+    const Method smart = Method::smart;
+    const AdviceCase cases[] = {
+        {"5x + 3 = 2x + 7", tr, std_, equation({xTerm(5), constant(3)}, {xTerm(2), constant(7)}),
+         {"5x + 3 = 2x + 7", "5x − 2x + 3 = 7", "3x + 3 = 7"}, ""},
+        {"balance writes both sides", Technique::balance, smart,
+         equation({xTerm(5), constant(3)}, {xTerm(2), constant(7)}),
+         {"5x + 3 = 2x + 7", "5x − 2x + 3 = 2x − 2x + 7", "3x + 3 = 7"}, ""},
+        {"standard keeps the left side", tr, std_, k2x3_5x7, {"2x + 3 = 5x + 7", "2x − 5x + 3 = 7", "-3x + 3 = 7"},
+         "\nconsider taking x-terms\nto the right hand side\nto get (positive)x\n\nor exchange sides"},
+        {"no constant on the left", tr, std_, equation({xTerm(3)}, {xTerm(1), constant(4)}),
+         {"3x = x + 4", "3x − x = 4", "2x = 4"}, ""},
+        {"constant on the left", tr, std_, equation({xTerm(1), constant(4)}, {xTerm(3)}),
+         {"x + 4 = 3x", "4 = 3x − x", "4 = 2x"}, ""},
+        {"smart takes -2x to the left", tr, smart, equation({constant(5)}, {xTerm(-2), constant(3)}),
+         {"5 = -2x + 3", "2x + 5 = 3"}, "\ntaking x-term to the\nleft hand side to get a\n(positive)x"},
+        {"zero left side", tr, std_, equation({constant(0)}, {xTerm(-2), constant(3)}), {"0 = -2x + 3", "2x = 3"},
+         ""},
+    };
+    for (const AdviceCase& c : cases) {
+        ScriptedRandom random;
+        const std::optional<TransposeAdvice> result =
+            transposeAdvice(c.technique, false, c.method, c.equation, random);
+        ASSERT_TRUE(result && result->moved) << c.name;
+        EXPECT_EQ(readEquations(result->equations), c.shows) << c.name;
+        EXPECT_EQ(result->advice, c.advice) << c.name;
+        EXPECT_EQ(random.remaining(), 0u) << c.name;
+    }
+}
+
+TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {
+    ScriptedRandom random;
+    for (const PolyEquation& e : {equation({xTerm(2), constant(3)}, {constant(5)}),
+                                  equation({constant(5)}, {xTerm(2), constant(3)}),
+                                  equation({constant(5)}, {xTerm(-2)})}) {
+        const std::optional<TransposeAdvice> result =
+            transposeAdvice(Technique::transpose, false, Method::smart, e, random);
+        ASSERT_TRUE(result);
+        EXPECT_FALSE(result->moved) << readEquation(e);
+    }
+    const std::optional<TransposeAdvice> standard = transposeAdvice(
+        Technique::transpose, false, Method::standard, equation({constant(5)}, {xTerm(-2), constant(3)}), random);
+    ASSERT_TRUE(standard);
+    EXPECT_FALSE(standard->moved);
+}
+
+TEST(TransposeAdvice, SmartDrawOfOneExchangesSides) {
+    ScriptedRandom one{1};
+    const PolyEquation below = equation(k2x3_5x7.LHS.terms, k2x3_5x7.RHS.terms, Relation::less_than);
+    const std::optional<TransposeAdvice> exchanged =
+        transposeAdvice(Technique::transpose, true, Method::smart, below, one);
+    ASSERT_TRUE(exchanged);
+    EXPECT_EQ(readEquations(exchanged->equations, true),
+              (Lines{"2x + 3 < 5x + 7", "5x + 7 *>* *2**x* + 3", "5x *−* *2**x* + 7 > 3", "3x + 7 > 3"}));
+    EXPECT_EQ(exchanged->advice, "\nexchanging sides first as\nan alternative to taking\nx-terms to the right\nhand side");
+    EXPECT_EQ(one.requests().front(), (ScriptedRandom::Request{ScriptedRandom::Kind::integer, 1, 5}));
+
+}
+
+TEST(MoveConstantTermsOpposite, MovesTheConstantBesideTheVariable) {
+    const PolyEquation e = equation({xTerm(2), constant(3)}, {constant(7)});
+    const std::optional<ConstantMove> moved = moveConstantTermsOpposite(Technique::transpose, true, e);
+    ASSERT_TRUE(moved && moved->didMove);
+    EXPECT_EQ(readEquation(moved->marked, true), "2x *+* *3* = 7");
+    EXPECT_EQ(readEquation(moved->moved, true), "2x = 7 *−* *3*");
+    EXPECT_EQ(readEquation(moved->plainMoved, true), "2x = 7 − 3");
+
+    const std::optional<ConstantMove> balanced = moveConstantTermsOpposite(Technique::balance, false, e);
+    ASSERT_TRUE(balanced);
+    EXPECT_EQ(readEquation(balanced->moved), "2x + 3 − 3 = 7 − 3");
+
+    const std::optional<ConstantMove> fromRight =
+        moveConstantTermsOpposite(Technique::transpose, false, equation({constant(7)}, {xTerm(2), constant(3)}));
+    ASSERT_TRUE(fromRight);
+    EXPECT_EQ(readEquation(fromRight->moved), "7 − 3 = 2x");
+
+    for (const PolyEquation& still : {equation({xTerm(2)}, {constant(7)}), equation({constant(3)}, {xTerm(2)})}) {
+        const std::optional<ConstantMove> none = moveConstantTermsOpposite(Technique::transpose, true, still);
+        ASSERT_TRUE(none);
+        EXPECT_FALSE(none->didMove);
+        EXPECT_EQ(readEquation(none->moved, true), readEquation(still));
+    }
+}
+
+TEST(MovingSteps, GiveNoValueWhenNegationOverflows) {
+    ScriptedRandom random;
+    EXPECT_FALSE(transposeAdvice(Technique::transpose, false, Method::smart,
+                                 equation({constant(5)}, {xTerm(INT64_MIN), constant(3)}), random));
+    EXPECT_FALSE(moveConstantTermsOpposite(Technique::transpose, false,
+                                           equation({xTerm(2), constant(INT64_MIN)}, {constant(7)})));
+}
+
+}  // namespace
+}  // namespace duolinear

@@ -1,0 +1,109 @@
+#include "solver/PracticeProblem.h"
+
+#include "support/ScriptedRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace duolinear {
+namespace {
+
+using testing::ScriptedRandom;
+using M = Duolinear_method;
+
+// Scripts list the draws in the order asked; truth values are written 1 and 0.
+// Substitution runs one level behind the other methods; levels above 3 and
+// negative levels draw as level 3.
+struct RecipeCase {
+    const char* name;
+    std::int64_t level;
+    M method;
+    std::vector<std::int64_t> draws;
+    PracticeCoefficients expected;
+};
+
+TEST(PracticeRecipes, ScriptedDrawsOfEveryRecipe) {
+    const RecipeCase cases[] = {
+        {"same sizes: singular, then common factor, then accepted", 0, M::addition,
+         {0, 0, /**/ 2, 3, 3, 3, 1, 1, 1, 1, /**/ 2, 3, -1, 3, 1, 1, 2, 0, /**/ 2, 3, -1, 3, 1, 1, 1, 1},
+         {2, 3, 5, -2, 3, 1}},
+        {"same sizes for substitution one level up", 1, M::substitution,
+         {0, 0, /**/ 2, 3, -1, 3, 1, 1, 1, 1}, {2, 3, 5, -2, 3, 1}},
+        {"multiples: the x pair exchanged", 1, M::elimination,
+         {0, 0, /**/ 2, 0, -1, 3, 1, /**/ 1, 0, 1, 3, 0, /**/ 1, 1}, {-6, -1, -7, 2, -3, -1}},
+        {"larger sizes: both pairs redrawn once", 2, M::addition,
+         {2, -1, /**/ 2, 3, 4, 3, /**/ 4, 5, 6, -1, /**/ 3, 1, 3, 0, /**/ 3, 1, 5, 0}, {4, 3, 5, -6, -5, -7}},
+        {"free constants: drawn anew with the y pair", 3, M::addition,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 2, 1, 4, 1, 1, 1, 1, 1, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
+        {"free constants above level 3", 4, M::substitution,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
+        {"free constants at the lowest level", INT64_MIN, M::substitution,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
+        {"free constants below level 0", -1, M::elimination,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
+        {"unit, no flip: first x and second y", 0, M::substitution,
+         {1, 2, /**/ 0, 5, 3, -1, 0, /**/ 4, 1}, {1, 4, 9, -3, -1, -5}},
+        {"unit, flip: second x and first y", 0, M::substitution,
+         {-1, 3, /**/ 1, -1, 5, 0, 1, /**/ 2, 0}, {5, 1, -2, -1, -2, -5}},
+        {"unit, a rejected draw keeps the unit y in the second equation", 0, M::substitution,
+         {0, 0, /**/ 0, 0, 1, 0, 1, /**/ 1, 1, /**/ 2, 0}, {1, -2, 0, 1, 1, 0}},
+    };
+    for (const RecipeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedRandom source;
+        for (std::int64_t draw : c.draws) source.push(draw);
+        const auto k = practiceCoefficients(c.level, c.method, source);
+        ASSERT_TRUE(k);
+        EXPECT_EQ(*k, c.expected);
+        EXPECT_EQ(source.remaining(), 0u);
+    }
+}
+
+// Always the low end of a range and false: every recipe rejects its draws for ever.
+class StuckSource final : public RandomSource {
+public:
+    std::int64_t uniformInt(std::int64_t low, std::int64_t) override { return ++draws, low; }
+    bool fairBool() override { return ++draws, false; }
+    std::size_t uniformIndex(std::size_t) override { return 0; }
+    long draws = 0;
+};
+
+// Hands out values outside every asked range.
+class BrokenSource final : public RandomSource {
+public:
+    std::int64_t uniformInt(std::int64_t, std::int64_t high) override { return high + 1000; }
+    bool fairBool() override { return true; }
+    std::size_t uniformIndex(std::size_t count) override { return count; }
+};
+
+TEST(PracticeRecipes, RejectionLoopsGiveUpInsteadOfHanging) {
+    for (std::int64_t level = 0; level <= 4; ++level) {
+        for (M method : {M::addition, M::substitution}) {
+            SCOPED_TRACE(::testing::Message() << "level " << level << " method " << rawValue(method));
+            StuckSource stuck;
+            EXPECT_FALSE(generatePracticeProblem(level, method, stuck));
+            EXPECT_GT(stuck.draws, kPracticeMaxAttempts);
+            BrokenSource broken;
+            EXPECT_FALSE(generatePracticeProblem(level, method, broken));
+        }
+    }
+}
+
+TEST(PracticeQuestion, DisplayRulesAndRecordShape) {
+    const std::string minus = "\u2212";
+    EXPECT_EQ(practiceQuestionText({2, 3, 7, -1, -1, -2}), "2x + 3y = 7 and -x " + minus + " y = -2");
+    EXPECT_EQ(practiceQuestionText({1, -4, 0, -12, 1, -250}), "x " + minus + " 4y = 0 and -12x + y = -250");
+
+    const PracticeProblem problem = practiceProblemRecord({-1, 3, 0, 4, -1, -7});
+    ASSERT_EQ(problem.examples.size(), 1u);
+    EXPECT_EQ(problem.examples[0].text(), "-x + 3y = 0 and 4x " + minus + " y = -7");
+    EXPECT_TRUE(problem.examples[0].spans().empty());
+    using Rows = std::vector<std::vector<std::vector<std::string>>>;
+    EXPECT_EQ(problem.inputs, (Rows{{{"-1", "3", "0"}}, {{"4", "-1", "-7"}}}));
+}
+
+}  // namespace
+}  // namespace duolinear
