@@ -1,0 +1,37 @@
+#include "renderer/ExtendedItems.h"
+
+#include <array>
+
+namespace duolinear {
+
+namespace {
+
+constexpr std::array<std::string_view, 11> kExtendedKinds{
+    "block",
+    "whole",
+    "fraction",
+    "fraction_cancel_numerator_and_denominator",
+    "fraction_cancel_numerator",
+    "fraction_cancel_denominator",
+    "extended_fraction",
+    "mixed_number",
+    "box_grid",
+    "box_table",
+    "plug_in",
+};
+
+}  // namespace
+
+bool isExtendedItemKind(std::string_view kind)
+{
+    for (std::string_view name : kExtendedKinds) {
+        if (kind == name) return true;
+    }
+    return false;
+}
+
+LayoutSize measureExtendedItem(const LayoutFrame&) { return {}; }
+
+void drawExtendedItem(const LayoutFrame&, double, double) {}
+
+}  // namespace duolinear

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+#include "RendererTestSupport.h"
+
+namespace duolinear {
+namespace {
+
+using namespace duolinear::testing;
+
+void expectNothing(const TagLayout& layout)
+{
+    EXPECT_EQ(measureRoot(layout), LayoutSize{}) << dumpRow(layout.empty() ? TagRow{} : layout[0]);
+    EXPECT_FALSE(gfx::testing::inkBounds(*render(layout)).any);
+}
+
+TagLayout withRoot(TagLayout layout, const std::string& root)
+{
+    layout[0][1] = root;
+    return layout;
+}
+
+TagLayout cut(TagLayout layout, std::size_t rows)
+{
+    layout.resize(rows);
+    return layout;
+}
+
+TEST(LayoutInterpreter, FrameOfACall)
+{
+    for (auto [size, barSpace] : {std::pair{30.0, 5.0}, {40.0, 5.0}, {48.0, 6.0}})
+        EXPECT_EQ(layoutBarSpace(size), barSpace);
+    EXPECT_EQ(makeLayoutFrame({}, 0, "system", 30, kMedium, nullptr).metric.fracHeight,
+              2 * digitFont(22.5).metrics().capHeight + 5.0);
+    EXPECT_EQ(layoutFont("monospaced system", 30, kMedium), gfx::Font::monospacedSystem(30, kMedium));
+    for (const char* name : {"system", "monospaced_digit_system", "monospaced digit system", "Monospaced system"}) {
+        EXPECT_EQ(layoutFont(name, 30, kMedium), digitFont(30)) << name;
+    }
+    using W = gfx::FontWeight;
+    const W weights[] = {W::light(), W::medium(), W::heavy(), W::bold(), W{0.25}};
+    const W heavier[] = {W::medium(), W::heavy(), W::bold(), W::bold(), W{0.25}};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(heavierFontWeight(weights[i]), heavier[i]) << weights[i].value;
+    EXPECT_EQ(parseItemIndex("007"), 7u);
+    for (const char* bad : {"", "-1", "+1", " 1", "1.0", "99999999999999999999999"}) EXPECT_FALSE(parseItemIndex(bad));
+}
+
+TEST(LayoutInterpreter, UnknownKindsAndMalformedItemsAreNothing)
+{
+    const TagLayout x = messageLayout("x = 1");
+    const TagLayout cases[] = {
+        blankLayouts(1)[0],
+        {{"start", "1"}, {"Message", "x"}, {"message_color", "black"}},
+        {{"start", "1"}, {}},
+        {},
+        withRoot(x, "2"),
+        withRoot(x, "x"),
+        withRoot(x, ""),
+        withRoot(x, "4"),
+        withRoot(x, "-1"),
+        // Items whose companion rows or values are missing.
+        cut(x, 2),
+        cut(unaryLayout("√", x), 6),
+        cut(joinLayouts("=", x, x), 9),
+        cut(fontLayout(Font::system, x), 5),
+        {{"start", "1"}, {"signed_rational", "-", "3"}, {"c", "black", "black", "black", "black"}},
+        // The extended kinds, until they are drawn.
+        {{"start", "1"}, {"whole", "3"}, {"whole_color", "black"}},
+        {{"start", "1"}, {"plug_in", "prime_tree", "4"}},
+        {{"start", "1"}, {"box_grid", "4"}},
+        {{"start", "1"}, {"fraction_cancel_numerator", "2", "4", "1"}}};
+    for (const TagLayout& layout : cases) expectNothing(layout);
+    for (double size : {0.0, -3.0, std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(measureRoot(integerLayout(12), size), LayoutSize{}) << size;
+    }
+}
+
+TEST(LayoutInterpreter, ChildIndexesMustNameAnEarlierRow)
+{
+    TagLayout layout = unaryLayout("−", integerLayout(5));  // the unary item is row 4, its locator row 5
+    const double minus = widthOf("−", digitFont(30));
+    EXPECT_DOUBLE_EQ(measureRoot(layout).width, minus + widthOf("5", digitFont(30)));
+    for (const char* bad : {"4", "6", "99", "one", "BLANK"}) {
+        layout[5][1] = bad;
+        EXPECT_EQ(measureRoot(layout), (LayoutSize{minus, 0, 0})) << bad;
+    }
+}
+
+TEST(LayoutInterpreter, FontItemMeasuresAsItsChildInItsFont)
+{
+    const TagLayout child = joinLayouts("🖇", messageLayout("x ="), messageLayout(" 12"));
+    for (Font font : {Font::monospaced_system, Font::system}) {
+        EXPECT_EQ(measureRoot(fontLayout(font, child)), measureLayout(child, "7", rawValue(font), 30, kMedium));
+    }
+    EXPECT_NE(measureRoot(fontLayout(Font::monospaced_system, child)), measureRoot(child));
+}
+
+TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly)
+{
+    TagLayout shared = integerLayout(7);  // each join uses the one before twice: 2^40 visits unchecked
+    for (int i = 0; i < 40; ++i) {
+        const std::string previous = shared[0][1];
+        shared = joinLayouts("+", shared, integerLayout(1));
+        shared[shared.size() - 3] = {"join_locator", previous, previous};
+    }
+    TagLayout deep = integerLayout(7);
+    for (int i = 0; i < 300; ++i) deep = unaryLayout("−", deep);
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(std::isfinite(measureRoot(shared).width));
+    render(shared);
+    render(deep);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    // Items below the depth limit count as nothing.
+    EXPECT_NEAR(measureRoot(deep).width, kMaxLayoutDepth * widthOf("−", digitFont(30)), 1e-3);
+}
+
+}  // namespace
+}  // namespace duolinear

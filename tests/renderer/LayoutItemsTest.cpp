@@ -1,0 +1,165 @@
+// The leaf, join and unary items: what they measure, where they draw.
+
+#include <gtest/gtest.h>
+
+#include "RendererTestSupport.h"
+
+namespace duolinear {
+namespace {
+
+using namespace duolinear::testing;
+
+const gfx::Font kWholeFont = digitFont(30), kFractionFont = digitFont(22.5),
+                kMono = gfx::Font::monospacedSystem(30, kMedium);
+const gfx::FontMetrics kWhole = kWholeFont.metrics(), kFraction = kFractionFont.metrics();
+const double kAxis = 80 - 0.5 * kWhole.xHeight;  // of an item drawn on the baseline 80
+
+TagLayout fraction(long long n, long long d, Color texts = Color::black, Color bar = Color::black)
+{
+    return signedRationalLayout(n, d, Color::black, texts, texts, bar);
+}
+
+// The join with its left (1) or right (2) locator entry replaced.
+TagLayout withOperand(TagLayout join, int side, const std::string& index)
+{
+    join[join.size() - 3][side] = index;
+    return join;
+}
+
+TEST(LayoutItems, MeasureAsTheirKindSays)
+{
+    const double w = widthOf("12", kWholeFont), lh = kWhole.lineHeight, asc = kWhole.ascender;
+    const double fh = 2 * kFraction.capHeight + 5.0 + lh - kWhole.capHeight;
+    const double fa = kFraction.capHeight + 0.5 * kWhole.xHeight + 2.5 + asc - kWhole.capHeight;
+    const double k = asc - kWhole.xHeight - digitFont(14).metrics().descender;  // the exponent's reach into its base
+    const TagLayout power = joinLayouts("^", integerLayout(5), fraction(3, 4)),
+                    eq = joinLayouts("=", power, fraction(3, 4));
+    const LayoutSize p = measureRoot(power), f = measureRoot(fraction(3, 4)), e = measureRoot(integerLayout(2), 14);
+    const LayoutSize c = measureRoot(integerLayout(12)), d = measureRoot(integerLayout(345));
+    const gfx::Font bracket = digitFont(1.125 * c.height, gfx::FontWeight::light());
+    const double equals = widthOf(" = ", kWholeFont), rw = widthOf("√", kWholeFont);
+    ASSERT_TRUE(p.ascent > f.ascent && f.descent() > p.descent());  // so the joins take the larger of each
+
+    const std::tuple<const char*, TagLayout, LayoutSize> cases[] = {
+        {"integer", integerLayout(12), {w, lh, asc}},
+        {"message", messageLayout("12"), {w, lh, asc}},
+        {"two-line message", messageLayout("12\n34"), {w, 2 * lh, asc + 0.5 * lh}},
+        {"-3/4", fraction(-3, 4), {widthOf("-", kWholeFont) + widthOf("3", kFractionFont), fh, fa}},
+        {"12/5", fraction(12, 5), {widthOf("12", kFractionFont), fh, fa}},
+        {"+7/12", fraction(7, 12),
+         measureRoot({{"start", "1"}, {"rational", "7", "12"}, {"c", "?", "red", "red", "red"}})},
+        {"juxtaposition",
+         joinLayouts("🖇", power, fraction(3, 4)),
+         {p.width + f.width, p.ascent + f.descent(), p.ascent}},
+        {"operator", eq, {p.width + equals + f.width, p.ascent + f.descent(), p.ascent}},
+        {"empty right operand", withOperand(eq, 2, "BLANK"), {p.width + equals, p.height, p.ascent}},
+        {"no operands", withOperand(withOperand(eq, 1, "BLANK"), 2, "BLANK"), {equals, 0, 0}},
+        {"empty left side", withOperand(joinLayouts("🖇", power, fraction(3, 4)), 1, "BLANK"), f},
+        {"hyphen join", joinLayouts("-", power, power), {}},
+        {"exponent",
+         joinLayouts("^", integerLayout(12), integerLayout(2)),
+         {w + e.width, lh + e.height - k, asc + e.height - k}},
+        {"low exponent", joinLayouts("^", integerLayout(12), messageLayout("")), {w, lh - k, asc - k}},
+        {"fraction",
+         joinLayouts("/", integerLayout(12), integerLayout(345)),
+         {d.width, 2 * lh + 5, lh + 0.5 * kWhole.xHeight + 2.5}},
+        {"radical", unaryLayout("√", integerLayout(12)), {rw + w, lh + 6.25, asc + 5}},
+        {"invisible radical with index",
+         unaryLayout("√4", integerLayout(12), Color::invisible),
+         {rw + w, lh + 6.25, asc + 5}},
+        {"brackets",
+         unaryLayout("()", integerLayout(12)),
+         {widthOf("(", bracket) + w + widthOf(")", bracket), lh, asc}},
+        {"invisible brackets", unaryLayout("||", integerLayout(12), Color::invisible), c},
+        {"prefix", unaryLayout("−", integerLayout(12)), {widthOf("−", kWholeFont) + w, lh, asc}},
+        {"empty prefix", unaryLayout("", integerLayout(12)), c},
+        // In a monospaced font item only juxtapositions pass the font on; a join's
+        // operator, a prefix and a radical sign are set in it, other children are not.
+        {"monospaced juxtaposition",
+         fontLayout(Font::monospaced_system, joinLayouts("🖇", messageLayout("x"), integerLayout(12))),
+         {widthOf("x", kMono) + widthOf("12", kMono), lh, asc}},
+        {"monospaced operator",
+         fontLayout(Font::monospaced_system, joinLayouts("=", integerLayout(12), integerLayout(12))),
+         {2 * w + widthOf(" = ", kMono), lh, asc}},
+        {"monospaced prefix",
+         fontLayout(Font::monospaced_system, unaryLayout("−", integerLayout(12))),
+         {widthOf("−", kMono) + w, lh, asc}},
+        {"monospaced radical",
+         fontLayout(Font::monospaced_system, unaryLayout("√", integerLayout(12))),
+         {widthOf("√", kMono) + w, lh + 6.25, asc + 5}},
+    };
+    for (const auto& [what, layout, expected] : cases) EXPECT_EQ(measureRoot(layout), expected) << what;
+}
+
+TEST(LayoutItems, DrawIdenticallyWhereTheyShould)
+{
+    const std::pair<TagLayout, TagLayout> same[] = {
+        {fraction(7, 12, Color::red, Color::blue),
+         {{"start", "1"}, {"rational", "7", "12"}, {"c", "?", "red", "red", "blue"}}},
+        {{{"start", "1"}, {"integer", "12"}, {"integer_color", "Red"}},
+         integerLayout(12)},  // unknown colours are black
+        {withOperand(joinLayouts("🖇", integerLayout(12), integerLayout(3)), 2, "BLANK"), integerLayout(12)},
+        {unaryLayout("[]", integerLayout(12), Color::invisible), integerLayout(12)},
+    };
+    for (const auto& [a, b] : same) EXPECT_FALSE(differences(*render(a), *render(b)).any) << dumpRow(a[a.size() - 3]);
+}
+
+TEST(LayoutItems, TextsSitOnTheBaseline)
+{
+    const auto one = redInk(*render(integerLayout(12, Color::red)));
+    EXPECT_NEAR(one.maxY + 1, 80, 1);
+    EXPECT_NEAR(one.minY, 80 - kWhole.capHeight, 1.5);
+    // A message of two lines keeps its middle where one line's would be.
+    EXPECT_NEAR(one.minY - redInk(*render(messageLayout("12\n12", Color::red))).minY, 0.5 * kWhole.lineHeight, 1);
+    // Operands are set after the operator's room, exponents reach k into their base.
+    const auto eq = render(joinLayouts("=", integerLayout(40), integerLayout(30, Color::blue)));
+    EXPECT_NEAR(blueInk(*eq).minX, 20 + widthOf("40", kWholeFont) + widthOf(" = ", kWholeFont), 3);
+    const LayoutSize b = measureRoot(integerLayout(5)), e = measureRoot(integerLayout(2), 14);
+    const double k = kWhole.ascender - kWhole.xHeight - digitFont(14).metrics().descender;
+    EXPECT_NEAR(redInk(*render(joinLayouts("^", integerLayout(5), integerLayout(2, Color::red)))).maxY + 1,
+                80 - b.ascent + k - e.height + e.ascent, 1);
+}
+
+TEST(LayoutItems, FractionsCentreOnTheAxis)
+{
+    // Bars 2.5 thick on the axis, as long as the longer part; parts 2.5 from the bar's centre line.
+    const auto stacked = render(fraction(12, 5, Color::red, Color::blue));
+    const auto built =
+        render(joinLayouts("/", integerLayout(12, Color::red), integerLayout(345, Color::red), Color::blue));
+    const LayoutSize n = measureRoot(integerLayout(12)), d = measureRoot(integerLayout(345));
+    const std::tuple<const gfx::ImageSurface*, double, double, double> cases[] = {
+        {stacked.get(), widthOf("12", kFractionFont), kAxis - 2.5 - kFraction.capHeight,
+         kAxis + 2.5 + kFraction.capHeight},
+        {built.get(), d.width, kAxis - 2.5 - n.descent() - kWhole.capHeight, kAxis + 2.5 + d.ascent}};
+    for (const auto& [image, length, top, bottom] : cases) {
+        const auto bar = blueInk(*image), parts = redInk(*image);
+        EXPECT_NEAR(bar.minX, 20, 1);
+        EXPECT_NEAR(bar.maxX + 1, 20 + length, 1);
+        EXPECT_NEAR(0.5 * (bar.minY + bar.maxY + 1), kAxis, 0.75);
+        EXPECT_NEAR(bar.maxY + 1 - bar.minY, 2.5, 1);
+        EXPECT_NEAR(parts.minY, top, 1.5);
+        EXPECT_NEAR(parts.maxY + 1, bottom, 1.5);
+    }
+}
+
+TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild)
+{
+    const TagLayout child = integerLayout(49, Color::blue);
+    const LayoutSize c = measureRoot(child), r = measureRoot(unaryLayout("√", child));
+    const auto plain = render(unaryLayout("√", child, Color::red));
+    const auto strokes = redInk(*plain);
+    EXPECT_NEAR(strokes.maxX + 1, 20 + r.width, 1.5);  // the overbar ends over the child's right edge
+    EXPECT_NEAR(strokes.minY, 80 - c.ascent - 3.75, 1);  // 2.5 thick, centred 2.5 above the child
+    EXPECT_GE(strokes.minX, 20);
+    // Only an index adds a digit, in the upper left of the item's box.
+    const auto digit = differences(*plain, *render(unaryLayout("√4", child, Color::red)));
+    ASSERT_TRUE(digit.any);
+    EXPECT_LT(digit.maxX, 20 + 0.05 * widthOf("√", kWholeFont) + widthOf("4", digitFont(14)) + 1);
+    EXPECT_TRUE(digit.minY >= 80 - r.ascent && digit.maxY < 80 - c.ascent + 0.5 * c.height);
+
+    const auto brackets = render(unaryLayout("()", child, Color::red));
+    EXPECT_TRUE(redInk(*brackets).minX < blueInk(*brackets).minX && redInk(*brackets).maxX > blueInk(*brackets).maxX);
+}
+
+}  // namespace
+}  // namespace duolinear

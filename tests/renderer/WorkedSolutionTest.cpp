@@ -1,0 +1,150 @@
+// The lines of one step of a worked solution, built by hand as the solvers
+// build them, drawn into step bands of a phone-sized screen at 2x scale; and
+// the same lines mutated at random into malformed layouts.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "renderer/StepLines.h"
+#include "RendererTestSupport.h"
+
+namespace duolinear {
+namespace {
+
+using namespace duolinear::testing;
+
+TagLayout term(long long coefficient, const std::string& letter, Color color = Color::black)
+{
+    return joinLayouts("🖇", integerLayout(coefficient, color), messageLayout(letter, color));
+}
+
+TagLayout equation(long long a, const std::string& op, long long b, long long c, Color color)
+{
+    return joinLayouts("=", joinLayouts(op, term(a, "x", color), term(b, "y", color), color), integerLayout(c, color),
+                       color);
+}
+
+StepLines workedSolutionLines()
+{
+    const TagLayout group = unaryLayout("()", joinLayouts("−", integerLayout(5), term(2, "x")));
+    const TagLayout power = joinLayouts("+", joinLayouts("^", messageLayout("x"), integerLayout(2)), integerLayout(1));
+    const TagLayout aligned =
+        joinLayouts("🖇", messageLayout("  2x + 3y =  5", Color::red), messageLayout("   ×2", Color::gray));
+    const TagLayout left = joinLayouts("+", joinLayouts("+", term(12, "x", Color::red), term(345, "y", Color::blue)),
+                                       term(6789, "x", Color::green));
+    return {
+        messageLayout("multiply the first equation by 2\nand add the second one"),
+        equation(2, "+", 3, 5, Color::red),
+        equation(4, "−", 6, 7, Color::blue),
+        fontLayout(Font::monospaced_system, aligned),
+        blankLayouts(1)[0],
+        joinLayouts("=", term(8, "x"), integerLayout(17)),
+        joinLayouts("=", messageLayout("x"),
+                    signedRationalLayout(-4, 3, Color::black, Color::black, Color::black, Color::black)),
+        joinLayouts("=", messageLayout("y"), joinLayouts("/", group, integerLayout(3))),
+        joinLayouts("=", unaryLayout("√", power, Color::magenta), unaryLayout("√3", integerLayout(4))),
+        joinLayouts("=", left, joinLayouts("−", integerLayout(1011121314), term(1516, "y", Color::brown))),
+    };
+}
+
+TEST(WorkedSolution, EveryLineFitsItsBandAndNothingIsDrawnOutside)
+{
+    const StepLines lines = workedSolutionLines();
+    struct Band {
+        const char* name;
+        double width, height;
+    };
+    // A phone's step band, one that the width decides, and one that the height decides.
+    for (Band band : {Band{"phone", 380, 586}, Band{"narrow", 200, 586}, Band{"short", 380, 180}}) {
+        const double x = 10, y = 30;
+        const LineFontSizes sizes = fitLineFontSizes(lines, band.width, band.height, 30, kMedium);
+        ASSERT_EQ(sizes.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_LE(measureRoot(lines[i], sizes[i].fitted).width, band.width) << band.name << " line " << i;
+        }
+        EXPECT_LT(sizes.back().fitted, 30) << band.name;  // the long line had to shrink
+
+        gfx::ImageSurface image(band.width + 2 * x, band.height + 2 * y, 2.0);
+        {
+            gfx::DrawingScope scope(image.context());
+            drawStepLines(lines, sizes, x, y);
+        }
+        image.writePng(gfx::testing::outputPath(std::string("renderer-worked-solution-") + band.name + ".png"));
+        const gfx::testing::InkBounds ink = gfx::testing::inkBounds(image);
+        ASSERT_TRUE(ink.any && redInk(image).any && blueInk(image).any);
+        EXPECT_TRUE(ink.minX >= 2 * x && ink.minY >= 2 * y) << band.name;
+        EXPECT_TRUE(ink.maxX < 2 * (x + band.width) && ink.maxY < 2 * (y + band.height)) << band.name;
+    }
+}
+
+// Mutations from a fixed seed, so every run tries the same cases: indexes
+// that are no number, out of range or point at their own or a later row; rows
+// cut off, lost, repeated or swapped; entries that name no kind or colour.
+struct Mutator {
+    std::mt19937 engine{20240611};
+
+    std::size_t below(std::size_t n)
+    {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(engine);
+    }
+
+    std::string token(std::size_t rows, std::size_t row)
+    {
+        static const char* const words[] = {"BLANK",   "x",         "",     "-1",      "99999999999999999999",
+                                            "join",    "unary",     "font", "message", "rational",
+                                            "plug_in", "invisible", "Red",  "/",       "^",
+                                            "🖇",    "=",         "√4",   "()",      "monospaced system",
+                                            "\n",      "\xff\xfe",  "-",    "1.5"};
+        const std::size_t pick = below(4);
+        if (pick == 0) return std::to_string(below(rows + 2));
+        if (pick == 1) return std::to_string(row + below(2));  // itself or the row after it
+        return words[below(std::size(words))];
+    }
+
+    TagLayout mutate(TagLayout layout)
+    {
+        for (std::size_t count = 1 + below(4); count > 0; --count) {
+            const std::size_t r = below(layout.size());
+            const auto at = layout.begin() + static_cast<long>(r);
+            const std::size_t what = layout.empty() ? 4 : below(7);
+            if (what <= 1 && !layout[r].empty()) layout[r][below(layout[r].size())] = token(layout.size(), r);
+            if (what == 2) layout.erase(at);
+            if (what == 3) layout.insert(at, TagRow(layout[below(layout.size())]));
+            if (what == 4) layout.resize(below(layout.size() + 1));
+            if (what == 5) layout[r].empty() ? layout[r].push_back(token(layout.size(), r)) : layout[r].pop_back();
+            if (what == 6) std::swap(layout[r], layout[below(layout.size())]);
+        }
+        return layout;
+    }
+};
+
+TEST(WorkedSolution, MutatedLinesNeverCrashAndMeasureFinite)
+{
+    const StepLines seeds = workedSolutionLines();
+    Mutator mutator;
+    gfx::ImageSurface image(200, 120);
+    const double sizes[] = {30, 13.7, 0.5, 96};
+    for (int round = 0; round < 3000; ++round) {
+        const TagLayout layout = mutator.mutate(seeds[mutator.below(seeds.size())]);
+        const std::string root = lineRootIndex(layout);
+        const double size = sizes[mutator.below(std::size(sizes))];
+        const LayoutSize measured = measureLayout(layout, root, size, kMedium);
+        ASSERT_TRUE(std::isfinite(measured.width) && std::isfinite(measured.height) && std::isfinite(measured.ascent));
+        drawLayout(layout, root, 10, 60, size, kMedium);  // no context: strokes skipped
+        gfx::DrawingScope scope(image.context());
+        drawLayout(layout, root, "monospaced system", 10, 60, size, gfx::FontWeight::light());
+    }
+    for (int round = 0; round < 20; ++round) {
+        StepLines lines;
+        for (int i = 0; i < 4; ++i) lines.push_back(mutator.mutate(seeds[mutator.below(seeds.size())]));
+        const LineFontSizes sizes = fitLineFontSizes(lines, 150, 100, 30, kMedium);
+        for (const LineFontSize& size : sizes) ASSERT_GE(size.fitted, kSmallestLineFontSize);
+        gfx::DrawingScope scope(image.context());
+        drawStepLines(lines, sizes, 0, 0);
+    }
+}
+
+}  // namespace
+}  // namespace duolinear
