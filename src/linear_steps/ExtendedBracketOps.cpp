@@ -1,0 +1,126 @@
+// The rewrites that remove one bracket from a side: distributing its
+// multiplier, opening a bracket whose multiplier is 1, and multiplying a
+// constant into a bracketed constant.
+
+#include "linear_steps/ExtendedPolynomialOps.h"
+
+#include "algebra/Checked.h"
+#include "algebra/IntegerFunctions.h"
+#include "algebra/Options.h"
+#include "linear_steps/ExtendedSideScan.h"
+
+#include <iterator>
+
+namespace duolinear {
+
+namespace {
+
+using Group = std::vector<Term>;
+
+// The terms replace the term at position, in order; the group that the
+// removed bracket named becomes the zero term.
+Ext_polynomial spliced(const Ext_polynomial& side, const ExtTermPosition& position, const Group& terms,
+                       std::size_t openedGroup) {
+    Ext_polynomial result = side;
+    Group& group = result.terms[position.group];
+    const auto at = group.begin() + static_cast<std::ptrdiff_t>(position.index);
+    group.insert(group.erase(at), terms.begin(), terms.end());
+    result.terms[openedGroup] = {extZeroTerm()};
+    return result;
+}
+
+// t × multiplier in lowest terms with a positive denominator, t's letter,
+// exponents added, plain; coloured in mark. No value when the arithmetic
+// leaves 64 bits or the product is 0/0.
+std::optional<Term> productTerm(const Monomial& t, const Monomial& multiplier, Color mark) {
+    const CheckedInt n = checkedMultiply(t.coefficient.numerator, multiplier.coefficient.numerator);
+    const CheckedInt d = checkedMultiply(t.coefficient.denominator, multiplier.coefficient.denominator);
+    if (!n || !d) return std::nullopt;
+    const std::optional<std::int64_t> common = gcd(*n, *d);
+    if (!common || *common == 0) return std::nullopt;
+    const std::int64_t g = *d < 0 ? -*common : *common;
+    const CheckedInt numerator = checkedDivide(n, g);
+    const CheckedInt denominator = checkedDivide(d, g);
+    std::uint64_t exponent = 0;
+    if (!numerator || !denominator || __builtin_add_overflow(t.exponent, multiplier.exponent, &exponent)) {
+        return std::nullopt;
+    }
+    return Term{Monomial{Rational{*numerator, *denominator, mark, mark, mark}, exponent, t.variable, mark}, SubExpression{}};
+}
+
+bool isConstantOne(const Monomial& m) {
+    return m.exponent == 0 && rationalEquals(m.coefficient, Rational{1, 1}, false);
+}
+
+}  // namespace
+
+Rewrite<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side) {
+    const auto found = firstExtTermWhere(side, [](const Term& t, const ExtTermPosition&) { return t.sub_exp.multiplies; });
+    if (!found) return Rewrite<ExtSidePair>::nothing();
+    const Term& multiplier = extTermAt(side, *found);
+    if (!namesEarlierGroup(multiplier, *found)) return Rewrite<ExtSidePair>::failure();
+    const std::size_t k = multiplier.sub_exp.index;
+    const Color mark = highlight ? Color::red : Color::black;
+
+    Group products;
+    for (const Term& t : side.terms[k]) {
+        const std::optional<Term> product = productTerm(t.monomial, multiplier.monomial, mark);
+        if (!product) return Rewrite<ExtSidePair>::failure();
+        products.push_back(*product);
+    }
+
+    ExtSidePair pair{side, spliced(side, *found, products, k)};
+    if (highlight) {
+        Term& marked = pair.before.terms[found->group][found->index];
+        marked.monomial = recoloredMonomial(Color::red, marked.monomial);
+        marked.sub_exp_parenthesis_color = Color::red;
+        for (Term& t : pair.before.terms[k]) t.monomial = recoloredMonomial(Color::red, t.monomial);
+    }
+    return Rewrite<ExtSidePair>::of(std::move(pair));
+}
+
+Rewrite<Ext_polynomial> absorbSingleTermGroup(const Ext_polynomial& side) {
+    // A constant times a group of one plain constant. The inner term must be
+    // plain: a lone bracket term stands for a whole group, not a number.
+    const auto found = firstExtTermWhere(side, [&](const Term& t, const ExtTermPosition& position) {
+        if (!namesEarlierGroup(t, position) || t.monomial.exponent != 0) return false;
+        const Group& inner = side.terms[t.sub_exp.index];
+        return inner.size() == 1 && inner.front().monomial.exponent == 0 && !inner.front().sub_exp.multiplies;
+    });
+    if (!found) return Rewrite<Ext_polynomial>::nothing();
+    const Term& multiplier = extTermAt(side, *found);
+    const std::size_t k = multiplier.sub_exp.index;
+    const std::optional<Rational> product =
+        rationalProduct(side.terms[k].front().monomial.coefficient, multiplier.monomial.coefficient, true);
+    if (!product) return Rewrite<Ext_polynomial>::failure();
+    const Term absorbed{Monomial{*product, 0, rawValue(Var::x)}, SubExpression{}};
+    return Rewrite<Ext_polynomial>::of(spliced(side, *found, {absorbed}, k));
+}
+
+Rewrite<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side) {
+    Rewrite<Ext_polynomial> result = absorbSingleTermGroup(side);
+    if (!result.applies()) return result;
+    for (;;) {
+        Rewrite<Ext_polynomial> next = absorbSingleTermGroup(*result.value);
+        if (next.failed) return next;
+        if (!next.applies()) return result;
+        result = std::move(next);
+    }
+}
+
+std::optional<Ext_polynomial> unwrapUnitBracket(const Ext_polynomial& side) {
+    const auto found = firstExtTermWhere(side, [](const Term& t, const ExtTermPosition& position) {
+        return namesEarlierGroup(t, position) && isConstantOne(t.monomial);
+    });
+    if (!found) return std::nullopt;
+    const std::size_t k = extTermAt(side, *found).sub_exp.index;
+    return spliced(side, *found, side.terms[k], k);
+}
+
+Ext_polynomial unwrapUnitBrackets(const Ext_polynomial& side) {
+    Ext_polynomial result = side;
+    while (std::optional<Ext_polynomial> next = unwrapUnitBracket(result)) result = std::move(*next);
+    return result;
+}
+
+}  // namespace duolinear

@@ -1,0 +1,245 @@
+#include "linear_steps/ExtendedLinearSteps.h"
+
+#include "algebra/AlgebraLayouts.h"
+#include "linear_steps/ExtendedEquationOps.h"
+#include "linear_steps/ExtendedPolynomialLayout.h"
+#include "linear_steps/ExtendedPolynomialOps.h"
+#include "linear_steps/ExtendedStepProducers.h"
+#include "linear_steps/LinearClassification.h"
+#include "linear_steps/LinearEquationSteps.h"
+
+#include <string>
+#include <utility>
+
+namespace duolinear {
+
+namespace {
+
+// What one call keeps while it works: the caller's choices, the opening line,
+// the lines already worked (shown above every later step), the equation in
+// hand and the steps so far.
+struct ExtendedWork {
+    Technique technique = Technique::transpose;
+    bool highlight = false;
+    bool skipOpeningFrame = false;
+    Style style = Style::fraction;
+    Method method = Method::smart;
+    bool clearExtFractions = true;
+    bool clearFractions = true;
+    RandomSource* random = nullptr;
+
+    char letter = 'x';
+    TagLayout openingLine;
+    StepLines workedLines;
+    Ext_polyEquation current;
+    WorkedSteps worked;
+
+    TagLayout layoutOf(const Ext_polyEquation& equation) const { return extEquationLayout(style, equation); }
+};
+
+enum class StepOutcome { none, drawn, failed };
+
+// The letter of the first term of exponent 1, left side first, groups and
+// terms in order; x when there is none.
+char variableLetterOf(const Ext_polyEquation& equation) {
+    for (const Ext_polynomial* side : {&equation.LHS, &equation.RHS}) {
+        for (const std::vector<Term>& group : side->terms) {
+            for (const Term& t : group) {
+                if (t.monomial.exponent == 1) return t.monomial.variable;
+            }
+        }
+    }
+    return rawValue(Var::x);
+}
+
+WorkedSteps zeroDenominatorRefusal(Style style, const Ext_polyEquation& equation) {
+    StepLines lines{extEquationLayout(style, equation)};
+    for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
+    lines.push_back(messageLayout("division by zero"));
+    lines.push_back(messageLayout("please correct"));
+    WorkedSteps worked;
+    worked.append(std::move(lines), "oops");
+    return worked;
+}
+
+WorkedSteps malformedRefusal() {
+    WorkedSteps worked;
+    worked.append({messageLayout("unexpected error")}, "oops");
+    return worked;
+}
+
+// linearEquationSteps answers an equation it cannot work with its one "oops" step.
+bool isRefusal(const WorkedSteps& worked) {
+    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
+}
+
+// One bracket-phase step: the worked lines, the equation before and after.
+// The equation in hand joins the worked lines and the result, in black,
+// becomes the equation in hand.
+StepOutcome drawStep(ExtendedWork& work, const Rewrite<ExtEquationPair>& rewrite, const std::string& comment) {
+    if (rewrite.failed) return StepOutcome::failed;
+    if (!rewrite.applies()) return StepOutcome::none;
+    const ExtEquationPair& pair = *rewrite.value;
+    work.worked.append(prependLayoutRows({work.layoutOf(pair.before), work.layoutOf(pair.after)}, work.workedLines),
+                       comment);
+    work.workedLines.push_back(work.layoutOf(work.current));
+    work.current = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
+    return StepOutcome::drawn;
+}
+
+StepOutcome clearFractionsStage(ExtendedWork& work) {
+    const Rewrite<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current);
+    if (rewrite.failed) return StepOutcome::failed;
+    if (!rewrite.applies()) return StepOutcome::none;
+    const ClearedFractions& cleared = *rewrite.value;
+    const std::string message = "\n" + std::to_string(cleared.lcm) +
+                                " is LCM of denominators\n\nwe can use any multiple of the\n"
+                                "denominators to clear fractions";
+    const StepLines lines{work.layoutOf(cleared.first), work.layoutOf(cleared.second), work.layoutOf(cleared.third),
+                          messageLayout(message)};
+    work.worked.append(prependLayoutRows(lines, work.workedLines), "clear fractions");
+    work.workedLines.push_back(work.layoutOf(work.current));
+    work.workedLines.push_back(work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
+    work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
+    return StepOutcome::drawn;
+}
+
+// "simplify" and "clear fractions" once, then "combine simple like terms" and
+// "distribute to remove (  )" in turn until there is nothing to distribute.
+// Every distribution removes one bracket, so the loop ends. False on failure.
+bool bracketPhase(ExtendedWork& work) {
+    if (drawStep(work, simplifyStep(work.current), "simplify") == StepOutcome::failed) return false;
+    if (work.clearExtFractions && clearFractionsStage(work) == StepOutcome::failed) return false;
+    for (;;) {
+        const StepOutcome combined =
+            drawStep(work, combineSimpleLikeTermsStep(true, work.current), "combine simple like terms");
+        if (combined == StepOutcome::failed) return false;
+        const StepOutcome distributed =
+            drawStep(work, distributeStep(work.highlight, work.current), "distribute to remove (  )");
+        if (distributed != StepOutcome::drawn) return distributed == StepOutcome::none;
+    }
+}
+
+// The steps of linearEquationSteps for eq, each below the given lines. False
+// when it refuses the equation.
+bool appendLinearSteps(ExtendedWork& work, const PolyEquation& eq, const StepLines& above) {
+    const WorkedSteps linear = linearEquationSteps(work.technique, work.highlight, true, work.style, work.method,
+                                                   work.clearFractions, eq, *work.random);
+    if (isRefusal(linear)) return false;
+    for (std::size_t i = 0; i < linear.steps.size(); ++i) {
+        work.worked.append(prependLayoutRows(linear.steps[i], above), linear.comments[i]);
+    }
+    return true;
+}
+
+// The opening line and the answer (x REL value, or the status text). False
+// when the equation has no linear solution status.
+bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
+    if (work.skipOpeningFrame) return true;
+    const std::optional<LinearSolution> solution = linearSolutionStatus(eq);
+    if (!solution) return false;
+    TagLayout answer;
+    if (solution->status == Status::unique) {
+        const Monomial variable{Rational{1, 1}, 1, work.letter};
+        const PolyEquation solved{Polynomial{variable}, Polynomial{Monomial{solution->value, 0}}, solution->relation};
+        answer = equationLayout(solved, work.style == Style::decimal ? Style::decimal : Style::fraction);
+    } else {
+        answer = messageLayout(rawValue(solution->status));
+    }
+    work.worked.append({work.openingLine, answer}, "😎");
+    return true;
+}
+
+// The solution of a normalised equation that has brackets; no value when the
+// arithmetic gives out or linearEquationSteps refuses what is left.
+std::optional<WorkedSteps> solveWithBrackets(ExtendedWork work, const Ext_polyEquation& normalised) {
+    if (!work.skipOpeningFrame) work.worked.append({work.openingLine}, "🤔");
+
+    const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
+    if (absorbed.failed) return std::nullopt;
+    if (absorbed.applies() && !eitherExtSideHasBrackets(*absorbed.value)) {
+        // Absorbing took every bracket away: no bracket phase.
+        const PolyEquation eq = extToPolyEquation(*absorbed.value);
+        if (!appendLinearSteps(work, eq, {work.openingLine}) || !closingFrame(work, eq)) return std::nullopt;
+        return std::move(work.worked);
+    }
+    if (absorbed.applies()) {
+        work.current = *absorbed.value;
+        work.workedLines = {work.openingLine};
+    } else {
+        work.current = normalised;
+    }
+
+    if (!bracketPhase(work)) return std::nullopt;
+    const PolyEquation eq = extToPolyEquation(work.current);
+    if (!isSolvedForm(work.style == Style::decimal, eq) && !appendLinearSteps(work, eq, work.workedLines)) {
+        return std::nullopt;
+    }
+    if (!closingFrame(work, eq)) return std::nullopt;
+    return std::move(work.worked);
+}
+
+}  // namespace
+
+WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
+                                        Method method, bool clearExtFractions, bool clearFractions,
+                                        const Ext_polyEquation& equation, RandomSource& random) {
+    if (eitherExtSideHasZeroDenominator(equation)) return zeroDenominatorRefusal(style, equation);
+    if (!isWellFormedExtEquation(equation)) return malformedRefusal();
+
+    const Ext_polyEquation normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
+    if (!eitherExtSideHasBrackets(normalised)) {
+        return linearEquationSteps(technique, highlight, skipOpeningFrame, style, method, clearFractions,
+                                   extToPolyEquation(normalised), random);
+    }
+
+    ExtendedWork work;
+    work.technique = technique;
+    work.highlight = highlight;
+    work.skipOpeningFrame = skipOpeningFrame;
+    work.style = style;
+    work.method = method;
+    work.clearExtFractions = clearExtFractions;
+    work.clearFractions = clearFractions;
+    work.random = &random;
+    work.letter = variableLetterOf(equation);
+    work.openingLine = extEquationLayout(style, normalised);
+
+    std::optional<WorkedSteps> solved = solveWithBrackets(std::move(work), normalised);
+    return solved ? std::move(*solved) : zeroDenominatorRefusal(style, equation);
+}
+
+std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquation& equation) {
+    if (eitherExtSideHasZeroDenominator(equation) || !isWellFormedExtEquation(equation)) return std::nullopt;
+    const auto black = [](const Ext_polyEquation& e) {
+        return recolorExtEquation(Color::black, Color::black, Color::black, e);
+    };
+
+    Ext_polyEquation e = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
+    if (!eitherExtSideHasBrackets(e)) return linearSolutionStatus(extToPolyEquation(e));
+    const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(e);
+    if (absorbed.failed) return std::nullopt;
+    if (absorbed.applies()) {
+        if (!eitherExtSideHasBrackets(*absorbed.value)) return linearSolutionStatus(extToPolyEquation(*absorbed.value));
+        e = *absorbed.value;
+    }
+
+    const Rewrite<ExtEquationPair> simplified = simplifyStep(e);
+    if (simplified.failed) return std::nullopt;
+    if (simplified.applies()) e = black(simplified.value->after);
+    const Rewrite<ClearedFractions> cleared = clearFractionsStep(true, e);
+    if (cleared.failed) return std::nullopt;
+    if (cleared.applies()) e = black(cleared.value->third);
+    for (;;) {
+        const Rewrite<ExtEquationPair> combined = combineSimpleLikeTermsStep(true, e);
+        if (combined.failed) return std::nullopt;
+        if (combined.applies()) e = black(combined.value->after);
+        const Rewrite<ExtEquationPair> distributed = distributeStep(true, e);
+        if (distributed.failed) return std::nullopt;
+        if (!distributed.applies()) break;
+        e = black(distributed.value->after);
+    }
+    return linearSolutionStatus(extToPolyEquation(e));
+}
+
+}  // namespace duolinear

@@ -1,0 +1,44 @@
+#pragma once
+// The step-by-step solution of one linear equation or inequality in one
+// variable whose sides may hold bracketed groups. A bracket phase works the
+// brackets away ("simplify", "clear fractions", then "combine simple like
+// terms" and "distribute to remove (  )" in turn until no bracket is left);
+// what remains is handed to linearEquationSteps, whose steps are shown below
+// the lines already worked. An opening "🤔" and a closing "😎" step frame the
+// whole unless the caller skips them.
+//
+// The refusal: an equation with a denominator 0 anywhere, or one whose
+// arithmetic leaves 64 bits at any stage, gets the one step of the equation,
+// two blank lines, "division by zero" and "please correct", commented "oops".
+// A side without groups or with a bracket that names no earlier group gets
+// the one step "unexpected error", commented "oops".
+
+#include "algebra/Equation.h"
+#include "algebra/Options.h"
+#include "algebra/RandomSource.h"
+#include "algebra/Term.h"
+#include "linear_steps/LinearSolutionStatus.h"
+#include "linear_steps/WorkedSteps.h"
+
+#include <optional>
+
+namespace duolinear {
+
+// technique, method: passed to linearEquationSteps only.
+// highlight: the parts each step acts on in red rather than black.
+// skipOpeningFrame: no "🤔" and "😎" steps (an equation without brackets
+//   passes it on to linearEquationSteps as it is).
+// style: how coefficients are drawn; decimal draws the answer in decimals.
+// clearExtFractions: runs the bracket phase's "clear fractions" step.
+// clearFractions: passed to linearEquationSteps as its clearing switch.
+WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
+                                        Method method, bool clearExtFractions, bool clearFractions,
+                                        const Ext_polyEquation& equation,
+                                        RandomSource& random = defaultRandomSource());
+
+// The answer that extendedLinearEquationSteps reaches, without drawing: the
+// value, the relation of the solved form and the status. No value when the
+// engine would refuse the equation.
+std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquation& equation);
+
+}  // namespace duolinear

@@ -1,0 +1,214 @@
+// Coefficient rewrites, clearing pieces, pruning, recolouring and queries on a
+// side with bracketed groups. The bracket-removing rewrites are in
+// ExtendedBracketOps.cpp.
+
+#include "linear_steps/ExtendedPolynomialOps.h"
+
+#include "algebra/Checked.h"
+#include "algebra/EquationTransforms.h"
+#include "algebra/IntegerFunctions.h"
+#include "algebra/SideRules.h"
+#include "linear_steps/ExtendedSideScan.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace duolinear {
+
+namespace {
+
+using Group = std::vector<Term>;
+
+bool hasZeroNumerator(const Term& t) { return t.monomial.coefficient.numerator == 0; }
+
+// Drops the terms that match; a group left empty becomes the zero term.
+template <typename Predicate>
+void dropTerms(Group& group, Predicate drop) {
+    std::erase_if(group, drop);
+    if (group.empty()) group.push_back(extZeroTerm());
+}
+
+// The term with its coefficient replaced and its letter and brackets black.
+Term withCoefficient(const Term& t, const Rational& coefficient) {
+    return Term{Monomial{coefficient, t.monomial.exponent, t.monomial.variable}, t.sub_exp};
+}
+
+// The coefficient in lowest terms with a positive denominator; the same term
+// when it is reduced already; no value for 0/0 or when it does not fit.
+std::optional<Term> reducedTerm(const Term& t, bool& changed) {
+    const Rational& c = t.monomial.coefficient;
+    const std::optional<std::int64_t> common = gcd(c.numerator, c.denominator);
+    if (!common || *common == 0) return std::nullopt;
+    const std::int64_t g = c.denominator < 0 ? -*common : *common;
+    if (g == 1) return t;
+    const CheckedInt numerator = checkedDivide(c.numerator, g);
+    const CheckedInt denominator = checkedDivide(c.denominator, g);
+    if (!numerator || !denominator) return std::nullopt;
+    changed = true;
+    return withCoefficient(t, Rational{*numerator, *denominator});
+}
+
+// One group with its like plain terms summed into the first of each kind.
+std::optional<Group> combinedGroup(bool simple, const Group& group, bool& changed) {
+    Group rebuilt;
+    std::vector<bool> absorbed(group.size(), false);
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const Term& c = group[i];
+        if (c.sub_exp.multiplies) {
+            rebuilt.push_back(c);
+            continue;
+        }
+        if (absorbed[i]) continue;
+        std::optional<Rational> sum = c.monomial.coefficient;
+        for (std::size_t j = i + 1; j < group.size(); ++j) {
+            const Term& other = group[j];
+            if (other.sub_exp.multiplies || absorbed[j] || !areLikeTerms(other.monomial, c.monomial, simple)) continue;
+            sum = rationalSum(other.monomial.coefficient, *sum);
+            if (!sum) return std::nullopt;
+            absorbed[j] = true;
+            changed = true;
+        }
+        rebuilt.push_back(withCoefficient(c, *sum));
+    }
+    dropTerms(rebuilt, hasZeroNumerator);
+    return rebuilt;
+}
+
+template <typename Transform>
+Ext_polynomial mapTerms(const Ext_polynomial& side, Transform transform) {
+    Ext_polynomial result = side;
+    for (Group& group : result.terms) {
+        for (Term& t : group) t = transform(t);
+    }
+    return result;
+}
+
+}  // namespace
+
+Term extZeroTerm() { return Term{Monomial{Rational{0, 1}, 0, 'x'}, SubExpression{false, 0}}; }
+
+bool isWellFormedExtSide(const Ext_polynomial& side) {
+    if (side.terms.empty()) return false;
+    std::vector<bool> named(side.terms.size(), false);
+    const auto malformed = firstExtTermWhere(side, [&](const Term& t, const ExtTermPosition& position) {
+        if (!t.sub_exp.multiplies) return false;
+        if (!namesEarlierGroup(t, position) || named[t.sub_exp.index]) return true;
+        named[t.sub_exp.index] = true;
+        return false;
+    });
+    return !malformed;
+}
+
+Rewrite<ExtSidePair> reduceExtCoefficients(const Ext_polynomial& side) {
+    bool changed = false;
+    Ext_polynomial mapped = side;
+    for (Group& group : mapped.terms) {
+        for (Term& t : group) {
+            const std::optional<Term> reduced = reducedTerm(t, changed);
+            if (!reduced) return Rewrite<ExtSidePair>::failure();
+            t = *reduced;
+        }
+    }
+    if (!changed) return Rewrite<ExtSidePair>::nothing();
+    return Rewrite<ExtSidePair>::of({side, unwrapUnitBrackets(mapped)});
+}
+
+Rewrite<ExtSidePair> combineExtLikeTerms(bool simple, const Ext_polynomial& side) {
+    bool changed = false;
+    Ext_polynomial rebuilt;
+    for (const Group& group : side.terms) {
+        std::optional<Group> combined = combinedGroup(simple, group, changed);
+        if (!combined) return Rewrite<ExtSidePair>::failure();
+        rebuilt.terms.push_back(std::move(*combined));
+    }
+    if (!changed) return Rewrite<ExtSidePair>::nothing();
+    return Rewrite<ExtSidePair>::of({side, std::move(rebuilt)});
+}
+
+std::optional<std::int64_t> denominatorLcmStep(std::int64_t accumulator, const Term& term) {
+    return lcm(accumulator, term.monomial.coefficient.denominator);
+}
+
+Term markedDenominatorTerm(const Term& term, bool highlight) {
+    const Rational& c = term.monomial.coefficient;
+    const Color mark = highlight ? Color::red : Color::black;
+    return withCoefficient(term, Rational{c.numerator, c.denominator, Color::black, mark, Color::black});
+}
+
+std::optional<Term> clearedTerm(const Term& term, std::int64_t lcm) {
+    const Rational& c = term.monomial.coefficient;
+    const CheckedInt numerator = checkedMultiply(c.numerator, checkedDivide(lcm, c.denominator));
+    if (!numerator) return std::nullopt;
+    return withCoefficient(term, Rational{*numerator, 1});
+}
+
+Ext_polynomial pruneExtSide(bool resetColors, const Ext_polynomial& side) {
+    Ext_polynomial result = side;
+    for (Group& group : result.terms) dropTerms(group, hasZeroNumerator);
+
+    // A bracket around a lone zero is worth nothing; dropping it may empty
+    // its own group, which is then a lone zero for the next pass.
+    bool emptied = true;
+    while (emptied) {
+        emptied = false;
+        const Ext_polynomial start = result;
+        const auto isZeroBracket = [&](const Term& t) {
+            if (!t.sub_exp.multiplies || t.sub_exp.index >= start.terms.size()) return false;
+            const Group& inner = start.terms[t.sub_exp.index];
+            return inner.size() == 1 && rationalEquals(inner.front().monomial.coefficient, Rational{0, 1}, false);
+        };
+        for (Group& group : result.terms) {
+            const std::size_t before = group.size();
+            std::erase_if(group, isZeroBracket);
+            if (group.size() == before || !group.empty()) continue;
+            group.push_back(extZeroTerm());
+            emptied = true;
+        }
+    }
+    return resetColors ? recolorExtSide(Color::black, result) : result;
+}
+
+Ext_polynomial recolorExtSide(Color color, const Ext_polynomial& side) {
+    return mapTerms(side, [&](const Term& t) {
+        return Term{recoloredMonomial(color, t.monomial), t.sub_exp, color};
+    });
+}
+
+Ext_polynomial recolorExtSideCoefficients(Color color, const Ext_polynomial& side) {
+    return mapTerms(side, [&](const Term& t) {
+        return withCoefficient(t, recoloredRational(color, t.monomial.coefficient));
+    });
+}
+
+Ext_polyEquation recolorExtCoefficients(Color lhsColor, Color rhsColor, const Ext_polyEquation& equation) {
+    return Ext_polyEquation{recolorExtSideCoefficients(lhsColor, equation.LHS),
+                            recolorExtSideCoefficients(rhsColor, equation.RHS), equation.relation, Color::black};
+}
+
+bool extSideHasZeroDenominator(const Ext_polynomial& side) {
+    return firstExtTermWhere(side, [](const Term& t, const ExtTermPosition&) {
+               return t.monomial.coefficient.denominator == 0;
+           }).has_value();
+}
+
+bool extSideHasBrackets(const Ext_polynomial& side) {
+    if (side.terms.empty()) return false;
+    const Group& top = side.terms.back();
+    return std::any_of(top.begin(), top.end(), [](const Term& t) { return t.sub_exp.multiplies; });
+}
+
+Polynomial extSideToPolynomial(const Ext_polynomial& side) {
+    std::vector<Monomial> monomials;
+    if (!side.terms.empty()) {
+        for (const Term& t : side.terms.back()) monomials.push_back(t.monomial);
+    }
+    return sideOrZeroTerm(std::move(monomials));
+}
+
+StepLines prependLayoutRows(const StepLines& step, const StepLines& captured) {
+    StepLines lines = captured;
+    lines.insert(lines.end(), step.begin(), step.end());
+    return lines;
+}
+
+}  // namespace duolinear

@@ -1,0 +1,117 @@
+#include "linear_steps/ExtendedStepProducers.h"
+
+#include "algebra/IntegerFunctions.h"
+#include "linear_steps/ExtendedEquationOps.h"
+#include "linear_steps/ExtendedPolynomialOps.h"
+
+#include <optional>
+
+namespace duolinear {
+
+namespace {
+
+// A side operation applied to both sides, each on its own. Nothing to do when
+// both sides had nothing to do; otherwise before is the equation as given and
+// after has each changed side replaced.
+template <typename SideOperation>
+Rewrite<ExtEquationPair> onBothSides(const Ext_polyEquation& equation, SideOperation operation) {
+    const Rewrite<ExtSidePair> lhs = operation(equation.LHS);
+    const Rewrite<ExtSidePair> rhs = operation(equation.RHS);
+    if (lhs.failed || rhs.failed) return Rewrite<ExtEquationPair>::failure();
+    if (!lhs.applies() && !rhs.applies()) return Rewrite<ExtEquationPair>::nothing();
+    Ext_polyEquation after = equation;
+    if (lhs.applies()) after.LHS = lhs.value->after;
+    if (rhs.applies()) after.RHS = rhs.value->after;
+    return Rewrite<ExtEquationPair>::of({equation, std::move(after)});
+}
+
+// lcm of the denominators of the side's top-level terms; no value when it
+// does not fit.
+std::optional<std::int64_t> topLevelDenominatorLcm(const Ext_polynomial& side) {
+    std::optional<std::int64_t> acc = 1;
+    for (const Term& t : side.terms.back()) {
+        acc = denominatorLcmStep(*acc, t);
+        if (!acc) return std::nullopt;
+    }
+    return acc;
+}
+
+// The side with every top-level term rewritten; no value when a rewrite fails.
+template <typename TermRewrite>
+std::optional<Ext_polynomial> withTopLevelTerms(const Ext_polynomial& side, TermRewrite rewrite) {
+    Ext_polynomial result = side;
+    for (Term& t : result.terms.back()) {
+        const std::optional<Term> rewritten = rewrite(t);
+        if (!rewritten) return std::nullopt;
+        t = *rewritten;
+    }
+    return result;
+}
+
+// factor(side): a new top-level group holding the factor times the old one.
+Ext_polynomial multipliedSide(const Ext_polynomial& side, std::int64_t factor, Color factorColor) {
+    Ext_polynomial result = side;
+    const Rational coefficient{factor, 1, factorColor, Color::black, Color::black};
+    result.terms.push_back({Term{Monomial{coefficient, 0}, SubExpression{true, side.terms.size() - 1}}});
+    return result;
+}
+
+}  // namespace
+
+Rewrite<ExtEquationPair> simplifyStep(const Ext_polyEquation& equation) {
+    return onBothSides(equation, reduceExtCoefficients);
+}
+
+Rewrite<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyEquation& equation) {
+    return onBothSides(equation, [simple](const Ext_polynomial& side) { return combineExtLikeTerms(simple, side); });
+}
+
+Rewrite<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation) {
+    const Rewrite<ExtSidePair> lhs = distributeFirstBracket(highlight, equation.LHS);
+    if (lhs.failed) return Rewrite<ExtEquationPair>::failure();
+    if (lhs.applies()) {
+        const auto& [before, after] = *lhs.value;
+        return Rewrite<ExtEquationPair>::of({Ext_polyEquation{before, equation.RHS, equation.relation, equation.relation_color},
+                                             Ext_polyEquation{after, equation.RHS, equation.relation, equation.relation_color}});
+    }
+    const Rewrite<ExtSidePair> rhs = distributeFirstBracket(highlight, equation.RHS);
+    if (rhs.failed) return Rewrite<ExtEquationPair>::failure();
+    if (!rhs.applies()) return Rewrite<ExtEquationPair>::nothing();
+    const auto& [before, after] = *rhs.value;
+    return Rewrite<ExtEquationPair>::of({Ext_polyEquation{equation.LHS, before, equation.relation, equation.relation_color},
+                                         Ext_polyEquation{equation.LHS, after, equation.relation, equation.relation_color}});
+}
+
+Rewrite<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation) {
+    if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return Rewrite<ClearedFractions>::failure();
+    const std::optional<std::int64_t> left = topLevelDenominatorLcm(equation.LHS);
+    const std::optional<std::int64_t> right = topLevelDenominatorLcm(equation.RHS);
+    if (!left || !right) return Rewrite<ClearedFractions>::failure();
+    const std::optional<std::int64_t> m = lcm(*left, *right);
+    if (!m) return Rewrite<ClearedFractions>::failure();
+    if (*m == 1) return Rewrite<ClearedFractions>::nothing();
+
+    const auto clear = [m = *m](const Term& t) { return clearedTerm(t, m); };
+    const std::optional<Ext_polynomial> clearedLeft = withTopLevelTerms(equation.LHS, clear);
+    const std::optional<Ext_polynomial> clearedRight = withTopLevelTerms(equation.RHS, clear);
+    if (!clearedLeft || !clearedRight) return Rewrite<ClearedFractions>::failure();
+
+    const auto mark = [highlight](const Term& t) { return std::optional<Term>(markedDenominatorTerm(t, highlight)); };
+    const Color factorColor = highlight ? Color::red : Color::black;
+    ClearedFractions result;
+    result.first = Ext_polyEquation{*withTopLevelTerms(equation.LHS, mark), *withTopLevelTerms(equation.RHS, mark),
+                                    equation.relation};
+    result.second = Ext_polyEquation{multipliedSide(equation.LHS, *m, factorColor),
+                                     multipliedSide(equation.RHS, *m, factorColor), equation.relation};
+    result.third = unwrapUnitBracketsBothSides(Ext_polyEquation{*clearedLeft, *clearedRight, equation.relation});
+    result.lcm = *m;
+    return Rewrite<ClearedFractions>::of(std::move(result));
+}
+
+Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor,
+                                    const Ext_polyEquation& equation) {
+    return Ext_polyEquation{recolorExtSide(lhsColor, equation.LHS), recolorExtSide(rhsColor, equation.RHS),
+                            equation.relation, relationColor};
+}
+
+}  // namespace duolinear
