@@ -1,0 +1,100 @@
+#include "platform/host/ApplicationMain.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "platform/host/HeadlessHost.h"
+#include "platform/host/Script.h"
+#include "platform/host/WindowHost.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Bundle.h"
+#include "platform/ui/Device.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/UserDefaults.h"
+
+namespace ui {
+
+int applicationMain(int argc, char** argv, const DelegateFactory& makeDelegate)
+{
+    const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "duolinear";
+    const host::ParsedOptions parsed = host::parseCommandLine(argc, argv);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "duolinear: %s\n%s", parsed.error.c_str(), host::usage(program).c_str());
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::fputs(host::usage(program).c_str(), stdout);
+        return 0;
+    }
+    return host::runApplication(parsed.options, makeDelegate);
+}
+
+}  // namespace ui
+
+namespace host {
+
+namespace {
+
+int fail(const std::string& message)
+{
+    std::fprintf(stderr, "duolinear: %s\n", message.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int runApplication(const Options& options, const ui::DelegateFactory& makeDelegate)
+{
+    const DeviceProfile device = deviceProfile(options.device);
+    ui::Screen::main().setBounds({{0.0, 0.0}, device.size});
+    ui::Device::current().setModel(device.model);
+    if (!options.preferencesFile.empty()) ui::UserDefaults::setStandardFile(options.preferencesFile);
+
+    std::vector<ScriptAction> script;
+    if (!options.scriptFile.empty()) {
+        std::ifstream in(options.scriptFile, std::ios::binary);
+        if (!in) return fail("cannot read the script " + options.scriptFile.string());
+        std::ostringstream text;
+        text << in.rdbuf();
+        ParsedScript parsed = parseScript(text.str());
+        if (!parsed.error.empty()) return fail(options.scriptFile.string() + ", " + parsed.error);
+        script = std::move(parsed.actions);
+    }
+
+    std::filesystem::path storyboard = options.storyboardFile;
+    if (storyboard.empty()) {
+        const auto found = ui::Bundle::main().urlForResource("Main.storyboard", "json");
+        if (!found) {
+            const std::string where = ui::Bundle::main().resourcePath().empty()
+                                          ? "no resources folder was found"
+                                          : "not in " + ui::Bundle::main().resourcePath().string();
+            return fail("cannot find the storyboard Main.storyboard.json (" + where + ")");
+        }
+        storyboard = *found;
+    }
+
+    ui::Application application(makeDelegate ? makeDelegate() : nullptr);
+    std::string error;
+    if (!application.launch(storyboard, error)) return fail(error);
+
+    int status = 0;
+    if (options.headless) {
+        application.delegate().didBecomeActive(application);
+        ui::Screen::main().setScale(options.scale);
+        HeadlessHost headless(*application.window(), options.scale);
+        const Outcome outcome = headless.run(script);
+        if (!outcome.ok) status = fail(outcome.message);
+    } else {
+        WindowHost window(application);
+        if (!window.open(error)) {
+            application.terminate();
+            return fail(error);
+        }
+        status = window.run(options.scriptFile.empty() ? nullptr : &script);
+    }
+    application.terminate();
+    return status;
+}
+
+}  // namespace host

@@ -1,0 +1,42 @@
+#include "platform/host/HeadlessHost.h"
+
+#include <system_error>
+
+#include "platform/host/ScriptRunner.h"
+
+namespace host {
+
+HeadlessHost::HeadlessHost(ui::Window& window, double scale) : driver_(window), scale_(scale) {}
+
+gfx::ImageSurface& HeadlessHost::render()
+{
+    ui::Window& window = driver_.window();
+    const gfx::Size size = window.bounds().size;
+    if (!surface_ || surface_->size() != size) {
+        surface_ = std::make_unique<gfx::ImageSurface>(size.width, size.height, scale_);
+    }
+    window.render(*surface_);
+    return *surface_;
+}
+
+Outcome HeadlessHost::screenshot(const std::filesystem::path& file) { return writePng(render(), file); }
+
+Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions)
+{
+    ScriptRunner runner(driver_.window(), [this](const std::filesystem::path& file) { return screenshot(file); });
+    for (const ScriptAction& action : actions) {
+        Outcome outcome = runner.perform(action);
+        if (!outcome.ok) return outcome;
+    }
+    return Outcome::success();
+}
+
+Outcome writePng(const gfx::ImageSurface& surface, const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    if (!surface.writePng(file.string())) return Outcome::failure("cannot write the screenshot " + file.string());
+    return Outcome::success();
+}
+
+}  // namespace host

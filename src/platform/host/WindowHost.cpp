@@ -1,0 +1,197 @@
+#include "platform/host/WindowHost.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include <SDL.h>
+#include <cairo.h>
+
+#include "platform/gfx/ImageSurface.h"
+#include "platform/host/ScriptRunner.h"
+#include "platform/ui/Screen.h"
+
+namespace host {
+
+WindowHost::WindowHost(ui::Application& application) : application_(&application) {}
+
+WindowHost::~WindowHost()
+{
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
+    if (sdlStarted_) SDL_Quit();
+}
+
+bool WindowHost::open(std::string& error)
+{
+    ui::Window* window = application_->window();
+    if (window == nullptr) {
+        error = "the application has no window";
+        return false;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        error = std::string("cannot start SDL: ") + SDL_GetError();
+        return false;
+    }
+    sdlStarted_ = true;
+
+    const gfx::Size size = window->bounds().size;
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        fit_ = std::min({1.0, usable.w / size.width, (usable.h - 32) / size.height});
+        fit_ = std::max(fit_, 0.25);
+    }
+    const int width = static_cast<int>(std::lround(size.width * fit_));
+    const int height = static_cast<int>(std::lround(size.height * fit_));
+    window_ = SDL_CreateWindow("duolinear", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                               SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_SHOWN);
+    if (window_ == nullptr) {
+        error = std::string("cannot open a window: ") + SDL_GetError();
+        return false;
+    }
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ == nullptr) {
+        error = std::string("cannot draw in the window: ") + SDL_GetError();
+        return false;
+    }
+
+    // Pixels per point: the window's own scale (2 on a doubled display) times
+    // the fit to the display.
+    int pixelWidth = width;
+    int pixelHeight = height;
+    SDL_GetRendererOutputSize(renderer_, &pixelWidth, &pixelHeight);
+    const double scale = pixelWidth / size.width;
+    ui::Screen::main().setScale(scale);
+    surface_ = std::make_unique<gfx::ImageSurface>(size.width, size.height, scale);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 surface_->pixelWidth(), surface_->pixelHeight());
+    if (texture_ == nullptr) {
+        error = std::string("cannot make the window's picture: ") + SDL_GetError();
+        return false;
+    }
+    return true;
+}
+
+gfx::Point WindowHost::toPoints(int x, int y) const { return {x / fit_, y / fit_}; }
+
+void WindowHost::draw()
+{
+    application_->window()->render(*surface_);
+    SDL_UpdateTexture(texture_, nullptr, surface_->data(), surface_->stride());
+    SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+}
+
+void WindowHost::present() { SDL_RenderPresent(renderer_); }
+
+Outcome WindowHost::screenshot(const std::string& file)
+{
+    // Read back what the window shows (before it is presented, as SDL asks).
+    draw();
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
+    if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), stride) != 0) {
+        present();
+        return Outcome::failure(std::string("cannot read the window's pixels: ") + SDL_GetError());
+    }
+    present();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels[static_cast<std::size_t>(y) * stride + 4 * x + 3] = 0xff;
+    }
+    cairo_surface_t* image =
+        cairo_image_surface_create_for_data(pixels.data(), CAIRO_FORMAT_ARGB32, width, height, stride);
+    std::error_code ec;
+    const std::filesystem::path path(file);
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    const cairo_status_t status = cairo_surface_write_to_png(image, file.c_str());
+    cairo_surface_destroy(image);
+    if (status != CAIRO_STATUS_SUCCESS) return Outcome::failure("cannot write the screenshot " + file);
+    return Outcome::success();
+}
+
+void WindowHost::handle(const SDL_Event& event)
+{
+    ui::Window& window = *application_->window();
+    ui::ApplicationDelegate& delegate = application_->delegate();
+    switch (event.type) {
+    case SDL_QUIT: running_ = false; break;
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_LOST: delegate.willResignActive(*application_); break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: delegate.didBecomeActive(*application_); break;
+        case SDL_WINDOWEVENT_MINIMIZED: delegate.didEnterBackground(*application_); break;
+        case SDL_WINDOWEVENT_RESTORED: delegate.willEnterForeground(*application_); break;
+        case SDL_WINDOWEVENT_EXPOSED: window.setNeedsDisplay(); break;
+        default: break;
+        }
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT) window.touchDown(toPoints(event.button.x, event.button.y));
+        break;
+    case SDL_MOUSEMOTION:
+        if (event.motion.state & SDL_BUTTON_LMASK) window.touchMove(toPoints(event.motion.x, event.motion.y));
+        break;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT) window.touchUp(toPoints(event.button.x, event.button.y));
+        break;
+    case SDL_MOUSEWHEEL: {
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        const double flip = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1.0 : 1.0;
+        window.scroll(toPoints(x, y), flip * event.wheel.x, flip * event.wheel.y);
+        break;
+    }
+    case SDL_KEYDOWN:
+        switch (event.key.keysym.sym) {
+        case SDLK_LEFT: window.keyPress(ui::Key::left); break;
+        case SDLK_RIGHT: window.keyPress(ui::Key::right); break;
+        case SDLK_UP: window.keyPress(ui::Key::up); break;
+        case SDLK_DOWN: window.keyPress(ui::Key::down); break;
+        default: break;
+        }
+        break;
+    default: break;
+    }
+}
+
+int WindowHost::run(const std::vector<ScriptAction>* script)
+{
+    ui::Window& window = *application_->window();
+    ScriptRunner runner(window, [this](const std::filesystem::path& file) { return screenshot(file.string()); });
+    std::size_t next = 0;
+    int status = 0;
+    running_ = true;
+    window.setNeedsDisplay();
+    while (running_) {
+        window.layoutIfNeeded();
+        if (window.needsDisplay()) {
+            draw();
+            present();
+        }
+        if (script != nullptr) {
+            if (next == script->size()) break;
+            const Outcome outcome = runner.perform((*script)[next++]);
+            if (!outcome.ok) {
+                std::fprintf(stderr, "duolinear: %s\n", outcome.message.c_str());
+                status = 1;
+                break;
+            }
+        }
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, script != nullptr ? 10 : 100) != 0) {
+            handle(event);
+            while (running_ && SDL_PollEvent(&event) != 0) handle(event);
+        }
+    }
+    running_ = false;
+    return status;
+}
+
+}  // namespace host

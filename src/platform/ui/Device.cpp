@@ -1,0 +1,11 @@
+#include "platform/ui/Device.h"
+
+namespace ui {
+
+Device& Device::current()
+{
+    static Device device;
+    return device;
+}
+
+}  // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+// A PDF file, opened with poppler, read page by page.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "platform/ui/PdfPage.h"
+
+typedef struct _PopplerDocument PopplerDocument;
+
+namespace ui {
+
+class PdfDocument : public std::enable_shared_from_this<PdfDocument> {
+public:
+    // None when the file cannot be read as a PDF.
+    static std::shared_ptr<PdfDocument> open(const std::filesystem::path& file);
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    int pageCount() const;
+    // None for an index outside 0 ... pageCount() - 1.
+    std::optional<PdfPage> page(int index) const;
+
+    PopplerDocument* poppler() const { return document_; }
+
+private:
+    explicit PdfDocument(PopplerDocument* document) : document_(document) {}
+    PopplerDocument* document_;
+};
+
+}  // namespace ui

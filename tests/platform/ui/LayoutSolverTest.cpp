@@ -1,0 +1,290 @@
+// The layout pass on the shapes that the keypads build: rows of keys whose
+// widths are chained to the first key's with multipliers, two-level bands,
+// a keypad pinned 5 points inside a safe area, and the intrinsic size of a
+// key left without a width. Then what is wrong: conflicts and free values.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/LayoutSolver.h"
+#include "platform/ui/LinearSystem.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/Window.h"
+
+namespace ui {
+namespace {
+
+using testing::addConstrained;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+constexpr double eps = 1e-9;
+
+void expectFrame(const View& view, double x, double y, double width, double height)
+{
+    const gfx::Rect frame = view.frame();
+    EXPECT_NEAR(frame.minX(), x, eps) << view.debugDescription();
+    EXPECT_NEAR(frame.minY(), y, eps) << view.debugDescription();
+    EXPECT_NEAR(frame.width(), width, eps) << view.debugDescription();
+    EXPECT_NEAR(frame.height(), height, eps) << view.debugDescription();
+}
+
+// One row of keys side by side, `gap` apart, each as wide as the first key
+// times its factor: the keys' own edges state every gap twice.
+std::vector<std::shared_ptr<Button>> layRow(View& row, const std::vector<double>& factors, double gap)
+{
+    std::vector<std::shared_ptr<Button>> keys;
+    for (std::size_t j = 0; j < factors.size(); ++j) keys.push_back(addConstrained<Button>(row));
+    for (std::size_t j = 0; j < keys.size(); ++j) {
+        Button& key = *keys[j];
+        key.topAnchor().constraintEqualTo(row.topAnchor()).activate();
+        key.bottomAnchor().constraintEqualTo(row.bottomAnchor()).activate();
+        if (j == 0) {
+            key.leadingAnchor().constraintEqualTo(row.leadingAnchor()).activate();
+        } else {
+            key.leadingAnchor().constraintEqualTo(keys[j - 1]->trailingAnchor(), gap).activate();
+        }
+        if (j + 1 == keys.size()) {
+            key.trailingAnchor().constraintEqualTo(row.trailingAnchor()).activate();
+        } else {
+            key.trailingAnchor().constraintEqualTo(keys[j + 1]->leadingAnchor(), -gap).activate();
+        }
+        key.widthAnchor().constraintEqualTo(keys[0]->widthAnchor(), Multiplier{factors[j]}).activate();
+    }
+    return keys;
+}
+
+TEST(LinearSystem, KeepsSetsAsideAndRefusesEquations)
+{
+    LinearSystem system(2);
+    EXPECT_EQ(system.add({1.0, -1.0}, 3.0).outcome, LinearSystem::Outcome::added);         // x - y = 3
+    EXPECT_EQ(system.add({2.0, -2.0}, 6.0).outcome, LinearSystem::Outcome::redundant);     // the same again
+    const auto conflict = system.add({-1.0, 1.0}, 1.0);                                    // y - x = 1
+    EXPECT_EQ(conflict.outcome, LinearSystem::Outcome::conflicting);
+    EXPECT_NEAR(std::abs(conflict.mismatch), 4.0, eps);
+
+    // y is free: it keeps its fallback, and x follows it.
+    const auto partial = system.solve({0.0, 10.0});
+    EXPECT_FALSE(partial.determined[0]);
+    EXPECT_FALSE(partial.determined[1]);
+    EXPECT_NEAR(partial.values[0], 13.0, eps);
+    EXPECT_NEAR(partial.values[1], 10.0, eps);
+
+    EXPECT_EQ(system.add({1.0, 1.0}, 5.0).outcome, LinearSystem::Outcome::added);
+    const auto full = system.solve({0.0, 0.0});
+    EXPECT_TRUE(full.determined[0] && full.determined[1]);
+    EXPECT_NEAR(full.values[0], 4.0, eps);
+    EXPECT_NEAR(full.values[1], 1.0, eps);
+}
+
+TEST(LayoutSolver, ChainedWidthsWithMultipliersShareTheRow)
+{
+    struct Case {
+        std::vector<double> factors;
+        std::vector<double> widths;  // row 303 wide, keys 1 apart
+    };
+    const Case cases[] = {
+        {{1.0, 1.0, 1.0, 1.0}, {75.0, 75.0, 75.0, 75.0}},
+        {{1.0, 0.5, 0.5}, {150.5, 75.25, 75.25}},
+        {{1.0}, {303.0}},
+    };
+    for (const Case& c : cases) {
+        View root(gfx::Rect::make(0, 0, 303, 40));
+        auto keys = layRow(root, c.factors, 1.0);
+        const LayoutReport report = solveLayout(root);
+        EXPECT_THAT(report.problems, IsEmpty());
+        double x = 0.0;
+        for (std::size_t j = 0; j < keys.size(); ++j) {
+            expectFrame(*keys[j], x, 0.0, c.widths[j], 40.0);
+            x += c.widths[j] + 1.0;
+        }
+    }
+}
+
+TEST(LayoutSolver, RowsStackedInAContainerInsideAPaddedPad)
+{
+    // The numeric keypad: a container pinned to the pad, four equal rows one
+    // point apart, the last row's keys 2 : 1 : 1.
+    View root(gfx::Rect::make(0, 0, 400, 800));
+    auto pad = addConstrained(root);
+    pad->topAnchor().constraintEqualTo(root.topAnchor(), 400).activate();
+    pad->bottomAnchor().constraintEqualTo(root.bottomAnchor()).activate();
+    pad->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 10).activate();
+    pad->trailingAnchor().constraintEqualTo(root.trailingAnchor(), -10).activate();
+    auto container = addConstrained(*pad);
+    container->topAnchor().constraintEqualTo(pad->topAnchor()).activate();
+    container->bottomAnchor().constraintEqualTo(pad->bottomAnchor()).activate();
+    container->leadingAnchor().constraintEqualTo(pad->leadingAnchor()).activate();
+    container->trailingAnchor().constraintEqualTo(pad->trailingAnchor()).activate();
+    std::vector<std::shared_ptr<View>> rows;
+    for (int i = 0; i < 4; ++i) rows.push_back(addConstrained(*container));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        View& row = *rows[i];
+        if (i == 0) {
+            row.topAnchor().constraintEqualTo(container->topAnchor()).activate();
+        } else {
+            row.topAnchor().constraintEqualTo(rows[i - 1]->bottomAnchor(), 1.0).activate();
+        }
+        if (i + 1 == rows.size()) {
+            row.bottomAnchor().constraintEqualTo(container->bottomAnchor()).activate();
+        } else {
+            row.bottomAnchor().constraintEqualTo(rows[i + 1]->topAnchor(), -1.0).activate();
+        }
+        row.leadingAnchor().constraintEqualTo(container->leadingAnchor()).activate();
+        row.trailingAnchor().constraintEqualTo(container->trailingAnchor()).activate();
+        row.heightAnchor().constraintEqualTo(rows[0]->heightAnchor()).activate();
+    }
+    auto bottomKeys = layRow(*rows[3], {1.0, 0.5, 0.5}, 1.0);
+
+    root.layoutIfNeeded();
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    expectFrame(*pad, 10, 400, 380, 400);
+    expectFrame(*rows[1], 0, 100.25, 380, 99.25);  // (400 - 3) / 4 high
+    expectFrame(*bottomKeys[0], 0, 0, 189, 99.25);   // (380 - 2) / 2 wide
+    expectFrame(*bottomKeys[2], 285.5, 0, 94.5, 99.25);
+    EXPECT_NEAR(bottomKeys[0]->frameInRoot().minY(), 400 + 3 * 100.25, eps);
+}
+
+TEST(LayoutSolver, TwoLevelBandUnderAOneLevelBand)
+{
+    // A band of two fields over a fraction band W | N over D whose first
+    // element is twice as high as the first band's.
+    View root(gfx::Rect::make(0, 0, 305, 305));
+    std::vector<std::shared_ptr<Button>> band;
+    for (int i = 0; i < 2; ++i) band.push_back(addConstrained<Button>(root));
+    auto whole = addConstrained<Button>(root);
+    auto numerator = addConstrained<Button>(root);
+    auto denominator = addConstrained<Button>(root);
+    for (std::size_t k = 0; k < band.size(); ++k) {
+        Button& key = *band[k];
+        key.topAnchor().constraintEqualTo(root.topAnchor()).activate();
+        key.bottomAnchor().constraintEqualTo(whole->topAnchor(), -5).activate();
+        if (k == 0) key.leadingAnchor().constraintEqualTo(root.leadingAnchor()).activate();
+        else key.leadingAnchor().constraintEqualTo(band[k - 1]->trailingAnchor(), 5).activate();
+        if (k + 1 == band.size()) key.trailingAnchor().constraintEqualTo(root.trailingAnchor()).activate();
+        else key.trailingAnchor().constraintEqualTo(band[k + 1]->leadingAnchor(), -5).activate();
+        key.widthAnchor().constraintEqualTo(band[0]->widthAnchor()).activate();
+        key.heightAnchor().constraintEqualTo(band[0]->heightAnchor()).activate();
+    }
+    whole->topAnchor().constraintEqualTo(band[0]->bottomAnchor(), 5).activate();
+    whole->bottomAnchor().constraintEqualTo(root.bottomAnchor()).activate();
+    whole->leadingAnchor().constraintEqualTo(root.leadingAnchor()).activate();
+    whole->trailingAnchor().constraintEqualTo(numerator->leadingAnchor(), -5).activate();
+    numerator->topAnchor().constraintEqualTo(whole->topAnchor()).activate();
+    numerator->bottomAnchor().constraintEqualTo(denominator->topAnchor(), -5).activate();
+    numerator->leadingAnchor().constraintEqualTo(whole->trailingAnchor(), 5).activate();
+    numerator->trailingAnchor().constraintEqualTo(root.trailingAnchor()).activate();
+    denominator->topAnchor().constraintEqualTo(numerator->bottomAnchor(), 5).activate();
+    denominator->bottomAnchor().constraintEqualTo(whole->bottomAnchor()).activate();
+    denominator->leadingAnchor().constraintEqualTo(numerator->leadingAnchor()).activate();
+    denominator->trailingAnchor().constraintEqualTo(numerator->trailingAnchor()).activate();
+    whole->widthAnchor().constraintEqualTo(whole->widthAnchor()).activate();
+    numerator->widthAnchor().constraintEqualTo(whole->widthAnchor()).activate();
+    numerator->heightAnchor().constraintEqualTo(denominator->heightAnchor()).activate();
+    whole->heightAnchor().constraintEqualTo(band[0]->heightAnchor(), Multiplier{2.0}).activate();
+
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    expectFrame(*band[1], 155, 0, 150, 100);  // (305 - 5) / 3 high
+    expectFrame(*whole, 0, 105, 150, 200);
+    expectFrame(*numerator, 155, 105, 150, 97.5);
+    expectFrame(*denominator, 155, 207.5, 150, 97.5);
+}
+
+TEST(LayoutSolver, KeypadPinnedFivePointsInsideTheSafeArea)
+{
+    auto screen = std::make_shared<ViewController>();
+    auto navigation = std::make_shared<NavigationController>(screen);
+    auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 390, 844));
+    window->setRootViewController(navigation);
+
+    View& root = *screen->view();
+    auto pad = addConstrained(root);
+    const LayoutGuide guide = root.safeAreaLayoutGuide();
+    pad->topAnchor().constraintEqualTo(guide.topAnchor(), 5).activate();
+    pad->bottomAnchor().constraintEqualTo(guide.bottomAnchor(), -5).activate();
+    pad->leadingAnchor().constraintEqualTo(guide.leadingAnchor(), 5).activate();
+    pad->trailingAnchor().constraintEqualTo(guide.trailingAnchor(), -5).activate();
+
+    EXPECT_THAT(solveLayout(*window).problems, IsEmpty());
+    expectFrame(root, 0, 0, 390, 844);
+    expectFrame(*pad, 5, NavigationBar::height + 5, 380, 844 - NavigationBar::height - 10);
+}
+
+TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize)
+{
+    View root(gfx::Rect::make(0, 0, 300, 300));
+    auto think = addConstrained<Button>(root);
+    think->setTitle("🤔");
+    think->titleLabel().setFont(gfx::Font::system(120.0));
+    think->topAnchor().constraintEqualTo(root.topAnchor(), 10).activate();
+    think->bottomAnchor().constraintEqualTo(root.bottomAnchor()).activate();
+    think->centerXAnchor().constraintEqualTo(root.centerXAnchor()).activate();
+
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    const double width = think->intrinsicContentSize()->width;
+    EXPECT_GT(width, 60.0);
+    expectFrame(*think, (300 - width) / 2, 10, width, 290);
+}
+
+TEST(LayoutSolver, ConflictIsReportedAndLeftOut)
+{
+    View root(gfx::Rect::make(0, 0, 200, 100));
+    auto view = addConstrained(root);
+    view->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 10).activate();
+    view->trailingAnchor().constraintEqualTo(root.trailingAnchor(), -10).activate();
+    view->topAnchor().constraintEqualTo(root.topAnchor()).activate();
+    view->heightAnchor().constraintEqualToConstant(20).activate();
+    view->widthAnchor().constraintEqualToConstant(50).activate();  // 180 already
+
+    const LayoutReport report = solveLayout(root);
+    ASSERT_THAT(report.problems, SizeIs(1));
+    EXPECT_THAT(report.problems[0], HasSubstr("layout conflict: View.width == 50"));
+    EXPECT_THAT(report.problems[0], HasSubstr("misses by 130 points"));
+    expectFrame(*view, 10, 0, 180, 20);
+}
+
+TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept)
+{
+    View root(gfx::Rect::make(0, 0, 200, 100));
+    auto view = addConstrained(root);
+    view->setTag(7);
+    view->setFrame(gfx::Rect::make(3, 4, 30, 40));
+    view->topAnchor().constraintEqualTo(root.topAnchor(), 1).activate();
+    view->heightAnchor().constraintEqualToConstant(20).activate();
+
+    const LayoutReport report = solveLayout(root);
+    ASSERT_THAT(report.problems, SizeIs(1));
+    EXPECT_THAT(report.problems[0],
+                HasSubstr("underdetermined: the horizontal position, width of View tag 7 are not fixed"));
+    expectFrame(*view, 3, 1, 30, 20);
+}
+
+TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree)
+{
+    View root(gfx::Rect::make(0, 0, 200, 100));
+    auto outer = addConstrained(root);
+    auto inner = addConstrained(*outer);
+    inner->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 4).activate();    // crosses
+    inner->widthAnchor().constraintEqualTo(outer->widthAnchor()).activate();         // stays inside
+    ASSERT_THAT(inner->constraints(), SizeIs(2));
+    outer->removeFromSuperview();
+    EXPECT_THAT(inner->constraints(), SizeIs(1));
+    EXPECT_THAT(root.constraints(), IsEmpty());
+
+    // A view destroyed with active constraints takes them along.
+    std::shared_ptr<View> survivor;
+    {
+        auto holder = std::make_shared<View>();
+        survivor = addConstrained(*holder);
+        auto brief = addConstrained(*holder);
+        brief->widthAnchor().constraintEqualTo(survivor->widthAnchor()).activate();
+        ASSERT_THAT(survivor->constraints(), SizeIs(1));
+    }
+    EXPECT_THAT(survivor->constraints(), IsEmpty());
+}
+
+}  // namespace
+}  // namespace ui

@@ -1,0 +1,247 @@
+// The navigation stack and its bar, and storyboards: scenes made by class
+// name, segues by identifier with the destination prepared before it shows,
+// and the errors a storyboard file can hold.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "platform/ui/MenuViewController.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/Storyboard.h"
+#include "platform/ui/Window.h"
+
+namespace ui {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class Chapters : public ViewController {
+public:
+    bool handleAction(const std::string& action, Object* sender) override
+    {
+        if (action != "tapWithSender:") return false;
+        auto* item = dynamic_cast<BarButtonItem*>(sender);
+        tapped.push_back(item != nullptr && item->title() ? *item->title() : "?");
+        return true;
+    }
+    std::vector<std::string> tapped;
+};
+
+class Source : public ViewController {
+public:
+    void prepare(StoryboardSegue& segue, Object* sender) override
+    {
+        prepared.push_back(segue.identifier());
+        destination = &segue.destination();
+        destinationShownWhilePreparing = destination->parent() != nullptr;
+    }
+    std::vector<std::string> prepared;
+    ViewController* destination = nullptr;
+    bool destinationShownWhilePreparing = true;
+};
+
+class Target : public ViewController {
+protected:
+    void viewDidLoad() override { ++loads; }
+
+public:
+    int loads = 0;
+};
+
+std::shared_ptr<Window> windowShowing(std::shared_ptr<ViewController> root)
+{
+    auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 390, 844));
+    window->setRootViewController(std::move(root));
+    window->layoutIfNeeded();
+    return window;
+}
+
+gfx::Point centre(const View& view)
+{
+    const gfx::Rect rect = view.frameInRoot();
+    return {rect.midX(), rect.midY()};
+}
+
+TEST(Navigation, PushAndPopThroughTheBackButton)
+{
+    auto first = std::make_shared<ViewController>();
+    first->setTitle("Methods");
+    auto navigation = std::make_shared<NavigationController>(first);
+    auto window = windowShowing(navigation);
+    NavigationBar& bar = *navigation->navigationBar();
+    EXPECT_EQ(bar.backButton(), nullptr);
+    EXPECT_EQ(bar.titleLabel().text(), "Methods");
+
+    auto second = std::make_shared<Target>();
+    second->setTitle("Addition");
+    navigation->pushViewController(second);
+    window->layoutIfNeeded();
+    EXPECT_EQ(navigation->topViewController(), second.get());
+    EXPECT_EQ(second->navigationController(), navigation.get());
+    EXPECT_EQ(second->loads, 1);
+    EXPECT_EQ(first->view()->superview(), nullptr);
+    EXPECT_EQ(second->view()->frame(), window->bounds());
+    EXPECT_EQ(second->view()->safeAreaInsets().top, NavigationBar::height);
+    ASSERT_NE(bar.backButton(), nullptr);
+    EXPECT_EQ(bar.titleLabel().text(), "Addition");
+
+    window->tap(centre(*bar.backButton()));
+    EXPECT_THAT(navigation->viewControllers(), ElementsAre(first));
+    EXPECT_EQ(second->navigationController(), nullptr);
+    EXPECT_EQ(first->view()->superview(), navigation->view().get());
+    EXPECT_EQ(bar.backButton(), nullptr);
+    EXPECT_EQ(navigation->popViewController(), nullptr);  // the root stays
+}
+
+TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget)
+{
+    auto guide = std::make_shared<Chapters>();
+    auto navigation = std::make_shared<NavigationController>(guide);
+    auto window = windowShowing(navigation);
+    std::vector<std::shared_ptr<BarButtonItem>> items;
+    for (const char* title : {"technique", "method ", "intro "}) {
+        items.push_back(std::make_shared<BarButtonItem>(title, guide.get(), "tapWithSender:"));
+    }
+    guide->navigationItem().setRightBarButtonItems(items);
+    window->layoutIfNeeded();
+
+    const auto& buttons = navigation->navigationBar()->itemButtons();
+    ASSERT_EQ(buttons.size(), 3u);
+    EXPECT_NEAR(buttons[0]->frameInRoot().maxX(), 390 - 8, 1e-9);
+    EXPECT_LT(buttons[2]->frameInRoot().maxX(), buttons[1]->frameInRoot().minX());  // "intro " leftmost
+    EXPECT_LT(buttons[1]->frameInRoot().maxX(), buttons[0]->frameInRoot().minX());
+    for (const auto& button : buttons) window->tap(centre(*button));
+    EXPECT_THAT(guide->tapped, ElementsAre("technique", "method ", "intro "));
+}
+
+const char* const storyboardText = R"({
+  "initialScene": "start",
+  "scenes": [
+    { "id": "start", "class": "ui.NavigationController", "root": "menu" },
+    { "id": "menu", "class": "ui.Menu", "title": "Methods",
+      "items": [ { "title": "Go", "segue": "toSource" } ] },
+    { "id": "source", "class": "Test.Source", "title": "Source" },
+    { "id": "target", "class": "Test.Target" }
+  ],
+  "segues": [
+    { "identifier": "toSource", "from": "menu", "to": "source" },
+    { "identifier": "Test_Segue", "from": "source", "to": "target" }
+  ]
+})";
+
+std::shared_ptr<Storyboard> loadTestStoryboard()
+{
+    Storyboard::registerClass("Test.Source", [] { return std::make_shared<Source>(); });
+    Storyboard::registerClass("Test.Target", [] { return std::make_shared<Target>(); });
+    std::string error;
+    auto storyboard = Storyboard::fromJson(storyboardText, error);
+    EXPECT_EQ(error, "");
+    return storyboard;
+}
+
+TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes)
+{
+    auto storyboard = loadTestStoryboard();
+    ASSERT_TRUE(storyboard);
+    auto root = storyboard->instantiateInitial();
+    auto* navigation = dynamic_cast<NavigationController*>(root.get());
+    ASSERT_NE(navigation, nullptr);
+    auto window = windowShowing(root);
+    auto* menu = dynamic_cast<MenuViewController*>(navigation->topViewController());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "Methods");
+
+    window->tap(centre(*menu->buttons().at(0)));
+    auto* source = dynamic_cast<Source*>(navigation->topViewController());
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(source->sceneIdentifier(), "source");
+    EXPECT_EQ(source->title(), "Source");
+
+    source->performSegue("Test_Segue", source);
+    EXPECT_THAT(source->prepared, ElementsAre("Test_Segue"));
+    EXPECT_FALSE(source->destinationShownWhilePreparing);
+    auto* target = dynamic_cast<Target*>(navigation->topViewController());
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(source->destination, target);
+    EXPECT_EQ(navigation->viewControllers().size(), 3u);
+
+    // Each segue makes a new destination.
+    navigation->popViewController();
+    source->performSegue("Test_Segue", nullptr);
+    EXPECT_NE(navigation->topViewController(), target);
+}
+
+TEST(Storyboard, UnknownSegueOrClassChangesNothing)
+{
+    auto storyboard = loadTestStoryboard();
+    auto root = storyboard->instantiateInitial();
+    auto* navigation = dynamic_cast<NavigationController*>(root.get());
+    auto source = storyboard->instantiate("source");
+    navigation->pushViewController(source);
+    auto* typed = dynamic_cast<Source*>(source.get());
+
+    source->performSegue("Nope", nullptr);
+    source->performSegue("toSource", nullptr);  // a segue of another scene
+    EXPECT_TRUE(typed->prepared.empty());
+    EXPECT_EQ(navigation->viewControllers().size(), 2u);
+
+    // Made in code, outside a navigation controller: nothing happens.
+    Source loose;
+    loose.performSegue("Test_Segue", nullptr);
+    auto alone = storyboard->instantiate("source");
+    alone->performSegue("Test_Segue", nullptr);
+    EXPECT_TRUE(dynamic_cast<Source*>(alone.get())->prepared.empty());
+
+    std::string error;
+    auto unregistered = Storyboard::fromJson(
+        R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Unregistered"}]})", error);
+    ASSERT_TRUE(unregistered);
+    EXPECT_EQ(unregistered->instantiateInitial(), nullptr);
+}
+
+TEST(Storyboard, InvalidFilesAreRefusedWithTheReason)
+{
+    struct Case {
+        const char* json;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"{", "not valid JSON"},
+        {"[]", "not a JSON object"},
+        {R"({"scenes": []})", "has no \"initialScene\""},
+        {R"({"initialScene": "a"})", "no list of \"scenes\""},
+        {R"({"initialScene": "b", "scenes": [{"id": "a", "class": "X"}]})", "initial scene \"b\" is not among"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}, {"id": "a", "class": "Y"}]})",
+         "two scenes have the id \"a\""},
+        {R"({"initialScene": "a", "scenes": [{"id": "a"}]})", "scene \"a\" has no \"class\""},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": 3}]})", "\"class\" is not a string"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.NavigationController"}]})",
+         "scene \"a\" has no \"root\""},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.NavigationController", "root": "z"}]})",
+         "unknown root \"z\""},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.NavigationController", "root": "a"}]})",
+         "navigation controller as its root"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}],
+             "segues": [{"identifier": "s", "from": "a", "to": "q"}]})",
+         "segue \"s\" names the unknown scene \"q\""},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}],
+             "segues": [{"identifier": "s", "from": "a", "to": "a"}, {"identifier": "s", "from": "a", "to": "a"}]})",
+         "two segues \"s\""},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [{"title": "T", "segue": "s"}]}]})",
+         "names the segue \"s\", which does not leave this scene"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_EQ(Storyboard::fromJson(c.json, error), nullptr) << c.json;
+        EXPECT_THAT(error, HasSubstr(c.reason)) << c.json;
+    }
+
+    std::string error;
+    EXPECT_EQ(Storyboard::fromFile("/nonexistent/Main.storyboard.json", error), nullptr);
+    EXPECT_THAT(error, HasSubstr("cannot read the storyboard"));
+}
+
+}  // namespace
+}  // namespace ui

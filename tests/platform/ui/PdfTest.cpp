@@ -1,0 +1,166 @@
+// Resources and PDF guides: finding a file among the resources, and a PDF of
+// several pages opened, shown and paged through.
+
+#include <gtest/gtest.h>
+
+#include <cairo-pdf.h>
+#include <cairo.h>
+#include <filesystem>
+#include <fstream>
+
+#include "UiTestSupport.h"
+#include "platform/ui/Bundle.h"
+#include "platform/ui/PdfView.h"
+#include "platform/ui/Window.h"
+
+namespace ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A PDF of `pages` A5 pages, each with a big black block whose height grows
+// with the page number, so that pages can be told apart.
+fs::path makePdf(const fs::path& file, int pages)
+{
+    cairo_surface_t* surface = cairo_pdf_surface_create(file.c_str(), 420, 595);
+    cairo_t* cairo = cairo_create(surface);
+    for (int page = 0; page < pages; ++page) {
+        cairo_set_source_rgb(cairo, 0, 0, 0);
+        cairo_rectangle(cairo, 60, 60, 300, 40.0 * (page + 1));
+        cairo_fill(cairo);
+        cairo_show_page(cairo);
+    }
+    cairo_destroy(cairo);
+    cairo_surface_destroy(surface);
+    return file;
+}
+
+// The height of the black block drawn on the page shown, in points.
+double blockHeight(Window& window)
+{
+    gfx::ImageSurface image(window.bounds().width(), window.bounds().height(), 1.0);
+    window.render(image);
+    int rows = 0;
+    const int x = image.pixelWidth() / 2;
+    for (int y = 0; y < image.pixelHeight(); ++y) rows += image.pixel(x, y).r < 0.2;
+    return rows;
+}
+
+class PdfTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("duolinear-pdf-" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+        document_ = PdfDocument::open(makePdf(folder_ / "Guide.pdf", 5));
+        ASSERT_TRUE(document_);
+        window_ = std::make_shared<Window>(gfx::Rect::make(0, 0, 210, 298));  // half size
+        view_ = std::make_shared<PdfView>();
+        view_->setFrame(window_->bounds());
+        view_->setAutoScales(true);
+        view_->setDocument(document_);
+        window_->addSubview(view_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path folder_;
+    std::shared_ptr<PdfDocument> document_;
+    std::shared_ptr<Window> window_;
+    std::shared_ptr<PdfView> view_;
+};
+
+TEST_F(PdfTest, OpensAndJumpsToPages)
+{
+    EXPECT_EQ(document_->pageCount(), 5);
+    EXPECT_FALSE(document_->page(5));
+    EXPECT_FALSE(document_->page(-1));
+    ASSERT_TRUE(document_->page(4));
+    EXPECT_EQ(document_->page(4)->size(), (gfx::Size{420, 595}));
+
+    EXPECT_EQ(view_->currentPage()->index(), 0);
+    EXPECT_NEAR(blockHeight(*window_), 20, 1);  // 40 points at half size
+    view_->goToPage(*document_->page(3));
+    EXPECT_EQ(view_->currentPage()->index(), 3);
+    EXPECT_NEAR(blockHeight(*window_), 80, 1);
+
+    gfx::ImageSurface image(210, 298, 2.0);
+    window_->render(image);
+    ASSERT_TRUE(image.writePng(testing::outputPath("ui-pdf-page4.png")));
+
+    // A page of another document is not this view's to show.
+    auto other = PdfDocument::open(folder_ / "Guide.pdf");
+    view_->goToPage(*other->page(1));
+    EXPECT_EQ(view_->currentPage()->index(), 3);
+}
+
+TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument)
+{
+    EXPECT_TRUE(window_->keyPress(Key::right));
+    EXPECT_TRUE(window_->keyPress(Key::down));
+    EXPECT_EQ(view_->currentPage()->index(), 2);
+    window_->keyPress(Key::up);
+    EXPECT_EQ(view_->currentPage()->index(), 1);
+    window_->scroll({100, 100}, 0, -1);  // towards the user: onwards
+    EXPECT_EQ(view_->currentPage()->index(), 2);
+    window_->scroll({100, 100}, 0, 1);
+    window_->scroll({100, 100}, 0, 1);
+    window_->keyPress(Key::left);  // already at the first page
+    EXPECT_EQ(view_->currentPage()->index(), 0);
+
+    auto swipe = [&](gfx::Point from, gfx::Point to) {
+        window_->touchDown(from);
+        window_->touchMove(to);
+        window_->touchUp(to);
+    };
+    view_->setDisplayDirection(PdfDisplayDirection::horizontal);
+    swipe({150, 100}, {50, 100});  // leftwards: next
+    EXPECT_EQ(view_->currentPage()->index(), 1);
+    swipe({100, 200}, {100, 50});  // upwards: not this direction
+    swipe({100, 100}, {110, 100});  // too short
+    EXPECT_EQ(view_->currentPage()->index(), 1);
+    view_->setDisplayDirection(PdfDisplayDirection::vertical);
+    swipe({100, 200}, {100, 50});
+    EXPECT_EQ(view_->currentPage()->index(), 2);
+    swipe({100, 50}, {100, 200});
+    EXPECT_EQ(view_->currentPage()->index(), 1);
+
+    view_->goToPage(*document_->page(4));
+    EXPECT_FALSE(view_->goToNextPage());
+    EXPECT_EQ(view_->currentPage()->index(), 4);
+}
+
+TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen)
+{
+    std::ofstream(folder_ / "fake.pdf") << "not a pdf";
+    EXPECT_EQ(PdfDocument::open(folder_ / "fake.pdf"), nullptr);
+    EXPECT_EQ(PdfDocument::open(folder_ / "missing.pdf"), nullptr);
+
+    PdfView empty;
+    EXPECT_FALSE(empty.currentPage());
+    EXPECT_FALSE(empty.keyDown(Key::right));
+}
+
+TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension)
+{
+    const Bundle bundle(folder_);
+    EXPECT_EQ(bundle.urlForResource("Guide", "pdf"), folder_ / "Guide.pdf");
+    EXPECT_FALSE(bundle.urlForResource("Guide", "json"));
+    EXPECT_FALSE(bundle.urlForResource("Missing", "pdf"));
+    EXPECT_FALSE(Bundle({}).urlForResource("Guide", "pdf"));
+
+    // The tests run with DUOLINEAR_RESOURCES set to the build's resources.
+    if (const char* env = std::getenv("DUOLINEAR_RESOURCES")) {
+        EXPECT_EQ(Bundle::locateResources(), fs::path(env));
+    }
+    const std::string saved = std::getenv("DUOLINEAR_RESOURCES") ? std::getenv("DUOLINEAR_RESOURCES") : "";
+    ::setenv("DUOLINEAR_RESOURCES", folder_.c_str(), 1);
+    EXPECT_EQ(Bundle::locateResources(), folder_);
+    ::setenv("DUOLINEAR_RESOURCES", "/nonexistent", 1);  // falls back to the folder beside the executable
+    const auto found = Bundle::locateResources();
+    if (found) EXPECT_EQ(found->filename(), "resources");
+    if (saved.empty()) ::unsetenv("DUOLINEAR_RESOURCES");
+    else ::setenv("DUOLINEAR_RESOURCES", saved.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace ui

@@ -1,0 +1,186 @@
+// The view tree: finding views by tag, hit-testing (labels let taps through),
+// the responder chain that carries a button's action without a target, and
+// the drawing pass that clips each view to itself.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "platform/gfx/Context.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ViewController.h"
+#include "platform/ui/Window.h"
+
+namespace ui {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+// A view that records the actions it implements and who sent them.
+class ActionView : public View {
+public:
+    explicit ActionView(std::string action) : action_(std::move(action)) {}
+    bool handleAction(const std::string& action, Object* sender) override
+    {
+        if (action != action_) return false;
+        senders.push_back(dynamic_cast<Button*>(sender));
+        return true;
+    }
+    std::vector<Button*> senders;
+
+private:
+    std::string action_;
+};
+
+std::shared_ptr<View> placed(View& parent, gfx::Rect frame, long long tag = 0)
+{
+    auto view = std::make_shared<View>(frame);
+    view->setTag(tag);
+    parent.addSubview(view);
+    return view;
+}
+
+TEST(View, ViewWithTagSearchesDepthFirstFromTheReceiver)
+{
+    View root(gfx::Rect::make(0, 0, 100, 100));
+    root.setTag(5);
+    auto a = placed(root, {}, 1);
+    auto aChild = placed(*a, {}, 2);
+    auto b = placed(root, {}, 2);
+    placed(*b, {}, 3);
+
+    EXPECT_EQ(root.viewWithTag(5), &root);
+    EXPECT_EQ(root.viewWithTag(2), aChild.get());  // a's subtree comes before b
+    EXPECT_EQ(b->viewWithTag(2), b.get());
+    EXPECT_EQ(a->viewWithTag(3), nullptr);
+    EXPECT_EQ(root.viewWithTag(3)->superview(), b.get());
+}
+
+TEST(View, TapsFallThroughLabelsOntoTheKeyBeneath)
+{
+    View root(gfx::Rect::make(0, 0, 200, 100));
+    auto key = std::make_shared<Button>();
+    key->setFrame(gfx::Rect::make(10, 10, 80, 40));
+    root.addSubview(key);
+    auto label = std::make_shared<Label>();
+    label->setFrame(key->frame());
+    label->setText("0");
+    root.addSubview(label);
+    auto hiddenCover = placed(root, gfx::Rect::make(0, 0, 200, 100));
+    hiddenCover->setHidden(true);
+    auto deafCover = placed(root, gfx::Rect::make(0, 0, 200, 100));
+    deafCover->setUserInteractionEnabled(false);
+
+    EXPECT_EQ(root.hitTest({20, 20}), key.get());
+    EXPECT_EQ(root.hitTest({89, 49}), key.get());
+    EXPECT_EQ(root.hitTest({90, 20}), &root);  // the far edge is outside
+    EXPECT_EQ(root.hitTest({150, 20}), &root);
+    EXPECT_EQ(root.hitTest({-1, 20}), nullptr);
+
+    label->setUserInteractionEnabled(true);
+    EXPECT_EQ(root.hitTest({20, 20}), label.get());
+}
+
+TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt)
+{
+    auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 300, 300));
+    auto pad = std::make_shared<ActionView>("keyPressedWithSender:");
+    pad->setFrame(gfx::Rect::make(0, 0, 300, 300));
+    window->addSubview(pad);
+    auto other = std::make_shared<ActionView>("tapWithSender:");  // on the way, another action
+    other->setFrame(gfx::Rect::make(0, 0, 300, 300));
+    pad->addSubview(other);
+    auto row = placed(*other, gfx::Rect::make(0, 100, 300, 50));
+    auto key = std::make_shared<Button>();
+    key->setFrame(gfx::Rect::make(50, 0, 50, 50));
+    key->setTitle("7");
+    key->addTarget(nullptr, "keyPressedWithSender:");
+    row->addSubview(key);
+    auto cover = std::make_shared<Label>();
+    cover->setFrame(key->frame());
+    row->addSubview(cover);
+
+    window->tap({60, 110});
+    EXPECT_THAT(pad->senders, ElementsAre(key.get()));
+    EXPECT_THAT(other->senders, IsEmpty());
+
+    // Touch up outside the key sends nothing.
+    window->touchDown({60, 110});
+    window->touchMove({200, 110});
+    EXPECT_FALSE(key->isHighlighted());
+    window->touchUp({200, 110});
+    EXPECT_THAT(pad->senders, SizeIs(1));
+
+    // A target takes the action itself, even if it does not implement it.
+    key->addTarget(other.get(), "keyPressedWithSender:");
+    window->tap({60, 110});
+    EXPECT_THAT(pad->senders, SizeIs(2));
+    EXPECT_THAT(other->senders, IsEmpty());
+}
+
+TEST(View, ChainRunsThroughTheViewController)
+{
+    class Screen : public ViewController {
+    public:
+        bool handleAction(const std::string& action, Object* sender) override
+        {
+            taken += action == "keyPressedWithSender:";
+            return action == "keyPressedWithSender:";
+        }
+        int taken = 0;
+    };
+    auto screen = std::make_shared<Screen>();
+    auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 100, 100));
+    window->setRootViewController(screen);
+    auto key = std::make_shared<Button>();
+    key->setFrame(gfx::Rect::make(0, 0, 50, 50));
+    key->addTarget(nullptr, "keyPressedWithSender:");
+    screen->view()->addSubview(key);
+
+    EXPECT_EQ(screen->view()->nextResponder(), screen.get());
+    EXPECT_EQ(screen->nextResponder(), window.get());
+    window->tap({10, 10});
+    EXPECT_EQ(screen->taken, 1);
+}
+
+// Fills far more than its bounds; the drawing pass clips it.
+class Spill : public View {
+public:
+    void draw(gfx::Rect) override
+    {
+        gfx::Context* context = gfx::currentContext();
+        context->setFillColor(gfx::Color::red());
+        context->fillRect(gfx::Rect::make(-1000, -1000, 3000, 3000));
+    }
+};
+
+TEST(View, DrawingIsClippedToEachViewAndSkipsHiddenOnes)
+{
+    auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 40, 40));
+    auto box = placed(*window, gfx::Rect::make(10, 10, 20, 20));
+    box->setBackgroundColor(gfx::Color::blue());
+    auto spill = std::make_shared<Spill>();
+    spill->setFrame(gfx::Rect::make(5, 5, 10, 5));
+    box->addSubview(spill);
+    auto hidden = placed(*window, gfx::Rect::make(0, 0, 40, 40));
+    hidden->setBackgroundColor(gfx::Color::green());
+    hidden->setHidden(true);
+
+    gfx::ImageSurface image(40, 40, 1.0);
+    window->render(image);
+    EXPECT_FALSE(window->needsDisplay());
+    EXPECT_EQ(image.pixel(5, 5), gfx::Color::white());
+    EXPECT_EQ(image.pixel(11, 11), gfx::Color::blue());
+    EXPECT_EQ(image.pixel(16, 16), gfx::Color::red());   // spill at (15, 15) in the window
+    EXPECT_EQ(image.pixel(26, 16), gfx::Color::blue());  // right of the spill's bounds
+    EXPECT_EQ(image.pixel(16, 21), gfx::Color::blue());  // below them
+
+    spill->setNeedsDisplay();
+    EXPECT_TRUE(window->needsDisplay());
+}
+
+}  // namespace
+}  // namespace ui
