@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "KeypadHarness.h"
+
+namespace duolinear {
+namespace {
+
+using testing::EntryKeypad;
+
+// Tags of the green labels among these.
+std::vector<long long> green(testing::Hosted& hosted, std::initializer_list<long long> tags)
+{
+    std::vector<long long> found;
+    for (long long tag : tags) {
+        if (hosted.background(tag) == gfx::Color::green()) found.push_back(tag);
+    }
+    return found;
+}
+
+const std::initializer_list<long long> kFields = {1, 2, 3, 65, 66, 67};
+const std::initializer_list<long long> kOptions = {4097, 4098, 4161, 4162, 4225, 4226};
+
+TEST(EntryKeypad, KeysEditTheSelectedField)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"5", "1", "2"}, "512"},   {{"5", "1", "2", "4"}, "512"},  {{"0", "0"}, "0"},
+        {{"+/-", "7"}, "-7"},       {{"+/-", "1", "2", "3", "4"}, "-123"},
+        {{"+/-", "7", "DEL"}, "-0"}, {{"+/-", "DEL"}, "-0"},          {{"7", "DEL"}, "0"},
+        {{"1", "2", "3", "DEL"}, "12"}, {{"1", "2", "3", "+/-", "DEL"}, "-12"},
+        {{"+/-"}, "-0"},            {{"+/-", "+/-"}, "0"},            {{"1", "2", "3", "+/-"}, "-123"},
+        {{"1", "2", "3", "+/-", "C"}, "0"}, {{"1", ".", "5"}, "15"},
+    };
+    for (const auto& [keys, expected] : cases) {
+        EntryKeypad keypad;
+        keypad.hosted.tapKeys(keys);
+        const std::string what = std::to_string(keys.size()) + " keys ending " + keys.back();
+        EXPECT_EQ(keypad.hosted.text(1), expected) << what;
+        for (long long tag : {2, 3, 65, 66, 67}) EXPECT_EQ(keypad.hosted.text(tag), "0") << what;
+    }
+
+    // Without permission "+/-" does nothing; the limit is asked afresh;
+    // without a data source only a zero is replaced.
+    EntryKeypad keypad;
+    keypad.screen.negative = false;
+    keypad.hosted.tapKeys({"1", "2", "+/-"});
+    keypad.screen.digits = 4;
+    keypad.hosted.tapKeys({"3", "4", "5"});
+    EXPECT_EQ(keypad.hosted.text(1), "1234");
+    keypad.pad->setDataSource(nullptr);
+    keypad.hosted.tapKeys({"I2", "4", "2"});
+    EXPECT_EQ(keypad.hosted.text(2), "4");
+}
+
+TEST(EntryKeypad, FieldAndOptionKeysMoveTheGreenMark)
+{
+    EntryKeypad keypad;
+    auto& hosted = keypad.hosted;
+    EXPECT_EQ(green(hosted, kFields), std::vector<long long>{1});
+    EXPECT_EQ(green(hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
+
+    hosted.tapKeys({"I66", "4", "I66", "O4098", "O4098", "O4226"});
+    EXPECT_EQ(keypad.pad->selection(), 66);
+    EXPECT_EQ(hosted.text(66), "4");
+    EXPECT_EQ(green(hosted, kFields), std::vector<long long>{66});
+    EXPECT_EQ(green(hosted, kOptions), (std::vector<long long>{4098, 4161, 4226}));
+    EXPECT_EQ(keypad.pad->optionsSelections(), (std::vector<std::vector<long long>>{{4098}, {4161}, {4226}}));
+}
+
+TEST(EntryKeypad, ThinkKeyHandsOverEntriesAndChosenOptionsAndResetsNothing)
+{
+    EntryKeypad keypad;
+    auto& hosted = keypad.hosted;
+    hosted.tapKeys({"2", "I2", "+/-", "I3", "1", "2", "I65", "5", "+/-", "I67", "7", "O4098", "O4226", "🤔", "🤔"});
+    ASSERT_EQ(keypad.screen.received.size(), 2u);
+    for (const testing::HandOver& got : keypad.screen.received) {
+        EXPECT_EQ(got.inputs, (ElementGroups{{{"2", "0", "12"}}, {{"-5", "0", "7"}}}));
+        EXPECT_EQ(got.options, (SelectedTexts{{"eliminate y to find x"}, {"substitute in first"}, {"smart ✖️"}}));
+        EXPECT_TRUE(got.multiLine.empty());
+    }
+    EXPECT_EQ(hosted.text(2), "-0");
+
+    keypad.pad->setDelegate(nullptr);
+    hosted.tapKeys({"🤔"});
+    EXPECT_EQ(keypad.screen.received.size(), 2u);
+}
+
+TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries)
+{
+    EntryKeypad keypad(EntryElements{.polynomials = {{{"0", "0", "0"}}}, .multiLine = {{{"first", "second"}}}});
+    auto& hosted = keypad.hosted;
+    EXPECT_EQ(keypad.pad->selection(), 1025);
+    hosted.tapKeys({"P_option1028", "+/-"});
+    EXPECT_EQ(hosted.text(1028), "➚");  // the arrow selects no field
+    EXPECT_EQ(hosted.text(1025), "-0");
+    hosted.tapKeys({"P_option1028", "P_option1028", "P1026", "3", "M3074", "🤔"});
+    EXPECT_EQ(green(hosted, {1025, 1026, 1027, 3073, 3074}), (std::vector<long long>{1026, 3074}));
+    ASSERT_EQ(keypad.screen.received.size(), 1u);
+    EXPECT_EQ(keypad.screen.received[0].inputs, (ElementGroups{{{"0", "3", "0", "➚"}}}));
+    EXPECT_EQ(keypad.screen.received[0].multiLine, (SelectedTexts{{"second"}}));
+}
+
+TEST(EntryKeypad, KeysThatNameNoElementChangeNothing)
+{
+    EntryKeypad keypad;
+    for (const char* title : {"O9999", "O4096", "O4353", "I4097", "I999", "P1025", "M3073", "L5121", "X", ""}) {
+        ui::Button key;
+        key.setTitle(title);
+        keypad.pad->keyPressed(&key);
+    }
+    ui::Button untitled;
+    keypad.pad->keyPressed(&untitled);
+    keypad.pad->keyPressed(keypad.hosted.label(1));
+    keypad.pad->keyPressed(nullptr);
+    for (long long tag : kFields) EXPECT_EQ(keypad.hosted.text(tag), "0");
+    EXPECT_EQ(green(keypad.hosted, kFields), std::vector<long long>{1});
+    EXPECT_EQ(green(keypad.hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
+    EXPECT_TRUE(keypad.screen.received.empty());
+}
+
+TEST(EntryKeypad, ThreePartsStackedFiveApart)
+{
+    for (const std::size_t optionGroups : {3u, 2u}) {
+        EntryElements elements = testing::entryScreenElements();
+        elements.options.resize(optionGroups);
+        EntryKeypad keypad(elements);
+        auto& hosted = keypad.hosted;
+        EXPECT_TRUE(hosted.layoutProblems().empty());
+        // The keypad is 380 x 834; the fields count (2 + option groups) / 6.
+        const double factor = (2.0 + optionGroups) / 6.0;
+        const double numeric = (834.0 - 10.0) / (1.0 + 1.0 / 7.5 + factor);
+        const double info = numeric / 7.5;
+        const double fields = numeric * factor;
+        EXPECT_TRUE(testing::nearRect(hosted.frame(keypad.pad->infoView()), {{5, 5}, {380, info}}));
+        EXPECT_TRUE(testing::nearRect(hosted.frame(keypad.pad->fieldsView()), {{5, 10 + info}, {380, fields}}));
+        EXPECT_TRUE(
+            testing::nearRect(hosted.frame(keypad.pad->numericPad()), {{5, 15 + info + fields}, {380, numeric}}));
+        const double band = (fields - 5.0 * (optionGroups + 1)) / (optionGroups + 2);
+        EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(4097)), {{5, 10 + info}, {187.5, band}}));
+        EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(67)),
+                                      {{5 + 2 * (370.0 / 3 + 5), 10 + info + fields - band}, {370.0 / 3, band}}));
+    }
+}
+
+}  // namespace
+}  // namespace duolinear
