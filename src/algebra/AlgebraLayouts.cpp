@@ -2,6 +2,7 @@
 
 #include "algebra/Checked.h"
 #include "algebra/DecimalText.h"
+#include "layout/JoinTexts.h"
 #include "layout/ViewTag.h"
 
 #include <string>
@@ -10,10 +11,6 @@ namespace duolinear {
 
 namespace {
 
-const std::string kJuxtapose = "🖇";
-const std::string kBar = "/";
-const std::string kPlus = "+";
-const std::string kMinus = "−";  // U+2212, the operator between terms
 
 // A coefficient as it is drawn. The numerator is held as sign and magnitude:
 // a later term of a side is drawn with the magnitude of its numerator, and the
@@ -69,7 +66,7 @@ TagLayout coefficientLayout(const DrawnCoefficient& c, bool alwaysFraction, Styl
     if (style == Style::decimal) return messageLayout(decimalText(valueAsDouble(c)), c.numeratorColor);
     if (!alwaysFraction && c.denominator == 1) return messageLayout(numeratorText(c), c.numeratorColor);
     if (style == Style::rational_fraction) {
-        return joinLayouts(kBar, messageLayout(numeratorText(c), c.numeratorColor),
+        return joinLayouts(kFractionJoin, messageLayout(numeratorText(c), c.numeratorColor),
                            messageLayout(std::to_string(c.denominator), c.denominatorColor), c.barColor);
     }
     return signedRationalItem(c);
@@ -88,21 +85,21 @@ TagLayout termLayout(const DrawnCoefficient& c, std::uint64_t exponent, char var
 
     if (style == Style::fraction) {
         if (isUnit(c, false)) return letter;
-        if (isUnit(c, true)) return joinLayouts(kJuxtapose, messageLayout("-", c.numeratorColor), letter);
-        return joinLayouts(kJuxtapose, coefficientLayout(c, false, Style::fraction), letter);
+        if (isUnit(c, true)) return joinLayouts(kJuxtaposeJoin, messageLayout("-", c.numeratorColor), letter);
+        return joinLayouts(kJuxtaposeJoin, coefficientLayout(c, false, Style::fraction), letter);
     }
 
     if (style == Style::rational_fraction) {
         const std::string numerator = numeratorIs(c, false) ? "" : numeratorIs(c, true) ? "-" : numeratorText(c);
-        TagLayout top = joinLayouts(kJuxtapose, messageLayout(numerator, c.numeratorColor), letter);
+        TagLayout top = joinLayouts(kJuxtaposeJoin, messageLayout(numerator, c.numeratorColor), letter);
         if (c.denominator == 1) return top;
-        return joinLayouts(kBar, top, messageLayout(std::to_string(c.denominator), c.denominatorColor),
+        return joinLayouts(kFractionJoin, top, messageLayout(std::to_string(c.denominator), c.denominatorColor),
                            c.barColor);
     }
 
     const double value = valueAsDouble(c);
     const std::string text = value == 1.0 ? "" : value == -1.0 ? "-" : decimalText(value);
-    return joinLayouts(kJuxtapose, messageLayout(text, c.numeratorColor), letter);
+    return joinLayouts(kJuxtaposeJoin, messageLayout(text, c.numeratorColor), letter);
 }
 
 TagLayout termLayout(const DrawnCoefficient& c, const Monomial& term, Style style) {
@@ -110,7 +107,7 @@ TagLayout termLayout(const DrawnCoefficient& c, const Monomial& term, Style styl
 }
 
 TagLayout sideWithFactor(std::int64_t factor, Color factorColor, const Polynomial& side, Style style) {
-    return joinLayouts(kJuxtapose, messageLayout(std::to_string(factor), factorColor),
+    return joinLayouts(kJuxtaposeJoin, messageLayout(std::to_string(factor), factorColor),
                        unaryLayout("()", polynomialLayout(side, style)));
 }
 
@@ -130,7 +127,7 @@ TagLayout polynomialLayout(const Polynomial& side, Style style) {
     for (std::size_t i = 1; i < side.terms.size(); ++i) {
         const Monomial& term = side.terms[i];
         DrawnCoefficient c = drawn(term.coefficient);
-        const std::string& op = c.negative ? kMinus : kPlus;
+        const std::string& op = c.negative ? kMinusJoin : kPlusJoin;
         c.negative = false;
         layout = joinLayouts(op, layout, termLayout(c, term, style), term.coefficient.numerator_color);
     }

@@ -1,5 +1,7 @@
 #include "algebra/Options.h"
 
+#include "layout/RawValues.h"
+
 #include <array>
 
 namespace duolinear {
@@ -21,29 +23,16 @@ const std::array<std::string, 5> kQuadraticStatusNames = {
 const std::array<std::string, 3> kQuadraticMethodNames = {"factor", "formula", "complete the square"};
 constexpr std::array<char, 3> kVarLetters = {'x', 'y', 'z'};
 
-template <typename Enum, std::size_t N>
-const std::string& nameOf(const std::array<std::string, N>& names, Enum value) {
-    return names[static_cast<std::size_t>(value)];
-}
-
-template <typename Enum, std::size_t N>
-std::optional<Enum> findRaw(const std::array<std::string, N>& names, std::string_view text) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i] == text) return static_cast<Enum>(i);
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 char rawValue(Var var) { return kVarLetters[static_cast<std::size_t>(var)]; }
 char character(Var var) { return rawValue(var); }
-const std::string& rawValue(Method method) { return nameOf(kMethodNames, method); }
-const std::string& rawValue(Style style) { return nameOf(kStyleNames, style); }
-const std::string& rawValue(Technique technique) { return nameOf(kTechniqueNames, technique); }
-const std::string& rawValue(Status status) { return nameOf(kStatusNames, status); }
-const std::string& rawValue(Quadratic_status status) { return nameOf(kQuadraticStatusNames, status); }
-const std::string& rawValue(Quadratic_method method) { return nameOf(kQuadraticMethodNames, method); }
+const std::string& rawValue(Method method) { return rawNameOf(kMethodNames, method); }
+const std::string& rawValue(Style style) { return rawNameOf(kStyleNames, style); }
+const std::string& rawValue(Technique technique) { return rawNameOf(kTechniqueNames, technique); }
+const std::string& rawValue(Status status) { return rawNameOf(kStatusNames, status); }
+const std::string& rawValue(Quadratic_status status) { return rawNameOf(kQuadraticStatusNames, status); }
+const std::string& rawValue(Quadratic_method method) { return rawNameOf(kQuadraticMethodNames, method); }
 
 std::optional<Var> varFromRawValue(char letter) {
     for (std::size_t i = 0; i < kVarLetters.size(); ++i) {
@@ -52,17 +41,17 @@ std::optional<Var> varFromRawValue(char letter) {
     return std::nullopt;
 }
 
-std::optional<Method> methodFromRawValue(std::string_view text) { return findRaw<Method>(kMethodNames, text); }
-std::optional<Style> styleFromRawValue(std::string_view text) { return findRaw<Style>(kStyleNames, text); }
+std::optional<Method> methodFromRawValue(std::string_view text) { return findRawValue<Method>(kMethodNames, text); }
+std::optional<Style> styleFromRawValue(std::string_view text) { return findRawValue<Style>(kStyleNames, text); }
 std::optional<Technique> techniqueFromRawValue(std::string_view text) {
-    return findRaw<Technique>(kTechniqueNames, text);
+    return findRawValue<Technique>(kTechniqueNames, text);
 }
-std::optional<Status> statusFromRawValue(std::string_view text) { return findRaw<Status>(kStatusNames, text); }
+std::optional<Status> statusFromRawValue(std::string_view text) { return findRawValue<Status>(kStatusNames, text); }
 std::optional<Quadratic_status> quadraticStatusFromRawValue(std::string_view text) {
-    return findRaw<Quadratic_status>(kQuadraticStatusNames, text);
+    return findRawValue<Quadratic_status>(kQuadraticStatusNames, text);
 }
 std::optional<Quadratic_method> quadraticMethodFromRawValue(std::string_view text) {
-    return findRaw<Quadratic_method>(kQuadraticMethodNames, text);
+    return findRawValue<Quadratic_method>(kQuadraticMethodNames, text);
 }
 
 std::optional<Category> categoryFromRawValue(std::int64_t value) {

@@ -8,3 +8,4 @@
 #include "layout/ColorMapping.h"
 #include "layout/Metric.h"
 #include "layout/TextDrawing.h"
+#include "layout/JoinTexts.h"

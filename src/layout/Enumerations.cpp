@@ -1,5 +1,7 @@
 #include "layout/Enumerations.h"
 
+#include "layout/RawValues.h"
+
 #include <array>
 
 namespace duolinear {
@@ -17,23 +19,15 @@ const std::array<std::string, 3> kFontNames = {
     "system", "monospaced system", "monospaced_digit_system",
 };
 
-template <typename Enum, std::size_t N>
-std::optional<Enum> findRaw(const std::array<std::string, N>& names, std::string_view text) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i] == text) return static_cast<Enum>(i);
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
-const std::string& rawValue(Color color) { return kColorNames[static_cast<std::size_t>(color)]; }
-const std::string& rawValue(Relation relation) { return kRelationNames[static_cast<std::size_t>(relation)]; }
-const std::string& rawValue(Font font) { return kFontNames[static_cast<std::size_t>(font)]; }
+const std::string& rawValue(Color color) { return rawNameOf(kColorNames, color); }
+const std::string& rawValue(Relation relation) { return rawNameOf(kRelationNames, relation); }
+const std::string& rawValue(Font font) { return rawNameOf(kFontNames, font); }
 
-std::optional<Color> colorFromRawValue(std::string_view text) { return findRaw<Color>(kColorNames, text); }
-std::optional<Relation> relationFromRawValue(std::string_view text) { return findRaw<Relation>(kRelationNames, text); }
-std::optional<Font> fontFromRawValue(std::string_view text) { return findRaw<Font>(kFontNames, text); }
+std::optional<Color> colorFromRawValue(std::string_view text) { return findRawValue<Color>(kColorNames, text); }
+std::optional<Relation> relationFromRawValue(std::string_view text) { return findRawValue<Relation>(kRelationNames, text); }
+std::optional<Font> fontFromRawValue(std::string_view text) { return findRawValue<Font>(kFontNames, text); }
 
 std::optional<Tag> tagFromRawValue(int value) {
     for (Tag tag : {Tag::input, Tag::polynomial, Tag::fraction, Tag::multi_line, Tag::option, Tag::level, Tag::example}) {

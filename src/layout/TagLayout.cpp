@@ -1,5 +1,7 @@
 #include "layout/TagLayout.h"
 
+#include "layout/JoinTexts.h"
+
 #include <charconv>
 
 namespace duolinear {
@@ -117,7 +119,7 @@ std::optional<TagLayout> messagesLayout(const std::vector<ColoredText>& pieces) 
     for (const ColoredText& piece : pieces) {
         if (piece.text.empty()) continue;
         TagLayout next = messageLayout(piece.text, piece.color, defaultLayoutTag());
-        acc = acc ? joinLayouts("🖇", *acc, next) : std::move(next);
+        acc = acc ? joinLayouts(kJuxtaposeJoin, *acc, next) : std::move(next);
     }
     return acc;
 }
@@ -128,7 +130,7 @@ std::optional<TagLayout> joinAllLayouts(const std::vector<TagLayout>& layouts) {
         bool hasContent = false;
         for (const TagRow& row : layout) hasContent = hasContent || !row.empty();
         if (!hasContent) continue;
-        acc = acc ? joinLayouts("🖇", *acc, layout) : layout;
+        acc = acc ? joinLayouts(kJuxtaposeJoin, *acc, layout) : layout;
     }
     return acc;
 }

@@ -2,6 +2,7 @@
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Checked.h"
+#include "layout/JoinTexts.h"
 #include "layout/ViewTag.h"
 
 #include <cstdint>
@@ -12,10 +13,6 @@ namespace duolinear {
 
 namespace {
 
-const std::string kJuxtapose = "🖇";
-const std::string kBar = "/";
-const std::string kPlus = "+";
-const std::string kMinus = "−";  // U+2212, the operator between terms
 const std::string kBrackets = "()";
 
 TagLayout unexpectedError() { return messageLayout("unexpected error"); }
@@ -40,7 +37,7 @@ TagLayout rationalFractionTermLayout(const Monomial& m, bool withSign) {
     };
     const TagLayout top = messagesLayout(pieces).value_or(messageLayout(""));
     if (c.denominator == 1) return top;
-    return joinLayouts(kBar, top, messageLayout(std::to_string(c.denominator), c.denominator_color),
+    return joinLayouts(kFractionJoin, top, messageLayout(std::to_string(c.denominator), c.denominator_color),
                        c.numerator_color);
 }
 
@@ -73,7 +70,7 @@ TagLayout termLayout(const Monomial& m, Style style, bool first) {
 }
 
 TagLayout besideBrackets(const TagLayout& multiplier, const TagLayout& bracketed) {
-    return joinLayouts(kJuxtapose, multiplier, bracketed);
+    return joinLayouts(kJuxtaposeJoin, multiplier, bracketed);
 }
 
 // A bracket term in the fraction style. negative is the sign that the join
@@ -113,7 +110,7 @@ TagLayout stackedBracketPiece(const Term& t, bool first, Style style, const TagL
     }
     if (c.denominator == 1) return piece;
     const Monomial denominator{Rational{c.denominator, 1, c.denominator_color, Color::black, Color::black}, 0};
-    return joinLayouts(kBar, piece, termMonomialLayout(Term{denominator, SubExpression{}}, style), c.bar_color);
+    return joinLayouts(kFractionJoin, piece, termMonomialLayout(Term{denominator, SubExpression{}}, style), c.bar_color);
 }
 
 }  // namespace
@@ -145,7 +142,7 @@ TagLayout extPolynomialLayout(std::size_t group, Style style, const Ext_polynomi
                                              : stackedBracketPiece(t, first, style, inner, bracketed);
         }
         result = first ? std::move(piece)
-                       : joinLayouts(negative ? kMinus : kPlus, result, piece, t.monomial.coefficient.numerator_color);
+                       : joinLayouts(negative ? kMinusJoin : kPlusJoin, result, piece, t.monomial.coefficient.numerator_color);
     }
     return result;
 }
