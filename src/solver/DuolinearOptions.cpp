@@ -1,5 +1,7 @@
 #include "solver/DuolinearOptions.h"
 
+#include "layout/RawValues.h"
+
 #include <array>
 
 namespace duolinear {
@@ -16,41 +18,28 @@ const std::array<std::string, 3> kSolutionTypeNames = {
     "TRUE : infinite solutions",
 };
 
-template <typename Enum, std::size_t N>
-const std::string& nameOf(const std::array<std::string, N>& names, Enum value) {
-    return names[static_cast<std::size_t>(value)];
-}
-
-template <typename Enum, std::size_t N>
-std::optional<Enum> findRaw(const std::array<std::string, N>& names, std::string_view text) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i] == text) return static_cast<Enum>(i);
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
-const std::string& rawValue(Duolinear_variable variable) { return nameOf(kVariableNames, variable); }
-const std::string& rawValue(Duolinear_equation equation) { return nameOf(kEquationNames, equation); }
-const std::string& rawValue(Duolinear_LCM lcm) { return nameOf(kLCMNames, lcm); }
-const std::string& rawValue(Duolinear_method method) { return nameOf(kMethodNames, method); }
-const std::string& rawValue(Duolinear_solution_type type) { return nameOf(kSolutionTypeNames, type); }
+const std::string& rawValue(Duolinear_variable variable) { return rawNameOf(kVariableNames, variable); }
+const std::string& rawValue(Duolinear_equation equation) { return rawNameOf(kEquationNames, equation); }
+const std::string& rawValue(Duolinear_LCM lcm) { return rawNameOf(kLCMNames, lcm); }
+const std::string& rawValue(Duolinear_method method) { return rawNameOf(kMethodNames, method); }
+const std::string& rawValue(Duolinear_solution_type type) { return rawNameOf(kSolutionTypeNames, type); }
 
 std::optional<Duolinear_variable> duolinearVariableFromRawValue(std::string_view text) {
-    return findRaw<Duolinear_variable>(kVariableNames, text);
+    return findRawValue<Duolinear_variable>(kVariableNames, text);
 }
 std::optional<Duolinear_equation> duolinearEquationFromRawValue(std::string_view text) {
-    return findRaw<Duolinear_equation>(kEquationNames, text);
+    return findRawValue<Duolinear_equation>(kEquationNames, text);
 }
 std::optional<Duolinear_LCM> duolinearLCMFromRawValue(std::string_view text) {
-    return findRaw<Duolinear_LCM>(kLCMNames, text);
+    return findRawValue<Duolinear_LCM>(kLCMNames, text);
 }
 std::optional<Duolinear_method> duolinearMethodFromRawValue(std::string_view text) {
-    return findRaw<Duolinear_method>(kMethodNames, text);
+    return findRawValue<Duolinear_method>(kMethodNames, text);
 }
 std::optional<Duolinear_solution_type> duolinearSolutionTypeFromRawValue(std::string_view text) {
-    return findRaw<Duolinear_solution_type>(kSolutionTypeNames, text);
+    return findRawValue<Duolinear_solution_type>(kSolutionTypeNames, text);
 }
 
 }  // namespace duolinear

@@ -3,6 +3,11 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "solver/Classification.h"
+#include "solver/EliminationCommentary.h"
+#include "solver/GcdSimplification.h"
+#include "solver/MethodSteps.h"
+#include "solver/SingleVariableShortcut.h"
+#include "solver/WholeCoefficients.h"
 
 #include <optional>
 #include <utility>
@@ -14,6 +19,15 @@ namespace {
 // An equation without zero terms, all black, with stacked fractions.
 TagLayout reducedEquationLine(const PolyEquation& equation) {
     return equationLayout(dropZeroTermsBothSides(true, equation), Style::fraction);
+}
+
+const char* const kTooLarge = "numbers too large";
+
+// Appends a producer's frame, if it made one. False when it overflowed.
+bool appendOutcome(WorkedSteps& result, const StepOutcome<SolverFrame>& outcome) {
+    if (outcome.overflow) return false;
+    if (outcome.result) result.append(outcome.result->lines, outcome.result->comments);
+    return true;
 }
 
 }  // namespace
@@ -35,18 +49,39 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
     }
     if (!equationsHaveVariableTerms(system)) return refusalSteps("missing variable term");
 
-    const std::optional<DuolinearClassification> classification = classifyDuolinearSystem(system);
-    if (!classification) return refusalSteps("numbers too large");
+    // The steps count with whole numbers (common factors, multipliers).
+    if (!wholeCoefficients(system)) return refusalSteps("whole numbers only");
 
+    const std::optional<DuolinearClassification> classification = classifyDuolinearSystem(system);
+    if (!classification) return refusalSteps(kTooLarge);
+
+    const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
+    const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
     const StepLines openingLines{reducedEquationLine(first), reducedEquationLine(second)};
 
     WorkedSteps result;
     if (!quiet) result.append(openingLines, "🤔");
 
-    // The steps of the method go here, between the opening and the closing
-    // frame: the single-variable shortcut, or else the common-factor advice,
-    // the commentary on the multipliers and the method's own steps. Each
-    // producer is handed the system and the four choices unchanged.
+    // An equation in a single variable is solved at once; otherwise the
+    // common-factor advice, the commentary on the multipliers and the
+    // method's own steps follow, each only when it has something to say.
+    const StepOutcome<ShortcutSteps> shortcut =
+        solveSingleVariableShortcut(reducedFirst, reducedSecond, classification->x, classification->y);
+    if (shortcut.overflow) return refusalSteps(kTooLarge);
+    if (shortcut.result) {
+        result.append(shortcut.result->first, shortcut.result->firstCaption);
+        result.append(shortcut.result->second, shortcut.result->secondCaption);
+    } else {
+        if (!appendOutcome(result, simplifyByGCD(system))) return refusalSteps(kTooLarge);
+        if (!appendOutcome(result, eliminationCommentary(system, variable, use_LCM, method))) {
+            return refusalSteps(kTooLarge);
+        }
+        const std::optional<WorkedSteps> methodSteps = buildMethodSteps(system, variable, equation, use_LCM, method);
+        if (!methodSteps) return refusalSteps(kTooLarge);
+        for (std::size_t i = 0; i < methodSteps->steps.size(); ++i) {
+            result.append(methodSteps->steps[i], methodSteps->comments[i]);
+        }
+    }
 
     if (!quiet) {
         StepLines closingLines = openingLines;

@@ -6,8 +6,13 @@
 // Input it refuses comes back as a single step captioned "oops", whatever
 // quiet is: a system not of the solver's shape ("missing coefficient"), a
 // coefficient with denominator 0 ("division by zero"), an equation without a
-// variable term ("missing variable term") and numbers whose arithmetic would
-// overflow 64 bits ("numbers too large"), each followed by "please correct".
+// variable term ("missing variable term"), a coefficient that is not a whole
+// number ("whole numbers only") and numbers whose arithmetic would overflow
+// 64 bits ("numbers too large"), each followed by "please correct".
+//
+// Between the opening and the closing frame stand either the two steps of
+// the single-variable shortcut or, in this order, the common-factor advice,
+// the elimination commentary and the method's own steps.
 
 #include "linear_steps/WorkedSteps.h"
 #include "solver/DuolinearOptions.h"

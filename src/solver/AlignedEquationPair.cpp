@@ -1,0 +1,113 @@
+#include "solver/AlignedEquationPair.h"
+
+#include "algebra/Checked.h"
+#include "algebra/TextFunctions.h"
+
+#include <algorithm>
+
+namespace duolinear {
+
+namespace {
+
+const Monomial kZeroTerm{};
+
+const Monomial& termAt(const Polynomial& side, std::size_t index) {
+    return index < side.terms.size() ? side.terms[index] : kZeroTerm;
+}
+
+std::int64_t characterCount(const std::string& text) {
+    return static_cast<std::int64_t>(characterStrings(text).size());
+}
+
+std::int64_t decimalLength(std::int64_t n) { return characterCount(std::to_string(n)); }
+std::int64_t magnitudeLength(std::int64_t n) { return characterCount(std::to_string(magnitude(n))); }
+
+std::string pad(std::int64_t count) { return padLeft("", count, " "); }
+
+std::string xTerm(const std::string& xs) {
+    if (xs == "1") return " x";
+    if (xs == "-1") return " -x";
+    return xs + "x";
+}
+
+// The y term that carries its own sign, used when no operator stands before it.
+std::string signedYTerm(std::int64_t y, const std::string& ys) {
+    if (ys == "1") return "  y";
+    if (ys == "-1") return " -y";
+    return y > 0 ? " " + ys + "y" : ys + "y";
+}
+
+}  // namespace
+
+AlignedColumnWidths alignedColumnWidths(const std::vector<PolyEquation>& equations) {
+    AlignedColumnWidths widths;
+    for (const PolyEquation& equation : equations) {
+        for (const Monomial& term : equation.LHS.terms) {
+            if (term.exponent != 1) continue;
+            if (term.variable == 'x') widths.x = std::max(widths.x, decimalLength(term.coefficient.numerator));
+            if (term.variable == 'y') widths.y = std::max(widths.y, magnitudeLength(term.coefficient.numerator));
+        }
+        for (const Monomial& term : equation.RHS.terms) {
+            if (term.exponent == 0) {
+                widths.constant = std::max(widths.constant, decimalLength(term.coefficient.numerator));
+            }
+        }
+    }
+    return widths;
+}
+
+std::string formatAlignedEquation(const PolyEquation& equation, const AlignedColumnWidths& widths) {
+    const std::int64_t x = termAt(equation.LHS, 0).coefficient.numerator;
+    const std::int64_t y = termAt(equation.LHS, 1).coefficient.numerator;
+    const std::int64_t c = termAt(equation.RHS, 0).coefficient.numerator;
+    const std::string xs = std::to_string(x);
+    const std::string ys = std::to_string(y);
+    const std::string ya = std::to_string(magnitude(y));
+    const std::string cs = std::to_string(c);
+    const bool hasX = xs != "0";
+    const bool hasY = ya != "0";
+
+    std::string text;
+    if (hasX && hasY) {
+        text = pad(widths.x - characterCount(xs)) + xTerm(xs) + (y > 0 ? " + " : " − ") +
+               pad(widths.y - characterCount(ya)) + (ya == "1" ? " y" : ya + "y");
+    } else if (hasX) {
+        text = pad(widths.x - characterCount(xs)) + xTerm(xs) + "   " + pad(widths.y - 1) + "  ";
+    } else if (hasY) {
+        text = pad(widths.x - 1) + "  " + "  " + pad(widths.y - characterCount(ya)) + signedYTerm(y, ys);
+    } else {
+        text = pad(widths.x - 1) + "  " + "   " + pad(widths.y - 1) + "0 ";
+    }
+    return text + " = " + pad(widths.constant - characterCount(cs)) + cs;
+}
+
+StepLines alignedEquationPairTags(Color firstColor, Color secondColor, Color resultColor, const std::string& prefix,
+                                  Color prefixColor, const std::string& suffix, Color suffixColor,
+                                  const std::vector<PolyEquation>& equations) {
+    const PolyEquation zeroEquation{};
+    const auto entry = [&](std::size_t i) -> const PolyEquation& {
+        return i < equations.size() ? equations[i] : zeroEquation;
+    };
+    const AlignedColumnWidths widths = alignedColumnWidths(equations);
+    const std::string first = formatAlignedEquation(entry(0), widths);
+    const std::string second = formatAlignedEquation(entry(1), widths);
+    const std::string result = formatAlignedEquation(entry(2), widths);
+    const std::string prefixRoom = pad(characterCount(prefix));
+    const std::string suffixRoom = pad(characterCount(suffix));
+
+    std::string rule;
+    for (std::int64_t i = 0; i < characterCount(second); ++i) rule += "–";
+
+    const auto monospaced = [](const TagLayout& line) { return fontLayout(Font::monospaced_system, line); };
+    const TagLayout secondRow =
+        joinLayouts("🖇", joinLayouts("🖇", messageLayout(prefix, prefixColor), messageLayout(second, secondColor)),
+                    messageLayout(suffix, suffixColor));
+    return {
+        monospaced(messageLayout(prefixRoom + first + suffixRoom, firstColor)),
+        monospaced(secondRow),
+        monospaced(messageLayout(prefixRoom + rule + suffixRoom)),
+        monospaced(messageLayout(prefixRoom + result + suffixRoom, resultColor)),
+    };
+}
+
+}  // namespace duolinear

@@ -1,0 +1,55 @@
+#include "solver/CombineEquations.h"
+
+#include "algebra/Checked.h"
+#include "algebra/Monomial.h"
+#include "solver/EliminationMultipliers.h"
+#include "solver/WholeCoefficients.h"
+
+namespace duolinear {
+
+namespace {
+
+struct Row {
+    CheckedInt a, b, c;
+};
+
+std::optional<PolyEquation> rowEquation(const Row& row) {
+    if (!row.a || !row.b || !row.c) return std::nullopt;
+    return PolyEquation{{Monomial{Rational{*row.a, 1}, 1, 'x'}, Monomial{Rational{*row.b, 1}, 1, 'y'}},
+                        {Monomial{Rational{*row.c, 1}, 0}},
+                        Relation::equal_to};
+}
+
+Row scaled(std::int64_t k, std::int64_t a, std::int64_t b, std::int64_t c) {
+    return Row{checkedMultiply(k, a), checkedMultiply(k, b), checkedMultiply(k, c)};
+}
+
+// first + s·second
+Row combined(const Row& first, const Row& second, std::int64_t s) {
+    return Row{checkedAdd(first.a, checkedMultiply(s, second.a)), checkedAdd(first.b, checkedMultiply(s, second.b)),
+               checkedAdd(first.c, checkedMultiply(s, second.c))};
+}
+
+}  // namespace
+
+std::optional<EquationCombination> combineEquations(const Duolinear& system, Duolinear_method method,
+                                                    Duolinear_variable variable, Duolinear_LCM use_LCM,
+                                                    bool unscaledRows) {
+    const std::optional<WholeCoefficients> w = wholeCoefficients(system);
+    if (!w) return std::nullopt;
+    const std::optional<EliminationMultipliers> m =
+        eliminationMultipliers(w->a1, w->b1, w->a2, w->b2, method, variable, use_LCM);
+    if (!m) return std::nullopt;
+    const bool add = method == Duolinear_method::addition || !m->sameSign;
+
+    const Row first = unscaledRows ? scaled(1, w->a1, w->b1, w->c1) : scaled(m->k1, w->a1, w->b1, w->c1);
+    const Row second = unscaledRows ? scaled(1, w->a2, w->b2, w->c2) : scaled(m->k2, w->a2, w->b2, w->c2);
+    const Row result = unscaledRows ? first : combined(first, second, add ? 1 : -1);
+    const std::optional<PolyEquation> rows[] = {rowEquation(first), rowEquation(second), rowEquation(result)};
+    for (const std::optional<PolyEquation>& row : rows) {
+        if (!row) return std::nullopt;
+    }
+    return EquationCombination{{*rows[0], *rows[1], *rows[2]}, m->k1, m->k2, add ? "+" : "−"};
+}
+
+}  // namespace duolinear

@@ -1,0 +1,76 @@
+#include "algebra/Options.h"
+#include "linear_steps/LinearEquationSteps.h"
+#include "solver/AlignedEquationPair.h"
+#include "solver/CombineEquations.h"
+#include "solver/MethodSteps.h"
+#include "solver/SolverLineTools.h"
+#include "solver/SubstitutionSteps.h"
+
+#include <string>
+
+namespace duolinear {
+
+namespace {
+
+TagLayout multiplierLine(const std::string& ordinal, std::int64_t k, Color color) {
+    if (k == 1) return messageLayout(ordinal + " equation is fine", color);
+    return messageLayout("multiply " + ordinal + " by " + std::to_string(k), color);
+}
+
+// The first step: the multipliers, the unscaled table (when an equation is
+// scaled), the scaled table with the result row, and the start of the
+// working of the result row.
+std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_variable variable, Duolinear_LCM use_LCM,
+                                        Duolinear_method method) {
+    const std::optional<EquationCombination> combination =
+        combineEquations(system, method, variable, use_LCM, false);
+    if (!combination) return std::nullopt;
+    const bool adding = combination->operatorText == "+";
+
+    StepLines lines{multiplierLine("first", combination->k1, Color::red),
+                    multiplierLine("second", combination->k2, Color::blue),
+                    messageLayout(adding ? "add the equations" : "subtract the equations")};
+    appendLines(lines, blankLayouts(2));
+    if (combination->k1 != 1 || combination->k2 != 1) {
+        const std::optional<EquationCombination> unscaled = combineEquations(system, method, variable, use_LCM, true);
+        if (!unscaled) return std::nullopt;
+        appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black,
+                                                   "     ", Color::black, unscaled->equations));
+    }
+    appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::black, combination->operatorText + " ",
+                                               Color::black, adding ? "     " : " care", Color::blue,
+                                               combination->equations));
+    const std::optional<StepLines> working = firstStepLines(linearEquationSteps(
+        Technique::transpose, false, true, Style::rational_fraction, Method::smart, true, combination->equations[2]));
+    if (!working) return std::nullopt;
+    appendLines(lines, blankLayouts(2));
+    appendLines(lines, *working);
+    return lines;
+}
+
+}  // namespace
+
+std::optional<WorkedSteps> eliminationSteps(const Duolinear& system, const DuolinearClassification& classification,
+                                            Duolinear_variable variable, Duolinear_equation equation,
+                                            Duolinear_LCM use_LCM, Duolinear_method method) {
+    const std::optional<StepLines> combining = combiningLines(system, variable, use_LCM, method);
+    if (!combining) return std::nullopt;
+    const Var eliminated = variable == Duolinear_variable::x ? Var::x : Var::y;
+    const Var found = otherVariable(eliminated);
+
+    WorkedSteps steps;
+    steps.append(*combining, "solve equations for " + letterText(found));
+    if (classification.type != Duolinear_solution_type::one) return steps;
+
+    const std::optional<Rational>& value = found == Var::x ? classification.x : classification.y;
+    const std::size_t into = equation == Duolinear_equation::first ? 0 : 1;
+    if (!value || into >= system.equations.size()) return std::nullopt;
+    const std::optional<StepLines> solved = substituteValueAndSolve(system.equations[into], found, *value, true);
+    if (!solved) return std::nullopt;
+    StepLines lines{messageLayout("substitute " + letterText(found) + " into " + rawValue(equation))};
+    appendLines(lines, *solved);
+    steps.append(std::move(lines), "solve " + rawValue(equation) + " for " + letterText(eliminated));
+    return steps;
+}
+
+}  // namespace duolinear

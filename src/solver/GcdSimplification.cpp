@@ -1,0 +1,85 @@
+#include "solver/GcdSimplification.h"
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/IntegerFunctions.h"
+#include "algebra/Term.h"
+#include "linear_steps/ExtendedPolynomialLayout.h"
+#include "solver/SolverLineTools.h"
+#include "solver/WholeCoefficients.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace duolinear {
+
+namespace {
+
+struct WholeEquation {
+    std::int64_t a = 0, b = 0, c = 0;
+};
+
+std::optional<std::int64_t> commonFactor(const WholeEquation& e) {
+    const std::optional<std::int64_t> ab = gcd(e.a, e.b);
+    if (!ab) return std::nullopt;
+    return gcd(*ab, e.c);
+}
+
+Rational whole(std::int64_t n) { return Rational{n, 1}; }
+
+// g(a/g·x + b/g·y) = g(c/g): on each side the reduced terms in group 0 and
+// the factor g multiplying it as the top-level sum.
+Ext_polyEquation factoredEquation(const WholeEquation& reduced, std::int64_t g) {
+    const Term factor{Monomial{whole(g), 0}, SubExpression{true, 0}};
+    const std::vector<Term> left{plainTerm(Monomial{whole(reduced.a), 1, 'x'}),
+                                 plainTerm(Monomial{whole(reduced.b), 1, 'y'})};
+    const std::vector<Term> right{plainTerm(Monomial{whole(reduced.c), 0})};
+    return Ext_polyEquation{Ext_polynomial{{left, {factor}}}, Ext_polynomial{{right, {factor}}}, Relation::equal_to};
+}
+
+PolyEquation plainEquation(const WholeEquation& e) {
+    return PolyEquation{{Monomial{whole(e.a), 1, 'x'}, Monomial{whole(e.b), 1, 'y'}}, {Monomial{whole(e.c), 0}},
+                        Relation::equal_to};
+}
+
+void appendSimplification(StepLines& lines, const std::string& ordinal, const PolyEquation& equation,
+                          const WholeEquation& e, std::int64_t g) {
+    // g is positive, so the divisions are exact and keep the signs.
+    const WholeEquation reduced{e.a / g, e.b / g, e.c / g};
+    appendLines(lines, blankLayouts(2));
+    lines.push_back(messageLayout(ordinal + " equation simplifies"));
+    lines.push_back(messageLayout(std::to_string(g) + " is GCD of " + std::to_string(e.a) + ", " +
+                                  std::to_string(e.b) + " and " + std::to_string(e.c)));
+    appendLines(lines, blankLayouts(1));
+    lines.push_back(equationLayout(equation, Style::fraction));
+    lines.push_back(extEquationLayout(Style::rational_fraction, factoredEquation(reduced, g)));
+    lines.push_back(equationLayout(plainEquation(reduced), Style::rational_fraction));
+}
+
+}  // namespace
+
+StepOutcome<SolverFrame> simplifyByGCD(const Duolinear& system) {
+    using Outcome = StepOutcome<SolverFrame>;
+    const std::optional<WholeCoefficients> w = wholeCoefficients(system);
+    if (!w) return Outcome::failed();
+    const WholeEquation equations[] = {{w->a1, w->b1, w->c1}, {w->a2, w->b2, w->c2}};
+    const char* ordinals[] = {"first", "second"};
+
+    StepLines lines{equationLayout(system.equations[0], Style::fraction),
+                    equationLayout(system.equations[1], Style::fraction)};
+    bool simplified = false;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::optional<std::int64_t> g = commonFactor(equations[i]);
+        if (!g) return Outcome::failed();
+        // g is 0 only when all three are 0, which the driver refuses earlier.
+        if (*g == 1 || *g == 0) continue;
+        appendSimplification(lines, ordinals[i], system.equations[i], equations[i], *g);
+        simplified = true;
+    }
+    if (!simplified) return Outcome::nothing();
+    appendLines(lines, blankLayouts(2));
+    lines.push_back(messageLayout("always consider"));
+    return Outcome::made({std::move(lines), {"advisory"}});
+}
+
+}  // namespace duolinear

@@ -1,0 +1,54 @@
+#include "solver/SingleVariableShortcut.h"
+
+#include "linear_steps/LinearEquationSteps.h"
+#include "solver/SolverLineTools.h"
+#include "solver/SubstitutionSteps.h"
+
+namespace duolinear {
+
+namespace {
+
+// The start of the working of an equation in one variable.
+std::optional<StepLines> openingWork(const PolyEquation& equation) {
+    return firstStepLines(linearEquationSteps(Technique::transpose, false, true, Style::fraction, Method::smart, true,
+                                              equation));
+}
+
+// The single-variable equation solved, then its value put into the other.
+std::optional<ShortcutSteps> solveThenSubstitute(const PolyEquation& single, const PolyEquation& other,
+                                                 const std::string& singleName, const std::string& otherName,
+                                                 const std::optional<Rational>& x, const std::optional<Rational>& y) {
+    const Var f = single.LHS.terms.front().variable == character(Var::x) ? Var::x : Var::y;
+    const std::optional<Rational>& value = f == Var::x ? x : y;
+    if (!value) return std::nullopt;
+    const std::optional<StepLines> first = openingWork(single);
+    const std::optional<StepLines> substituted = substituteValueAndSolve(other, f, *value, true);
+    if (!first || !substituted) return std::nullopt;
+    StepLines second{messageLayout("substitute " + letterText(f) + " into " + otherName)};
+    appendLines(second, *substituted);
+    return ShortcutSteps{*first, std::move(second), "solve " + singleName, "solve " + otherName};
+}
+
+}  // namespace
+
+StepOutcome<ShortcutSteps> solveSingleVariableShortcut(const PolyEquation& first, const PolyEquation& second,
+                                                       const std::optional<Rational>& x,
+                                                       const std::optional<Rational>& y) {
+    using Outcome = StepOutcome<ShortcutSteps>;
+    const bool firstSingle = first.LHS.terms.size() == 1;
+    const bool secondSingle = second.LHS.terms.size() == 1;
+    if (firstSingle && secondSingle) {
+        const std::optional<StepLines> firstWork = openingWork(first);
+        const std::optional<StepLines> secondWork = openingWork(second);
+        if (!firstWork || !secondWork) return Outcome::failed();
+        return Outcome::made({*firstWork, *secondWork, "solve first", "solve second"});
+    }
+    if (!firstSingle && !secondSingle) return Outcome::nothing();
+
+    const std::optional<ShortcutSteps> steps =
+        firstSingle ? solveThenSubstitute(first, second, "first", "second", x, y)
+                    : solveThenSubstitute(second, first, "second", "first", x, y);
+    return steps ? Outcome::made(*steps) : Outcome::failed();
+}
+
+}  // namespace duolinear

@@ -1,0 +1,64 @@
+#pragma once
+// Small helpers shared by the solver's step producers: picking one step's
+// lines out of a one-variable working, joining line lists, the letters of
+// the two variables, and the pieces of a substitution.
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/Equation.h"
+#include "algebra/Options.h"
+#include "algebra/Term.h"
+#include "layout/TagLayout.h"
+#include "linear_steps/WorkedSteps.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace duolinear {
+
+// Whether a one-variable working is the step engines' refusal, the single
+// step commented "oops" (its arithmetic left 64 bits). The solver passes no
+// zero denominators, so for the solver this always means overflow.
+inline bool isRefusal(const WorkedSteps& worked) {
+    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
+}
+
+// The lines of the first / last step of a working; no value when the working
+// was refused or has no step.
+inline std::optional<StepLines> firstStepLines(const WorkedSteps& worked) {
+    if (worked.steps.empty() || isRefusal(worked)) return std::nullopt;
+    return worked.steps.front();
+}
+inline std::optional<StepLines> lastStepLines(const WorkedSteps& worked) {
+    if (worked.steps.empty() || isRefusal(worked)) return std::nullopt;
+    return worked.steps.back();
+}
+
+inline void appendLines(StepLines& lines, std::vector<TagLayout> more) {
+    for (TagLayout& line : more) lines.push_back(std::move(line));
+}
+
+// A term that multiplies no group.
+inline Term plainTerm(Monomial monomial) { return Term{std::move(monomial), SubExpression{}}; }
+
+// The term in whose letter's place a known part is substituted: it keeps its
+// coefficient, which now multiplies group 0, where the known part stands.
+inline void multiplyGroupZero(Term& term) {
+    term.monomial.exponent = 0;
+    term.sub_exp = SubExpression{true, 0};
+}
+
+// The position of a variable's term on the left side: x at 0, y at 1.
+inline std::size_t termIndex(Var v) { return v == Var::y ? 1 : 0; }
+inline Var otherVariable(Var v) { return v == Var::y ? Var::x : Var::y; }
+inline std::string letterText(Var v) { return std::string(1, character(v)); }
+
+// "equation and known" side by side, the head line of a substitution step.
+inline TagLayout substitutionHeadLine(const PolyEquation& equation, const PolyEquation& known) {
+    return joinLayouts("🖇", joinLayouts("🖇", equationLayout(equation, Style::fraction), messageLayout(" and ")),
+                       equationLayout(known, Style::fraction));
+}
+
+}  // namespace duolinear

@@ -1,0 +1,34 @@
+#include "algebra/EquationTransforms.h"
+#include "algebra/PolynomialQueries.h"
+#include "linear_steps/ExtendedLinearSteps.h"
+#include "solver/SolverLineTools.h"
+#include "solver/SubstitutionSteps.h"
+
+namespace duolinear {
+
+std::optional<StepLines> substituteExpressionStep(const PolyEquation& equation, Var v, const PolyEquation& expression) {
+    if (equation.LHS.terms.size() < 2) return std::nullopt;
+    const std::size_t at = termIndex(v);
+
+    // The coefficient of v now multiplies the bracketed expression, group 0.
+    std::vector<Term> left = extendedPolynomial(equation.LHS).terms.front();
+    multiplyGroupZero(left[at]);
+    const Ext_polyEquation substituted{
+        Ext_polynomial{{extendedPolynomial(expression.RHS).terms.front(), left}},
+        extendedPolynomial(equation.RHS),
+        Relation::equal_to,
+    };
+    const WorkedSteps working = extendedLinearEquationSteps(Technique::transpose, false, true, Style::fraction,
+                                                            Method::smart, true, true, substituted);
+
+    PolyEquation shown = equation;
+    shown.LHS.terms[at].variable_color = Color::red;
+    const std::optional<StepLines> last = lastStepLines(working);
+    if (!last) return std::nullopt;
+    StepLines lines{substitutionHeadLine(shown, recoloredEquation(Color::red, Color::red, Color::red, expression))};
+    appendLines(lines, blankLayouts(1));
+    appendLines(lines, *last);
+    return lines;
+}
+
+}  // namespace duolinear

@@ -1,0 +1,40 @@
+#include "solver/SubstitutionSteps.h"
+
+#include "solver/SolverLineTools.h"
+
+#include <string>
+
+namespace duolinear {
+
+std::optional<WorkedSteps> substitutionSteps(const Duolinear& system, const DuolinearClassification& classification,
+                                             Duolinear_variable variable, Duolinear_equation equation) {
+    if (!hasSolverShape(system)) return std::nullopt;
+    const std::size_t from = equation == Duolinear_equation::first ? 0 : 1;
+    const PolyEquation& chosen = system.equations[from];
+    const PolyEquation& other = system.equations[1 - from];
+    const Var v = variable == Duolinear_variable::x ? Var::x : Var::y;
+    const Var w = otherVariable(v);
+    const std::string& chosenName = rawValue(equation);
+    const std::string otherName = from == 0 ? "second" : "first";
+
+    const std::optional<Rearrangement> rearranged = rearrangeForVariable(chosen, v);
+    if (!rearranged) return std::nullopt;
+    const std::optional<StepLines> substituted = substituteExpressionStep(other, v, rearranged->solved);
+    if (!substituted) return std::nullopt;
+
+    WorkedSteps steps;
+    steps.append(rearranged->lines, letterText(v) + " in terms of " + letterText(w) + " from " + chosenName);
+    steps.append(*substituted, "substitute in " + otherName);
+    if (classification.type != Duolinear_solution_type::one) return steps;
+
+    const std::optional<Rational>& value = w == Var::x ? classification.x : classification.y;
+    if (!value) return std::nullopt;
+    const std::optional<StepLines> solved = substituteValueAndSolve(chosen, w, *value, false);
+    if (!solved) return std::nullopt;
+    StepLines lines{messageLayout("substitute " + letterText(w) + " into " + chosenName)};
+    appendLines(lines, *solved);
+    steps.append(std::move(lines), "solve " + chosenName + " (rearranged)");
+    return steps;
+}
+
+}  // namespace duolinear

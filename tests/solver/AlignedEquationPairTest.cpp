@@ -1,0 +1,75 @@
+#include "solver/AlignedEquationPair.h"
+
+#include "StepReading.h"
+#include "algebra/TextFunctions.h"
+#include "platform/gfx/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace duolinear {
+namespace {
+
+using testing::row;
+
+std::size_t characters(const std::string& text) { return characterStrings(text).size(); }
+
+TEST(AlignedEquationPair, PaddedTextsLineUpTheColumns) {
+    const AlignedColumnWidths narrow = alignedColumnWidths({row(2, 3, 12), row(1, -4, -5), row(3, -1, 7)});
+    EXPECT_EQ(std::vector<std::int64_t>({narrow.x, narrow.y, narrow.constant}), std::vector<std::int64_t>({1, 1, 2}));
+    const AlignedColumnWidths wide = alignedColumnWidths({row(-1, -12, 7), row(12, 3, -12)});
+    EXPECT_EQ(std::vector<std::int64_t>({wide.x, wide.y, wide.constant}), std::vector<std::int64_t>({2, 2, 3}));
+
+    const AlignedColumnWidths wideX{2, 1, 2};
+    const struct {
+        PolyEquation equation;
+        AlignedColumnWidths widths;
+        const char* text;
+    } cases[] = {
+        {row(2, 3, 12), narrow, "2x + 3y = 12"},  {row(1, -4, -5), narrow, " x − 4y = -5"},
+        {row(3, -1, 7), narrow, "3x −  y =  7"},  {row(1, 3, 12), wideX, "  x + 3y = 12"},
+        {row(-1, 3, 12), wideX, " -x + 3y = 12"}, {row(2, 0, 12), narrow, "2x      = 12"},
+        {row(0, -4, -5), narrow, "    -4y = -5"}, {row(0, 4, 5), narrow, "     4y =  5"},
+        {row(0, 1, 5), narrow, "      y =  5"},   {row(0, -1, 5), narrow, "     -y =  5"},
+        {row(0, 0, 13), narrow, "     0  = 13"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = formatAlignedEquation(c.equation, c.widths);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(characters(text), static_cast<std::size_t>(c.widths.x + c.widths.y + c.widths.constant + 8));
+    }
+}
+
+TEST(AlignedEquationPair, TableLinesAreMonospacedAndEquallyLong) {
+    const StepLines lines = alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black,
+                                                    " care", Color::blue, {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)});
+    const std::vector<std::vector<std::string>> expected{
+        {"  2x + 3y = 7     |red"},
+        {"− |black", "2x − 2y = 2|blue", " care|blue"},
+        {"  –––––––––––     |black"},
+        {"       5y = 5     |black"},
+    };
+    ASSERT_EQ(lines.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(testing::messagePieces(lines[i]), expected[i]) << i;
+        EXPECT_EQ(lines[i][layoutRootIndex(lines[i])], (TagRow{"font", "monospaced system"})) << i;
+    }
+
+    // In the monospaced font every character of the table has one advance,
+    // so lines of equal length are equally wide and the columns meet.
+    gfx::TextAttributes attributes;
+    attributes.font = gfx::Font::monospacedSystem(30);
+    const double advance = gfx::measureText("0", attributes).width;
+    ASSERT_GT(advance, 0.0);
+    for (const char* glyph : {" ", "−", "–", "-", "x", "y", "="}) {
+        EXPECT_DOUBLE_EQ(gfx::measureText(glyph, attributes).width, advance) << glyph;
+    }
+    for (const TagLayout& line : lines) {
+        EXPECT_DOUBLE_EQ(gfx::measureText(testing::lineText(line), attributes).width, advance * 18);
+    }
+}
+
+}  // namespace
+}  // namespace duolinear

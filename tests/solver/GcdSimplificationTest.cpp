@@ -1,0 +1,50 @@
+#include "solver/GcdSimplification.h"
+
+#include "StepReading.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace duolinear {
+namespace {
+
+using testing::integerSystem;
+using testing::messageText;
+
+std::vector<std::string> messages(const StepLines& lines) {
+    std::vector<std::string> texts;
+    for (const TagLayout& line : lines) {
+        if (!messageText(line).empty()) texts.push_back(messageText(line));
+    }
+    return texts;
+}
+
+TEST(GcdSimplification, AdvisesOnEachEquationThatSimplifies) {
+    const struct {
+        Duolinear system;
+        std::vector<std::string> messages;  // empty: no step
+    } cases[] = {
+        {integerSystem(2, 3, 5, 1, -1, 1), {}},
+        {integerSystem(2, 4, 5, 3, 6, 7), {}},  // a factor of a and b alone does not count
+        {integerSystem(4, 6, 10, 1, -1, 1),
+         {"first equation simplifies", "2 is GCD of 4, 6 and 10", "always consider"}},
+        {integerSystem(2, 3, 5, 3, 9, -6),
+         {"second equation simplifies", "3 is GCD of 3, 9 and -6", "always consider"}},
+        {integerSystem(-4, -6, -10, 2, 4, 0),
+         {"first equation simplifies", "2 is GCD of -4, -6 and -10", "second equation simplifies",
+          "2 is GCD of 2, 4 and 0", "always consider"}},
+    };
+    for (const auto& c : cases) {
+        const StepOutcome<SolverFrame> outcome = simplifyByGCD(c.system);
+        EXPECT_FALSE(outcome.overflow);
+        ASSERT_EQ(outcome.result.has_value(), !c.messages.empty());
+        if (!outcome.result) continue;
+        EXPECT_EQ(outcome.result->comments, std::vector<std::string>{"advisory"});
+        EXPECT_EQ(messages(outcome.result->lines), c.messages);
+    }
+}
+
+}  // namespace
+}  // namespace duolinear
