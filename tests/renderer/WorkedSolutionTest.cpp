@@ -8,6 +8,7 @@
 #include <random>
 
 #include "renderer/StepLines.h"
+#include "solver/DuolinearModel.h"
 #include "RendererTestSupport.h"
 
 namespace duolinear {
@@ -77,6 +78,51 @@ TEST(WorkedSolution, EveryLineFitsItsBandAndNothingIsDrawnOutside)
         EXPECT_TRUE(ink.minX >= 2 * x && ink.minY >= 2 * y) << band.name;
         EXPECT_TRUE(ink.maxX < 2 * (x + band.width) && ink.maxY < 2 * (y + band.height)) << band.name;
     }
+}
+
+// Every step of the solvers' own worked solutions, for each method and for
+// systems with one, no and infinitely many solutions, drawn into a phone's
+// step band: each line fits the width and no ink falls outside the band.
+TEST(WorkedSolution, SolverStepsOfEveryMethodFitThePhoneBand)
+{
+    struct System {
+        long long a1, b1, c1, a2, b2, c2;
+    };
+    const System systems[] = {{123, -457, 789, -246, 311, -505}, {2, 4, 1, 3, -1, 2}, {1, 2, 3, 2, 4, 7},
+                              {1, -1, 0, -3, 3, 0}, {0, 5, 10, 7, 0, -21}};
+    const double band = 380, height = 586, x = 10, y = 30;
+    int inkedSteps = 0;
+    for (Duolinear_method method :
+         {Duolinear_method::addition, Duolinear_method::elimination, Duolinear_method::substitution}) {
+        for (const System& s : systems) {
+            DuolinearModel model{{Rational{s.a1, 1}, Rational{s.b1, 1}}, {Rational{s.c1, 1}},
+                                 {Rational{s.a2, 1}, Rational{s.b2, 1}}, {Rational{s.c2, 1}}};
+            model.method = method;
+            model.use_LCM = Duolinear_LCM::smart;
+            const WorkedSolution solution = model.workedSolution();
+            ASSERT_GE(solution.steps.size(), 2u);
+            for (std::size_t step = 0; step < solution.steps.size(); ++step) {
+                const StepLines& lines = solution.steps[step];
+                const LineFontSizes sizes = fitLineFontSizes(lines, band, height, 30, kMedium);
+                ASSERT_EQ(sizes.size(), lines.size());
+                for (std::size_t i = 0; i < lines.size(); ++i) {
+                    EXPECT_LE(measureRoot(lines[i], sizes[i].fitted).width, band)
+                        << rawValue(method) << " " << s.a1 << " step " << step << " line " << i;
+                }
+                gfx::ImageSurface image(band + 2 * x, height + 2 * y, 1.0);
+                {
+                    gfx::DrawingScope scope(image.context());
+                    drawStepLines(lines, sizes, x, y);
+                }
+                const gfx::testing::InkBounds ink = gfx::testing::inkBounds(image);
+                if (!ink.any) continue;
+                ++inkedSteps;
+                EXPECT_TRUE(ink.minX >= x && ink.minY >= y && ink.maxX < x + band && ink.maxY < y + height)
+                    << rawValue(method) << " " << s.a1 << " step " << step;
+            }
+        }
+    }
+    EXPECT_GT(inkedSteps, 3 * 5 * 2);
 }
 
 // Mutations from a fixed seed, so every run tries the same cases: indexes
