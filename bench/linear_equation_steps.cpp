@@ -15,21 +15,6 @@ namespace {
 
 using namespace duolinear;
 
-// A seeded source: the same draws on every run.
-class SeededRandom final : public RandomSource {
-public:
-    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override {
-        return std::uniform_int_distribution<std::int64_t>(low, high)(engine_);
-    }
-    bool fairBool() override { return uniformInt(0, 1) == 1; }
-    std::size_t uniformIndex(std::size_t count) override {
-        return count == 0 ? 0 : static_cast<std::size_t>(uniformInt(0, static_cast<std::int64_t>(count) - 1));
-    }
-
-private:
-    std::mt19937_64 engine_{42};
-};
-
 Monomial variable(std::int64_t n, std::int64_t d = 1) { return Monomial{Rational{n, d}, 1}; }
 Monomial number(std::int64_t n, std::int64_t d = 1) { return Monomial{Rational{n, d}, 0}; }
 
@@ -49,7 +34,7 @@ const Case kCases[] = {
 
 void linearSteps(benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
-    SeededRandom random;
+    SystemRandomSource random{42};
     for (auto _ : state) {
         benchmark::DoNotOptimize(linearEquationSteps(Technique::balance, true, false, c.style, Method::smart, true,
                                                      c.equation, random));

@@ -17,21 +17,6 @@ namespace {
 
 using namespace duolinear;
 
-// A seeded source: the same draws on every run.
-class SeededRandom final : public RandomSource {
-public:
-    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override {
-        return std::uniform_int_distribution<std::int64_t>(low, high)(engine_);
-    }
-    bool fairBool() override { return uniformInt(0, 1) == 1; }
-    std::size_t uniformIndex(std::size_t count) override {
-        return count == 0 ? 0 : static_cast<std::size_t>(uniformInt(0, static_cast<std::int64_t>(count) - 1));
-    }
-
-private:
-    std::mt19937_64 engine_{42};
-};
-
 struct Case {
     const char* label;
     std::int64_t a1, b1, c1, a2, b2, c2;
@@ -62,7 +47,7 @@ void workedSolution(benchmark::State& state) {
     const Duolinear_method method = kMethods[state.range(0)];
     const Case& c = kCases[state.range(1)];
     const DuolinearModel m = model(c, method);
-    SeededRandom random;
+    SystemRandomSource random{42};
     RandomSource* previous = setDefaultRandomSource(&random);
     for (auto _ : state) benchmark::DoNotOptimize(m.workedSolution());
     setDefaultRandomSource(previous);

@@ -25,6 +25,7 @@ RandomSource* gInstalled = nullptr;
 }  // namespace
 
 SystemRandomSource::SystemRandomSource() : engine_(seededEngine()) {}
+SystemRandomSource::SystemRandomSource(std::uint64_t seed) : engine_(seed) {}
 
 std::int64_t SystemRandomSource::uniformInt(std::int64_t low, std::int64_t high) {
     if (high < low) std::swap(low, high);

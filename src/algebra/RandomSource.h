@@ -24,10 +24,12 @@ public:
     virtual std::size_t uniformIndex(std::size_t count) = 0;
 };
 
-// Mersenne twister seeded from std::random_device; no stored seed.
+// Mersenne twister seeded from std::random_device, or from a given seed for
+// repeatable draws (benchmarks, randomized tests).
 class SystemRandomSource final : public RandomSource {
 public:
     SystemRandomSource();
+    explicit SystemRandomSource(std::uint64_t seed);
 
     std::int64_t uniformInt(std::int64_t low, std::int64_t high) override;
     bool fairBool() override;

@@ -23,21 +23,7 @@ using Coefficients = std::array<std::int64_t, 6>;  // a1, b1, c1, a2, b2, c2
 constexpr Duolinear_method kMethods[] = {Duolinear_method::addition, Duolinear_method::elimination,
                                          Duolinear_method::substitution};
 
-// The program's own draws (the smart advice), repeatable.
-class SeededRandom final : public RandomSource {
-public:
-    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
-    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override {
-        return std::uniform_int_distribution<std::int64_t>(std::min(low, high), std::max(low, high))(engine_);
-    }
-    bool fairBool() override { return uniformInt(0, 1) == 1; }
-    std::size_t uniformIndex(std::size_t count) override {
-        return count == 0 ? 0 : static_cast<std::size_t>(uniformInt(0, static_cast<std::int64_t>(count) - 1));
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
+using SeededRandom = SystemRandomSource;  // repeatable draws of the smart advice
 
 // x or y = numerator / denominator, in lowest terms with the sign on top.
 TagLayout valueLine(char letter, std::int64_t numerator, std::int64_t denominator) {
