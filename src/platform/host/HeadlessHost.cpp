@@ -25,6 +25,10 @@ Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions)
 {
     ScriptRunner runner(driver_.window(), [this](const std::filesystem::path& file) { return screenshot(file); });
     for (const ScriptAction& action : actions) {
+        // A window draws each frame before it takes the next input; views that
+        // learn their contents while drawing (the step view counts its steps
+        // then) must see the same order here.
+        render();
         Outcome outcome = runner.perform(action);
         if (!outcome.ok) return outcome;
     }
