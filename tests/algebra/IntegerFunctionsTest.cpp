@@ -40,7 +40,6 @@ TEST(IntegerFunctions, GcdAndLcm) {
 }
 
 TEST(IntegerFunctions, AbsoluteValuesAndPowers) {
-    EXPECT_EQ(intAbs(-5), 5);
     EXPECT_EQ(intAbs(kMin), kNone);
     EXPECT_EQ(intAbs(-kMax), kMax);
 
@@ -59,14 +58,8 @@ TEST(IntegerFunctions, AbsoluteValuesAndPowers) {
 TEST(IntegerFunctions, SquareRootsAreExactUpToTheLimit) {
     struct Case { std::int64_t n; std::optional<std::int64_t> exact, floor; };
     const Case cases[] = {
-        {0, 0, kNone},
-        {1, 1, 1},
-        {2, kNone, 1},
-        {49, 7, 7},
-        {50, kNone, 7},
-        {-4, kNone, kNone},
-        {kMin, kNone, kNone},
-        {kMax, kNone, kLargestRoot},
+        {0, 0, kNone},     {1, 1, 1},           {2, kNone, 1},       {49, 7, 7},
+        {50, kNone, 7},    {-4, kNone, kNone},  {kMin, kNone, kNone}, {kMax, kNone, kLargestRoot},
         {kLargestRoot * kLargestRoot, kLargestRoot, kLargestRoot},
         {kLargestRoot * kLargestRoot - 1, kNone, kLargestRoot - 1},
         {kLargestRoot * kLargestRoot + 1, kNone, kLargestRoot},
@@ -85,8 +78,7 @@ TEST(IntegerFunctions, SimplifiedSquareRoots) {
     using Root = SimplifiedSquareRoot;
     struct Case { std::int64_t n; std::optional<Root> want; };
     const Case cases[] = {
-        {0, Root{0, 1}},  {1, Root{1, 1}},  {3, Root{1, 3}},  {4, Root{2, 1}},  {12, Root{2, 3}},
-        {72, Root{6, 2}}, {30, Root{1, 30}}, {-1, std::nullopt},
+        {0, Root{0, 1}},  {-1, std::nullopt},  // 1 to 3000: see below
         {kMax, Root{7, kMax / 49}},
         {kLargestPrime, Root{1, kLargestPrime}},
         {kPrimeNearRoot * kPrimeNearRoot, Root{kPrimeNearRoot, 1}},
@@ -97,7 +89,7 @@ TEST(IntegerFunctions, SimplifiedSquareRoots) {
     for (const Case& c : cases) EXPECT_EQ(simplifiedSquareRoot(c.n), c.want) << c.n;
 }
 
-// For small n, compare against the definitions walked out by hand.
+// For small n (12, 16 and 1 among them), compare against the definitions walked out by hand.
 TEST(IntegerFunctions, DivisorsAndRootsAgreeWithTheirDefinitionsForSmallNumbers) {
     for (std::int64_t n = 1; n <= 3000; ++n) {
         std::vector<std::int64_t> expected;
@@ -115,9 +107,6 @@ TEST(IntegerFunctions, DivisorsAndRootsAgreeWithTheirDefinitionsForSmallNumbers)
 }
 
 TEST(IntegerFunctions, DivisorsOfLargeNumbers) {
-    EXPECT_EQ(divisors(12), (std::vector<std::int64_t>{1, 2, 3, 4, 6, 12}));
-    EXPECT_EQ(divisors(16), (std::vector<std::int64_t>{1, 2, 4, 8, 16}));
-    EXPECT_EQ(divisors(1), (std::vector<std::int64_t>{1}));
     EXPECT_TRUE(divisors(0).empty());
     EXPECT_TRUE(divisors(kMin).empty());
 
@@ -137,8 +126,7 @@ TEST(IntegerFunctions, DivisorsOfLargeNumbers) {
 }
 
 TEST(IntegerFunctions, SignsAndDigitCounts) {
-    EXPECT_TRUE(sameSign(0, -3));
-    EXPECT_TRUE(sameSign(0, 3));
+    EXPECT_TRUE(sameSign(0, -3) && sameSign(0, 3));
     EXPECT_FALSE(sameSign(-1, 2));
     EXPECT_EQ(decimalDigitCount(0), 1);
     EXPECT_EQ(decimalDigitCount(-100), 3);
