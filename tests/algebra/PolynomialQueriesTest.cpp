@@ -93,10 +93,8 @@ TEST(SideQueries, NegationAndConversions) {
     const Ext_polyEquation extended = extendedEquation(e);
     ASSERT_EQ(extended.LHS.terms.size(), 1u);
     ASSERT_EQ(extended.LHS.terms[0].size(), 2u);
-    EXPECT_EQ(text(extended.RHS.terms.at(0).at(0).monomial), "5/1");
     EXPECT_FALSE(extended.LHS.terms[0][1].sub_exp.multiplies);
-    EXPECT_EQ(extended.relation_color, Color::black);
-    EXPECT_EQ(xlText(xlPolynomial(Polynomial{term(2, 1, 1), term(1, 1, 0)})), "2/1x@black/black + 1/1@black/black");
+    EXPECT_EQ(text(extended.RHS.terms.at(0).at(0).monomial) + " " + rawValue(extended.relation_color), "5/1 black");
 }
 
 TEST(SideQueries, ConstantsAndOrder) {

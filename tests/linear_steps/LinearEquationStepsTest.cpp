@@ -97,30 +97,37 @@ TEST(LinearEquationSteps, SmartAdviceFollowsTheDraw) {
                                    "{-4/3} = x", "-[4/3] = x", "x = -[4/3]"}}));
 }
 
-TEST(LinearEquationSteps, StatesTheStatusWhenTheVariableIsGone) {
+TEST(LinearEquationSteps, FinishesSolvedAndNearlySolvedFormsInOneStep) {
+    const std::string all = "TRUE, solution is all values of variable";
+    EXPECT_EQ(solve(equation({xTerm(1)}, {constant(3)})),
+              (std::vector<ReadStep>{{"🤔", {"x = 3"}}, {"solve", {"x = 3"}}, {"😎", {"x = 3"}}}));
     EXPECT_EQ(solve(equation({constant(0)}, {constant(0)})),
-              (std::vector<ReadStep>{{"🤔", {"0 = 0"}},
-                                     {"solve", {"0 = 0", "TRUE, solution is all values of variable"}},
-                                     {"😎", {"0 = 0", "TRUE, solution is all values of variable"}}}));
-    EXPECT_EQ(solve(equation({constant(0)}, {constant(5)}), {.skip = true}),
-              (std::vector<ReadStep>{{"solve", {"0 = 5", "FALSE, no solution"}}}));
-}
+              (std::vector<ReadStep>{{"🤔", {"0 = 0"}}, {"solve", {"0 = 0", all}}, {"😎", {"0 = 0", all}}}));
+    EXPECT_EQ(solve(equation({xTerm(-1)}, {constant(3)}))[1].lines, (Lines{"-x = 3", "x = -3", "", "", kNotice}));
 
-TEST(LinearEquationSteps, TurnsAConstantLeftOfXAround) {
-    const PolyEquation e = equation({constant(3)}, {xTerm(1)}, Relation::less_than);
-    EXPECT_EQ(solve(e), (std::vector<ReadStep>{{"🤔", {"3 < x"}}, {"solve", {"3 < x", "x *>* 3"}},
-                                               {"😎", {"3 < x", "x > 3"}}}));
-    EXPECT_EQ(solve(e, {.highlight = false})[1].lines, (Lines{"3 < x", "x > 3"}));
-    EXPECT_EQ(solve(equation({constant(3)}, {xTerm(-1)}), {.skip = true}),
-              (std::vector<ReadStep>{{"solve", {"3 = -x", "-3 = x", "x = -3"}}}));
-}
-
-TEST(LinearEquationSteps, SolvedEquationNeedsOnlyItsFrames) {
-    const PolyEquation e = equation({xTerm(1)}, {constant(3)});
-    EXPECT_EQ(solve(e, {.skip = true}), (std::vector<ReadStep>{{"solve", {"x = 3"}}}));
-    EXPECT_EQ(solve(e), (std::vector<ReadStep>{{"🤔", {"x = 3"}}, {"solve", {"x = 3"}}, {"😎", {"x = 3"}}}));
-    EXPECT_EQ(solve(equation({xTerm(-1)}, {constant(3)}))[1].lines,
-              (Lines{"-x = 3", "x = -3", "", "", kNotice}));
+    // Without the frames the "solve" step is the whole solution, with no notice.
+    const Relation lt = Relation::less_than;
+    struct Case { PolyEquation e; Style style; bool highlight; Lines lines; };
+    const Case cases[] = {
+        {equation({constant(0)}, {constant(5)}), Style::fraction, true, {"0 = 5", "FALSE, no solution"}},
+        {equation({constant(6, 4)}, {constant(2, 4)}), Style::fraction, true,
+         {"[6/4] = [2/4]", "[3/2] = [1/2]", "FALSE, no solution"}},
+        {equation({constant(6, 4)}, {constant(2, 4)}), Style::decimal, true, {"1.5 = 0.5", "FALSE, no solution"}},
+        {equation({xTerm(-1)}, {constant(6, 4)}), Style::fraction, true, {"-x = [6/4]", "-x = [3/2]", "x = -[3/2]"}},
+        {equation({xTerm(1)}, {constant(6, 4)}), Style::rational_fraction, true, {"x = {6/4}", "x = [3/2]"}},
+        {equation({constant(3)}, {xTerm(-1)}), Style::fraction, true, {"3 = -x", "-3 = x", "x = -3"}},
+        {equation({constant(6, 4)}, {xTerm(-1)}, lt), Style::fraction, true,
+         {"[6/4] < -x", "[3/2] < -x", "-[3/2] *>* x", "x *<* -[3/2]"}},
+        {equation({constant(3)}, {xTerm(1)}, lt), Style::fraction, true, {"3 < x", "x *>* 3"}},
+        {equation({constant(3)}, {xTerm(1)}, lt), Style::fraction, false, {"3 < x", "x > 3"}},
+        {equation({constant(6, 4)}, {xTerm(1)}, lt), Style::rational_fraction, true,
+         {"{6/4} < x", "[3/2] < x", "x *>* [3/2]"}},
+        {equation({constant(6, 4)}, {xTerm(1)}, lt), Style::decimal, true, {"1.5 < x", "x *>* 1.5"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(solve(c.e, {.highlight = c.highlight, .skip = true, .style = c.style}),
+                  (std::vector<ReadStep>{{"solve", c.lines}}));
+    }
 }
 
 TEST(LinearEquationSteps, ReversesInequalitiesDividedByANegative) {
@@ -135,14 +142,11 @@ TEST(LinearEquationSteps, ReversesInequalitiesDividedByANegative) {
               (Lines{"-[1/2]x ≥ 3", "-[2/1](-[1/2]x) ≤ -[2/1]([3/1])", "x ≤ -6"}));
 }
 
-TEST(LinearEquationSteps, RefusesAZeroDenominatorWhateverTheFrames) {
-    const PolyEquation e = equation({xTerm(3, 0), constant(0)}, {constant(1)});
+TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
+    const PolyEquation zero = equation({xTerm(3, 0), constant(0)}, {constant(1)});
     const std::vector<ReadStep> oops{{"oops", {"[3/0]x + 0 = 1", "", "", "division by zero", "please correct"}}};
-    EXPECT_EQ(solve(e), oops);
-    EXPECT_EQ(solve(e, {.skip = true}), oops);
-}
+    for (bool skip : {false, true}) EXPECT_EQ(solve(zero, {.skip = skip}), oops);
 
-TEST(LinearEquationSteps, RefusesWhatItCannotWorkExactly) {
     Monomial square = xTerm(1);
     square.exponent = 2;
     const PolyEquation cases[] = {

@@ -65,19 +65,16 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
 }
 
 TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {
-    ScriptedRandom random;
-    for (const PolyEquation& e : {equation({xTerm(2), constant(3)}, {constant(5)}),
-                                  equation({constant(5)}, {xTerm(2), constant(3)}),
-                                  equation({constant(5)}, {xTerm(-2)})}) {
-        const std::optional<TransposeAdvice> result =
-            transposeAdvice(Technique::transpose, false, Method::smart, e, random);
+    struct Case { Method method; PolyEquation e; };
+    for (const Case& c : {Case{Method::smart, equation({xTerm(2), constant(3)}, {constant(5)})},
+                          Case{Method::smart, equation({constant(5)}, {xTerm(2), constant(3)})},
+                          Case{Method::smart, equation({constant(5)}, {xTerm(-2)})},
+                          Case{Method::standard, equation({constant(5)}, {xTerm(-2), constant(3)})}}) {
+        ScriptedRandom random;
+        const std::optional<TransposeAdvice> result = transposeAdvice(Technique::transpose, false, c.method, c.e, random);
         ASSERT_TRUE(result);
-        EXPECT_FALSE(result->moved) << readEquation(e);
+        EXPECT_FALSE(result->moved) << readEquation(c.e);
     }
-    const std::optional<TransposeAdvice> standard = transposeAdvice(
-        Technique::transpose, false, Method::standard, equation({constant(5)}, {xTerm(-2), constant(3)}), random);
-    ASSERT_TRUE(standard);
-    EXPECT_FALSE(standard->moved);
 }
 
 TEST(TransposeAdvice, SmartDrawOfOneExchangesSides) {
@@ -90,7 +87,6 @@ TEST(TransposeAdvice, SmartDrawOfOneExchangesSides) {
               (Lines{"2x + 3 < 5x + 7", "5x + 7 *>* *2**x* + 3", "5x *−* *2**x* + 7 > 3", "3x + 7 > 3"}));
     EXPECT_EQ(exchanged->advice, "\nexchanging sides first as\nan alternative to taking\nx-terms to the right\nhand side");
     EXPECT_EQ(one.requests().front(), (ScriptedRandom::Request{ScriptedRandom::Kind::integer, 1, 5}));
-
 }
 
 TEST(MoveConstantTermsOpposite, MovesTheConstantBesideTheVariable) {
