@@ -21,12 +21,12 @@ using OptionIndices = std::vector<std::vector<int>>;
 // Everything the entry fields view shows, in the lists the keypad was given.
 // On the entry screens polynomials, fractions and multiLine are empty.
 struct EntryElements {
-    ElementGroups inputs;
-    ElementGroups polynomials;
-    ElementGroups fractions;
-    ElementGroups options;
-    OptionIndices optionsSelections;  // may be empty: the first option of every row
-    ElementGroups multiLine;
+    ElementGroups inputs{};
+    ElementGroups polynomials{};
+    ElementGroups fractions{};
+    ElementGroups options{};
+    OptionIndices optionsSelections{};  // may be empty: the first option of every row
+    ElementGroups multiLine{};
 };
 
 // The option that starts selected in row b of option group a: the index the

@@ -1,4 +1,11 @@
+// The entry keypad in a phone-sized window, tapped as a user would: edits
+// of the selected field, the green marks, the hand-over on "🤔", and
+// thousands of random taps that leave every field a valid integer text.
+
 #include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
 
 #include "KeypadHarness.h"
 
@@ -6,19 +13,10 @@ namespace duolinear {
 namespace {
 
 using testing::EntryKeypad;
+using testing::greenLabels;
 
-// Tags of the green labels among these.
-std::vector<long long> green(testing::Hosted& hosted, std::initializer_list<long long> tags)
-{
-    std::vector<long long> found;
-    for (long long tag : tags) {
-        if (hosted.background(tag) == gfx::Color::green()) found.push_back(tag);
-    }
-    return found;
-}
-
-const std::initializer_list<long long> kFields = {1, 2, 3, 65, 66, 67};
-const std::initializer_list<long long> kOptions = {4097, 4098, 4161, 4162, 4225, 4226};
+const std::vector<long long> kFields = {1, 2, 3, 65, 66, 67};
+const std::vector<long long> kOptions = {4097, 4098, 4161, 4162, 4225, 4226};
 
 TEST(EntryKeypad, KeysEditTheSelectedField)
 {
@@ -55,14 +53,14 @@ TEST(EntryKeypad, FieldAndOptionKeysMoveTheGreenMark)
 {
     EntryKeypad keypad;
     auto& hosted = keypad.hosted;
-    EXPECT_EQ(green(hosted, kFields), std::vector<long long>{1});
-    EXPECT_EQ(green(hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
+    EXPECT_EQ(greenLabels(hosted, kFields), std::vector<long long>{1});
+    EXPECT_EQ(greenLabels(hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
 
     hosted.tapKeys({"I66", "4", "I66", "O4098", "O4098", "O4226"});
     EXPECT_EQ(keypad.pad->selection(), 66);
     EXPECT_EQ(hosted.text(66), "4");
-    EXPECT_EQ(green(hosted, kFields), std::vector<long long>{66});
-    EXPECT_EQ(green(hosted, kOptions), (std::vector<long long>{4098, 4161, 4226}));
+    EXPECT_EQ(greenLabels(hosted, kFields), std::vector<long long>{66});
+    EXPECT_EQ(greenLabels(hosted, kOptions), (std::vector<long long>{4098, 4161, 4226}));
     EXPECT_EQ(keypad.pad->optionsSelections(), (std::vector<std::vector<long long>>{{4098}, {4161}, {4226}}));
 }
 
@@ -93,7 +91,7 @@ TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries)
     EXPECT_EQ(hosted.text(1028), "➚");  // the arrow selects no field
     EXPECT_EQ(hosted.text(1025), "-0");
     hosted.tapKeys({"P_option1028", "P_option1028", "P1026", "3", "M3074", "🤔"});
-    EXPECT_EQ(green(hosted, {1025, 1026, 1027, 3073, 3074}), (std::vector<long long>{1026, 3074}));
+    EXPECT_EQ(greenLabels(hosted, {1025, 1026, 1027, 3073, 3074}), (std::vector<long long>{1026, 3074}));
     ASSERT_EQ(keypad.screen.received.size(), 1u);
     EXPECT_EQ(keypad.screen.received[0].inputs, (ElementGroups{{{"0", "3", "0", "➚"}}}));
     EXPECT_EQ(keypad.screen.received[0].multiLine, (SelectedTexts{{"second"}}));
@@ -112,8 +110,8 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing)
     keypad.pad->keyPressed(keypad.hosted.label(1));
     keypad.pad->keyPressed(nullptr);
     for (long long tag : kFields) EXPECT_EQ(keypad.hosted.text(tag), "0");
-    EXPECT_EQ(green(keypad.hosted, kFields), std::vector<long long>{1});
-    EXPECT_EQ(green(keypad.hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
+    EXPECT_EQ(greenLabels(keypad.hosted, kFields), std::vector<long long>{1});
+    EXPECT_EQ(greenLabels(keypad.hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
     EXPECT_TRUE(keypad.screen.received.empty());
 }
 
@@ -138,6 +136,43 @@ TEST(EntryKeypad, ThreePartsStackedFiveApart)
         EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(4097)), {{5, 10 + info}, {187.5, band}}));
         EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(67)),
                                       {{5 + 2 * (370.0 / 3 + 5), 10 + info + fields - band}, {370.0 / 3, band}}));
+    }
+}
+
+TEST(EntryKeypad, RandomTapsLeaveValidIntegersWithinTheLimitAndOneMarkPerRow)
+{
+    std::vector<std::string> titles = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "+/-", "C", "DEL", ".", "🤔",
+                                       "O4097", "O4098", "O4161", "O4162", "O4225", "O4226"};
+    for (long long tag : kFields) titles.push_back("I" + std::to_string(tag));
+
+    for (const int digits : {1, 3, 5}) {
+        EntryKeypad keypad;
+        keypad.screen.digits = digits;
+        const std::regex valid("-?(0|[1-9][0-9]{0," + std::to_string(digits - 1) + "})");
+        std::mt19937 random(1234u + digits);
+        for (int tap = 0; tap < 3000; ++tap) {
+            if (tap % 2 == 0) {
+                keypad.hosted.tap({std::uniform_real_distribution<>(0, 390)(random),
+                                   std::uniform_real_distribution<>(0, 844)(random)});
+            } else {
+                const std::size_t key = std::uniform_int_distribution<std::size_t>(0, titles.size() - 1)(random);
+                keypad.hosted.tapKeys({titles[key]});
+            }
+            for (long long tag : kFields) {
+                ASSERT_TRUE(std::regex_match(keypad.hosted.text(tag), valid))
+                    << keypad.hosted.text(tag) << " after tap " << tap << " with " << digits << " digits";
+            }
+            ASSERT_EQ(greenLabels(keypad.hosted, kFields).size(), 1u) << "after tap " << tap;
+            for (long long first : {4097, 4161, 4225}) {
+                ASSERT_NE(keypad.hosted.background(first), keypad.hosted.background(first + 1)) << tap;
+            }
+        }
+        EXPECT_FALSE(keypad.screen.received.empty());
+        for (const testing::HandOver& handOver : keypad.screen.received) {
+            for (const auto& group : handOver.inputs) {
+                for (const std::string& text : group.at(0)) EXPECT_TRUE(text != "-0" && std::regex_match(text, valid));
+            }
+        }
     }
 }
 

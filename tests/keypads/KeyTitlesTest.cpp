@@ -18,7 +18,6 @@ TEST(KeyTitles, WholeTitlesFirstThenPrefixesWithTheArrowBeforeTheField)
         {"I1234567890123456789", {}},
     };
     for (const auto& [title, expected] : cases) EXPECT_EQ(parseKeyTitle(title), expected) << '"' << title << '"';
-    EXPECT_EQ(keyTitle(kPolynomialOptionPrefix, 1028), "P_option1028");
 }
 
 }  // namespace

@@ -79,6 +79,16 @@ private:
     host::WindowDriver driver_;
 };
 
+// The tags among these whose labels are green.
+inline std::vector<long long> greenLabels(Hosted& hosted, const std::vector<long long>& tags)
+{
+    std::vector<long long> found;
+    for (long long tag : tags) {
+        if (hosted.background(tag) == gfx::Color::green()) found.push_back(tag);
+    }
+    return found;
+}
+
 inline ::testing::AssertionResult nearRect(const gfx::Rect& a, const gfx::Rect& b)
 {
     const double d = std::abs(a.minX() - b.minX()) + std::abs(a.minY() - b.minY()) + std::abs(a.width() - b.width()) +

@@ -67,14 +67,4 @@ struct HostedPracticeKeypad {
     Hosted hosted;
 };
 
-// The tags among these whose labels are green.
-inline std::vector<long long> greenLabels(Hosted& hosted, const std::vector<long long>& tags)
-{
-    std::vector<long long> found;
-    for (long long tag : tags) {
-        if (hosted.background(tag) == gfx::Color::green()) found.push_back(tag);
-    }
-    return found;
-}
-
 }  // namespace duolinear::testing

@@ -46,9 +46,9 @@ TEST(PracticeScreens, PickedLevelBringsAProblemThatThinkingHandsOver)
         EXPECT_EQ(app.green({kFirstFace, kFirstFace + 1}), std::vector<long long>{kFirstFace});
         EXPECT_NE(app.text(kExampleRow), "") << c.menu;
 
-        SeededRandom drawn(c.level), twin(c.level);
+        SystemRandomSource drawn(c.level), twin(c.level);
         {
-            InstalledRandom installed(drawn);
+            testing::ScopedDefaultRandom installed(drawn);
             ASSERT_TRUE(app.tap({"L" + std::to_string(kFirstFace + c.level)}));
         }
         const std::optional<PracticeProblem> problem = generatePracticeProblem(c.level, c.method, twin);
@@ -87,7 +87,7 @@ TEST(PracticeScreens, AGeneratorThatGivesUpLeavesTheProblemOnDisplay)
     const ElementGroups inputs = screen->thePadView().inputs();
     BrokenRandom broken;
     {
-        InstalledRandom installed(broken);
+        testing::ScopedDefaultRandom installed(broken);
         ::testing::internal::CaptureStderr();
         ASSERT_TRUE(app.tap({"L5122"}));
         EXPECT_NE(::testing::internal::GetCapturedStderr().find("no elimination practice problem of level 1"),
@@ -102,7 +102,7 @@ TEST(PracticeScreens, AGeneratorThatGivesUpLeavesTheProblemOnDisplay)
     app.host().back();
     app.host().back();
     {
-        InstalledRandom installed(broken);
+        testing::ScopedDefaultRandom installed(broken);
         ::testing::internal::CaptureStderr();
         ASSERT_TRUE(app.tap({"Practice"}));
         ::testing::internal::GetCapturedStderr();

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -27,6 +25,7 @@
 #include "screens/AppDelegate.h"
 #include "screens/ScreenClasses.h"
 #include "solver/DuolinearModel.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear::screen_tests {
 
@@ -39,27 +38,6 @@ struct TempFolder {
     TempFolder() { fs::create_directories(path); }
     ~TempFolder() { fs::remove_all(path); }
     fs::path preferences() const { return path / "preferences.json"; }
-};
-
-class SeededRandom final : public RandomSource {
-public:
-    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
-    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override
-    {
-        return std::uniform_int_distribution<std::int64_t>(std::min(low, high), std::max(low, high))(engine_);
-    }
-    bool fairBool() override { return engine_() % 2 == 1; }
-    std::size_t uniformIndex(std::size_t count) override { return count == 0 ? 0 : engine_() % count; }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-// The default source for its lifetime.
-struct InstalledRandom {
-    explicit InstalledRandom(RandomSource& source) : previous(setDefaultRandomSource(&source)) {}
-    ~InstalledRandom() { setDefaultRandomSource(previous); }
-    RandomSource* previous;
 };
 
 // Worked solutions draw (the side a term is collected on): "🤔" in the app
@@ -98,8 +76,8 @@ public:
     // "🤔", its solution drawn from kSolutionSeed.
     bool think()
     {
-        SeededRandom random(kSolutionSeed);
-        InstalledRandom installed(random);
+        SystemRandomSource random(kSolutionSeed);
+        testing::ScopedDefaultRandom installed(random);
         return tap({"🤔"});
     }
     // The screen on top, or the one `down` below it.
@@ -167,8 +145,8 @@ inline std::string describe(const DuolinearModel& m)
 // Whether the step screen holds exactly the model's worked solution.
 inline bool holdsSolutionOf(const UniversalEngineVC& steps, const DuolinearModel& model)
 {
-    SeededRandom random(kSolutionSeed);
-    InstalledRandom installed(random);
+    SystemRandomSource random(kSolutionSeed);
+    testing::ScopedDefaultRandom installed(random);
     const WorkedSolution expected = model.workedSolution();
     return steps.detailSteps() == expected.steps && steps.detailComments() == expected.comments &&
            steps.detailParameters() == expected.parameters;
