@@ -151,6 +151,9 @@ TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild)
     EXPECT_NEAR(strokes.maxX + 1, 20 + r.width, 1.5);  // the overbar ends over the child's right edge
     EXPECT_NEAR(strokes.minY, 80 - c.ascent - 3.75, 1);  // 2.5 thick, centred 2.5 above the child
     EXPECT_GE(strokes.minX, 20);
+    // Over a tall child the sharp bottom corner still ends inside the item's box.
+    const TagLayout tall = unaryLayout("√", joinLayouts("/", child, child), Color::red);
+    EXPECT_LE(redInk(*render(tall)).maxY + 1, 80 + measureRoot(tall).descent() + 0.5);
     // Only an index adds a digit, in the upper left of the item's box.
     const auto digit = differences(*plain, *render(unaryLayout("√4", child, Color::red)));
     ASSERT_TRUE(digit.any);

@@ -1,6 +1,6 @@
 #pragma once
 // For the step view and step screen tests: a data source that records what it
-// is asked, worked solutions from the step engines, a step screen pushed onto
+// is asked, worked solutions from the solver, a step screen pushed onto
 // a navigation controller in a phone-sized window, and ink in a region.
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "linear_steps/LinearEquationSteps.h"
 #include "platform/gfx/GfxTestSupport.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Window.h"
@@ -55,16 +54,6 @@ inline RecordingDataSource numberedSteps(int count)
         source.comments.push_back({"step " + std::to_string(i)});
     }
     return source;
-}
-
-// 2x/3 + 4 = x − 5 worked as one equation.
-inline WorkedSolution linearSolution()
-{
-    const PolyEquation equation{{Monomial{Rational{2, 3}, 1, 'x'}, Monomial{Rational{4, 1}, 0}},
-                                {Monomial{Rational{1, 1}, 1, 'x'}, Monomial{Rational{-5, 1}, 0}}, Relation::equal_to};
-    WorkedSteps worked =
-        linearEquationSteps(Technique::balance, true, false, Style::fraction, Method::standard, true, equation);
-    return {worked.steps, worked.comments, {"?"}};
 }
 
 // 2x + 3y = 12, 3x − 4y = 1 (x = 3, y = 2) worked by a method.
