@@ -1,6 +1,6 @@
 #include "solver/AlignedEquationPair.h"
 
-#include "StepReading.h"
+#include "SolverTestSupport.h"
 #include "algebra/TextFunctions.h"
 #include "platform/gfx/Text.h"
 
@@ -17,10 +17,10 @@ using testing::row;
 std::size_t characters(const std::string& text) { return characterStrings(text).size(); }
 
 TEST(AlignedEquationPair, PaddedTextsLineUpTheColumns) {
+    const auto widths = [](const AlignedColumnWidths& w) { return std::vector<std::int64_t>{w.x, w.y, w.constant}; };
     const AlignedColumnWidths narrow = alignedColumnWidths({row(2, 3, 12), row(1, -4, -5), row(3, -1, 7)});
-    EXPECT_EQ(std::vector<std::int64_t>({narrow.x, narrow.y, narrow.constant}), std::vector<std::int64_t>({1, 1, 2}));
-    const AlignedColumnWidths wide = alignedColumnWidths({row(-1, -12, 7), row(12, 3, -12)});
-    EXPECT_EQ(std::vector<std::int64_t>({wide.x, wide.y, wide.constant}), std::vector<std::int64_t>({2, 2, 3}));
+    EXPECT_EQ(widths(narrow), (std::vector<std::int64_t>{1, 1, 2}));
+    EXPECT_EQ(widths(alignedColumnWidths({row(-1, -12, 7), row(12, 3, -12)})), (std::vector<std::int64_t>{2, 2, 3}));
 
     const AlignedColumnWidths wideX{2, 1, 2};
     const struct {

@@ -1,11 +1,12 @@
 #include "solver/Classification.h"
+#include "solver/Determinants.h"
 
-#include "SystemBuilders.h"
+#include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
-#include "support/LayoutDump.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,57 +15,90 @@ namespace duolinear {
 namespace {
 
 using testing::integerSystem;
-using testing::isBlankLine;
 using testing::messageText;
+using T = Duolinear_solution_type;
+using Fraction = std::pair<std::int64_t, std::int64_t>;
 
-std::vector<std::string> valueLineRows(const std::string& letter, const std::string& signedRational) {
-    return {"start, 7",         "message, " + letter, "message_color, black",
-            "message_tag, anon", "signed_rational, " + signedRational,
-            "signed_rational_color, black, black, black, black",
-            "signed_rational_tag, anon", "join, =", "join_locator, 1, 4", "join_color, black", "join_tag, anon"};
+Fraction parts(const Rational& r) { return {r.numerator, r.denominator}; }
+std::optional<Fraction> parts(const std::optional<Rational>& r) {
+    return r ? std::optional<Fraction>(parts(*r)) : std::nullopt;
 }
 
-TEST(Classification, OneSolutionWithFractionalValues) {
-    const auto result = classifyDuolinearSystem(integerSystem(2, 4, 1, 3, -1, 2));
-    ASSERT_TRUE(result && result->x && result->y);
-    EXPECT_EQ(result->type, Duolinear_solution_type::one);
-    EXPECT_TRUE(equals(*result->x, Rational{9, 14}) && equals(*result->y, Rational{-1, 14}));
-    ASSERT_EQ(result->lines.size(), 6u);
-    EXPECT_TRUE(isBlankLine(result->lines[0]) && isBlankLine(result->lines[1]));
-    EXPECT_EQ(messageText(result->lines[2]), "one solution");
-    EXPECT_EQ(testing::dump(result->lines[3]), valueLineRows("x", "+, 9, 14"));
-    EXPECT_EQ(testing::dump(result->lines[4]), valueLineRows("y", "-, 1, 14"));
-    EXPECT_EQ(messageText(result->lines[5]), "graphs are nonparallel lines");
-}
-
-TEST(Classification, ParallelAndCoincidentSystems) {
-    const auto yIs = [](std::vector<Monomial> right) {
-        return PolyEquation{{Monomial{Rational{1, 1}, 1, 'y'}}, std::move(right), Relation::equal_to};
-    };
+TEST(Classification, CramerTableAndVerdictLines) {
     struct Case {
-        Duolinear system;
-        Duolinear_solution_type type;
+        std::int64_t a1, b1, c1, a2, b2, c2;
+        std::int64_t D, Dx, Dy;
+        T type;
+        std::optional<Fraction> x, y;
         std::vector<std::string> messages;  // after the two blank lines
-        std::optional<PolyEquation> commonLine;
     };
-    const std::vector<std::string> same{"infinite solutions", "graphs are the same line"};
+    const std::vector<std::string> one{"one solution", "", "", "graphs are nonparallel lines"};
+    const std::vector<std::string> none{"no solution", "graphs are distinct parallel lines"};
+    const std::vector<std::string> same{"infinite solutions", "graphs are the same line", ""};
     const Case cases[] = {
-        {integerSystem(1, 1, 1, 2, 2, 5), Duolinear_solution_type::none,
-         {"no solution", "graphs are distinct parallel lines"}, std::nullopt},
-        {integerSystem(2, 4, 6, 1, 2, 3), Duolinear_solution_type::infinite, same,
-         yIs({Monomial{Rational{-1, 2}, 1, 'x'}, Monomial{Rational{3, 2}, 0}})},
+        {2, 3, 7, 1, -1, 1, -5, -10, -5, T::one, Fraction{2, 1}, Fraction{1, 1}, one},
+        {2, 4, 1, 3, -1, 2, -14, -9, 1, T::one, Fraction{9, 14}, Fraction{-1, 14}, one},
+        {1, 1, 1, 2, 2, 5, 0, -3, 3, T::none, std::nullopt, std::nullopt, none},
+        {0, 2, 6, 0, 4, 10, 0, 4, 0, T::none, std::nullopt, std::nullopt, none},  // Dx alone non-zero
+        {2, 4, 6, 1, 2, 3, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same},
     };
     for (const Case& c : cases) {
-        const auto result = classifyDuolinearSystem(c.system);
+        SCOPED_TRACE(::testing::Message() << c.a1 << " " << c.b1 << " " << c.c1 << " / " << c.a2 << " " << c.b2);
+        const Duolinear system = integerSystem(c.a1, c.b1, c.c1, c.a2, c.b2, c.c2);
+        const auto d = systemDeterminants(*systemCoefficients(system));
+        ASSERT_TRUE(d);
+        EXPECT_EQ(parts(d->D), Fraction(c.D, 1));
+        EXPECT_EQ(parts(d->Dx), Fraction(c.Dx, 1));
+        EXPECT_EQ(parts(d->Dy), Fraction(c.Dy, 1));
+
+        const auto result = classifyDuolinearSystem(system);
         ASSERT_TRUE(result);
         EXPECT_EQ(result->type, c.type);
-        EXPECT_FALSE(result->x || result->y);
-        ASSERT_EQ(result->lines.size(), 2 + c.messages.size() + (c.commonLine ? 1 : 0));
-        EXPECT_TRUE(isBlankLine(result->lines[0]) && isBlankLine(result->lines[1]));
+        EXPECT_EQ(parts(result->x), c.x);
+        EXPECT_EQ(parts(result->y), c.y);
+        ASSERT_EQ(result->lines.size(), 2 + c.messages.size());
+        EXPECT_TRUE(testing::isBlankLine(result->lines[0]) && testing::isBlankLine(result->lines[1]));
         for (std::size_t i = 0; i < c.messages.size(); ++i) EXPECT_EQ(messageText(result->lines[2 + i]), c.messages[i]);
-        if (c.commonLine) {
-            EXPECT_EQ(result->lines.back(), equationLayout(*c.commonLine, Style::fraction));
+        if (c.type == T::infinite) {  // the common line of the first equation
+            EXPECT_EQ(result->lines.back(), equationLayout(*commonLineEquation(system.equations[0]), Style::fraction));
         }
+    }
+}
+
+TEST(Classification, CommonLineTable) {
+    struct Case {
+        std::int64_t a, b, c;
+        char letter;
+        std::vector<Fraction> right;  // the x term first when there is one, then the constant
+    };
+    const Case cases[] = {
+        {2, 4, 6, 'y', {{-1, 2}, {3, 2}}},    {2, 4, 0, 'y', {{-1, 2}}},  // zero constant dropped
+        {-6, -4, 2, 'y', {{-3, 2}, {-1, 2}}}, {0, 2, 6, 'y', {{3, 1}}},
+        {3, 0, 6, 'x', {{2, 1}}},             {3, 0, 0, 'x', {{0, 1}}},  // zero constant kept
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.a << "x + " << c.b << "y = " << c.c);
+        const auto line = commonLineEquation(testing::row(c.a, c.b, c.c));
+        ASSERT_TRUE(line);
+        ASSERT_EQ(line->LHS.terms.size(), 1u);
+        EXPECT_EQ(line->LHS.terms[0].variable, c.letter);
+        std::vector<Fraction> right;
+        for (const Monomial& term : line->RHS.terms) right.push_back(parts(term.coefficient));
+        EXPECT_EQ(right, c.right);
+        EXPECT_EQ(line->RHS.terms[0].exponent, c.a != 0 && c.b != 0 ? 1u : 0u);  // the slope term
+    }
+    EXPECT_FALSE(commonLineEquation(testing::row(0, 0, 1)));
+}
+
+TEST(Classification, NoValueForOverflowZeroDenominatorOrWrongShape) {
+    Duolinear undefined = integerSystem(1, 1, 1, 1, -1, 0);
+    undefined.equations[1].RHS.terms[0].coefficient = Rational{1, 0};
+    Duolinear short_ = integerSystem(1, 1, 1, 1, -1, 0);
+    short_.equations[0].LHS.terms.pop_back();
+    for (const Duolinear& system : {integerSystem(INT64_MAX, -INT64_MAX, 1, 1, 1, 1),  // D = 2·max
+                                    integerSystem(1, 1, INT64_MAX, 1, 2, 0),            // Dx = 2·max
+                                    undefined, short_, Duolinear{}}) {
+        EXPECT_FALSE(classifyDuolinearSystem(system));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "solver/GcdSimplification.h"
 
-#include "StepReading.h"
+#include "SolverTestSupport.h"
+#include "algebra/AlgebraLayouts.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,17 @@ TEST(GcdSimplification, AdvisesOnEachEquationThatSimplifies) {
         EXPECT_EQ(outcome.result->comments, std::vector<std::string>{"advisory"});
         EXPECT_EQ(messages(outcome.result->lines), c.messages);
     }
+}
+
+TEST(GcdSimplification, SimplifiedEquationsKeepTheirSigns) {
+    const StepOutcome<SolverFrame> outcome = simplifyByGCD(integerSystem(-4, -6, -10, 2, 4, 0));
+    ASSERT_TRUE(outcome.result.has_value());
+    // The system, then per equation: two blanks, two messages, a blank, the
+    // equation, its factored form and the simplified equation.
+    const StepLines& lines = outcome.result->lines;
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[9], equationLayout(testing::row(-2, -3, -5), Style::rational_fraction));
+    EXPECT_EQ(lines[17], equationLayout(testing::row(1, 2, 0), Style::rational_fraction));
 }
 
 }  // namespace

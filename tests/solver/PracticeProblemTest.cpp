@@ -42,8 +42,6 @@ TEST(PracticeRecipes, ScriptedDrawsOfEveryRecipe) {
          {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
         {"free constants at the lowest level", INT64_MIN, M::substitution,
          {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
-        {"free constants below level 0", -1, M::elimination,
-         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
         {"unit, no flip: first x and second y", 0, M::substitution,
          {1, 2, /**/ 0, 5, 3, -1, 0, /**/ 4, 1}, {1, 4, 9, -3, -1, -5}},
         {"unit, flip: second x and first y", 0, M::substitution,

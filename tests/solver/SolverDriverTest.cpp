@@ -1,7 +1,11 @@
+// The options and menus, the model's worked solution and the solver driver:
+// its refusals, opening and closing frames.
+
+#include "solver/DuolinearMenus.h"
 #include "solver/DuolinearModel.h"
 #include "solver/SolverDriver.h"
 
-#include "SystemBuilders.h"
+#include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +19,26 @@ namespace {
 
 using testing::integerSystem;
 using testing::messageText;
-using Comments = std::vector<std::string>;
+using Texts = std::vector<std::string>;
+using M = Duolinear_method;
 
-WorkedSteps solve(const Duolinear& system, bool quiet = false) {
-    return solveDuolinearSystem(system, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM,
-                                Duolinear_method::addition, quiet);
+TEST(DuolinearOptions, RawTextsAndMenus) {
+    EXPECT_EQ(duolinearMethodFromRawValue("substitution"), M::substitution);
+    EXPECT_EQ(rawValue(Duolinear_LCM::smart), "smart");
+    EXPECT_EQ(rawValue(Duolinear_solution_type::none), "FALSE : no solution");
+    for (const char* text : {"Addition", "addition ", ""}) EXPECT_FALSE(duolinearMethodFromRawValue(text));
+    EXPECT_FALSE(duolinearLCMFromRawValue("smart \u2716\uFE0F"));
+
+    EXPECT_EQ(Duolinear_elimination_menu::variableOptions(), (Texts{"eliminate x to find y", "eliminate y to find x"}));
+    EXPECT_EQ(Duolinear_addition_menu::equationOptions(), (Texts{"substitute in first", "substitute in second"}));
+    EXPECT_EQ(Duolinear_addition_menu::lcmOptions(), (Texts{"LCM", "smart \xE2\x9C\x96\xEF\xB8\x8F"}));  // U+2716 U+FE0F
+    EXPECT_EQ(Duolinear_substitution_menu::variableOptions(), (Texts{"x in terms of y", "y in terms of x"}));
+    EXPECT_EQ(Duolinear_substitution_menu::equationOptions(), (Texts{"from the first", "from the second"}));
+}
+
+WorkedSteps solve(const Duolinear& system, M method = M::addition, bool quiet = false) {
+    return solveDuolinearSystem(system, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM, method,
+                                quiet);
 }
 
 void expectRefusal(const StepList& steps, const StepComments& comments, const std::string& reason) {
@@ -30,6 +49,45 @@ void expectRefusal(const StepList& steps, const StepComments& comments, const st
     EXPECT_EQ(messageText(steps[0][1]), "please correct");
 }
 
+TEST(SolverDriver, RefusedInputGivesOneOopsStepByEveryMethodWhateverQuietIs) {
+    const Duolinear good = integerSystem(2, 3, 7, 1, -1, 1);
+    Duolinear undefined = good, bothFaults = integerSystem(0, 0, 5, 1, -1, 1), fraction = good, threeTerms = good;
+    undefined.equations[1].LHS.terms[0].coefficient = Rational{1, 0};
+    bothFaults.equations[1].RHS.terms[0].coefficient = Rational{1, 0};
+    fraction.equations[1].LHS.terms[1].coefficient = Rational{1, 2};
+    threeTerms.equations[0].LHS.terms.push_back(Monomial{Rational{1, 1}, 1, 'z'});
+    const std::int64_t big = std::int64_t{1} << 40;
+    const struct {
+        Duolinear system;
+        const char* reason;
+        bool substitutionToo = true;
+    } cases[] = {
+        {undefined, "division by zero"},
+        {integerSystem(2, 3, 7, 0, 0, 5), "missing variable term"},
+        {bothFaults, "division by zero"},
+        {threeTerms, "missing coefficient"},
+        {Duolinear{}, "missing coefficient"},
+        {fraction, "whole numbers only"},
+        {integerSystem(INT64_MAX, 2, 1, 3, INT64_MAX, 1), "numbers too large"},  // the determinants overflow
+        // The determinants fit but a working leaves 64 bits: its refusal must
+        // not show up as "division by zero" inside the solution.
+        {integerSystem(707957912, 1238297398, 3792575216, 2336995545, -2, 0), "numbers too large"},
+        {integerSystem(30480831, 2, -4, 2, -9827317, 11083090), "numbers too large"},
+        {integerSystem(big + 1, 1, 1, big - 1, 1, 1), "numbers too large", false},  // lcm does not fit
+        {integerSystem(1, 3, std::int64_t{1} << 62, 3, 1, 1), "numbers too large", false},  // 3·c1 does not fit
+    };
+    for (const auto& c : cases) {
+        for (M method : {M::addition, M::elimination, M::substitution}) {
+            if (method == M::substitution && !c.substitutionToo) continue;
+            for (bool quiet : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << c.reason << " by " << rawValue(method) << " quiet " << quiet);
+                const WorkedSteps result = solve(c.system, method, quiet);
+                expectRefusal(result.steps, result.comments, c.reason);
+            }
+        }
+    }
+}
+
 // a·x + b·y = c with stacked fractions, zero variable terms left out.
 TagLayout line(std::int64_t a, std::int64_t b, std::int64_t c) {
     std::vector<Monomial> left;
@@ -38,89 +96,54 @@ TagLayout line(std::int64_t a, std::int64_t b, std::int64_t c) {
     return equationLayout(PolyEquation{left, {Monomial{Rational{c, 1}, 0}}, Relation::equal_to}, Style::fraction);
 }
 
-Duolinear withCoefficient(Duolinear system, std::size_t equation, bool left, Rational value) {
-    (left ? system.equations[equation].LHS : system.equations[equation].RHS).terms[0].coefficient = value;
-    return system;
-}
-
-TEST(SolverDriver, RefusedInputGivesOneOopsStepWhateverQuietIs) {
-    const Duolinear good = integerSystem(2, 3, 7, 1, -1, 1);
-    Duolinear threeTerms = good;
-    threeTerms.equations[0].LHS.terms.push_back(Monomial{Rational{1, 1}, 1, 'z'});
-    const struct {
-        Duolinear system;
-        const char* reason;
-    } cases[] = {
-        {withCoefficient(good, 1, true, Rational{1, 0}), "division by zero"},
-        {integerSystem(2, 3, 7, 0, 0, 5), "missing variable term"},
-        {withCoefficient(integerSystem(0, 0, 5, 1, -1, 1), 1, false, Rational{1, 0}), "division by zero"},
-        {integerSystem(INT64_MAX, 2, 1, 3, INT64_MAX, 1), "numbers too large"},
-        {threeTerms, "missing coefficient"},
-        {Duolinear{}, "missing coefficient"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
-        for (bool quiet : {false, true}) {
-            const WorkedSteps result = solve(c.system, quiet);
-            expectRefusal(result.steps, result.comments, c.reason);
-        }
-    }
-}
-
 TEST(SolverDriver, OpensWithTheEquationsAndClosesWithTheVerdict) {
     const WorkedSteps result = solve(integerSystem(2, 3, 7, 1, -1, 1));
-    ASSERT_GE(result.steps.size(), 2u);
     ASSERT_EQ(result.steps.size(), result.comments.size());
-    EXPECT_EQ(result.comments.front(), Comments{"🤔"});
+    EXPECT_EQ(result.comments.front(), Texts{"🤔"});
     EXPECT_EQ(result.steps.front(), (StepLines{line(2, 3, 7), line(1, -1, 1)}));
-    EXPECT_EQ(result.comments.back(), Comments{"😎"});
+    EXPECT_EQ(result.comments.back(), Texts{"😎"});
     const StepLines& closing = result.steps.back();
     ASSERT_EQ(closing.size(), 8u);
     EXPECT_EQ(StepLines(closing.begin(), closing.begin() + 2), result.steps.front());
-    EXPECT_EQ(messageText(closing[4]), "one solution");
-    EXPECT_EQ(closing[5], line(1, 0, 2));
-    EXPECT_EQ(closing[6], line(0, 1, 1));
+    EXPECT_EQ(messageText(closing[7]), "graphs are nonparallel lines");
 
-    const WorkedSteps quiet = solve(integerSystem(2, 3, 7, 1, -1, 1), true);
+    const WorkedSteps quiet = solve(integerSystem(2, 3, 7, 1, -1, 1), M::addition, true);
     EXPECT_EQ(quiet.steps, StepList(result.steps.begin() + 1, result.steps.end() - 1));
-    EXPECT_EQ(quiet.comments.size(), quiet.steps.size());
+    EXPECT_EQ(quiet.comments, StepComments(result.comments.begin() + 1, result.comments.end() - 1));
+
+    // Shown without zero terms and in black, whatever colours the model gave.
+    Duolinear coloured = integerSystem(0, 2, 4, 3, 5, 0);
+    coloured.equations[0].LHS.terms[1].coefficient.numerator_color = Color::red;
+    coloured.equations[0].LHS.terms[1].variable_color = Color::blue;
+    EXPECT_EQ(solve(coloured).steps.front(), (StepLines{line(0, 2, 4), line(3, 5, 0)}));
 }
 
-TEST(SolverDriver, ShownEquationsDropZeroTermsAndColours) {
-    Duolinear system = integerSystem(0, 2, 4, 3, 5, 0);
-    system.equations[0].LHS.terms[1].coefficient.numerator_color = Color::red;
-    system.equations[0].LHS.terms[1].variable_color = Color::blue;
-    EXPECT_EQ(solve(system).steps.front(), (StepLines{line(0, 2, 4), line(3, 5, 0)}));
-}
-
-DuolinearModel model(std::vector<Rational> l0, std::vector<Rational> r0, std::vector<Rational> l1,
-                     std::vector<Rational> r1) {
+DuolinearModel model(std::vector<std::int64_t> l0, std::vector<std::int64_t> r0, std::vector<std::int64_t> l1,
+                     std::vector<std::int64_t> r1) {
+    const auto rationals = [](const std::vector<std::int64_t>& values) {
+        std::vector<Rational> list;
+        for (std::int64_t value : values) list.push_back(Rational{value, 1});
+        return list;
+    };
     DuolinearModel m;
-    m.coeffs_L_0 = std::move(l0);
-    m.coeffs_R_0 = std::move(r0);
-    m.coeffs_L_1 = std::move(l1);
-    m.coeffs_R_1 = std::move(r1);
+    m.coeffs_L_0 = rationals(l0);
+    m.coeffs_R_0 = rationals(r0);
+    m.coeffs_L_1 = rationals(l1);
+    m.coeffs_R_1 = rationals(r1);
     return m;
 }
 
-TEST(DuolinearModel, IncompleteListsAreRefusedNotReadPast) {
-    const Rational one{1, 1};
-    for (const DuolinearModel& m : {DuolinearModel{}, model({one}, {one}, {one, one}, {one}),
-                                    model({one, one}, {}, {one, one}, {one}), model({one, one}, {one}, {one, one}, {})}) {
-        const WorkedSolution solution = m.workedSolution();
-        expectRefusal(solution.steps, solution.comments, "missing coefficient");
-        EXPECT_EQ(solution.parameters, Comments{"?"});
-    }
-}
-
-TEST(DuolinearModel, BuildsTheSystemFromItsLists) {
-    const Rational two{2, 1}, three{3, 1}, seven{7, 1}, one{1, 1}, minusOne{-1, 1};
-    const WorkedSolution solution = model({two, three, seven}, {seven, one}, {one, minusOne}, {one}).workedSolution();
-    EXPECT_EQ(solution.parameters, Comments{"?"});
+TEST(DuolinearModel, SolvesItsListsAndRefusesIncompleteOnes) {
+    const WorkedSolution solution = model({2, 3, 7}, {7, 1}, {1, -1}, {1}).workedSolution();
+    EXPECT_EQ(solution.parameters, Texts{"?"});
     EXPECT_EQ(solution.steps, solve(integerSystem(2, 3, 7, 1, -1, 1)).steps);  // extra entries ignored
 
-    const WorkedSolution undefined = model({two, Rational{1, 0}}, {seven}, {one, minusOne}, {one}).workedSolution();
-    expectRefusal(undefined.steps, undefined.comments, "division by zero");
+    for (const DuolinearModel& m : {DuolinearModel{}, model({1}, {1}, {1, 1}, {1}), model({1, 1}, {}, {1, 1}, {1}),
+                                    model({1, 1}, {1}, {1, 1}, {})}) {
+        const WorkedSolution refused = m.workedSolution();
+        expectRefusal(refused.steps, refused.comments, "missing coefficient");
+        EXPECT_EQ(refused.parameters, Texts{"?"});
+    }
 }
 
 }  // namespace

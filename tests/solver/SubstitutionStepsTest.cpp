@@ -1,6 +1,6 @@
 #include "solver/SubstitutionSteps.h"
 
-#include "StepReading.h"
+#include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 

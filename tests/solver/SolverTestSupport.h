@@ -1,0 +1,63 @@
+#pragma once
+// Builders and readers for the solver tests: a system or an equation from
+// integers, and the message texts, blank lines and captions of its steps.
+
+#include "algebra/Equation.h"
+#include "algebra/Monomial.h"
+#include "layout/TagLayout.h"
+#include "solver/DuolinearSystem.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace duolinear::testing {
+
+// a·x + b·y = c in the solver's shape, all black.
+inline PolyEquation row(std::int64_t a, std::int64_t b, std::int64_t c) {
+    return PolyEquation{{Monomial{Rational{a, 1}, 1, 'x'}, Monomial{Rational{b, 1}, 1, 'y'}},
+                        {Monomial{Rational{c, 1}, 0}},
+                        Relation::equal_to};
+}
+
+inline Duolinear integerSystem(std::int64_t a1, std::int64_t b1, std::int64_t c1, std::int64_t a2, std::int64_t b2,
+                               std::int64_t c2) {
+    return Duolinear{{row(a1, b1, c1), row(a2, b2, c2)}};
+}
+
+// The text of a line that is a single message item; "" otherwise.
+inline std::string messageText(const TagLayout& line) {
+    if (line.size() == 4 && line[1].size() == 2 && line[1][0] == "message") return line[1][1];
+    return "";
+}
+
+inline bool isBlankLine(const TagLayout& line) {
+    return line.size() == 2 && line[1].size() == 1 && line[1][0] == "BLANK";
+}
+
+// Every message of the line as "text|colour", in row order.
+inline std::vector<std::string> messagePieces(const TagLayout& line) {
+    std::vector<std::string> pieces;
+    for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+        if (line[i].size() == 2 && line[i][0] == "message") pieces.push_back(line[i][1] + "|" + line[i + 1][1]);
+    }
+    return pieces;
+}
+
+// The messages of the line joined into one text.
+inline std::string lineText(const TagLayout& line) {
+    std::string text;
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        if (line[i].size() == 2 && line[i][0] == "message") text += line[i][1];
+    }
+    return text;
+}
+
+// The first comment line of every step.
+inline std::vector<std::string> captions(const StepComments& comments) {
+    std::vector<std::string> result;
+    for (const auto& lines : comments) result.push_back(lines.empty() ? "" : lines.front());
+    return result;
+}
+
+}  // namespace duolinear::testing
