@@ -157,9 +157,14 @@ TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension)
     EXPECT_EQ(Bundle::locateResources(), folder_);
     ::setenv("DUOLINEAR_RESOURCES", "/nonexistent", 1);  // falls back to the folder beside the executable
     const auto found = Bundle::locateResources();
-    if (found) EXPECT_EQ(found->filename(), "resources");
-    if (saved.empty()) ::unsetenv("DUOLINEAR_RESOURCES");
-    else ::setenv("DUOLINEAR_RESOURCES", saved.c_str(), 1);
+    if (found) {
+        EXPECT_EQ(found->filename(), "resources");
+    }
+    if (saved.empty()) {
+        ::unsetenv("DUOLINEAR_RESOURCES");
+    } else {
+        ::setenv("DUOLINEAR_RESOURCES", saved.c_str(), 1);
+    }
 }
 
 }  // namespace
