@@ -7,6 +7,7 @@
 #include "linear_steps/ExtendedStepProducers.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
+#include "linear_steps/LinearStepChoices.h"
 
 #include <string>
 #include <utility>
@@ -18,15 +19,8 @@ namespace {
 // What one call keeps while it works: the caller's choices, the opening line,
 // the lines already worked (shown above every later step), the equation in
 // hand and the steps so far.
-struct ExtendedWork {
-    Technique technique = Technique::transpose;
-    bool highlight = false;
-    bool skipOpeningFrame = false;
-    Style style = Style::fraction;
-    Method method = Method::smart;
+struct ExtendedWork : LinearStepChoices {
     bool clearExtFractions = true;
-    bool clearFractions = true;
-    RandomSource* random = nullptr;
 
     char letter = 'x';
     TagLayout openingLine;
@@ -194,14 +188,8 @@ WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, boo
     }
 
     ExtendedWork work;
-    work.technique = technique;
-    work.highlight = highlight;
-    work.skipOpeningFrame = skipOpeningFrame;
-    work.style = style;
-    work.method = method;
+    static_cast<LinearStepChoices&>(work) = {technique, highlight, skipOpeningFrame, style, method, clearFractions, &random};
     work.clearExtFractions = clearExtFractions;
-    work.clearFractions = clearFractions;
-    work.random = &random;
     work.letter = variableLetterOf(equation);
     work.openingLine = extEquationLayout(style, normalised);
 

@@ -91,13 +91,7 @@ WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOp
     if (eitherSideHasZeroDenominator(equation) || !isLinearInOneVariable(equation)) return refusal(style, equation);
 
     LinearWork work;
-    work.technique = technique;
-    work.highlight = highlight;
-    work.skipOpeningFrame = skipOpeningFrame;
-    work.style = style;
-    work.method = method;
-    work.clearFractions = clearFractions;
-    work.random = &random;
+    static_cast<LinearStepChoices&>(work) = {technique, highlight, skipOpeningFrame, style, method, clearFractions, &random};
     work.letter = variableLetterOf(equation);
 
     const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);

@@ -8,6 +8,7 @@
 #include "algebra/RandomSource.h"
 #include "layout/TagLayout.h"
 #include "linear_steps/LinearSolutionStatus.h"
+#include "linear_steps/LinearStepChoices.h"
 #include "linear_steps/WorkedSteps.h"
 
 #include <initializer_list>
@@ -16,16 +17,7 @@
 
 namespace duolinear {
 
-struct LinearWork {
-    // The caller's choices.
-    Technique technique = Technique::transpose;
-    bool highlight = false;
-    bool skipOpeningFrame = false;
-    Style style = Style::fraction;
-    Method method = Method::smart;
-    bool clearFractions = true;
-    RandomSource* random = nullptr;
-
+struct LinearWork : LinearStepChoices {
     // Fixed for the call.
     char letter = 'x';
     LinearSolution solution;
