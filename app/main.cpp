@@ -8,8 +8,7 @@
 #include "screens/AppDelegate.h"
 #include "screens/ScreenClasses.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     duolinear::registerScreenClasses();
     return ui::applicationMain(argc, argv, [] { return std::make_shared<duolinear::AppDelegate>(); });
 }

@@ -3,10 +3,10 @@
 // The smart advice draws from a fixed-seed source so that every run takes the
 // same path.
 
-#include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <random>
+
+#include <benchmark/benchmark.h>
 
 #include "algebra/RandomSource.h"
 #include "linear_steps/LinearEquationSteps.h"
@@ -15,8 +15,12 @@ namespace {
 
 using namespace duolinear;
 
-Monomial variable(std::int64_t n, std::int64_t d = 1) { return Monomial{Rational{n, d}, 1}; }
-Monomial number(std::int64_t n, std::int64_t d = 1) { return Monomial{Rational{n, d}, 0}; }
+Monomial variable(std::int64_t n, std::int64_t d = 1) {
+    return Monomial{Rational{n, d}, 1};
+}
+Monomial number(std::int64_t n, std::int64_t d = 1) {
+    return Monomial{Rational{n, d}, 0};
+}
 
 struct Case {
     const char* label;
@@ -36,8 +40,8 @@ void linearSteps(benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
     SystemRandomSource random{42};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(linearEquationSteps(Technique::balance, true, false, c.style, Method::smart, true,
-                                                     c.equation, random));
+        benchmark::DoNotOptimize(
+            linearEquationSteps(Technique::balance, true, false, c.style, Method::smart, true, c.equation, random));
     }
     state.SetLabel(c.label);
 }

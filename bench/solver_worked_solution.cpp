@@ -5,10 +5,10 @@
 // smart advice of the linear working draws from a fixed-seed source, so that
 // every run takes the same path.
 
-#include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <random>
+
+#include <benchmark/benchmark.h>
 
 #include "algebra/RandomSource.h"
 #include "solver/DuolinearModel.h"

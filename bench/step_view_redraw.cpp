@@ -7,15 +7,15 @@
 // Beside it, the step lines alone: fitting and drawing the same step into a
 // phone-sized band (380 x 586 points) at 2x, without the view around them.
 
-#include <benchmark/benchmark.h>
-
 #include <cstddef>
 #include <memory>
 #include <string>
 
+#include <benchmark/benchmark.h>
+
+#include "layout/Metric.h"
 #include "platform/gfx/ImageSurface.h"
 #include "platform/ui/Window.h"
-#include "layout/Metric.h"
 #include "renderer/StepLines.h"
 #include "renderer/UniversalEngineVC.h"
 #include "solver/DuolinearModel.h"
@@ -25,8 +25,7 @@ namespace {
 using namespace duolinear;
 
 // 123x − 457y = 789, −246x + 311y = −505.
-WorkedSolution solution(Duolinear_method method)
-{
+WorkedSolution solution(Duolinear_method method) {
     DuolinearModel model;
     model.coeffs_L_0 = {Rational{123, 1}, Rational{-457, 1}};
     model.coeffs_R_0 = {Rational{789, 1}};
@@ -36,15 +35,13 @@ WorkedSolution solution(Duolinear_method method)
     return model.workedSolution();
 }
 
-std::size_t rowCount(const StepLines& lines)
-{
+std::size_t rowCount(const StepLines& lines) {
     std::size_t rows = 0;
     for (const TagLayout& line : lines) rows += line.size();
     return rows;
 }
 
-int largestStep(const StepList& steps)
-{
+int largestStep(const StepList& steps) {
     int largest = 0;
     for (std::size_t i = 1; i < steps.size(); ++i) {
         if (rowCount(steps[i]) > rowCount(steps[static_cast<std::size_t>(largest)])) largest = static_cast<int>(i);
@@ -52,8 +49,7 @@ int largestStep(const StepList& steps)
     return largest;
 }
 
-void stepViewRedraw(benchmark::State& state)
-{
+void stepViewRedraw(benchmark::State& state) {
     const auto method = static_cast<Duolinear_method>(state.range(0));
     const WorkedSolution worked = solution(method);
 
@@ -81,8 +77,7 @@ void stepViewRedraw(benchmark::State& state)
                    ", " + std::to_string(worked.steps[static_cast<std::size_t>(step)].size()) + " lines");
 }
 
-void stepLinesFitAndDraw(benchmark::State& state)
-{
+void stepLinesFitAndDraw(benchmark::State& state) {
     const auto method = static_cast<Duolinear_method>(state.range(0));
     const WorkedSolution worked = solution(method);
     const int step = largestStep(worked.steps);

@@ -1,16 +1,15 @@
 #include "algebra/AlgebraLayouts.h"
 
+#include <string>
+
 #include "algebra/Checked.h"
 #include "algebra/DecimalText.h"
 #include "layout/JoinTexts.h"
 #include "layout/ViewTag.h"
 
-#include <string>
-
 namespace duolinear {
 
 namespace {
-
 
 // A coefficient as it is drawn. The numerator is held as sign and magnitude:
 // a later term of a side is drawn with the magnitude of its numerator, and the
@@ -25,8 +24,8 @@ struct DrawnCoefficient {
 };
 
 DrawnCoefficient drawn(const Rational& value) {
-    return {value.numerator < 0, magnitude(value.numerator), value.denominator, value.numerator_color,
-            value.denominator_color, value.bar_color};
+    return {value.numerator < 0,   magnitude(value.numerator), value.denominator,
+            value.numerator_color, value.denominator_color,    value.bar_color};
 }
 
 std::string numeratorText(const DrawnCoefficient& c) {
@@ -48,7 +47,9 @@ bool isUnit(const DrawnCoefficient& c, bool negative) {
 }
 
 // The numerator stored as exactly +1 or -1.
-bool numeratorIs(const DrawnCoefficient& c, bool negative) { return c.magnitude == 1 && c.negative == negative; }
+bool numeratorIs(const DrawnCoefficient& c, bool negative) {
+    return c.magnitude == 1 && c.negative == negative;
+}
 
 TagLayout signedRationalItem(const DrawnCoefficient& c) {
     // The builder takes signed parts. A magnitude of 2^63 has none: the sign

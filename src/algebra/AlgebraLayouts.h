@@ -22,8 +22,7 @@ namespace duolinear {
 
 // A number: decimal text in `decimal`; otherwise a whole number (denominator
 // 1) is a plain message unless alwaysFraction asks for n over 1.
-TagLayout rationalLayout(const Rational& value, bool alwaysFraction = false,
-                         Style style = Style::rational_fraction);
+TagLayout rationalLayout(const Rational& value, bool alwaysFraction = false, Style style = Style::rational_fraction);
 
 // A term c·v^e: the exponent is written as a superscript digit after the
 // letter ("..." for 10 and more); a constant term (e = 0) is its number alone.

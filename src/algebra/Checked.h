@@ -30,7 +30,9 @@ inline CheckedInt checkedMultiply(CheckedInt a, CheckedInt b) {
     return result;
 }
 
-inline CheckedInt checkedNegate(CheckedInt a) { return checkedSubtract(std::int64_t{0}, a); }
+inline CheckedInt checkedNegate(CheckedInt a) {
+    return checkedSubtract(std::int64_t{0}, a);
+}
 
 inline CheckedInt checkedAbs(CheckedInt a) {
     if (!a) return std::nullopt;

@@ -52,7 +52,8 @@ std::optional<CommonDenominatorSide> commonDenominatorSide(const Polynomial& sid
 std::optional<CommonDenominatorEquation> commonDenominatorBothSides(const PolyEquation& equation) {
     const std::optional<Rewritten> rewritten = overCommonDenominator(joinedSides(equation));
     if (!rewritten) return std::nullopt;
-    if (!rewritten->hasFractions) return CommonDenominatorEquation{PolyEquation{Polynomial{}, Polynomial{}, equation.relation}};
+    if (!rewritten->hasFractions)
+        return CommonDenominatorEquation{PolyEquation{Polynomial{}, Polynomial{}, equation.relation}};
     auto [lhs, rhs] = splitSides(rewritten->terms, equation.LHS.terms.size());
     return CommonDenominatorEquation{PolyEquation{std::move(lhs), std::move(rhs), equation.relation}, true,
                                      rewritten->changed};

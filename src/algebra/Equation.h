@@ -3,10 +3,10 @@
 // PolyEquationClear: an equation with the whole-number factor by which both
 // sides are about to be multiplied (a clear-fractions or clear-decimals step).
 
+#include <cstdint>
+
 #include "algebra/PolynomialSide.h"
 #include "layout/Enumerations.h"
-
-#include <cstdint>
 
 namespace duolinear {
 

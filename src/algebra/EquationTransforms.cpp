@@ -1,11 +1,11 @@
 #include "algebra/EquationTransforms.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/SideRules.h"
-
-#include <algorithm>
-#include <iterator>
 
 namespace duolinear {
 
@@ -43,14 +43,18 @@ Polynomial dropZeroTerms(bool resetColors, const Polynomial& side) {
     return resetColors ? recoloredSide(Color::black, result) : result;
 }
 
-Polynomial dropZeroTerms(const Polynomial& side) { return dropZeroTerms(true, side); }
+Polynomial dropZeroTerms(const Polynomial& side) {
+    return dropZeroTerms(true, side);
+}
 
 PolyEquation dropZeroTermsBothSides(bool resetColors, const PolyEquation& equation) {
     return PolyEquation{dropZeroTerms(resetColors, equation.LHS), dropZeroTerms(resetColors, equation.RHS),
                         equation.relation};
 }
 
-PolyEquation dropZeroTermsBothSides(const PolyEquation& equation) { return dropZeroTermsBothSides(true, equation); }
+PolyEquation dropZeroTermsBothSides(const PolyEquation& equation) {
+    return dropZeroTermsBothSides(true, equation);
+}
 
 bool sideNeedsReducing(const Polynomial& side) {
     return anyTerm(side, [](const Monomial& t) { return needsReducing(t.coefficient); });
@@ -106,8 +110,8 @@ Polynomial recoloredSide(Color color, const Polynomial& side) {
 }
 
 PolyEquation recoloredEquation(Color lhsColor, Color rhsColor, Color relationColor, const PolyEquation& equation) {
-    return PolyEquation{recoloredSide(lhsColor, equation.LHS), recoloredSide(rhsColor, equation.RHS),
-                        equation.relation, relationColor};
+    return PolyEquation{recoloredSide(lhsColor, equation.LHS), recoloredSide(rhsColor, equation.RHS), equation.relation,
+                        relationColor};
 }
 
 bool isNonzeroVariableTerm(const Monomial& term) {

@@ -16,14 +16,14 @@
 //   add, the result is no value. Callers reject zero denominators first with
 //   eitherSideHasZeroDenominator.
 
+#include <cstdint>
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Monomial.h"
 #include "algebra/PolynomialSide.h"
 #include "algebra/Rational.h"
 #include "layout/Enumerations.h"
-
-#include <cstdint>
-#include <optional>
 
 namespace duolinear {
 

@@ -5,9 +5,9 @@
 // these values; their algebra and layouts belong to the factored-polynomial
 // subsystem.
 
-#include "algebra/FactoredTerm.h"
-
 #include <vector>
+
+#include "algebra/FactoredTerm.h"
 
 namespace duolinear {
 

@@ -4,11 +4,11 @@
 // monomial times the groups its factors name. The algebra on them belongs to
 // the factored-polynomial subsystem.
 
-#include "algebra/Monomial.h"
-#include "layout/Enumerations.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "algebra/Monomial.h"
+#include "layout/Enumerations.h"
 
 namespace duolinear {
 

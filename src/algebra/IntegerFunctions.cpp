@@ -1,10 +1,10 @@
 #include "algebra/IntegerFunctions.h"
 
-#include "algebra/Checked.h"
-#include "algebra/PrimePowers.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "algebra/Checked.h"
+#include "algebra/PrimePowers.h"
 
 namespace duolinear {
 
@@ -44,7 +44,9 @@ std::optional<std::int64_t> lcm(std::int64_t a, std::int64_t b) {
     return checkedMultiply(signedFromMagnitude(false, magnitude(a)), signedFromMagnitude(false, magnitude(b) / g));
 }
 
-std::optional<std::int64_t> intAbs(std::int64_t n) { return checkedAbs(n); }
+std::optional<std::int64_t> intAbs(std::int64_t n) {
+    return checkedAbs(n);
+}
 
 std::optional<std::int64_t> integerPower(std::int64_t base, std::uint64_t exponent) {
     // Bases 0, 1 and -1 never grow, so a huge exponent need not be walked.
@@ -72,7 +74,7 @@ std::optional<SimplifiedSquareRoot> simplifiedSquareRoot(std::int64_t n) {
     for (const detail::PrimePower& power : detail::primePowers(static_cast<std::uint64_t>(n))) {
         const auto p = static_cast<std::int64_t>(power.prime);
         for (unsigned i = 0; i < power.exponent / 2; ++i) outside *= p;  // divides sqrt(n): no overflow
-        if (power.exponent % 2 == 1) inside *= p;                           // divides n: no overflow
+        if (power.exponent % 2 == 1) inside *= p;                        // divides n: no overflow
     }
     return SimplifiedSquareRoot{outside, inside};
 }
@@ -92,7 +94,9 @@ std::vector<std::int64_t> divisors(std::int64_t n) {
     return result;
 }
 
-bool sameSign(std::int64_t a, std::int64_t b) { return (a <= 0 && b <= 0) || (a >= 0 && b >= 0); }
+bool sameSign(std::int64_t a, std::int64_t b) {
+    return (a <= 0 && b <= 0) || (a >= 0 && b >= 0);
+}
 
 std::optional<std::int64_t> integerSquareRootFloor(std::int64_t n) {
     if (n < 1) return std::nullopt;

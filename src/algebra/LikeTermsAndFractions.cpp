@@ -1,12 +1,12 @@
 // Combining like terms and clearing fractions: the two opening transforms
 // that do arithmetic across terms.
 
+#include <algorithm>
+
 #include "algebra/Checked.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/SideRules.h"
-
-#include <algorithm>
 
 namespace duolinear {
 

@@ -11,8 +11,14 @@ bool equals(const Monomial& a, const Monomial& b) {
     return a.exponent == 0 || a.variable == b.variable;
 }
 
-bool isNonzeroTerm(const Monomial& term) { return term.coefficient.numerator != 0; }
-bool isZeroTerm(const Monomial& term) { return term.coefficient.numerator == 0; }
-bool isSquareTerm(const Monomial& term) { return term.exponent == 2; }
+bool isNonzeroTerm(const Monomial& term) {
+    return term.coefficient.numerator != 0;
+}
+bool isZeroTerm(const Monomial& term) {
+    return term.coefficient.numerator == 0;
+}
+bool isSquareTerm(const Monomial& term) {
+    return term.exponent == 2;
+}
 
 }  // namespace duolinear

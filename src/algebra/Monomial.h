@@ -2,10 +2,10 @@
 // Monomial: a coefficient times a power of one letter, with the colour of the
 // letter. A constant term (exponent 0) still carries a letter, normally 'x'.
 
+#include <cstdint>
+
 #include "algebra/Rational.h"
 #include "layout/Enumerations.h"
-
-#include <cstdint>
 
 namespace duolinear {
 

@@ -7,7 +7,9 @@ namespace duolinear {
 namespace {
 
 // Odd powers change sign (blue), even powers do not (red).
-Color substitutionColor(std::uint64_t exponent) { return exponent % 2 == 1 ? Color::blue : Color::red; }
+Color substitutionColor(std::uint64_t exponent) {
+    return exponent % 2 == 1 ? Color::blue : Color::red;
+}
 
 // ±1·letter^exponent drawn entirely in color.
 Term_XL signedPower(bool negative, char letter, std::uint64_t exponent, Color color) {

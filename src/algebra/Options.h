@@ -65,7 +65,9 @@ const std::string& rawValue(Technique technique);
 const std::string& rawValue(Status status);
 const std::string& rawValue(Quadratic_status status);
 const std::string& rawValue(Quadratic_method method);
-constexpr std::int64_t rawValue(Category category) { return static_cast<std::int64_t>(category); }
+constexpr std::int64_t rawValue(Category category) {
+    return static_cast<std::int64_t>(category);
+}
 
 std::optional<Var> varFromRawValue(char letter);
 std::optional<Method> methodFromRawValue(std::string_view text);

@@ -1,10 +1,10 @@
 #include "algebra/PolynomialQueries.h"
 
+#include <algorithm>
+
 #include "algebra/Checked.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
-
-#include <algorithm>
 
 namespace duolinear {
 
@@ -52,7 +52,9 @@ bool sameTerm(const Monomial& term, const Monomial& other, bool strict) {
     return term.exponent == 0 || term.variable == other.variable;
 }
 
-bool isNotSquareTerm(const Monomial& term) { return term.exponent != 2; }
+bool isNotSquareTerm(const Monomial& term) {
+    return term.exponent != 2;
+}
 
 std::optional<Monomial> dividedByLeadingCoefficient(const Monomial& term, const PolyEquation& equation) {
     if (equation.LHS.terms.empty()) return std::nullopt;

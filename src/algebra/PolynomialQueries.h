@@ -10,6 +10,11 @@
 // unless a rule says otherwise, no transform leaves a side empty, and a result
 // that would overflow 64 bits (or divide by zero) is no value.
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "algebra/Equation.h"
 #include "algebra/FactoredPolynomial.h"
 #include "algebra/Monomial.h"
@@ -17,11 +22,6 @@
 #include "algebra/Rational.h"
 #include "algebra/Term.h"
 #include "layout/Enumerations.h"
-
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <string>
 
 namespace duolinear {
 

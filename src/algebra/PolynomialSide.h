@@ -3,11 +3,11 @@
 // A side travels either as a Polynomial or as its bare list of monomials; the
 // two convert into each other freely (a Polynomial is nothing but its list).
 
-#include "algebra/Monomial.h"
-
 #include <initializer_list>
 #include <utility>
 #include <vector>
+
+#include "algebra/Monomial.h"
 
 namespace duolinear {
 

@@ -10,7 +10,9 @@ namespace {
 using u64 = std::uint64_t;
 using u128 = unsigned __int128;
 
-u64 mulMod(u64 a, u64 b, u64 m) { return static_cast<u64>(static_cast<u128>(a) * b % m); }
+u64 mulMod(u64 a, u64 b, u64 m) {
+    return static_cast<u64>(static_cast<u128>(a) * b % m);
+}
 
 u64 powMod(u64 base, u64 exponent, u64 m) {
     u64 result = 1 % m;

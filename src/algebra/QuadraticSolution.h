@@ -1,9 +1,9 @@
 #pragma once
 // A root of a quadratic held exactly as the number a + b * sqrt(c).
 
-#include "algebra/Rational.h"
-
 #include <cstdint>
+
+#include "algebra/Rational.h"
 
 namespace duolinear {
 

@@ -1,9 +1,9 @@
 #include "algebra/RandomPickers.h"
 
+#include <algorithm>
+
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
-
-#include <algorithm>
 
 namespace duolinear {
 
@@ -120,9 +120,8 @@ std::optional<IntTextPair> randomIntPair(ClosedIntRange firstRange, const std::v
 }
 
 std::optional<IntPair> randomIntPairValues(ClosedIntRange firstRange, const std::vector<std::int64_t>& firstExcluded,
-                                           ClosedIntRange secondRange,
-                                           const std::vector<std::int64_t>& secondExcluded, bool coprime,
-                                           bool distinct, RandomSource& source) {
+                                           ClosedIntRange secondRange, const std::vector<std::int64_t>& secondExcluded,
+                                           bool coprime, bool distinct, RandomSource& source) {
     const PairRules rules{sortedUnique(firstExcluded), sortedUnique(secondExcluded), coprime, distinct, false};
     return drawPair(firstRange, secondRange, rules, source);
 }

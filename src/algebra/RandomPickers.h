@@ -4,12 +4,12 @@
 // accepted (every value of a range excluded, no acceptable pair) they give no
 // value instead of drawing for ever.
 
-#include "algebra/RandomSource.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "algebra/RandomSource.h"
 
 namespace duolinear {
 
@@ -51,8 +51,8 @@ std::optional<IntTextPair> randomIntPair(ClosedIntRange firstRange, const std::v
 // rejects every pair with gcd(a, b) != 1, zeros included: (0, 5) is rejected,
 // (0, 1) accepted.
 std::optional<IntPair> randomIntPairValues(ClosedIntRange firstRange, const std::vector<std::int64_t>& firstExcluded,
-                                           ClosedIntRange secondRange,
-                                           const std::vector<std::int64_t>& secondExcluded, bool coprime,
-                                           bool distinct = true, RandomSource& source = defaultRandomSource());
+                                           ClosedIntRange secondRange, const std::vector<std::int64_t>& secondExcluded,
+                                           bool coprime, bool distinct = true,
+                                           RandomSource& source = defaultRandomSource());
 
 }  // namespace duolinear

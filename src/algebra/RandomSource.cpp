@@ -32,14 +32,18 @@ std::int64_t SystemRandomSource::uniformInt(std::int64_t low, std::int64_t high)
     return std::uniform_int_distribution<std::int64_t>(low, high)(engine_);
 }
 
-bool SystemRandomSource::fairBool() { return std::uniform_int_distribution<int>(0, 1)(engine_) == 1; }
+bool SystemRandomSource::fairBool() {
+    return std::uniform_int_distribution<int>(0, 1)(engine_) == 1;
+}
 
 std::size_t SystemRandomSource::uniformIndex(std::size_t count) {
     if (count == 0) return 0;
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(engine_);
 }
 
-RandomSource& defaultRandomSource() { return gInstalled != nullptr ? *gInstalled : systemSource(); }
+RandomSource& defaultRandomSource() {
+    return gInstalled != nullptr ? *gInstalled : systemSource();
+}
 
 RandomSource* setDefaultRandomSource(RandomSource* source) {
     RandomSource* previous = &defaultRandomSource();

@@ -9,7 +9,9 @@ namespace {
 
 using Wide = __int128;
 
-int signOf(std::int64_t n) { return (n > 0) - (n < 0); }
+int signOf(std::int64_t n) {
+    return (n > 0) - (n < 0);
+}
 
 // sign * num / den in lowest terms with a positive denominator, black; no
 // value when a part does not fit. den is not 0. Working on magnitudes lets
@@ -36,7 +38,9 @@ Rational recoloredRational(Color color, const Rational& value) {
     return Rational{value.numerator, value.denominator, color, color, color};
 }
 
-Rational rationalInBlack(const Rational& value) { return recoloredRational(Color::black, value); }
+Rational rationalInBlack(const Rational& value) {
+    return recoloredRational(Color::black, value);
+}
 
 bool equals(const Rational& a, const Rational& b) {
     return Wide{a.numerator} * b.denominator == Wide{b.numerator} * a.denominator;
@@ -55,9 +59,15 @@ bool operator<(const Rational& lhs, const Rational& rhs) {
     return (diff < 0 && denominatorSign > 0) || (diff > 0 && denominatorSign < 0);
 }
 
-bool operator>(const Rational& lhs, const Rational& rhs) { return rhs < lhs; }
-bool operator<=(const Rational& lhs, const Rational& rhs) { return !(rhs < lhs); }
-bool operator>=(const Rational& lhs, const Rational& rhs) { return !(lhs < rhs); }
+bool operator>(const Rational& lhs, const Rational& rhs) {
+    return rhs < lhs;
+}
+bool operator<=(const Rational& lhs, const Rational& rhs) {
+    return !(rhs < lhs);
+}
+bool operator>=(const Rational& lhs, const Rational& rhs) {
+    return !(lhs < rhs);
+}
 
 std::optional<bool> rationalSignClass(const Rational& value) {
     if (value.denominator == 0) return std::nullopt;

@@ -9,12 +9,12 @@
 // no value when a denominator is 0 or a 64-bit product, sum or negation would
 // overflow.
 
-#include "layout/Enumerations.h"
-
 #include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include "layout/Enumerations.h"
 
 namespace duolinear {
 

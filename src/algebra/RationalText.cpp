@@ -1,17 +1,19 @@
 // rationalFromDecimalText: reading a decimal numeral as an exact fraction.
 
+#include <charconv>
+#include <string>
+
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/Rational.h"
-
-#include <charconv>
-#include <string>
 
 namespace duolinear {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Whether the whole text reads as a floating-point number the way a standard
 // decimal parser takes it: an optional sign, then a decimal or hexadecimal
@@ -27,8 +29,8 @@ bool readsAsFloatingPoint(std::string_view text) {
     double value = 0;
     if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) {
         body.remove_prefix(2);
-        const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                                  std::chars_format::hex);
+        const auto [end, error] =
+            std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::hex);
         return error != std::errc::invalid_argument && end == body.data() + body.size();
     }
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -84,8 +86,7 @@ std::optional<Rational> rationalFromDecimalText(std::string_view text) {
     // digits left after the point set the power of ten of the denominator.
     std::string_view trimmed = text;
     while (!trimmed.empty() && trimmed.back() == '0') trimmed.remove_suffix(1);
-    const std::optional<std::int64_t> denominator =
-        powerOfTen(static_cast<std::int64_t>(trimmed.size() - point - 1));
+    const std::optional<std::int64_t> denominator = powerOfTen(static_cast<std::int64_t>(trimmed.size() - point - 1));
     std::string digits(trimmed.substr(0, point));
     digits += trimmed.substr(point + 1);
     const CheckedInt numerator = integerFromDigits(digits);

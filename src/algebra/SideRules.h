@@ -3,11 +3,11 @@
 // join-and-split by which a transform works on both sides of an equation in
 // one pass (so that a common factor is taken over both sides).
 
-#include "algebra/Equation.h"
-
 #include <cstddef>
 #include <utility>
 #include <vector>
+
+#include "algebra/Equation.h"
 
 namespace duolinear {
 

@@ -4,7 +4,9 @@
 
 namespace duolinear {
 
-Ext_polynomial wrapArray(std::vector<std::vector<Term>> groups) { return Ext_polynomial{std::move(groups)}; }
+Ext_polynomial wrapArray(std::vector<std::vector<Term>> groups) {
+    return Ext_polynomial{std::move(groups)};
+}
 
 bool equals(const Term& a, const Term& b) {
     return equals(a.monomial, b.monomial) && !a.sub_exp.multiplies && !b.sub_exp.multiplies;

@@ -7,11 +7,11 @@
 // by its index. Groups are stored inner-first, so a group refers only to groups
 // before it.
 
-#include "algebra/Monomial.h"
-#include "layout/Enumerations.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "algebra/Monomial.h"
+#include "layout/Enumerations.h"
 
 namespace duolinear {
 

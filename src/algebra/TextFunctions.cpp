@@ -1,9 +1,9 @@
 #include "algebra/TextFunctions.h"
 
-#include "layout/ViewTag.h"
-
 #include <algorithm>
 #include <array>
+
+#include "layout/ViewTag.h"
 
 namespace duolinear {
 
@@ -52,9 +52,13 @@ std::vector<CodePoint> decodeUtf8(std::string_view text) {
     return points;
 }
 
-bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
 
-bool isRegionalIndicator(char32_t c) { return c >= 0x1F1E6 && c <= 0x1F1FF; }
+bool isRegionalIndicator(char32_t c) {
+    return c >= 0x1F1E6 && c <= 0x1F1FF;
+}
 
 constexpr char32_t kZeroWidthJoiner = 0x200D;
 
@@ -62,9 +66,18 @@ constexpr char32_t kZeroWidthJoiner = 0x200D;
 // joiners, variation selectors, emoji modifiers and tag characters.
 bool isExtend(char32_t c) {
     static constexpr std::array<std::pair<char32_t, char32_t>, 12> kRanges = {{
-        {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x1AB0, 0x1AFF},
-        {0x1DC0, 0x1DFF}, {0x200C, 0x200D}, {0x20D0, 0x20FF}, {0xFE00, 0xFE0F},
-        {0xFE20, 0xFE2F}, {0x1F3FB, 0x1F3FF}, {0xE0020, 0xE007F}, {0xE0100, 0xE01EF},
+        {0x0300, 0x036F},
+        {0x0483, 0x0489},
+        {0x0591, 0x05BD},
+        {0x1AB0, 0x1AFF},
+        {0x1DC0, 0x1DFF},
+        {0x200C, 0x200D},
+        {0x20D0, 0x20FF},
+        {0xFE00, 0xFE0F},
+        {0xFE20, 0xFE2F},
+        {0x1F3FB, 0x1F3FF},
+        {0xE0020, 0xE007F},
+        {0xE0100, 0xE01EF},
     }};
     return std::any_of(kRanges.begin(), kRanges.end(),
                        [c](const auto& range) { return c >= range.first && c <= range.second; });
@@ -136,7 +149,9 @@ TextLengths textLengths(std::string_view a, std::string_view b) {
     return {first, second, std::max(first, second)};
 }
 
-bool isZeroText(std::string_view text) { return text == "0"; }
+bool isZeroText(std::string_view text) {
+    return text == "0";
+}
 
 bool hasSingleNonZeroDigit(std::string_view text) {
     const std::vector<std::string> characters = characterStrings(text);
@@ -174,8 +189,8 @@ std::int64_t digitValueOfCodePointText(std::string_view text) {
 
 std::string signedTermText(std::int64_t coefficient, std::int64_t exponent, std::string_view variable,
                            bool showUnitCoefficient) {
-    const std::string power = exponent == 1 ? std::string(variable)
-                                            : std::string(variable) + superscriptDigit(std::to_string(exponent));
+    const std::string power =
+        exponent == 1 ? std::string(variable) : std::string(variable) + superscriptDigit(std::to_string(exponent));
     const bool unit = !showUnitCoefficient && (coefficient == 1 || coefficient == -1);
     const std::string sign = coefficient < 0 ? "-" : "+";
     if (exponent == 0) return coefficient < 0 ? std::to_string(coefficient) : sign + std::to_string(coefficient);

@@ -2,7 +2,6 @@
 // the numeric keypad arrives here and is told apart by its title.
 
 #include "keypads/EntryKeypadView.h"
-
 #include "keypads/FieldEditing.h"
 #include "keypads/KeyTitles.h"
 #include "keypads/KeypadStyle.h"
@@ -11,16 +10,16 @@
 
 namespace duolinear {
 
-ui::Label* EntryKeypadView::labelWithTag(long long tag) { return dynamic_cast<ui::Label*>(viewWithTag(tag)); }
+ui::Label* EntryKeypadView::labelWithTag(long long tag) {
+    return dynamic_cast<ui::Label*>(viewWithTag(tag));
+}
 
-std::string EntryKeypadView::labelText(long long tag)
-{
+std::string EntryKeypadView::labelText(long long tag) {
     const ui::Label* label = labelWithTag(tag);
     return label != nullptr ? label->text() : std::string();
 }
 
-void EntryKeypadView::keyPressed(ui::Object* sender)
-{
+void EntryKeypadView::keyPressed(ui::Object* sender) {
     const auto* key = dynamic_cast<const ui::Button*>(sender);
     if (key == nullptr || !key->currentTitle()) return;
     // Every key edits or moves away from the selected field; without one
@@ -31,32 +30,53 @@ void EntryKeypadView::keyPressed(ui::Object* sender)
 
     const KeyTitle title = parseKeyTitle(*key->currentTitle());
     switch (title.kind) {
-    case KeyKind::digit: editField(*field, afterDigit(text, title.digit)); break;
-    case KeyKind::clear: editField(*field, clearedField()); break;
-    case KeyKind::del: editField(*field, fieldAfterDelete(text)); break;
-    case KeyKind::point: editField(*field, afterPoint(text)); break;
-    case KeyKind::sign:
-        if (signChangeAllowed()) editField(*field, fieldAfterSignChange(text));
-        break;
-    case KeyKind::think: gatherAndHandOver(); break;
-    case KeyKind::polynomialOption: turnArrow(title.tag); break;
-    case KeyKind::input: selectField(title.tag, Tag::input, *field); break;
-    case KeyKind::polynomial: selectField(title.tag, Tag::polynomial, *field); break;
-    case KeyKind::fraction: selectField(title.tag, Tag::fraction, *field); break;
-    case KeyKind::option: selectOption(title.tag); break;
-    case KeyKind::multiLine: selectMultiLine(title.tag); break;
-    case KeyKind::level:
-    case KeyKind::unknown: break;
+        case KeyKind::digit:
+            editField(*field, afterDigit(text, title.digit));
+            break;
+        case KeyKind::clear:
+            editField(*field, clearedField());
+            break;
+        case KeyKind::del:
+            editField(*field, fieldAfterDelete(text));
+            break;
+        case KeyKind::point:
+            editField(*field, afterPoint(text));
+            break;
+        case KeyKind::sign:
+            if (signChangeAllowed()) editField(*field, fieldAfterSignChange(text));
+            break;
+        case KeyKind::think:
+            gatherAndHandOver();
+            break;
+        case KeyKind::polynomialOption:
+            turnArrow(title.tag);
+            break;
+        case KeyKind::input:
+            selectField(title.tag, Tag::input, *field);
+            break;
+        case KeyKind::polynomial:
+            selectField(title.tag, Tag::polynomial, *field);
+            break;
+        case KeyKind::fraction:
+            selectField(title.tag, Tag::fraction, *field);
+            break;
+        case KeyKind::option:
+            selectOption(title.tag);
+            break;
+        case KeyKind::multiLine:
+            selectMultiLine(title.tag);
+            break;
+        case KeyKind::level:
+        case KeyKind::unknown:
+            break;
     }
 }
 
-void EntryKeypadView::editField(ui::Label& field, const std::string& text)
-{
+void EntryKeypadView::editField(ui::Label& field, const std::string& text) {
     if (text != field.text()) field.setText(text);
 }
 
-void EntryKeypadView::selectField(long long tag, Tag kind, ui::Label& current)
-{
+void EntryKeypadView::selectField(long long tag, Tag kind, ui::Label& current) {
     // Each kind's tags lie below the next kind's first tag, 1024 further on.
     if (selection_ == tag || tag < rawValue(kind) || tag >= rawValue(kind) + 1024) return;
     ui::Label* next = labelWithTag(tag);
@@ -66,8 +86,7 @@ void EntryKeypadView::selectField(long long tag, Tag kind, ui::Label& current)
     selection_ = tag;
 }
 
-void EntryKeypadView::selectOption(long long tag)
-{
+void EntryKeypadView::selectOption(long long tag) {
     const ViewTagIndices at = decodeViewTag(tag, Tag::option);
     // A tag below the option kind or past the option rows names no option row.
     if (tag < rawValue(Tag::option) || at.a >= static_cast<long long>(optionsSelections_.size())) return;
@@ -83,8 +102,7 @@ void EntryKeypadView::selectOption(long long tag)
     current = tag;
 }
 
-void EntryKeypadView::selectMultiLine(long long tag)
-{
+void EntryKeypadView::selectMultiLine(long long tag) {
     if (!multiLineSelection_ || *multiLineSelection_ == tag) return;
     ui::Label* next = labelWithTag(tag);
     ui::Label* previous = labelWithTag(*multiLineSelection_);
@@ -94,15 +112,13 @@ void EntryKeypadView::selectMultiLine(long long tag)
     multiLineSelection_ = tag;
 }
 
-void EntryKeypadView::turnArrow(long long tag)
-{
+void EntryKeypadView::turnArrow(long long tag) {
     ui::Label* arrow = labelWithTag(tag);
     if (arrow == nullptr) return;
     arrow->setText(arrow->text() == kArrowDown ? kArrowUp : kArrowDown);
 }
 
-void EntryKeypadView::gatherAndHandOver()
-{
+void EntryKeypadView::gatherAndHandOver() {
     SelectedTexts optionTexts;
     for (const auto& group : optionsSelections_) {
         auto& texts = optionTexts.emplace_back();

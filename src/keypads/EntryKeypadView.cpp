@@ -5,27 +5,28 @@
 
 namespace duolinear {
 
-EntryKeypadView::EntryKeypadView(const std::vector<std::string>& info, const EntryElements& elements,
-                                 gfx::Rect frame)
+EntryKeypadView::EntryKeypadView(const std::vector<std::string>& info, const EntryElements& elements, gfx::Rect frame)
     : ui::View(frame),
       inputs_(elements.inputs),
       polynomials_(elements.polynomials),
       fractions_(elements.fractions),
       multiLine_(elements.multiLine),
-      options_(elements.options)
-{
+      options_(elements.options) {
     if (!multiLine_.empty()) multiLineSelection_ = viewTag(0, 0, 0, Tag::multi_line);
-    if (!inputs_.empty()) selection_ = viewTag(0, 0, 0, Tag::input);
-    else if (!polynomials_.empty()) selection_ = viewTag(0, 0, 0, Tag::polynomial);
-    else if (!fractions_.empty()) selection_ = viewTag(0, 0, 0, Tag::fraction);
+    if (!inputs_.empty())
+        selection_ = viewTag(0, 0, 0, Tag::input);
+    else if (!polynomials_.empty())
+        selection_ = viewTag(0, 0, 0, Tag::polynomial);
+    else if (!fractions_.empty())
+        selection_ = viewTag(0, 0, 0, Tag::fraction);
 
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
     setHidden(false);
 
     // Fraction bands have two levels and count twice.
-    const double fieldsHeightFactor = static_cast<double>(inputs_.size() + 2 * fractions_.size() +
-                                                          polynomials_.size() + options_.size() + multiLine_.size()) /
+    const double fieldsHeightFactor = static_cast<double>(inputs_.size() + 2 * fractions_.size() + polynomials_.size() +
+                                                          options_.size() + multiLine_.size()) /
                                       6.0;
     const double infoHeightFactor = static_cast<double>(info.size()) / 7.5;
 
@@ -48,23 +49,20 @@ EntryKeypadView::EntryKeypadView(const std::vector<std::string>& info, const Ent
     layoutIntegerPad(infoHeightFactor, fieldsHeightFactor, *infoView_, *fieldsView_, *numericPad_);
 }
 
-EntryKeypadView::~EntryKeypadView()
-{
+EntryKeypadView::~EntryKeypadView() {
     // The parts may outlive the keypad while someone else holds them.
     fieldsView_->setDelegate(nullptr);
     numericPad_->setDelegate(nullptr);
 }
 
-bool EntryKeypadView::handleAction(const std::string& action, ui::Object* sender)
-{
+bool EntryKeypadView::handleAction(const std::string& action, ui::Object* sender) {
     if (action != kKeyPressedAction) return ui::View::handleAction(action, sender);
     keyPressed(sender);
     return true;
 }
 
 void EntryKeypadView::layoutIntegerPad(double infoHeightFactor, double fieldsHeightFactor, UniversalInfoView& info,
-                                       UniversalIntegerIOView& fields, UniversalNumericPadView& numeric)
-{
+                                       UniversalIntegerIOView& fields, UniversalNumericPadView& numeric) {
     info.topAnchor().constraintEqualTo(topAnchor()).activate();
     info.bottomAnchor().constraintEqualTo(fields.topAnchor(), -5.0).activate();
     info.leadingAnchor().constraintEqualTo(leadingAnchor()).activate();

@@ -9,8 +9,7 @@ namespace duolinear {
 namespace {
 
 // Digits only; at most 18 of them, so that the value fits a long long.
-std::optional<long long> decimalTag(std::string_view text)
-{
+std::optional<long long> decimalTag(std::string_view text) {
     if (text.empty() || text.size() > 18) return std::nullopt;
     long long value = 0;
     for (char c : text) {
@@ -22,8 +21,7 @@ std::optional<long long> decimalTag(std::string_view text)
 
 }  // namespace
 
-KeyTitle parseKeyTitle(std::string_view title)
-{
+KeyTitle parseKeyTitle(std::string_view title) {
     if (title.size() == 1 && title[0] >= '0' && title[0] <= '9') return {KeyKind::digit, title[0] - '0', 0};
 
     static const std::array<std::pair<std::string_view, KeyKind>, 5> fixedTitles = {{
@@ -56,8 +54,7 @@ KeyTitle parseKeyTitle(std::string_view title)
     return {};
 }
 
-std::string keyTitle(std::string_view prefix, long long tag)
-{
+std::string keyTitle(std::string_view prefix, long long tag) {
     return std::string(prefix) + std::to_string(tag);
 }
 

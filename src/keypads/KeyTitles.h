@@ -47,8 +47,8 @@ enum class KeyKind {
 
 struct KeyTitle {
     KeyKind kind = KeyKind::unknown;
-    int digit = 0;     // for digit keys
-    long long tag = 0; // for element keys
+    int digit = 0;      // for digit keys
+    long long tag = 0;  // for element keys
     friend bool operator==(const KeyTitle&, const KeyTitle&) = default;
 };
 

@@ -5,10 +5,11 @@
 
 namespace duolinear {
 
-float keypadFontSize() { return static_cast<float>(baseFontSize()); }
+float keypadFontSize() {
+    return static_cast<float>(baseFontSize());
+}
 
-bool moveSelectionMark(ui::View& keypad, long long from, long long to)
-{
+bool moveSelectionMark(ui::View& keypad, long long from, long long to) {
     auto* next = dynamic_cast<ui::Label*>(keypad.viewWithTag(to));
     auto* previous = dynamic_cast<ui::Label*>(keypad.viewWithTag(from));
     if (next == nullptr || previous == nullptr) return false;

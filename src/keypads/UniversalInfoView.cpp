@@ -8,8 +8,7 @@
 
 namespace duolinear {
 
-UniversalInfoView::UniversalInfoView(const std::vector<std::string>& info, gfx::Rect frame) : ui::View(frame)
-{
+UniversalInfoView::UniversalInfoView(const std::vector<std::string>& info, gfx::Rect frame) : ui::View(frame) {
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
     setHidden(false);
@@ -32,10 +31,14 @@ UniversalInfoView::UniversalInfoView(const std::vector<std::string>& info, gfx::
 
     for (std::size_t i = 0; i < labels.size(); ++i) {
         ui::Label& label = *labels[i];
-        if (i == 0) label.topAnchor().constraintEqualTo(topAnchor()).activate();
-        else label.topAnchor().constraintEqualTo(labels[i - 1]->bottomAnchor()).activate();
-        if (i + 1 == labels.size()) label.bottomAnchor().constraintEqualTo(bottomAnchor()).activate();
-        else label.bottomAnchor().constraintEqualTo(labels[i + 1]->topAnchor()).activate();
+        if (i == 0)
+            label.topAnchor().constraintEqualTo(topAnchor()).activate();
+        else
+            label.topAnchor().constraintEqualTo(labels[i - 1]->bottomAnchor()).activate();
+        if (i + 1 == labels.size())
+            label.bottomAnchor().constraintEqualTo(bottomAnchor()).activate();
+        else
+            label.bottomAnchor().constraintEqualTo(labels[i + 1]->topAnchor()).activate();
         label.leadingAnchor().constraintEqualTo(leadingAnchor()).activate();
         label.trailingAnchor().constraintEqualTo(trailingAnchor()).activate();
         if (i > 0) label.heightAnchor().constraintEqualTo(labels[0]->heightAnchor()).activate();

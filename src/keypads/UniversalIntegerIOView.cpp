@@ -16,28 +16,27 @@ struct ElementList {
 
 // The entry list whose first field starts selected: inputs, else
 // polynomials, else fractions, as the keypad chooses its first selection.
-Tag firstEntryKind(const EntryElements& elements)
-{
+Tag firstEntryKind(const EntryElements& elements) {
     if (!elements.inputs.empty()) return Tag::input;
     if (!elements.polynomials.empty()) return Tag::polynomial;
     return Tag::fraction;
 }
 
-gfx::Color initialBackground(const EntryElements& elements, Tag kind, std::size_t a, std::size_t b, std::size_t c)
-{
+gfx::Color initialBackground(const EntryElements& elements, Tag kind, std::size_t a, std::size_t b, std::size_t c) {
     const bool first = a == 0 && b == 0 && c == 0;
     switch (kind) {
-    case Tag::option:
-        return static_cast<int>(c) == initialOptionIndex(elements, a, b) ? kSelectedColor : kUnselectedColor;
-    case Tag::multi_line: return first ? kSelectedColor : kUnselectedColor;
-    default: return first && kind == firstEntryKind(elements) ? kSelectedColor : kUnselectedColor;
+        case Tag::option:
+            return static_cast<int>(c) == initialOptionIndex(elements, a, b) ? kSelectedColor : kUnselectedColor;
+        case Tag::multi_line:
+            return first ? kSelectedColor : kUnselectedColor;
+        default:
+            return first && kind == firstEntryKind(elements) ? kSelectedColor : kUnselectedColor;
     }
 }
 
 }  // namespace
 
-UniversalIntegerIOView::UniversalIntegerIOView(const EntryElements& elements, gfx::Rect frame) : ui::View(frame)
-{
+UniversalIntegerIOView::UniversalIntegerIOView(const EntryElements& elements, gfx::Rect frame) : ui::View(frame) {
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
 
@@ -74,13 +73,12 @@ UniversalIntegerIOView::UniversalIntegerIOView(const EntryElements& elements, gf
                 auto& labelRow = labelGroup.emplace_back();
                 for (std::size_t c = 0; c < row.size(); ++c) {
                     const long long tag = viewTag(a, b, c, list.kind);
-                    addElement(keyTitle(list.prefix, tag), row[c], tag,
-                               initialBackground(elements, list.kind, a, b, c), keyRow, labelRow);
+                    addElement(keyTitle(list.prefix, tag), row[c], tag, initialBackground(elements, list.kind, a, b, c),
+                               keyRow, labelRow);
                 }
                 if (list.kind == Tag::polynomial) {
                     const long long tag = viewTag(a, b, row.size(), Tag::polynomial);
-                    addElement(keyTitle(kPolynomialOptionPrefix, tag), kArrowDown, tag, kArrowColor, keyRow,
-                               labelRow);
+                    addElement(keyTitle(kPolynomialOptionPrefix, tag), kArrowDown, tag, kArrowColor, keyRow, labelRow);
                 }
             }
         }
@@ -91,21 +89,18 @@ UniversalIntegerIOView::UniversalIntegerIOView(const EntryElements& elements, gf
     layoutIOViewKeys(keyGroups, labelGroups, elements.fractions.size());
 }
 
-void UniversalIntegerIOView::keyPressed(ui::Object* sender)
-{
+void UniversalIntegerIOView::keyPressed(ui::Object* sender) {
     if (delegate_ != nullptr) delegate_->keyPressed(sender);
 }
 
-bool UniversalIntegerIOView::handleAction(const std::string& action, ui::Object* sender)
-{
+bool UniversalIntegerIOView::handleAction(const std::string& action, ui::Object* sender) {
     if (action != kKeyPressedAction) return ui::View::handleAction(action, sender);
     keyPressed(sender);
     return true;
 }
 
 std::shared_ptr<ui::Button> UniversalIntegerIOView::makeIOKey(const std::string& title, gfx::Color background,
-                                                              const std::string& action, float fontSize)
-{
+                                                              const std::string& action, float fontSize) {
     auto key = std::make_shared<ui::Button>();
     key->setTitle(title);
     key->titleLabel().setFont(gfx::Font::system(static_cast<double>(fontSize)));
@@ -118,8 +113,7 @@ std::shared_ptr<ui::Button> UniversalIntegerIOView::makeIOKey(const std::string&
 }
 
 std::shared_ptr<ui::Label> UniversalIntegerIOView::makeIOLabel(const std::string& text, long long tag,
-                                                               gfx::Color background, float fontSize)
-{
+                                                               gfx::Color background, float fontSize) {
     auto label = std::make_shared<ui::Label>();
     label->setFont(gfx::Font::system(static_cast<double>(fontSize), kLabelWeight));
     label->setTextColor(gfx::Color::black());

@@ -8,9 +8,9 @@
 // Fraction bands have two levels: a numerator over a denominator, or a whole
 // part beside them spanning both levels.
 
-#include "keypads/UniversalIntegerIOView.h"
-
 #include <algorithm>
+
+#include "keypads/UniversalIntegerIOView.h"
 
 namespace duolinear {
 
@@ -25,8 +25,7 @@ struct Band {
 
 // Groups without elements take no band: the neighbouring bands are tied to
 // each group's first element, which such a group does not have.
-std::vector<Band> bandsOf(const KeyGroups& keyGroups, std::size_t fractionGroups)
-{
+std::vector<Band> bandsOf(const KeyGroups& keyGroups, std::size_t fractionGroups) {
     std::vector<Band> bands;
     const std::size_t firstFraction = keyGroups.size() - std::min(fractionGroups, keyGroups.size());
     for (std::size_t g = 0; g < keyGroups.size(); ++g) {
@@ -40,23 +39,22 @@ std::vector<Band> bandsOf(const KeyGroups& keyGroups, std::size_t fractionGroups
     return bands;
 }
 
-void equalWidth(ui::View& view, ui::View& model)
-{
+void equalWidth(ui::View& view, ui::View& model) {
     if (&view != &model) view.widthAnchor().constraintEqualTo(model.widthAnchor()).activate();
 }
 
 class BandLayout {
 public:
-    BandLayout(ui::View& view, const std::vector<Band>& bands) : view_(view), bands_(bands)
-    {
+    BandLayout(ui::View& view, const std::vector<Band>& bands) : view_(view), bands_(bands) {
         for (const Band& band : bands_) hasOneLevelBands_ = hasOneLevelBands_ || !band.fraction;
     }
 
-    void layOut()
-    {
+    void layOut() {
         for (std::size_t g = 0; g < bands_.size(); ++g) {
-            if (bands_[g].fraction) layOutFractionBand(g);
-            else layOutOneLevelBand(g);
+            if (bands_[g].fraction)
+                layOutFractionBand(g);
+            else
+                layOutOneLevelBand(g);
         }
     }
 
@@ -68,37 +66,39 @@ private:
     // fraction band the last element of its first row (the denominator, or
     // the whole part's neighbour on the lower level), so that the next band
     // starts 5 points below the lower level.
-    ui::Button& bottomElement(std::size_t g) const
-    {
+    ui::Button& bottomElement(std::size_t g) const {
         return bands_[g].fraction ? *bands_[g].rows.front().back() : first(g);
     }
 
-    void pinTop(ui::Button& key, std::size_t g) const
-    {
-        if (g == 0) key.topAnchor().constraintEqualTo(view_.topAnchor()).activate();
-        else key.topAnchor().constraintEqualTo(bottomElement(g - 1).bottomAnchor(), 5.0).activate();
+    void pinTop(ui::Button& key, std::size_t g) const {
+        if (g == 0)
+            key.topAnchor().constraintEqualTo(view_.topAnchor()).activate();
+        else
+            key.topAnchor().constraintEqualTo(bottomElement(g - 1).bottomAnchor(), 5.0).activate();
     }
 
-    void pinBottom(ui::Button& key, std::size_t g) const
-    {
-        if (g + 1 == bands_.size()) key.bottomAnchor().constraintEqualTo(view_.bottomAnchor()).activate();
-        else key.bottomAnchor().constraintEqualTo(first(g + 1).topAnchor(), -5.0).activate();
+    void pinBottom(ui::Button& key, std::size_t g) const {
+        if (g + 1 == bands_.size())
+            key.bottomAnchor().constraintEqualTo(view_.bottomAnchor()).activate();
+        else
+            key.bottomAnchor().constraintEqualTo(first(g + 1).topAnchor(), -5.0).activate();
     }
 
-    void pinRowLeading(ui::Button& key, const KeyRows& rows, std::size_t b) const
-    {
-        if (b == 0) key.leadingAnchor().constraintEqualTo(view_.leadingAnchor()).activate();
-        else key.leadingAnchor().constraintEqualTo(rows[b - 1].back()->trailingAnchor(), 10.0).activate();
+    void pinRowLeading(ui::Button& key, const KeyRows& rows, std::size_t b) const {
+        if (b == 0)
+            key.leadingAnchor().constraintEqualTo(view_.leadingAnchor()).activate();
+        else
+            key.leadingAnchor().constraintEqualTo(rows[b - 1].back()->trailingAnchor(), 10.0).activate();
     }
 
-    void pinRowTrailing(ui::Button& key, const KeyRows& rows, std::size_t b) const
-    {
-        if (b + 1 == rows.size()) key.trailingAnchor().constraintEqualTo(view_.trailingAnchor()).activate();
-        else key.trailingAnchor().constraintEqualTo(rows[b + 1].front()->leadingAnchor(), -10.0).activate();
+    void pinRowTrailing(ui::Button& key, const KeyRows& rows, std::size_t b) const {
+        if (b + 1 == rows.size())
+            key.trailingAnchor().constraintEqualTo(view_.trailingAnchor()).activate();
+        else
+            key.trailingAnchor().constraintEqualTo(rows[b + 1].front()->leadingAnchor(), -10.0).activate();
     }
 
-    void layOutOneLevelBand(std::size_t g) const
-    {
+    void layOutOneLevelBand(std::size_t g) const {
         const KeyRows& rows = bands_[g].rows;
         for (std::size_t b = 0; b < rows.size(); ++b) {
             const auto& row = rows[b];
@@ -106,22 +106,27 @@ private:
                 ui::Button& key = *row[c];
                 pinTop(key, g);
                 pinBottom(key, g);
-                if (c == 0) pinRowLeading(key, rows, b);
-                else key.leadingAnchor().constraintEqualTo(row[c - 1]->trailingAnchor(), 5.0).activate();
-                if (c + 1 == row.size()) pinRowTrailing(key, rows, b);
-                else key.trailingAnchor().constraintEqualTo(row[c + 1]->leadingAnchor(), -5.0).activate();
+                if (c == 0)
+                    pinRowLeading(key, rows, b);
+                else
+                    key.leadingAnchor().constraintEqualTo(row[c - 1]->trailingAnchor(), 5.0).activate();
+                if (c + 1 == row.size())
+                    pinRowTrailing(key, rows, b);
+                else
+                    key.trailingAnchor().constraintEqualTo(row[c + 1]->leadingAnchor(), -5.0).activate();
                 equalWidth(key, first(g));
                 if (&key != &firstOfAll()) key.heightAnchor().constraintEqualTo(firstOfAll().heightAnchor()).activate();
             }
         }
     }
 
-    void layOutFractionBand(std::size_t g) const
-    {
+    void layOutFractionBand(std::size_t g) const {
         const KeyRows& rows = bands_[g].rows;
         for (std::size_t b = 0; b < rows.size(); ++b) {
-            if (rows[b].size() == 2) layOutFractionPair(g, rows, b);
-            else if (rows[b].size() == 3) layOutMixedFraction(g, rows, b);
+            if (rows[b].size() == 2)
+                layOutFractionPair(g, rows, b);
+            else if (rows[b].size() == 3)
+                layOutMixedFraction(g, rows, b);
         }
         // The band's height follows from its first row's shape: a fraction
         // over two levels is one H high per level, a whole part two H high.
@@ -133,8 +138,7 @@ private:
     }
 
     // N over D.
-    void layOutFractionPair(std::size_t g, const KeyRows& rows, std::size_t b) const
-    {
+    void layOutFractionPair(std::size_t g, const KeyRows& rows, std::size_t b) const {
         ui::Button& n = *rows[b][0];
         ui::Button& d = *rows[b][1];
         pinTop(n, g);
@@ -151,8 +155,7 @@ private:
     }
 
     // W beside N over D, W spanning both levels.
-    void layOutMixedFraction(std::size_t g, const KeyRows& rows, std::size_t b) const
-    {
+    void layOutMixedFraction(std::size_t g, const KeyRows& rows, std::size_t b) const {
         ui::Button& w = *rows[b][0];
         ui::Button& n = *rows[b][1];
         ui::Button& d = *rows[b][2];
@@ -180,8 +183,7 @@ private:
 
 }  // namespace
 
-void pinLabelsToKeys(const KeyGroups& keyGroups, const LabelGroups& labelGroups)
-{
+void pinLabelsToKeys(const KeyGroups& keyGroups, const LabelGroups& labelGroups) {
     for (std::size_t g = 0; g < keyGroups.size() && g < labelGroups.size(); ++g) {
         for (std::size_t r = 0; r < keyGroups[g].size() && r < labelGroups[g].size(); ++r) {
             for (std::size_t e = 0; e < keyGroups[g][r].size() && e < labelGroups[g][r].size(); ++e) {
@@ -197,8 +199,7 @@ void pinLabelsToKeys(const KeyGroups& keyGroups, const LabelGroups& labelGroups)
 }
 
 void UniversalIntegerIOView::layoutIOViewKeys(const KeyGroups& keyGroups, const LabelGroups& labelGroups,
-                                              std::size_t fractionGroups)
-{
+                                              std::size_t fractionGroups) {
     pinLabelsToKeys(keyGroups, labelGroups);
     const std::vector<Band> bands = bandsOf(keyGroups, fractionGroups);
     if (bands.empty()) return;

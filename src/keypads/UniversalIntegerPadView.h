@@ -12,8 +12,7 @@ class UniversalIntegerPadView : public EntryKeypadView {
 public:
     // info: the lines of the information view; elements: the fields, options
     // and multi-line entries (optionsSelections may be empty).
-    UniversalIntegerPadView(const std::vector<std::string>& info, const EntryElements& elements,
-                            gfx::Rect frame = {});
+    UniversalIntegerPadView(const std::vector<std::string>& info, const EntryElements& elements, gfx::Rect frame = {});
 
     // Non-owning: the screen that owns the keypad sets both once its view
     // has loaded. Without a data source, digits that would be appended and

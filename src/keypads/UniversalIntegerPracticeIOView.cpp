@@ -25,8 +25,7 @@ struct ElementKind {
 }  // namespace
 
 UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(const PracticeElements& elements, gfx::Rect frame)
-    : ui::View(frame)
-{
+    : ui::View(frame) {
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
 
@@ -85,13 +84,11 @@ UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(const PracticeEle
     layoutPracticeIOView(keyBands, labelBands, exampleLabels, *thinkKey);
 }
 
-void UniversalIntegerPracticeIOView::keyPressed(ui::Object* sender)
-{
+void UniversalIntegerPracticeIOView::keyPressed(ui::Object* sender) {
     if (delegate_ != nullptr) delegate_->keyPressed(sender);
 }
 
-bool UniversalIntegerPracticeIOView::handleAction(const std::string& action, ui::Object* sender)
-{
+bool UniversalIntegerPracticeIOView::handleAction(const std::string& action, ui::Object* sender) {
     if (action != kKeyPressedAction) return ui::View::handleAction(action, sender);
     keyPressed(sender);
     return true;
@@ -99,8 +96,7 @@ bool UniversalIntegerPracticeIOView::handleAction(const std::string& action, ui:
 
 std::shared_ptr<ui::Label> UniversalIntegerPracticeIOView::makePracticeIOLabel(const gfx::AttributedText& text,
                                                                                long long tag, gfx::Color background,
-                                                                               float fontSize)
-{
+                                                                               float fontSize) {
     auto label = std::make_shared<ui::Label>();
     label->setFont(gfx::Font::system(static_cast<double>(fontSize)));
     label->setTextColor(gfx::Color::black());

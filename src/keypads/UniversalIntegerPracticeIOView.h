@@ -29,9 +29,9 @@ namespace duolinear {
 // Everything the practice fields view shows.
 struct PracticeElements {
     ElementGroups multiLine{};
-    ElementGroups options{};            // the options of one row exclude one another
-    OptionIndices optionsSelections{};  // may be empty: the first option of every row
-    std::vector<std::string> levels{};  // one band of level keys, easiest first
+    ElementGroups options{};                      // the options of one row exclude one another
+    OptionIndices optionsSelections{};            // may be empty: the first option of every row
+    std::vector<std::string> levels{};            // one band of level keys, easiest first
     std::vector<gfx::AttributedText> examples{};  // the rows of the problem on display
 };
 

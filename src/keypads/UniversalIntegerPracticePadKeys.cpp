@@ -2,10 +2,9 @@
 // arrives here and is told apart by its title: "🤔", then the first
 // character "O", "L" or "M" followed by the view tag of the element's label.
 
-#include "keypads/UniversalIntegerPracticePadView.h"
-
 #include "keypads/KeyTitles.h"
 #include "keypads/KeypadStyle.h"
+#include "keypads/UniversalIntegerPracticePadView.h"
 #include "layout/ViewTag.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
@@ -16,32 +15,40 @@ namespace {
 
 // Each kind's tags lie below the next kind's first tag, 1024 further on; a
 // tag outside its kind's range names no element of that kind.
-bool isOfKind(long long tag, Tag kind) { return tag >= rawValue(kind) && tag < rawValue(kind) + 1024; }
+bool isOfKind(long long tag, Tag kind) {
+    return tag >= rawValue(kind) && tag < rawValue(kind) + 1024;
+}
 
 }  // namespace
 
-void UniversalIntegerPracticePadView::keyPressed(ui::Object* sender)
-{
+void UniversalIntegerPracticePadView::keyPressed(ui::Object* sender) {
     const auto* key = dynamic_cast<const ui::Button*>(sender);
     if (key == nullptr || !key->currentTitle()) return;
     const KeyTitle title = parseKeyTitle(*key->currentTitle());
     switch (title.kind) {
-    case KeyKind::think: handOver(); break;
-    case KeyKind::option: chooseOption(title.tag); break;
-    case KeyKind::level: chooseLevel(title.tag); break;
-    case KeyKind::multiLine: chooseMultiLine(title.tag); break;
-    default: break;  // the practice keypad has no digit, edit or field keys
+        case KeyKind::think:
+            handOver();
+            break;
+        case KeyKind::option:
+            chooseOption(title.tag);
+            break;
+        case KeyKind::level:
+            chooseLevel(title.tag);
+            break;
+        case KeyKind::multiLine:
+            chooseMultiLine(title.tag);
+            break;
+        default:
+            break;  // the practice keypad has no digit, edit or field keys
     }
 }
 
-std::string UniversalIntegerPracticePadView::labelText(long long tag)
-{
+std::string UniversalIntegerPracticePadView::labelText(long long tag) {
     const auto* label = dynamic_cast<const ui::Label*>(viewWithTag(tag));
     return label != nullptr ? label->text() : std::string();
 }
 
-UniversalIntegerPracticePadView::SelectedTextLists UniversalIntegerPracticePadView::collectSelectedTexts()
-{
+UniversalIntegerPracticePadView::SelectedTextLists UniversalIntegerPracticePadView::collectSelectedTexts() {
     SelectedTextLists selected;
     for (const auto& group : optionsSelections_) {
         auto& texts = selected.options.emplace_back();
@@ -51,8 +58,7 @@ UniversalIntegerPracticePadView::SelectedTextLists UniversalIntegerPracticePadVi
     return selected;
 }
 
-void UniversalIntegerPracticePadView::regenerateExercise(long long level)
-{
+void UniversalIntegerPracticePadView::regenerateExercise(long long level) {
     if (dataSource_ == nullptr) return;
     const SelectedTextLists selected = collectSelectedTexts();
     KeypadPracticeProblem problem =
@@ -67,15 +73,13 @@ void UniversalIntegerPracticePadView::regenerateExercise(long long level)
     }
 }
 
-void UniversalIntegerPracticePadView::handOver()
-{
+void UniversalIntegerPracticePadView::handOver() {
     if (delegate_ == nullptr) return;
     const SelectedTextLists selected = collectSelectedTexts();
     delegate_->enterEquationData(inputs_, selected.options, selected.multiLine);
 }
 
-void UniversalIntegerPracticePadView::chooseOption(long long tag)
-{
+void UniversalIntegerPracticePadView::chooseOption(long long tag) {
     if (!isOfKind(tag, Tag::option)) return;
     const ViewTagIndices at = decodeViewTag(tag, Tag::option);
     if (at.a >= static_cast<long long>(optionsSelections_.size())) return;
@@ -94,8 +98,7 @@ void UniversalIntegerPracticePadView::chooseOption(long long tag)
     if (flushes) regenerateExercise(levelSelection_ != 0 ? levelSelection_ - viewTag(0, 0, 0, Tag::level) : 0);
 }
 
-void UniversalIntegerPracticePadView::chooseLevel(long long tag)
-{
+void UniversalIntegerPracticePadView::chooseLevel(long long tag) {
     if (!isOfKind(tag, Tag::level)) return;
     if (levelSelection_ != tag && moveSelectionMark(*this, levelSelection_, tag)) levelSelection_ = tag;
     // Every tap on a level, the selected one included, brings a new problem
@@ -103,8 +106,7 @@ void UniversalIntegerPracticePadView::chooseLevel(long long tag)
     regenerateExercise(tag - viewTag(0, 0, 0, Tag::level));
 }
 
-void UniversalIntegerPracticePadView::chooseMultiLine(long long tag)
-{
+void UniversalIntegerPracticePadView::chooseMultiLine(long long tag) {
     if (!multiLineSelection_ || !isOfKind(tag, Tag::multi_line)) return;
     if (*multiLineSelection_ != tag && moveSelectionMark(*this, *multiLineSelection_, tag)) multiLineSelection_ = tag;
 }

@@ -9,8 +9,7 @@ UniversalIntegerPracticePadView::UniversalIntegerPracticePadView(const std::vect
                                                                  const PracticeElements& elements,
                                                                  const OptionRowFlags& flushOptions,
                                                                  const ElementGroups& inputs, gfx::Rect frame)
-    : ui::View(frame), inputs_(inputs), flushOptions_(flushOptions), exampleNumberOfRows_(elements.examples.size())
-{
+    : ui::View(frame), inputs_(inputs), flushOptions_(flushOptions), exampleNumberOfRows_(elements.examples.size()) {
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
     setHidden(false);
@@ -40,22 +39,19 @@ UniversalIntegerPracticePadView::UniversalIntegerPracticePadView(const std::vect
     layoutPracticePad(half, rows, *infoView_, *fieldsView_);
 }
 
-UniversalIntegerPracticePadView::~UniversalIntegerPracticePadView()
-{
+UniversalIntegerPracticePadView::~UniversalIntegerPracticePadView() {
     // The fields view may outlive the keypad while someone else holds it.
     fieldsView_->setDelegate(nullptr);
 }
 
-bool UniversalIntegerPracticePadView::handleAction(const std::string& action, ui::Object* sender)
-{
+bool UniversalIntegerPracticePadView::handleAction(const std::string& action, ui::Object* sender) {
     if (action != kKeyPressedAction) return ui::View::handleAction(action, sender);
     keyPressed(sender);
     return true;
 }
 
 void UniversalIntegerPracticePadView::layoutPracticePad(double half, double rows, UniversalInfoView& info,
-                                                        UniversalIntegerPracticeIOView& fields)
-{
+                                                        UniversalIntegerPracticeIOView& fields) {
     info.topAnchor().constraintEqualTo(topAnchor()).activate();
     info.bottomAnchor().constraintEqualTo(fields.topAnchor(), -10.0).activate();
     info.leadingAnchor().constraintEqualTo(leadingAnchor()).activate();

@@ -6,8 +6,7 @@
 
 namespace duolinear {
 
-UniversalNumericPadView::UniversalNumericPadView(gfx::Rect frame) : ui::View(frame)
-{
+UniversalNumericPadView::UniversalNumericPadView(gfx::Rect frame) : ui::View(frame) {
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
 
@@ -51,13 +50,11 @@ UniversalNumericPadView::UniversalNumericPadView(gfx::Rect frame) : ui::View(fra
     container->trailingAnchor().constraintEqualTo(trailingAnchor()).activate();
 }
 
-void UniversalNumericPadView::keyPressed(ui::Object* sender)
-{
+void UniversalNumericPadView::keyPressed(ui::Object* sender) {
     if (delegate_ != nullptr) delegate_->keyPressed(sender);
 }
 
-bool UniversalNumericPadView::handleAction(const std::string& action, ui::Object* sender)
-{
+bool UniversalNumericPadView::handleAction(const std::string& action, ui::Object* sender) {
     if (action != kKeyPressedAction) return ui::View::handleAction(action, sender);
     keyPressed(sender);
     return true;
@@ -65,8 +62,7 @@ bool UniversalNumericPadView::handleAction(const std::string& action, ui::Object
 
 std::vector<std::vector<std::shared_ptr<ui::Button>>> UniversalNumericPadView::makeKeyRows(
     const std::vector<std::vector<std::string>>& titles, const std::vector<std::vector<float>>& fontSizes,
-    const std::vector<std::vector<gfx::Color>>& backgrounds, const std::string& action)
-{
+    const std::vector<std::vector<gfx::Color>>& backgrounds, const std::string& action) {
     std::vector<std::vector<std::shared_ptr<ui::Button>>> rows;
     for (std::size_t r = 0; r < titles.size(); ++r) {
         std::vector<std::shared_ptr<ui::Button>> row;
@@ -86,15 +82,18 @@ std::vector<std::vector<std::shared_ptr<ui::Button>>> UniversalNumericPadView::m
 }
 
 void UniversalNumericPadView::layoutKeyRows(const std::vector<std::shared_ptr<ui::View>>& rowViews,
-                                            ui::View& container)
-{
+                                            ui::View& container) {
     const std::size_t n = rowViews.size();
     for (std::size_t i = 0; i < n; ++i) {
         ui::View& row = *rowViews[i];
-        if (i == 0) row.topAnchor().constraintEqualTo(container.topAnchor()).activate();
-        else row.topAnchor().constraintEqualTo(rowViews[i - 1]->bottomAnchor(), 1.0).activate();
-        if (i + 1 == n) row.bottomAnchor().constraintEqualTo(container.bottomAnchor()).activate();
-        else row.bottomAnchor().constraintEqualTo(rowViews[i + 1]->topAnchor(), -1.0).activate();
+        if (i == 0)
+            row.topAnchor().constraintEqualTo(container.topAnchor()).activate();
+        else
+            row.topAnchor().constraintEqualTo(rowViews[i - 1]->bottomAnchor(), 1.0).activate();
+        if (i + 1 == n)
+            row.bottomAnchor().constraintEqualTo(container.bottomAnchor()).activate();
+        else
+            row.bottomAnchor().constraintEqualTo(rowViews[i + 1]->topAnchor(), -1.0).activate();
         row.leadingAnchor().constraintEqualTo(container.leadingAnchor()).activate();
         row.trailingAnchor().constraintEqualTo(container.trailingAnchor()).activate();
         if (i > 0) row.heightAnchor().constraintEqualTo(rowViews[0]->heightAnchor()).activate();
@@ -102,17 +101,20 @@ void UniversalNumericPadView::layoutKeyRows(const std::vector<std::shared_ptr<ui
 }
 
 void UniversalNumericPadView::layoutKeysInRow(const std::vector<std::shared_ptr<ui::Button>>& keys,
-                                              const std::vector<float>& widthFactors, ui::View& rowView)
-{
+                                              const std::vector<float>& widthFactors, ui::View& rowView) {
     const std::size_t m = keys.size();
     for (std::size_t j = 0; j < m; ++j) {
         ui::Button& key = *keys[j];
         key.topAnchor().constraintEqualTo(rowView.topAnchor()).activate();
         key.bottomAnchor().constraintEqualTo(rowView.bottomAnchor()).activate();
-        if (j == 0) key.leadingAnchor().constraintEqualTo(rowView.leadingAnchor()).activate();
-        else key.leadingAnchor().constraintEqualTo(keys[j - 1]->trailingAnchor(), 1.0).activate();
-        if (j + 1 == m) key.trailingAnchor().constraintEqualTo(rowView.trailingAnchor()).activate();
-        else key.trailingAnchor().constraintEqualTo(keys[j + 1]->leadingAnchor(), -1.0).activate();
+        if (j == 0)
+            key.leadingAnchor().constraintEqualTo(rowView.leadingAnchor()).activate();
+        else
+            key.leadingAnchor().constraintEqualTo(keys[j - 1]->trailingAnchor(), 1.0).activate();
+        if (j + 1 == m)
+            key.trailingAnchor().constraintEqualTo(rowView.trailingAnchor()).activate();
+        else
+            key.trailingAnchor().constraintEqualTo(keys[j + 1]->leadingAnchor(), -1.0).activate();
         if (j > 0 && j < widthFactors.size()) {
             const ui::Multiplier factor{static_cast<double>(widthFactors[j])};
             key.widthAnchor().constraintEqualTo(keys[0]->widthAnchor(), factor).activate();

@@ -53,7 +53,9 @@ enum class Tag : int {
 const std::string& rawValue(Color color);
 const std::string& rawValue(Relation relation);
 const std::string& rawValue(Font font);
-constexpr int rawValue(Tag tag) { return static_cast<int>(tag); }
+constexpr int rawValue(Tag tag) {
+    return static_cast<int>(tag);
+}
 
 // Exact, case-sensitive matches of the raw texts; anything else is no value.
 std::optional<Color> colorFromRawValue(std::string_view text);

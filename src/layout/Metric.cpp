@@ -4,10 +4,9 @@
 
 namespace duolinear {
 
-double baseFontSize()
-{
+double baseFontSize() {
     return gfx::mainScreenBounds().width() <= kLayOut::wideScreenThreshold ? kLayOut::narrowBaseFontSize
-                                                                             : kLayOut::wideBaseFontSize;
+                                                                           : kLayOut::wideBaseFontSize;
 }
 
 }  // namespace duolinear

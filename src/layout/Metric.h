@@ -6,28 +6,28 @@ namespace duolinear {
 
 // Thirteen measures in points, in this order.
 struct Metric {
-    double size = 0.0;                // point size S of the whole-number font
+    double size = 0.0;  // point size S of the whole-number font
     double wholeCapHeight = 0.0;
     double wholeHalfCapHeight = 0.0;  // wholeCapHeight / 2
     double wholeAscender = 0.0;
     double wholeLineHeight = 0.0;
     double wholeXHeight = 0.0;
-    double wholeHalfXHeight = 0.0;    // wholeXHeight / 2
-    double fracCapHeight = 0.0;       // of the fraction font (0.75 S)
+    double wholeHalfXHeight = 0.0;  // wholeXHeight / 2
+    double fracCapHeight = 0.0;     // of the fraction font (0.75 S)
     double fracAscender = 0.0;
-    double fracHeight = 0.0;          // 2 fracCapHeight + barSpace
+    double fracHeight = 0.0;  // 2 fracCapHeight + barSpace
     double fracPointSize = 0.0;
-    double barSpace = 0.0;            // max(0.125 S, 5)
-    double halfBarSpace = 0.0;        // barSpace / 2
+    double barSpace = 0.0;      // max(0.125 S, 5)
+    double halfBarSpace = 0.0;  // barSpace / 2
 };
 
 // Shares and sizes of the step screen's layout.
 namespace kLayOut {
-inline constexpr double stepBandShare = 0.85;       // of the drawing height
+inline constexpr double stepBandShare = 0.85;  // of the drawing height
 inline constexpr double commentBandShare = 0.05;
 inline constexpr double navigatorBandShare = 0.1;
-inline constexpr double bandGap = 5.0;              // points between the bands
-inline constexpr double lineShrinkFactor = 0.98;    // one step of line-size fitting
+inline constexpr double bandGap = 5.0;            // points between the bands
+inline constexpr double lineShrinkFactor = 0.98;  // one step of line-size fitting
 inline constexpr double narrowBaseFontSize = 30.0;
 inline constexpr double wideBaseFontSize = 32.0;
 inline constexpr double wideScreenThreshold = 428.0;  // widest "narrow" screen, in points

@@ -1,8 +1,8 @@
 #include "layout/TagLayout.h"
 
-#include "layout/JoinTexts.h"
-
 #include <charconv>
+
+#include "layout/JoinTexts.h"
 
 namespace duolinear {
 
@@ -66,9 +66,8 @@ TagLayout integerLayout(long long value, Color color, const std::string& tag) {
     return leaf("integer", {std::to_string(value)}, {rawValue(color)}, tag);
 }
 
-TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor,
-                               Color numeratorColor, Color denominatorColor, Color barColor,
-                               const std::string& tag) {
+TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor, Color numeratorColor,
+                               Color denominatorColor, Color barColor, const std::string& tag) {
     const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
     // Absolute values as text; the magnitude of INT64_MIN has no int64, so
     // strip the sign from the decimal text instead of negating.
@@ -77,8 +76,7 @@ TagLayout signedRationalLayout(long long numerator, long long denominator, Color
         return s[0] == '-' ? s.substr(1) : s;
     };
     return leaf("signed_rational", {positive ? "+" : "-", magnitude(numerator), magnitude(denominator)},
-                {rawValue(signColor), rawValue(numeratorColor), rawValue(denominatorColor), rawValue(barColor)},
-                tag);
+                {rawValue(signColor), rawValue(numeratorColor), rawValue(denominatorColor), rawValue(barColor)}, tag);
 }
 
 TagLayout joinLayouts(const std::string& text, const TagLayout& left, const TagLayout& right, Color color,

@@ -5,18 +5,18 @@
 // colour, tag) in a fixed order; composite items point at their children by
 // row index and always stand after them.
 
-#include "layout/Enumerations.h"
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "layout/Enumerations.h"
 
 namespace duolinear {
 
 using TagRow = std::vector<std::string>;
 using TagLayout = std::vector<TagRow>;
-using StepLines = std::vector<TagLayout>;       // one step: a layout per line
-using StepList = std::vector<StepLines>;        // a worked solution's steps
+using StepLines = std::vector<TagLayout>;  // one step: a layout per line
+using StepList = std::vector<StepLines>;   // a worked solution's steps
 using StepComments = std::vector<std::vector<std::string>>;
 using StepParameters = std::vector<std::string>;
 
@@ -30,11 +30,9 @@ const std::string& defaultLayoutTag();  // "anon"
 
 TagLayout messageLayout(const std::string& text, Color color = Color::black,
                         const std::string& tag = defaultLayoutTag());
-TagLayout integerLayout(long long value, Color color = Color::black,
-                        const std::string& tag = defaultLayoutTag());
-TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor,
-                               Color numeratorColor, Color denominatorColor, Color barColor,
-                               const std::string& tag = defaultLayoutTag());
+TagLayout integerLayout(long long value, Color color = Color::black, const std::string& tag = defaultLayoutTag());
+TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor, Color numeratorColor,
+                               Color denominatorColor, Color barColor, const std::string& tag = defaultLayoutTag());
 TagLayout joinLayouts(const std::string& text, const TagLayout& left, const TagLayout& right,
                       Color color = Color::black, const std::string& tag = defaultLayoutTag());
 TagLayout unaryLayout(const std::string& text, const TagLayout& child, Color color = Color::black,

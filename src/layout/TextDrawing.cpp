@@ -12,8 +12,7 @@ constexpr gfx::FontWeight kFittingWeight{0.25};
 }  // namespace
 
 FittedFontSize fittingFontSize(const std::vector<std::string>& strings, const gfx::TextAttributes& attributes,
-                               double width, double height)
-{
+                               double width, double height) {
     std::string widest;
     std::string tallest;
     gfx::Size widestSize;
@@ -46,8 +45,7 @@ FittedFontSize fittingFontSize(const std::vector<std::string>& strings, const gf
 }
 
 FittedFontSize smallestFittingFontSize(const std::vector<std::vector<std::string>>& groups,
-                                       const gfx::TextAttributes& attributes, double width, double height)
-{
+                                       const gfx::TextAttributes& attributes, double width, double height) {
     FittedFontSize result{attributes.font.pointSize(), true};
     for (const std::vector<std::string>& group : groups) {
         FittedFontSize fitted = fittingFontSize(group, attributes, width, height);
@@ -57,10 +55,8 @@ FittedFontSize smallestFittingFontSize(const std::vector<std::vector<std::string
     return result;
 }
 
-void drawTextRows(const std::vector<std::string>& rows, bool centred, gfx::Color textColor,
-                  gfx::Color backgroundColor, double x, double y, double width, double height,
-                  double fontSize, gfx::FontWeight weight)
-{
+void drawTextRows(const std::vector<std::string>& rows, bool centred, gfx::Color textColor, gfx::Color backgroundColor,
+                  double x, double y, double width, double height, double fontSize, gfx::FontWeight weight) {
     gfx::TextAttributes attributes{gfx::Font::system(fontSize, weight), textColor, backgroundColor};
     double size = fittingFontSize(rows, attributes, width, height).size;
     attributes.font = gfx::Font::system(size, weight);
@@ -76,8 +72,7 @@ void drawTextRows(const std::vector<std::string>& rows, bool centred, gfx::Color
     }
 }
 
-void drawLine(gfx::Context& context, gfx::Color color, gfx::Point from, gfx::Point to, double width)
-{
+void drawLine(gfx::Context& context, gfx::Color color, gfx::Point from, gfx::Point to, double width) {
     gfx::Path path;
     path.moveTo(from);
     path.addLineTo(to);

@@ -45,9 +45,8 @@ FittedFontSize smallestFittingFontSize(const std::vector<std::vector<std::string
 // fontSize), in the system font of the given weight, one line height apart;
 // centred rows are centred on the box, the others start at its left edge.
 // Nothing is clipped.
-void drawTextRows(const std::vector<std::string>& rows, bool centred, gfx::Color textColor,
-                  gfx::Color backgroundColor, double x, double y, double width, double height,
-                  double fontSize, gfx::FontWeight weight);
+void drawTextRows(const std::vector<std::string>& rows, bool centred, gfx::Color textColor, gfx::Color backgroundColor,
+                  double x, double y, double width, double height, double fontSize, gfx::FontWeight weight);
 
 // One straight line, stroked and filled in the colour; the context keeps the
 // colour and width afterwards.

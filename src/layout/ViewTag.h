@@ -1,9 +1,9 @@
 #pragma once
 // Packing of a keypad element's position (a, b, c) and kind into a view tag.
 
-#include "layout/Enumerations.h"
-
 #include <string>
+
+#include "layout/Enumerations.h"
 
 namespace duolinear {
 

@@ -1,9 +1,9 @@
+#include <string>
+
 #include "algebra/IntegerFunctions.h"
 #include "algebra/TextFunctions.h"
 #include "layout/ViewTag.h"
 #include "linear_steps/LinearStages.h"
-
-#include <string>
 
 namespace duolinear {
 

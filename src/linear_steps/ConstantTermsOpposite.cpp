@@ -7,7 +7,9 @@ namespace duolinear {
 
 namespace {
 
-bool holdsBothKinds(const Terms& side) { return holdsVariableTerm(side) && holdsConstantTerm(side); }
+bool holdsBothKinds(const Terms& side) {
+    return holdsVariableTerm(side) && holdsConstantTerm(side);
+}
 
 // The equation with the two sides put back in their places.
 PolyEquation placed(bool sourceOnLeft, const Terms& source, const Terms& destination, Relation relation) {

@@ -4,10 +4,10 @@
 // it disappears from its side and reappears negated on the other; with
 // Technique::balance the negated term is written on both sides.
 
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Options.h"
-
-#include <optional>
 
 namespace duolinear {
 

@@ -2,12 +2,12 @@
 // coefficient, or the sign of a bare -x is changed, or, when the variable has
 // cancelled, the status of the equation is stated.
 
+#include <optional>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/PolynomialQueries.h"
 #include "linear_steps/LinearStages.h"
-
-#include <optional>
 
 namespace duolinear {
 
@@ -77,8 +77,7 @@ void markCoefficientLine(LinearWork& work, const DivisionTerms& terms) {
     marked.coefficient.denominator_color = work.marking();
     marked.coefficient.bar_color = work.marking();
     work.derivation.push_back(joinedInPlace(rawValue(work.current.relation), monomialLayout(marked, work.style),
-                                            monomialLayout(terms.constant, work.style), terms.onLeft,
-                                            Color::black));
+                                            monomialLayout(terms.constant, work.style), terms.onLeft, Color::black));
 }
 
 // With the variable on the right the answer is also written the usual way round.
@@ -102,13 +101,13 @@ void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
             c->bar_color = Color::red;
         }
     }
-    const TagLayout variableSide = monomialLayout(
-        work.technique == Technique::balance ? dividend : work.unitTerm(), Style::rational_fraction);
+    const TagLayout variableSide =
+        monomialLayout(work.technique == Technique::balance ? dividend : work.unitTerm(), Style::rational_fraction);
     const TagLayout constantSide = monomialLayout(constant, Style::rational_fraction);
     const Relation relation = a < 1 ? reversedRelation(work.current.relation) : work.current.relation;
     const bool plain = work.current.relation == Relation::equal_to || a > 0 || !work.highlight;
-    work.derivation.push_back(joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft,
-                                            plain ? Color::black : Color::red));
+    work.derivation.push_back(
+        joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
     work.derivation.push_back(
         LinearWork::inFraction(answerInPlace(work, work.solution.value, work.solution.relation, terms.onLeft)));
     appendUsualAnswer(work, terms);
@@ -138,8 +137,8 @@ bool fractionalDivisionStep(LinearWork& work, const DivisionTerms& terms) {
     const TagLayout constantSide =
         joinLayouts("🖇", factor, unaryLayout("()", rationalLayout(b, alwaysFraction, work.style)));
     const bool plain = work.current.relation == Relation::equal_to || !*negative || !work.highlight;
-    work.derivation.push_back(joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft,
-                                            plain ? Color::black : Color::red));
+    work.derivation.push_back(
+        joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
 
     const auto quotientLine = [&](const Rational& value) {
         return LinearWork::inFraction(terms.onLeft ? work.variableRelConstant(value, relation)

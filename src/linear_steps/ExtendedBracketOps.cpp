@@ -2,14 +2,13 @@
 // multiplier, opening a bracket whose multiplier is 1, and multiplying a
 // constant into a bracketed constant.
 
-#include "linear_steps/ExtendedPolynomialOps.h"
+#include <iterator>
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/Options.h"
+#include "linear_steps/ExtendedPolynomialOps.h"
 #include "linear_steps/ExtendedSideScan.h"
-
-#include <iterator>
 
 namespace duolinear {
 
@@ -45,7 +44,8 @@ std::optional<Term> productTerm(const Monomial& t, const Monomial& multiplier, C
     if (!numerator || !denominator || __builtin_add_overflow(t.exponent, multiplier.exponent, &exponent)) {
         return std::nullopt;
     }
-    return Term{Monomial{Rational{*numerator, *denominator, mark, mark, mark}, exponent, t.variable, mark}, SubExpression{}};
+    return Term{Monomial{Rational{*numerator, *denominator, mark, mark, mark}, exponent, t.variable, mark},
+                SubExpression{}};
 }
 
 bool isConstantOne(const Monomial& m) {
@@ -55,7 +55,8 @@ bool isConstantOne(const Monomial& m) {
 }  // namespace
 
 Rewrite<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side) {
-    const auto found = firstExtTermWhere(side, [](const Term& t, const ExtTermPosition&) { return t.sub_exp.multiplies; });
+    const auto found =
+        firstExtTermWhere(side, [](const Term& t, const ExtTermPosition&) { return t.sub_exp.multiplies; });
     if (!found) return Rewrite<ExtSidePair>::nothing();
     const Term& multiplier = extTermAt(side, *found);
     if (!namesEarlierGroup(multiplier, *found)) return Rewrite<ExtSidePair>::failure();

@@ -35,9 +35,8 @@ Rewrite<Ext_polyEquation> absorbSingleTermGroupsBothSides(const Ext_polyEquation
     const Rewrite<Ext_polynomial> rhs = absorbSingleTermGroups(equation.RHS);
     if (lhs.failed || rhs.failed) return Rewrite<Ext_polyEquation>::failure();
     if (!lhs.applies() && !rhs.applies()) return Rewrite<Ext_polyEquation>::nothing();
-    return Rewrite<Ext_polyEquation>::of(Ext_polyEquation{lhs.value.value_or(equation.LHS),
-                                                          rhs.value.value_or(equation.RHS), equation.relation,
-                                                          Color::black});
+    return Rewrite<Ext_polyEquation>::of(Ext_polyEquation{
+        lhs.value.value_or(equation.LHS), rhs.value.value_or(equation.RHS), equation.relation, Color::black});
 }
 
 }  // namespace duolinear

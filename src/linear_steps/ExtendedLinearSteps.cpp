@@ -1,5 +1,8 @@
 #include "linear_steps/ExtendedLinearSteps.h"
 
+#include <string>
+#include <utility>
+
 #include "algebra/AlgebraLayouts.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
@@ -8,9 +11,6 @@
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearStepChoices.h"
-
-#include <string>
-#include <utility>
 
 namespace duolinear {
 
@@ -93,7 +93,8 @@ StepOutcome clearFractionsStage(ExtendedWork& work) {
                           messageLayout(message)};
     work.worked.append(prependLayoutRows(lines, work.workedLines), "clear fractions");
     work.workedLines.push_back(work.layoutOf(work.current));
-    work.workedLines.push_back(work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
+    work.workedLines.push_back(
+        work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
     work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
     return StepOutcome::drawn;
 }
@@ -188,7 +189,8 @@ WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, boo
     }
 
     ExtendedWork work;
-    static_cast<LinearStepChoices&>(work) = {technique, highlight, skipOpeningFrame, style, method, clearFractions, &random};
+    static_cast<LinearStepChoices&>(work) = {technique, highlight,      skipOpeningFrame, style,
+                                             method,    clearFractions, &random};
     work.clearExtFractions = clearExtFractions;
     work.letter = variableLetterOf(equation);
     work.openingLine = extEquationLayout(style, normalised);

@@ -13,14 +13,14 @@
 // A side without groups or with a bracket that names no earlier group gets
 // the one step "unexpected error", commented "oops".
 
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Options.h"
 #include "algebra/RandomSource.h"
 #include "algebra/Term.h"
 #include "linear_steps/LinearSolutionStatus.h"
 #include "linear_steps/WorkedSteps.h"
-
-#include <optional>
 
 namespace duolinear {
 
@@ -33,8 +33,7 @@ namespace duolinear {
 // clearFractions: passed to linearEquationSteps as its clearing switch.
 WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
                                         Method method, bool clearExtFractions, bool clearFractions,
-                                        const Ext_polyEquation& equation,
-                                        RandomSource& random = defaultRandomSource());
+                                        const Ext_polyEquation& equation, RandomSource& random = defaultRandomSource());
 
 // The answer that extendedLinearEquationSteps reaches, without drawing: the
 // value, the relation of the solved form and the status. No value when the

@@ -1,13 +1,13 @@
 #include "linear_steps/ExtendedPolynomialLayout.h"
 
+#include <cstdint>
+#include <limits>
+#include <string>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Checked.h"
 #include "layout/JoinTexts.h"
 #include "layout/ViewTag.h"
-
-#include <cstdint>
-#include <limits>
-#include <string>
 
 namespace duolinear {
 
@@ -15,7 +15,9 @@ namespace {
 
 const std::string kBrackets = "()";
 
-TagLayout unexpectedError() { return messageLayout("unexpected error"); }
+TagLayout unexpectedError() {
+    return messageLayout("unexpected error");
+}
 
 // The value of the monomial is the constant `value` (an undefined coefficient
 // is no constant: its fraction is drawn).
@@ -110,7 +112,8 @@ TagLayout stackedBracketPiece(const Term& t, bool first, Style style, const TagL
     }
     if (c.denominator == 1) return piece;
     const Monomial denominator{Rational{c.denominator, 1, c.denominator_color, Color::black, Color::black}, 0};
-    return joinLayouts(kFractionJoin, piece, termMonomialLayout(Term{denominator, SubExpression{}}, style), c.bar_color);
+    return joinLayouts(kFractionJoin, piece, termMonomialLayout(Term{denominator, SubExpression{}}, style),
+                       c.bar_color);
 }
 
 }  // namespace
@@ -142,17 +145,17 @@ TagLayout extPolynomialLayout(std::size_t group, Style style, const Ext_polynomi
                                              : stackedBracketPiece(t, first, style, inner, bracketed);
         }
         result = first ? std::move(piece)
-                       : joinLayouts(negative ? kMinusJoin : kPlusJoin, result, piece, t.monomial.coefficient.numerator_color);
+                       : joinLayouts(negative ? kMinusJoin : kPlusJoin, result, piece,
+                                     t.monomial.coefficient.numerator_color);
     }
     return result;
 }
 
 TagLayout extEquationLayout(Style style, const Ext_polyEquation& equation) {
     if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return unexpectedError();
-    return joinLayouts(rawValue(equation.relation),
-                       extPolynomialLayout(equation.LHS.terms.size() - 1, style, equation.LHS),
-                       extPolynomialLayout(equation.RHS.terms.size() - 1, style, equation.RHS),
-                       equation.relation_color);
+    return joinLayouts(
+        rawValue(equation.relation), extPolynomialLayout(equation.LHS.terms.size() - 1, style, equation.LHS),
+        extPolynomialLayout(equation.RHS.terms.size() - 1, style, equation.RHS), equation.relation_color);
 }
 
 }  // namespace duolinear

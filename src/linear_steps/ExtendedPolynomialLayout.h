@@ -7,11 +7,11 @@
 // denominator, which goes under the whole product. Every colour comes from
 // the terms; the joins that set a multiplier next to its bracket are black.
 
+#include <cstddef>
+
 #include "algebra/Options.h"
 #include "algebra/Term.h"
 #include "layout/TagLayout.h"
-
-#include <cstddef>
 
 namespace duolinear {
 

@@ -4,14 +4,14 @@
 
 #include "linear_steps/ExtendedPolynomialOps.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "algebra/Checked.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/SideRules.h"
 #include "linear_steps/ExtendedSideScan.h"
-
-#include <algorithm>
-#include <vector>
 
 namespace duolinear {
 
@@ -19,7 +19,9 @@ namespace {
 
 using Group = std::vector<Term>;
 
-bool hasZeroNumerator(const Term& t) { return t.monomial.coefficient.numerator == 0; }
+bool hasZeroNumerator(const Term& t) {
+    return t.monomial.coefficient.numerator == 0;
+}
 
 // Drops the terms that match; a group left empty becomes the zero term.
 template <typename Predicate>
@@ -85,7 +87,9 @@ Ext_polynomial mapTerms(const Ext_polynomial& side, Transform transform) {
 
 }  // namespace
 
-Term extZeroTerm() { return Term{Monomial{Rational{0, 1}, 0, 'x'}, SubExpression{false, 0}}; }
+Term extZeroTerm() {
+    return Term{Monomial{Rational{0, 1}, 0, 'x'}, SubExpression{false, 0}};
+}
 
 bool isWellFormedExtSide(const Ext_polynomial& side) {
     if (side.terms.empty()) return false;
@@ -169,15 +173,12 @@ Ext_polynomial pruneExtSide(bool resetColors, const Ext_polynomial& side) {
 }
 
 Ext_polynomial recolorExtSide(Color color, const Ext_polynomial& side) {
-    return mapTerms(side, [&](const Term& t) {
-        return Term{recoloredMonomial(color, t.monomial), t.sub_exp, color};
-    });
+    return mapTerms(side, [&](const Term& t) { return Term{recoloredMonomial(color, t.monomial), t.sub_exp, color}; });
 }
 
 Ext_polynomial recolorExtSideCoefficients(Color color, const Ext_polynomial& side) {
-    return mapTerms(side, [&](const Term& t) {
-        return withCoefficient(t, recoloredRational(color, t.monomial.coefficient));
-    });
+    return mapTerms(
+        side, [&](const Term& t) { return withCoefficient(t, recoloredRational(color, t.monomial.coefficient)); });
 }
 
 Ext_polyEquation recolorExtCoefficients(Color lhsColor, Color rhsColor, const Ext_polyEquation& equation) {
@@ -186,9 +187,9 @@ Ext_polyEquation recolorExtCoefficients(Color lhsColor, Color rhsColor, const Ex
 }
 
 bool extSideHasZeroDenominator(const Ext_polynomial& side) {
-    return firstExtTermWhere(side, [](const Term& t, const ExtTermPosition&) {
-               return t.monomial.coefficient.denominator == 0;
-           }).has_value();
+    return firstExtTermWhere(
+               side, [](const Term& t, const ExtTermPosition&) { return t.monomial.coefficient.denominator == 0; })
+        .has_value();
 }
 
 bool extSideHasBrackets(const Ext_polynomial& side) {

@@ -17,14 +17,14 @@
 // names no earlier group makes the arithmetic rewrites fail and is passed over
 // by the others; arithmetic that leaves 64 bits makes a rewrite fail.
 
+#include <cstdint>
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Term.h"
 #include "layout/Enumerations.h"
 #include "layout/TagLayout.h"
 #include "linear_steps/ExtendedRewrite.h"
-
-#include <cstdint>
-#include <optional>
 
 namespace duolinear {
 

@@ -2,10 +2,10 @@
 // Finding terms in a side with bracketed groups, in scan order: groups by
 // ascending position, each group's terms in order.
 
-#include "algebra/Term.h"
-
 #include <cstddef>
 #include <optional>
+
+#include "algebra/Term.h"
 
 namespace duolinear {
 

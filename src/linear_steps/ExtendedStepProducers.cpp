@@ -1,10 +1,10 @@
 #include "linear_steps/ExtendedStepProducers.h"
 
+#include <optional>
+
 #include "algebra/IntegerFunctions.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
-
-#include <optional>
 
 namespace duolinear {
 
@@ -71,15 +71,17 @@ Rewrite<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& 
     if (lhs.failed) return Rewrite<ExtEquationPair>::failure();
     if (lhs.applies()) {
         const auto& [before, after] = *lhs.value;
-        return Rewrite<ExtEquationPair>::of({Ext_polyEquation{before, equation.RHS, equation.relation, equation.relation_color},
-                                             Ext_polyEquation{after, equation.RHS, equation.relation, equation.relation_color}});
+        return Rewrite<ExtEquationPair>::of(
+            {Ext_polyEquation{before, equation.RHS, equation.relation, equation.relation_color},
+             Ext_polyEquation{after, equation.RHS, equation.relation, equation.relation_color}});
     }
     const Rewrite<ExtSidePair> rhs = distributeFirstBracket(highlight, equation.RHS);
     if (rhs.failed) return Rewrite<ExtEquationPair>::failure();
     if (!rhs.applies()) return Rewrite<ExtEquationPair>::nothing();
     const auto& [before, after] = *rhs.value;
-    return Rewrite<ExtEquationPair>::of({Ext_polyEquation{equation.LHS, before, equation.relation, equation.relation_color},
-                                         Ext_polyEquation{equation.LHS, after, equation.relation, equation.relation_color}});
+    return Rewrite<ExtEquationPair>::of(
+        {Ext_polyEquation{equation.LHS, before, equation.relation, equation.relation_color},
+         Ext_polyEquation{equation.LHS, after, equation.relation, equation.relation_color}});
 }
 
 Rewrite<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation) {

@@ -5,11 +5,11 @@
 // and supplies the comment. A failure (arithmetic out of 64 bits, a malformed
 // side) carries no equations and makes the engine refuse.
 
+#include <cstdint>
+
 #include "algebra/Term.h"
 #include "layout/Enumerations.h"
 #include "linear_steps/ExtendedRewrite.h"
-
-#include <cstdint>
 
 namespace duolinear {
 

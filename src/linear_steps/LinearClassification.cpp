@@ -8,9 +8,15 @@ namespace duolinear {
 
 namespace {
 
-bool isFractional(const Monomial& term) { return term.coefficient.denominator != 1; }
-bool isVariableTerm(const Monomial& term) { return term.exponent == 1; }
-bool isConstantTerm(const Monomial& term) { return term.exponent == 0; }
+bool isFractional(const Monomial& term) {
+    return term.coefficient.denominator != 1;
+}
+bool isVariableTerm(const Monomial& term) {
+    return term.exponent == 1;
+}
+bool isConstantTerm(const Monomial& term) {
+    return term.exponent == 0;
+}
 
 // The terms of both sides, left side first, that pass the test, in order.
 template <typename Test>
@@ -34,8 +40,7 @@ Step_exclusions classifyDecimal(const std::vector<Monomial>& fractional, const s
     const bool oneConstantFraction = fractional.size() == 1 && isConstantTerm(fractional.front());
     const bool oneUnitVariable = variables.size() == 1 && hasUnitNumerator(variables.front());
     const bool oneConstant =
-        constants.size() == 1 ||
-        (constants.size() == 2 && (isZeroTerm(constants[0]) || isZeroTerm(constants[1])));
+        constants.size() == 1 || (constants.size() == 2 && (isZeroTerm(constants[0]) || isZeroTerm(constants[1])));
     if (oneConstantFraction && oneUnitVariable && oneConstant) return Step_exclusions::reduce_and_clear;
     return Step_exclusions::reduce;
 }

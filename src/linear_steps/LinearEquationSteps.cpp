@@ -1,13 +1,13 @@
 #include "linear_steps/LinearEquationSteps.h"
 
+#include <optional>
+#include <vector>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearStages.h"
 #include "linear_steps/LinearWork.h"
-
-#include <optional>
-#include <vector>
 
 namespace duolinear {
 
@@ -68,9 +68,12 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
 
     if (!work.skipOpeningFrame) work.worked.append(work.openingLines, "🤔");
     switch (solvedFormShortcut(work)) {
-        case ShortcutOutcome::solved: return work.worked;
-        case ShortcutOutcome::overflow: return std::nullopt;
-        case ShortcutOutcome::not_solved: break;
+        case ShortcutOutcome::solved:
+            return work.worked;
+        case ShortcutOutcome::overflow:
+            return std::nullopt;
+        case ShortcutOutcome::not_solved:
+            break;
     }
 
     const Step_exclusions exclusions = classifyLinearEquation(work.style, start);
@@ -85,13 +88,13 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
 
 }  // namespace
 
-WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
-                                Method method, bool clearFractions, const PolyEquation& equation,
-                                RandomSource& random) {
+WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style, Method method,
+                                bool clearFractions, const PolyEquation& equation, RandomSource& random) {
     if (eitherSideHasZeroDenominator(equation) || !isLinearInOneVariable(equation)) return refusal(style, equation);
 
     LinearWork work;
-    static_cast<LinearStepChoices&>(work) = {technique, highlight, skipOpeningFrame, style, method, clearFractions, &random};
+    static_cast<LinearStepChoices&>(work) = {technique, highlight,      skipOpeningFrame, style,
+                                             method,    clearFractions, &random};
     work.letter = variableLetterOf(equation);
 
     const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);

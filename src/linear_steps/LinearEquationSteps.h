@@ -24,8 +24,8 @@ namespace duolinear {
 // style: how coefficients are drawn; also decides "clear decimals".
 // method: the advice on collecting variable terms (smart draws from random).
 // clearFractions: false leaves out the clearing stage.
-WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
-                                Method method, bool clearFractions, const PolyEquation& equation,
+WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style, Method method,
+                                bool clearFractions, const PolyEquation& equation,
                                 RandomSource& random = defaultRandomSource());
 
 }  // namespace duolinear

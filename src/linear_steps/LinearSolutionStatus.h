@@ -3,12 +3,12 @@
 // a·x REL c, where a collects the variable terms (exponent 1) and c the
 // constant terms (exponent 0) of both sides.
 
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Options.h"
 #include "algebra/Rational.h"
 #include "layout/Enumerations.h"
-
-#include <optional>
 
 namespace duolinear {
 

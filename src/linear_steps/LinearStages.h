@@ -4,10 +4,10 @@
 // A stage returns false only when the 64-bit arithmetic gave out; the engine
 // then drops everything and answers with its refusal.
 
-#include "linear_steps/LinearWork.h"
-
 #include <cstdint>
 #include <string>
+
+#include "linear_steps/LinearWork.h"
 
 namespace duolinear {
 

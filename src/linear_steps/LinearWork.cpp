@@ -4,21 +4,30 @@
 
 namespace duolinear {
 
-Color LinearWork::marking() const { return highlight ? Color::red : Color::black; }
+Color LinearWork::marking() const {
+    return highlight ? Color::red : Color::black;
+}
 
 Color LinearWork::answerRelationColor(Relation relation) const {
     return relation == Relation::equal_to || !highlight ? Color::black : Color::red;
 }
 
-Monomial LinearWork::unitTerm() const { return Monomial{Rational{1, 1}, 1, letter}; }
-Monomial LinearWork::negativeUnitTerm() const { return Monomial{Rational{-1, 1}, 1, letter}; }
-std::string LinearWork::solveForText() const { return std::string("solve for ") + letter; }
+Monomial LinearWork::unitTerm() const {
+    return Monomial{Rational{1, 1}, 1, letter};
+}
+Monomial LinearWork::negativeUnitTerm() const {
+    return Monomial{Rational{-1, 1}, 1, letter};
+}
+std::string LinearWork::solveForText() const {
+    return std::string("solve for ") + letter;
+}
 
 StepLines LinearWork::signChangeNotice() const {
     if (skipOpeningFrame) return {};
     const std::string v(1, letter);
     StepLines lines = blankLayouts(2);
-    lines.push_back(messageLayout("notice  -" + v + "  to  " + v + "  conversion\nmultiplication of both sides\nby (-1)"));
+    lines.push_back(
+        messageLayout("notice  -" + v + "  to  " + v + "  conversion\nmultiplication of both sides\nby (-1)"));
     return lines;
 }
 
@@ -30,15 +39,21 @@ PolyEquation LinearWork::constantRelVariable(const Rational& c, Relation relatio
     return PolyEquation{Polynomial{Monomial{c, 0}}, Polynomial{unitTerm()}, relation, relationColor};
 }
 
-TagLayout LinearWork::inStyle(const PolyEquation& equation) const { return equationLayout(equation, style); }
+TagLayout LinearWork::inStyle(const PolyEquation& equation) const {
+    return equationLayout(equation, style);
+}
 
 TagLayout LinearWork::inAnswerStyle(const PolyEquation& equation) const {
     return equationLayout(equation, style == Style::decimal ? Style::decimal : Style::fraction);
 }
 
-TagLayout LinearWork::inFraction(const PolyEquation& equation) { return equationLayout(equation, Style::fraction); }
+TagLayout LinearWork::inFraction(const PolyEquation& equation) {
+    return equationLayout(equation, Style::fraction);
+}
 
-StepLines LinearWork::derivationWith(const StepLines& lines) const { return concatLines({derivation, lines}); }
+StepLines LinearWork::derivationWith(const StepLines& lines) const {
+    return concatLines({derivation, lines});
+}
 
 StepLines concatLines(std::initializer_list<StepLines> parts) {
     StepLines all;

@@ -3,6 +3,10 @@
 // the caller's choices, what is fixed for the call (the letter, the solution),
 // and the progress (the equation reached, the lines already passed, the steps).
 
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 #include "algebra/Equation.h"
 #include "algebra/Options.h"
 #include "algebra/RandomSource.h"
@@ -10,10 +14,6 @@
 #include "linear_steps/LinearSolutionStatus.h"
 #include "linear_steps/LinearStepChoices.h"
 #include "linear_steps/WorkedSteps.h"
-
-#include <initializer_list>
-#include <string>
-#include <vector>
 
 namespace duolinear {
 
@@ -47,7 +47,7 @@ struct LinearWork : LinearStepChoices {
     PolyEquation variableRelConstant(const Rational& c, Relation relation, Color relationColor = Color::black) const;
     PolyEquation constantRelVariable(const Rational& c, Relation relation, Color relationColor = Color::black) const;
 
-    TagLayout inStyle(const PolyEquation& equation) const;      // the caller's style
+    TagLayout inStyle(const PolyEquation& equation) const;        // the caller's style
     TagLayout inAnswerStyle(const PolyEquation& equation) const;  // decimal stays, else fraction
     static TagLayout inFraction(const PolyEquation& equation);
 

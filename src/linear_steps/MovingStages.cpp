@@ -1,12 +1,12 @@
 // The stages that move terms across the relation: the variable terms to one
 // side, then the constant term to the other.
 
+#include <optional>
+
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/ConstantTermsOpposite.h"
 #include "linear_steps/LinearStages.h"
 #include "linear_steps/TransposeAdvice.h"
-
-#include <optional>
 
 namespace duolinear {
 
@@ -44,9 +44,9 @@ bool constantTermsOppositeStage(LinearWork& work) {
     const std::optional<CombinedEquation> next = combineLikeTermsBothSides(false, move->plainMoved);
     if (!next) return false;
 
-    work.worked.append(work.derivationWith({work.inStyle(move->marked), work.inStyle(move->moved),
-                                            work.inStyle(next->equation)}),
-                       std::string("constant terms opposite to ") + work.letter);
+    work.worked.append(
+        work.derivationWith({work.inStyle(move->marked), work.inStyle(move->moved), work.inStyle(next->equation)}),
+        std::string("constant terms opposite to ") + work.letter);
     work.derivation.push_back(work.inStyle(work.current));
     work.derivation.push_back(work.inStyle(move->plainMoved));
     work.current = next->equation;

@@ -2,13 +2,13 @@
 // "combine simple like terms", "clear fractions" / "clear decimals" and
 // "combine like terms".
 
+#include <optional>
+#include <string>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearStages.h"
-
-#include <optional>
-#include <string>
 
 namespace duolinear {
 
@@ -45,7 +45,9 @@ bool simplifyStage(LinearWork& work, Step_exclusions exclusions) {
     return true;
 }
 
-bool combineSimpleLikeTermsStage(LinearWork& work) { return combineStage(work, true, "combine simple like terms"); }
+bool combineSimpleLikeTermsStage(LinearWork& work) {
+    return combineStage(work, true, "combine simple like terms");
+}
 
 bool clearFractionsStage(LinearWork& work) {
     const Step_exclusions laterExclusions = classifyLinearEquation(work.style, work.current);
@@ -77,6 +79,8 @@ bool clearFractionsStage(LinearWork& work) {
     return true;
 }
 
-bool combineLikeTermsStage(LinearWork& work) { return combineStage(work, false, "combine like terms"); }
+bool combineLikeTermsStage(LinearWork& work) {
+    return combineStage(work, false, "combine like terms");
+}
 
 }  // namespace duolinear

@@ -1,8 +1,8 @@
+#include <optional>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/LinearStages.h"
-
-#include <optional>
 
 namespace duolinear {
 
@@ -27,8 +27,7 @@ PolyEquation exchangedSides(const PolyEquation& equation, Color relationColor) {
 
 // The lines of the "solve" step, or no value when no shortcut form holds.
 // `reduced` is the opening equation with both sides reduced.
-std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquation& start,
-                                       const PolyEquation& reduced) {
+std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquation& start, const PolyEquation& reduced) {
     const SideShape left = shapeOf(start.LHS);
     const SideShape right = shapeOf(start.RHS);
     const bool decimal = work.style == Style::decimal;

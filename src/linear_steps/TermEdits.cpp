@@ -1,9 +1,9 @@
 #include "linear_steps/TermEdits.h"
 
+#include <algorithm>
+
 #include "algebra/Checked.h"
 #include "algebra/PolynomialQueries.h"
-
-#include <algorithm>
 
 namespace duolinear {
 
@@ -21,10 +21,18 @@ std::size_t termsBefore(const Terms& side, Scanner scanner) {
 
 }  // namespace
 
-std::size_t firstVariableTermIndex(const Terms& side) { return termsBefore(side, termsBeforeFirstVariableTerm); }
-std::size_t firstConstantTermIndex(const Terms& side) { return termsBefore(side, termsBeforeFirstConstant); }
-bool holdsVariableTerm(const Terms& side) { return firstVariableTermIndex(side) < side.size(); }
-bool holdsConstantTerm(const Terms& side) { return firstConstantTermIndex(side) < side.size(); }
+std::size_t firstVariableTermIndex(const Terms& side) {
+    return termsBefore(side, termsBeforeFirstVariableTerm);
+}
+std::size_t firstConstantTermIndex(const Terms& side) {
+    return termsBefore(side, termsBeforeFirstConstant);
+}
+bool holdsVariableTerm(const Terms& side) {
+    return firstVariableTermIndex(side) < side.size();
+}
+bool holdsConstantTerm(const Terms& side) {
+    return firstConstantTermIndex(side) < side.size();
+}
 
 Monomial markedTerm(const Monomial& term, bool highlight, bool withLetter) {
     if (!highlight) return term;

@@ -3,12 +3,12 @@
 // the first variable or constant term, marking a term in red, negating it,
 // and taking a term out of a side or putting one in.
 
-#include "algebra/Monomial.h"
-#include "algebra/PolynomialSide.h"
-
 #include <cstddef>
 #include <optional>
 #include <vector>
+
+#include "algebra/Monomial.h"
+#include "algebra/PolynomialSide.h"
 
 namespace duolinear {
 

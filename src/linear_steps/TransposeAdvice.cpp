@@ -1,16 +1,18 @@
 #include "linear_steps/TransposeAdvice.h"
 
-#include "algebra/EquationTransforms.h"
-#include "linear_steps/TermEdits.h"
-
 #include <string>
 #include <utility>
+
+#include "algebra/EquationTransforms.h"
+#include "linear_steps/TermEdits.h"
 
 namespace duolinear {
 
 namespace {
 
-Color highlightColor(bool highlight) { return highlight ? Color::red : Color::black; }
+Color highlightColor(bool highlight) {
+    return highlight ? Color::red : Color::black;
+}
 
 PolyEquation blackEquation(const PolyEquation& equation) {
     return recoloredEquation(Color::black, Color::black, Color::black, equation);
@@ -34,7 +36,8 @@ std::string exchangingAdvice(const std::string& v) {
     return "\nexchanging sides first as\nan alternative to taking\n" + v + "-terms to the right\nhand side";
 }
 std::string takingToRightAdvice(const std::string& v) {
-    return "\ntaking " + v + "-terms to the\nright hand side to get a\n(positive)" + v + "\n\nconsider exchanging sides";
+    return "\ntaking " + v + "-terms to the\nright hand side to get a\n(positive)" + v +
+           "\n\nconsider exchanging sides";
 }
 
 // Case A: only the right side holds a variable term, a negative one, beside a
@@ -89,8 +92,8 @@ std::optional<Collecting> chooseCollectingSide(Method method, const PolyEquation
     const bool constantRight = holdsConstantTerm(rhs);
     if (!constantLeft || !constantRight) return Collecting{!constantLeft, false, ""};
 
-    const std::optional<Rational> d = rationalDifference(lhs[firstVariableTermIndex(lhs)].coefficient,
-                                                         rhs[firstVariableTermIndex(rhs)].coefficient);
+    const std::optional<Rational> d =
+        rationalDifference(lhs[firstVariableTermIndex(lhs)].coefficient, rhs[firstVariableTermIndex(rhs)].coefficient);
     if (!d) return std::nullopt;
     const std::optional<bool> negative = rationalSignClass(*d);
     if (!negative) return std::nullopt;

@@ -9,13 +9,13 @@
 // collected on the left all the same, with advice; Method::smart collects on
 // the right, or, on a draw of 1 from 1 to 5, exchanges the sides first.
 
-#include "algebra/Equation.h"
-#include "algebra/Options.h"
-#include "algebra/RandomSource.h"
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "algebra/Equation.h"
+#include "algebra/Options.h"
+#include "algebra/RandomSource.h"
 
 namespace duolinear {
 

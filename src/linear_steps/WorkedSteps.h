@@ -4,11 +4,11 @@
 // per step. Steps are only ever added through append, which adds a step and
 // its comments together, so the two lists always have the same length.
 
-#include "layout/TagLayout.h"
-
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "layout/TagLayout.h"
 
 namespace duolinear {
 

@@ -22,15 +22,16 @@ constexpr std::array<std::string_view, 11> kExtendedKinds{
 
 }  // namespace
 
-bool isExtendedItemKind(std::string_view kind)
-{
+bool isExtendedItemKind(std::string_view kind) {
     for (std::string_view name : kExtendedKinds) {
         if (kind == name) return true;
     }
     return false;
 }
 
-LayoutSize measureExtendedItem(const LayoutFrame&) { return {}; }
+LayoutSize measureExtendedItem(const LayoutFrame&) {
+    return {};
+}
 
 void drawExtendedItem(const LayoutFrame&, double, double) {}
 

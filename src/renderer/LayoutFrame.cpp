@@ -8,59 +8,55 @@ namespace duolinear {
 
 namespace {
 
-const std::string& emptyText()
-{
+const std::string& emptyText() {
     static const std::string empty;
     return empty;
 }
 
 }  // namespace
 
-const std::string& LayoutFrame::kind() const { return entry(0, 0); }
+const std::string& LayoutFrame::kind() const {
+    return entry(0, 0);
+}
 
-const TagRow* LayoutFrame::row(std::size_t offset) const
-{
+const TagRow* LayoutFrame::row(std::size_t offset) const {
     if (rows == nullptr || index >= rows->size() || offset >= rows->size() - index) return nullptr;
     return &(*rows)[index + offset];
 }
 
-const std::string& LayoutFrame::entry(std::size_t offset, std::size_t position) const
-{
+const std::string& LayoutFrame::entry(std::size_t offset, std::size_t position) const {
     const TagRow* r = row(offset);
     if (r == nullptr || position >= r->size()) return emptyText();
     return (*r)[position];
 }
 
-bool LayoutFrame::hasCompanionRows(std::size_t count) const { return row(count) != nullptr; }
+bool LayoutFrame::hasCompanionRows(std::size_t count) const {
+    return row(count) != nullptr;
+}
 
-gfx::TextAttributes LayoutFrame::wholeAttributesIn(const std::string& colorName) const
-{
+gfx::TextAttributes LayoutFrame::wholeAttributesIn(const std::string& colorName) const {
     gfx::TextAttributes attributes = wholeAttributes;
     attributes.foreground = uiColor(layoutColor(colorName));
     return attributes;
 }
 
-gfx::TextAttributes LayoutFrame::fractionAttributesIn(const std::string& colorName) const
-{
+gfx::TextAttributes LayoutFrame::fractionAttributesIn(const std::string& colorName) const {
     gfx::TextAttributes attributes = fractionAttributes;
     attributes.foreground = uiColor(layoutColor(colorName));
     return attributes;
 }
 
-gfx::Font layoutFont(std::string_view fontName, double size, gfx::FontWeight weight)
-{
+gfx::Font layoutFont(std::string_view fontName, double size, gfx::FontWeight weight) {
     if (fontName == kMonospacedLayoutFontName) return gfx::Font::monospacedSystem(size, weight);
     return gfx::Font::monospacedDigitSystem(size, weight);
 }
 
-double layoutBarSpace(double size)
-{
+double layoutBarSpace(double size) {
     const double space = kMetric::barSpaceRatio * size;
     return space >= kMetric::minimumBarSpace ? space : kMetric::minimumBarSpace;
 }
 
-Metric layoutMetric(double size, const gfx::Font& wholeFont, const gfx::Font& fractionFont)
-{
+Metric layoutMetric(double size, const gfx::Font& wholeFont, const gfx::Font& fractionFont) {
     const gfx::FontMetrics whole = wholeFont.metrics();
     const gfx::FontMetrics fraction = fractionFont.metrics();
     const double barSpace = layoutBarSpace(size);
@@ -82,8 +78,7 @@ Metric layoutMetric(double size, const gfx::Font& wholeFont, const gfx::Font& fr
 }
 
 LayoutFrame makeLayoutFrame(const TagLayout& rows, std::size_t index, std::string_view fontName, double size,
-                            gfx::FontWeight weight, LayoutWalk* walk)
-{
+                            gfx::FontWeight weight, LayoutWalk* walk) {
     LayoutFrame frame;
     frame.rows = &rows;
     frame.index = index;
@@ -100,18 +95,18 @@ LayoutFrame makeLayoutFrame(const TagLayout& rows, std::size_t index, std::strin
     return frame;
 }
 
-gfx::FontWeight heavierFontWeight(gfx::FontWeight weight)
-{
+gfx::FontWeight heavierFontWeight(gfx::FontWeight weight) {
     if (weight == gfx::FontWeight::light()) return gfx::FontWeight::medium();
     if (weight == gfx::FontWeight::medium()) return gfx::FontWeight::heavy();
     if (weight == gfx::FontWeight::heavy()) return gfx::FontWeight::bold();
     return weight;
 }
 
-Color layoutColor(std::string_view colorName) { return colorFromRawValue(colorName).value_or(Color::black); }
+Color layoutColor(std::string_view colorName) {
+    return colorFromRawValue(colorName).value_or(Color::black);
+}
 
-std::optional<std::size_t> parseItemIndex(std::string_view text)
-{
+std::optional<std::size_t> parseItemIndex(std::string_view text) {
     if (text.empty()) return std::nullopt;
     for (char c : text) {
         if (c < '0' || c > '9') return std::nullopt;

@@ -17,8 +17,7 @@ enum class ItemKind { unknown, font, unary, join, integer, signedRational, ratio
 
 // Exact, case-sensitive kind names; everything else ("BLANK", "start", a
 // companion row's key, ...) is unknown.
-ItemKind itemKind(std::string_view kind)
-{
+ItemKind itemKind(std::string_view kind) {
     if (kind == "font") return ItemKind::font;
     if (kind == "unary") return ItemKind::unary;
     if (kind == "join") return ItemKind::join;
@@ -30,14 +29,15 @@ ItemKind itemKind(std::string_view kind)
     return ItemKind::unknown;
 }
 
-bool isUsableSize(double size) { return std::isfinite(size) && size > 0.0; }
+bool isUsableSize(double size) {
+    return std::isfinite(size) && size > 0.0;
+}
 
 // Leaves the walk's current level when a call ends.
 class WalkLevel {
 public:
     explicit WalkLevel(LayoutWalk& walk) : walk_(walk), entered_(walk.enter()) {}
-    ~WalkLevel()
-    {
+    ~WalkLevel() {
         if (entered_) walk_.leave();
     }
     WalkLevel(const WalkLevel&) = delete;
@@ -51,62 +51,83 @@ private:
 
 // The "font" item: its child in the font the item names, at the same size,
 // weight and place; the item measures exactly as that child.
-LayoutSize measureFontItem(const LayoutFrame& frame)
-{
+LayoutSize measureFontItem(const LayoutFrame& frame) {
     if (!frame.hasCompanionRows(1)) return {};
     return measureChild(frame, frame.entry(1, 1), frame.entry(0, 1), frame.size, frame.weight);
 }
 
-void drawFontItem(const LayoutFrame& frame, double x, double y)
-{
+void drawFontItem(const LayoutFrame& frame, double x, double y) {
     if (!frame.hasCompanionRows(1)) return;
     drawChild(frame, frame.entry(1, 1), frame.entry(0, 1), x, y, frame.size, frame.weight);
 }
 
 LayoutSize measureItem(LayoutWalk& walk, const TagLayout& rows, std::size_t index, std::string_view fontName,
-                       double size, gfx::FontWeight weight)
-{
+                       double size, gfx::FontWeight weight) {
     if (index >= rows.size() || !isUsableSize(size)) return {};
     WalkLevel level(walk);
     if (!level.entered()) return {};
     const LayoutFrame frame = makeLayoutFrame(rows, index, fontName, size, weight, &walk);
     switch (itemKind(frame.kind())) {
-    case ItemKind::font: return measureFontItem(frame);
-    case ItemKind::unary: return measureUnaryItem(frame);
-    case ItemKind::join: return measureJoinItem(frame);
-    case ItemKind::integer: return measureIntegerItem(frame);
-    case ItemKind::signedRational: return measureSignedRationalItem(frame);
-    case ItemKind::rational: return measureRationalItem(frame);
-    case ItemKind::message: return measureMessageItem(frame);
-    case ItemKind::extended: return measureExtendedItem(frame);
-    case ItemKind::unknown: break;
+        case ItemKind::font:
+            return measureFontItem(frame);
+        case ItemKind::unary:
+            return measureUnaryItem(frame);
+        case ItemKind::join:
+            return measureJoinItem(frame);
+        case ItemKind::integer:
+            return measureIntegerItem(frame);
+        case ItemKind::signedRational:
+            return measureSignedRationalItem(frame);
+        case ItemKind::rational:
+            return measureRationalItem(frame);
+        case ItemKind::message:
+            return measureMessageItem(frame);
+        case ItemKind::extended:
+            return measureExtendedItem(frame);
+        case ItemKind::unknown:
+            break;
     }
     return {};
 }
 
-void drawItem(LayoutWalk& walk, const TagLayout& rows, std::size_t index, std::string_view fontName, double x,
-              double y, double size, gfx::FontWeight weight)
-{
+void drawItem(LayoutWalk& walk, const TagLayout& rows, std::size_t index, std::string_view fontName, double x, double y,
+              double size, gfx::FontWeight weight) {
     if (index >= rows.size() || !isUsableSize(size) || !std::isfinite(x) || !std::isfinite(y)) return;
     WalkLevel level(walk);
     if (!level.entered()) return;
     const LayoutFrame frame = makeLayoutFrame(rows, index, fontName, size, weight, &walk);
     switch (itemKind(frame.kind())) {
-    case ItemKind::font: drawFontItem(frame, x, y); return;
-    case ItemKind::unary: drawUnaryItem(frame, x, y); return;
-    case ItemKind::join: drawJoinItem(frame, x, y); return;
-    case ItemKind::integer: drawIntegerItem(frame, x, y); return;
-    case ItemKind::signedRational: drawSignedRationalItem(frame, x, y); return;
-    case ItemKind::rational: drawRationalItem(frame, x, y); return;
-    case ItemKind::message: drawMessageItem(frame, x, y); return;
-    case ItemKind::extended: drawExtendedItem(frame, x, y); return;
-    case ItemKind::unknown: return;
+        case ItemKind::font:
+            drawFontItem(frame, x, y);
+            return;
+        case ItemKind::unary:
+            drawUnaryItem(frame, x, y);
+            return;
+        case ItemKind::join:
+            drawJoinItem(frame, x, y);
+            return;
+        case ItemKind::integer:
+            drawIntegerItem(frame, x, y);
+            return;
+        case ItemKind::signedRational:
+            drawSignedRationalItem(frame, x, y);
+            return;
+        case ItemKind::rational:
+            drawRationalItem(frame, x, y);
+            return;
+        case ItemKind::message:
+            drawMessageItem(frame, x, y);
+            return;
+        case ItemKind::extended:
+            drawExtendedItem(frame, x, y);
+            return;
+        case ItemKind::unknown:
+            return;
     }
 }
 
 // The row of a child, which must stand before its parent's kind row.
-std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view childIndex)
-{
+std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view childIndex) {
     std::optional<std::size_t> index = parseItemIndex(childIndex);
     if (!index || *index >= parent.index) return std::nullopt;
     return index;
@@ -114,8 +135,7 @@ std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view 
 
 }  // namespace
 
-LayoutWalk::LayoutWalk(const TagLayout& rows)
-{
+LayoutWalk::LayoutWalk(const TagLayout& rows) {
     // A well-formed layout of n rows holds at most n/3 items, and a drawing
     // visits each item once for every ancestor that measures it again: well
     // under n * n visits in all.
@@ -125,8 +145,7 @@ LayoutWalk::LayoutWalk(const TagLayout& rows)
     visitsLeft_ = n < kLargest ? n * n + kFloor : std::numeric_limits<std::uint64_t>::max();
 }
 
-bool LayoutWalk::enter()
-{
+bool LayoutWalk::enter() {
     if (visitsLeft_ == 0 || depth_ >= kMaxLayoutDepth) return false;
     --visitsLeft_;
     ++depth_;
@@ -134,22 +153,19 @@ bool LayoutWalk::enter()
 }
 
 LayoutSize measureLayout(const TagLayout& rows, std::string_view itemIndex, std::string_view fontName, double size,
-                         gfx::FontWeight weight)
-{
+                         gfx::FontWeight weight) {
     std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return {};
     LayoutWalk walk(rows);
     return measureItem(walk, rows, *index, fontName, size, weight);
 }
 
-LayoutSize measureLayout(const TagLayout& rows, std::string_view itemIndex, double size, gfx::FontWeight weight)
-{
+LayoutSize measureLayout(const TagLayout& rows, std::string_view itemIndex, double size, gfx::FontWeight weight) {
     return measureLayout(rows, itemIndex, kDefaultLayoutFontName, size, weight);
 }
 
 void drawLayout(const TagLayout& rows, std::string_view itemIndex, std::string_view fontName, double x, double y,
-                double size, gfx::FontWeight weight)
-{
+                double size, gfx::FontWeight weight) {
     std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return;
     LayoutWalk walk(rows);
@@ -157,14 +173,12 @@ void drawLayout(const TagLayout& rows, std::string_view itemIndex, std::string_v
 }
 
 void drawLayout(const TagLayout& rows, std::string_view itemIndex, double x, double y, double size,
-                gfx::FontWeight weight)
-{
+                gfx::FontWeight weight) {
     drawLayout(rows, itemIndex, kDefaultLayoutFontName, x, y, size, weight);
 }
 
-LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName,
-                        double size, gfx::FontWeight weight)
-{
+LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName, double size,
+                        gfx::FontWeight weight) {
     std::optional<std::size_t> index = childRow(parent, childIndex);
     if (!index || parent.rows == nullptr) return {};
     if (parent.walk == nullptr) {
@@ -175,8 +189,7 @@ LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, 
 }
 
 void drawChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName, double x, double y,
-               double size, gfx::FontWeight weight)
-{
+               double size, gfx::FontWeight weight) {
     std::optional<std::size_t> index = childRow(parent, childIndex);
     if (!index || parent.rows == nullptr) return;
     if (parent.walk == nullptr) {

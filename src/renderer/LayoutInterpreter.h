@@ -56,8 +56,8 @@ void drawLayout(const TagLayout& rows, std::string_view itemIndex, double x, dou
 // The recursive calls of composite items: a child named by an index text
 // (from a locator row), measured or drawn in the parent's walk. A child that
 // does not stand before its parent counts as no item.
-LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName,
-                        double size, gfx::FontWeight weight);
+LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName, double size,
+                        gfx::FontWeight weight);
 void drawChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName, double x, double y,
                double size, gfx::FontWeight weight);
 

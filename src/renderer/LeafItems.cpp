@@ -9,14 +9,12 @@ namespace duolinear {
 namespace {
 
 // The kind row holds `count` values after the kind, and the colour row exists.
-bool isComplete(const LayoutFrame& frame, std::size_t count)
-{
+bool isComplete(const LayoutFrame& frame, std::size_t count) {
     const TagRow* kindRow = frame.row(0);
     return kindRow != nullptr && kindRow->size() > count && frame.hasCompanionRows(1);
 }
 
-double textWidth(const std::string& text, const gfx::TextAttributes& attributes)
-{
+double textWidth(const std::string& text, const gfx::TextAttributes& attributes) {
     return gfx::measureText(text, attributes).width;
 }
 
@@ -37,14 +35,12 @@ struct StackedGeometry {
     double signWidth = 0.0;
 };
 
-const std::string& minusSign()
-{
+const std::string& minusSign() {
     static const std::string sign = "-";
     return sign;
 }
 
-StackedGeometry stackedGeometry(const LayoutFrame& frame, const StackedFraction& fraction)
-{
+StackedGeometry stackedGeometry(const LayoutFrame& frame, const StackedFraction& fraction) {
     StackedGeometry g;
     g.numeratorWidth = textWidth(fraction.numerator, frame.fractionAttributes);
     g.denominatorWidth = textWidth(fraction.denominator, frame.fractionAttributes);
@@ -53,8 +49,7 @@ StackedGeometry stackedGeometry(const LayoutFrame& frame, const StackedFraction&
     return g;
 }
 
-LayoutSize measureStacked(const LayoutFrame& frame, const StackedFraction& fraction)
-{
+LayoutSize measureStacked(const LayoutFrame& frame, const StackedFraction& fraction) {
     const Metric& m = frame.metric;
     const StackedGeometry g = stackedGeometry(frame, fraction);
     // The box has the margins of a line of whole-font text above its capitals
@@ -66,8 +61,7 @@ LayoutSize measureStacked(const LayoutFrame& frame, const StackedFraction& fract
     };
 }
 
-void drawStacked(const LayoutFrame& frame, const StackedFraction& fraction, double x, double y)
-{
+void drawStacked(const LayoutFrame& frame, const StackedFraction& fraction, double x, double y) {
     const Metric& m = frame.metric;
     const StackedGeometry g = stackedGeometry(frame, fraction);
     const double left = x + g.signWidth;
@@ -89,40 +83,37 @@ void drawStacked(const LayoutFrame& frame, const StackedFraction& fraction, doub
     }
 }
 
-StackedFraction signedRational(const LayoutFrame& frame)
-{
+StackedFraction signedRational(const LayoutFrame& frame) {
     return {frame.entry(0, 1) == minusSign(), frame.entry(0, 2), frame.entry(0, 3)};
 }
 
-StackedFraction rational(const LayoutFrame& frame) { return {false, frame.entry(0, 1), frame.entry(0, 2)}; }
+StackedFraction rational(const LayoutFrame& frame) {
+    return {false, frame.entry(0, 1), frame.entry(0, 2)};
+}
 
 }  // namespace
 
-LayoutSize measureIntegerItem(const LayoutFrame& frame)
-{
+LayoutSize measureIntegerItem(const LayoutFrame& frame) {
     if (!isComplete(frame, 1)) return {};
     const Metric& m = frame.metric;
     return {textWidth(frame.entry(0, 1), frame.wholeAttributes), m.wholeLineHeight, m.wholeAscender};
 }
 
-void drawIntegerItem(const LayoutFrame& frame, double x, double y)
-{
+void drawIntegerItem(const LayoutFrame& frame, double x, double y) {
     if (!isComplete(frame, 1)) return;
     gfx::drawText(frame.entry(0, 1), {x, y - frame.metric.wholeAscender}, frame.wholeAttributesIn(frame.entry(1, 1)));
 }
 
 // A message of several lines keeps its middle where a single line's middle
 // would be: half the extra height reaches above, half below.
-LayoutSize measureMessageItem(const LayoutFrame& frame)
-{
+LayoutSize measureMessageItem(const LayoutFrame& frame) {
     if (!isComplete(frame, 1)) return {};
     const Metric& m = frame.metric;
     const gfx::Size size = gfx::measureText(frame.entry(0, 1), frame.wholeAttributes);
     return {size.width, size.height, m.wholeAscender + 0.5 * size.height - 0.5 * m.wholeLineHeight};
 }
 
-void drawMessageItem(const LayoutFrame& frame, double x, double y)
-{
+void drawMessageItem(const LayoutFrame& frame, double x, double y) {
     if (!isComplete(frame, 1)) return;
     const Metric& m = frame.metric;
     const std::string& text = frame.entry(0, 1);
@@ -131,26 +122,22 @@ void drawMessageItem(const LayoutFrame& frame, double x, double y)
                   frame.wholeAttributesIn(frame.entry(1, 1)));
 }
 
-LayoutSize measureSignedRationalItem(const LayoutFrame& frame)
-{
+LayoutSize measureSignedRationalItem(const LayoutFrame& frame) {
     if (!isComplete(frame, 3)) return {};
     return measureStacked(frame, signedRational(frame));
 }
 
-void drawSignedRationalItem(const LayoutFrame& frame, double x, double y)
-{
+void drawSignedRationalItem(const LayoutFrame& frame, double x, double y) {
     if (!isComplete(frame, 3)) return;
     drawStacked(frame, signedRational(frame), x, y);
 }
 
-LayoutSize measureRationalItem(const LayoutFrame& frame)
-{
+LayoutSize measureRationalItem(const LayoutFrame& frame) {
     if (!isComplete(frame, 2)) return {};
     return measureStacked(frame, rational(frame));
 }
 
-void drawRationalItem(const LayoutFrame& frame, double x, double y)
-{
+void drawRationalItem(const LayoutFrame& frame, double x, double y) {
     if (!isComplete(frame, 2)) return;
     drawStacked(frame, rational(frame), x, y);
 }

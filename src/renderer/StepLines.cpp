@@ -12,37 +12,34 @@ namespace {
 // Lines whose share of the base size is this close to the largest shrink together.
 constexpr double kRatioTolerance = 0.01;
 
-LayoutSize measureLine(const TagLayout& line, double size, gfx::FontWeight weight)
-{
+LayoutSize measureLine(const TagLayout& line, double size, gfx::FontWeight weight) {
     return measureLayout(line, lineRootIndex(line), size, weight);
 }
 
-bool canShrink(double size) { return size * kLayOut::lineShrinkFactor >= kSmallestLineFontSize; }
+bool canShrink(double size) {
+    return size * kLayOut::lineShrinkFactor >= kSmallestLineFontSize;
+}
 
 // The leading between two lines grows with the mean of their sizes.
-double leadingBetween(const LineFontSize& upper, const LineFontSize& lower, double baseSize, double unit)
-{
+double leadingBetween(const LineFontSize& upper, const LineFontSize& lower, double baseSize, double unit) {
     return ((upper.fitted + lower.fitted) * 0.5 / baseSize) * unit;
 }
 
 }  // namespace
 
-const std::string& lineRootIndex(const TagLayout& line)
-{
+const std::string& lineRootIndex(const TagLayout& line) {
     static const std::string none;
     if (line.empty() || line[0].size() < 2) return none;
     return line[0][1];
 }
 
-double lineLeadingUnit(double baseSize, gfx::FontWeight weight)
-{
+double lineLeadingUnit(double baseSize, gfx::FontWeight weight) {
     const gfx::FontMetrics metrics = gfx::Font::monospacedDigitSystem(baseSize, weight).metrics();
     return metrics.lineHeight - metrics.pointSize;
 }
 
 LineFontSizes fitLineFontSizes(const StepLines& lines, double width, double height, double baseSize,
-                               gfx::FontWeight weight)
-{
+                               gfx::FontWeight weight) {
     const double unit = lineLeadingUnit(baseSize, weight);
     LineFontSizes sizes(lines.size(), LineFontSize{baseSize, baseSize});
     // The height of each line at its current fitted size: a line is measured
@@ -85,8 +82,7 @@ LineFontSizes fitLineFontSizes(const StepLines& lines, double width, double heig
     }
 }
 
-void drawStepLines(const StepLines& lines, const LineFontSizes& sizes, double x, double y)
-{
+void drawStepLines(const StepLines& lines, const LineFontSizes& sizes, double x, double y) {
     const std::size_t count = std::min(lines.size(), sizes.size());
     if (count == 0) return;
     const gfx::FontWeight weight = gfx::FontWeight::medium();

@@ -20,8 +20,7 @@ constexpr std::array<std::string_view, 5> kIndexedRadicals{"√2", "√3", "√4
 constexpr std::array<std::string_view, 9> kBracketPairs{"()", "(]", "[]", "[)", "[[", "]]", "][", "{}", "||"};
 constexpr std::string_view kInvisible = "invisible";
 
-UnaryForm unaryForm(std::string_view text)
-{
+UnaryForm unaryForm(std::string_view text) {
     if (text == kRadical) return UnaryForm::radical;
     if (std::find(kIndexedRadicals.begin(), kIndexedRadicals.end(), text) != kIndexedRadicals.end()) {
         return UnaryForm::indexedRadical;
@@ -32,38 +31,41 @@ UnaryForm unaryForm(std::string_view text)
     return UnaryForm::prefix;
 }
 
-const std::string& unaryText(const LayoutFrame& frame) { return frame.entry(0, 1); }
-const std::string& childIndex(const LayoutFrame& frame) { return frame.entry(1, 1); }
-const std::string& colorName(const LayoutFrame& frame) { return frame.entry(2, 1); }
+const std::string& unaryText(const LayoutFrame& frame) {
+    return frame.entry(0, 1);
+}
+const std::string& childIndex(const LayoutFrame& frame) {
+    return frame.entry(1, 1);
+}
+const std::string& colorName(const LayoutFrame& frame) {
+    return frame.entry(2, 1);
+}
 
-LayoutSize measureOwnChild(const LayoutFrame& frame)
-{
+LayoutSize measureOwnChild(const LayoutFrame& frame) {
     return measureChild(frame, childIndex(frame), kDefaultLayoutFontName, frame.size, frame.weight);
 }
 
-void drawOwnChild(const LayoutFrame& frame, double x, double y)
-{
+void drawOwnChild(const LayoutFrame& frame, double x, double y) {
     drawChild(frame, childIndex(frame), kDefaultLayoutFontName, x, y, frame.size, frame.weight);
 }
 
-double textWidth(std::string_view text, const gfx::TextAttributes& attributes)
-{
+double textWidth(std::string_view text, const gfx::TextAttributes& attributes) {
     return gfx::measureText(std::string(text), attributes).width;
 }
 
 // Radicals. The glyph "√" is never drawn; its width in the whole font sets
 // the room of the sign, which is drawn as four strokes.
-double radicalWidth(const LayoutFrame& frame) { return textWidth(kRadical, frame.wholeAttributes); }
+double radicalWidth(const LayoutFrame& frame) {
+    return textWidth(kRadical, frame.wholeAttributes);
+}
 
-LayoutSize measureRadical(const LayoutFrame& frame)
-{
+LayoutSize measureRadical(const LayoutFrame& frame) {
     const LayoutSize child = measureOwnChild(frame);
     const double barSpace = frame.metric.barSpace;
     return {radicalWidth(frame) + child.width, child.height + 1.25 * barSpace, child.ascent + barSpace};
 }
 
-void drawRadical(const LayoutFrame& frame, double x, double y, bool indexed)
-{
+void drawRadical(const LayoutFrame& frame, double x, double y, bool indexed) {
     const Metric& m = frame.metric;
     const double rw = radicalWidth(frame);
     const LayoutSize child = measureOwnChild(frame);
@@ -97,8 +99,8 @@ void drawRadical(const LayoutFrame& frame, double x, double y, bool indexed)
         // font whatever the font name, at the top of the item's box.
         const std::string& text = unaryText(frame);
         gfx::TextAttributes index;
-        index.font = gfx::Font::monospacedDigitSystem(kMetric::smallSizeRatio * frame.size,
-                                                      heavierFontWeight(frame.weight));
+        index.font =
+            gfx::Font::monospacedDigitSystem(kMetric::smallSizeRatio * frame.size, heavierFontWeight(frame.weight));
         index.foreground = uiColor(color);
         gfx::drawText(text.substr(text.size() - 1), {x + 0.05 * rw, y - child.ascent - m.barSpace}, index);
     }
@@ -112,8 +114,7 @@ struct BracketPair {
     gfx::TextAttributes attributes;
 };
 
-BracketPair bracketPair(const LayoutFrame& frame, double childHeight)
-{
+BracketPair bracketPair(const LayoutFrame& frame, double childHeight) {
     const std::string& text = unaryText(frame);
     BracketPair pair;
     pair.opening = text.substr(0, 1);
@@ -122,10 +123,11 @@ BracketPair bracketPair(const LayoutFrame& frame, double childHeight)
     return pair;
 }
 
-bool isInvisible(const LayoutFrame& frame) { return colorName(frame) == kInvisible; }
+bool isInvisible(const LayoutFrame& frame) {
+    return colorName(frame) == kInvisible;
+}
 
-LayoutSize measureBrackets(const LayoutFrame& frame)
-{
+LayoutSize measureBrackets(const LayoutFrame& frame) {
     const LayoutSize child = measureOwnChild(frame);
     if (isInvisible(frame)) return child;
     const BracketPair pair = bracketPair(frame, child.height);
@@ -133,8 +135,7 @@ LayoutSize measureBrackets(const LayoutFrame& frame)
             child.height, child.ascent};
 }
 
-void drawBrackets(const LayoutFrame& frame, double x, double y)
-{
+void drawBrackets(const LayoutFrame& frame, double x, double y) {
     if (isInvisible(frame)) {
         drawOwnChild(frame, x, y);
         return;
@@ -152,14 +153,12 @@ void drawBrackets(const LayoutFrame& frame, double x, double y)
 }
 
 // A prefix: the unary text in the item's own whole font, before the child.
-LayoutSize measurePrefix(const LayoutFrame& frame)
-{
+LayoutSize measurePrefix(const LayoutFrame& frame) {
     const LayoutSize child = measureOwnChild(frame);
     return {textWidth(unaryText(frame), frame.wholeAttributes) + child.width, child.height, child.ascent};
 }
 
-void drawPrefix(const LayoutFrame& frame, double x, double y)
-{
+void drawPrefix(const LayoutFrame& frame, double x, double y) {
     const std::string& text = unaryText(frame);
     drawOwnChild(frame, x + textWidth(text, frame.wholeAttributes), y);
     gfx::drawText(text, {x, y - frame.metric.wholeAscender}, frame.wholeAttributesIn(colorName(frame)));
@@ -167,26 +166,35 @@ void drawPrefix(const LayoutFrame& frame, double x, double y)
 
 }  // namespace
 
-LayoutSize measureUnaryItem(const LayoutFrame& frame)
-{
+LayoutSize measureUnaryItem(const LayoutFrame& frame) {
     if (!frame.hasCompanionRows(2)) return {};
     switch (unaryForm(unaryText(frame))) {
-    case UnaryForm::radical:
-    case UnaryForm::indexedRadical: return measureRadical(frame);
-    case UnaryForm::brackets: return measureBrackets(frame);
-    case UnaryForm::prefix: return measurePrefix(frame);
+        case UnaryForm::radical:
+        case UnaryForm::indexedRadical:
+            return measureRadical(frame);
+        case UnaryForm::brackets:
+            return measureBrackets(frame);
+        case UnaryForm::prefix:
+            return measurePrefix(frame);
     }
     return {};
 }
 
-void drawUnaryItem(const LayoutFrame& frame, double x, double y)
-{
+void drawUnaryItem(const LayoutFrame& frame, double x, double y) {
     if (!frame.hasCompanionRows(2)) return;
     switch (unaryForm(unaryText(frame))) {
-    case UnaryForm::radical: drawRadical(frame, x, y, false); return;
-    case UnaryForm::indexedRadical: drawRadical(frame, x, y, true); return;
-    case UnaryForm::brackets: drawBrackets(frame, x, y); return;
-    case UnaryForm::prefix: drawPrefix(frame, x, y); return;
+        case UnaryForm::radical:
+            drawRadical(frame, x, y, false);
+            return;
+        case UnaryForm::indexedRadical:
+            drawRadical(frame, x, y, true);
+            return;
+        case UnaryForm::brackets:
+            drawBrackets(frame, x, y);
+            return;
+        case UnaryForm::prefix:
+            drawPrefix(frame, x, y);
+            return;
     }
 }
 

@@ -12,8 +12,8 @@ namespace {
 // The step view's distance from each edge of the safe area.
 constexpr double kStepViewMargin = 5.0;
 
-template <typename List> typename List::value_type entryOrEmpty(const List& list, int index)
-{
+template <typename List>
+typename List::value_type entryOrEmpty(const List& list, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
     return list[static_cast<std::size_t>(index)];
 }
@@ -22,26 +22,29 @@ template <typename List> typename List::value_type entryOrEmpty(const List& list
 
 UniversalEngineVC::UniversalEngineVC() : universalEngineView_(std::make_shared<UniversalEngineView>()) {}
 
-UniversalEngineVC::~UniversalEngineVC()
-{
+UniversalEngineVC::~UniversalEngineVC() {
     // Someone else may still hold the view: it must not ask a screen that is gone.
     if (universalEngineView_->dataSource() == this) universalEngineView_->setDataSource(nullptr);
 }
 
-std::optional<int> UniversalEngineVC::numberOfDetailSteps()
-{
+std::optional<int> UniversalEngineVC::numberOfDetailSteps() {
     // More steps than an index can name are never made; count what can be shown.
     return detailSteps_.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(detailSteps_.size());
 }
 
-StepLines UniversalEngineVC::detailStep(int index) { return entryOrEmpty(detailSteps_, index); }
+StepLines UniversalEngineVC::detailStep(int index) {
+    return entryOrEmpty(detailSteps_, index);
+}
 
-std::vector<std::string> UniversalEngineVC::detailComments(int index) { return entryOrEmpty(detailComments_, index); }
+std::vector<std::string> UniversalEngineVC::detailComments(int index) {
+    return entryOrEmpty(detailComments_, index);
+}
 
-StepParameters UniversalEngineVC::allDetailParameters() { return detailParameters_; }
+StepParameters UniversalEngineVC::allDetailParameters() {
+    return detailParameters_;
+}
 
-void UniversalEngineVC::viewDidLoad()
-{
+void UniversalEngineVC::viewDidLoad() {
     ui::ViewController::viewDidLoad();
     universalEngineView_->setDataSource(this);
     ui::View& root = *view();

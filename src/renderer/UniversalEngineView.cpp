@@ -23,14 +23,12 @@ constexpr double kTapLineShare = 0.9;
 
 }  // namespace
 
-UniversalEngineView::UniversalEngineView(gfx::Rect frame) : ui::View(frame)
-{
+UniversalEngineView::UniversalEngineView(gfx::Rect frame) : ui::View(frame) {
     setTranslatesAutoresizingMaskIntoConstraints(false);
     setBackgroundColor(gfx::Color::clear());
 }
 
-void UniversalEngineView::draw(gfx::Rect)
-{
+void UniversalEngineView::draw(gfx::Rect) {
     if (dataSource_ == nullptr) return;
     const std::optional<int> count = dataSource_->numberOfDetailSteps();
     if (!count) return;
@@ -63,8 +61,7 @@ void UniversalEngineView::draw(gfx::Rect)
     }
 }
 
-void UniversalEngineView::touchesBegan(const std::vector<ui::Touch>& touches)
-{
+void UniversalEngineView::touchesBegan(const std::vector<ui::Touch>& touches) {
     if (totalSteps_ <= 0 || touches.empty()) return;
     const gfx::Point p = touches.front().location(*this);
     const gfx::Rect b = bounds();

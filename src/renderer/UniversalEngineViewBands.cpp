@@ -4,8 +4,7 @@
 
 namespace duolinear {
 
-UniversalEngineViewBands universalEngineViewBands(gfx::Size bounds, const ui::EdgeInsets& insets)
-{
+UniversalEngineViewBands universalEngineViewBands(gfx::Size bounds, const ui::EdgeInsets& insets) {
     const double width = bounds.width - (insets.left + insets.right);
     const double height = bounds.height - 2.0 * kLayOut::bandGap - (insets.top + insets.bottom);
 

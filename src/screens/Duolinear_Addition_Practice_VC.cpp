@@ -3,8 +3,6 @@
 namespace duolinear {
 
 Duolinear_Addition_Practice_VC::Duolinear_Addition_Practice_VC()
-    : DuolinearPracticeScreen(Duolinear_method::addition, "Duolinear_Addition_Practice_Segue")
-{
-}
+    : DuolinearPracticeScreen(Duolinear_method::addition, "Duolinear_Addition_Practice_Segue") {}
 
 }  // namespace duolinear

@@ -3,8 +3,6 @@
 namespace duolinear {
 
 DuolinearAdditionVC::DuolinearAdditionVC()
-    : DuolinearEntryScreen(Duolinear_method::addition, "Duolinear_Addition_Segue")
-{
-}
+    : DuolinearEntryScreen(Duolinear_method::addition, "Duolinear_Addition_Segue") {}
 
 }  // namespace duolinear

@@ -4,8 +4,7 @@ namespace duolinear {
 
 // "intro " and "method " end in a blank, "technique" does not.
 Duolinear_Elimination_GuideVC::Duolinear_Elimination_GuideVC()
-    : DuolinearGuideScreen("Duolinear_Equations_Elimination_Guide", {{"intro ", 0}, {"method ", 6}, {"technique", 16}})
-{
-}
+    : DuolinearGuideScreen("Duolinear_Equations_Elimination_Guide",
+                           {{"intro ", 0}, {"method ", 6}, {"technique", 16}}) {}
 
 }  // namespace duolinear

@@ -3,8 +3,6 @@
 namespace duolinear {
 
 DuolinearEliminationVC::DuolinearEliminationVC()
-    : DuolinearEntryScreen(Duolinear_method::elimination, "Duolinear_Elimination_Segue")
-{
-}
+    : DuolinearEntryScreen(Duolinear_method::elimination, "Duolinear_Elimination_Segue") {}
 
 }  // namespace duolinear

@@ -3,8 +3,6 @@
 namespace duolinear {
 
 Duolinear_Substitution_Practice_VC::Duolinear_Substitution_Practice_VC()
-    : DuolinearPracticeScreen(Duolinear_method::substitution, "Duolinear_Substitution_Practice_Segue")
-{
-}
+    : DuolinearPracticeScreen(Duolinear_method::substitution, "Duolinear_Substitution_Practice_Segue") {}
 
 }  // namespace duolinear

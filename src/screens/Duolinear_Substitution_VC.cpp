@@ -3,8 +3,6 @@
 namespace duolinear {
 
 DuolinearSubstitutionVC::DuolinearSubstitutionVC()
-    : DuolinearEntryScreen(Duolinear_method::substitution, "Duolinear_Substitution_Segue")
-{
-}
+    : DuolinearEntryScreen(Duolinear_method::substitution, "Duolinear_Substitution_Segue") {}
 
 }  // namespace duolinear

@@ -10,8 +10,7 @@ namespace duolinear {
 
 namespace {
 
-std::shared_ptr<UniversalIntegerPadView> makeEntryKeypad(Duolinear_method method)
-{
+std::shared_ptr<UniversalIntegerPadView> makeEntryKeypad(Duolinear_method method) {
     EntryElements elements;
     elements.inputs = {{{"0", "0", "0"}}, {{"0", "0", "0"}}};
     elements.options = optionGroups(method);
@@ -22,19 +21,15 @@ std::shared_ptr<UniversalIntegerPadView> makeEntryKeypad(Duolinear_method method
 }  // namespace
 
 DuolinearEntryScreen::DuolinearEntryScreen(Duolinear_method method, std::string segue)
-    : theSegue_(std::move(segue)), thePadView_(makeEntryKeypad(method)), method_(method)
-{
-}
+    : theSegue_(std::move(segue)), thePadView_(makeEntryKeypad(method)), method_(method) {}
 
-DuolinearEntryScreen::~DuolinearEntryScreen()
-{
+DuolinearEntryScreen::~DuolinearEntryScreen() {
     // The keypad may outlive the screen while someone else holds it.
     thePadView_->setDataSource(nullptr);
     thePadView_->setDelegate(nullptr);
 }
 
-void DuolinearEntryScreen::viewDidLoad()
-{
+void DuolinearEntryScreen::viewDidLoad() {
     ui::ViewController::viewDidLoad();
     thePadView_->setDataSource(this);
     thePadView_->setDelegate(this);
@@ -42,16 +37,14 @@ void DuolinearEntryScreen::viewDidLoad()
 }
 
 void DuolinearEntryScreen::enterEquationData(const ElementGroups& inputs, const SelectedTexts& options,
-                                             const SelectedTexts& multiLine)
-{
+                                             const SelectedTexts& multiLine) {
     if (!fillCoefficients(theModel_, inputs)) return;
     applyOptionTexts(theModel_, options, method_);
     storeOptionChoices(theModel_, method_);
     performSegue(theSegue_, this);
 }
 
-void DuolinearEntryScreen::prepare(ui::StoryboardSegue& segue, ui::Object* sender)
-{
+void DuolinearEntryScreen::prepare(ui::StoryboardSegue& segue, ui::Object* sender) {
     handOverWorkedSolution(segue, theSegue_, theModel_);
 }
 

@@ -12,19 +12,16 @@ namespace duolinear {
 
 DuolinearGuideScreen::DuolinearGuideScreen(std::string pdfName, std::vector<GuideChapter> titlesAndPages,
                                            std::optional<ui::Bundle> bundle)
-    : pdfName_(std::move(pdfName)), titlesAndPages_(std::move(titlesAndPages)), bundle_(std::move(bundle))
-{
-}
+    : pdfName_(std::move(pdfName)), titlesAndPages_(std::move(titlesAndPages)), bundle_(std::move(bundle)) {}
 
-void DuolinearGuideScreen::viewDidLoad()
-{
+void DuolinearGuideScreen::viewDidLoad() {
     ui::ViewController::viewDidLoad();
     pdfView_ = std::make_shared<ui::PdfView>();
     pdfView_->setTranslatesAutoresizingMaskIntoConstraints(false);
     pdfView_->setAutoScales(true);
     pdfView_->setBackgroundColor(gfx::Color::clear());
     pdfView_->setDisplayDirection(ui::Device::current().model() == "iPhone" ? ui::PdfDisplayDirection::horizontal
-                                                                             : ui::PdfDisplayDirection::vertical);
+                                                                            : ui::PdfDisplayDirection::vertical);
 
     const ui::Bundle& bundle = bundle_ ? *bundle_ : ui::Bundle::main();
     const std::optional<std::filesystem::path> file = bundle.urlForResource(pdfName_, "pdf");
@@ -52,8 +49,7 @@ void DuolinearGuideScreen::viewDidLoad()
     navigationItem().setRightBarButtonItems(std::move(items));
 }
 
-void DuolinearGuideScreen::tap(ui::Object* sender)
-{
+void DuolinearGuideScreen::tap(ui::Object* sender) {
     const auto* item = dynamic_cast<const ui::BarButtonItem*>(sender);
     if (item == nullptr || !item->title()) return;
     for (const GuideChapter& chapter : titlesAndPages_) {
@@ -67,8 +63,7 @@ void DuolinearGuideScreen::tap(ui::Object* sender)
     }
 }
 
-bool DuolinearGuideScreen::handleAction(const std::string& action, ui::Object* sender)
-{
+bool DuolinearGuideScreen::handleAction(const std::string& action, ui::Object* sender) {
     if (action != kGuideChapterAction) return ui::ViewController::handleAction(action, sender);
     tap(sender);
     return true;

@@ -10,8 +10,7 @@ constexpr double kKeypadMargin = 5.0;
 
 }  // namespace
 
-void pinKeypad(ui::View& root, const std::shared_ptr<ui::View>& keypad)
-{
+void pinKeypad(ui::View& root, const std::shared_ptr<ui::View>& keypad) {
     keypad->setTranslatesAutoresizingMaskIntoConstraints(false);
     root.addSubview(keypad);
     const ui::LayoutGuide guide = root.safeAreaLayoutGuide();

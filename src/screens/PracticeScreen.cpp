@@ -14,12 +14,11 @@ namespace duolinear {
 namespace {
 
 // A problem of the level, or none when the generator gave up.
-std::optional<KeypadPracticeProblem> drawProblem(int level, Duolinear_method method)
-{
+std::optional<KeypadPracticeProblem> drawProblem(int level, Duolinear_method method) {
     std::optional<PracticeProblem> problem = generatePracticeProblem(level, method);
     if (!problem) {
-        std::fprintf(stderr, "duolinear: no %s practice problem of level %d could be drawn\n",
-                     rawValue(method).c_str(), level);
+        std::fprintf(stderr, "duolinear: no %s practice problem of level %d could be drawn\n", rawValue(method).c_str(),
+                     level);
         return std::nullopt;
     }
     return KeypadPracticeProblem{std::move(problem->examples), std::move(problem->inputs)};
@@ -27,16 +26,14 @@ std::optional<KeypadPracticeProblem> drawProblem(int level, Duolinear_method met
 
 // The first problem; should none come, one empty example row (so that later
 // problems have a row to show in) and no inputs, on which "🤔" does nothing.
-KeypadPracticeProblem firstProblem(Duolinear_method method)
-{
+KeypadPracticeProblem firstProblem(Duolinear_method method) {
     std::optional<KeypadPracticeProblem> problem = drawProblem(0, method);
     if (problem) return std::move(*problem);
     return {{gfx::AttributedText()}, {}};
 }
 
 std::shared_ptr<UniversalIntegerPracticePadView> makePracticeKeypad(Duolinear_method method,
-                                                                    const KeypadPracticeProblem& problem)
-{
+                                                                    const KeypadPracticeProblem& problem) {
     PracticeElements elements;
     elements.options = optionGroups(method);
     elements.optionsSelections = storedOptionSelections(method);
@@ -49,8 +46,7 @@ std::shared_ptr<UniversalIntegerPracticePadView> makePracticeKeypad(Duolinear_me
 
 }  // namespace
 
-std::vector<std::string> practiceLevelFaces(Duolinear_method method)
-{
+std::vector<std::string> practiceLevelFaces(Duolinear_method method) {
     std::vector<std::string> faces = {"\U0001F600", "\U0001F642", "\U0001F610", "\U0001F641"};
     if (method == Duolinear_method::substitution) faces.push_back("\u2639\uFE0F");
     return faces;
@@ -60,18 +56,14 @@ DuolinearPracticeScreen::DuolinearPracticeScreen(Duolinear_method method, std::s
     : theSegue_(std::move(segue)),
       method_(method),
       shownProblem_(firstProblem(method)),
-      thePadView_(makePracticeKeypad(method, shownProblem_))
-{
-}
+      thePadView_(makePracticeKeypad(method, shownProblem_)) {}
 
-DuolinearPracticeScreen::~DuolinearPracticeScreen()
-{
+DuolinearPracticeScreen::~DuolinearPracticeScreen() {
     thePadView_->setDataSource(nullptr);
     thePadView_->setDelegate(nullptr);
 }
 
-void DuolinearPracticeScreen::viewDidLoad()
-{
+void DuolinearPracticeScreen::viewDidLoad() {
     ui::ViewController::viewDidLoad();
     thePadView_->setDataSource(this);
     thePadView_->setDelegate(this);
@@ -79,23 +71,20 @@ void DuolinearPracticeScreen::viewDidLoad()
 }
 
 KeypadPracticeProblem DuolinearPracticeScreen::newPracticeProblem(int level, const SelectedTexts& options,
-                                                                  const SelectedTexts& multiLine)
-{
+                                                                  const SelectedTexts& multiLine) {
     if (std::optional<KeypadPracticeProblem> problem = drawProblem(level, method_)) shownProblem_ = std::move(*problem);
     return shownProblem_;
 }
 
 void DuolinearPracticeScreen::enterEquationData(const ElementGroups& inputs, const SelectedTexts& options,
-                                                const SelectedTexts& multiLine)
-{
+                                                const SelectedTexts& multiLine) {
     if (!fillCoefficients(theModel_, inputs)) return;
     applyOptionTexts(theModel_, options, method_);
     storeOptionChoices(theModel_, method_);
     performSegue(theSegue_, this);
 }
 
-void DuolinearPracticeScreen::prepare(ui::StoryboardSegue& segue, ui::Object* sender)
-{
+void DuolinearPracticeScreen::prepare(ui::StoryboardSegue& segue, ui::Object* sender) {
     handOverWorkedSolution(segue, theSegue_, theModel_);
 }
 

@@ -20,13 +20,12 @@ namespace duolinear {
 
 namespace {
 
-template <class Screen> ui::Storyboard::Factory factory()
-{
+template <class Screen>
+ui::Storyboard::Factory factory() {
     return [] { return std::make_shared<Screen>(); };
 }
 
-const std::vector<std::pair<std::string, ui::Storyboard::Factory>>& screenClasses()
-{
+const std::vector<std::pair<std::string, ui::Storyboard::Factory>>& screenClasses() {
     static const std::vector<std::pair<std::string, ui::Storyboard::Factory>> classes = {
         {"DuolinearAdditionVC", factory<DuolinearAdditionVC>()},
         {"DuolinearEliminationVC", factory<DuolinearEliminationVC>()},
@@ -44,8 +43,7 @@ const std::vector<std::pair<std::string, ui::Storyboard::Factory>>& screenClasse
 
 }  // namespace
 
-const std::vector<std::string>& screenClassNames()
-{
+const std::vector<std::string>& screenClassNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list;
         for (const auto& entry : screenClasses()) list.push_back(entry.first);
@@ -54,8 +52,7 @@ const std::vector<std::string>& screenClassNames()
     return names;
 }
 
-void registerScreenClasses()
-{
+void registerScreenClasses() {
     for (const auto& [name, make] : screenClasses()) ui::Storyboard::registerClass(name, make);
 }
 

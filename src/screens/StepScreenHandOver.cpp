@@ -4,8 +4,7 @@
 
 namespace duolinear {
 
-bool handOverWorkedSolution(ui::StoryboardSegue& segue, const std::string& ownSegue, const DuolinearModel& model)
-{
+bool handOverWorkedSolution(ui::StoryboardSegue& segue, const std::string& ownSegue, const DuolinearModel& model) {
     if (segue.identifier().empty() || segue.identifier() != ownSegue) return false;
     auto* destination = dynamic_cast<UniversalEngineVC*>(&segue.destination());
     WorkedSolution solution = model.workedSolution();

@@ -6,8 +6,7 @@
 
 namespace duolinear {
 
-std::optional<Rational> wholeNumberRational(std::string_view text)
-{
+std::optional<Rational> wholeNumberRational(std::string_view text) {
     // from_chars takes a leading "-" but no "+" and no blanks, as wanted.
     std::int64_t value = 0;
     const char* end = text.data() + text.size();
@@ -16,8 +15,7 @@ std::optional<Rational> wholeNumberRational(std::string_view text)
     return Rational{value, 1};
 }
 
-bool fillCoefficients(DuolinearModel& model, const ElementGroups& inputs)
-{
+bool fillCoefficients(DuolinearModel& model, const ElementGroups& inputs) {
     std::array<std::array<Rational, 3>, 2> equations;
     for (std::size_t g = 0; g < equations.size(); ++g) {
         if (g >= inputs.size() || inputs[g].empty() || inputs[g].front().size() < 3) return false;

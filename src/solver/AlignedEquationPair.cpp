@@ -1,9 +1,9 @@
 #include "solver/AlignedEquationPair.h"
 
+#include <algorithm>
+
 #include "algebra/Checked.h"
 #include "algebra/TextFunctions.h"
-
-#include <algorithm>
 
 namespace duolinear {
 
@@ -19,10 +19,16 @@ std::int64_t characterCount(const std::string& text) {
     return static_cast<std::int64_t>(characterStrings(text).size());
 }
 
-std::int64_t decimalLength(std::int64_t n) { return characterCount(std::to_string(n)); }
-std::int64_t magnitudeLength(std::int64_t n) { return characterCount(std::to_string(magnitude(n))); }
+std::int64_t decimalLength(std::int64_t n) {
+    return characterCount(std::to_string(n));
+}
+std::int64_t magnitudeLength(std::int64_t n) {
+    return characterCount(std::to_string(magnitude(n)));
+}
 
-std::string pad(std::int64_t count) { return padLeft("", count, " "); }
+std::string pad(std::int64_t count) {
+    return padLeft("", count, " ");
+}
 
 std::string xTerm(const std::string& xs) {
     if (xs == "1") return " x";

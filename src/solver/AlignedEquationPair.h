@@ -9,12 +9,12 @@
 // are read; the relation and the colours are not (every line shows " = ").
 // A missing term reads as 0.
 
-#include "algebra/Equation.h"
-#include "layout/TagLayout.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "algebra/Equation.h"
+#include "layout/TagLayout.h"
 
 namespace duolinear {
 

@@ -1,9 +1,9 @@
 #include "solver/Classification.h"
 
+#include <utility>
+
 #include "algebra/AlgebraLayouts.h"
 #include "solver/Determinants.h"
-
-#include <utility>
 
 namespace duolinear {
 

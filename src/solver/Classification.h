@@ -3,21 +3,21 @@
 // values from Cramer's rule (Determinants.h), and the lines that end the
 // closing step.
 
+#include <optional>
+#include <vector>
+
 #include "algebra/Equation.h"
 #include "algebra/Rational.h"
 #include "layout/TagLayout.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
 
-#include <optional>
-#include <vector>
-
 namespace duolinear {
 
 struct DuolinearClassification {
     std::vector<TagLayout> lines;  // two blank lines, then the verdict
     Duolinear_solution_type type = Duolinear_solution_type::one;
-    std::optional<Rational> x;     // present exactly when type is one
+    std::optional<Rational> x;  // present exactly when type is one
     std::optional<Rational> y;
 };
 

@@ -2,14 +2,14 @@
 // The two equations scaled by their elimination multipliers and their sum or
 // difference, as the addition and elimination steps show them.
 
-#include "algebra/Equation.h"
-#include "solver/DuolinearOptions.h"
-#include "solver/DuolinearSystem.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "algebra/Equation.h"
+#include "solver/DuolinearOptions.h"
+#include "solver/DuolinearSystem.h"
 
 namespace duolinear {
 

@@ -9,7 +9,9 @@ namespace {
 const Rational kZero{0, 1};
 const Rational kOne{1, 1};
 
-bool isZero(const Rational& value) { return equals(value, kZero); }
+bool isZero(const Rational& value) {
+    return equals(value, kZero);
+}
 
 // p·q − r·s with reduced products.
 std::optional<Rational> crossDifference(const Rational& p, const Rational& q, const Rational& r, const Rational& s) {

@@ -5,12 +5,12 @@
 // Every operation gives no value when an input has a zero denominator or a
 // 64-bit product or difference overflows.
 
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Rational.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
-
-#include <optional>
 
 namespace duolinear {
 

@@ -33,15 +33,31 @@ const std::vector<std::string>& fromEquationOptions() {
 
 }  // namespace
 
-std::vector<std::string> Duolinear_addition_menu::variableOptions() { return eliminateOptions(); }
-std::vector<std::string> Duolinear_addition_menu::equationOptions() { return substituteInOptions(); }
-std::vector<std::string> Duolinear_addition_menu::lcmOptions() { return multiplierOptions(); }
+std::vector<std::string> Duolinear_addition_menu::variableOptions() {
+    return eliminateOptions();
+}
+std::vector<std::string> Duolinear_addition_menu::equationOptions() {
+    return substituteInOptions();
+}
+std::vector<std::string> Duolinear_addition_menu::lcmOptions() {
+    return multiplierOptions();
+}
 
-std::vector<std::string> Duolinear_elimination_menu::variableOptions() { return eliminateOptions(); }
-std::vector<std::string> Duolinear_elimination_menu::equationOptions() { return substituteInOptions(); }
-std::vector<std::string> Duolinear_elimination_menu::lcmOptions() { return multiplierOptions(); }
+std::vector<std::string> Duolinear_elimination_menu::variableOptions() {
+    return eliminateOptions();
+}
+std::vector<std::string> Duolinear_elimination_menu::equationOptions() {
+    return substituteInOptions();
+}
+std::vector<std::string> Duolinear_elimination_menu::lcmOptions() {
+    return multiplierOptions();
+}
 
-std::vector<std::string> Duolinear_substitution_menu::variableOptions() { return expressOptions(); }
-std::vector<std::string> Duolinear_substitution_menu::equationOptions() { return fromEquationOptions(); }
+std::vector<std::string> Duolinear_substitution_menu::variableOptions() {
+    return expressOptions();
+}
+std::vector<std::string> Duolinear_substitution_menu::equationOptions() {
+    return fromEquationOptions();
+}
 
 }  // namespace duolinear

@@ -1,13 +1,13 @@
 #include "solver/DuolinearModel.h"
 
+#include <optional>
+#include <utility>
+
 #include "algebra/Equation.h"
 #include "algebra/Monomial.h"
 #include "algebra/Options.h"
 #include "solver/DuolinearSystem.h"
 #include "solver/SolverDriver.h"
-
-#include <optional>
-#include <utility>
 
 namespace duolinear {
 
@@ -29,10 +29,9 @@ std::optional<PolyEquation> modelEquation(const std::vector<Rational>& left, con
 WorkedSolution DuolinearModel::workedSolution() const {
     const std::optional<PolyEquation> first = modelEquation(coeffs_L_0, coeffs_R_0);
     const std::optional<PolyEquation> second = modelEquation(coeffs_L_1, coeffs_R_1);
-    WorkedSteps steps = first && second
-                            ? solveDuolinearSystem(Duolinear{{*first, *second}}, variable, equation, use_LCM,
-                                                   method, false)
-                            : refusalSteps("missing coefficient");
+    WorkedSteps steps =
+        first && second ? solveDuolinearSystem(Duolinear{{*first, *second}}, variable, equation, use_LCM, method, false)
+                        : refusalSteps("missing coefficient");
     return WorkedSolution{std::move(steps.steps), std::move(steps.comments), {"?"}};
 }
 

@@ -3,11 +3,11 @@
 // a·x + b·y = c for two equations and the learner's four choices, and the
 // worked solution that the step screen shows.
 
+#include <vector>
+
 #include "algebra/Rational.h"
 #include "layout/TagLayout.h"
 #include "solver/DuolinearOptions.h"
-
-#include <vector>
 
 namespace duolinear {
 

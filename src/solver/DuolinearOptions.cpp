@@ -1,8 +1,8 @@
 #include "solver/DuolinearOptions.h"
 
-#include "layout/RawValues.h"
-
 #include <array>
+
+#include "layout/RawValues.h"
 
 namespace duolinear {
 
@@ -20,11 +20,21 @@ const std::array<std::string, 3> kSolutionTypeNames = {
 
 }  // namespace
 
-const std::string& rawValue(Duolinear_variable variable) { return rawNameOf(kVariableNames, variable); }
-const std::string& rawValue(Duolinear_equation equation) { return rawNameOf(kEquationNames, equation); }
-const std::string& rawValue(Duolinear_LCM lcm) { return rawNameOf(kLCMNames, lcm); }
-const std::string& rawValue(Duolinear_method method) { return rawNameOf(kMethodNames, method); }
-const std::string& rawValue(Duolinear_solution_type type) { return rawNameOf(kSolutionTypeNames, type); }
+const std::string& rawValue(Duolinear_variable variable) {
+    return rawNameOf(kVariableNames, variable);
+}
+const std::string& rawValue(Duolinear_equation equation) {
+    return rawNameOf(kEquationNames, equation);
+}
+const std::string& rawValue(Duolinear_LCM lcm) {
+    return rawNameOf(kLCMNames, lcm);
+}
+const std::string& rawValue(Duolinear_method method) {
+    return rawNameOf(kMethodNames, method);
+}
+const std::string& rawValue(Duolinear_solution_type type) {
+    return rawNameOf(kSolutionTypeNames, type);
+}
 
 std::optional<Duolinear_variable> duolinearVariableFromRawValue(std::string_view text) {
     return findRawValue<Duolinear_variable>(kVariableNames, text);

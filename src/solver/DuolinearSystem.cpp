@@ -8,7 +8,9 @@ bool hasEquationShape(const PolyEquation& equation) {
     return equation.LHS.terms.size() == 2 && equation.RHS.terms.size() == 1;
 }
 
-bool hasVariableTerm(const Rational& a, const Rational& b) { return a.numerator != 0 || b.numerator != 0; }
+bool hasVariableTerm(const Rational& a, const Rational& b) {
+    return a.numerator != 0 || b.numerator != 0;
+}
 
 }  // namespace
 

@@ -7,11 +7,11 @@
 // on the right, relation "=". Terms are found by position; zero coefficients
 // are present as terms. No operation of the solver changes a system.
 
-#include "algebra/Equation.h"
-#include "algebra/Rational.h"
-
 #include <optional>
 #include <vector>
+
+#include "algebra/Equation.h"
+#include "algebra/Rational.h"
 
 namespace duolinear {
 

@@ -1,15 +1,15 @@
 #include "solver/EliminationCommentary.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Checked.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
 #include "solver/EliminationMultipliers.h"
 #include "solver/WholeCoefficients.h"
-
-#include <cstdint>
-#include <cstdlib>
-#include <string>
 
 namespace duolinear {
 
@@ -22,9 +22,13 @@ TagLayout highlightedEquation(const PolyEquation& equation, std::size_t eliminat
     return equationLayout(gray, Style::fraction);
 }
 
-std::string decimal(std::int64_t n) { return std::to_string(n); }
+std::string decimal(std::int64_t n) {
+    return std::to_string(n);
+}
 
-bool isUnit(std::int64_t k) { return k == 1 || k == -1; }
+bool isUnit(std::int64_t k) {
+    return k == 1 || k == -1;
+}
 
 std::string multiplyOrFine(const char* ordinal, std::int64_t k, bool multiply) {
     if (multiply) return std::string("multiply ") + ordinal + " equation by " + decimal(k);
@@ -80,8 +84,8 @@ StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinea
         lines.push_back(messageLayout(multiplyOrFine("2nd", k2, k2 != 1), Color::blue));
     }
     lines.push_back(messageLayout("\n" + v + "-coefficients: " + decimal(*scaled1) + " and " + decimal(*scaled2) +
-                                  "\nSAME ABSOLUTE VALUES\n" + (add ? "OPPOSITE" : "SAME") + " SIGN\n\n" +
-                                  operation + " THE EQUATIONS"));
+                                  "\nSAME ABSOLUTE VALUES\n" + (add ? "OPPOSITE" : "SAME") + " SIGN\n\n" + operation +
+                                  " THE EQUATIONS"));
     return Outcome::made({std::move(lines), {"commentary"}});
 }
 

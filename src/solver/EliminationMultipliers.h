@@ -3,10 +3,10 @@
 // same absolute value. The commentary and the combination of the equations
 // both take them from here, so the text and the steps always agree.
 
-#include "solver/DuolinearOptions.h"
-
 #include <cstdint>
 #include <optional>
+
+#include "solver/DuolinearOptions.h"
 
 namespace duolinear {
 

@@ -1,3 +1,5 @@
+#include <string>
+
 #include "algebra/Options.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "solver/AlignedEquationPair.h"
@@ -5,8 +7,6 @@
 #include "solver/MethodSteps.h"
 #include "solver/SolverLineTools.h"
 #include "solver/SubstitutionSteps.h"
-
-#include <string>
 
 namespace duolinear {
 
@@ -22,8 +22,7 @@ TagLayout multiplierLine(const std::string& ordinal, std::int64_t k, Color color
 // working of the result row.
 std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_variable variable, Duolinear_LCM use_LCM,
                                         Duolinear_method method) {
-    const std::optional<EquationCombination> combination =
-        combineEquations(system, method, variable, use_LCM, false);
+    const std::optional<EquationCombination> combination = combineEquations(system, method, variable, use_LCM, false);
     if (!combination) return std::nullopt;
     const bool adding = combination->operatorText == "+";
 
@@ -34,12 +33,12 @@ std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_varia
     if (combination->k1 != 1 || combination->k2 != 1) {
         const std::optional<EquationCombination> unscaled = combineEquations(system, method, variable, use_LCM, true);
         if (!unscaled) return std::nullopt;
-        appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black,
-                                                   "     ", Color::black, unscaled->equations));
+        appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black, "     ",
+                                                   Color::black, unscaled->equations));
     }
-    appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::black, combination->operatorText + " ",
-                                               Color::black, adding ? "     " : " care", Color::blue,
-                                               combination->equations));
+    appendLines(lines,
+                alignedEquationPairTags(Color::red, Color::blue, Color::black, combination->operatorText + " ",
+                                        Color::black, adding ? "     " : " care", Color::blue, combination->equations));
     const std::optional<StepLines> working = firstStepLines(linearEquationSteps(
         Technique::transpose, false, true, Style::rational_fraction, Method::smart, true, combination->equations[2]));
     if (!working) return std::nullopt;

@@ -1,15 +1,15 @@
 #include "solver/GcdSimplification.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/Term.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
 #include "solver/SolverLineTools.h"
 #include "solver/WholeCoefficients.h"
-
-#include <cstdint>
-#include <optional>
-#include <string>
 
 namespace duolinear {
 
@@ -25,7 +25,9 @@ std::optional<std::int64_t> commonFactor(const WholeEquation& e) {
     return gcd(*ab, e.c);
 }
 
-Rational whole(std::int64_t n) { return Rational{n, 1}; }
+Rational whole(std::int64_t n) {
+    return Rational{n, 1};
+}
 
 // g(a/g·x + b/g·y) = g(c/g): on each side the reduced terms in group 0 and
 // the factor g multiplying it as the top-level sum.
@@ -38,8 +40,8 @@ Ext_polyEquation factoredEquation(const WholeEquation& reduced, std::int64_t g) 
 }
 
 PolyEquation plainEquation(const WholeEquation& e) {
-    return PolyEquation{{Monomial{whole(e.a), 1, 'x'}, Monomial{whole(e.b), 1, 'y'}}, {Monomial{whole(e.c), 0}},
-                        Relation::equal_to};
+    return PolyEquation{
+        {Monomial{whole(e.a), 1, 'x'}, Monomial{whole(e.b), 1, 'y'}}, {Monomial{whole(e.c), 0}}, Relation::equal_to};
 }
 
 void appendSimplification(StepLines& lines, const std::string& ordinal, const PolyEquation& equation,
@@ -48,8 +50,8 @@ void appendSimplification(StepLines& lines, const std::string& ordinal, const Po
     const WholeEquation reduced{e.a / g, e.b / g, e.c / g};
     appendLines(lines, blankLayouts(2));
     lines.push_back(messageLayout(ordinal + " equation simplifies"));
-    lines.push_back(messageLayout(std::to_string(g) + " is GCD of " + std::to_string(e.a) + ", " +
-                                  std::to_string(e.b) + " and " + std::to_string(e.c)));
+    lines.push_back(messageLayout(std::to_string(g) + " is GCD of " + std::to_string(e.a) + ", " + std::to_string(e.b) +
+                                  " and " + std::to_string(e.c)));
     appendLines(lines, blankLayouts(1));
     lines.push_back(equationLayout(equation, Style::fraction));
     lines.push_back(extEquationLayout(Style::rational_fraction, factoredEquation(reduced, g)));

@@ -9,12 +9,12 @@
 // into the equation chosen by equation ("solve first for x" and the like).
 // Substitution: the steps of substitutionSteps.
 
+#include <optional>
+
 #include "linear_steps/WorkedSteps.h"
 #include "solver/Classification.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
-
-#include <optional>
 
 namespace duolinear {
 

@@ -9,14 +9,14 @@
 // fixed number of attempts (far more than a fair source ever needs), so that
 // a broken source cannot hang the caller; the generator then gives no value.
 
-#include "algebra/RandomSource.h"
-#include "platform/gfx/AttributedText.h"
-#include "solver/DuolinearOptions.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "algebra/RandomSource.h"
+#include "platform/gfx/AttributedText.h"
+#include "solver/DuolinearOptions.h"
 
 namespace duolinear {
 
@@ -42,7 +42,7 @@ inline constexpr int kPracticeMaxAttempts = 10000;
 // substitution at level n draws as the other methods at level n − 1. Levels
 // above 3 and negative levels draw as level 3.
 std::optional<PracticeCoefficients> practiceCoefficients(std::int64_t level, Duolinear_method method,
-                                                        RandomSource& source = defaultRandomSource());
+                                                         RandomSource& source = defaultRandomSource());
 
 // "2x + 3y = 7 and -x − y = -2": the minus before a y term is U+2212, every
 // other minus a hyphen-minus; a unit x coefficient shows as "x" or "-x", a

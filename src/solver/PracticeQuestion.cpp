@@ -1,6 +1,5 @@
-#include "solver/PracticeProblem.h"
-
 #include "algebra/Checked.h"
+#include "solver/PracticeProblem.h"
 
 namespace duolinear {
 

@@ -1,9 +1,8 @@
-#include "solver/PracticeProblem.h"
+#include <utility>
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
-
-#include <utility>
+#include "solver/PracticeProblem.h"
 
 namespace duolinear {
 
@@ -48,7 +47,9 @@ std::int64_t coinSize(Draws& d, std::int64_t high) {
     return size * d.coin();
 }
 
-bool isSingular(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2) { return a1 * b2 == a2 * b1; }
+bool isSingular(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2) {
+    return a1 * b2 == a2 * b1;
+}
 
 // Neither divides the other; a zero never passes.
 bool neitherDivides(std::int64_t p, std::int64_t q) {
@@ -57,11 +58,13 @@ bool neitherDivides(std::int64_t p, std::int64_t q) {
     return m != 0 && n != 0 && m % n != 0 && n % m != 0;
 }
 
-bool isOne(std::optional<std::int64_t> value) { return value && *value == 1; }
+bool isOne(std::optional<std::int64_t> value) {
+    return value && *value == 1;
+}
 
 // The constants of the solution (x, y).
-PracticeCoefficients withSolution(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2,
-                                  std::int64_t x, std::int64_t y) {
+PracticeCoefficients withSolution(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2, std::int64_t x,
+                                  std::int64_t y) {
     return PracticeCoefficients{a1, b1, a1 * x + b1 * y, a2, b2, a2 * x + b2 * y};
 }
 
@@ -169,7 +172,7 @@ std::optional<PracticeCoefficients> unitCoefficients(Draws& d, std::int64_t x, s
 }  // namespace
 
 std::optional<PracticeCoefficients> practiceCoefficients(std::int64_t level, Duolinear_method method,
-                                                        RandomSource& source) {
+                                                         RandomSource& source) {
     Draws d(source);
     // Drawn first whatever the recipe; levels 2 and the unit recipe use them.
     const std::int64_t x = d.range(-5, 5);
@@ -183,10 +186,18 @@ std::optional<PracticeCoefficients> practiceCoefficients(std::int64_t level, Duo
         // Substitution is one level behind; a negative level lands on level 3.
         const std::int64_t effective = level < 0 ? -1 : (substitution ? level - 1 : level);
         switch (effective) {
-            case 0: result = sameSizes(d); break;
-            case 1: result = multiples(d); break;
-            case 2: result = largerSizes(d, x, y); break;
-            default: result = freeConstants(d); break;
+            case 0:
+                result = sameSizes(d);
+                break;
+            case 1:
+                result = multiples(d);
+                break;
+            case 2:
+                result = largerSizes(d, x, y);
+                break;
+            default:
+                result = freeConstants(d);
+                break;
         }
     }
     if (d.broken()) return std::nullopt;

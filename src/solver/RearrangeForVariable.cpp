@@ -21,8 +21,8 @@ std::optional<Rearrangement> rearrangeForVariable(const PolyEquation& equation, 
     const Monomial minusU{Rational{*negatedU, u.coefficient.denominator}, 1, u.variable};
 
     // a·v = c − b·w
-    const PolyEquation isolated = dropZeroTermsBothSides(
-        true, PolyEquation{{t}, dropZeroTerms(true, Polynomial{k, minusU}), Relation::equal_to});
+    const PolyEquation isolated =
+        dropZeroTermsBothSides(true, PolyEquation{{t}, dropZeroTerms(true, Polynomial{k, minusU}), Relation::equal_to});
     Rearrangement result;
     result.lines = {equationLayout(dropZeroTermsBothSides(true, equation), Style::rational_fraction),
                     equationLayout(isolated, Style::rational_fraction)};
@@ -40,8 +40,7 @@ std::optional<Rearrangement> rearrangeForVariable(const PolyEquation& equation, 
     };
     const auto distributed = distributeStep(true, pruneExtEquation(true, divided));
     if (!distributed.value) return std::nullopt;
-    const Ext_polyEquation D =
-        recolorExtEquation(Color::black, Color::black, Color::black, distributed.value->after);
+    const Ext_polyEquation D = recolorExtEquation(Color::black, Color::black, Color::black, distributed.value->after);
     if (*a != -1) result.lines.push_back(extEquationLayout(Style::rational_fraction, divided));
     result.lines.push_back(extEquationLayout(Style::fraction, D));
     result.solved = extToPolyEquation(D);

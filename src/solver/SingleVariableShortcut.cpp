@@ -10,8 +10,8 @@ namespace {
 
 // The start of the working of an equation in one variable.
 std::optional<StepLines> openingWork(const PolyEquation& equation) {
-    return firstStepLines(linearEquationSteps(Technique::transpose, false, true, Style::fraction, Method::smart, true,
-                                              equation));
+    return firstStepLines(
+        linearEquationSteps(Technique::transpose, false, true, Style::fraction, Method::smart, true, equation));
 }
 
 // The single-variable equation solved, then its value put into the other.
@@ -45,9 +45,9 @@ StepOutcome<ShortcutSteps> solveSingleVariableShortcut(const PolyEquation& first
     }
     if (!firstSingle && !secondSingle) return Outcome::nothing();
 
-    const std::optional<ShortcutSteps> steps =
-        firstSingle ? solveThenSubstitute(first, second, "first", "second", x, y)
-                    : solveThenSubstitute(second, first, "second", "first", x, y);
+    const std::optional<ShortcutSteps> steps = firstSingle
+                                                   ? solveThenSubstitute(first, second, "first", "second", x, y)
+                                                   : solveThenSubstitute(second, first, "second", "first", x, y);
     return steps ? Outcome::made(*steps) : Outcome::failed();
 }
 

@@ -4,13 +4,13 @@
 // replaces the common-factor advice, the commentary and the method's steps,
 // and does not depend on the learner's choices.
 
+#include <optional>
+#include <string>
+
 #include "algebra/Equation.h"
 #include "algebra/Rational.h"
 #include "layout/TagLayout.h"
 #include "solver/StepOutcome.h"
-
-#include <optional>
-#include <string>
 
 namespace duolinear {
 

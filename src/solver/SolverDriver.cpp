@@ -1,5 +1,8 @@
 #include "solver/SolverDriver.h"
 
+#include <optional>
+#include <utility>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "solver/Classification.h"
@@ -8,9 +11,6 @@
 #include "solver/MethodSteps.h"
 #include "solver/SingleVariableShortcut.h"
 #include "solver/WholeCoefficients.h"
-
-#include <optional>
-#include <utility>
 
 namespace duolinear {
 

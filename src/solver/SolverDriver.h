@@ -14,11 +14,11 @@
 // the single-variable shortcut or, in this order, the common-factor advice,
 // the elimination commentary and the method's own steps.
 
+#include <string>
+
 #include "linear_steps/WorkedSteps.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
-
-#include <string>
 
 namespace duolinear {
 

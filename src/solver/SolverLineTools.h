@@ -3,18 +3,18 @@
 // lines out of a one-variable working, joining line lists, the letters of
 // the two variables, and the pieces of a substitution.
 
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Equation.h"
 #include "algebra/Options.h"
 #include "algebra/Term.h"
 #include "layout/TagLayout.h"
 #include "linear_steps/WorkedSteps.h"
-
-#include <cstddef>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace duolinear {
 
@@ -41,7 +41,9 @@ inline void appendLines(StepLines& lines, std::vector<TagLayout> more) {
 }
 
 // A term that multiplies no group.
-inline Term plainTerm(Monomial monomial) { return Term{std::move(monomial), SubExpression{}}; }
+inline Term plainTerm(Monomial monomial) {
+    return Term{std::move(monomial), SubExpression{}};
+}
 
 // The term in whose letter's place a known part is substituted: it keeps its
 // coefficient, which now multiplies group 0, where the known part stands.
@@ -51,9 +53,15 @@ inline void multiplyGroupZero(Term& term) {
 }
 
 // The position of a variable's term on the left side: x at 0, y at 1.
-inline std::size_t termIndex(Var v) { return v == Var::y ? 1 : 0; }
-inline Var otherVariable(Var v) { return v == Var::y ? Var::x : Var::y; }
-inline std::string letterText(Var v) { return std::string(1, character(v)); }
+inline std::size_t termIndex(Var v) {
+    return v == Var::y ? 1 : 0;
+}
+inline Var otherVariable(Var v) {
+    return v == Var::y ? Var::x : Var::y;
+}
+inline std::string letterText(Var v) {
+    return std::string(1, character(v));
+}
 
 // "equation and known" side by side, the head line of a substitution step.
 inline TagLayout substitutionHeadLine(const PolyEquation& equation, const PolyEquation& known) {

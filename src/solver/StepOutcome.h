@@ -4,12 +4,12 @@
 // system (nothing is appended), or fails because its 64-bit arithmetic would
 // overflow; the driver then refuses the whole system in-band.
 
-#include "layout/TagLayout.h"
-
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "layout/TagLayout.h"
 
 namespace duolinear {
 

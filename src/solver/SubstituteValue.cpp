@@ -35,9 +35,9 @@ std::optional<StepLines> substituteValueAndSolve(const PolyEquation& equation, V
     if (!rewritten) return std::nullopt;
     const PolyEquation& R = *rewritten;
 
-    const PolyEquation known = recoloredEquation(
-        Color::red, Color::red, Color::red,
-        PolyEquation{{Monomial{kOne, 1, character(v)}}, {Monomial{value, 0}}, Relation::equal_to});
+    const PolyEquation known =
+        recoloredEquation(Color::red, Color::red, Color::red,
+                          PolyEquation{{Monomial{kOne, 1, character(v)}}, {Monomial{value, 0}}, Relation::equal_to});
     std::vector<Term> left = extendedPolynomial(R.LHS).terms.front();
     std::vector<Term> right = extendedPolynomial(R.RHS).terms.front();
 
@@ -47,15 +47,15 @@ std::optional<StepLines> substituteValueAndSolve(const PolyEquation& equation, V
         const std::size_t at = termIndex(v);
         multiplyGroupZero(left[at]);
         const Term valueTerm = plainTerm(Monomial{value, 0, 'x', Color::red});
-        substituted = Ext_polyEquation{Ext_polynomial{{{valueTerm}, left}}, Ext_polynomial{{right}},
-                                       Relation::equal_to};
+        substituted =
+            Ext_polyEquation{Ext_polynomial{{{valueTerm}, left}}, Ext_polynomial{{right}}, Relation::equal_to};
         shown.LHS.terms[at].variable_color = Color::red;
     } else {
         // w = c/p − (q/p)·v: the term of v is the second on the right.
         multiplyGroupZero(right[1]);
         const Term valueTerm = plainTerm(Monomial{value, 0, character(v), Color::black});
-        substituted = Ext_polyEquation{Ext_polynomial{{left}}, Ext_polynomial{{{valueTerm}, right}},
-                                       Relation::equal_to};
+        substituted =
+            Ext_polyEquation{Ext_polynomial{{left}}, Ext_polynomial{{{valueTerm}, right}}, Relation::equal_to};
         shown.RHS.terms[1].variable_color = Color::red;
         shown = dropZeroTermsBothSides(false, shown);
     }

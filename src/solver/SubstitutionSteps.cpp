@@ -1,8 +1,8 @@
 #include "solver/SubstitutionSteps.h"
 
-#include "solver/SolverLineTools.h"
-
 #include <string>
+
+#include "solver/SolverLineTools.h"
 
 namespace duolinear {
 

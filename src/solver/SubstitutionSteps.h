@@ -8,6 +8,8 @@
 // arithmetic would overflow 64 bits (the one-variable working it shows is
 // refused then), or when a coefficient it divides by is 0.
 
+#include <optional>
+
 #include "algebra/Equation.h"
 #include "algebra/Options.h"
 #include "algebra/Rational.h"
@@ -16,8 +18,6 @@
 #include "solver/Classification.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
-
-#include <optional>
 
 namespace duolinear {
 

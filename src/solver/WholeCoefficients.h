@@ -4,10 +4,10 @@
 // of elimination. The screens give whole numbers only; a coefficient that is
 // not whole has no integer reading, and the system then has none.
 
-#include "solver/DuolinearSystem.h"
-
 #include <cstdint>
 #include <optional>
+
+#include "solver/DuolinearSystem.h"
 
 namespace duolinear {
 

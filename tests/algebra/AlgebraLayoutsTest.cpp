@@ -1,14 +1,13 @@
-#include "algebra/AlgebraLayouts.h"
-#include "algebra/DecimalText.h"
-
-#include "algebra/AlgebraText.h"
-#include "support/LayoutDump.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/AlgebraText.h"
+#include "algebra/DecimalText.h"
+#include "support/LayoutDump.h"
 
 namespace duolinear {
 namespace {
@@ -41,34 +40,54 @@ TEST(AlgebraLayouts, WholeTablesRowForRow) {
     const Monomial m = term(-3, 4, 2);
     const Rows fraction = rows({{"start, 7", "signed_rational, -, 3, 4",
                                  "signed_rational_color, black, black, black, black", "signed_rational_tag, anon"},
-                                item("message", "x²"), join("🖇", "1, 4")});
+                                item("message", "x²"),
+                                join("🖇", "1, 4")});
     EXPECT_EQ(dump(monomialLayout(m, kFraction)), fraction);
     EXPECT_EQ(dump(monomialLayout(m, kDecimal)),
               rows({{"start, 7"}, item("message", "-0.75"), item("message", "x²"), join("🖇", "1, 4")}));
-    const Rows rational = rows({{"start, 14"}, item("message", "-3"), item("message", "x²"), join("🖇", "1, 4"),
-                                item("message", "4"), join("/", "7, 11")});
+    const Rows rational = rows({{"start, 14"},
+                                item("message", "-3"),
+                                item("message", "x²"),
+                                join("🖇", "1, 4"),
+                                item("message", "4"),
+                                join("/", "7, 11")});
     EXPECT_EQ(dump(monomialLayout(m, kRational)), rational);
     EXPECT_EQ(dump(monomialLayout(m)), rational);  // the default style
 
     const PolyEquation e{{term(2, 1, 1), term(1, 1, 0)}, {term(5, 1, 0)}};
-    const Rows equation = rows({{"start, 21"}, item("message", "2"), item("message", "x"), join("🖇", "1, 4"),
-                                item("message", "1"), join("+", "7, 11"), item("message", "5"), join("=", "14, 18")});
+    const Rows equation = rows({{"start, 21"},
+                                item("message", "2"),
+                                item("message", "x"),
+                                join("🖇", "1, 4"),
+                                item("message", "1"),
+                                join("+", "7, 11"),
+                                item("message", "5"),
+                                join("=", "14, 18")});
     for (Style style : {kFraction, kRational, kDecimal}) EXPECT_EQ(dump(equationLayout(e, style)), equation);
 }
 
 TEST(AlgebraLayouts, EquationTreesAndRowCounts) {
     const PolyEquation e{{term(1, 1, 1), term(-1, 2, 0)}, {term(3, 1, 0)}};
-    struct Case { Style style; const char* tree; std::size_t rows; };
-    for (const Case& c : {Case{kFraction, "(('x' − [+1/2]) = '3')", 18},
-                          Case{kRational, "((('' 🖇 'x') − ('1' / '2')) = '3')", 32},
-                          Case{kDecimal, "((('' 🖇 'x') − '0.5') = '3')", 25}}) {
+    struct Case {
+        Style style;
+        const char* tree;
+        std::size_t rows;
+    };
+    for (const Case& c :
+         {Case{kFraction, "(('x' − [+1/2]) = '3')", 18}, Case{kRational, "((('' 🖇 'x') − ('1' / '2')) = '3')", 32},
+          Case{kDecimal, "((('' 🖇 'x') − '0.5') = '3')", 25}}) {
         EXPECT_EQ(tree(equationLayout(e, c.style)), c.tree);
         EXPECT_EQ(equationLayout(e, c.style).size(), c.rows);
     }
 }
 
 TEST(AlgebraLayouts, CoefficientsByStyle) {
-    struct Case { Monomial m; const char* fraction; const char* rational; const char* decimal; };
+    struct Case {
+        Monomial m;
+        const char* fraction;
+        const char* rational;
+        const char* decimal;
+    };
     const Case cases[] = {
         {term(1, 1, 1), "'x'", "('' 🖇 'x')", "('' 🖇 'x')"},
         {term(-1, 1, 1), "('-' 🖇 'x')", "('-' 🖇 'x')", "('-' 🖇 'x')"},
@@ -101,7 +120,11 @@ TEST(AlgebraLayouts, CoefficientsByStyle) {
 }
 
 TEST(AlgebraLayouts, SidesJoinLaterTermsBySignWithTheirMagnitude) {
-    struct Case { Polynomial side; Style style; const char* tree; };
+    struct Case {
+        Polynomial side;
+        Style style;
+        const char* tree;
+    };
     const Case cases[] = {
         {{term(-1, 1, 1), term(0, 1, 0)}, kFraction, "(('-' 🖇 'x') + '0')"},
         {{term(2, 1, 1), term(-3, 1, 0), term(-1, 1, 2)}, kFraction, "((('2' 🖇 'x') − '3') − 'x²')"},
@@ -125,15 +148,22 @@ TEST(AlgebraLayouts, PiecesTakeTheColoursOfTheirFields) {
     const PolyEquation e{side, {term(3, 1, 0)}, Relation::less_than_or_equal_to, Color::blue};
     EXPECT_EQ(tree(equationLayout(e, kFraction)), "(('x²' −@red ('2'@red 🖇 'x'@red)) ≤@blue '3')");
     const TagLayout cleared = clearedEquationLayout(PolyEquationClear{4, e, Color::green}, kFraction);
-    EXPECT_EQ(tree(cleared), "(('4'@green 🖇 ()[('x²' −@red ('2'@red 🖇 'x'@red))]) ≤ ('4'@green 🖇 ()['3']))");
+    EXPECT_EQ(tree(cleared),
+              "(('4'@green 🖇 ()[('x²' −@red ('2'@red 🖇 'x'@red))]) ≤ ('4'@green 🖇 ()['3']))");
     const Rows dumped = dump(cleared);
     EXPECT_EQ(Rows(dumped.begin() + 21, dumped.begin() + 25),
               (Rows{"unary, ()", "unary_locator, 17", "unary_color, black", "unary_tag, anon"}));
 }
 
 TEST(DecimalText, PrintfGeneralFormWithoutLocaleOrSignedNan) {
-    struct Case { double value; const char* text; };
-    const Case cases[] = {{0.5, "0.5"}, {12345678, "12345678"}, {0.00001, "1e-05"}, {-1.0 / 0.0, "-inf"},
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {{0.5, "0.5"},
+                          {12345678, "12345678"},
+                          {0.00001, "1e-05"},
+                          {-1.0 / 0.0, "-inf"},
                           {std::copysign(std::numeric_limits<double>::quiet_NaN(), -1.0), "nan"}};
     for (const Case& c : cases) EXPECT_EQ(decimalText(c.value), c.text);
     EXPECT_EQ(decimalText(2.0 / 3, 6), "0.666667");

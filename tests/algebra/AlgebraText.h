@@ -6,10 +6,10 @@
 //   tree    'text' message, [-3/4] signed rational, (left op right) join,
 //           op[child] unary; a colour other than black follows as @colour
 
-#include "algebra/Polynomial.h"
-
 #include <optional>
 #include <string>
+
+#include "algebra/Polynomial.h"
 
 namespace duolinear::testing {
 
@@ -17,7 +17,9 @@ inline Monomial term(std::int64_t n, std::int64_t d, std::uint64_t exponent, cha
     return Monomial{Rational{n, d}, exponent, letter};
 }
 
-inline std::string text(const Rational& r) { return std::to_string(r.numerator) + "/" + std::to_string(r.denominator); }
+inline std::string text(const Rational& r) {
+    return std::to_string(r.numerator) + "/" + std::to_string(r.denominator);
+}
 
 inline std::string text(const Monomial& t) {
     const std::string c = text(t.coefficient);
@@ -31,7 +33,9 @@ inline std::string text(const Polynomial& side) {
     return out.empty() ? "(empty)" : out;
 }
 
-inline std::string text(const PolyEquation& e) { return text(e.LHS) + " " + rawValue(e.relation) + " " + text(e.RHS); }
+inline std::string text(const PolyEquation& e) {
+    return text(e.LHS) + " " + rawValue(e.relation) + " " + text(e.RHS);
+}
 
 template <typename T>
 std::string text(const std::optional<T>& value) {

@@ -1,9 +1,9 @@
-#include "algebra/Checked.h"
+#include <cstdint>
+#include <optional>
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <optional>
+#include "algebra/Checked.h"
 
 namespace duolinear {
 namespace {
@@ -13,7 +13,11 @@ constexpr std::int64_t kMin = INT64_MIN;
 const CheckedInt kNone = std::nullopt;
 
 TEST(Checked, ArithmeticAtTheLimitsAndAbsentOperands) {
-    struct Case { const char* what; CheckedInt got; CheckedInt want; };
+    struct Case {
+        const char* what;
+        CheckedInt got;
+        CheckedInt want;
+    };
     const Case cases[] = {
         {"max + 1", checkedAdd(kMax, 1), kNone},
         {"min + max", checkedAdd(kMin, kMax), -1},

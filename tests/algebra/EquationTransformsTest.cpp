@@ -1,10 +1,9 @@
-#include "algebra/EquationTransforms.h"
-
-#include "algebra/AlgebraText.h"
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "algebra/AlgebraText.h"
+#include "algebra/EquationTransforms.h"
 
 namespace duolinear {
 namespace {
@@ -17,7 +16,10 @@ const Polynomial kEmpty{std::vector<Monomial>{}};
 const std::string kBlack = "black,black,black|black";
 
 TEST(EquationQueries, ZeroDenominatorsReducingAndFractions) {
-    struct Case { PolyEquation e; bool zeroDenominator, needsReducing, fractions; };
+    struct Case {
+        PolyEquation e;
+        bool zeroDenominator, needsReducing, fractions;
+    };
     const Case cases[] = {
         {{{term(1, 1, 1)}, {term(3, 0, 1)}}, true, true, true},
         {{{term(0, 5, 0)}, {term(0, 5, 0)}}, false, true, true},
@@ -38,7 +40,8 @@ TEST(EquationQueries, ZeroDenominatorsReducingAndFractions) {
 TEST(EquationTransforms, DropZeroTermsAndReduce) {
     const PolyEquation e{{term(0, 1, 1), term(0, 1, 0)},
                          {recoloredMonomial(Color::red, term(2, 1, 1)), term(0, 3, 0), term(3, 1, 0)},
-                         Relation::greater_than, Color::red};
+                         Relation::greater_than,
+                         Color::red};
     const PolyEquation reset = dropZeroTermsBothSides(e);
     EXPECT_EQ(text(reset), "0/1 > 2/1x + 3/1");
     EXPECT_EQ(colors(reset.RHS), kBlack + " " + kBlack);
@@ -55,7 +58,12 @@ TEST(EquationTransforms, DropZeroTermsAndReduce) {
 }
 
 TEST(EquationTransforms, CombineLikeTerms) {
-    struct Case { Polynomial side; bool simple; const char* result; bool changed; };
+    struct Case {
+        Polynomial side;
+        bool simple;
+        const char* result;
+        bool changed;
+    };
     const Case cases[] = {
         {{term(2, 1, 1), term(3, 1, 0), term(1, 2, 1), term(-3, 1, 0)}, false, "5/2x", true},
         {{term(2, 1, 1), term(1, 2, 1), term(3, 1, 1)}, true, "5/1x + 1/2x", true},
@@ -88,7 +96,11 @@ TEST(EquationTransforms, CombineLikeTerms) {
 }
 
 TEST(EquationTransforms, LcmAndClearingFractions) {
-    struct Case { PolyEquation e; std::optional<std::int64_t> lcm; const char* cleared; };
+    struct Case {
+        PolyEquation e;
+        std::optional<std::int64_t> lcm;
+        const char* cleared;
+    };
     const Case cases[] = {
         {{{term(1, 2, 1), term(1, 3, 0)}, {term(5, 4, 0)}}, 12, "6/1x + 4/1 = 15/1"},
         {{{term(2, 1, 1)}, {term(3, 1, 0)}, Relation::greater_than}, 1, "2/1x > 3/1"},
@@ -103,8 +115,8 @@ TEST(EquationTransforms, LcmAndClearingFractions) {
         EXPECT_EQ(lcmOfDenominators(c.e), c.lcm) << text(c.e);
         EXPECT_EQ(text(clearFractionsBothSides(c.e)), c.cleared);
     }
-    const PolyEquation marked{{recoloredMonomial(Color::red, term(1, 2, 1))}, {term(3, 4, 0)},
-                              Relation::less_than, Color::red};
+    const PolyEquation marked{
+        {recoloredMonomial(Color::red, term(1, 2, 1))}, {term(3, 4, 0)}, Relation::less_than, Color::red};
     const std::optional<PolyEquation> cleared = clearFractionsBothSides(marked);
     EXPECT_EQ(colors(cleared->LHS) + " " + rawValue(cleared->relation_color), kBlack + " black");
     EXPECT_EQ(text(clearSideFractions(Polynomial{term(1, 2, 1), term(1, 3, 0)})), "3/1x + 2/1");
@@ -113,7 +125,8 @@ TEST(EquationTransforms, LcmAndClearingFractions) {
 TEST(EquationTransforms, RecolouringAndReciprocals) {
     const PolyEquation e{{term(1, 2, 1), term(3, 1, 0)}, {term(5, -4, 0)}, Relation::equal_to, Color::blue};
     const PolyEquation marked = recolorDenominatorsBothSides(Color::red, e);
-    EXPECT_EQ(colors(marked.LHS) + " " + colors(marked.RHS), "black,red,black|black " + kBlack + " black,red,black|black");
+    EXPECT_EQ(colors(marked.LHS) + " " + colors(marked.RHS),
+              "black,red,black|black " + kBlack + " black,red,black|black");
     EXPECT_EQ(marked.relation_color, Color::black);
     const PolyEquation painted = recoloredEquation(Color::red, Color::blue, Color::green, e);
     EXPECT_EQ(colors(painted.LHS) + " " + colors(painted.RHS), "red,red,red|red red,red,red|red blue,blue,blue|blue");
@@ -123,8 +136,11 @@ TEST(EquationTransforms, RecolouringAndReciprocals) {
     EXPECT_FALSE(isNonzeroVariableTerm(term(0, 1, 1)));
     EXPECT_FALSE(isNonzeroVariableTerm(term(5, 1, 0)));
 
-    struct Case { Rational r; const char* reciprocal; };
-    const Case cases[] = {{{3, -6}, "-2/1"}, {{-2, 4}, "-2/1"}, {{6, 4}, "2/3"}, {{-3, 9}, "-3/1"},
+    struct Case {
+        Rational r;
+        const char* reciprocal;
+    };
+    const Case cases[] = {{{3, -6}, "-2/1"}, {{-2, 4}, "-2/1"}, {{6, 4}, "2/3"},          {{-3, 9}, "-3/1"},
                           {{0, 5}, "none"},  {{5, 0}, "none"},  {{-1, INT64_MIN}, "none"}};
     for (const Case& c : cases) EXPECT_EQ(text(rationalReciprocal(c.r)), c.reciprocal) << text(c.r);
 }

@@ -1,11 +1,11 @@
-#include "algebra/IntegerFunctions.h"
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <algorithm>
-#include <optional>
-#include <vector>
+#include "algebra/IntegerFunctions.h"
 
 namespace duolinear {
 namespace {
@@ -13,14 +13,21 @@ namespace {
 constexpr std::int64_t kMax = INT64_MAX;
 constexpr std::int64_t kMin = INT64_MIN;
 const std::optional<std::int64_t> kNone = std::nullopt;
-constexpr std::int64_t kLargestRoot = 3037000499;          // floor(sqrt(kMax))
+constexpr std::int64_t kLargestRoot = 3037000499;            // floor(sqrt(kMax))
 constexpr std::int64_t kLargestPrime = 9223372036854775783;  // the largest prime below 2^63
-constexpr std::int64_t kPrimeNearRoot = 3037000493;        // a prime just below kLargestRoot
+constexpr std::int64_t kPrimeNearRoot = 3037000493;          // a prime just below kLargestRoot
 
 TEST(IntegerFunctions, GcdAndLcm) {
-    struct Case { std::int64_t a, b; std::optional<std::int64_t> gcd, lcm; };
+    struct Case {
+        std::int64_t a, b;
+        std::optional<std::int64_t> gcd, lcm;
+    };
     const Case cases[] = {
-        {0, 0, 0, 0},  {0, -7, 7, 0},  {-12, 18, 6, 36},  {-4, 6, 2, 12},  {17, 5, 1, 85},
+        {0, 0, 0, 0},
+        {0, -7, 7, 0},
+        {-12, 18, 6, 36},
+        {-4, 6, 2, 12},
+        {17, 5, 1, 85},
         {kMax, kMax, kMax, kMax},
         {kMin, 6, 2, kNone},  // the lcm 3 * 2^63 does not fit
         {kMin, 0, kNone, 0},  // the gcd 2^63 does not fit
@@ -43,10 +50,14 @@ TEST(IntegerFunctions, AbsoluteValuesAndPowers) {
     EXPECT_EQ(intAbs(kMin), kNone);
     EXPECT_EQ(intAbs(-kMax), kMax);
 
-    struct Case { std::int64_t base; std::uint64_t exponent; std::optional<std::int64_t> want; };
+    struct Case {
+        std::int64_t base;
+        std::uint64_t exponent;
+        std::optional<std::int64_t> want;
+    };
     const Case cases[] = {
-        {0, 0, 1},        {-2, 3, -8},      {-2, 63, kMin},       {2, 63, kNone},  {3, 39, 4052555153018976267},
-        {3, 40, kNone},   {10, 19, kNone},  {-1, UINT64_MAX, -1}, {0, UINT64_MAX, 0},
+        {0, 0, 1},      {-2, 3, -8},     {-2, 63, kMin},       {2, 63, kNone},     {3, 39, 4052555153018976267},
+        {3, 40, kNone}, {10, 19, kNone}, {-1, UINT64_MAX, -1}, {0, UINT64_MAX, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(integerPower(c.base, c.exponent), c.want) << c.base << "^" << c.exponent;
 
@@ -56,10 +67,19 @@ TEST(IntegerFunctions, AbsoluteValuesAndPowers) {
 }
 
 TEST(IntegerFunctions, SquareRootsAreExactUpToTheLimit) {
-    struct Case { std::int64_t n; std::optional<std::int64_t> exact, floor; };
+    struct Case {
+        std::int64_t n;
+        std::optional<std::int64_t> exact, floor;
+    };
     const Case cases[] = {
-        {0, 0, kNone},     {1, 1, 1},           {2, kNone, 1},       {49, 7, 7},
-        {50, kNone, 7},    {-4, kNone, kNone},  {kMin, kNone, kNone}, {kMax, kNone, kLargestRoot},
+        {0, 0, kNone},
+        {1, 1, 1},
+        {2, kNone, 1},
+        {49, 7, 7},
+        {50, kNone, 7},
+        {-4, kNone, kNone},
+        {kMin, kNone, kNone},
+        {kMax, kNone, kLargestRoot},
         {kLargestRoot * kLargestRoot, kLargestRoot, kLargestRoot},
         {kLargestRoot * kLargestRoot - 1, kNone, kLargestRoot - 1},
         {kLargestRoot * kLargestRoot + 1, kNone, kLargestRoot},
@@ -76,9 +96,13 @@ TEST(IntegerFunctions, SquareRootsAreExactUpToTheLimit) {
 
 TEST(IntegerFunctions, SimplifiedSquareRoots) {
     using Root = SimplifiedSquareRoot;
-    struct Case { std::int64_t n; std::optional<Root> want; };
+    struct Case {
+        std::int64_t n;
+        std::optional<Root> want;
+    };
     const Case cases[] = {
-        {0, Root{0, 1}},  {-1, std::nullopt},  // 1 to 3000: see below
+        {0, Root{0, 1}},
+        {-1, std::nullopt},  // 1 to 3000: see below
         {kMax, Root{7, kMax / 49}},
         {kLargestPrime, Root{1, kLargestPrime}},
         {kPrimeNearRoot * kPrimeNearRoot, Root{kPrimeNearRoot, 1}},

@@ -1,6 +1,6 @@
-#include "algebra/Options.h"
-
 #include <gtest/gtest.h>
+
+#include "algebra/Options.h"
 
 namespace duolinear {
 namespace {
@@ -10,9 +10,11 @@ TEST(Options, LabelsAreExactAndConvertBack) {
     EXPECT_EQ(rawValue(Style::fraction), "show as \u00B9\u2215\u2083 x");
     EXPECT_EQ(rawValue(Style::rational_fraction), "show as \u02E3\u2215\u2083");
     EXPECT_EQ(rawValue(Status::infinite), "TRUE, solution is all values of variable");
-    for (Style s : {Style::fraction, Style::rational_fraction, Style::decimal}) EXPECT_EQ(styleFromRawValue(rawValue(s)), s);
+    for (Style s : {Style::fraction, Style::rational_fraction, Style::decimal})
+        EXPECT_EQ(styleFromRawValue(rawValue(s)), s);
     for (Status s : {Status::unique, Status::infinite, Status::none}) EXPECT_EQ(statusFromRawValue(rawValue(s)), s);
-    for (auto s : {Quadratic_status::rational_repeated, Quadratic_status::irrational_distinct, Quadratic_status::none}) {
+    for (auto s :
+         {Quadratic_status::rational_repeated, Quadratic_status::irrational_distinct, Quadratic_status::none}) {
         EXPECT_EQ(quadraticStatusFromRawValue(rawValue(s)), s);
     }
     EXPECT_EQ(quadraticMethodFromRawValue("complete the square"), Quadratic_method::complete_the_square);

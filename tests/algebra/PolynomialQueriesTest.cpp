@@ -1,10 +1,9 @@
-#include "algebra/PolynomialQueries.h"
-
-#include "algebra/AlgebraText.h"
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "algebra/AlgebraText.h"
+#include "algebra/PolynomialQueries.h"
 
 namespace duolinear {
 namespace {
@@ -35,7 +34,10 @@ std::string xlText(const Polynomial_XL& p) {
 }
 
 TEST(TermQueries, ReducingNegatingAndComparing) {
-    struct Case { Rational r; std::optional<bool> needs; };
+    struct Case {
+        Rational r;
+        std::optional<bool> needs;
+    };
     for (const Case& c : {Case{{2, 4}, true}, Case{{1, -3}, true}, Case{{-1, 3}, false}, Case{{0, 1}, false},
                           Case{{0, 5}, true}, Case{{7, 0}, std::nullopt}}) {
         EXPECT_EQ(rationalNeedsReducing(c.r), c.needs) << text(c.r);
@@ -44,12 +46,13 @@ TEST(TermQueries, ReducingNegatingAndComparing) {
     EXPECT_FALSE(negatedTerm(term(1, 0, 1)));
     EXPECT_FALSE(negatedTerm(term(INT64_MIN, 1, 1)));
 
-    struct Same { Monomial a, b; bool loose, strict; };
+    struct Same {
+        Monomial a, b;
+        bool loose, strict;
+    };
     const Same same[] = {
-        {term(2, 4, 1), term(1, 2, 1), true, false},
-        {term(2, -4, 1), term(-1, 2, 1), true, false},
-        {term(3, 1, 0, 'x'), term(3, 1, 0, 'y'), true, true},
-        {term(3, 1, 1, 'x'), term(3, 1, 1, 'y'), false, false},
+        {term(2, 4, 1), term(1, 2, 1), true, false},          {term(2, -4, 1), term(-1, 2, 1), true, false},
+        {term(3, 1, 0, 'x'), term(3, 1, 0, 'y'), true, true}, {term(3, 1, 1, 'x'), term(3, 1, 1, 'y'), false, false},
         {term(0, 0, 1), term(0, 0, 1), false, false},
     };
     for (const Same& c : same) {
@@ -64,19 +67,28 @@ TEST(TermQueries, DivisionsAndCounters) {
     EXPECT_EQ(text(dividedByLeadingCoefficient(term(1, 1, 0), PolyEquation{{term(0, 1, 2)}, {}})), "none");
     EXPECT_EQ(text(dividedByLeadingCoefficient(term(1, 1, 0), PolyEquation{kEmpty, {}})), "none");
 
-    struct Div { Monomial t; std::int64_t g; const char* result; };
+    struct Div {
+        Monomial t;
+        std::int64_t g;
+        const char* result;
+    };
     for (const Div& c : {Div{term(-7, 5, 1), 2, "-3/1x"},  // truncating; the denominator is not read
                          Div{term(6, 1, 0), 0, "none"}, Div{term(INT64_MIN, 1, 0), -1, "none"}}) {
         const std::optional<Term> divided = termDividedByFactor(c.t, c.g);
         EXPECT_EQ(divided ? text(divided->monomial) : "none", c.result);
     }
 
-    struct Count { Polynomial side; std::int64_t beforeVariable, beforeConstant; };
-    for (const Count& c : {Count{{term(3, 1, 2), term(1, 1, 0), term(2, 1, 1)}, 2, 1},
-                           Count{{term(3, 1, 2), term(4, 1, 3)}, 2, 2}}) {
+    struct Count {
+        Polynomial side;
+        std::int64_t beforeVariable, beforeConstant;
+    };
+    for (const Count& c :
+         {Count{{term(3, 1, 2), term(1, 1, 0), term(2, 1, 1)}, 2, 1}, Count{{term(3, 1, 2), term(4, 1, 3)}, 2, 2}}) {
         std::int64_t variable = 10, constant = 10;
-        for (const Monomial& t : c.side.terms) if (termsBeforeFirstVariableTerm(t, variable)) break;
-        for (const Monomial& t : c.side.terms) if (termsBeforeFirstConstant(t, constant)) break;
+        for (const Monomial& t : c.side.terms)
+            if (termsBeforeFirstVariableTerm(t, variable)) break;
+        for (const Monomial& t : c.side.terms)
+            if (termsBeforeFirstConstant(t, constant)) break;
         EXPECT_EQ(variable, 10 + c.beforeVariable) << text(c.side);
         EXPECT_EQ(constant, 10 + c.beforeConstant) << text(c.side);
     }
@@ -104,19 +116,27 @@ TEST(SideQueries, ConstantsAndOrder) {
     EXPECT_FALSE(bothSidesSameConstant(PolyEquation{{term(2, 1, 0)}, {term(2, 1, 0), term(0, 1, 0)}}));
     EXPECT_FALSE(bothSidesSameConstant(PolyEquation{{term(1, 0, 0)}, {term(1, 0, 0)}}));
 
-    struct Whole { Polynomial side; bool loose, strict; };
+    struct Whole {
+        Polynomial side;
+        bool loose, strict;
+    };
     for (const Whole& c : {Whole{{term(6, 3, 0)}, true, false}, Whole{{term(6, 4, 0)}, false, false},
                            Whole{{term(6, 0, 0)}, false, false}, Whole{{term(INT64_MIN, -1, 0)}, true, false}}) {
         EXPECT_EQ(isSingleWholeConstant(false, c.side), c.loose) << text(c.side);
         EXPECT_EQ(isSingleWholeConstant(true, c.side), c.strict) << text(c.side);
     }
 
-    struct Order { Polynomial side; bool descending; const char* sorted; };
+    struct Order {
+        Polynomial side;
+        bool descending;
+        const char* sorted;
+    };
     const Order orders[] = {
         {kEmpty, true, "(empty)"},
         {{term(3, 1, 1), term(2, 1, 1), term(1, 1, 0)}, true, "3/1x + 2/1x + 1/1"},
         {{term(1, 1, 0), term(1, 1, 1)}, false, "1/1x + 1/1"},
-        {{term(5, 1, 0), term(3, 1, 1), term(4, 1, 0), term(2, 1, 1), term(1, 1, 3)}, false,
+        {{term(5, 1, 0), term(3, 1, 1), term(4, 1, 0), term(2, 1, 1), term(1, 1, 3)},
+         false,
          "1/1x^3 + 3/1x + 2/1x + 5/1 + 4/1"},
     };
     for (const Order& c : orders) {
@@ -131,7 +151,10 @@ TEST(SideQueries, RecolourOneCoefficientAndGcd) {
     EXPECT_EQ(colors(recolorLastTermCoefficient(Color::red, side)), "blue,blue,blue|blue red,red,red|black");
     EXPECT_TRUE(recolorLastTermCoefficient(Color::red, kEmpty).terms.empty());
 
-    struct Case { Polynomial side; std::optional<std::int64_t> gcd; };
+    struct Case {
+        Polynomial side;
+        std::optional<std::int64_t> gcd;
+    };
     for (const Case& c : {Case{{term(4, 1, 1), term(-6, 1, 0), term(0, 1, 0)}, 2}, Case{{term(0, 1, 0)}, 0},
                           Case{{term(-9, 2, 1), term(6, 5, 0)}, 3}, Case{{term(INT64_MIN, 1, 1), term(6, 1, 0)}, 2},
                           Case{{term(INT64_MIN, 1, 1)}, std::nullopt}}) {
@@ -142,7 +165,11 @@ TEST(SideQueries, RecolourOneCoefficientAndGcd) {
 }
 
 TEST(SideQueries, CommonDenominator) {
-    struct Case { Polynomial side; const char* result; bool hasFractions, changed; };
+    struct Case {
+        Polynomial side;
+        const char* result;
+        bool hasFractions, changed;
+    };
     const Case cases[] = {
         {{term(1, 2, 1), term(1, 3, 0), term(3, 1, 0)}, "3/6x + 2/6 + 18/6", true, true},
         {{term(1, 6, 1), term(5, 6, 0)}, "1/6x + 5/6", true, false},
@@ -173,10 +200,12 @@ TEST(SideQueries, CommonDenominator) {
 TEST(SideQueries, NegativeVariableSubstitution) {
     const Polynomial side{term(3, 1, 2), term(-5, 1, 1), term(4, 1, 0)};
     const std::array<Polynomial_XL, 2> pictures = negativeVariableSubstitution(false, side);
-    EXPECT_EQ(xlText(pictures[0]), "-1/1x@red/red | -1/1x@blue/blue | "
-                                   "3/1@black/red(0^2)@red + -5/1@black/blue(1^1)@blue + 4/1@black/black");
-    EXPECT_EQ(xlText(pictures[1]), "1/1x^2@red/red | -1/1x@blue/blue | "
-                                   "3/1@black/red(0^1)@red + -5/1@black/blue(1^1)@blue + 4/1@black/black");
+    EXPECT_EQ(xlText(pictures[0]),
+              "-1/1x@red/red | -1/1x@blue/blue | "
+              "3/1@black/red(0^2)@red + -5/1@black/blue(1^1)@blue + 4/1@black/black");
+    EXPECT_EQ(xlText(pictures[1]),
+              "1/1x^2@red/red | -1/1x@blue/blue | "
+              "3/1@black/red(0^1)@red + -5/1@black/blue(1^1)@blue + 4/1@black/black");
     EXPECT_EQ(xlText(negativeVariableSubstitution(true, Polynomial{term(7, 1, 0)})[0]), "7/1@black/black");
 }
 

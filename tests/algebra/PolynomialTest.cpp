@@ -1,8 +1,8 @@
-#include "algebra/Polynomial.h"
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "algebra/Polynomial.h"
 
 namespace duolinear {
 namespace {
@@ -29,7 +29,10 @@ TEST(Polynomial, DefaultSideIsTheZeroTermButAnEmptyListStaysEmpty) {
 }
 
 TEST(Polynomial, MonomialEquality) {
-    struct Case { Monomial a, b; bool equal; };
+    struct Case {
+        Monomial a, b;
+        bool equal;
+    };
     const Case cases[] = {
         {term(1, 2, 1), term(2, 4, 1), true},
         {term(3, 1, 0, 'x'), term(3, 1, 0, 'y'), true},  // constants ignore their letter
@@ -72,7 +75,11 @@ TEST(Polynomial, TermEqualityRejectsGroupMultipliers) {
 
 TEST(Polynomial, SideAndTermTests) {
     using Side = std::vector<Monomial>;
-    struct Case { const char* what; Side side; bool bare, bareNegative, constant, constantReduced; };
+    struct Case {
+        const char* what;
+        Side side;
+        bool bare, bareNegative, constant, constantReduced;
+    };
     const Case cases[] = {
         {"x", {term(1, 1, 1)}, true, false, false, false},
         {"-x", {term(-1, 1, 1)}, false, true, false, false},

@@ -1,10 +1,10 @@
-#include "algebra/IntegerFunctions.h"
-#include "algebra/RandomPickers.h"
-#include "support/ScriptedRandom.h"
+#include <set>
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include "algebra/IntegerFunctions.h"
+#include "algebra/RandomPickers.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear {
 namespace {
@@ -26,7 +26,10 @@ TEST(RandomPickers, SingleDrawsAgainWhileExcluded) {
 }
 
 TEST(RandomPickers, SingleGivesNoValueWhenEveryValueIsExcluded) {
-    struct Case { ClosedIntRange range; std::vector<std::int64_t> excluded; };
+    struct Case {
+        ClosedIntRange range;
+        std::vector<std::int64_t> excluded;
+    };
     const Case cases[] = {
         {{3, 3}, {3}},
         {{1, 3}, {3, 1, 2, 2}},
@@ -65,15 +68,19 @@ TEST(RandomPickers, ZerosPassTheCoprimeTestOnlyForTexts) {
 }
 
 TEST(RandomPickers, PairsGiveNoValueWhenNoPairIsAcceptable) {
-    struct Case { ClosedIntRange first, second; std::vector<std::int64_t> firstExcluded; bool coprime, distinct;
-                  bool textPossible, valuePossible; };
+    struct Case {
+        ClosedIntRange first, second;
+        std::vector<std::int64_t> firstExcluded;
+        bool coprime, distinct;
+        bool textPossible, valuePossible;
+    };
     const Case cases[] = {
-        {{2, 2}, {4, 4}, {}, true, false, false, false},     // gcd 2
-        {{0, 0}, {6, 6}, {}, true, true, true, false},       // zero passes only the text test
-        {{0, 0}, {0, 0}, {}, true, false, true, false},      // gcd(0, 0) = 0
-        {{0, 0}, {0, 0}, {}, true, true, false, false},      // not distinct
+        {{2, 2}, {4, 4}, {}, true, false, false, false},  // gcd 2
+        {{0, 0}, {6, 6}, {}, true, true, true, false},    // zero passes only the text test
+        {{0, 0}, {0, 0}, {}, true, false, true, false},   // gcd(0, 0) = 0
+        {{0, 0}, {0, 0}, {}, true, true, false, false},   // not distinct
         {{1, 3}, {1, 3}, {1, 2, 3}, false, false, false, false},
-        {{4, 2}, {1, 3}, {}, false, false, false, false},    // an empty range
+        {{4, 2}, {1, 3}, {}, false, false, false, false},  // an empty range
         {{7, 7}, {7, 7}, {}, false, true, false, false},
         {{-4, 4}, {2, 2}, {-3, -1, 1, 3}, true, true, true, false},  // only (0, 2) is left
     };
@@ -85,8 +92,7 @@ TEST(RandomPickers, PairsGiveNoValueWhenNoPairIsAcceptable) {
         RandomSource& forText = c.textPossible ? static_cast<RandomSource&>(system) : noDraws;
         RandomSource& forValue = c.valuePossible ? static_cast<RandomSource&>(system) : noDraws;
         const auto text = randomIntPair(c.first, c.firstExcluded, c.second, {}, c.coprime, c.distinct, forText);
-        const auto value =
-            randomIntPairValues(c.first, c.firstExcluded, c.second, {}, c.coprime, c.distinct, forValue);
+        const auto value = randomIntPairValues(c.first, c.firstExcluded, c.second, {}, c.coprime, c.distinct, forValue);
         EXPECT_EQ(text.has_value(), c.textPossible) << c.first.low << ".." << c.first.high;
         EXPECT_EQ(value.has_value(), c.valuePossible) << c.first.low << ".." << c.first.high;
         EXPECT_TRUE(noDraws.requests().empty());

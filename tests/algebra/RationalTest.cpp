@@ -1,10 +1,10 @@
-#include "algebra/Rational.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "algebra/Rational.h"
 
 namespace duolinear {
 namespace {
@@ -19,13 +19,20 @@ std::string text(const std::optional<Rational>& r) {
 }
 
 TEST(Rational, EqualityByCrossMultiplication) {
-    struct Case { Rational a, b; bool cross, loose, strict; };
+    struct Case {
+        Rational a, b;
+        bool cross, loose, strict;
+    };
     const Case cases[] = {
-        {{1, 2}, {2, 4}, true, true, false},   {{-1, 2}, {1, -2}, true, true, false},
-        {{1, 2}, {1, 2}, true, true, true},    {{1, 2}, {1, 3}, false, false, false},
+        {{1, 2}, {2, 4}, true, true, false},
+        {{-1, 2}, {1, -2}, true, true, false},
+        {{1, 2}, {1, 2}, true, true, true},
+        {{1, 2}, {1, 3}, false, false, false},
         // Zero denominators: equals() has no guard, rationalEquals() answers false.
-        {{0, 0}, {0, 0}, true, false, false},  {{0, 0}, {7, 3}, true, false, false},
-        {{1, 0}, {2, 0}, true, false, false},  {{1, 0}, {0, 5}, false, false, false},
+        {{0, 0}, {0, 0}, true, false, false},
+        {{0, 0}, {7, 3}, true, false, false},
+        {{1, 0}, {2, 0}, true, false, false},
+        {{1, 0}, {0, 5}, false, false, false},
         // Products beyond 64 bits compare exactly.
         {{kMax, kMax - 1}, {kMax - 1, kMax - 2}, false, false, false},
         {{kMin, 2}, {kMin / 2, 1}, true, true, false},
@@ -42,10 +49,17 @@ TEST(Rational, EqualityByCrossMultiplication) {
 }
 
 TEST(Rational, OrderWhateverTheDenominatorSigns) {
-    struct Case { Rational a, b; bool less, greater; };
+    struct Case {
+        Rational a, b;
+        bool less, greater;
+    };
     const Case cases[] = {
-        {{1, -2}, {1, 3}, true, false},   {{-1, -2}, {1, 3}, false, true},  {{2, 4}, {1, 2}, false, false},
-        {{-3, 4}, {-2, 3}, true, false},  {{1, 2}, {1, 0}, false, false},   {{1, 0}, {1, 2}, false, false},
+        {{1, -2}, {1, 3}, true, false},
+        {{-1, -2}, {1, 3}, false, true},
+        {{2, 4}, {1, 2}, false, false},
+        {{-3, 4}, {-2, 3}, true, false},
+        {{1, 2}, {1, 0}, false, false},
+        {{1, 0}, {1, 2}, false, false},
         {{kMax - 1, kMax}, {kMax - 2, kMax - 1}, false, true},
         {{kMin, kMax}, {kMax, kMin}, true, false},
         {{kMin, -1}, {kMax, 1}, false, true},
@@ -60,12 +74,20 @@ TEST(Rational, OrderWhateverTheDenominatorSigns) {
 }
 
 TEST(Rational, SignAndKindPredicates) {
-    struct Case { Rational r; std::optional<bool> negative, positive; bool integerReduced, integerStored, square; };
+    struct Case {
+        Rational r;
+        std::optional<bool> negative, positive;
+        bool integerReduced, integerStored, square;
+    };
     const Case cases[] = {
-        {{6, -4}, true, false, false, false, false},  {{-3, -4}, false, true, false, false, false},
-        {{0, -5}, false, false, true, false, true},   {{-6, -3}, false, true, true, false, false},
-        {{7, 1}, false, true, true, true, false},     {{8, 18}, false, true, false, false, true},
-        {{2, 9}, false, true, false, false, false},   {{-4, 9}, true, false, false, false, false},
+        {{6, -4}, true, false, false, false, false},
+        {{-3, -4}, false, true, false, false, false},
+        {{0, -5}, false, false, true, false, true},
+        {{-6, -3}, false, true, true, false, false},
+        {{7, 1}, false, true, true, true, false},
+        {{8, 18}, false, true, false, false, true},
+        {{2, 9}, false, true, false, false, false},
+        {{-4, 9}, true, false, false, false, false},
         {{1, 0}, std::nullopt, std::nullopt, false, false, false},
         {{3037000499LL * 3037000499LL, 1}, false, true, true, true, true},
         // In lowest terms this needs the denominator 2^63: no integer, no square.
@@ -82,10 +104,19 @@ TEST(Rational, SignAndKindPredicates) {
 }
 
 TEST(Rational, NormalForms) {
-    struct Case { Rational r; const char* reduced; const char* negated; const char* negReciprocal; };
+    struct Case {
+        Rational r;
+        const char* reduced;
+        const char* negated;
+        const char* negReciprocal;
+    };
     const Case cases[] = {
-        {{6, -4}, "-3/2", "3/2", "2/3"},   {{0, -5}, "0/1", "0/1", "none"},  {{0, 0}, "none", "none", "none"},
-        {{-4, -6}, "2/3", "-2/3", "-3/2"}, {{4, -6}, "-2/3", "2/3", "3/2"},  {{5, 1}, "5/1", "-5/1", "-1/5"},
+        {{6, -4}, "-3/2", "3/2", "2/3"},
+        {{0, -5}, "0/1", "0/1", "none"},
+        {{0, 0}, "none", "none", "none"},
+        {{-4, -6}, "2/3", "-2/3", "-3/2"},
+        {{4, -6}, "-2/3", "2/3", "3/2"},
+        {{5, 1}, "5/1", "-5/1", "-1/5"},
         // The least value: exact where the result fits (2^63 never does).
         {{kMin, 1}, "-9223372036854775808/1", "none", "none"},
         {{kMin, -1}, "none", "-9223372036854775808/1", "none"},
@@ -100,7 +131,10 @@ TEST(Rational, NormalForms) {
 }
 
 TEST(Rational, ProductsAndQuotients) {
-    struct Case { Rational a, b; const char *product, *productRaw, *quotient, *quotientRaw; };
+    struct Case {
+        Rational a, b;
+        const char *product, *productRaw, *quotient, *quotientRaw;
+    };
     const Case cases[] = {
         {{2, 3}, {3, -4}, "-1/2", "-6/12", "-8/9", "-8/9"},
         {{3, 4}, {-3, 8}, "-9/32", "-9/32", "-2/1", "-24/12"},
@@ -122,10 +156,17 @@ TEST(Rational, ProductsAndQuotients) {
 }
 
 TEST(Rational, SumsAndDifferences) {
-    struct Case { Rational a, b; const char *sum, *difference; };
+    struct Case {
+        Rational a, b;
+        const char *sum, *difference;
+    };
     const Case cases[] = {
-        {{1, 2}, {-1, 2}, "0/1", "1/1"},    {{1, 6}, {1, 3}, "1/2", "-1/6"},  {{1, 3}, {1, 3}, "2/3", "0/1"},
-        {{1, -2}, {1, -3}, "-5/6", "-1/6"}, {{1, 0}, {1, 2}, "none", "none"}, {{1, 2}, {0, 0}, "none", "none"},
+        {{1, 2}, {-1, 2}, "0/1", "1/1"},
+        {{1, 6}, {1, 3}, "1/2", "-1/6"},
+        {{1, 3}, {1, 3}, "2/3", "0/1"},
+        {{1, -2}, {1, -3}, "-5/6", "-1/6"},
+        {{1, 0}, {1, 2}, "none", "none"},
+        {{1, 2}, {0, 0}, "none", "none"},
         {{kMax, 1}, {1, 1}, "none", "9223372036854775806/1"},
         {{kMin, 1}, {1, 1}, "-9223372036854775807/1", "none"},
         {{kMin, 1}, {kMin, 1}, "none", "none"},  // negating the least subtrahend overflows
@@ -164,11 +205,23 @@ TEST(Rational, ResultsAreBlackAndRecolouringKeepsTheValue) {
 }
 
 TEST(RationalFromDecimalText, PlainNumeralsStayUnreduced) {
-    struct Case { const char* input; const char* want; };
+    struct Case {
+        const char* input;
+        const char* want;
+    };
     const Case cases[] = {
-        {"2.50", "25/10"},     {"-0.125", "-125/1000"}, {"3.000", "3/1"},   {"100.00", "100/1"},
-        {"10.10", "101/10"},   {"0.0", "0/1"},          {"7", "7/1"},       {"-12", "-12/1"},
-        {"+5", "5/1"},         {".5", "5/10"},          {"5.", "5/1"},      {"-.25", "-25/100"},
+        {"2.50", "25/10"},
+        {"-0.125", "-125/1000"},
+        {"3.000", "3/1"},
+        {"100.00", "100/1"},
+        {"10.10", "101/10"},
+        {"0.0", "0/1"},
+        {"7", "7/1"},
+        {"-12", "-12/1"},
+        {"+5", "5/1"},
+        {".5", "5/10"},
+        {"5.", "5/1"},
+        {"-.25", "-25/100"},
         {"007", "7/1"},
         {"-9223372036854775808", "-9223372036854775808/1"},
         {"0.000000000000000001", "1/1000000000000000000"},  // 18 places: 10^18 still fits
@@ -177,13 +230,13 @@ TEST(RationalFromDecimalText, PlainNumeralsStayUnreduced) {
 }
 
 TEST(RationalFromDecimalText, NoNumberGivesZeroAndOtherFormsGiveNoValue) {
-    for (const char* input : {"", "abc", ".", "-", "+", "1.2.3", " 1", "1 ", "1,5", "--1", "+-1", "1e", "0x",
-                              "½", "−3" /* U+2212 is not a minus sign here */}) {
+    for (const char* input : {"", "abc", ".", "-", "+", "1.2.3", " 1", "1 ", "1,5", "--1", "+-1", "1e", "0x", "½",
+                              "−3" /* U+2212 is not a minus sign here */}) {
         EXPECT_EQ(text(rationalFromDecimalText(input)), "0/1") << input;
     }
-    for (const char* input : {"1e3", "1.5e3", "-2E-2", "inf", "-Infinity", "nan", "0x1p3", "0x10", "1e400",
-                              "9223372036854775808", "12345678901234567890.5",
-                              "0.0000000000000000001" /* 19 places: 10^19 does not fit */}) {
+    for (const char* input :
+         {"1e3", "1.5e3", "-2E-2", "inf", "-Infinity", "nan", "0x1p3", "0x10", "1e400", "9223372036854775808",
+          "12345678901234567890.5", "0.0000000000000000001" /* 19 places: 10^19 does not fit */}) {
         EXPECT_EQ(text(rationalFromDecimalText(input)), "none") << input;
     }
 }

@@ -1,9 +1,9 @@
-#include "algebra/TextFunctions.h"
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "algebra/TextFunctions.h"
 
 namespace duolinear {
 namespace {
@@ -11,18 +11,23 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST(TextFunctions, CharactersAreWhatTheReaderSees) {
-    struct Case { const char* text; Texts want; };
+    struct Case {
+        const char* text;
+        Texts want;
+    };
     const Case cases[] = {
         {"", {}},
         {"x²−3", {"x", "²", "−", "3"}},
-        {"✖️x", {"✖️", "x"}},               // variation selector stays with its emoji
-        {"👍🏽!", {"👍🏽", "!"}},               // skin-tone modifier
-        {"e\u0301a", {"e\u0301", "a"}},      // combining accent
-        {"👩‍💻a", {"👩‍💻", "a"}},             // joined sequence
-        {"🇫🇷🇩🇪", {"🇫🇷", "🇩🇪"}},             // flags pair their regional indicators
+        {"✖️x", {"✖️", "x"}},            // variation selector stays with its emoji
+        {"👍🏽!", {"👍🏽", "!"}},        // skin-tone modifier
+        {"e\u0301a", {"e\u0301", "a"}},          // combining accent
+        {"👩‍💻a", {"👩‍💻", "a"}},  // joined sequence
+        {"🇫🇷🇩🇪", {"🇫🇷", "🇩🇪"}},                  // flags pair their regional indicators
         {"a\r\nb", {"a", "\r\n", "b"}},
-        {"\n\u0301", {"\n", "\u0301"}},      // nothing extends a control
-        {"a\xFF" "b", {"a", "\xFF", "b"}},   // a stray byte is a character of its own
+        {"\n\u0301", {"\n", "\u0301"}},  // nothing extends a control
+        {"a\xFF"
+         "b",
+         {"a", "\xFF", "b"}},  // a stray byte is a character of its own
     };
     for (const Case& c : cases) EXPECT_EQ(characterStrings(c.text), c.want) << c.text;
     EXPECT_EQ(textLengths("👍🏽👍🏽", "abc"), (TextLengths{2, 3, 3}));
@@ -34,11 +39,14 @@ TEST(TextFunctions, PaddingAndDigitTexts) {
     EXPECT_EQ(padArrayFront({"1", "2"}, {"a", "b", "c", "d"}, " "), (Texts{" ", " ", "1", "2"}));
     EXPECT_EQ(padArrayFront({"1", "2"}, {"a"}, " "), (Texts{"1", "2"}));
 
-    struct Case { const char* text; bool zero, singleNonZero, powerOfTen; };
+    struct Case {
+        const char* text;
+        bool zero, singleNonZero, powerOfTen;
+    };
     const Case cases[] = {
-        {"0", true, false, false},   {"1", false, true, true},    {"1000", false, true, true},
-        {"20", false, true, false},  {"01", false, true, false},  {"11", false, false, false},
-        {"", false, false, false},   {"🤔0", false, true, false},
+        {"0", true, false, false},  {"1", false, true, true},      {"1000", false, true, true},
+        {"20", false, true, false}, {"01", false, true, false},    {"11", false, false, false},
+        {"", false, false, false},  {"🤔0", false, true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(isZeroText(c.text), c.zero) << c.text;
@@ -56,18 +64,25 @@ TEST(TextFunctions, WordsAndCodePoints) {
     EXPECT_EQ(placeValueWord(8, true), "...?");
     EXPECT_EQ(placeValueWord(-1, false), "...?");
 
-    struct Case { const char* code; std::int64_t value; };
-    const Case cases[] = {{"30", 0}, {"39", 9}, {"2070", 0}, {"B9", 1}, {"B3", 3}, {"2079", 9},
-                          {"b9", 0}, {"0030", 0}, {"2071", 0}, {"", 0}};
+    struct Case {
+        const char* code;
+        std::int64_t value;
+    };
+    const Case cases[] = {{"30", 0},   {"39", 9}, {"2070", 0}, {"B9", 1},   {"B3", 3},
+                          {"2079", 9}, {"b9", 0}, {"0030", 0}, {"2071", 0}, {"", 0}};
     for (const Case& c : cases) EXPECT_EQ(digitValueOfCodePointText(c.code), c.value) << c.code;
 }
 
 TEST(TextFunctions, SignedTermTexts) {
-    struct Case { std::int64_t c, e; bool showUnit; const char* want; };
+    struct Case {
+        std::int64_t c, e;
+        bool showUnit;
+        const char* want;
+    };
     const Case cases[] = {
-        {-1, 0, false, "-1"}, {-1, 1, false, "-x"},  {-1, 2, false, "-x²"}, {-1, 2, true, "-1x²"},
-        {-3, 0, false, "-3"}, {-3, 5, false, "-3x⁵"}, {1, 0, false, "+1"},  {1, 3, false, "+x³"},
-        {1, 1, true, "+1x"},  {0, 0, false, "+0"},   {0, 1, false, "+0x"},  {2, 12, false, "+2x..."},
+        {-1, 0, false, "-1"}, {-1, 1, false, "-x"},   {-1, 2, false, "-x²"}, {-1, 2, true, "-1x²"},
+        {-3, 0, false, "-3"}, {-3, 5, false, "-3x⁵"}, {1, 0, false, "+1"},   {1, 3, false, "+x³"},
+        {1, 1, true, "+1x"},  {0, 0, false, "+0"},    {0, 1, false, "+0x"},  {2, 12, false, "+2x..."},
     };
     for (const Case& c : cases) EXPECT_EQ(signedTermText(c.c, c.e, "x", c.showUnit), c.want) << c.c << " " << c.e;
 }

@@ -2,10 +2,10 @@
 // of the selected field, the green marks, the hand-over on "🤔", and
 // thousands of random taps that leave every field a valid integer text.
 
-#include <gtest/gtest.h>
-
 #include <random>
 #include <regex>
+
+#include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
 
@@ -18,15 +18,23 @@ using testing::greenLabels;
 const std::vector<long long> kFields = {1, 2, 3, 65, 66, 67};
 const std::vector<long long> kOptions = {4097, 4098, 4161, 4162, 4225, 4226};
 
-TEST(EntryKeypad, KeysEditTheSelectedField)
-{
+TEST(EntryKeypad, KeysEditTheSelectedField) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"5", "1", "2"}, "512"},   {{"5", "1", "2", "4"}, "512"},  {{"0", "0"}, "0"},
-        {{"+/-", "7"}, "-7"},       {{"+/-", "1", "2", "3", "4"}, "-123"},
-        {{"+/-", "7", "DEL"}, "-0"}, {{"+/-", "DEL"}, "-0"},          {{"7", "DEL"}, "0"},
-        {{"1", "2", "3", "DEL"}, "12"}, {{"1", "2", "3", "+/-", "DEL"}, "-12"},
-        {{"+/-"}, "-0"},            {{"+/-", "+/-"}, "0"},            {{"1", "2", "3", "+/-"}, "-123"},
-        {{"1", "2", "3", "+/-", "C"}, "0"}, {{"1", ".", "5"}, "15"},
+        {{"5", "1", "2"}, "512"},
+        {{"5", "1", "2", "4"}, "512"},
+        {{"0", "0"}, "0"},
+        {{"+/-", "7"}, "-7"},
+        {{"+/-", "1", "2", "3", "4"}, "-123"},
+        {{"+/-", "7", "DEL"}, "-0"},
+        {{"+/-", "DEL"}, "-0"},
+        {{"7", "DEL"}, "0"},
+        {{"1", "2", "3", "DEL"}, "12"},
+        {{"1", "2", "3", "+/-", "DEL"}, "-12"},
+        {{"+/-"}, "-0"},
+        {{"+/-", "+/-"}, "0"},
+        {{"1", "2", "3", "+/-"}, "-123"},
+        {{"1", "2", "3", "+/-", "C"}, "0"},
+        {{"1", ".", "5"}, "15"},
     };
     for (const auto& [keys, expected] : cases) {
         EntryKeypad keypad;
@@ -49,8 +57,7 @@ TEST(EntryKeypad, KeysEditTheSelectedField)
     EXPECT_EQ(keypad.hosted.text(2), "4");
 }
 
-TEST(EntryKeypad, FieldAndOptionKeysMoveTheGreenMark)
-{
+TEST(EntryKeypad, FieldAndOptionKeysMoveTheGreenMark) {
     EntryKeypad keypad;
     auto& hosted = keypad.hosted;
     EXPECT_EQ(greenLabels(hosted, kFields), std::vector<long long>{1});
@@ -64,8 +71,7 @@ TEST(EntryKeypad, FieldAndOptionKeysMoveTheGreenMark)
     EXPECT_EQ(keypad.pad->optionsSelections(), (std::vector<std::vector<long long>>{{4098}, {4161}, {4226}}));
 }
 
-TEST(EntryKeypad, ThinkKeyHandsOverEntriesAndChosenOptionsAndResetsNothing)
-{
+TEST(EntryKeypad, ThinkKeyHandsOverEntriesAndChosenOptionsAndResetsNothing) {
     EntryKeypad keypad;
     auto& hosted = keypad.hosted;
     hosted.tapKeys({"2", "I2", "+/-", "I3", "1", "2", "I65", "5", "+/-", "I67", "7", "O4098", "O4226", "🤔", "🤔"});
@@ -82,8 +88,7 @@ TEST(EntryKeypad, ThinkKeyHandsOverEntriesAndChosenOptionsAndResetsNothing)
     EXPECT_EQ(keypad.screen.received.size(), 2u);
 }
 
-TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries)
-{
+TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries) {
     EntryKeypad keypad(EntryElements{.polynomials = {{{"0", "0", "0"}}}, .multiLine = {{{"first", "second"}}}});
     auto& hosted = keypad.hosted;
     EXPECT_EQ(keypad.pad->selection(), 1025);
@@ -97,8 +102,7 @@ TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries)
     EXPECT_EQ(keypad.screen.received[0].multiLine, (SelectedTexts{{"second"}}));
 }
 
-TEST(EntryKeypad, KeysThatNameNoElementChangeNothing)
-{
+TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EntryKeypad keypad;
     for (const char* title : {"O9999", "O4096", "O4353", "I4097", "I999", "P1025", "M3073", "L5121", "X", ""}) {
         ui::Button key;
@@ -115,8 +119,7 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing)
     EXPECT_TRUE(keypad.screen.received.empty());
 }
 
-TEST(EntryKeypad, ThreePartsStackedFiveApart)
-{
+TEST(EntryKeypad, ThreePartsStackedFiveApart) {
     for (const std::size_t optionGroups : {3u, 2u}) {
         EntryElements elements = testing::entryScreenElements();
         elements.options.resize(optionGroups);
@@ -139,10 +142,10 @@ TEST(EntryKeypad, ThreePartsStackedFiveApart)
     }
 }
 
-TEST(EntryKeypad, RandomTapsLeaveValidIntegersWithinTheLimitAndOneMarkPerRow)
-{
-    std::vector<std::string> titles = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "+/-", "C", "DEL", ".", "🤔",
-                                       "O4097", "O4098", "O4161", "O4162", "O4225", "O4226"};
+TEST(EntryKeypad, RandomTapsLeaveValidIntegersWithinTheLimitAndOneMarkPerRow) {
+    std::vector<std::string> titles = {"0",    "1",     "2",     "3",     "4",     "5",     "6",
+                                       "7",    "8",     "9",     "+/-",   "C",     "DEL",   ".",
+                                       "🤔", "O4097", "O4098", "O4161", "O4162", "O4225", "O4226"};
     for (long long tag : kFields) titles.push_back("I" + std::to_string(tag));
 
     for (const int digits : {1, 3, 5}) {

@@ -1,10 +1,9 @@
-#include "keypads/UniversalIntegerIOView.h"
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "KeypadHarness.h"
+#include "keypads/UniversalIntegerIOView.h"
 
 namespace duolinear {
 namespace {
@@ -14,8 +13,7 @@ using testing::nearRect;
 
 const gfx::Color kGreen = gfx::Color::green();
 
-TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder)
-{
+TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder) {
     auto io = std::make_shared<UniversalIntegerIOView>(EntryElements{
         .inputs = {{{"0", "0", "0"}}, {{"0", "0", "0"}}},
         .polynomials = {{{"1", "2", "3"}}},
@@ -45,24 +43,22 @@ TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder)
     }
 }
 
-TEST(IOView, OptionSelectionsPickTheGreenOption)
-{
+TEST(IOView, OptionSelectionsPickTheGreenOption) {
     const std::pair<OptionIndices, std::vector<long long>> cases[] = {
         {{}, {4097, 4161, 4169}},
         {{{2}, {1, 0}}, {4099, 4162, 4169}},
         {{{3}, {-1}}, {4097, 4161, 4169}},  // no such option, no such row: the first
     };
     for (const auto& [selections, green] : cases) {
-        Hosted hosted(std::make_shared<UniversalIntegerIOView>(EntryElements{
-            .options = {{{"a", "b", "c"}}, {{"d", "e"}, {"f", "g"}}}, .optionsSelections = selections}));
+        Hosted hosted(std::make_shared<UniversalIntegerIOView>(
+            EntryElements{.options = {{{"a", "b", "c"}}, {{"d", "e"}, {"f", "g"}}}, .optionsSelections = selections}));
         for (long long tag : {4097, 4098, 4099, 4161, 4162, 4169, 4170}) {
             EXPECT_EQ(hosted.background(tag) == kGreen, std::count(green.begin(), green.end(), tag) == 1) << tag;
         }
     }
 }
 
-TEST(IOView, ATapOnALabelHandsOverTheKeyBeneathAndAGapNothing)
-{
+TEST(IOView, ATapOnALabelHandsOverTheKeyBeneathAndAGapNothing) {
     auto io = std::make_shared<UniversalIntegerIOView>(EntryElements{.inputs = {{{"0", "0"}}}});
     testing::RecordingPadDelegate delegate;
     io->setDelegate(&delegate);
@@ -73,8 +69,7 @@ TEST(IOView, ATapOnALabelHandsOverTheKeyBeneathAndAGapNothing)
     EXPECT_EQ(delegate.senders, std::vector<ui::Object*>{hosted.button("I2")});
 }
 
-TEST(IOView, FractionBandsHaveTwoLevels)
-{
+TEST(IOView, FractionBandsHaveTwoLevels) {
     struct Case {
         ElementGroups fractions;
         double height;  // of the view, below an input band 100 high
@@ -99,8 +94,7 @@ TEST(IOView, FractionBandsHaveTwoLevels)
     }
 }
 
-TEST(IOView, EmptyGroupsTakeNoBand)
-{
+TEST(IOView, EmptyGroupsTakeNoBand) {
     EXPECT_TRUE(UniversalIntegerIOView(EntryElements{}).subviews().empty());
     Hosted hosted(std::make_shared<UniversalIntegerIOView>(EntryElements{.inputs = {{}, {{"0"}}, {{}}}}), 410, 110);
     EXPECT_TRUE(hosted.layoutProblems().empty());

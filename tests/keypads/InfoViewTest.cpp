@@ -1,14 +1,12 @@
-#include "keypads/UniversalInfoView.h"
-
 #include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
+#include "keypads/UniversalInfoView.h"
 
 namespace duolinear {
 namespace {
 
-TEST(InfoView, LinesShareTheHeightAndShrinkLongTextsOntoOneLine)
-{
+TEST(InfoView, LinesShareTheHeightAndShrinkLongTextsOntoOneLine) {
     const std::vector<std::string> lines = {"one", "two", "a third line far too long for the width of this view"};
     auto info = std::make_shared<UniversalInfoView>(lines);
     testing::Hosted hosted(info, 410.0, 100.0);  // the view is 400 x 90

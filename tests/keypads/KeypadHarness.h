@@ -3,12 +3,12 @@
 // points inside the safe area), tapped through the window's hit-testing and
 // the responder chain; and stand-ins for the screen's side of the keypad.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "keypads/PadInterfaces.h"
 #include "keypads/UniversalIntegerPadView.h"
@@ -25,8 +25,7 @@ public:
     explicit HostScreen(std::shared_ptr<ui::View> content) : content_(std::move(content)) {}
 
 protected:
-    void viewDidLoad() override
-    {
+    void viewDidLoad() override {
         view()->addSubview(content_);
         const ui::LayoutGuide safe = view()->safeAreaLayoutGuide();
         content_->topAnchor().constraintEqualTo(safe.topAnchor(), 5.0).activate();
@@ -42,15 +41,13 @@ private:
 class Hosted {
 public:
     explicit Hosted(std::shared_ptr<ui::View> content, double width = 390.0, double height = 844.0)
-        : window_(std::make_shared<ui::Window>(gfx::Rect::make(0, 0, width, height))), driver_(*window_)
-    {
+        : window_(std::make_shared<ui::Window>(gfx::Rect::make(0, 0, width, height))), driver_(*window_) {
         window_->setRootViewController(std::make_shared<HostScreen>(std::move(content)));
     }
 
     ui::Window& window() { return *window_; }
     // Taps at the centre of the shown button with each title, as a user would.
-    void tapKeys(const std::vector<std::string>& titles)
-    {
+    void tapKeys(const std::vector<std::string>& titles) {
         for (const std::string& title : titles) {
             const host::Outcome outcome = driver_.tapButton(title);
             ASSERT_TRUE(outcome.ok) << outcome.message;
@@ -61,13 +58,11 @@ public:
     ui::Label* label(long long tag) { return dynamic_cast<ui::Label*>(window_->viewWithTag(tag)); }
     std::string text(long long tag) { return label(tag) ? label(tag)->text() : "<none>"; }
     gfx::Color background(long long tag) { return label(tag) ? label(tag)->backgroundColor() : gfx::Color::clear(); }
-    ui::Button* button(const std::string& title)
-    {
+    ui::Button* button(const std::string& title) {
         std::string why;
         return driver_.findButton(title, why);
     }
-    gfx::Rect frame(const ui::View& view)
-    {
+    gfx::Rect frame(const ui::View& view) {
         window_->layoutIfNeeded();
         return view.frameInRoot();
     }
@@ -80,8 +75,7 @@ private:
 };
 
 // The tags among these whose labels are green.
-inline std::vector<long long> greenLabels(Hosted& hosted, const std::vector<long long>& tags)
-{
+inline std::vector<long long> greenLabels(Hosted& hosted, const std::vector<long long>& tags) {
     std::vector<long long> found;
     for (long long tag : tags) {
         if (hosted.background(tag) == gfx::Color::green()) found.push_back(tag);
@@ -89,8 +83,7 @@ inline std::vector<long long> greenLabels(Hosted& hosted, const std::vector<long
     return found;
 }
 
-inline ::testing::AssertionResult nearRect(const gfx::Rect& a, const gfx::Rect& b)
-{
+inline ::testing::AssertionResult nearRect(const gfx::Rect& a, const gfx::Rect& b) {
     const double d = std::abs(a.minX() - b.minX()) + std::abs(a.minY() - b.minY()) + std::abs(a.width() - b.width()) +
                      std::abs(a.height() - b.height());
     if (d < 1e-6) return ::testing::AssertionSuccess();
@@ -113,8 +106,7 @@ struct HandOver {
 struct RecordingScreen : IntegerDataSource, IntegerDelegate, RealDataSource, RealDelegate {
     int maxDigits() override { return ++maxDigitsAsked, digits; }
     bool allowsNegative() override { return negative; }
-    void enterEquationData(const ElementGroups& i, const SelectedTexts& o, const SelectedTexts& m) override
-    {
+    void enterEquationData(const ElementGroups& i, const SelectedTexts& o, const SelectedTexts& m) override {
         received.push_back({i, o, m});
     }
     int digits = 3;
@@ -124,8 +116,7 @@ struct RecordingScreen : IntegerDataSource, IntegerDelegate, RealDataSource, Rea
 };
 
 // As the addition and elimination entry screens make their keypad.
-inline EntryElements entryScreenElements()
-{
+inline EntryElements entryScreenElements() {
     return {.inputs = {{{"0", "0", "0"}}, {{"0", "0", "0"}}},
             .options = {{{"eliminate x to find y", "eliminate y to find x"}},
                         {{"substitute in first", "substitute in second"}},
@@ -136,8 +127,7 @@ inline EntryElements entryScreenElements()
 template <class Pad>
 struct HostedKeypad {
     explicit HostedKeypad(EntryElements elements = entryScreenElements())
-        : pad(std::make_shared<Pad>(std::vector<std::string>{"a·x + b·y = c"}, elements)), hosted(pad)
-    {
+        : pad(std::make_shared<Pad>(std::vector<std::string>{"a·x + b·y = c"}, elements)), hosted(pad) {
         pad->setDataSource(&screen);
         pad->setDelegate(&screen);
     }

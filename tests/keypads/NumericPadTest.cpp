@@ -1,8 +1,7 @@
-#include "keypads/UniversalNumericPadView.h"
-
 #include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
+#include "keypads/UniversalNumericPadView.h"
 #include "platform/gfx/Screen.h"
 
 namespace duolinear {
@@ -13,8 +12,7 @@ using testing::Hosted;
 const std::vector<std::vector<std::string>> kRows = {
     {"7", "8", "9", "+/-"}, {"4", "5", "6", "C"}, {"1", "2", "3", "DEL"}, {"0", ".", "🤔"}};
 
-TEST(NumericPad, FourRowsOnePointApartWithTheBottomRowTwoToOneToOne)
-{
+TEST(NumericPad, FourRowsOnePointApartWithTheBottomRowTwoToOneToOne) {
     Hosted hosted(std::make_shared<UniversalNumericPadView>(), 410.0, 410.0);  // the pad is 400 x 400
     EXPECT_TRUE(hosted.layoutProblems().empty());
     const double height = (400.0 - 3.0) / 4.0;
@@ -31,8 +29,7 @@ TEST(NumericPad, FourRowsOnePointApartWithTheBottomRowTwoToOneToOne)
     }
 }
 
-TEST(NumericPad, TitleSizesFollowTheScreenWidth)
-{
+TEST(NumericPad, TitleSizesFollowTheScreenWidth) {
     const gfx::Rect previous = gfx::mainScreenBounds();
     for (const auto& [screenWidth, size] : {std::pair{428.0, 30.0}, std::pair{429.0, 32.0}}) {
         gfx::setMainScreenBounds(gfx::Rect::make(0, 0, screenWidth, 844));
@@ -43,8 +40,7 @@ TEST(NumericPad, TitleSizesFollowTheScreenWidth)
     gfx::setMainScreenBounds(previous);
 }
 
-TEST(NumericPad, EveryTapHandsTheTappedKeyToTheDelegate)
-{
+TEST(NumericPad, EveryTapHandsTheTappedKeyToTheDelegate) {
     auto pad = std::make_shared<UniversalNumericPadView>();
     testing::RecordingPadDelegate delegate;
     pad->setDelegate(&delegate);

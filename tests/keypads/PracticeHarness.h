@@ -22,8 +22,7 @@ struct ProblemRequest {
 struct PracticeScreen : IntegerPracticeDataSource, IntegerDelegate {
     int maxDigits() override { return 3; }
     bool allowsNegative() override { return true; }
-    KeypadPracticeProblem newPracticeProblem(int level, const SelectedTexts& o, const SelectedTexts& m) override
-    {
+    KeypadPracticeProblem newPracticeProblem(int level, const SelectedTexts& o, const SelectedTexts& m) override {
         requests.push_back({level, o, m});
         const std::string n = std::to_string(requests.size());
         KeypadPracticeProblem problem;
@@ -33,8 +32,7 @@ struct PracticeScreen : IntegerPracticeDataSource, IntegerDelegate {
         }
         return problem;
     }
-    void enterEquationData(const ElementGroups& i, const SelectedTexts& o, const SelectedTexts& m) override
-    {
+    void enterEquationData(const ElementGroups& i, const SelectedTexts& o, const SelectedTexts& m) override {
         received.push_back({i, o, m});
     }
     int rowsPerProblem = 1;
@@ -44,8 +42,7 @@ struct PracticeScreen : IntegerPracticeDataSource, IntegerDelegate {
 
 inline const ElementGroups kFirstInputs = {{{"2", "-3", "-4"}}, {{"-1", "1", "1"}}};
 
-inline PracticeElements substitutionPracticeElements(OptionIndices selections = {})
-{
+inline PracticeElements substitutionPracticeElements(OptionIndices selections = {}) {
     return {.options = {{{"x in terms of y", "y in terms of x"}}, {{"from the first", "from the second"}}},
             .optionsSelections = std::move(selections),
             .levels = {"😀", "🙂", "😐", "🙁", "☹️"},
@@ -57,8 +54,7 @@ struct HostedPracticeKeypad {
                                   OptionRowFlags flushOptions = {}, std::vector<std::string> info = {"🤔 for steps"},
                                   double height = 844.0)
         : pad(std::make_shared<UniversalIntegerPracticePadView>(info, elements, flushOptions, kFirstInputs)),
-          hosted(pad, 390.0, height)
-    {
+          hosted(pad, 390.0, height) {
         pad->setDataSource(&screen);
         pad->setDelegate(&screen);
     }

@@ -1,8 +1,7 @@
-#include "keypads/UniversalIntegerPracticeIOView.h"
-
 #include <gtest/gtest.h>
 
 #include "PracticeHarness.h"
+#include "keypads/UniversalIntegerPracticeIOView.h"
 
 namespace duolinear {
 namespace {
@@ -13,15 +12,16 @@ using testing::nearRect;
 const ElementGroups kOptions = {{{"x in terms of y", "y in terms of x"}}, {{"from the first", "from the second"}}};
 const std::vector<gfx::AttributedText> kOneExample = {gfx::AttributedText("q")};
 
-TEST(PracticeIOView, KeysTitledByKindAndTagOverTheirLabels)
-{
+TEST(PracticeIOView, KeysTitledByKindAndTagOverTheirLabels) {
     struct Case {
         PracticeElements elements;
         std::vector<std::string> titles;  // of the keys, in subview order
         std::vector<long long> green;     // among all labels
     };
     const Case cases[] = {
-        {{.options = kOptions, .optionsSelections = {{1}, {0}}, .levels = {"😀", "🙂", "😐", "🙁"},
+        {{.options = kOptions,
+          .optionsSelections = {{1}, {0}},
+          .levels = {"😀", "🙂", "😐", "🙁"},
           .examples = {gfx::AttributedText("a"), gfx::AttributedText("b"), gfx::AttributedText("c")}},
          {"O4097", "O4098", "O4161", "O4162", "L5121", "L5122", "L5123", "L5124", "🤔"},
          {4098, 4161, 5121}},
@@ -51,17 +51,17 @@ TEST(PracticeIOView, KeysTitledByKindAndTagOverTheirLabels)
     EXPECT_EQ(example.backgroundColor(), gfx::Color::white());
 }
 
-TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight)
-{
+TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight) {
     // Two option bands and a level band over one example row, 305 x 325:
     // rows (325 − 25) / 6 = 50 high, the "🤔" key 100.
     Hosted hosted(std::make_shared<UniversalIntegerPracticeIOView>(PracticeElements{
                       .options = kOptions, .levels = {"1", "2", "3", "4", "5"}, .examples = kOneExample}),
                   315, 335);
     EXPECT_TRUE(hosted.layoutProblems().empty());
-    const std::pair<long long, gfx::Rect> frames[] = {
-        {4098, {{160, 5}, {150, 50}}}, {4161, {{5, 60}, {150, 50}}}, {5122, {{67, 115}, {57, 50}}},
-        {6145, {{5, 175}, {305, 50}}}};
+    const std::pair<long long, gfx::Rect> frames[] = {{4098, {{160, 5}, {150, 50}}},
+                                                      {4161, {{5, 60}, {150, 50}}},
+                                                      {5122, {{67, 115}, {57, 50}}},
+                                                      {6145, {{5, 175}, {305, 50}}}};
     for (const auto& [tag, frame] : frames) EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(tag)), frame)) << tag;
     EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(4098)), hosted.frame(*hosted.button("O4098"))));
     const gfx::Rect think = hosted.frame(*hosted.button("🤔"));
@@ -86,8 +86,7 @@ TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight)
     }
 }
 
-TEST(PracticeIOView, ATapOnALabelHandsOverTheKeyBeneath)
-{
+TEST(PracticeIOView, ATapOnALabelHandsOverTheKeyBeneath) {
     auto view = std::make_shared<UniversalIntegerPracticeIOView>(
         PracticeElements{.options = kOptions, .levels = {"1", "2"}, .examples = kOneExample});
     Hosted hosted(view);

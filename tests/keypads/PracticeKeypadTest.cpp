@@ -11,8 +11,7 @@ using Tags = std::vector<std::vector<long long>>;
 
 const std::vector<long long> kSelectable = {4097, 4098, 4161, 4162, 5121, 5122, 5123, 5124, 5125};
 
-TEST(PracticeKeypad, StartsWithTheGivenOptionsAndTheFirstLevel)
-{
+TEST(PracticeKeypad, StartsWithTheGivenOptionsAndTheFirstLevel) {
     const std::pair<OptionIndices, Tags> cases[] = {
         {{{1}, {0}}, {{4098}, {4161}}},
         {{}, {{4097}, {4161}}},
@@ -31,8 +30,7 @@ TEST(PracticeKeypad, StartsWithTheGivenOptionsAndTheFirstLevel)
     EXPECT_EQ(HostedPracticeKeypad(noLevels).pad->levelSelection(), 0);
 }
 
-TEST(PracticeKeypad, LevelsBringNewProblemsAndThinkHandsOverTheOneOnDisplay)
-{
+TEST(PracticeKeypad, LevelsBringNewProblemsAndThinkHandsOverTheOneOnDisplay) {
     HostedPracticeKeypad keypad(substitutionPracticeElements({{1}, {0}}));
     auto& hosted = keypad.hosted;
     hosted.tapKeys({"🤔", "L5123", "L5123"});  // the selected level again: a new problem all the same
@@ -61,8 +59,7 @@ TEST(PracticeKeypad, LevelsBringNewProblemsAndThinkHandsOverTheOneOnDisplay)
     EXPECT_EQ(received.size(), 2u);
 }
 
-TEST(PracticeKeypad, OptionsMoveWithinTheirRowAndAskForProblemsOnlyWhereFlagged)
-{
+TEST(PracticeKeypad, OptionsMoveWithinTheirRowAndAskForProblemsOnlyWhereFlagged) {
     struct Case {
         OptionRowFlags flushOptions;
         std::vector<std::string> keys;
@@ -92,8 +89,7 @@ TEST(PracticeKeypad, OptionsMoveWithinTheirRowAndAskForProblemsOnlyWhereFlagged)
     EXPECT_EQ(keypad.screen.requests[0].options, (SelectedTexts{{"x in terms of y"}, {"from the second"}}));
 }
 
-TEST(PracticeKeypad, MultiLineEntriesAndExampleRows)
-{
+TEST(PracticeKeypad, MultiLineEntriesAndExampleRows) {
     PracticeElements elements = substitutionPracticeElements();
     elements.multiLine = {{{"first", "second"}}};
     elements.examples = {gfx::AttributedText("a"), gfx::AttributedText("b"), gfx::AttributedText("c")};
@@ -120,8 +116,7 @@ TEST(PracticeKeypad, MultiLineEntriesAndExampleRows)
     EXPECT_EQ(keypad.pad->inputs(), (ElementGroups{{{"2", "0", "0"}}, {{"0", "2", "0"}}}));
 }
 
-TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing)
-{
+TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing) {
     HostedPracticeKeypad keypad;
     for (const char* title : {"I1", "5", "DEL", "+/-", ".", "X", "", "O", "O4096", "O4225", "L5120", "L6145",
                               "L99999999999999999999", "M3073", "🤔 "}) {
@@ -139,8 +134,7 @@ TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing)
     EXPECT_TRUE(keypad.screen.received.empty());
 }
 
-TEST(PracticeKeypad, FieldsViewIsRowsOverHalfTheInfoLinesTimesTheInfoView)
-{
+TEST(PracticeKeypad, FieldsViewIsRowsOverHalfTheInfoLinesTimesTheInfoView) {
     // One info line, two option groups, one example: rows 5, so in 560
     // points the info view is 50 high and the fields view, 10 below, 500.
     HostedPracticeKeypad keypad(substitutionPracticeElements(), {}, {"🤔 for steps"}, 570);

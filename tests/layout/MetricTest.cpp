@@ -7,8 +7,7 @@
 namespace duolinear {
 namespace {
 
-TEST(BaseFontSize, FollowsTheMainScreenWidth)
-{
+TEST(BaseFontSize, FollowsTheMainScreenWidth) {
     const gfx::Rect before = gfx::mainScreenBounds();
     struct Case {
         double width;
@@ -21,19 +20,24 @@ TEST(BaseFontSize, FollowsTheMainScreenWidth)
     gfx::setMainScreenBounds(before);
 }
 
-TEST(ColorMapping, EveryLayoutColourHasItsPlatformColour)
-{
+TEST(ColorMapping, EveryLayoutColourHasItsPlatformColour) {
     struct Case {
         Color color;
         gfx::Color expected;
     };
     const Case cases[] = {
-        {Color::invisible, gfx::Color::clear()}, {Color::white, gfx::Color::white()},
-        {Color::clear, gfx::Color::clear()},     {Color::black, gfx::Color::black()},
-        {Color::light_gray, gfx::Color::lightGray()}, {Color::gray, gfx::Color::gray()},
-        {Color::dark_gray, gfx::Color::darkGray()}, {Color::red, gfx::Color::red()},
-        {Color::blue, gfx::Color::blue()},       {Color::green, gfx::Color::green()},
-        {Color::cyan, gfx::Color::cyan()},       {Color::brown, gfx::Color::brown()},
+        {Color::invisible, gfx::Color::clear()},
+        {Color::white, gfx::Color::white()},
+        {Color::clear, gfx::Color::clear()},
+        {Color::black, gfx::Color::black()},
+        {Color::light_gray, gfx::Color::lightGray()},
+        {Color::gray, gfx::Color::gray()},
+        {Color::dark_gray, gfx::Color::darkGray()},
+        {Color::red, gfx::Color::red()},
+        {Color::blue, gfx::Color::blue()},
+        {Color::green, gfx::Color::green()},
+        {Color::cyan, gfx::Color::cyan()},
+        {Color::brown, gfx::Color::brown()},
         {Color::magenta, gfx::Color::magenta()},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "layout/Common.h"
 #include "support/LayoutDump.h"
-
-#include <gtest/gtest.h>
 
 namespace duolinear {
 namespace {
@@ -23,11 +23,17 @@ TEST(TagLayoutBuilders, LeavesWriteKindColourAndTagRows) {
     EXPECT_EQ(rows(signedRationalLayout(1, 2, Color::red, Color::blue, Color::green, Color::black), 2, 4),
               (Rows{"signed_rational_color, red, blue, green, black", "signed_rational_tag, anon"}));
 
-    struct Case { long long n, d; const char* kindRow; };
+    struct Case {
+        long long n, d;
+        const char* kindRow;
+    };
     const Case cases[] = {
-        {0, 5, "signed_rational, +, 0, 5"},  {0, -4, "signed_rational, +, 0, 4"},
-        {-3, -4, "signed_rational, +, 3, 4"}, {-5, 0, "signed_rational, +, 5, 0"},
-        {-3, 4, "signed_rational, -, 3, 4"},  {3, -4, "signed_rational, -, 3, 4"},
+        {0, 5, "signed_rational, +, 0, 5"},
+        {0, -4, "signed_rational, +, 0, 4"},
+        {-3, -4, "signed_rational, +, 3, 4"},
+        {-5, 0, "signed_rational, +, 5, 0"},
+        {-3, 4, "signed_rational, -, 3, 4"},
+        {3, -4, "signed_rational, -, 3, 4"},
         {INT64_MIN, 1, "signed_rational, -, 9223372036854775808, 1"},
     };
     for (const Case& c : cases) {
@@ -77,10 +83,16 @@ TEST(TagLayoutBuilders, UnaryAndFontWrapWithoutShifting) {
 }
 
 TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
-    struct Case { TagRow row; long long offset; TagRow want; };
+    struct Case {
+        TagRow row;
+        long long offset;
+        TagRow want;
+    };
     const Case cases[] = {
-        {{"message_color", "red"}, 10, {"message_color", "red"}}, {{"join", "+"}, 10, {"join", "+"}},
-        {{"start", "7"}, 10, {"start", "7"}},                     {{"block", "3", "4"}, 1, {"block", "4"}},
+        {{"message_color", "red"}, 10, {"message_color", "red"}},
+        {{"join", "+"}, 10, {"join", "+"}},
+        {{"start", "7"}, 10, {"start", "7"}},
+        {{"block", "3", "4"}, 1, {"block", "4"}},
         {{"join_locator", "1", "4"}, 10, {"join_locator", "11", "14"}},
         {{"unary_locator", "07", "extra"}, 2, {"unary_locator", "9"}},  // re-rendered, extra values dropped
         {{"font_locator", "5"}, -2, {"font_locator", "3"}},
@@ -129,9 +141,12 @@ TEST(LayoutEnumerations, RawValuesRoundTripAndRejectNearMisses) {
 
 TEST(LayoutEnumerations, RelationReversalAndNegation) {
     using R = Relation;
-    struct Case { R r, reversed, negated; };
+    struct Case {
+        R r, reversed, negated;
+    };
     const Case cases[] = {
-        {R::equal_to, R::equal_to, R::equal_to},  {R::less_than, R::greater_than, R::greater_than_or_equal_to},
+        {R::equal_to, R::equal_to, R::equal_to},
+        {R::less_than, R::greater_than, R::greater_than_or_equal_to},
         {R::greater_than, R::less_than, R::less_than_or_equal_to},
         {R::less_than_or_equal_to, R::greater_than_or_equal_to, R::greater_than},
         {R::greater_than_or_equal_to, R::less_than_or_equal_to, R::less_than},

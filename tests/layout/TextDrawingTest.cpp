@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 #include "layout/TextDrawing.h"
 #include "platform/gfx/GfxTestSupport.h"
@@ -15,18 +15,18 @@ using gfx::testing::inkBounds;
 const gfx::Font kFittingFont = gfx::Font::system(1, gfx::FontWeight{0.25});
 
 // Point size at which a line of the fitting font is `height` points high.
-double sizeForLineHeight(double height) { return height / kFittingFont.metrics().lineHeight; }
+double sizeForLineHeight(double height) {
+    return height / kFittingFont.metrics().lineHeight;
+}
 
-TEST(FittingFontSize, KeepsTheStartingSizeWhenEverythingFits)
-{
+TEST(FittingFontSize, KeepsTheStartingSizeWhenEverythingFits) {
     gfx::TextAttributes attributes{gfx::Font::system(20)};
     EXPECT_EQ(fittingFontSize({}, attributes, 100, 100), (FittedFontSize{20, true}));
     EXPECT_EQ(fittingFontSize({"ab", "c"}, attributes, 500, 500), (FittedFontSize{20, true}));
     EXPECT_EQ(smallestFittingFontSize({}, attributes, 1, 1), (FittedFontSize{20, true}));
 }
 
-TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight)
-{
+TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight) {
     // Two rows 10 points high in a box 15 points high.
     double start = sizeForLineHeight(10);
     gfx::TextAttributes attributes{gfx::Font::system(start, gfx::FontWeight{0.25})};
@@ -41,8 +41,7 @@ TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight)
     EXPECT_LE(gfx::measureText("wide row", {kFittingFont.withSize(narrow.size)}).width, 20);
 }
 
-TEST(FittingFontSize, StopsOnABoxNothingFits)
-{
+TEST(FittingFontSize, StopsOnABoxNothingFits) {
     gfx::TextAttributes attributes{gfx::Font::system(30)};
     const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Box {
@@ -64,8 +63,7 @@ TEST(FittingFontSize, StopsOnABoxNothingFits)
     EXPECT_FALSE(smallestFittingFontSize({{"1"}, {"1"}}, attributes, 0, 60).fits);
 }
 
-TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart)
-{
+TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart) {
     const double lineHeight = gfx::Font::system(20, gfx::FontWeight::medium()).metrics().lineHeight;
     auto draw = [](const std::vector<std::string>& rows, bool centred, const char* png = nullptr) {
         gfx::ImageSurface image(300, 200);
@@ -93,8 +91,7 @@ TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart)
     EXPECT_TRUE(second.minY > 10 + lineHeight && second.maxY < 10 + 2 * lineHeight);
 }
 
-TEST(DrawLine, StrokesInTheColourAndKeepsTheState)
-{
+TEST(DrawLine, StrokesInTheColourAndKeepsTheState) {
     gfx::ImageSurface image(50, 50);
     gfx::Context& context = image.context();
     drawLine(context, gfx::Color::red(), {5, 25}, {45, 25});

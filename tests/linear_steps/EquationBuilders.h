@@ -3,13 +3,13 @@
 // is 3/4, equation({...}, {...}, Relation::less_than) is LHS < RHS; and the
 // reading of an equation in the fraction style, "2x + 3 = 7".
 
-#include "algebra/AlgebraLayouts.h"
-#include "algebra/Equation.h"
-#include "linear_steps/LayoutReading.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/Equation.h"
+#include "linear_steps/LayoutReading.h"
 
 namespace duolinear::testing {
 

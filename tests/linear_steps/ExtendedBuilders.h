@@ -5,21 +5,25 @@
 // notation back: "[[x, 3], [2·(0)]]", a coefficient n/d as "n/d", red terms
 // (any colour of the term red) starred: "*2x*".
 
-#include "algebra/Term.h"
-#include "linear_steps/ExtendedPolynomialLayout.h"
-#include "LayoutReading.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "LayoutReading.h"
+#include "algebra/Term.h"
+#include "linear_steps/ExtendedPolynomialLayout.h"
 
 namespace duolinear::testing {
 
 inline Term term(std::int64_t n, std::int64_t d, std::uint64_t exponent, char letter = 'x') {
     return Term{Monomial{Rational{n, d}, exponent, letter}, SubExpression{}};
 }
-inline Term x(std::int64_t n, std::int64_t d = 1) { return term(n, d, 1); }
-inline Term c(std::int64_t n, std::int64_t d = 1) { return term(n, d, 0); }
+inline Term x(std::int64_t n, std::int64_t d = 1) {
+    return term(n, d, 1);
+}
+inline Term c(std::int64_t n, std::int64_t d = 1) {
+    return term(n, d, 0);
+}
 // n/d times the group at that position.
 inline Term times(std::int64_t n, std::uint64_t group, std::int64_t d = 1) {
     Term t = term(n, d, 0);
@@ -27,7 +31,9 @@ inline Term times(std::int64_t n, std::uint64_t group, std::int64_t d = 1) {
     return t;
 }
 
-inline Ext_polynomial side(std::vector<std::vector<Term>> groups) { return Ext_polynomial{std::move(groups)}; }
+inline Ext_polynomial side(std::vector<std::vector<Term>> groups) {
+    return Ext_polynomial{std::move(groups)};
+}
 inline Ext_polyEquation extEquation(Ext_polynomial lhs, Ext_polynomial rhs, Relation relation = Relation::equal_to) {
     return Ext_polyEquation{std::move(lhs), std::move(rhs), relation};
 }

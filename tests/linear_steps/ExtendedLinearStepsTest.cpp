@@ -1,16 +1,15 @@
-#include "linear_steps/ExtendedLinearSteps.h"
-
-#include "ExtendedBuilders.h"
-#include "linear_steps/ExtendedEquationOps.h"
-#include "linear_steps/ExtendedPolynomialOps.h"
-#include "linear_steps/LinearEquationSteps.h"
-#include "support/ScriptedRandom.h"
-
-#include <gtest/gtest.h>
-
 #include <limits>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ExtendedBuilders.h"
+#include "linear_steps/ExtendedEquationOps.h"
+#include "linear_steps/ExtendedLinearSteps.h"
+#include "linear_steps/ExtendedPolynomialOps.h"
+#include "linear_steps/LinearEquationSteps.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear {
 namespace {
@@ -54,8 +53,9 @@ TEST(ExtendedLinearSteps, DistributesThenHandsOverBelowTheWorkedLines) {
     EXPECT_EQ(readLines(worked.steps[4]), (Lines{"3(x + 1) = 2x", "x = -3"}));
 
     ScriptedRandom random;
-    const WorkedSteps linear = linearEquationSteps(Technique::transpose, true, true, Style::fraction, Method::standard,
-                                                   true, extToPolyEquation(extEquation(side({{x(3), c(3)}}), side({{x(2)}}))), random);
+    const WorkedSteps linear =
+        linearEquationSteps(Technique::transpose, true, true, Style::fraction, Method::standard, true,
+                            extToPolyEquation(extEquation(side({{x(3), c(3)}}), side({{x(2)}}))), random);
     ASSERT_EQ(linear.steps.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(worked.steps[i + 2], prependLayoutRows(linear.steps[i], {worked.steps[0][0]}));
@@ -67,8 +67,9 @@ TEST(ExtendedLinearSteps, DistributesThenHandsOverBelowTheWorkedLines) {
 
 TEST(ExtendedLinearSteps, OpensNestedBracketsInnermostFirst) {
     const WorkedSteps worked = solve(kNested);
-    EXPECT_EQ(comments(worked), (Lines{"🤔", "clear fractions", "distribute to remove (  )", "combine simple like terms",
-                                       "distribute to remove (  )", "constant terms opposite to x", "solve for x", "😎"}));
+    EXPECT_EQ(comments(worked),
+              (Lines{"🤔", "clear fractions", "distribute to remove (  )", "combine simple like terms",
+                     "distribute to remove (  )", "constant terms opposite to x", "solve for x", "😎"}));
     EXPECT_EQ(readLines(worked.steps[1], true),
               (Lines{"2(3x + 4(x + 1)) = *[5/2]*", "*2*(2(3x + 4(x + 1))) = *2*([5/2])", "4(3x + 4(x + 1)) = 5",
                      "\n2 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}));
@@ -84,8 +85,9 @@ TEST(ExtendedLinearSteps, WithoutBracketsItIsTheLinearEngine) {
     const Ext_polyEquation e = extEquation(side({{x(1), c(2)}, {x(5)}, {times(1, 0), times(0, 1)}}), side({{c(4)}}));
     for (bool skip : {false, true}) {
         ScriptedRandom random;
-        const WorkedSteps linear = linearEquationSteps(Technique::transpose, true, skip, Style::fraction,
-                                                       Method::standard, true, extToPolyEquation(extEquation(side({{x(1), c(2)}}), side({{c(4)}}))), random);
+        const WorkedSteps linear =
+            linearEquationSteps(Technique::transpose, true, skip, Style::fraction, Method::standard, true,
+                                extToPolyEquation(extEquation(side({{x(1), c(2)}}), side({{c(4)}}))), random);
         const WorkedSteps worked = solve(e, {.skip = skip});
         EXPECT_EQ(worked.steps, linear.steps);
         EXPECT_EQ(worked.comments, linear.comments);
@@ -98,7 +100,8 @@ TEST(ExtendedLinearSteps, ShortRoadsAndClosingAnswers) {
     EXPECT_EQ(comments(absorbed), (Lines{"🤔", "constant terms opposite to x", "😎"}));
     EXPECT_EQ(readLines(absorbed.steps[1]).front(), "x + 3(5) = 2");
     // 3(5) + 2(x + 1) = 0: absorbing leaves a bracket, and the opening line heads the worked lines.
-    const WorkedSteps partly = solve(extEquation(side({{c(5)}, {x(1), c(1)}, {times(3, 0), times(2, 1)}}), side({{c(0)}})));
+    const WorkedSteps partly =
+        solve(extEquation(side({{c(5)}, {x(1), c(1)}, {times(3, 0), times(2, 1)}}), side({{c(0)}})));
     EXPECT_EQ(readLines(partly.steps[1]), (Lines{"3(5) + 2(x + 1) = 0", "15 + 2(x + 1) = 0", "15 + 2x + 2 = 0"}));
     EXPECT_EQ(comments(partly)[2], "combine simple like terms");
     EXPECT_EQ(readLines(partly.steps[3]).at(2), "15 + 2x + 2 = 0");
@@ -140,7 +143,8 @@ TEST(ExtendedLinearSteps, SolutionStatusWithoutSteps) {
     };
     EXPECT_EQ(valueOf(kThreeTimes), "-3/1 = valid solution");
     EXPECT_EQ(valueOf(kNested), "-11/28 = valid solution");
-    const Ext_polyEquation less = extEquation(side({{x(1), c(1)}, {times(-2, 0)}}), side({{c(4)}}), Relation::less_than);
+    const Ext_polyEquation less =
+        extEquation(side({{x(1), c(1)}, {times(-2, 0)}}), side({{c(4)}}), Relation::less_than);
     EXPECT_EQ(valueOf(less), "-3/1 > valid solution");
     EXPECT_EQ(valueOf(extEquation(side({{x(1), c(1, 0)}, {times(2, 0)}}), side({{c(3)}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(kMax), c(1)}, {times(2, 0)}}), side({{c(3)}}))), "none");

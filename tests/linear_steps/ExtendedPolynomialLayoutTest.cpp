@@ -1,12 +1,11 @@
-#include "linear_steps/ExtendedPolynomialLayout.h"
-
-#include "ExtendedBuilders.h"
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "ExtendedBuilders.h"
+#include "linear_steps/ExtendedPolynomialLayout.h"
 
 namespace duolinear {
 namespace {
@@ -54,7 +53,8 @@ TEST(ExtendedPolynomialLayout, DrawsBracketsByStyle) {
         {Style::fraction, side({{c(1)}, {x(1), times(2, 1)}}), "x + 2(unexpected error)"},
     };
     for (const LayoutCase& test : cases) {
-        EXPECT_EQ(readSide(test.side, test.style), test.expected) << rawValue(test.style) << " " << readGroups(test.side);
+        EXPECT_EQ(readSide(test.side, test.style), test.expected)
+            << rawValue(test.style) << " " << readGroups(test.side);
     }
     EXPECT_TRUE(extPolynomialLayout(0, Style::fraction, side({{}})).empty());
 }
@@ -67,8 +67,9 @@ TEST(ExtendedPolynomialLayout, TermsInRationalFractionAreSeparateMessages) {
     EXPECT_EQ(readLayout(square), "-x²");
     EXPECT_EQ(messages(square), 3);
     EXPECT_EQ(messages(termMonomialLayout(c(5), Style::rational_fraction)), 1);
-    EXPECT_EQ(readLayout(termMonomialLayout(colored(x(-3, 4), Color::red, Color::black), Style::rational_fraction), true),
-              "{*-**3*x*/*4}");
+    EXPECT_EQ(
+        readLayout(termMonomialLayout(colored(x(-3, 4), Color::red, Color::black), Style::rational_fraction), true),
+        "{*-**3*x*/*4}");
     EXPECT_EQ(readLayout(termMonomialLayout(x(3, -4), Style::rational_fraction)), "{3x/-4}");
 }
 

@@ -1,14 +1,13 @@
-#include "linear_steps/ExtendedPolynomialOps.h"
-
-#include "ExtendedBuilders.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "ExtendedBuilders.h"
+#include "linear_steps/ExtendedPolynomialOps.h"
 
 namespace duolinear {
 namespace {
@@ -24,7 +23,9 @@ std::string readRewrite(const Rewrite<ExtSidePair>& r) {
 std::string readRewrite(const Rewrite<Ext_polynomial>& r) {
     return r.failed ? "failed" : r.applies() ? readGroups(*r.value) : "nothing";
 }
-std::string readRewrite(const std::optional<Ext_polynomial>& r) { return r ? readGroups(*r) : "nothing"; }
+std::string readRewrite(const std::optional<Ext_polynomial>& r) {
+    return r ? readGroups(*r) : "nothing";
+}
 
 struct RewriteCase {
     const char* name;
@@ -53,7 +54,11 @@ TEST(ExtendedPolynomialOps, RewritesOneSide) {
         {"absorb 3(5)", absorb, side({{c(5)}, {x(1), times(3, 0)}}), "[[0], [x, 15]]"},
         {"absorb repeats", absorb, side({{c(5)}, {c(4)}, {times(3, 0), times(1, 1, 2)}}), "[[0], [0], [15, 2]]"},
         {"absorb leaves 3(5x)", absorb, side({{x(5)}, {times(3, 0)}}), "nothing"},
-        {"absorb leaves x(5)", absorb, side({{c(5)}, {[] { Term t = x(1); t.sub_exp = {true, 0}; return t; }()}}),
+        {"absorb leaves x(5)", absorb, side({{c(5)}, {[] {
+                                                 Term t = x(1);
+                                                 t.sub_exp = {true, 0};
+                                                 return t;
+                                             }()}}),
          "nothing"},
         {"absorb leaves a bracket of a bracket", absorb, side({{x(1), c(1)}, {times(2, 0)}, {times(3, 1)}}), "nothing"},
         {"unwrap 1(x + 2)", unwrap, side({{x(1), c(2)}, {c(4), times(1, 0)}}), "[[0], [4, x, 2]]"},
@@ -100,13 +105,14 @@ TEST(ExtendedPolynomialOps, Queries) {
     EXPECT_TRUE(extSideHasBrackets(side({{c(1)}, {times(2, 0)}})));
     EXPECT_FALSE(extSideHasBrackets(side({{c(1), times(2, 0)}, {c(2)}})));  // only the top level counts
     EXPECT_FALSE(extSideHasBrackets(side({})));
-    EXPECT_TRUE(equals(extSideToPolynomial(side({{x(1), c(3)}, {times(2, 0), c(1)}})), Polynomial{c(2).monomial, c(1).monomial}));
+    EXPECT_TRUE(equals(extSideToPolynomial(side({{x(1), c(3)}, {times(2, 0), c(1)}})),
+                       Polynomial{c(2).monomial, c(1).monomial}));
     EXPECT_TRUE(equals(extSideToPolynomial(side({})), Polynomial{}));
     EXPECT_TRUE(isWellFormedExtSide(side({{c(1)}, {times(2, 0)}})));
     EXPECT_FALSE(isWellFormedExtSide(side({})));
-    EXPECT_FALSE(isWellFormedExtSide(side({{times(2, 0)}})));                          // names itself
-    EXPECT_FALSE(isWellFormedExtSide(side({{c(1)}, {times(2, 0), times(3, 0)}})));     // named twice
-    EXPECT_FALSE(isWellFormedExtSide(side({{c(1)}, {times(2, 5)}})));                  // names no group
+    EXPECT_FALSE(isWellFormedExtSide(side({{times(2, 0)}})));                       // names itself
+    EXPECT_FALSE(isWellFormedExtSide(side({{c(1)}, {times(2, 0), times(3, 0)}})));  // named twice
+    EXPECT_FALSE(isWellFormedExtSide(side({{c(1)}, {times(2, 5)}})));               // names no group
 }
 
 }  // namespace

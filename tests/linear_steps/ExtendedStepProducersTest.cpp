@@ -1,11 +1,10 @@
-#include "linear_steps/ExtendedStepProducers.h"
-
-#include "ExtendedBuilders.h"
+#include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include <limits>
-#include <string>
+#include "ExtendedBuilders.h"
+#include "linear_steps/ExtendedStepProducers.h"
 
 namespace duolinear {
 namespace {
@@ -21,9 +20,9 @@ TEST(ExtendedStepProducers, SimplifyAndCombineWorkOnEachSide) {
     EXPECT_EQ(readAfter(simplifyStep(extEquation(side({{x(2, -4)}}), side({{c(0, 5)}})))), "[[-1/2x]] = [[0]]");
     EXPECT_EQ(readAfter(combineSimpleLikeTermsStep(true, extEquation(side({{x(1)}}), side({{c(1), c(2)}})))),
               "[[x]] = [[3]]");
-    EXPECT_EQ(readAfter(simplifyStep(extEquation(side({{c(std::numeric_limits<std::int64_t>::min(), -1)}}),
-                                                  side({{c(1)}})))),
-              "failed");
+    EXPECT_EQ(
+        readAfter(simplifyStep(extEquation(side({{c(std::numeric_limits<std::int64_t>::min(), -1)}}), side({{c(1)}})))),
+        "failed");
 }
 
 TEST(ExtendedStepProducers, DistributesTheLeftSideFirst) {
@@ -50,9 +49,10 @@ TEST(ExtendedStepProducers, ClearsTopLevelFractions) {
     EXPECT_EQ(readExt(quiet.value->first) + " " + readExt(quiet.value->second),
               "[5/2] + [1/3](x + [1/7]) < -[1/3] 6([5/2] + [1/3](x + [1/7])) < 6(-[1/3])");
     // 1/2·(x) = 1 becomes 1·(x) = 2, whose unit bracket is opened at once.
-    EXPECT_EQ(readGroups(clearFractionsStep(false, extEquation(side({{x(1)}, {times(1, 0, 2)}}), side({{c(1)}})))
-                             .value->third),
-              "[[0], [x]] = [[2]]");
+    EXPECT_EQ(
+        readGroups(
+            clearFractionsStep(false, extEquation(side({{x(1)}, {times(1, 0, 2)}}), side({{c(1)}}))).value->third),
+        "[[0], [x]] = [[2]]");
     EXPECT_FALSE(clearFractionsStep(true, extEquation(side({{x(1, 2)}, {times(2, 0)}}), side({{c(1)}}))).applies());
 }
 

@@ -6,10 +6,10 @@
 // the empty text. With marks, every red item is wrapped in *...* (a red
 // relation or operator as *=*), so a test can see what a step marks.
 
-#include "layout/TagLayout.h"
-
 #include <string>
 #include <vector>
+
+#include "layout/TagLayout.h"
 
 namespace duolinear::testing {
 

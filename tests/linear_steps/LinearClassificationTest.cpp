@@ -1,11 +1,10 @@
-#include "linear_steps/LinearClassification.h"
-#include "linear_steps/LinearSolutionStatus.h"
-
-#include "EquationBuilders.h"
+#include <cstdint>
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include "EquationBuilders.h"
+#include "linear_steps/LinearClassification.h"
+#include "linear_steps/LinearSolutionStatus.h"
 
 namespace duolinear {
 namespace {
@@ -34,8 +33,7 @@ TEST(ClassifyLinearEquation, VetoesStagesByWhereFractionsSit) {
         {"fractional constant alone", f, equation({xTerm(3)}, {constant(1, 2)}), Step_exclusions::clear},
         {"two non-zero constants", f, equation({xTerm(3), constant(1, 2)}, {constant(5)}), Step_exclusions::none},
         {"two fractions, different exponents", f, equation({xTerm(1, 2)}, {constant(3, 4)}), Step_exclusions::clear},
-        {"two fractions, one exponent", f, equation({xTerm(1, 2), xTerm(1, 3)}, {constant(1)}),
-         Step_exclusions::none},
+        {"two fractions, one exponent", f, equation({xTerm(1, 2), xTerm(1, 3)}, {constant(1)}), Step_exclusions::none},
         {"stored 4/2 counts as a fraction", f, equation({xTerm(4, 2)}, {constant(5)}), Step_exclusions::clear},
         {"decimal: x = 5/2", d, equation({xTerm(1)}, {constant(5, 2)}), Step_exclusions::reduce_and_clear},
         {"decimal: -x = 5/2", d, equation({xTerm(-1)}, {constant(5, 2)}), Step_exclusions::reduce_and_clear},
@@ -76,7 +74,10 @@ TEST(LinearSolutionStatus, SolvesInOneStep) {
         {"x < x + 1", equation({xTerm(1)}, {xTerm(1), constant(1)}, lt), Status::infinite, {0, 1}, lt},
         {"x > x + 1", equation({xTerm(1)}, {xTerm(1), constant(1)}, gt), Status::none, {0, 1}, gt},
         {"x < x", equation({xTerm(1)}, {xTerm(1)}, lt), Status::none, {0, 1}, lt},
-        {"x <= x", equation({xTerm(1)}, {xTerm(1)}, Relation::less_than_or_equal_to), Status::infinite, {0, 1},
+        {"x <= x",
+         equation({xTerm(1)}, {xTerm(1)}, Relation::less_than_or_equal_to),
+         Status::infinite,
+         {0, 1},
          Relation::less_than_or_equal_to},
         {"-2x < 4 reverses", equation({xTerm(-2)}, {constant(4)}, lt), Status::unique, {-2, 1}, gt},
         {"3x = 2", equation({xTerm(3)}, {constant(2)}), Status::unique, {2, 3}, eq},

@@ -1,13 +1,12 @@
-#include "linear_steps/LinearEquationSteps.h"
-
-#include "EquationBuilders.h"
-#include "support/ScriptedRandom.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "EquationBuilders.h"
+#include "linear_steps/LinearEquationSteps.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear {
 namespace {
@@ -107,20 +106,31 @@ TEST(LinearEquationSteps, FinishesSolvedAndNearlySolvedFormsInOneStep) {
 
     // Without the frames the "solve" step is the whole solution, with no notice.
     const Relation lt = Relation::less_than;
-    struct Case { PolyEquation e; Style style; bool highlight; Lines lines; };
+    struct Case {
+        PolyEquation e;
+        Style style;
+        bool highlight;
+        Lines lines;
+    };
     const Case cases[] = {
         {equation({constant(0)}, {constant(5)}), Style::fraction, true, {"0 = 5", "FALSE, no solution"}},
-        {equation({constant(6, 4)}, {constant(2, 4)}), Style::fraction, true,
+        {equation({constant(6, 4)}, {constant(2, 4)}),
+         Style::fraction,
+         true,
          {"[6/4] = [2/4]", "[3/2] = [1/2]", "FALSE, no solution"}},
         {equation({constant(6, 4)}, {constant(2, 4)}), Style::decimal, true, {"1.5 = 0.5", "FALSE, no solution"}},
         {equation({xTerm(-1)}, {constant(6, 4)}), Style::fraction, true, {"-x = [6/4]", "-x = [3/2]", "x = -[3/2]"}},
         {equation({xTerm(1)}, {constant(6, 4)}), Style::rational_fraction, true, {"x = {6/4}", "x = [3/2]"}},
         {equation({constant(3)}, {xTerm(-1)}), Style::fraction, true, {"3 = -x", "-3 = x", "x = -3"}},
-        {equation({constant(6, 4)}, {xTerm(-1)}, lt), Style::fraction, true,
+        {equation({constant(6, 4)}, {xTerm(-1)}, lt),
+         Style::fraction,
+         true,
          {"[6/4] < -x", "[3/2] < -x", "-[3/2] *>* x", "x *<* -[3/2]"}},
         {equation({constant(3)}, {xTerm(1)}, lt), Style::fraction, true, {"3 < x", "x *>* 3"}},
         {equation({constant(3)}, {xTerm(1)}, lt), Style::fraction, false, {"3 < x", "x > 3"}},
-        {equation({constant(6, 4)}, {xTerm(1)}, lt), Style::rational_fraction, true,
+        {equation({constant(6, 4)}, {xTerm(1)}, lt),
+         Style::rational_fraction,
+         true,
          {"{6/4} < x", "[3/2] < x", "x *>* [3/2]"}},
         {equation({constant(6, 4)}, {xTerm(1)}, lt), Style::decimal, true, {"1.5 < x", "x *>* 1.5"}},
     };
@@ -136,10 +146,10 @@ TEST(LinearEquationSteps, ReversesInequalitiesDividedByANegative) {
     EXPECT_EQ(solve(e, {.highlight = false})[1].lines, (Lines{"-2x < 6", "{-2x/-2} > {6/-2}", "x > -3"}));
     EXPECT_EQ(solve(e, {.technique = Technique::transpose, .highlight = false})[1].lines,
               (Lines{"-2x < 6", "x > {6/-2}", "x > -3"}));
-    EXPECT_EQ(solve(equation({xTerm(-1, 2)}, {constant(3)}, Relation::greater_than_or_equal_to),
-                    {.highlight = false})[1]
-                  .lines,
-              (Lines{"-[1/2]x ≥ 3", "-[2/1](-[1/2]x) ≤ -[2/1]([3/1])", "x ≤ -6"}));
+    EXPECT_EQ(
+        solve(equation({xTerm(-1, 2)}, {constant(3)}, Relation::greater_than_or_equal_to), {.highlight = false})[1]
+            .lines,
+        (Lines{"-[1/2]x ≥ 3", "-[2/1](-[1/2]x) ≤ -[2/1]([3/1])", "x ≤ -6"}));
 }
 
 TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
@@ -152,8 +162,8 @@ TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
     const PolyEquation cases[] = {
         equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)}),  // the answer leaves 64 bits
         equation({xTerm(2), constant(INT64_MIN)}, {constant(7)}),           // 7 - (-2^63) leaves 64 bits
-        equation({square, xTerm(2)}, {constant(4)}),                          // not linear
-        equation({xTerm(2)}, {xTerm(3, 1, 'y')}),                             // two letters
+        equation({square, xTerm(2)}, {constant(4)}),                        // not linear
+        equation({xTerm(2)}, {xTerm(3, 1, 'y')}),                           // two letters
     };
     for (const PolyEquation& e : cases) {
         const std::vector<ReadStep> steps = solve(e);
@@ -177,8 +187,7 @@ TEST(LinearEquationSteps, ClearsDecimalsByAPowerOfTen) {
 
     const std::int64_t tenTo10 = 10'000'000'000;
     const std::vector<ReadStep> big = solve(equation({xTerm(3, tenTo10), constant(1)}, {constant(2)}), decimal);
-    EXPECT_EQ(big[0].lines.back(),
-              "\nhighest decimal place count\nis 10, multiply both sides\nby 10¹⁰ = 10000000000");
+    EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10¹⁰ = 10000000000");
 
     const std::vector<ReadStep> thirds = solve(equation({xTerm(1, 3), constant(1)}, {constant(2)}), decimal);
     EXPECT_EQ(thirds[0].comment, "clear decimals");
@@ -190,11 +199,11 @@ TEST(LinearEquationSteps, ClearsFractionsUnlessTold) {
     const PolyEquation e = equation({xTerm(1, 2), constant(1, 3)}, {constant(5, 4)});
     const std::vector<ReadStep> cleared = solve(e, {.skip = true});
     ASSERT_FALSE(cleared.empty());
-    EXPECT_EQ(cleared[0], (ReadStep{"clear fractions",
-                                    {"*[1/2]*x + *[1/3]* = *[5/4]*", "*12*([1/2]x + [1/3]) = *12*([5/4])",
-                                     "6x + 4 = 15", "", "",
-                                     "12 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to "
-                                     "clear fractions"}}));
+    EXPECT_EQ(cleared[0],
+              (ReadStep{"clear fractions",
+                        {"*[1/2]*x + *[1/3]* = *[5/4]*", "*12*([1/2]x + [1/3]) = *12*([5/4])", "6x + 4 = 15", "", "",
+                         "12 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to "
+                         "clear fractions"}}));
     for (const ReadStep& step : solve(e, {.skip = true, .clear = false})) {
         EXPECT_NE(step.comment, "clear fractions");
     }
@@ -212,8 +221,9 @@ TEST(LinearEquationSteps, SimplifiesAndCombinesBeforeMoving) {
 }
 
 TEST(LinearEquationSteps, SpeaksOfTheEquationsLetter) {
-    const std::vector<ReadStep> steps = solve(equation({constant(3)}, {xTerm(-1, 1, 'y'), constant(2)}),
-                                              {.technique = Technique::transpose, .highlight = false, .method = Method::standard});
+    const std::vector<ReadStep> steps =
+        solve(equation({constant(3)}, {xTerm(-1, 1, 'y'), constant(2)}),
+              {.technique = Technique::transpose, .highlight = false, .method = Method::standard});
     ASSERT_EQ(steps.size(), 4u);
     EXPECT_EQ(steps[1].comment, "constant terms opposite to y");
     EXPECT_EQ(steps[2].comment, "solve for y");

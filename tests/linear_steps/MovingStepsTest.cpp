@@ -1,14 +1,13 @@
-#include "linear_steps/ConstantTermsOpposite.h"
-#include "linear_steps/TransposeAdvice.h"
-
-#include "EquationBuilders.h"
-#include "support/ScriptedRandom.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "EquationBuilders.h"
+#include "linear_steps/ConstantTermsOpposite.h"
+#include "linear_steps/TransposeAdvice.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear {
 namespace {
@@ -37,26 +36,47 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
     const Method std_ = Method::standard;
     const Method smart = Method::smart;
     const AdviceCase cases[] = {
-        {"5x + 3 = 2x + 7", tr, std_, equation({xTerm(5), constant(3)}, {xTerm(2), constant(7)}),
-         {"5x + 3 = 2x + 7", "5x − 2x + 3 = 7", "3x + 3 = 7"}, ""},
-        {"balance writes both sides", Technique::balance, smart,
+        {"5x + 3 = 2x + 7",
+         tr,
+         std_,
          equation({xTerm(5), constant(3)}, {xTerm(2), constant(7)}),
-         {"5x + 3 = 2x + 7", "5x − 2x + 3 = 2x − 2x + 7", "3x + 3 = 7"}, ""},
-        {"standard keeps the left side", tr, std_, k2x3_5x7, {"2x + 3 = 5x + 7", "2x − 5x + 3 = 7", "-3x + 3 = 7"},
-         "\nconsider taking x-terms\nto the right hand side\nto get (positive)x\n\nor exchange sides"},
-        {"no constant on the left", tr, std_, equation({xTerm(3)}, {xTerm(1), constant(4)}),
-         {"3x = x + 4", "3x − x = 4", "2x = 4"}, ""},
-        {"constant on the left", tr, std_, equation({xTerm(1), constant(4)}, {xTerm(3)}),
-         {"x + 4 = 3x", "4 = 3x − x", "4 = 2x"}, ""},
-        {"smart takes -2x to the left", tr, smart, equation({constant(5)}, {xTerm(-2), constant(3)}),
-         {"5 = -2x + 3", "2x + 5 = 3"}, "\ntaking x-term to the\nleft hand side to get a\n(positive)x"},
-        {"zero left side", tr, std_, equation({constant(0)}, {xTerm(-2), constant(3)}), {"0 = -2x + 3", "2x = 3"},
+         {"5x + 3 = 2x + 7", "5x − 2x + 3 = 7", "3x + 3 = 7"},
          ""},
+        {"balance writes both sides",
+         Technique::balance,
+         smart,
+         equation({xTerm(5), constant(3)}, {xTerm(2), constant(7)}),
+         {"5x + 3 = 2x + 7", "5x − 2x + 3 = 2x − 2x + 7", "3x + 3 = 7"},
+         ""},
+        {"standard keeps the left side",
+         tr,
+         std_,
+         k2x3_5x7,
+         {"2x + 3 = 5x + 7", "2x − 5x + 3 = 7", "-3x + 3 = 7"},
+         "\nconsider taking x-terms\nto the right hand side\nto get (positive)x\n\nor exchange sides"},
+        {"no constant on the left",
+         tr,
+         std_,
+         equation({xTerm(3)}, {xTerm(1), constant(4)}),
+         {"3x = x + 4", "3x − x = 4", "2x = 4"},
+         ""},
+        {"constant on the left",
+         tr,
+         std_,
+         equation({xTerm(1), constant(4)}, {xTerm(3)}),
+         {"x + 4 = 3x", "4 = 3x − x", "4 = 2x"},
+         ""},
+        {"smart takes -2x to the left",
+         tr,
+         smart,
+         equation({constant(5)}, {xTerm(-2), constant(3)}),
+         {"5 = -2x + 3", "2x + 5 = 3"},
+         "\ntaking x-term to the\nleft hand side to get a\n(positive)x"},
+        {"zero left side", tr, std_, equation({constant(0)}, {xTerm(-2), constant(3)}), {"0 = -2x + 3", "2x = 3"}, ""},
     };
     for (const AdviceCase& c : cases) {
         ScriptedRandom random;
-        const std::optional<TransposeAdvice> result =
-            transposeAdvice(c.technique, false, c.method, c.equation, random);
+        const std::optional<TransposeAdvice> result = transposeAdvice(c.technique, false, c.method, c.equation, random);
         ASSERT_TRUE(result && result->moved) << c.name;
         EXPECT_EQ(readEquations(result->equations), c.shows) << c.name;
         EXPECT_EQ(result->advice, c.advice) << c.name;
@@ -65,13 +85,17 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
 }
 
 TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {
-    struct Case { Method method; PolyEquation e; };
+    struct Case {
+        Method method;
+        PolyEquation e;
+    };
     for (const Case& c : {Case{Method::smart, equation({xTerm(2), constant(3)}, {constant(5)})},
                           Case{Method::smart, equation({constant(5)}, {xTerm(2), constant(3)})},
                           Case{Method::smart, equation({constant(5)}, {xTerm(-2)})},
                           Case{Method::standard, equation({constant(5)}, {xTerm(-2), constant(3)})}}) {
         ScriptedRandom random;
-        const std::optional<TransposeAdvice> result = transposeAdvice(Technique::transpose, false, c.method, c.e, random);
+        const std::optional<TransposeAdvice> result =
+            transposeAdvice(Technique::transpose, false, c.method, c.e, random);
         ASSERT_TRUE(result);
         EXPECT_FALSE(result->moved) << readEquation(c.e);
     }
@@ -85,7 +109,8 @@ TEST(TransposeAdvice, SmartDrawOfOneExchangesSides) {
     ASSERT_TRUE(exchanged);
     EXPECT_EQ(readEquations(exchanged->equations, true),
               (Lines{"2x + 3 < 5x + 7", "5x + 7 *>* *2**x* + 3", "5x *−* *2**x* + 7 > 3", "3x + 7 > 3"}));
-    EXPECT_EQ(exchanged->advice, "\nexchanging sides first as\nan alternative to taking\nx-terms to the right\nhand side");
+    EXPECT_EQ(exchanged->advice,
+              "\nexchanging sides first as\nan alternative to taking\nx-terms to the right\nhand side");
     EXPECT_EQ(one.requests().front(), (ScriptedRandom::Request{ScriptedRandom::Kind::integer, 1, 5}));
 }
 

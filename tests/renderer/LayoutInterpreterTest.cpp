@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 #include "RendererTestSupport.h"
 
@@ -11,26 +11,22 @@ namespace {
 
 using namespace duolinear::testing;
 
-void expectNothing(const TagLayout& layout)
-{
+void expectNothing(const TagLayout& layout) {
     EXPECT_EQ(measureRoot(layout), LayoutSize{}) << dumpRow(layout.empty() ? TagRow{} : layout[0]);
     EXPECT_FALSE(gfx::testing::inkBounds(*render(layout)).any);
 }
 
-TagLayout withRoot(TagLayout layout, const std::string& root)
-{
+TagLayout withRoot(TagLayout layout, const std::string& root) {
     layout[0][1] = root;
     return layout;
 }
 
-TagLayout cut(TagLayout layout, std::size_t rows)
-{
+TagLayout cut(TagLayout layout, std::size_t rows) {
     layout.resize(rows);
     return layout;
 }
 
-TEST(LayoutInterpreter, FrameOfACall)
-{
+TEST(LayoutInterpreter, FrameOfACall) {
     for (auto [size, barSpace] : {std::pair{30.0, 5.0}, {40.0, 5.0}, {48.0, 6.0}})
         EXPECT_EQ(layoutBarSpace(size), barSpace);
     EXPECT_EQ(makeLayoutFrame({}, 0, "system", 30, kMedium, nullptr).metric.fracHeight,
@@ -45,8 +41,7 @@ TEST(LayoutInterpreter, FrameOfACall)
     for (int i = 0; i < 5; ++i) EXPECT_EQ(heavierFontWeight(weights[i]), heavier[i]) << weights[i].value;
 }
 
-TEST(LayoutInterpreter, UnknownKindsAndMalformedItemsAreNothing)
-{
+TEST(LayoutInterpreter, UnknownKindsAndMalformedItemsAreNothing) {
     const TagLayout x = messageLayout("x = 1");
     const TagLayout cases[] = {
         blankLayouts(1)[0],
@@ -77,8 +72,7 @@ TEST(LayoutInterpreter, UnknownKindsAndMalformedItemsAreNothing)
     }
 }
 
-TEST(LayoutInterpreter, ChildIndexesMustNameAnEarlierRow)
-{
+TEST(LayoutInterpreter, ChildIndexesMustNameAnEarlierRow) {
     TagLayout layout = unaryLayout("−", integerLayout(5));  // the unary item is row 4, its locator row 5
     const double minus = widthOf("−", digitFont(30));
     EXPECT_DOUBLE_EQ(measureRoot(layout).width, minus + widthOf("5", digitFont(30)));
@@ -88,16 +82,14 @@ TEST(LayoutInterpreter, ChildIndexesMustNameAnEarlierRow)
     }
 }
 
-TEST(LayoutInterpreter, FontItemMeasuresAsItsChildInItsFont)
-{
+TEST(LayoutInterpreter, FontItemMeasuresAsItsChildInItsFont) {
     const TagLayout child = joinLayouts("🖇", messageLayout("x ="), messageLayout(" 12"));
     for (Font font : {Font::monospaced_system, Font::system}) {
         EXPECT_EQ(measureRoot(fontLayout(font, child)), measureLayout(child, "7", rawValue(font), 30, kMedium));
     }
 }
 
-TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly)
-{
+TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly) {
     TagLayout shared = integerLayout(7);  // each join uses the one before twice: 2^40 visits unchecked
     for (int i = 0; i < 40; ++i) {
         const std::string previous = shared[0][1];

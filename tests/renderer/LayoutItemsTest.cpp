@@ -14,20 +14,17 @@ const gfx::Font kWholeFont = digitFont(30), kFractionFont = digitFont(22.5),
 const gfx::FontMetrics kWhole = kWholeFont.metrics(), kFraction = kFractionFont.metrics();
 const double kAxis = 80 - 0.5 * kWhole.xHeight;  // of an item drawn on the baseline 80
 
-TagLayout fraction(long long n, long long d, Color texts = Color::black, Color bar = Color::black)
-{
+TagLayout fraction(long long n, long long d, Color texts = Color::black, Color bar = Color::black) {
     return signedRationalLayout(n, d, Color::black, texts, texts, bar);
 }
 
 // The join with its left (1) or right (2) locator entry replaced.
-TagLayout withOperand(TagLayout join, int side, const std::string& index)
-{
+TagLayout withOperand(TagLayout join, int side, const std::string& index) {
     join[join.size() - 3][side] = index;
     return join;
 }
 
-TEST(LayoutItems, MeasureAsTheirKindSays)
-{
+TEST(LayoutItems, MeasureAsTheirKindSays) {
     const double w = widthOf("12", kWholeFont), lh = kWhole.lineHeight, asc = kWhole.ascender;
     const double fh = 2 * kFraction.capHeight + 5.0 + lh - kWhole.capHeight;
     const double fa = kFraction.capHeight + 0.5 * kWhole.xHeight + 2.5 + asc - kWhole.capHeight;
@@ -91,8 +88,7 @@ TEST(LayoutItems, MeasureAsTheirKindSays)
     for (const auto& [what, layout, expected] : cases) EXPECT_EQ(measureRoot(layout), expected) << what;
 }
 
-TEST(LayoutItems, DrawIdenticallyWhereTheyShould)
-{
+TEST(LayoutItems, DrawIdenticallyWhereTheyShould) {
     const std::pair<TagLayout, TagLayout> same[] = {
         {fraction(7, 12, Color::red, Color::blue),
          {{"start", "1"}, {"rational", "7", "12"}, {"c", "?", "red", "red", "blue"}}},
@@ -104,8 +100,7 @@ TEST(LayoutItems, DrawIdenticallyWhereTheyShould)
     for (const auto& [a, b] : same) EXPECT_FALSE(differences(*render(a), *render(b)).any) << dumpRow(a[a.size() - 3]);
 }
 
-TEST(LayoutItems, TextsSitOnTheBaseline)
-{
+TEST(LayoutItems, TextsSitOnTheBaseline) {
     const auto one = redInk(*render(integerLayout(12, Color::red)));
     EXPECT_NEAR(one.maxY + 1, 80, 1);
     EXPECT_NEAR(one.minY, 80 - kWhole.capHeight, 1.5);
@@ -120,8 +115,7 @@ TEST(LayoutItems, TextsSitOnTheBaseline)
                 80 - b.ascent + k - e.height + e.ascent, 1);
 }
 
-TEST(LayoutItems, FractionsCentreOnTheAxis)
-{
+TEST(LayoutItems, FractionsCentreOnTheAxis) {
     // Bars 2.5 thick on the axis, as long as the longer part; parts 2.5 from the bar's centre line.
     const auto stacked = render(fraction(12, 5, Color::red, Color::blue));
     const auto built =
@@ -142,13 +136,12 @@ TEST(LayoutItems, FractionsCentreOnTheAxis)
     }
 }
 
-TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild)
-{
+TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild) {
     const TagLayout child = integerLayout(49, Color::blue);
     const LayoutSize c = measureRoot(child), r = measureRoot(unaryLayout("√", child));
     const auto plain = render(unaryLayout("√", child, Color::red));
     const auto strokes = redInk(*plain);
-    EXPECT_NEAR(strokes.maxX + 1, 20 + r.width, 1.5);  // the overbar ends over the child's right edge
+    EXPECT_NEAR(strokes.maxX + 1, 20 + r.width, 1.5);    // the overbar ends over the child's right edge
     EXPECT_NEAR(strokes.minY, 80 - c.ascent - 3.75, 1);  // 2.5 thick, centred 2.5 above the child
     EXPECT_GE(strokes.minX, 20);
     // Over a tall child the sharp bottom corner still ends inside the item's box.

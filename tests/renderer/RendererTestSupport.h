@@ -14,21 +14,20 @@ namespace duolinear::testing {
 
 inline const gfx::FontWeight kMedium = gfx::FontWeight::medium();
 
-inline gfx::Font digitFont(double size, gfx::FontWeight weight = kMedium)
-{
+inline gfx::Font digitFont(double size, gfx::FontWeight weight = kMedium) {
     return gfx::Font::monospacedDigitSystem(size, weight);
 }
 
-inline double widthOf(const std::string& text, const gfx::Font& font) { return gfx::measureText(text, {font}).width; }
+inline double widthOf(const std::string& text, const gfx::Font& font) {
+    return gfx::measureText(text, {font}).width;
+}
 
-inline LayoutSize measureRoot(const TagLayout& layout, double size = 30)
-{
+inline LayoutSize measureRoot(const TagLayout& layout, double size = 30) {
     return measureLayout(layout, std::to_string(layoutRootIndex(layout)), size, kMedium);
 }
 
 // An image with the layout's root drawn at size 30, left edge x, baseline y.
-inline std::unique_ptr<gfx::ImageSurface> render(const TagLayout& layout, double x = 20, double y = 80)
-{
+inline std::unique_ptr<gfx::ImageSurface> render(const TagLayout& layout, double x = 20, double y = 80) {
     auto image = std::make_unique<gfx::ImageSurface>(400, 160);
     gfx::DrawingScope scope(image->context());
     drawLayout(layout, std::to_string(layoutRootIndex(layout)), x, y, 30, kMedium);
@@ -36,8 +35,8 @@ inline std::unique_ptr<gfx::ImageSurface> render(const TagLayout& layout, double
 }
 
 // Pixel bounds of the pixels that pass a test.
-template <typename Keep> gfx::testing::InkBounds inkWhere(const gfx::ImageSurface& image, Keep keep)
-{
+template <typename Keep>
+gfx::testing::InkBounds inkWhere(const gfx::ImageSurface& image, Keep keep) {
     gfx::testing::InkBounds b;
     for (int y = 0; y < image.pixelHeight(); ++y) {
         for (int x = 0; x < image.pixelWidth(); ++x) {
@@ -50,16 +49,14 @@ template <typename Keep> gfx::testing::InkBounds inkWhere(const gfx::ImageSurfac
     return b;
 }
 
-inline gfx::testing::InkBounds redInk(const gfx::ImageSurface& image)
-{
+inline gfx::testing::InkBounds redInk(const gfx::ImageSurface& image) {
     return inkWhere(image, [&](int x, int y) {
         auto c = image.pixel(x, y);
         return c.a > 0.5 && c.r > 0.6 && c.b < 0.4;
     });
 }
 
-inline gfx::testing::InkBounds blueInk(const gfx::ImageSurface& image)
-{
+inline gfx::testing::InkBounds blueInk(const gfx::ImageSurface& image) {
     return inkWhere(image, [&](int x, int y) {
         auto c = image.pixel(x, y);
         return c.a > 0.5 && c.b > 0.6 && c.r < 0.4;
@@ -67,8 +64,7 @@ inline gfx::testing::InkBounds blueInk(const gfx::ImageSurface& image)
 }
 
 // Where two images of one size differ; none when they are the same.
-inline gfx::testing::InkBounds differences(const gfx::ImageSurface& a, const gfx::ImageSurface& b)
-{
+inline gfx::testing::InkBounds differences(const gfx::ImageSurface& a, const gfx::ImageSurface& b) {
     return inkWhere(a, [&](int x, int y) { return !(a.pixel(x, y) == b.pixel(x, y)); });
 }
 

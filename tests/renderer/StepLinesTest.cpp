@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
-#include "renderer/StepLines.h"
+#include <gtest/gtest.h>
+
 #include "RendererTestSupport.h"
+#include "renderer/StepLines.h"
 
 namespace duolinear {
 namespace {
@@ -14,8 +14,7 @@ using namespace duolinear::testing;
 constexpr double kBase = 30;
 
 // What the fitting adds up: the lines' heights and the leading between them.
-double totalHeight(const StepLines& lines, const std::vector<double>& sizes)
-{
+double totalHeight(const StepLines& lines, const std::vector<double>& sizes) {
     double total = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         total += measureRoot(lines[i], sizes[i]).height;
@@ -24,8 +23,7 @@ double totalHeight(const StepLines& lines, const std::vector<double>& sizes)
     return total;
 }
 
-std::vector<double> fit(const StepLines& lines, double width, double height)
-{
+std::vector<double> fit(const StepLines& lines, double width, double height) {
     std::vector<double> out;
     for (const LineFontSize& size : fitLineFontSizes(lines, width, height, kBase, kMedium)) {
         EXPECT_EQ(size.base, kBase);
@@ -34,8 +32,7 @@ std::vector<double> fit(const StepLines& lines, double width, double height)
     return out;
 }
 
-TEST(StepLines, WidthPassShrinksByTwoPercentStepsFromTheBaseSize)
-{
+TEST(StepLines, WidthPassShrinksByTwoPercentStepsFromTheBaseSize) {
     const TagLayout line = messageLayout("2x + 3y = 5 and 4x − 6y = 7");
     const double width = measureRoot(line).width;
     EXPECT_EQ(fit({line}, width, 1000), std::vector<double>{kBase});
@@ -44,8 +41,7 @@ TEST(StepLines, WidthPassShrinksByTwoPercentStepsFromTheBaseSize)
     EXPECT_TRUE(fit({}, 100, 100).empty());
 }
 
-TEST(StepLines, HeightPassShrinksTheLargestLinesFirst)
-{
+TEST(StepLines, HeightPassShrinksTheLargestLinesFirst) {
     const TagLayout wide = messageLayout("12x + 34y = 56"), narrow = integerLayout(7);
     const StepLines lines{wide, blankLayouts(1)[0], narrow};
     const double width = measureRoot(wide).width - 0.01;  // the wide line needs one step
@@ -57,8 +53,7 @@ TEST(StepLines, HeightPassShrinksTheLargestLinesFirst)
     EXPECT_EQ(fit({narrow}, 100, measureRoot(narrow).height), std::vector<double>{kBase});  // no leading
 }
 
-TEST(StepLines, BandsThatCanNeverBeMetStopAtTheSmallestSize)
-{
+TEST(StepLines, BandsThatCanNeverBeMetStopAtTheSmallestSize) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (auto [width, height] : {std::pair{0.0, 500.0}, {500.0, 0.0}, {-5.0, -5.0}, {500.0, nan}}) {
         for (double size : fit({messageLayout("x = 1"), integerLayout(2)}, width, height)) {
@@ -68,8 +63,7 @@ TEST(StepLines, BandsThatCanNeverBeMetStopAtTheSmallestSize)
     }
 }
 
-TEST(StepLines, LinesAreDrawnTopDownWithLeadingBetweenThem)
-{
+TEST(StepLines, LinesAreDrawnTopDownWithLeadingBetweenThem) {
     const StepLines lines{integerLayout(12, Color::red), integerLayout(34, Color::blue)};
     gfx::ImageSurface image(300, 200);
     {

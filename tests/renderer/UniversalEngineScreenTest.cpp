@@ -13,13 +13,11 @@ namespace {
 
 using namespace duolinear::testing;
 
-std::vector<std::uint8_t> pixels(const gfx::ImageSurface& image)
-{
+std::vector<std::uint8_t> pixels(const gfx::ImageSurface& image) {
     return {image.data(), image.data() + image.stride() * image.pixelHeight()};
 }
 
-TEST(UniversalEngineScreen, WorkedSolutionsPageForwardAndBackByTaps)
-{
+TEST(UniversalEngineScreen, WorkedSolutionsPageForwardAndBackByTaps) {
     const std::pair<std::string, WorkedSolution> solutions[] = {
         {"addition", systemSolution(Duolinear_method::addition)},
         {"elimination", systemSolution(Duolinear_method::elimination)},
@@ -53,8 +51,7 @@ TEST(UniversalEngineScreen, WorkedSolutionsPageForwardAndBackByTaps)
     }
 }
 
-TEST(UniversalEngineVC, AnswersFromItsListsAndEmptyElsewhere)
-{
+TEST(UniversalEngineVC, AnswersFromItsListsAndEmptyElsewhere) {
     UniversalEngineVC screen;
     EXPECT_EQ(screen.numberOfDetailSteps(), std::optional<int>{0});  // present, not absent
     const WorkedSolution solution = systemSolution(Duolinear_method::addition);
@@ -68,8 +65,7 @@ TEST(UniversalEngineVC, AnswersFromItsListsAndEmptyElsewhere)
     for (int index : {-1, count}) EXPECT_TRUE(screen.detailStep(index).empty() && screen.detailComments(index).empty());
 }
 
-TEST(UniversalEngineVC, StepViewFillsTheSafeAreaLessFivePointsAndForgetsAGoneScreen)
-{
+TEST(UniversalEngineVC, StepViewFillsTheSafeAreaLessFivePointsAndForgetsAGoneScreen) {
     ShownStepScreen shown(WorkedSolution{});
     // The safe area starts below the 47-point inset and the 44-point bar.
     EXPECT_EQ(shown.frame(), gfx::Rect::make(5, 96, 380, 844 - 34 - 5 - 96));

@@ -3,13 +3,13 @@
 // is asked, worked solutions from the solver, a step screen pushed onto
 // a navigation controller in a phone-sized window, and ink in a region.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/gfx/GfxTestSupport.h"
 #include "platform/ui/NavigationController.h"
@@ -27,8 +27,7 @@ struct RecordingDataSource : UniversalEngineViewDataSource {
     std::optional<std::optional<int>> count;
     std::vector<std::string> log;
 
-    std::optional<int> numberOfDetailSteps() override
-    {
+    std::optional<int> numberOfDetailSteps() override {
         log.push_back("count");
         return count ? *count : static_cast<int>(steps.size());
     }
@@ -36,8 +35,8 @@ struct RecordingDataSource : UniversalEngineViewDataSource {
     std::vector<std::string> detailComments(int i) override { return at(comments, i, "comments "); }
     StepParameters allDetailParameters() override { return {"?"}; }
 
-    template <typename List> typename List::value_type at(const List& list, int i, const std::string& what)
-    {
+    template <typename List>
+    typename List::value_type at(const List& list, int i, const std::string& what) {
         log.push_back(what + std::to_string(i));
         if (i >= 0 && i < static_cast<int>(list.size())) return list[i];
         ADD_FAILURE() << what << i << " asked for, " << list.size() << " held";
@@ -46,8 +45,7 @@ struct RecordingDataSource : UniversalEngineViewDataSource {
 };
 
 // `count` steps, step i the red line "i = step" with the comment "step i".
-inline RecordingDataSource numberedSteps(int count)
-{
+inline RecordingDataSource numberedSteps(int count) {
     RecordingDataSource source;
     for (int i = 0; i < count; ++i) {
         source.steps.push_back({joinLayouts("=", integerLayout(i), messageLayout("step", Color::red), Color::red)});
@@ -57,10 +55,9 @@ inline RecordingDataSource numberedSteps(int count)
 }
 
 // 2x + 3y = 12, 3x − 4y = 1 (x = 3, y = 2) worked by a method.
-inline WorkedSolution systemSolution(Duolinear_method method)
-{
-    DuolinearModel model{{Rational{2, 1}, Rational{3, 1}}, {Rational{12, 1}}, {Rational{3, 1}, Rational{-4, 1}},
-                         {Rational{1, 1}}};
+inline WorkedSolution systemSolution(Duolinear_method method) {
+    DuolinearModel model{
+        {Rational{2, 1}, Rational{3, 1}}, {Rational{12, 1}}, {Rational{3, 1}, Rational{-4, 1}}, {Rational{1, 1}}};
     model.method = method;
     return model.workedSolution();
 }
@@ -72,8 +69,7 @@ struct ShownStepScreen {
     std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 390, 844));
     std::shared_ptr<UniversalEngineVC> screen = std::make_shared<UniversalEngineVC>();
 
-    explicit ShownStepScreen(const WorkedSolution& solution)
-    {
+    explicit ShownStepScreen(const WorkedSolution& solution) {
         screen->setDetailSteps(solution.steps);
         screen->setDetailComments(solution.comments);
         screen->setDetailParameters(solution.parameters);
@@ -90,8 +86,7 @@ struct ShownStepScreen {
 };
 
 // The whole window drawn at 2x.
-inline std::unique_ptr<gfx::ImageSurface> render(ui::Window& window)
-{
+inline std::unique_ptr<gfx::ImageSurface> render(ui::Window& window) {
     auto image = std::make_unique<gfx::ImageSurface>(window.frame().width(), window.frame().height(), 2.0);
     window.render(*image);
     return image;
@@ -99,8 +94,7 @@ inline std::unique_ptr<gfx::ImageSurface> render(ui::Window& window)
 
 // The pixels of a region (in points, moved by `by`) that are not white, or
 // with `coloured` that are clearly coloured (red lines, skin-toned hands).
-inline int inkIn(const gfx::ImageSurface& image, gfx::Rect region, gfx::Point by = {}, bool coloured = false)
-{
+inline int inkIn(const gfx::ImageSurface& image, gfx::Rect region, gfx::Point by = {}, bool coloured = false) {
     const double s = image.scale();
     int count = 0;
     for (int y = int((region.minY() + by.y) * s); y < int((region.maxY() + by.y) * s); ++y) {

@@ -17,8 +17,7 @@ struct HostedView {
     std::shared_ptr<UniversalEngineView> view = std::make_shared<UniversalEngineView>();
 
     explicit HostedView(UniversalEngineViewDataSource* source, gfx::Size size = {300, 400})
-        : window(std::make_shared<ui::Window>(gfx::Rect::make(0, 0, size.width + 20, size.height + 40)))
-    {
+        : window(std::make_shared<ui::Window>(gfx::Rect::make(0, 0, size.width + 20, size.height + 40))) {
         view->setTranslatesAutoresizingMaskIntoConstraints(true);
         view->setFrame(gfx::Rect::make(10, 20, size.width, size.height));
         view->setDataSource(source);
@@ -27,8 +26,7 @@ struct HostedView {
     void tap(gfx::Point p) { window->tap({p.x + 10, p.y + 20}); }
 };
 
-TEST(UniversalEngineViewBands, FivePercentEightyFiveAndTenOfTheHeightLessTheGaps)
-{
+TEST(UniversalEngineViewBands, FivePercentEightyFiveAndTenOfTheHeightLessTheGaps) {
     // 400 high without insets: H = 390.
     const auto plain = universalEngineViewBands({300, 400}, {});
     EXPECT_EQ(plain.comments, gfx::Rect::make(0, 0, 300, 19.5));
@@ -39,14 +37,12 @@ TEST(UniversalEngineViewBands, FivePercentEightyFiveAndTenOfTheHeightLessTheGaps
     }
 }
 
-TEST(UniversalEngineView, NavigatorRowIsFortySevenCharacters)
-{
+TEST(UniversalEngineView, NavigatorRowIsFortySevenCharacters) {
     EXPECT_EQ(kStepNavigatorText,
               " \U0001F448\U0001F3FD  prior" + std::string(28, ' ') + "next  \U0001F449\U0001F3FD ");
 }
 
-TEST(UniversalEngineView, AsksTheCountFirstAndOnlyForAStepItHas)
-{
+TEST(UniversalEngineView, AsksTheCountFirstAndOnlyForAStepItHas) {
     struct Case {
         const char* name;
         int held, step;
@@ -80,8 +76,7 @@ TEST(UniversalEngineView, AsksTheCountFirstAndOnlyForAStepItHas)
     EXPECT_EQ(inkIn(*render(*unsourced.window), unsourced.window->frame()), 0);
 }
 
-TEST(UniversalEngineView, TapsBelowTheLineTurnThePageAndWrapAround)
-{
+TEST(UniversalEngineView, TapsBelowTheLineTurnThePageAndWrapAround) {
     // 300 x 400: taps count below y 360 (0.9 × 400); the middle is x 150.
     struct Case {
         int total, from;
@@ -90,10 +85,10 @@ TEST(UniversalEngineView, TapsBelowTheLineTurnThePageAndWrapAround)
         bool redraws;
     };
     const Case cases[] = {
-        {3, 0, {225, 390}, 1, true},    {3, 2, {225, 390}, 0, true},  {3, 0, {75, 390}, 2, true},
-        {3, 1, {75, 390}, 0, true},     {3, 1, {150, 390}, 0, true},  {3, 1, {150.01, 390}, 2, true},
-        {3, 1, {225, 360}, 1, false},   {3, 1, {225, 360.01}, 2, true}, {3, 1, {225, 100}, 1, false},
-        {1, 0, {225, 390}, 0, true},    {1, 0, {75, 390}, 0, true},   {3, 7, {225, 390}, 0, true},
+        {3, 0, {225, 390}, 1, true},  {3, 2, {225, 390}, 0, true},    {3, 0, {75, 390}, 2, true},
+        {3, 1, {75, 390}, 0, true},   {3, 1, {150, 390}, 0, true},    {3, 1, {150.01, 390}, 2, true},
+        {3, 1, {225, 360}, 1, false}, {3, 1, {225, 360.01}, 2, true}, {3, 1, {225, 100}, 1, false},
+        {1, 0, {225, 390}, 0, true},  {1, 0, {75, 390}, 0, true},     {3, 7, {225, 390}, 0, true},
     };
     for (const Case& c : cases) {
         RecordingDataSource source = numberedSteps(c.total);
@@ -110,8 +105,7 @@ TEST(UniversalEngineView, TapsBelowTheLineTurnThePageAndWrapAround)
     EXPECT_EQ(unshown.view->step(), 0);
 }
 
-TEST(UniversalEngineView, CommentsLinesAndNavigatorLandInTheirBands)
-{
+TEST(UniversalEngineView, CommentsLinesAndNavigatorLandInTheirBands) {
     struct Case {
         const char* name;
         int steps;
@@ -127,8 +121,8 @@ TEST(UniversalEngineView, CommentsLinesAndNavigatorLandInTheirBands)
         const gfx::Point at{10, 20};
         EXPECT_EQ(inkIn(*image, bands.comments, at) > 0, c.comments) << c.name;
         EXPECT_GT(inkIn(*image, bands.lines, at, true), 0) << c.name;
-        EXPECT_EQ(inkIn(*image, bands.navigator, at, true) > 0, c.navigator) << c.name;  // the hands
-        EXPECT_EQ(inkIn(*image, {{0, bands.comments.maxY()}, {300, 5}}, at), 0) << c.name;   // the gap
+        EXPECT_EQ(inkIn(*image, bands.navigator, at, true) > 0, c.navigator) << c.name;     // the hands
+        EXPECT_EQ(inkIn(*image, {{0, bands.comments.maxY()}, {300, 5}}, at), 0) << c.name;  // the gap
     }
 }
 

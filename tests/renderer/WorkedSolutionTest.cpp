@@ -2,36 +2,33 @@
 // every item kind the renderer draws) and the solvers' own worked solutions;
 // then the hand-built lines mutated at random into malformed layouts.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
 #include <tuple>
 
+#include <gtest/gtest.h>
+
+#include "RendererTestSupport.h"
 #include "renderer/StepLines.h"
 #include "solver/DuolinearModel.h"
-#include "RendererTestSupport.h"
 
 namespace duolinear {
 namespace {
 
 using namespace duolinear::testing;
 
-TagLayout term(long long coefficient, const std::string& letter, Color color = Color::black)
-{
+TagLayout term(long long coefficient, const std::string& letter, Color color = Color::black) {
     return joinLayouts("🖇", integerLayout(coefficient, color), messageLayout(letter, color));
 }
 
-TagLayout equation(long long a, const std::string& op, long long b, long long c, Color color)
-{
+TagLayout equation(long long a, const std::string& op, long long b, long long c, Color color) {
     return joinLayouts("=", joinLayouts(op, term(a, "x", color), term(b, "y", color), color), integerLayout(c, color),
                        color);
 }
 
-StepLines workedSolutionLines()
-{
+StepLines workedSolutionLines() {
     const TagLayout group = unaryLayout("()", joinLayouts("−", integerLayout(5), term(2, "x")));
     const TagLayout power = joinLayouts("+", joinLayouts("^", messageLayout("x"), integerLayout(2)), integerLayout(1));
     const TagLayout aligned =
@@ -57,8 +54,7 @@ StepLines workedSolutionLines()
 // an image at `scale`, and checks that every line fits the width and that no
 // ink falls outside the band.
 std::unique_ptr<gfx::ImageSurface> expectFitsBand(const StepLines& lines, double w, double h, double scale,
-                                                  const std::string& what)
-{
+                                                  const std::string& what) {
     const double x = 10, y = 30;
     const LineFontSizes sizes = fitLineFontSizes(lines, w, h, 30, kMedium);
     EXPECT_EQ(sizes.size(), lines.size()) << what;
@@ -77,8 +73,7 @@ std::unique_ptr<gfx::ImageSurface> expectFitsBand(const StepLines& lines, double
     return image;
 }
 
-TEST(WorkedSolution, EveryLineFitsItsBandAndNothingIsDrawnOutside)
-{
+TEST(WorkedSolution, EveryLineFitsItsBandAndNothingIsDrawnOutside) {
     // A phone's step band, one that the width decides, and one that the height decides.
     const StepLines lines = workedSolutionLines();
     for (auto [name, w, h] : {std::tuple{"phone", 380.0, 586.0}, {"narrow", 200.0, 586.0}, {"short", 380.0, 180.0}}) {
@@ -90,21 +85,26 @@ TEST(WorkedSolution, EveryLineFitsItsBandAndNothingIsDrawnOutside)
 
     // Every step of the solvers' worked solutions, for each method and for
     // systems with one, no and infinitely many solutions, in a phone's band.
-    const long long systems[][6] = {{123, -457, 789, -246, 311, -505}, {2, 4, 1, 3, -1, 2}, {1, 2, 3, 2, 4, 7},
-                                    {1, -1, 0, -3, 3, 0}, {0, 5, 10, 7, 0, -21}};
+    const long long systems[][6] = {{123, -457, 789, -246, 311, -505},
+                                    {2, 4, 1, 3, -1, 2},
+                                    {1, 2, 3, 2, 4, 7},
+                                    {1, -1, 0, -3, 3, 0},
+                                    {0, 5, 10, 7, 0, -21}};
     int inkedSteps = 0;
     for (Duolinear_method method :
          {Duolinear_method::addition, Duolinear_method::elimination, Duolinear_method::substitution}) {
         for (const auto& s : systems) {
-            DuolinearModel model{{Rational{s[0], 1}, Rational{s[1], 1}}, {Rational{s[2], 1}},
-                                 {Rational{s[3], 1}, Rational{s[4], 1}}, {Rational{s[5], 1}}};
+            DuolinearModel model{{Rational{s[0], 1}, Rational{s[1], 1}},
+                                 {Rational{s[2], 1}},
+                                 {Rational{s[3], 1}, Rational{s[4], 1}},
+                                 {Rational{s[5], 1}}};
             model.method = method;
             model.use_LCM = Duolinear_LCM::smart;
             const WorkedSolution solution = model.workedSolution();
             ASSERT_GE(solution.steps.size(), 2u);
             for (std::size_t step = 0; step < solution.steps.size(); ++step) {
-                const std::string what = rawValue(method) + " " + std::to_string(s[0]) + " step " +
-                                         std::to_string(step);
+                const std::string what =
+                    rawValue(method) + " " + std::to_string(s[0]) + " step " + std::to_string(step);
                 const auto image = expectFitsBand(solution.steps[step], 380, 586, 1.0, what);
                 inkedSteps += gfx::testing::inkBounds(*image).any;
             }
@@ -119,13 +119,11 @@ TEST(WorkedSolution, EveryLineFitsItsBandAndNothingIsDrawnOutside)
 struct Mutator {
     std::mt19937 engine{20240611};
 
-    std::size_t below(std::size_t n)
-    {
+    std::size_t below(std::size_t n) {
         return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(engine);
     }
 
-    std::string token(std::size_t rows, std::size_t row)
-    {
+    std::string token(std::size_t rows, std::size_t row) {
         static const char* const words[] = {"BLANK",   "x",         "",     "-1",      "99999999999999999999",
                                             "join",    "unary",     "font", "message", "rational",
                                             "plug_in", "invisible", "Red",  "/",       "^",
@@ -137,8 +135,7 @@ struct Mutator {
         return words[below(std::size(words))];
     }
 
-    TagLayout mutate(TagLayout layout)
-    {
+    TagLayout mutate(TagLayout layout) {
         for (std::size_t count = 1 + below(4); count > 0; --count) {
             const std::size_t r = below(layout.size());
             const auto at = layout.begin() + static_cast<long>(r);
@@ -154,8 +151,7 @@ struct Mutator {
     }
 };
 
-TEST(WorkedSolution, MutatedLinesNeverCrashAndMeasureFinite)
-{
+TEST(WorkedSolution, MutatedLinesNeverCrashAndMeasureFinite) {
     const StepLines seeds = workedSolutionLines();
     Mutator mutator;
     gfx::ImageSurface image(200, 120);

@@ -9,8 +9,7 @@
 namespace duolinear::screen_tests {
 namespace {
 
-TEST(App, RunsEveryScreenFromAScriptAndStoresNothingUnasked)
-{
+TEST(App, RunsEveryScreenFromAScriptAndStoresNothingUnasked) {
     registerScreenClasses();
     TempFolder folder;
     host::Options options;

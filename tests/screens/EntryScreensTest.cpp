@@ -13,11 +13,10 @@
 namespace duolinear::screen_tests {
 namespace {
 
-TEST(EntryScreens, TypedSystemIsWorkedByTheScreensMethodAndPagedThrough)
-{
+TEST(EntryScreens, TypedSystemIsWorkedByTheScreensMethodAndPagedThrough) {
     const std::pair<std::string, Duolinear_method> methods[] = {{"Addition", Duolinear_method::addition},
-                                                               {"Elimination", Duolinear_method::elimination},
-                                                               {"Substitution", Duolinear_method::substitution}};
+                                                                {"Elimination", Duolinear_method::elimination},
+                                                                {"Substitution", Duolinear_method::substitution}};
     for (const auto& [menu, method] : methods) {
         TempFolder folder;
         RunningApp app(folder.preferences());
@@ -44,8 +43,7 @@ TEST(EntryScreens, TypedSystemIsWorkedByTheScreensMethodAndPagedThrough)
     }
 }
 
-TEST(EntryScreens, ChosenOptionsAreStoredAndComeBackAfterARestart)
-{
+TEST(EntryScreens, ChosenOptionsAreStoredAndComeBackAfterARestart) {
     TempFolder folder;
     {
         RunningApp app(folder.preferences());
@@ -82,8 +80,7 @@ TEST(EntryScreens, ChosenOptionsAreStoredAndComeBackAfterARestart)
     EXPECT_EQ(app.top<DuolinearEntryScreen>(1)->theModel().use_LCM, Duolinear_LCM::LCM);
 }
 
-TEST(EntryScreens, StoredValuesOtherThanZeroOrOneSelectTheFirstOption)
-{
+TEST(EntryScreens, StoredValuesOtherThanZeroOrOneSelectTheFirstOption) {
     TempFolder folder;
     std::ofstream(folder.preferences()) << R"({"duolinear_variable": 7, "duolinear_equation": -1, "duolinear_LCM": 1})";
     RunningApp app(folder.preferences());
@@ -101,8 +98,7 @@ TEST(EntryScreens, StoredValuesOtherThanZeroOrOneSelectTheFirstOption)
 
 // The screen's own segue to a step screen is covered above; any other
 // segue, or a destination that only holds a step screen, receives nothing.
-TEST(EntryScreens, OnlyTheScreensOwnSegueHandsTheSolutionToAStepScreen)
-{
+TEST(EntryScreens, OnlyTheScreensOwnSegueHandsTheSolutionToAStepScreen) {
     const std::string own = "Duolinear_Elimination_Segue";
     ui::ViewController source;
     auto steps = std::make_shared<UniversalEngineVC>();

@@ -4,8 +4,6 @@
 // chapters to their first pages, refusing pages that overflow, and the
 // equations it writes out in the text.
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <poppler.h>
 
 #include "guides/GuideAssembly.h"
@@ -26,8 +25,8 @@ namespace {
 
 struct Chapter {
     std::string title;
-    int pageIndex;    // zero-based, as the guide screen jumps
-    bool hasButton;   // whether the guide screen jumps there
+    int pageIndex;   // zero-based, as the guide screen jumps
+    bool hasButton;  // whether the guide screen jumps there
 };
 
 struct GuideCase {
@@ -38,26 +37,32 @@ struct GuideCase {
     std::vector<std::string> stepTexts;  // drawn by the step renderer in the examples
 };
 
-void PrintTo(const GuideCase& guide, std::ostream* os) { *os << guide.name; }
+void PrintTo(const GuideCase& guide, std::ostream* os) {
+    *os << guide.name;
+}
 
-const std::vector<GuideCase>& guideCases()
-{
+const std::vector<GuideCase>& guideCases() {
     static const std::vector<GuideCase> cases{
-        {"Duolinear_Equations_Addition_Guide", "Addition guide", 16,
+        {"Duolinear_Equations_Addition_Guide",
+         "Addition guide",
+         16,
          {{"Introduction", 0, true}, {"The method", 6, true}, {"Technique", 15, true}},
          {"solve equations for y", "ADD THE EQUATIONS", "solve first for x", "one solution"}},
-        {"Duolinear_Equations_Elimination_Guide", "Elimination guide", 17,
+        {"Duolinear_Equations_Elimination_Guide",
+         "Elimination guide",
+         17,
          {{"Introduction", 0, true}, {"The method", 6, true}, {"Technique", 16, true}},
          {"solve equations for y", "SUBTRACT THE EQUATIONS", "care", "one solution"}},
-        {"Duolinear_Equations_Substitution_Guide", "Substitution guide", 9,
+        {"Duolinear_Equations_Substitution_Guide",
+         "Substitution guide",
+         9,
          {{"Introduction", 0, true}, {"The method", 3, false}, {"Technique", 8, true}},
          {"x in terms of y from second", "substitute in first", "solve second (rearranged)", "one solution"}},
     };
     return cases;
 }
 
-std::string chapterHeading(std::size_t index, const Chapter& chapter)
-{
+std::string chapterHeading(std::size_t index, const Chapter& chapter) {
     return "Chapter " + std::to_string(index + 1) + ": " + chapter.title;
 }
 
@@ -67,14 +72,12 @@ struct GObjectDeleter {
 using Document = std::unique_ptr<PopplerDocument, GObjectDeleter>;
 using Page = std::unique_ptr<PopplerPage, GObjectDeleter>;
 
-std::string resourcePath(const std::string& name)
-{
+std::string resourcePath(const std::string& name) {
     const char* resources = std::getenv("DUOLINEAR_RESOURCES");
     return std::string(resources != nullptr ? resources : "") + "/" + name + ".pdf";
 }
 
-Document openGuide(const std::string& name)
-{
+Document openGuide(const std::string& name) {
     GError* error = nullptr;
     gchar* uri = g_filename_to_uri(resourcePath(name).c_str(), nullptr, &error);
     PopplerDocument* document = uri != nullptr ? poppler_document_new_from_file(uri, nullptr, &error) : nullptr;
@@ -86,8 +89,7 @@ Document openGuide(const std::string& name)
     return Document(document);
 }
 
-std::vector<std::string> pageTexts(PopplerDocument* document)
-{
+std::vector<std::string> pageTexts(PopplerDocument* document) {
     std::vector<std::string> texts;
     for (int i = 0; i < poppler_document_get_n_pages(document); ++i) {
         Page page(poppler_document_get_page(document, i));
@@ -99,8 +101,7 @@ std::vector<std::string> pageTexts(PopplerDocument* document)
 }
 
 // The first `count` non-empty lines of a page's text: the running head first.
-std::vector<std::string> firstLines(const std::string& text, std::size_t count)
-{
+std::vector<std::string> firstLines(const std::string& text, std::size_t count) {
     std::vector<std::string> lines;
     std::istringstream stream(text);
     for (std::string line; lines.size() < count && std::getline(stream, line);)
@@ -108,12 +109,13 @@ std::vector<std::string> firstLines(const std::string& text, std::size_t count)
     return lines;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 class GuidePdf : public ::testing::TestWithParam<GuideCase> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_NE(std::getenv("DUOLINEAR_RESOURCES"), nullptr)
             << "DUOLINEAR_RESOURCES must name the build's resources folder (ctest sets it)";
         document_ = openGuide(GetParam().name);
@@ -127,8 +129,7 @@ protected:
     std::vector<std::string> texts_;
 };
 
-TEST_P(GuidePdf, HasPhonePagesNumberedInOrder)
-{
+TEST_P(GuidePdf, HasPhonePagesNumberedInOrder) {
     EXPECT_GE(pageCount(), GetParam().minimumPages);
     for (int i = 0; i < pageCount(); ++i) {
         Page page(poppler_document_get_page(document_.get(), i));
@@ -142,8 +143,7 @@ TEST_P(GuidePdf, HasPhonePagesNumberedInOrder)
     }
 }
 
-TEST_P(GuidePdf, ChaptersStartWhereTheGuideScreenJumps)
-{
+TEST_P(GuidePdf, ChaptersStartWhereTheGuideScreenJumps) {
     const std::vector<Chapter>& chapters = GetParam().chapters;
     for (std::size_t c = 0; c < chapters.size(); ++c) {
         const std::string heading = chapterHeading(c, chapters[c]);
@@ -161,8 +161,7 @@ TEST_P(GuidePdf, ChaptersStartWhereTheGuideScreenJumps)
     EXPECT_EQ(buttons, GetParam().name == "Duolinear_Equations_Substitution_Guide" ? 2 : 3);
 }
 
-TEST_P(GuidePdf, RunningHeadsNameTheGuideAndTheChapterOfEachPage)
-{
+TEST_P(GuidePdf, RunningHeadsNameTheGuideAndTheChapterOfEachPage) {
     const std::vector<Chapter>& chapters = GetParam().chapters;
     std::size_t chapter = 0;
     for (int i = 0; i < pageCount(); ++i) {
@@ -174,8 +173,7 @@ TEST_P(GuidePdf, RunningHeadsNameTheGuideAndTheChapterOfEachPage)
     }
 }
 
-TEST_P(GuidePdf, EveryPageHasContentThatStaysOnIt)
-{
+TEST_P(GuidePdf, EveryPageHasContentThatStaysOnIt) {
     for (int i = 0; i < pageCount(); ++i) {
         // More than the running head and the page number: no filler pages.
         EXPECT_GT(texts_[i].size(), 150u) << "page index " << i;
@@ -187,22 +185,20 @@ TEST_P(GuidePdf, EveryPageHasContentThatStaysOnIt)
             const PopplerRectangle& box = boxes[k];
             // Inside the side margins and above the foot: nothing runs off the page.
             EXPECT_TRUE(box.x1 >= 20.0 && box.x2 <= 340.0 && box.y1 >= 0.0 && box.y2 <= 630.0)
-                << "page index " << i << ", character " << k << " at (" << box.x1 << ", " << box.y1 << ")-("
-                << box.x2 << ", " << box.y2 << ")";
+                << "page index " << i << ", character " << k << " at (" << box.x1 << ", " << box.y1 << ")-(" << box.x2
+                << ", " << box.y2 << ")";
         }
         g_free(boxes);
     }
 }
 
-TEST_P(GuidePdf, WorkedExamplesShowTheAppsSteps)
-{
+TEST_P(GuidePdf, WorkedExamplesShowTheAppsSteps) {
     std::string all;
     for (const std::string& text : texts_) all += text;
     for (const std::string& step : GetParam().stepTexts) EXPECT_TRUE(contains(all, step)) << step;
 }
 
-TEST_P(GuidePdf, CarriesNoCreationTime)
-{
+TEST_P(GuidePdf, CarriesNoCreationTime) {
     // A creation time would make every build's guide differ from the last.
     EXPECT_EQ(poppler_document_get_creation_date(document_.get()), static_cast<time_t>(-1));
 }
@@ -216,18 +212,22 @@ INSTANTIATE_TEST_SUITE_P(Guides, GuidePdf, ::testing::ValuesIn(guideCases()),
 
 namespace g = guides;
 
-g::Pages pagesNamed(const std::string& prefix, int count)
-{
+g::Pages pagesNamed(const std::string& prefix, int count) {
     g::Pages pages;
-    for (int i = 1; i <= count; ++i) pages.push_back({{g::TextBlock{g::TextStyle::body, prefix + std::to_string(i), {}}}});
+    for (int i = 1; i <= count; ++i)
+        pages.push_back({{g::TextBlock{g::TextStyle::body, prefix + std::to_string(i), {}}}});
     return pages;
 }
 
-std::string pageName(const g::AssembledPage& page) { return std::get<g::TextBlock>(page.page.blocks.at(0)).text; }
+std::string pageName(const g::AssembledPage& page) {
+    return std::get<g::TextBlock>(page.page.blocks.at(0)).text;
+}
 
-TEST(GuideAssembly, ExtrasFillTheGapBeforeAFixedChapterExactly)
-{
-    g::Chapter first{"A", 0, pagesNamed("front", 1), {pagesNamed("big", 2), pagesNamed("huge", 3), pagesNamed("one", 1)},
+TEST(GuideAssembly, ExtrasFillTheGapBeforeAFixedChapterExactly) {
+    g::Chapter first{"A",
+                     0,
+                     pagesNamed("front", 1),
+                     {pagesNamed("big", 2), pagesNamed("huge", 3), pagesNamed("one", 1)},
                      pagesNamed("back", 1)};
     g::Chapter second{"B", 5, pagesNamed("b", 1), {pagesNamed("more", 2)}, {}};
     const g::Assembly assembly = g::assembleGuide({"file", "title", {first, second}});
@@ -242,8 +242,7 @@ TEST(GuideAssembly, ExtrasFillTheGapBeforeAFixedChapterExactly)
     }
 }
 
-TEST(GuideAssembly, ReportsChaptersThatCannotStartWhereTheyMust)
-{
+TEST(GuideAssembly, ReportsChaptersThatCannotStartWhereTheyMust) {
     struct Case {
         const char* what;
         g::Chapter first;
@@ -262,8 +261,7 @@ TEST(GuideAssembly, ReportsChaptersThatCannotStartWhereTheyMust)
     }
 }
 
-TEST(GuidePage, RefusesContentThatDoesNotFit)
-{
+TEST(GuidePage, RefusesContentThatDoesNotFit) {
     const g::PageFrame frame{"Guide", "Chapter", 1, true, 1, 1};
     const g::TextBlock paragraph{g::TextStyle::body, "A sentence of plain words that wraps over a line or two.", {}};
     EXPECT_EQ(g::checkPage({{paragraph, paragraph}}, frame), "");
@@ -282,8 +280,7 @@ TEST(GuidePage, RefusesContentThatDoesNotFit)
     EXPECT_TRUE(contains(g::checkPage(squeezed, frame), "no room for step"));
 }
 
-TEST(GuideText, WrapsAtBlanksOnlyAndKeepsToTheWidth)
-{
+TEST(GuideText, WrapsAtBlanksOnlyAndKeepsToTheWidth) {
     const gfx::Font font = g::textLook(g::TextStyle::body).font;
     const std::string glued = g::unbroken("x = 2");
     const g::WrappedText wrapped =
@@ -300,8 +297,7 @@ TEST(GuideText, WrapsAtBlanksOnlyAndKeepsToTheWidth)
     EXPECT_FALSE(g::wrapText(std::string(40, 'w'), font, 120.0).fits);
 }
 
-TEST(GuideText, WritesEquationsAndChecksAsTheyAreRead)
-{
+TEST(GuideText, WritesEquationsAndChecksAsTheyAreRead) {
     const std::string minus = "\u2212";
     struct Case {
         long long a, b, c;
@@ -314,12 +310,11 @@ TEST(GuideText, WritesEquationsAndChecksAsTheyAreRead)
                                            {0, -12, 0, minus + "12y = 0"}})
         EXPECT_EQ(g::equationText(c.a, c.b, c.c), g::unbroken(c.text)) << c.text;
 
-    EXPECT_EQ(g::checkText({2, 3, 7, 1, -1, 1}), g::unbroken("2\u00B72 + 3\u00B71 = 7") + " and " +
-                                                     g::unbroken("2 " + minus + " 1 = 1"));
+    EXPECT_EQ(g::checkText({2, 3, 7, 1, -1, 1}),
+              g::unbroken("2\u00B72 + 3\u00B71 = 7") + " and " + g::unbroken("2 " + minus + " 1 = 1"));
     // A negative value goes in brackets.
-    EXPECT_EQ(g::checkText({4, 5, 3, 3, -2, 8}),
-              g::unbroken("4\u00B72 + 5\u00B7(" + minus + "1) = 3") + " and " +
-                  g::unbroken("3\u00B72 " + minus + " 2\u00B7(" + minus + "1) = 8"));
+    EXPECT_EQ(g::checkText({4, 5, 3, 3, -2, 8}), g::unbroken("4\u00B72 + 5\u00B7(" + minus + "1) = 3") + " and " +
+                                                     g::unbroken("3\u00B72 " + minus + " 2\u00B7(" + minus + "1) = 8"));
     // Only one solution in whole numbers can be checked by whole numbers.
     EXPECT_EQ(g::checkText({2, 4, 1, 3, -1, 2}), "");  // x = 9/14
     EXPECT_EQ(g::checkText({1, 1, 1, 2, 2, 5}), "");   // none

@@ -2,9 +2,9 @@
 // chapter buttons, and stand-in guides for what a screen does with a short,
 // unreadable or missing guide.
 
-#include <cairo-pdf.h>
-
 #include <fstream>
+
+#include <cairo-pdf.h>
 
 #include "ScreenTestSupport.h"
 #include "platform/host/WindowDriver.h"
@@ -14,14 +14,12 @@
 namespace duolinear::screen_tests {
 namespace {
 
-int shownPage(DuolinearGuideScreen& guide)
-{
+int shownPage(DuolinearGuideScreen& guide) {
     const auto page = guide.pdfView()->currentPage();
     return page ? page->index() : -1;
 }
 
-TEST(GuideScreens, ChapterButtonsOfTheAppsGuidesJumpToTheirPages)
-{
+TEST(GuideScreens, ChapterButtonsOfTheAppsGuidesJumpToTheirPages) {
     const std::pair<std::string, std::vector<GuideChapter>> guides[] = {
         {"Addition", {{"intro ", 0}, {"method ", 6}, {"technique", 15}}},
         {"Elimination", {{"intro ", 0}, {"method ", 6}, {"technique", 16}}},
@@ -57,8 +55,7 @@ TEST(GuideScreens, ChapterButtonsOfTheAppsGuidesJumpToTheirPages)
     }
 }
 
-TEST(GuideScreens, StandInGuidesShowWhatTheyHold)
-{
+TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
     TempFolder folder;
     cairo_surface_t* pdf = cairo_pdf_surface_create((folder.path / "Ten.pdf").c_str(), 300, 400);
     cairo_t* cr = cairo_create(pdf);

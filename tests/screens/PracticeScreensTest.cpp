@@ -21,8 +21,7 @@ public:
 constexpr long long kFirstFace = 5121;
 constexpr long long kExampleRow = 6145;
 
-TEST(PracticeScreens, PickedLevelBringsAProblemThatThinkingHandsOver)
-{
+TEST(PracticeScreens, PickedLevelBringsAProblemThatThinkingHandsOver) {
     struct Case {
         std::string menu;
         Duolinear_method method;
@@ -77,8 +76,7 @@ TEST(PracticeScreens, PickedLevelBringsAProblemThatThinkingHandsOver)
     }
 }
 
-TEST(PracticeScreens, AGeneratorThatGivesUpLeavesTheProblemOnDisplay)
-{
+TEST(PracticeScreens, AGeneratorThatGivesUpLeavesTheProblemOnDisplay) {
     TempFolder folder;
     RunningApp app(folder.preferences());
     ASSERT_TRUE(app.tap({"Elimination", "Practice"}));

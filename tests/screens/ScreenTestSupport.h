@@ -3,13 +3,12 @@
 // the build's resources, the registered screens, a preferences file of the
 // test's own, and a phone-sized window worked by the headless host.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "algebra/RandomSource.h"
@@ -47,8 +46,7 @@ inline constexpr std::uint64_t kSolutionSeed = 14;
 class RunningApp {
 public:
     // Launched on the preferences file, as the command line does.
-    explicit RunningApp(const fs::path& preferences)
-    {
+    explicit RunningApp(const fs::path& preferences) {
         registerScreenClasses();
         ui::Screen::main().setBounds(gfx::Rect::make(0, 0, 390, 844));
         ui::Device::current().setModel("iPhone");
@@ -65,8 +63,7 @@ public:
 
     // Taps the shown buttons with these titles in turn; false at the first
     // that is not shown.
-    bool tap(const std::vector<std::string>& titles)
-    {
+    bool tap(const std::vector<std::string>& titles) {
         for (const std::string& title : titles) {
             const host::Outcome outcome = host_->tapButton(title);
             if (!outcome.ok) return (ADD_FAILURE() << outcome.message), false;
@@ -74,31 +71,27 @@ public:
         return true;
     }
     // "🤔", its solution drawn from kSolutionSeed.
-    bool think()
-    {
+    bool think() {
         SystemRandomSource random(kSolutionSeed);
         testing::ScopedDefaultRandom installed(random);
         return tap({"🤔"});
     }
     // The screen on top, or the one `down` below it.
-    template <class Screen> Screen* top(std::size_t down = 0)
-    {
+    template <class Screen>
+    Screen* top(std::size_t down = 0) {
         const auto& stack = navigation().viewControllers();
         return stack.size() <= down ? nullptr : dynamic_cast<Screen*>(stack[stack.size() - 1 - down].get());
     }
-    ui::NavigationController& navigation()
-    {
+    ui::NavigationController& navigation() {
         return dynamic_cast<ui::NavigationController&>(*window().rootViewController());
     }
 
-    std::string text(long long tag)
-    {
+    std::string text(long long tag) {
         auto* label = dynamic_cast<ui::Label*>(window().viewWithTag(tag));
         return label != nullptr ? label->text() : "<none>";
     }
     // The tags among these whose labels are shown selected (green).
-    std::vector<long long> green(const std::vector<long long>& tags)
-    {
+    std::vector<long long> green(const std::vector<long long>& tags) {
         std::vector<long long> found;
         for (long long tag : tags) {
             auto* label = dynamic_cast<ui::Label*>(window().viewWithTag(tag));
@@ -107,8 +100,7 @@ public:
         return found;
     }
     // A tap low in the step view, right of the middle: the next step.
-    void nextStep(UniversalEngineVC& steps)
-    {
+    void nextStep(UniversalEngineVC& steps) {
         const gfx::Rect frame = steps.universalEngineView()->frameInRoot();
         host_->tap({frame.minX() + 0.75 * frame.width(), frame.maxY() - 5});
     }
@@ -122,17 +114,17 @@ private:
 // multipliers.
 inline const std::vector<long long> kOptionTags = {4097, 4098, 4161, 4162, 4225, 4226};
 
-inline DuolinearModel systemModel(std::vector<std::int64_t> k, Duolinear_method method)
-{
-    DuolinearModel model{{Rational{k[0], 1}, Rational{k[1], 1}}, {Rational{k[2], 1}},
-                         {Rational{k[3], 1}, Rational{k[4], 1}}, {Rational{k[5], 1}}};
+inline DuolinearModel systemModel(std::vector<std::int64_t> k, Duolinear_method method) {
+    DuolinearModel model{{Rational{k[0], 1}, Rational{k[1], 1}},
+                         {Rational{k[2], 1}},
+                         {Rational{k[3], 1}, Rational{k[4], 1}},
+                         {Rational{k[5], 1}}};
     model.method = method;
     return model;
 }
 
 // "2/1 3/1 = 5/1 ; 1/1 -1/1 = 0/1 ; x first LCM addition"
-inline std::string describe(const DuolinearModel& m)
-{
+inline std::string describe(const DuolinearModel& m) {
     std::string text;
     for (const auto* list : {&m.coeffs_L_0, &m.coeffs_R_0, &m.coeffs_L_1, &m.coeffs_R_1}) {
         for (const Rational& r : *list) text += std::to_string(r.numerator) + "/" + std::to_string(r.denominator) + " ";
@@ -143,8 +135,7 @@ inline std::string describe(const DuolinearModel& m)
 }
 
 // Whether the step screen holds exactly the model's worked solution.
-inline bool holdsSolutionOf(const UniversalEngineVC& steps, const DuolinearModel& model)
-{
+inline bool holdsSolutionOf(const UniversalEngineVC& steps, const DuolinearModel& model) {
     SystemRandomSource random(kSolutionSeed);
     testing::ScopedDefaultRandom installed(random);
     const WorkedSolution expected = model.workedSolution();

@@ -1,20 +1,21 @@
-#include "solver/AlignedEquationPair.h"
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "SolverTestSupport.h"
 #include "algebra/TextFunctions.h"
 #include "platform/gfx/Text.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "solver/AlignedEquationPair.h"
 
 namespace duolinear {
 namespace {
 
 using testing::row;
 
-std::size_t characters(const std::string& text) { return characterStrings(text).size(); }
+std::size_t characters(const std::string& text) {
+    return characterStrings(text).size();
+}
 
 TEST(AlignedEquationPair, PaddedTextsLineUpTheColumns) {
     const auto widths = [](const AlignedColumnWidths& w) { return std::vector<std::int64_t>{w.x, w.y, w.constant}; };
@@ -43,8 +44,8 @@ TEST(AlignedEquationPair, PaddedTextsLineUpTheColumns) {
 }
 
 TEST(AlignedEquationPair, TableLinesAreMonospacedAndEquallyLong) {
-    const StepLines lines = alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black,
-                                                    " care", Color::blue, {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)});
+    const StepLines lines = alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black, " care",
+                                                    Color::blue, {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)});
     const std::vector<std::vector<std::string>> expected{
         {"  2x + 3y = 7     |red"},
         {"− |black", "2x − 2y = 2|blue", " care|blue"},

@@ -1,15 +1,14 @@
-#include "solver/Classification.h"
-#include "solver/Determinants.h"
-
-#include "SolverTestSupport.h"
-#include "algebra/AlgebraLayouts.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "SolverTestSupport.h"
+#include "algebra/AlgebraLayouts.h"
+#include "solver/Classification.h"
+#include "solver/Determinants.h"
 
 namespace duolinear {
 namespace {
@@ -19,7 +18,9 @@ using testing::messageText;
 using T = Duolinear_solution_type;
 using Fraction = std::pair<std::int64_t, std::int64_t>;
 
-Fraction parts(const Rational& r) { return {r.numerator, r.denominator}; }
+Fraction parts(const Rational& r) {
+    return {r.numerator, r.denominator};
+}
 std::optional<Fraction> parts(const std::optional<Rational>& r) {
     return r ? std::optional<Fraction>(parts(*r)) : std::nullopt;
 }
@@ -72,9 +73,12 @@ TEST(Classification, CommonLineTable) {
         std::vector<Fraction> right;  // the x term first when there is one, then the constant
     };
     const Case cases[] = {
-        {2, 4, 6, 'y', {{-1, 2}, {3, 2}}},    {2, 4, 0, 'y', {{-1, 2}}},  // zero constant dropped
-        {-6, -4, 2, 'y', {{-3, 2}, {-1, 2}}}, {0, 2, 6, 'y', {{3, 1}}},
-        {3, 0, 6, 'x', {{2, 1}}},             {3, 0, 0, 'x', {{0, 1}}},  // zero constant kept
+        {2, 4, 6, 'y', {{-1, 2}, {3, 2}}},
+        {2, 4, 0, 'y', {{-1, 2}}},  // zero constant dropped
+        {-6, -4, 2, 'y', {{-3, 2}, {-1, 2}}},
+        {0, 2, 6, 'y', {{3, 1}}},
+        {3, 0, 6, 'x', {{2, 1}}},
+        {3, 0, 0, 'x', {{0, 1}}},  // zero constant kept
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.a << "x + " << c.b << "y = " << c.c);
@@ -96,7 +100,7 @@ TEST(Classification, NoValueForOverflowZeroDenominatorOrWrongShape) {
     Duolinear short_ = integerSystem(1, 1, 1, 1, -1, 0);
     short_.equations[0].LHS.terms.pop_back();
     for (const Duolinear& system : {integerSystem(INT64_MAX, -INT64_MAX, 1, 1, 1, 1),  // D = 2·max
-                                    integerSystem(1, 1, INT64_MAX, 1, 2, 0),            // Dx = 2·max
+                                    integerSystem(1, 1, INT64_MAX, 1, 2, 0),           // Dx = 2·max
                                     undefined, short_, Duolinear{}}) {
         EXPECT_FALSE(classifyDuolinearSystem(system));
     }

@@ -1,21 +1,20 @@
 // Addition and elimination: the multipliers, the commentary that explains
 // them, the combined equations and the method's steps.
 
-#include "solver/EliminationCommentary.h"
-#include "solver/EliminationMultipliers.h"
-#include "solver/MethodSteps.h"
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "solver/AlignedEquationPair.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
+#include "solver/EliminationCommentary.h"
+#include "solver/EliminationMultipliers.h"
+#include "solver/MethodSteps.h"
 
 namespace duolinear {
 namespace {
@@ -35,16 +34,16 @@ TEST(EliminationMultipliers, TableOfTheEliminatedCoefficients) {
         std::int64_t k1, k2;
         bool sameSign;
     } cases[] = {
-        {3, 6, Mode::LCM, M::elimination, 2, 1, true},   {3, 6, Mode::smart, M::elimination, 2, 1, true},
-        {3, 6, Mode::LCM, M::addition, -2, 1, true},     {3, 6, Mode::smart, M::addition, -2, 1, true},
-        {4, 6, Mode::LCM, M::elimination, 3, 2, true},   {4, 6, Mode::smart, M::elimination, 6, 4, true},
-        {4, 6, Mode::LCM, M::addition, 3, -2, true},     {3, 3, Mode::LCM, M::addition, 1, -1, true},
-        {3, 3, Mode::smart, M::addition, 1, -1, true},   {3, -3, Mode::LCM, M::addition, 1, 1, false},
+        {3, 6, Mode::LCM, M::elimination, 2, 1, true},     {3, 6, Mode::smart, M::elimination, 2, 1, true},
+        {3, 6, Mode::LCM, M::addition, -2, 1, true},       {3, 6, Mode::smart, M::addition, -2, 1, true},
+        {4, 6, Mode::LCM, M::elimination, 3, 2, true},     {4, 6, Mode::smart, M::elimination, 6, 4, true},
+        {4, 6, Mode::LCM, M::addition, 3, -2, true},       {3, 3, Mode::LCM, M::addition, 1, -1, true},
+        {3, 3, Mode::smart, M::addition, 1, -1, true},     {3, -3, Mode::LCM, M::addition, 1, 1, false},
         {3, -3, Mode::smart, M::elimination, 1, 1, false}, {-4, -6, Mode::LCM, M::addition, 3, -2, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.c1 << ", " << c.c2 << " " << rawValue(c.mode) << " "
-                                          << rawValue(c.method));
+        SCOPED_TRACE(::testing::Message()
+                     << c.c1 << ", " << c.c2 << " " << rawValue(c.mode) << " " << rawValue(c.method));
         // Eliminating x reads a1 and a2, eliminating y reads b1 and b2.
         for (const auto& m : {eliminationMultipliers(c.c1, 7, c.c2, -11, c.method, V::x, c.mode),
                               eliminationMultipliers(5, c.c1, 13, c.c2, c.method, V::y, c.mode)}) {
@@ -84,24 +83,42 @@ TEST(EliminationCommentary, TextsByMultipliers) {
         M method;
         Pieces expected;
     } cases[] = {
-        {example, V::x, Mode::LCM, M::elimination,
+        {example,
+         V::x,
+         Mode::LCM,
+         M::elimination,
          {lcmLine, lcmCompare, "multiply 1st equation by 2|red", "2nd equation is fine|blue",
           "\nx-coefficients: 6 and 6\nSAME ABSOLUTE VALUES\nSAME SIGN\n\nSUBTRACT THE EQUATIONS|black"}},
-        {example, V::x, Mode::LCM, M::addition,
+        {example,
+         V::x,
+         Mode::LCM,
+         M::addition,
          {lcmLine, lcmCompare, "multiply 1st equation by -2|red", "2nd equation is fine|blue",
           "\nx-coefficients: -6 and 6\nSAME ABSOLUTE VALUES\nOPPOSITE SIGN\n\nADD THE EQUATIONS|black"}},
-        {integerSystem(3, 2, 7, 3, -5, 4), V::x, Mode::LCM, M::elimination,
+        {integerSystem(3, 2, 7, 3, -5, 4),
+         V::x,
+         Mode::LCM,
+         M::elimination,
          {lcmLine, "x-coefficients: 3 and 3\nsame absolute values\nsame sign, LCM is 3\n|black",
           "both equations are fine\n\nSUBTRACT THE EQUATIONS|black"}},
-        {integerSystem(3, 2, 7, -3, -5, 4), V::x, Mode::LCM, M::addition,
+        {integerSystem(3, 2, 7, -3, -5, 4),
+         V::x,
+         Mode::LCM,
+         M::addition,
          {lcmLine, "x-coefficients: 3 and -3\nsame absolute values\nopposite sign, LCM is 3\n|black",
           "both equations are fine\n\nADD THE EQUATIONS|black"}},
-        {integerSystem(3, 2, 7, 3, -5, 4), V::x, Mode::smart, M::addition,
+        {integerSystem(3, 2, 7, 3, -5, 4),
+         V::x,
+         Mode::smart,
+         M::addition,
          {"eliminate x to find y\nusing smart multiply\n|black",
           "x-coefficients: 3 and 3\nsame absolute values\nsame sign\n|black", "1st equation is fine|red",
           "multiply 2nd equation by -1|blue",
           "\nx-coefficients: 3 and -3\nSAME ABSOLUTE VALUES\nOPPOSITE SIGN\n\nADD THE EQUATIONS|black"}},
-        {integerSystem(1, 4, 7, 2, -6, 4), V::y, Mode::smart, M::elimination,
+        {integerSystem(1, 4, 7, 2, -6, 4),
+         V::y,
+         Mode::smart,
+         M::elimination,
          {"eliminate y to find x\nusing smart multiply\n|black",
           "y-coefficients: 4 and -6\ndifferent absolute values\nopposite sign\n|black",
           "multiply 1st equation by 6|red", "multiply 2nd equation by 4|blue",
@@ -157,8 +174,8 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
     EXPECT_TRUE(testing::isBlankLine(back[2]));
 
     // Multipliers 1 and 1: no unscaled table, so one table of four lines.
-    const auto single = buildMethodSteps(integerSystem(2, 3, 7, 2, -1, 3), V::x, Duolinear_equation::first,
-                                         Mode::LCM, M::elimination);
+    const auto single =
+        buildMethodSteps(integerSystem(2, 3, 7, 2, -1, 3), V::x, Duolinear_equation::first, Mode::LCM, M::elimination);
     ASSERT_TRUE(single.has_value());
     const StepLines& first = single->steps.front();
     ASSERT_GE(first.size(), 11u);

@@ -1,12 +1,11 @@
-#include "solver/GcdSimplification.h"
-
-#include "SolverTestSupport.h"
-#include "algebra/AlgebraLayouts.h"
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "SolverTestSupport.h"
+#include "algebra/AlgebraLayouts.h"
+#include "solver/GcdSimplification.h"
 
 namespace duolinear {
 namespace {

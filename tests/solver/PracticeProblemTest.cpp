@@ -1,12 +1,11 @@
-#include "solver/PracticeProblem.h"
-
-#include "support/ScriptedRandom.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "solver/PracticeProblem.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear {
 namespace {
@@ -27,27 +26,56 @@ struct RecipeCase {
 
 TEST(PracticeRecipes, ScriptedDrawsOfEveryRecipe) {
     const RecipeCase cases[] = {
-        {"same sizes: singular, then common factor, then accepted", 0, M::addition,
+        {"same sizes: singular, then common factor, then accepted",
+         0,
+         M::addition,
          {0, 0, /**/ 2, 3, 3, 3, 1, 1, 1, 1, /**/ 2, 3, -1, 3, 1, 1, 2, 0, /**/ 2, 3, -1, 3, 1, 1, 1, 1},
          {2, 3, 5, -2, 3, 1}},
-        {"same sizes for substitution one level up", 1, M::substitution,
-         {0, 0, /**/ 2, 3, -1, 3, 1, 1, 1, 1}, {2, 3, 5, -2, 3, 1}},
-        {"multiples: the x pair exchanged", 1, M::elimination,
-         {0, 0, /**/ 2, 0, -1, 3, 1, /**/ 1, 0, 1, 3, 0, /**/ 1, 1}, {-6, -1, -7, 2, -3, -1}},
-        {"larger sizes: both pairs redrawn once", 2, M::addition,
-         {2, -1, /**/ 2, 3, 4, 3, /**/ 4, 5, 6, -1, /**/ 3, 1, 3, 0, /**/ 3, 1, 5, 0}, {4, 3, 5, -6, -5, -7}},
-        {"free constants: drawn anew with the y pair", 3, M::addition,
-         {0, 0, /**/ 5, 0, 7, 0, /**/ 2, 1, 4, 1, 1, 1, 1, 1, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
-        {"free constants above level 3", 4, M::substitution,
-         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
-        {"free constants at the lowest level", INT64_MIN, M::substitution,
-         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1}, {5, 3, -11, 7, -8, 6}},
-        {"unit, no flip: first x and second y", 0, M::substitution,
-         {1, 2, /**/ 0, 5, 3, -1, 0, /**/ 4, 1}, {1, 4, 9, -3, -1, -5}},
-        {"unit, flip: second x and first y", 0, M::substitution,
-         {-1, 3, /**/ 1, -1, 5, 0, 1, /**/ 2, 0}, {5, 1, -2, -1, -2, -5}},
-        {"unit, a rejected draw keeps the unit y in the second equation", 0, M::substitution,
-         {0, 0, /**/ 0, 0, 1, 0, 1, /**/ 1, 1, /**/ 2, 0}, {1, -2, 0, 1, 1, 0}},
+        {"same sizes for substitution one level up",
+         1,
+         M::substitution,
+         {0, 0, /**/ 2, 3, -1, 3, 1, 1, 1, 1},
+         {2, 3, 5, -2, 3, 1}},
+        {"multiples: the x pair exchanged",
+         1,
+         M::elimination,
+         {0, 0, /**/ 2, 0, -1, 3, 1, /**/ 1, 0, 1, 3, 0, /**/ 1, 1},
+         {-6, -1, -7, 2, -3, -1}},
+        {"larger sizes: both pairs redrawn once",
+         2,
+         M::addition,
+         {2, -1, /**/ 2, 3, 4, 3, /**/ 4, 5, 6, -1, /**/ 3, 1, 3, 0, /**/ 3, 1, 5, 0},
+         {4, 3, 5, -6, -5, -7}},
+        {"free constants: drawn anew with the y pair",
+         3,
+         M::addition,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 2, 1, 4, 1, 1, 1, 1, 1, /**/ 3, 1, 8, 0, 11, 0, 6, 1},
+         {5, 3, -11, 7, -8, 6}},
+        {"free constants above level 3",
+         4,
+         M::substitution,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1},
+         {5, 3, -11, 7, -8, 6}},
+        {"free constants at the lowest level",
+         INT64_MIN,
+         M::substitution,
+         {0, 0, /**/ 5, 0, 7, 0, /**/ 3, 1, 8, 0, 11, 0, 6, 1},
+         {5, 3, -11, 7, -8, 6}},
+        {"unit, no flip: first x and second y",
+         0,
+         M::substitution,
+         {1, 2, /**/ 0, 5, 3, -1, 0, /**/ 4, 1},
+         {1, 4, 9, -3, -1, -5}},
+        {"unit, flip: second x and first y",
+         0,
+         M::substitution,
+         {-1, 3, /**/ 1, -1, 5, 0, 1, /**/ 2, 0},
+         {5, 1, -2, -1, -2, -5}},
+        {"unit, a rejected draw keeps the unit y in the second equation",
+         0,
+         M::substitution,
+         {0, 0, /**/ 0, 0, 1, 0, 1, /**/ 1, 1, /**/ 2, 0},
+         {1, -2, 0, 1, 1, 0}},
     };
     for (const RecipeCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,18 +1,17 @@
 // The options and menus, the model's worked solution and the solver driver:
 // its refusals, opening and closing frames.
 
-#include "solver/DuolinearMenus.h"
-#include "solver/DuolinearModel.h"
-#include "solver/SolverDriver.h"
-
-#include "SolverTestSupport.h"
-#include "algebra/AlgebraLayouts.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "SolverTestSupport.h"
+#include "algebra/AlgebraLayouts.h"
+#include "solver/DuolinearMenus.h"
+#include "solver/DuolinearModel.h"
+#include "solver/SolverDriver.h"
 
 namespace duolinear {
 namespace {
@@ -31,7 +30,8 @@ TEST(DuolinearOptions, RawTextsAndMenus) {
 
     EXPECT_EQ(Duolinear_elimination_menu::variableOptions(), (Texts{"eliminate x to find y", "eliminate y to find x"}));
     EXPECT_EQ(Duolinear_addition_menu::equationOptions(), (Texts{"substitute in first", "substitute in second"}));
-    EXPECT_EQ(Duolinear_addition_menu::lcmOptions(), (Texts{"LCM", "smart \xE2\x9C\x96\xEF\xB8\x8F"}));  // U+2716 U+FE0F
+    EXPECT_EQ(Duolinear_addition_menu::lcmOptions(),
+              (Texts{"LCM", "smart \xE2\x9C\x96\xEF\xB8\x8F"}));  // U+2716 U+FE0F
     EXPECT_EQ(Duolinear_substitution_menu::variableOptions(), (Texts{"x in terms of y", "y in terms of x"}));
     EXPECT_EQ(Duolinear_substitution_menu::equationOptions(), (Texts{"from the first", "from the second"}));
 }
@@ -73,7 +73,7 @@ TEST(SolverDriver, RefusedInputGivesOneOopsStepByEveryMethodWhateverQuietIs) {
         // not show up as "division by zero" inside the solution.
         {integerSystem(707957912, 1238297398, 3792575216, 2336995545, -2, 0), "numbers too large"},
         {integerSystem(30480831, 2, -4, 2, -9827317, 11083090), "numbers too large"},
-        {integerSystem(big + 1, 1, 1, big - 1, 1, 1), "numbers too large", false},  // lcm does not fit
+        {integerSystem(big + 1, 1, 1, big - 1, 1, 1), "numbers too large", false},          // lcm does not fit
         {integerSystem(1, 3, std::int64_t{1} << 62, 3, 1, 1), "numbers too large", false},  // 3·c1 does not fit
     };
     for (const auto& c : cases) {

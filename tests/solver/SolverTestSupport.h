@@ -2,14 +2,14 @@
 // Builders and readers for the solver tests: a system or an equation from
 // integers, and the message texts, blank lines and captions of its steps.
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "algebra/Equation.h"
 #include "algebra/Monomial.h"
 #include "layout/TagLayout.h"
 #include "solver/DuolinearSystem.h"
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 namespace duolinear::testing {
 

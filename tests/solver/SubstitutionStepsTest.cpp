@@ -1,13 +1,12 @@
-#include "solver/SubstitutionSteps.h"
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "solver/SubstitutionSteps.h"
 
 namespace duolinear {
 namespace {

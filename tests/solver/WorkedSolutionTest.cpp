@@ -2,23 +2,22 @@
 // the single-variable shortcut, and systems of the entry range (six integers
 // from -999 to 999) whose verdict must agree with the determinants.
 
-#include "solver/CombineEquations.h"
-#include "solver/SolverDriver.h"
-
-#include "SolverTestSupport.h"
-#include "algebra/AlgebraLayouts.h"
-#include "algebra/EquationTransforms.h"
-#include "linear_steps/LinearEquationSteps.h"
-#include "support/ScriptedRandom.h"
-
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdint>
 #include <numeric>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "SolverTestSupport.h"
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/EquationTransforms.h"
+#include "linear_steps/LinearEquationSteps.h"
+#include "solver/CombineEquations.h"
+#include "solver/SolverDriver.h"
+#include "support/ScriptedRandom.h"
 
 namespace duolinear {
 namespace {
@@ -36,7 +35,9 @@ WorkedSteps solve(const Duolinear& system, M method, V variable = V::x, E equati
     return result;
 }
 
-Captions captionsOf(const WorkedSteps& result) { return testing::captions(result.comments); }
+Captions captionsOf(const WorkedSteps& result) {
+    return testing::captions(result.comments);
+}
 
 TEST(WorkedSolution, CaptionsByMethodAndKindOfSystem) {
     const Duolinear one = integerSystem(2, 3, 5, 1, -1, 0);
@@ -49,13 +50,25 @@ TEST(WorkedSolution, CaptionsByMethodAndKindOfSystem) {
         Captions elimination;  // addition gives the same captions
         Captions substitution;
     } cases[] = {
-        {one, V::x, E::first, {"🤔", "commentary", "solve equations for y", "solve first for x", "😎"},
+        {one,
+         V::x,
+         E::first,
+         {"🤔", "commentary", "solve equations for y", "solve first for x", "😎"},
          {"🤔", "x in terms of y from first", "substitute in second", "solve first (rearranged)", "😎"}},
-        {one, V::y, E::second, {"🤔", "commentary", "solve equations for x", "solve second for y", "😎"},
+        {one,
+         V::y,
+         E::second,
+         {"🤔", "commentary", "solve equations for x", "solve second for y", "😎"},
          {"🤔", "y in terms of x from second", "substitute in first", "solve second (rearranged)", "😎"}},
-        {none, V::x, E::first, {"🤔", "commentary", "solve equations for y", "😎"},
+        {none,
+         V::x,
+         E::first,
+         {"🤔", "commentary", "solve equations for y", "😎"},
          {"🤔", "x in terms of y from first", "substitute in second", "😎"}},
-        {infinite, V::x, E::first, {"🤔", "advisory", "commentary", "solve equations for y", "😎"},
+        {infinite,
+         V::x,
+         E::first,
+         {"🤔", "advisory", "commentary", "solve equations for y", "😎"},
          {"🤔", "advisory", "x in terms of y from first", "substitute in second", "😎"}},
     };
     for (const auto& c : cases) {
@@ -111,9 +124,9 @@ using Coefficients = std::array<std::int64_t, 6>;  // a1, b1, c1, a2, b2, c2
 // letter = numerator / denominator, in lowest terms with the sign on top.
 TagLayout valueLine(char letter, std::int64_t numerator, std::int64_t denominator) {
     const std::int64_t g = std::gcd(numerator, denominator) * (denominator < 0 ? -1 : 1);
-    return equationLayout(PolyEquation{{Monomial{Rational{1, 1}, 1, letter}},
-                                       {Monomial{Rational{numerator / g, denominator / g}, 0}}},
-                          Style::fraction);
+    return equationLayout(
+        PolyEquation{{Monomial{Rational{1, 1}, 1, letter}}, {Monomial{Rational{numerator / g, denominator / g}, 0}}},
+        Style::fraction);
 }
 
 // A complete solution with no refusal on the way: opening and closing, the
@@ -126,9 +139,9 @@ void checkSolution(const Coefficients& k, std::mt19937_64& engine, M method) {
     const V variable = bit() ? V::y : V::x;
     const E equation = bit() ? E::second : E::first;
     const Duolinear_LCM mode = bit() ? Duolinear_LCM::smart : Duolinear_LCM::LCM;
-    SCOPED_TRACE(::testing::Message() << a1 << "x + " << b1 << "y = " << c1 << ", " << a2 << "x + " << b2 << "y = "
-                                      << c2 << " by " << rawValue(method) << ", " << rawValue(variable) << ", "
-                                      << rawValue(equation) << ", " << rawValue(mode));
+    SCOPED_TRACE(::testing::Message() << a1 << "x + " << b1 << "y = " << c1 << ", " << a2 << "x + " << b2
+                                      << "y = " << c2 << " by " << rawValue(method) << ", " << rawValue(variable)
+                                      << ", " << rawValue(equation) << ", " << rawValue(mode));
     const WorkedSteps result = solve(integerSystem(a1, b1, c1, a2, b2, c2), method, variable, equation, mode);
     if ((a1 == 0 && b1 == 0) || (a2 == 0 && b2 == 0)) {
         ASSERT_EQ(result.steps.size(), 1u);

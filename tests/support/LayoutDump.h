@@ -2,10 +2,10 @@
 // A readable dump of a TagLayout for tests: one string per row, the row's
 // texts joined by ", " (so ["join_locator", "1", "4"] reads "join_locator, 1, 4").
 
-#include "layout/TagLayout.h"
-
 #include <string>
 #include <vector>
+
+#include "layout/TagLayout.h"
 
 namespace duolinear::testing {
 

@@ -7,15 +7,15 @@
 // request after the script has run out, which also throws so that the code
 // under test cannot keep drawing for ever.
 
-#include "algebra/RandomSource.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
 #include <stdexcept>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "algebra/RandomSource.h"
 
 namespace duolinear::testing {
 
@@ -36,9 +36,7 @@ public:
     void push(std::int64_t value) { script_.push_back(value); }
     void pushTruth(bool value) { script_.push_back(value ? 1 : 0); }
 
-    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override {
-        return next({Kind::integer, low, high});
-    }
+    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override { return next({Kind::integer, low, high}); }
     bool fairBool() override { return next({Kind::truth, 0, 1}) == 1; }
     std::size_t uniformIndex(std::size_t count) override {
         return static_cast<std::size_t>(next({Kind::index, 0, static_cast<std::int64_t>(count) - 1}));

@@ -7,17 +7,17 @@ namespace duolinear::guides {
 
 namespace {
 
-const std::string& captionOf(const WorkedSolution& solution, std::size_t step)
-{
+const std::string& captionOf(const WorkedSolution& solution, std::size_t step) {
     static const std::string none;
     if (step >= solution.comments.size() || solution.comments[step].empty()) return none;
     return solution.comments[step].front();
 }
 
-bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
-std::vector<std::size_t> stepsToShow(const Example& example, const WorkedSolution& solution)
-{
+std::vector<std::size_t> stepsToShow(const Example& example, const WorkedSolution& solution) {
     std::vector<std::size_t> shown;
     for (std::size_t i = example.skipOpening ? 1 : 0; i < solution.steps.size(); ++i) {
         if (example.captions.empty()) {
@@ -38,8 +38,7 @@ std::vector<std::size_t> stepsToShow(const Example& example, const WorkedSolutio
 
 }  // namespace
 
-Pages examplePages(const Example& example)
-{
+Pages examplePages(const Example& example) {
     const WorkedSolution solution = workedSolutionOf(example.system, example.choices);
     const std::string total = std::to_string(solution.steps.size());
     Pages pages;
@@ -56,24 +55,20 @@ Pages examplePages(const Example& example)
     return pages;
 }
 
-StepBlock openingStep(const Example& example)
-{
+StepBlock openingStep(const Example& example) {
     const WorkedSolution solution = workedSolutionOf(example.system, example.choices);
     if (solution.steps.empty()) return {};
     return {solution.steps.front(), solution.comments.front()};
 }
 
-std::optional<StepBlock> stepWithCaption(const SystemSpec& system, const Choices& choices,
-                                         const std::string& caption)
-{
+std::optional<StepBlock> stepWithCaption(const SystemSpec& system, const Choices& choices, const std::string& caption) {
     const WorkedSolution solution = workedSolutionOf(system, choices);
     for (std::size_t i = 0; i < solution.steps.size(); ++i)
         if (startsWith(captionOf(solution, i), caption)) return StepBlock{solution.steps[i], solution.comments[i]};
     return std::nullopt;
 }
 
-Page exercisePage(int number, const SystemSpec& system, const std::string& methodName)
-{
+Page exercisePage(int number, const SystemSpec& system, const std::string& methodName) {
     Page page;
     page.blocks.push_back(note("Exercise " + std::to_string(number)));
     page.blocks.push_back(heading("Your turn"));
@@ -87,8 +82,7 @@ Page exercisePage(int number, const SystemSpec& system, const std::string& metho
     return page;
 }
 
-std::vector<Pages> exerciseExtras(const std::vector<SystemSpec>& systems, const std::string& methodName)
-{
+std::vector<Pages> exerciseExtras(const std::vector<SystemSpec>& systems, const std::string& methodName) {
     std::vector<Pages> extras;
     int number = 1;
     for (const SystemSpec& system : systems) extras.push_back({exercisePage(number++, system, methodName)});

@@ -32,8 +32,7 @@ StepBlock openingStep(const Example& example);
 Pages examplePages(const Example& example);
 
 // The first step of the worked solution whose caption starts with `caption`.
-std::optional<StepBlock> stepWithCaption(const SystemSpec& system, const Choices& choices,
-                                         const std::string& caption);
+std::optional<StepBlock> stepWithCaption(const SystemSpec& system, const Choices& choices, const std::string& caption);
 
 // A page that sets a system to solve by the method, with its graph and, at
 // the foot, the answer as the app's last step gives it.

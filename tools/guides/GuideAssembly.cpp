@@ -8,8 +8,7 @@ namespace {
 
 // The chapter's pages when it must fill `target` pages exactly (or take all
 // its extras when there is no target); no value when it cannot.
-std::optional<Pages> chapterPages(const Chapter& chapter, std::optional<std::size_t> target)
-{
+std::optional<Pages> chapterPages(const Chapter& chapter, std::optional<std::size_t> target) {
     Pages pages = chapter.front;
     const std::size_t fixed = chapter.front.size() + chapter.back.size();
     if (target && fixed > *target) return std::nullopt;
@@ -24,8 +23,7 @@ std::optional<Pages> chapterPages(const Chapter& chapter, std::optional<std::siz
 
 }  // namespace
 
-Assembly assembleGuide(const Guide& guide)
-{
+Assembly assembleGuide(const Guide& guide) {
     Assembly assembly;
     for (std::size_t c = 0; c < guide.chapters.size(); ++c) {
         const Chapter& chapter = guide.chapters[c];
@@ -39,8 +37,8 @@ Assembly assembleGuide(const Guide& guide)
         if (c + 1 < guide.chapters.size() && guide.chapters[c + 1].firstPage) {
             const int next = *guide.chapters[c + 1].firstPage;
             if (next < 0 || static_cast<std::size_t>(next) <= start) {
-                assembly.problem = "chapter \"" + guide.chapters[c + 1].title + "\" would start inside \"" +
-                                   chapter.title + "\"";
+                assembly.problem =
+                    "chapter \"" + guide.chapters[c + 1].title + "\" would start inside \"" + chapter.title + "\"";
                 return assembly;
             }
             target = static_cast<std::size_t>(next) - start;

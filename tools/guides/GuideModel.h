@@ -68,10 +68,10 @@ struct Page {
 using Pages = std::vector<Page>;
 
 struct Chapter {
-    std::string title;                 // "Introduction", "The method", "Technique"
-    std::optional<int> firstPage;      // zero-based page index the chapter must start at
+    std::string title;             // "Introduction", "The method", "Technique"
+    std::optional<int> firstPage;  // zero-based page index the chapter must start at
     Pages front;
-    std::vector<Pages> extras;         // each taken whole or not at all
+    std::vector<Pages> extras;  // each taken whole or not at all
     Pages back;
 };
 

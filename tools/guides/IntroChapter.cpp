@@ -9,8 +9,7 @@ const SystemSpec kOneSolution{2, 3, 7, 1, -1, 1};
 const SystemSpec kNoSolution{1, 1, 1, 2, 2, 5};
 const SystemSpec kSameLine{2, 4, 6, 1, 2, 3};
 
-Page twoUnknownsPage(Duolinear_method method)
-{
+Page twoUnknownsPage(Duolinear_method method) {
     const std::string buttons = method == Duolinear_method::substitution
                                     ? "The buttons at the top of the guide screen jump to the introduction and to "
                                       "the technique; swipe to turn the pages."
@@ -26,17 +25,18 @@ Page twoUnknownsPage(Duolinear_method method)
              "time:"),
         LinesBlock{systemLines(kOneSolution), 26.0},
         para("A solution of the system is one pair, x and y, that fits both equations. Here it is x\u00A0=\u00A02 "
-             "and y\u00A0=\u00A01, because " + checkText(kOneSolution) + "."),
+             "and y\u00A0=\u00A01, because " +
+             checkText(kOneSolution) + "."),
         heading("This guide"),
         para("This guide teaches the " + methodName(method) +
              " method in three chapters: this introduction; the method itself, step by step, with examples drawn "
              "exactly as the app draws its steps; and the technique, the choices the app offers and when to use "
-             "them. " + buttons),
+             "them. " +
+             buttons),
     }};
 }
 
-Page threeCasesPage()
-{
+Page threeCasesPage() {
     return {{
         heading("One, none or infinitely many"),
         para("Each equation is a straight line. Two lines can meet in three ways, and so a system has one "
@@ -57,18 +57,19 @@ Page threeCasesPage()
     }};
 }
 
-Page usingTheAppPage(Duolinear_method method)
-{
+Page usingTheAppPage(Duolinear_method method) {
     const std::string name = methodName(method);
     return {{
         heading("Using the app"),
         numbered(1, "On the start screen choose " + name + ", then its entry screen."),
-        numbered(2, "Tap a field and type the three numbers of each equation: the coefficient of x, the "
-                    "coefficient of y and the number on the right. +/- changes the sign; a missing term is 0."),
+        numbered(2,
+                 "Tap a field and type the three numbers of each equation: the coefficient of x, the "
+                 "coefficient of y and the number on the right. +/- changes the sign; a missing term is 0."),
         numbered(3, "Pick the options under the equations. The technique chapter explains them."),
-        numbered(4, "Press \U0001F914. The step screen shows the worked solution one step at a time: tap the "
-                    "bottom of the screen right of the middle for the next step, left of it for the step "
-                    "before."),
+        numbered(4,
+                 "Press \U0001F914. The step screen shows the worked solution one step at a time: tap the "
+                 "bottom of the screen right of the middle for the next step, left of it for the step "
+                 "before."),
         para("The practice screen makes up systems for you: pick a level, then press \U0001F914."),
         heading("Reading the steps"),
         bullet("The caption at the top says what a step does: \U0001F914 marks the first step and \U0001F60E "
@@ -79,8 +80,7 @@ Page usingTheAppPage(Duolinear_method method)
     }};
 }
 
-Page whyTwoPage()
-{
+Page whyTwoPage() {
     return {{
         heading("Why two equations?"),
         para("One equation with one unknown, such as 3x\u00A0=\u00A06, pins it down: x\u00A0=\u00A02."),
@@ -97,8 +97,7 @@ Page whyTwoPage()
     }};
 }
 
-Page checkingBasicsPage()
-{
+Page checkingBasicsPage() {
     return {{
         heading("Is it a solution?"),
         para("To test a pair of numbers, put them in place of x and y in both equations and work out each left "
@@ -106,15 +105,15 @@ Page checkingBasicsPage()
         LinesBlock{systemLines(kOneSolution), 24.0},
         bullet("x\u00A0=\u00A02, y\u00A0=\u00A01: " + checkText(kOneSolution) + ". Both hold: a solution."),
         bullet("x\u00A0=\u00A05, y\u00A0=\u00A0\u22121: 2\u00B75 + 3\u00B7(\u22121)\u00A0=\u00A07 holds, but "
-               "5\u00A0\u2212\u00A0(\u22121)\u00A0=\u00A06, not 1. Not a solution: the point lies on the first line only."),
+               "5\u00A0\u2212\u00A0(\u22121)\u00A0=\u00A06, not 1. Not a solution: the point lies on the first line "
+               "only."),
         bullet("x\u00A0=\u00A01, y\u00A0=\u00A00: 1 \u2212 0\u00A0=\u00A01 holds, but 2\u00B71 + 3\u00B70 = 2, "
                "not 7. Not a solution either."),
         para("This test is also the best way to check your own answer at the end of a method."),
     }};
 }
 
-Page wordProblemPage()
-{
+Page wordProblemPage() {
     return {{
         heading("From words to a system"),
         para("Systems come from questions with two unknown amounts. For example:"),
@@ -133,13 +132,11 @@ Page wordProblemPage()
 
 }  // namespace
 
-std::string methodName(Duolinear_method method)
-{
+std::string methodName(Duolinear_method method) {
     return rawValue(method);
 }
 
-Chapter introChapter(Duolinear_method method)
-{
+Chapter introChapter(Duolinear_method method) {
     Chapter chapter;
     chapter.title = "Introduction";
     chapter.firstPage = 0;

@@ -20,8 +20,7 @@ struct Crossing {
 };
 
 // Where the two lines cross, when they cross in one point.
-std::optional<Crossing> crossing(const GraphPanel& p)
-{
+std::optional<Crossing> crossing(const GraphPanel& p) {
     const double d = static_cast<double>(p.a1 * p.b2 - p.b1 * p.a2);
     if (d == 0.0) return std::nullopt;
     return Crossing{static_cast<double>(p.c1 * p.b2 - p.b1 * p.c2) / d,
@@ -29,8 +28,7 @@ std::optional<Crossing> crossing(const GraphPanel& p)
 }
 
 // The whole grid units from the origin to each edge: enough to show the crossing.
-double reachOf(const GraphPanel& p)
-{
+double reachOf(const GraphPanel& p) {
     double reach = kSmallestReach;
     if (const std::optional<Crossing> c = crossing(p))
         reach = std::max({reach, std::ceil(std::abs(c->x)) + 1.0, std::ceil(std::abs(c->y)) + 1.0});
@@ -41,15 +39,13 @@ class Plot {
 public:
     Plot(gfx::Rect square, double reach) : square_(square), reach_(reach) {}
 
-    gfx::Point at(double x, double y) const
-    {
+    gfx::Point at(double x, double y) const {
         const double unit = square_.width() / (2 * reach_);
         return {square_.midX() + x * unit, square_.midY() - y * unit};
     }
 
     // Two far points of a·x + b·y = c; the caller clips to the square.
-    void addLine(gfx::Path& path, long long a, long long b, long long c) const
-    {
+    void addLine(gfx::Path& path, long long a, long long b, long long c) const {
         const double far = 2 * reach_;
         if (b != 0) {
             auto yAt = [&](double x) { return (static_cast<double>(c) - static_cast<double>(a) * x) / b; };
@@ -69,8 +65,7 @@ private:
     double reach_;
 };
 
-void strokeSegment(gfx::Context& context, gfx::Point from, gfx::Point to, gfx::Color color, double width)
-{
+void strokeSegment(gfx::Context& context, gfx::Point from, gfx::Point to, gfx::Color color, double width) {
     gfx::Path path;
     path.moveTo(from);
     path.addLineTo(to);
@@ -82,13 +77,11 @@ void strokeSegment(gfx::Context& context, gfx::Point from, gfx::Point to, gfx::C
 
 }  // namespace
 
-void drawLineGraph(const GraphPanel& panel, gfx::Rect box)
-{
+void drawLineGraph(const GraphPanel& panel, gfx::Rect box) {
     gfx::Context* context = gfx::currentContext();
     if (context == nullptr) return;
     const double side = std::min(box.width(), box.height());
-    const gfx::Rect square =
-        gfx::Rect::make(box.midX() - side * 0.5, box.midY() - side * 0.5, side, side);
+    const gfx::Rect square = gfx::Rect::make(box.midX() - side * 0.5, box.midY() - side * 0.5, side, side);
     const Plot plot(square, reachOf(panel));
     const double reach = plot.reach();
 

@@ -32,18 +32,15 @@ constexpr double kSmallestStepFrame = 120.0;
 
 const gfx::Color kRuleColor = gfx::Color::rgba(0.8, 0.82, 0.86);
 
-gfx::TextAttributes headAttributes()
-{
+gfx::TextAttributes headAttributes() {
     return {gfx::Font::system(9.5), gfx::Color::rgba(0.45, 0.45, 0.5)};
 }
 
-gfx::TextAttributes chapterAttributes()
-{
+gfx::TextAttributes chapterAttributes() {
     return {gfx::Font::system(21.0, gfx::FontWeight::bold()), gfx::Color::rgba(0.1, 0.2, 0.45)};
 }
 
-double chapterHeadingHeight()
-{
+double chapterHeadingHeight() {
     return chapterAttributes().font.metrics().lineHeight + 6.0 + kChapterHeadingSpace;
 }
 
@@ -58,13 +55,11 @@ struct PageLayout {
     std::string problem;
 };
 
-double linesHeight(const LinesBlock& block)
-{
+double linesHeight(const LinesBlock& block) {
     return naturalLinesHeight(block.lines, kContentWidth - kLinesIndent, block.baseSize);
 }
 
-double graphCaptionHeight(const GraphBlock& block)
-{
+double graphCaptionHeight(const GraphBlock& block) {
     double tallest = 0.0;
     const double width = (kContentWidth - kGraphGap * (block.panels.size() - 1)) / block.panels.size();
     for (const GraphPanel& panel : block.panels)
@@ -74,8 +69,7 @@ double graphCaptionHeight(const GraphBlock& block)
 
 // The height a block needs (without its space after) and the space after it.
 // A step frame says what it would like; it may get less.
-std::pair<double, double> blockNeeds(const Block& block)
-{
+std::pair<double, double> blockNeeds(const Block& block) {
     if (const auto* text = std::get_if<TextBlock>(&block)) {
         const double spaceAfter = textLook(text->style).spaceAfter;
         return {textBlockHeight(*text, kContentWidth) - spaceAfter, spaceAfter};
@@ -88,15 +82,13 @@ std::pair<double, double> blockNeeds(const Block& block)
 }
 
 // The start of a text, cut at a character boundary.
-std::string openingWords(const std::string& text)
-{
+std::string openingWords(const std::string& text) {
     std::size_t end = std::min<std::size_t>(text.size(), 40);
     while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
     return text.substr(0, end);
 }
 
-std::string describe(const Block& block)
-{
+std::string describe(const Block& block) {
     if (const auto* text = std::get_if<TextBlock>(&block)) return "text \"" + openingWords(text->text) + "\"";
     if (std::holds_alternative<LinesBlock>(block)) return "equation lines";
     if (const auto* step = std::get_if<StepBlock>(&block))
@@ -104,8 +96,7 @@ std::string describe(const Block& block)
     return "graphs";
 }
 
-PageLayout layoutPage(const Page& page, const PageFrame& frame)
-{
+PageLayout layoutPage(const Page& page, const PageFrame& frame) {
     PageLayout layout;
     const double top = kContentTop + (frame.startsChapter ? chapterHeadingHeight() : 0.0);
     const double available = kContentBottom - top;
@@ -145,29 +136,25 @@ PageLayout layoutPage(const Page& page, const PageFrame& frame)
     return layout;
 }
 
-void drawRule(gfx::Context& context, double y, double x0, double x1)
-{
+void drawRule(gfx::Context& context, double y, double x0, double x1) {
     context.addRect(gfx::Rect::make(x0, y, x1 - x0, 0.6));
     context.setFillColor(kRuleColor);
     context.fillPath();
 }
 
-void drawHeadAndFoot(gfx::Context& context, const PageFrame& frame)
-{
+void drawHeadAndFoot(gfx::Context& context, const PageFrame& frame) {
     const gfx::TextAttributes head = headAttributes();
     gfx::drawText(frame.guideTitle, {kMargin, kHeadTop}, head);
     const double chapterWidth = gfx::measureText(frame.chapterTitle, head).width;
     gfx::drawText(frame.chapterTitle, {kPageWidth - kMargin - chapterWidth, kHeadTop}, head);
     drawRule(context, kHeadRule, kMargin, kPageWidth - kMargin);
 
-    const std::string number =
-        "page " + std::to_string(frame.pageNumber) + " of " + std::to_string(frame.pageCount);
+    const std::string number = "page " + std::to_string(frame.pageNumber) + " of " + std::to_string(frame.pageCount);
     const double numberWidth = gfx::measureText(number, head).width;
     gfx::drawText(number, {(kPageWidth - numberWidth) * 0.5, kFootTop}, head);
 }
 
-void drawChapterHeading(gfx::Context& context, const PageFrame& frame)
-{
+void drawChapterHeading(gfx::Context& context, const PageFrame& frame) {
     const gfx::TextAttributes attributes = chapterAttributes();
     gfx::drawText(chapterHeading(frame.chapterNumber, frame.chapterTitle), {kMargin, kContentTop}, attributes);
     const double ruleY = kContentTop + attributes.font.metrics().lineHeight + 4.0;
@@ -176,8 +163,7 @@ void drawChapterHeading(gfx::Context& context, const PageFrame& frame)
     context.fillPath();
 }
 
-void drawGraphs(const GraphBlock& block, double top)
-{
+void drawGraphs(const GraphBlock& block, double top) {
     const std::size_t count = block.panels.size();
     const double width = (kContentWidth - kGraphGap * (count - 1)) / count;
     for (std::size_t i = 0; i < count; ++i) {
@@ -189,18 +175,15 @@ void drawGraphs(const GraphBlock& block, double top)
 
 }  // namespace
 
-std::string chapterHeading(int chapterNumber, const std::string& title)
-{
+std::string chapterHeading(int chapterNumber, const std::string& title) {
     return "Chapter " + std::to_string(chapterNumber) + ": " + title;
 }
 
-std::string checkPage(const Page& page, const PageFrame& frame)
-{
+std::string checkPage(const Page& page, const PageFrame& frame) {
     return layoutPage(page, frame).problem;
 }
 
-void drawPage(const Page& page, const PageFrame& frame)
-{
+void drawPage(const Page& page, const PageFrame& frame) {
     gfx::Context* context = gfx::currentContext();
     if (context == nullptr) return;
     context->setFillColor(gfx::Color::white());

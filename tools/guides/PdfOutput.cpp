@@ -13,8 +13,7 @@ namespace duolinear::guides {
 
 namespace {
 
-std::vector<PageFrame> pageFrames(const Guide& guide, const Assembly& assembly)
-{
+std::vector<PageFrame> pageFrames(const Guide& guide, const Assembly& assembly) {
     std::vector<PageFrame> frames;
     const int count = static_cast<int>(assembly.pages.size());
     for (int i = 0; i < count; ++i) {
@@ -25,12 +24,13 @@ std::vector<PageFrame> pageFrames(const Guide& guide, const Assembly& assembly)
     return frames;
 }
 
-std::string cairoProblem(cairo_status_t status) { return cairo_status_to_string(status); }
+std::string cairoProblem(cairo_status_t status) {
+    return cairo_status_to_string(status);
+}
 
 }  // namespace
 
-std::string writeGuidePdf(const Guide& guide, const Assembly& assembly, const std::string& path)
-{
+std::string writeGuidePdf(const Guide& guide, const Assembly& assembly, const std::string& path) {
     const std::vector<PageFrame> frames = pageFrames(guide, assembly);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const std::string problem = checkPage(assembly.pages[i].page, frames[i]);

@@ -23,8 +23,7 @@ constexpr double kUnlimitedHeight = 1.0e6;
 
 const gfx::FontWeight kWeight = gfx::FontWeight::medium();
 
-gfx::Path roundedRect(gfx::Rect r, double radius)
-{
+gfx::Path roundedRect(gfx::Rect r, double radius) {
     constexpr double quarter = 1.5707963267948966;
     gfx::Path path;
     path.moveTo({r.minX() + radius, r.minY()});
@@ -38,8 +37,7 @@ gfx::Path roundedRect(gfx::Rect r, double radius)
 
 }  // namespace
 
-double naturalLinesHeight(const StepLines& lines, double width, double baseSize)
-{
+double naturalLinesHeight(const StepLines& lines, double width, double baseSize) {
     const LineFontSizes sizes = fitLineFontSizes(lines, width, kUnlimitedHeight, baseSize, kWeight);
     // Sums the lines as drawStepLines sets them: each line's height, and
     // between two lines a leading that grows with their mean size.
@@ -52,20 +50,17 @@ double naturalLinesHeight(const StepLines& lines, double width, double baseSize)
     return total + kHeightSlack;
 }
 
-void drawFittedLines(const StepLines& lines, gfx::Rect box, double baseSize)
-{
+void drawFittedLines(const StepLines& lines, gfx::Rect box, double baseSize) {
     const LineFontSizes sizes = fitLineFontSizes(lines, box.width(), box.height(), baseSize, kWeight);
     drawStepLines(lines, sizes, box.minX(), box.minY());
 }
 
-double stepFrameHeight(const StepLines& lines, double width)
-{
+double stepFrameHeight(const StepLines& lines, double width) {
     const double inner = width - 2 * kFramePadding;
     return naturalLinesHeight(lines, inner, kStepBaseSize) + kCommentBand + 2 * kFramePadding;
 }
 
-void drawStepFrame(const StepLines& lines, const std::vector<std::string>& comments, gfx::Rect frame)
-{
+void drawStepFrame(const StepLines& lines, const std::vector<std::string>& comments, gfx::Rect frame) {
     gfx::Context* context = gfx::currentContext();
     if (context == nullptr) return;
     context->addPath(roundedRect(frame, kCornerRadius));

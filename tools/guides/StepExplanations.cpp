@@ -8,22 +8,21 @@ namespace duolinear::guides {
 
 namespace {
 
-bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
-bool endsWith(const std::string& text, const std::string& suffix)
-{
+bool endsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-std::optional<Duolinear_solution_type> typeOf(const SystemSpec& system)
-{
+std::optional<Duolinear_solution_type> typeOf(const SystemSpec& system) {
     const std::optional<DuolinearClassification> verdict = classificationOf(system);
     if (!verdict) return std::nullopt;
     return verdict->type;
 }
 
-StepExplanation opening()
-{
+StepExplanation opening() {
     return {"The system as you typed it",
             {"The first step shows the two equations, one under the other. A term whose coefficient is 0 is "
              "left out, so 0x + 2y = 4 shows as 2y = 4.",
@@ -31,8 +30,7 @@ StepExplanation opening()
              "true at the same time? Tap the right half of the bottom of the step screen for the next step."}};
 }
 
-StepExplanation advisory()
-{
+StepExplanation advisory() {
     return {"A common factor",
             {"All three numbers of an equation can be divided by the same whole number. The app names their "
              "greatest common divisor (GCD), writes the equation with that factor in front of a bracket, and "
@@ -41,8 +39,7 @@ StepExplanation advisory()
              "divide first and keep the numbers small; that is what \u201Calways consider\u201D means."}};
 }
 
-StepExplanation commentary(const Choices& choices)
-{
+StepExplanation commentary(const Choices& choices) {
     if (choices.method == Duolinear_method::addition)
         return {"Plan: make opposite coefficients",
                 {"The equations are grey except for the coefficients of the variable to eliminate. The app "
@@ -64,8 +61,7 @@ StepExplanation commentary(const Choices& choices)
 }
 
 // What is left once the eliminated variable is gone, by the kind of system.
-std::string vanishing(std::optional<Duolinear_solution_type> type)
-{
+std::string vanishing(std::optional<Duolinear_solution_type> type) {
     if (type == Duolinear_solution_type::none)
         return "Here both variables vanish at once, but the numbers on the right do not: the last row says 0 "
                "equals a number that is not 0. That is false whatever x and y are, so the system has no "
@@ -78,14 +74,12 @@ std::string vanishing(std::optional<Duolinear_solution_type> type)
            "one variable; its working starts at the bottom of the step.";
 }
 
-StepExplanation combination(const SystemSpec& system, const Choices& choices)
-{
+StepExplanation combination(const SystemSpec& system, const Choices& choices) {
     const std::optional<Duolinear_solution_type> type = typeOf(system);
     const bool adding = choices.method == Duolinear_method::addition;
     StepExplanation explanation{adding ? "Multiply, add, solve" : "Multiply, then add or subtract", {}};
     if (type != Duolinear_solution_type::one) {
-        explanation.paragraphs = {"The equations are multiplied and " +
-                                      std::string(adding ? "added" : "combined") +
+        explanation.paragraphs = {"The equations are multiplied and " + std::string(adding ? "added" : "combined") +
                                       " just as for a system with one solution.",
                                   vanishing(type)};
         return explanation;
@@ -102,8 +96,7 @@ StepExplanation combination(const SystemSpec& system, const Choices& choices)
     return explanation;
 }
 
-StepExplanation backSubstitution()
-{
+StepExplanation backSubstitution() {
     return {"Substitute back",
             {"The value just found goes back into one of the equations you typed: the one chosen with "
              "\u201Csubstitute in first\u201D or \u201Csubstitute in second\u201D. The letter and its value are "
@@ -112,30 +105,31 @@ StepExplanation backSubstitution()
              "variable. Its working ends with that variable's value."}};
 }
 
-StepExplanation answer(const SystemSpec& system)
-{
+StepExplanation answer(const SystemSpec& system) {
     const std::optional<Duolinear_solution_type> type = typeOf(system);
     StepExplanation explanation{"The answer", {}};
     if (type == Duolinear_solution_type::none) {
-        explanation.paragraphs = {"The last step repeats the system and gives the verdict: no solution. The graphs "
-                                  "of the two equations are parallel lines; they never meet, so no point lies on "
-                                  "both."};
+        explanation.paragraphs = {
+            "The last step repeats the system and gives the verdict: no solution. The graphs "
+            "of the two equations are parallel lines; they never meet, so no point lies on "
+            "both."};
     } else if (type == Duolinear_solution_type::infinite) {
-        explanation.paragraphs = {"The last step repeats the system and gives the verdict: infinite solutions. "
-                                  "Both equations describe the same line, and every point of it is a solution. "
-                                  "The app writes that line in the form y\u00A0=\u00A0\u2026 (or x\u00A0=\u00A0\u2026)."};
+        explanation.paragraphs = {
+            "The last step repeats the system and gives the verdict: infinite solutions. "
+            "Both equations describe the same line, and every point of it is a solution. "
+            "The app writes that line in the form y\u00A0=\u00A0\u2026 (or x\u00A0=\u00A0\u2026)."};
     } else {
-        explanation.paragraphs = {"The last step repeats the system and gives the verdict: one solution, with the "
-                                  "values of x and y. The graphs of the two equations are lines that cross, and "
-                                  "the solution is the point where they cross."};
+        explanation.paragraphs = {
+            "The last step repeats the system and gives the verdict: one solution, with the "
+            "values of x and y. The graphs of the two equations are lines that cross, and "
+            "the solution is the point where they cross."};
         const std::string check = checkText(system);
         if (!check.empty()) explanation.paragraphs.push_back("Check by putting the values back: " + check + ".");
     }
     return explanation;
 }
 
-StepExplanation shortcut()
-{
+StepExplanation shortcut() {
     return {"A shortcut: one variable",
             {"One equation has a coefficient 0, so it holds only one variable. It needs no elimination and no "
              "substitution: it is solved on its own, whatever method you chose.",
@@ -143,8 +137,7 @@ StepExplanation shortcut()
              "for the other variable. When it too has one variable, it is solved on its own as well."}};
 }
 
-StepExplanation expressed()
-{
+StepExplanation expressed() {
     return {"Express one variable",
             {"From the chosen equation the app keeps the term of the chosen variable on the left and moves the "
              "other term to the right, changing its sign.",
@@ -153,36 +146,36 @@ StepExplanation expressed()
              "coefficient, then multiplies the bracket out."}};
 }
 
-StepExplanation substitutedExpression(const SystemSpec& system)
-{
+StepExplanation substitutedExpression(const SystemSpec& system) {
     StepExplanation explanation{"Substitute the expression",
                                 {"The expression (red) takes the place of its variable in the other equation, in "
                                  "brackets. Now that equation has only one variable."}};
     const std::optional<Duolinear_solution_type> type = typeOf(system);
     if (type == Duolinear_solution_type::none)
-        explanation.paragraphs.push_back("Multiplying out the bracket, the variable cancels too, and a false "
-                                         "statement is left: two different numbers said to be equal. No value "
-                                         "can make it true, so the system has no solution.");
+        explanation.paragraphs.push_back(
+            "Multiplying out the bracket, the variable cancels too, and a false "
+            "statement is left: two different numbers said to be equal. No value "
+            "can make it true, so the system has no solution.");
     else if (type == Duolinear_solution_type::infinite)
-        explanation.paragraphs.push_back("Multiplying out the bracket, everything cancels and a true statement "
-                                         "is left, such as 0 = 0. It holds for every value, so the system has "
-                                         "infinitely many solutions.");
+        explanation.paragraphs.push_back(
+            "Multiplying out the bracket, everything cancels and a true statement "
+            "is left, such as 0 = 0. It holds for every value, so the system has "
+            "infinitely many solutions.");
     else
-        explanation.paragraphs.push_back("Its working multiplies out the bracket, collects the terms with the "
-                                         "variable on one side and the numbers on the other, and ends with the "
-                                         "variable's value.");
+        explanation.paragraphs.push_back(
+            "Its working multiplies out the bracket, collects the terms with the "
+            "variable on one side and the numbers on the other, and ends with the "
+            "variable's value.");
     return explanation;
 }
 
-StepExplanation rearrangedValue()
-{
+StepExplanation rearrangedValue() {
     return {"Find the other variable",
             {"The value just found (red) goes into the expression from the first step, the equation that was "
              "rearranged. Working it out gives the value of the other variable."}};
 }
 
-StepExplanation refusal()
-{
+StepExplanation refusal() {
     return {"Something to correct",
             {"The app cannot work with these numbers: a coefficient is missing, an equation has no variable, or "
              "the numbers are too large. It says what is wrong and asks you to correct the entry."}};
@@ -190,8 +183,7 @@ StepExplanation refusal()
 
 }  // namespace
 
-StepExplanation explainStep(const std::string& caption, const SystemSpec& system, const Choices& choices)
-{
+StepExplanation explainStep(const std::string& caption, const SystemSpec& system, const Choices& choices) {
     if (caption == "\U0001F914") return opening();
     if (caption == "\U0001F60E") return answer(system);
     if (caption == "advisory") return advisory();
@@ -203,8 +195,7 @@ StepExplanation explainStep(const std::string& caption, const SystemSpec& system
     if (startsWith(caption, "solve first for ") || startsWith(caption, "solve second for ")) return backSubstitution();
     if (caption.find(" in terms of ") != std::string::npos) return expressed();
     if (startsWith(caption, "substitute in ")) return substitutedExpression(system);
-    return {"A step of the working",
-            {"Read the step from the top: each line follows from the one above it."}};
+    return {"A step of the working", {"Read the step from the top: each line follows from the one above it."}};
 }
 
 }  // namespace duolinear::guides

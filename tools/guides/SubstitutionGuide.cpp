@@ -18,27 +18,25 @@ const SystemSpec kExample{3, 2, 12, 1, 2, 8};
 const SystemSpec kUnitCoefficient{2, 1, 7, 3, -2, 0};
 const SystemSpec kNoSolution{1, 1, 1, 2, 2, 5};
 
-void appendStep(Page& page, const std::optional<StepBlock>& step, const std::string& source)
-{
+void appendStep(Page& page, const std::optional<StepBlock>& step, const std::string& source) {
     if (!step) return;
     page.blocks.push_back(note(source));
     page.blocks.push_back(*step);
 }
 
-Example firstExample()
-{
+Example firstExample() {
     return {"Example 1", kExample, {kMethod, Duolinear_variable::x, Duolinear_equation::second, Duolinear_LCM::LCM},
-            "", {}, true};
+            "",          {},       true};
 }
 
-Page planPage()
-{
+Page planPage() {
     return {{
         heading("The idea"),
         para("If you know what x equals in terms of y, you can write that in place of x in the other equation. "
              "That equation then holds y alone, and you can solve it."),
-        numbered(1, "From one equation, express one variable in terms of the other, for example "
-                    "x\u00A0=\u00A08\u00A0\u2212\u00A02y."),
+        numbered(1,
+                 "From one equation, express one variable in terms of the other, for example "
+                 "x\u00A0=\u00A08\u00A0\u2212\u00A02y."),
         numbered(2, "Substitute this expression for that variable in the other equation."),
         numbered(3, "Solve that equation: it has one variable now."),
         numbered(4, "Put the value found into the expression to get the other variable."),
@@ -48,8 +46,7 @@ Page planPage()
     }};
 }
 
-Chapter methodChapter()
-{
+Chapter methodChapter() {
     Chapter chapter;
     chapter.title = "The method";
     // The guide screen has no button for this chapter; it starts where the
@@ -61,8 +58,7 @@ Chapter methodChapter()
     return chapter;
 }
 
-Page variableChoicePage()
-{
+Page variableChoicePage() {
     const std::vector<std::string> options = Duolinear_substitution_menu::variableOptions();
     Page page{{
         heading("Which variable to express"),
@@ -83,8 +79,7 @@ Page variableChoicePage()
     return page;
 }
 
-Page equationChoicePage()
-{
+Page equationChoicePage() {
     const std::vector<std::string> options = Duolinear_substitution_menu::equationOptions();
     Page page{{
         heading("Which equation to use"),
@@ -94,15 +89,15 @@ Page equationChoicePage()
         para("Example 1 with " + quoted(options[0]) + " expresses x from " + firstEquationText(kExample) +
              ". The coefficient 3 has to be divided out, and fractions appear:"),
     }};
-    appendStep(page,
-               stepWithCaption(kExample, {kMethod, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
-                               "x in terms of y"),
-               "The app's step:");
+    appendStep(
+        page,
+        stepWithCaption(kExample, {kMethod, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
+                        "x in terms of y"),
+        "The app's step:");
     return page;
 }
 
-Page bracketsPage()
-{
+Page bracketsPage() {
     Page page{{
         heading("Brackets and fractions"),
         para("The expression goes into the other equation in brackets, because the coefficient there multiplies "
@@ -111,34 +106,36 @@ Page bracketsPage()
         para("Fractions are no reason to worry: the app clears them by multiplying through, and the answer "
              "comes out the same as without them."),
     }};
-    appendStep(page,
-               stepWithCaption(kExample, {kMethod, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
-                               "substitute in "),
-               "The expression from the previous page, substituted into " + secondEquationText(kExample) + ":");
+    appendStep(
+        page,
+        stepWithCaption(kExample, {kMethod, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
+                        "substitute in "),
+        "The expression from the previous page, substituted into " + secondEquationText(kExample) + ":");
     return page;
 }
 
-Chapter techniqueChapter()
-{
+Chapter techniqueChapter() {
     Chapter chapter;
     chapter.title = "Technique";
     chapter.firstPage = 8;
-    chapter.front = {variableChoicePage(),     equationChoicePage(),     bracketsPage(),
+    chapter.front = {variableChoicePage(),     equationChoicePage(),      bracketsPage(),
                      movingTermsPage(kMethod), commonFactorPage(kMethod), shortcutPage(kMethod),
                      specialCasesPage(kMethod)};
     chapter.extras.push_back(examplePages(
-        {"Example 2", kNoSolution, {kMethod, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
+        {"Example 2",
+         kNoSolution,
+         {kMethod, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
          firstEquationText(kNoSolution) + " and " + secondEquationText(kNoSolution) +
              " have no solution. Substituting x\u00A0=\u00A01\u00A0\u2212\u00A0y into the second equation:",
-         {"substitute in ", "\U0001F60E"}, true}));
+         {"substitute in ", "\U0001F60E"},
+         true}));
     chapter.back = {checkingPage(kMethod), glossaryPage(kMethod)};
     return chapter;
 }
 
 }  // namespace
 
-Guide substitutionGuide()
-{
+Guide substitutionGuide() {
     return {"Duolinear_Equations_Substitution_Guide",
             "Substitution guide",
             {introChapter(kMethod), methodChapter(), techniqueChapter()}};

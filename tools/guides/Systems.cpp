@@ -17,21 +17,18 @@ namespace {
 
 const std::string kMinus = "\u2212";
 
-PolyEquation equationOf(long long a, long long b, long long c)
-{
+PolyEquation equationOf(long long a, long long b, long long c) {
     return PolyEquation{{Monomial{Rational{a, 1}, 1, 'x'}, Monomial{Rational{b, 1}, 1, 'y'}},
                         {Monomial{Rational{c, 1}, 0}},
                         Relation::equal_to};
 }
 
-Duolinear systemOf(const SystemSpec& s)
-{
+Duolinear systemOf(const SystemSpec& s) {
     return Duolinear{{equationOf(s.a1, s.b1, s.c1), equationOf(s.a2, s.b2, s.c2)}};
 }
 
 // A term after the first: " + 3y", " − y"; the first: "3y", "−y", "y".
-std::string termText(long long coefficient, const std::string& letter, bool first)
-{
+std::string termText(long long coefficient, const std::string& letter, bool first) {
     const long long size = coefficient < 0 ? -coefficient : coefficient;
     const std::string digits = size == 1 ? std::string() : std::to_string(size);
     if (first) return (coefficient < 0 ? kMinus : std::string()) + digits + letter;
@@ -39,8 +36,7 @@ std::string termText(long long coefficient, const std::string& letter, bool firs
 }
 
 // a·v as put into a check: "2·3", "2·(−1)", or the value alone for a = ±1.
-std::string productText(long long coefficient, long long value, bool first)
-{
+std::string productText(long long coefficient, long long value, bool first) {
     const long long size = coefficient < 0 ? -coefficient : coefficient;
     const std::string shown = value < 0 ? "(" + numberText(value) + ")" : numberText(value);
     const std::string product = size == 1 ? shown : std::to_string(size) + "\u00B7" + shown;
@@ -48,8 +44,7 @@ std::string productText(long long coefficient, long long value, bool first)
     return (coefficient < 0 ? " " + kMinus + " " : std::string(" + ")) + product;
 }
 
-std::string equationCheck(long long a, long long b, long long c, long long x, long long y)
-{
+std::string equationCheck(long long a, long long b, long long c, long long x, long long y) {
     std::string text;
     if (a != 0) text += productText(a, x, true);
     if (b != 0) text += productText(b, y, text.empty());
@@ -58,8 +53,7 @@ std::string equationCheck(long long a, long long b, long long c, long long x, lo
 
 }  // namespace
 
-WorkedSolution workedSolutionOf(const SystemSpec& s, const Choices& choices)
-{
+WorkedSolution workedSolutionOf(const SystemSpec& s, const Choices& choices) {
     DuolinearModel model;
     model.coeffs_L_0 = {Rational{s.a1, 1}, Rational{s.b1, 1}};
     model.coeffs_R_0 = {Rational{s.c1, 1}};
@@ -72,18 +66,15 @@ WorkedSolution workedSolutionOf(const SystemSpec& s, const Choices& choices)
     return model.workedSolution();
 }
 
-std::optional<DuolinearClassification> classificationOf(const SystemSpec& system)
-{
+std::optional<DuolinearClassification> classificationOf(const SystemSpec& system) {
     return classifyDuolinearSystem(systemOf(system));
 }
 
-std::string numberText(long long value)
-{
+std::string numberText(long long value) {
     return value < 0 ? kMinus + std::to_string(-value) : std::to_string(value);
 }
 
-std::string equationText(long long a, long long b, long long c)
-{
+std::string equationText(long long a, long long b, long long c) {
     std::string text;
     if (a != 0) text += termText(a, "x", true);
     if (b != 0) text += termText(b, "y", text.empty());
@@ -91,17 +82,19 @@ std::string equationText(long long a, long long b, long long c)
     return unbroken(text + " = " + numberText(c));
 }
 
-std::string firstEquationText(const SystemSpec& s) { return equationText(s.a1, s.b1, s.c1); }
-std::string secondEquationText(const SystemSpec& s) { return equationText(s.a2, s.b2, s.c2); }
+std::string firstEquationText(const SystemSpec& s) {
+    return equationText(s.a1, s.b1, s.c1);
+}
+std::string secondEquationText(const SystemSpec& s) {
+    return equationText(s.a2, s.b2, s.c2);
+}
 
-StepLines systemLines(const SystemSpec& s)
-{
+StepLines systemLines(const SystemSpec& s) {
     return {equationLayout(dropZeroTermsBothSides(equationOf(s.a1, s.b1, s.c1)), Style::fraction),
             equationLayout(dropZeroTermsBothSides(equationOf(s.a2, s.b2, s.c2)), Style::fraction)};
 }
 
-StepLines verdictLines(const SystemSpec& system)
-{
+StepLines verdictLines(const SystemSpec& system) {
     const std::optional<DuolinearClassification> verdict = classificationOf(system);
     if (!verdict) return {};
     StepLines lines = verdict->lines;
@@ -111,8 +104,7 @@ StepLines verdictLines(const SystemSpec& system)
     return lines;
 }
 
-std::string checkText(const SystemSpec& s)
-{
+std::string checkText(const SystemSpec& s) {
     const std::optional<DuolinearClassification> verdict = classificationOf(s);
     if (!verdict || verdict->type != Duolinear_solution_type::one || !verdict->x || !verdict->y) return {};
     const Rational& x = *verdict->x;
@@ -122,8 +114,7 @@ std::string checkText(const SystemSpec& s)
            equationCheck(s.a2, s.b2, s.c2, x.numerator, y.numerator);
 }
 
-GraphPanel graphOf(const SystemSpec& s, const std::string& caption)
-{
+GraphPanel graphOf(const SystemSpec& s, const std::string& caption) {
     return {s.a1, s.b1, s.c1, s.a2, s.b2, s.c2, caption};
 }
 

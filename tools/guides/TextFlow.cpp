@@ -10,19 +10,16 @@ namespace {
 
 constexpr double kLeading = 1.18;  // line height as a share of the font's own
 
-TextLook makeLook(gfx::Font font, gfx::Color color, double spaceAfter, double indent, bool centred)
-{
+TextLook makeLook(gfx::Font font, gfx::Color color, double spaceAfter, double indent, bool centred) {
     const double lineHeight = font.metrics().lineHeight * kLeading;
     return {std::move(font), color, lineHeight, spaceAfter, indent, centred};
 }
 
-double textWidth(const std::string& text, const gfx::Font& font)
-{
+double textWidth(const std::string& text, const gfx::Font& font) {
     return gfx::measureText(text, gfx::TextAttributes{font}).width;
 }
 
-std::vector<std::string> splitAt(const std::string& text, char separator)
-{
+std::vector<std::string> splitAt(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::string part;
     for (char c : text) {
@@ -39,28 +36,26 @@ std::vector<std::string> splitAt(const std::string& text, char separator)
 
 }  // namespace
 
-TextLook textLook(TextStyle style)
-{
+TextLook textLook(TextStyle style) {
     const gfx::Color ink = gfx::Color::rgba(0.1, 0.1, 0.12);
     const gfx::Color grey = gfx::Color::rgba(0.42, 0.42, 0.45);
     switch (style) {
-    case TextStyle::subheading:
-        return makeLook(gfx::Font::system(15.0, gfx::FontWeight::bold()), gfx::Color::rgba(0.1, 0.25, 0.55), 5.0,
-                        0.0, false);
-    case TextStyle::body:
-        return makeLook(gfx::Font::system(12.0), ink, 6.0, 0.0, false);
-    case TextStyle::item:
-        return makeLook(gfx::Font::system(12.0), ink, 3.0, 16.0, false);
-    case TextStyle::note:
-        return makeLook(gfx::Font::system(10.0), grey, 4.0, 0.0, false);
-    case TextStyle::caption:
-        return makeLook(gfx::Font::system(10.0), grey, 2.0, 0.0, true);
+        case TextStyle::subheading:
+            return makeLook(gfx::Font::system(15.0, gfx::FontWeight::bold()), gfx::Color::rgba(0.1, 0.25, 0.55), 5.0,
+                            0.0, false);
+        case TextStyle::body:
+            return makeLook(gfx::Font::system(12.0), ink, 6.0, 0.0, false);
+        case TextStyle::item:
+            return makeLook(gfx::Font::system(12.0), ink, 3.0, 16.0, false);
+        case TextStyle::note:
+            return makeLook(gfx::Font::system(10.0), grey, 4.0, 0.0, false);
+        case TextStyle::caption:
+            return makeLook(gfx::Font::system(10.0), grey, 2.0, 0.0, true);
     }
     return makeLook(gfx::Font::system(12.0), ink, 6.0, 0.0, false);
 }
 
-WrappedText wrapText(const std::string& text, const gfx::Font& font, double width)
-{
+WrappedText wrapText(const std::string& text, const gfx::Font& font, double width) {
     WrappedText wrapped;
     for (const std::string& paragraph : splitAt(text, '\n')) {
         std::string line;
@@ -80,21 +75,18 @@ WrappedText wrapText(const std::string& text, const gfx::Font& font, double widt
     return wrapped;
 }
 
-double textBlockHeight(const TextBlock& block, double width)
-{
+double textBlockHeight(const TextBlock& block, double width) {
     const TextLook look = textLook(block.style);
     const WrappedText wrapped = wrapText(block.text, look.font, width - look.indent);
     return static_cast<double>(wrapped.lines.size()) * look.lineHeight + look.spaceAfter;
 }
 
-bool textBlockFits(const TextBlock& block, double width)
-{
+bool textBlockFits(const TextBlock& block, double width) {
     const TextLook look = textLook(block.style);
     return wrapText(block.text, look.font, width - look.indent).fits;
 }
 
-bool drawTextBlock(const TextBlock& block, double x, double y, double width)
-{
+bool drawTextBlock(const TextBlock& block, double x, double y, double width) {
     const TextLook look = textLook(block.style);
     const gfx::TextAttributes attributes{look.font, look.color};
     const WrappedText wrapped = wrapText(block.text, look.font, width - look.indent);
@@ -109,8 +101,7 @@ bool drawTextBlock(const TextBlock& block, double x, double y, double width)
     return wrapped.fits;
 }
 
-std::string unbroken(const std::string& text)
-{
+std::string unbroken(const std::string& text) {
     std::string result;
     for (char c : text) {
         if (c == ' ')

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "guides/GuideModel.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Font.h"
-#include "guides/GuideModel.h"
 
 namespace duolinear::guides {
 

@@ -13,8 +13,7 @@
 #include "guides/Guides.h"
 #include "guides/PdfOutput.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using namespace duolinear::guides;
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argc > 0 ? argv[0] : "make_guides");

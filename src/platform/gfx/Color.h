@@ -10,8 +10,7 @@ struct Color {
     double b = 0.0;
     double a = 1.0;  // 0 transparent, 1 opaque
 
-    static constexpr Color rgba(double red, double green, double blue, double alpha = 1.0)
-    {
+    static constexpr Color rgba(double red, double green, double blue, double alpha = 1.0) {
         return {red, green, blue, alpha};
     }
     // A grey: white 0 is black, 1 white.

@@ -6,11 +6,11 @@
 // a drawing pass there is none, and callers skip their strokes. A drawing pass
 // makes its context current with a DrawingScope.
 
+#include <vector>
+
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/Path.h"
-
-#include <vector>
 
 typedef struct _cairo cairo_t;
 

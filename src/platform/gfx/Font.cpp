@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <strings.h>
 
 #include <fontconfig/fontconfig.h>
+#include <strings.h>
 
 namespace gfx {
 
@@ -31,8 +31,7 @@ constexpr std::array<NamedWeight, 9> kNamedWeights{{
     {FontWeight::black(), 900},
 }};
 
-const NamedWeight& nearest(double value)
-{
+const NamedWeight& nearest(double value) {
     if (std::isnan(value)) return kNamedWeights[3];
     const NamedWeight* best = &kNamedWeights[0];
     for (const NamedWeight& named : kNamedWeights) {
@@ -47,8 +46,7 @@ struct FamilyMatch {
 };
 
 // fontconfig's best match for a family name; it always finds some family.
-FamilyMatch matchFamily(const std::string& name)
-{
+FamilyMatch matchFamily(const std::string& name) {
     FamilyMatch result{kSansFamily, false};
     FcPattern* pattern = FcPatternCreate();
     if (pattern == nullptr) return result;
@@ -78,38 +76,38 @@ FamilyMatch matchFamily(const std::string& name)
 
 }  // namespace
 
-FontWeight FontWeight::nearestNamed() const { return nearest(value).weight; }
+FontWeight FontWeight::nearestNamed() const {
+    return nearest(value).weight;
+}
 
-int FontWeight::weightClass() const { return nearest(value).weightClass; }
+int FontWeight::weightClass() const {
+    return nearest(value).weightClass;
+}
 
 Font::Font() : family_(kSansFamily) {}
 
-Font Font::system(double size, FontWeight weight)
-{
+Font Font::system(double size, FontWeight weight) {
     Font font;
     font.size_ = size;
     font.weight_ = weight;
     return font;
 }
 
-Font Font::monospacedDigitSystem(double size, FontWeight weight)
-{
+Font Font::monospacedDigitSystem(double size, FontWeight weight) {
     Font font = system(size, weight);
     font.kind_ = FontKind::monospacedDigit;
     font.features_.push_back({"tnum", 1});
     return font;
 }
 
-Font Font::monospacedSystem(double size, FontWeight weight)
-{
+Font Font::monospacedSystem(double size, FontWeight weight) {
     Font font = system(size, weight);
     font.kind_ = FontKind::monospaced;
     font.family_ = kMonoFamily;
     return font;
 }
 
-Font Font::named(const std::string& name, double size, FontWeight weight)
-{
+Font Font::named(const std::string& name, double size, FontWeight weight) {
     Font font = system(size, weight);
     font.kind_ = FontKind::named;
     FamilyMatch match = matchFamily(name);
@@ -118,22 +116,19 @@ Font Font::named(const std::string& name, double size, FontWeight weight)
     return font;
 }
 
-Font Font::withSize(double size) const
-{
+Font Font::withSize(double size) const {
     Font font = *this;
     font.size_ = size;
     return font;
 }
 
-Font Font::withWeight(FontWeight weight) const
-{
+Font Font::withWeight(FontWeight weight) const {
     Font font = *this;
     font.weight_ = weight;
     return font;
 }
 
-Font Font::withFeature(const std::string& tag, int value) const
-{
+Font Font::withFeature(const std::string& tag, int value) const {
     Font font = *this;
     auto found = std::find_if(font.features_.begin(), font.features_.end(),
                               [&](const FontFeature& feature) { return feature.tag == tag; });

@@ -1,8 +1,6 @@
 // Font::metrics: the font's measures read from its OpenType tables through
 // harfbuzz, once per face and weight, then scaled to the point size.
 
-#include "platform/gfx/Font.h"
-
 #include <cmath>
 #include <map>
 #include <string>
@@ -11,6 +9,7 @@
 #include <hb.h>
 #include <pango/pangocairo.h>
 
+#include "platform/gfx/Font.h"
 #include "platform/gfx/PangoSupport.h"
 
 namespace gfx {
@@ -28,8 +27,7 @@ struct UnitMetrics {
 
 // Height of the top of a glyph above the baseline, in font units; 0 when the
 // face has no glyph for the character.
-double glyphTop(hb_font_t* font, hb_codepoint_t character)
-{
+double glyphTop(hb_font_t* font, hb_codepoint_t character) {
     hb_codepoint_t glyph = 0;
     hb_glyph_extents_t extents{};
     if (!hb_font_get_nominal_glyph(font, character, &glyph)) return 0.0;
@@ -37,15 +35,13 @@ double glyphTop(hb_font_t* font, hb_codepoint_t character)
     return extents.y_bearing;
 }
 
-double position(hb_font_t* font, hb_ot_metrics_tag_t tag, bool* found)
-{
+double position(hb_font_t* font, hb_ot_metrics_tag_t tag, bool* found) {
     hb_position_t value = 0;
     *found = hb_ot_metrics_get_position(font, tag, &value) != 0;
     return value;
 }
 
-UnitMetrics readUnitMetrics(const Font& font)
-{
+UnitMetrics readUnitMetrics(const Font& font) {
     UnitMetrics unit;
     // Load at a large size; only the face (its tables) is used.
     PangoFontDescription* description = detail::newFontDescription(font.withSize(1000.0));
@@ -78,8 +74,7 @@ UnitMetrics readUnitMetrics(const Font& font)
     return unit;
 }
 
-const UnitMetrics& unitMetrics(const Font& font)
-{
+const UnitMetrics& unitMetrics(const Font& font) {
     static std::map<std::string, UnitMetrics> cache;
     std::string key = font.family() + '|' + std::to_string(font.weight().weightClass());
     auto found = cache.find(key);
@@ -89,8 +84,7 @@ const UnitMetrics& unitMetrics(const Font& font)
 
 }  // namespace
 
-FontMetrics Font::metrics() const
-{
+FontMetrics Font::metrics() const {
     const UnitMetrics& unit = unitMetrics(*this);
     double size = size_;
     FontMetrics metrics;

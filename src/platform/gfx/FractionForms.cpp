@@ -13,8 +13,7 @@ namespace gfx::detail {
 
 namespace {
 
-bool faceHasFraction(const Font& font)
-{
+bool faceHasFraction(const Font& font) {
     static std::map<std::string, bool> cache;
     std::string key = font.family() + '|' + std::to_string(font.weight().weightClass());
     auto found = cache.find(key);
@@ -22,7 +21,8 @@ bool faceHasFraction(const Font& font)
 
     bool has = false;
     PangoFontDescription* description = newFontDescription(font.withSize(12.0));
-    PangoFont* pangoFont = pango_font_map_load_font(pango_context_get_font_map(pangoContext()), pangoContext(), description);
+    PangoFont* pangoFont =
+        pango_font_map_load_font(pango_context_get_font_map(pangoContext()), pangoContext(), description);
     pango_font_description_free(description);
     if (pangoFont != nullptr) {
         hb_face_t* face = hb_font_get_face(pango_font_get_hb_font(pangoFont));
@@ -36,23 +36,23 @@ bool faceHasFraction(const Font& font)
     return has;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 const char* const kSuperscript[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
 const char* const kSubscript[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
 
 }  // namespace
 
-bool needsFractionForms(const Font& font)
-{
+bool needsFractionForms(const Font& font) {
     const auto& features = font.features();
     bool asks = std::any_of(features.begin(), features.end(),
                             [](const FontFeature& feature) { return feature.tag == "frac" && feature.value != 0; });
     return asks && !faceHasFraction(font);
 }
 
-std::string diagonalFractionForms(const std::string& text)
-{
+std::string diagonalFractionForms(const std::string& text) {
     std::string result;
     std::size_t i = 0;
     while (i < text.size()) {

@@ -19,10 +19,7 @@ struct Rect {
     Point origin;
     Size size;
 
-    static constexpr Rect make(double x, double y, double width, double height)
-    {
-        return {{x, y}, {width, height}};
-    }
+    static constexpr Rect make(double x, double y, double width, double height) { return {{x, y}, {width, height}}; }
 
     constexpr double minX() const { return origin.x; }
     constexpr double minY() const { return origin.y; }
@@ -34,10 +31,7 @@ struct Rect {
     constexpr double height() const { return size.height; }
     constexpr bool isEmpty() const { return size.width <= 0.0 || size.height <= 0.0; }
     // Half-open on the far edges, so that adjacent rectangles never both contain a point.
-    constexpr bool contains(Point p) const
-    {
-        return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY();
-    }
+    constexpr bool contains(Point p) const { return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY(); }
 
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };

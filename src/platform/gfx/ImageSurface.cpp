@@ -9,8 +9,7 @@ namespace gfx {
 
 namespace {
 
-int pixels(double points, double scale)
-{
+int pixels(double points, double scale) {
     double value = std::ceil(points * scale);
     if (!std::isfinite(value) || value < 1.0) return 1;
     return static_cast<int>(std::min(value, 32767.0));  // cairo's largest image side
@@ -21,26 +20,28 @@ int pixels(double points, double scale)
 ImageSurface::ImageSurface(double widthPoints, double heightPoints, double scale)
     : size_{widthPoints, heightPoints},
       scale_(std::isfinite(scale) && scale > 0.0 ? scale : 1.0),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixels(widthPoints, scale_), pixels(heightPoints, scale_)))
-{
+      surface_(
+          cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixels(widthPoints, scale_), pixels(heightPoints, scale_))) {
     cairo_t* cairo = cairo_create(surface_);
     cairo_scale(cairo, scale_, scale_);
     context_ = std::make_unique<Context>(cairo);
     cairo_destroy(cairo);  // the context keeps its own reference
 }
 
-ImageSurface::~ImageSurface()
-{
+ImageSurface::~ImageSurface() {
     context_.reset();
     cairo_surface_destroy(surface_);
 }
 
-int ImageSurface::pixelWidth() const { return cairo_image_surface_get_width(surface_); }
+int ImageSurface::pixelWidth() const {
+    return cairo_image_surface_get_width(surface_);
+}
 
-int ImageSurface::pixelHeight() const { return cairo_image_surface_get_height(surface_); }
+int ImageSurface::pixelHeight() const {
+    return cairo_image_surface_get_height(surface_);
+}
 
-void ImageSurface::clear(Color color)
-{
+void ImageSurface::clear(Color color) {
     cairo_t* cairo = cairo_create(surface_);
     cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_rgba(cairo, color.r, color.g, color.b, color.a);
@@ -48,8 +49,7 @@ void ImageSurface::clear(Color color)
     cairo_destroy(cairo);
 }
 
-Color ImageSurface::pixel(int x, int y) const
-{
+Color ImageSurface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= pixelWidth() || y >= pixelHeight()) return Color::clear();
     cairo_surface_flush(surface_);
     const unsigned char* row = cairo_image_surface_get_data(surface_) + static_cast<std::ptrdiff_t>(y) * stride();
@@ -60,18 +60,18 @@ Color ImageSurface::pixel(int x, int y) const
     return Color::rgba(channel(16), channel(8), channel(0), a);
 }
 
-bool ImageSurface::writePng(const std::string& path) const
-{
+bool ImageSurface::writePng(const std::string& path) const {
     cairo_surface_flush(surface_);
     return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
-const std::uint8_t* ImageSurface::data() const
-{
+const std::uint8_t* ImageSurface::data() const {
     cairo_surface_flush(surface_);
     return cairo_image_surface_get_data(surface_);
 }
 
-int ImageSurface::stride() const { return cairo_image_surface_get_stride(surface_); }
+int ImageSurface::stride() const {
+    return cairo_image_surface_get_stride(surface_);
+}
 
 }  // namespace gfx

@@ -10,8 +10,7 @@ namespace gfx::detail {
 namespace {
 
 // Pango sizes are integers in 1/1024 of a point; a font is at least one unit.
-int pangoSize(double points)
-{
+int pangoSize(double points) {
     if (!std::isfinite(points) || points <= 0.0) return 1;
     double units = std::round(points * PANGO_SCALE);
     if (units < 1.0) return 1;
@@ -21,8 +20,7 @@ int pangoSize(double points)
 
 }  // namespace
 
-PangoContext* pangoContext()
-{
+PangoContext* pangoContext() {
     static PangoContext* context = [] {
         PangoFontMap* map = pango_cairo_font_map_new();
         pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map), 72.0);
@@ -41,8 +39,7 @@ PangoContext* pangoContext()
     return context;
 }
 
-PangoFontDescription* newFontDescription(const Font& font)
-{
+PangoFontDescription* newFontDescription(const Font& font) {
     PangoFontDescription* description = pango_font_description_new();
     pango_font_description_set_family(description, font.family().c_str());
     pango_font_description_set_weight(description, static_cast<PangoWeight>(font.weight().weightClass()));
@@ -52,8 +49,7 @@ PangoFontDescription* newFontDescription(const Font& font)
     return description;
 }
 
-std::string featureText(const Font& font)
-{
+std::string featureText(const Font& font) {
     std::string text;
     for (const FontFeature& feature : font.features()) {
         if (!text.empty()) text += ',';
@@ -62,8 +58,7 @@ std::string featureText(const Font& font)
     return text;
 }
 
-std::string fontKey(const Font& font)
-{
+std::string fontKey(const Font& font) {
     std::string key = font.family();
     key += '|';
     key += std::to_string(font.weight().weightClass());

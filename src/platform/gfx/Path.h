@@ -10,8 +10,8 @@ namespace gfx {
 struct PathElement {
     enum class Kind { moveTo, lineTo, arc, close };
     Kind kind = Kind::moveTo;
-    Point point;            // moveTo, lineTo: the point; arc: the centre
-    double radius = 0.0;    // arc
+    Point point;          // moveTo, lineTo: the point; arc: the centre
+    double radius = 0.0;  // arc
     double startAngle = 0.0;
     double endAngle = 0.0;
     bool clockwise = true;  // arc: as seen on screen (y down), i.e. angles increasing

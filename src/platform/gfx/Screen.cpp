@@ -3,15 +3,18 @@
 namespace gfx {
 
 namespace {
-Rect& bounds()
-{
+Rect& bounds() {
     static Rect value = Rect::make(0.0, 0.0, 390.0, 844.0);
     return value;
 }
 }  // namespace
 
-Rect mainScreenBounds() { return bounds(); }
+Rect mainScreenBounds() {
+    return bounds();
+}
 
-void setMainScreenBounds(Rect newBounds) { bounds() = newBounds; }
+void setMainScreenBounds(Rect newBounds) {
+    bounds() = newBounds;
+}
 
 }  // namespace gfx

@@ -18,8 +18,7 @@ class MeasureCache {
 public:
     static constexpr std::size_t kMaxEntries = 20000;
 
-    Size measure(const std::string& text, const TextAttributes& attributes)
-    {
+    Size measure(const std::string& text, const TextAttributes& attributes) {
         std::string key = detail::fontKey(attributes.font);
         key += '\x1f';
         key += text;
@@ -37,49 +36,44 @@ private:
     std::unordered_map<std::string, Size> sizes_;
 };
 
-MeasureCache& cache()
-{
+MeasureCache& cache() {
     static MeasureCache instance;
     return instance;
 }
 
 }  // namespace
 
-Size measureText(const std::string& text, const TextAttributes& attributes)
-{
+Size measureText(const std::string& text, const TextAttributes& attributes) {
     if (text.empty()) return {};
     return cache().measure(text, attributes);
 }
 
-Size measureText(const AttributedText& text, const TextAttributes& defaults)
-{
+Size measureText(const AttributedText& text, const TextAttributes& defaults) {
     if (text.text().empty()) return {};
     return detail::TextLayout(text, defaults).size();
 }
 
-void drawText(Context& context, const std::string& text, Point topLeft, const TextAttributes& attributes)
-{
+void drawText(Context& context, const std::string& text, Point topLeft, const TextAttributes& attributes) {
     if (text.empty()) return;
     if (attributes.foreground.isClear() && attributes.background.isClear()) return;
     detail::TextLayout(text, attributes).draw(context, topLeft);
 }
 
-void drawText(Context& context, const AttributedText& text, Point topLeft, const TextAttributes& defaults)
-{
+void drawText(Context& context, const AttributedText& text, Point topLeft, const TextAttributes& defaults) {
     if (text.text().empty()) return;
     detail::TextLayout(text, defaults).draw(context, topLeft);
 }
 
-void drawText(const std::string& text, Point topLeft, const TextAttributes& attributes)
-{
+void drawText(const std::string& text, Point topLeft, const TextAttributes& attributes) {
     if (Context* context = currentContext()) drawText(*context, text, topLeft, attributes);
 }
 
-void drawText(const AttributedText& text, Point topLeft, const TextAttributes& defaults)
-{
+void drawText(const AttributedText& text, Point topLeft, const TextAttributes& defaults) {
     if (Context* context = currentContext()) drawText(*context, text, topLeft, defaults);
 }
 
-void clearTextMeasureCache() { cache().clear(); }
+void clearTextMeasureCache() {
+    cache().clear();
+}
 
 }  // namespace gfx

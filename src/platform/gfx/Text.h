@@ -22,7 +22,7 @@ namespace gfx {
 class Context;
 
 struct TextAttributes {
-    Font font;                          // the regular system font at 12 points unless set
+    Font font;  // the regular system font at 12 points unless set
     Color foreground = Color::black();
     Color background = Color::clear();  // filled behind the glyphs of each line
     friend bool operator==(const TextAttributes&, const TextAttributes&) = default;

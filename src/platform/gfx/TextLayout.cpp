@@ -17,21 +17,23 @@ namespace gfx::detail {
 
 namespace {
 
-guint16 channel(double value) { return static_cast<guint16>(std::lround(std::clamp(value, 0.0, 1.0) * 65535.0)); }
+guint16 channel(double value) {
+    return static_cast<guint16>(std::lround(std::clamp(value, 0.0, 1.0) * 65535.0));
+}
 
 // Pango reads an alpha of 0 as "not set" (opaque); 1/65535 is as good as clear.
-guint16 alphaChannel(double value) { return std::max<guint16>(1, channel(value)); }
+guint16 alphaChannel(double value) {
+    return std::max<guint16>(1, channel(value));
+}
 
-void insert(PangoAttrList* list, PangoAttribute* attribute, const TextSegment& segment)
-{
+void insert(PangoAttrList* list, PangoAttribute* attribute, const TextSegment& segment) {
     attribute->start_index = static_cast<guint>(segment.begin);
     attribute->end_index = static_cast<guint>(segment.end);
     pango_attr_list_insert(list, attribute);
 }
 
 // The span's UTF-16 range as bytes of the text.
-std::pair<std::size_t, std::size_t> byteRange(const TextSpan& span, const std::vector<std::size_t>& offsets)
-{
+std::pair<std::size_t, std::size_t> byteRange(const TextSpan& span, const std::vector<std::size_t>& offsets) {
     std::size_t last = offsets.size() - 1;
     std::size_t from = std::min(span.range.location, last);
     std::size_t to = std::min(span.range.location + span.range.length, last);
@@ -40,8 +42,7 @@ std::pair<std::size_t, std::size_t> byteRange(const TextSpan& span, const std::v
 
 // Splits the text where any span begins or ends and resolves each stretch:
 // the last span added that covers it wins, the defaults fill the rest.
-std::vector<TextSegment> resolve(const AttributedText& text, const TextAttributes& defaults)
-{
+std::vector<TextSegment> resolve(const AttributedText& text, const TextAttributes& defaults) {
     const std::string& string = text.text();
     std::vector<std::size_t> offsets = utf16Offsets(string);
     std::set<std::size_t> cuts{0, string.size()};
@@ -66,8 +67,7 @@ std::vector<TextSegment> resolve(const AttributedText& text, const TextAttribute
     return segments;
 }
 
-const TextSegment& segmentAt(const std::vector<TextSegment>& segments, std::size_t byte)
-{
+const TextSegment& segmentAt(const std::vector<TextSegment>& segments, std::size_t byte) {
     for (const TextSegment& segment : segments) {
         if (byte < segment.end) return segment;
     }
@@ -76,8 +76,7 @@ const TextSegment& segmentAt(const std::vector<TextSegment>& segments, std::size
 
 // Rewrites the stretches whose font asks for diagonal fractions that its face
 // can't make, moving the segments' byte ranges along.
-std::string withFractionForms(const std::string& text, std::vector<TextSegment>& segments)
-{
+std::string withFractionForms(const std::string& text, std::vector<TextSegment>& segments) {
     bool any = std::any_of(segments.begin(), segments.end(),
                            [](const TextSegment& segment) { return needsFractionForms(segment.font); });
     if (!any) return text;
@@ -94,25 +93,21 @@ std::string withFractionForms(const std::string& text, std::vector<TextSegment>&
 
 }  // namespace
 
-TextLayout::TextLayout(const std::string& text, const TextAttributes& attributes)
-{
+TextLayout::TextLayout(const std::string& text, const TextAttributes& attributes) {
     segments_.push_back({0, text.size(), attributes.font, attributes.foreground, attributes.background});
     build(text);
 }
 
 TextLayout::TextLayout(const AttributedText& text, const TextAttributes& defaults)
-    : segments_(resolve(text, defaults))
-{
+    : segments_(resolve(text, defaults)) {
     build(text.text());
 }
 
-TextLayout::~TextLayout()
-{
+TextLayout::~TextLayout() {
     if (layout_ != nullptr) g_object_unref(layout_);
 }
 
-void TextLayout::build(const std::string& original)
-{
+void TextLayout::build(const std::string& original) {
     const std::string text = withFractionForms(displayableText(original), segments_);
     layout_ = pango_layout_new(pangoContext());
     PangoFontDescription* base = newFontDescription(segments_.front().font);
@@ -147,7 +142,8 @@ void TextLayout::build(const std::string& original)
         auto* line = static_cast<PangoLayoutLine*>(item->data);
         PangoRectangle logical{};
         pango_layout_line_get_extents(line, nullptr, &logical);
-        LineGeometry geometry{static_cast<double>(logical.width) / PANGO_SCALE, common.ascender, common.lineHeight, line};
+        LineGeometry geometry{static_cast<double>(logical.width) / PANGO_SCALE, common.ascender, common.lineHeight,
+                              line};
         if (!oneFont) {
             // As high as the tallest font asked for in the line (fallback fonts don't count).
             FontMetrics first = segmentAt(segments_, static_cast<std::size_t>(line->start_index)).font.metrics();
@@ -155,7 +151,8 @@ void TextLayout::build(const std::string& original)
             geometry.height = first.lineHeight;
             for (GSList* run = line->runs; run != nullptr; run = run->next) {
                 auto* glyphs = static_cast<PangoGlyphItem*>(run->data);
-                FontMetrics metrics = segmentAt(segments_, static_cast<std::size_t>(glyphs->item->offset)).font.metrics();
+                FontMetrics metrics =
+                    segmentAt(segments_, static_cast<std::size_t>(glyphs->item->offset)).font.metrics();
                 geometry.ascender = std::max(geometry.ascender, metrics.ascender);
                 geometry.height = std::max(geometry.height, metrics.lineHeight);
             }
@@ -164,8 +161,7 @@ void TextLayout::build(const std::string& original)
     }
 }
 
-Size TextLayout::size() const
-{
+Size TextLayout::size() const {
     Size size;
     for (const LineGeometry& line : lines_) {
         size.width = std::max(size.width, line.width);
@@ -174,8 +170,7 @@ Size TextLayout::size() const
     return size;
 }
 
-void TextLayout::draw(Context& context, Point topLeft) const
-{
+void TextLayout::draw(Context& context, Point topLeft) const {
     if (lines_.empty()) return;
     cairo_t* cairo = context.cairo();
     // Text drawing leaves the context's path and state as they were.

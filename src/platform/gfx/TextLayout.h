@@ -17,7 +17,7 @@
 namespace gfx {
 struct TextAttributes;
 class Context;
-}
+}  // namespace gfx
 
 namespace gfx::detail {
 

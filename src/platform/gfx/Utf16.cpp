@@ -6,8 +6,7 @@ namespace {
 
 // Length in bytes of the well-formed UTF-8 sequence at i (no overlong forms,
 // no surrogates, nothing above U+10FFFF), or 0 when the byte at i starts none.
-std::size_t sequenceLength(const std::string& text, std::size_t i)
-{
+std::size_t sequenceLength(const std::string& text, std::size_t i) {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     unsigned char lead = byte(i);
     if (lead < 0x80) return 1;
@@ -37,8 +36,7 @@ std::size_t sequenceLength(const std::string& text, std::size_t i)
 
 }  // namespace
 
-std::vector<std::size_t> utf16Offsets(const std::string& text)
-{
+std::vector<std::size_t> utf16Offsets(const std::string& text) {
     std::vector<std::size_t> offsets;
     offsets.reserve(text.size() + 1);
     std::size_t i = 0;
@@ -52,8 +50,7 @@ std::vector<std::size_t> utf16Offsets(const std::string& text)
     return offsets;
 }
 
-std::string displayableText(const std::string& text)
-{
+std::string displayableText(const std::string& text) {
     std::string result = text;
     std::size_t i = 0;
     while (i < result.size()) {

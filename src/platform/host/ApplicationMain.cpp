@@ -15,8 +15,7 @@
 
 namespace ui {
 
-int applicationMain(int argc, char** argv, const DelegateFactory& makeDelegate)
-{
+int applicationMain(int argc, char** argv, const DelegateFactory& makeDelegate) {
     const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "duolinear";
     const host::ParsedOptions parsed = host::parseCommandLine(argc, argv);
     if (!parsed.error.empty()) {
@@ -36,16 +35,14 @@ namespace host {
 
 namespace {
 
-int fail(const std::string& message)
-{
+int fail(const std::string& message) {
     std::fprintf(stderr, "duolinear: %s\n", message.c_str());
     return 1;
 }
 
 }  // namespace
 
-int runApplication(const Options& options, const ui::DelegateFactory& makeDelegate)
-{
+int runApplication(const Options& options, const ui::DelegateFactory& makeDelegate) {
     const DeviceProfile device = deviceProfile(options.device);
     ui::Screen::main().setBounds({{0.0, 0.0}, device.size});
     ui::Device::current().setModel(device.model);

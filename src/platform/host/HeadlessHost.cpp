@@ -8,8 +8,7 @@ namespace host {
 
 HeadlessHost::HeadlessHost(ui::Window& window, double scale) : driver_(window), scale_(scale) {}
 
-gfx::ImageSurface& HeadlessHost::render()
-{
+gfx::ImageSurface& HeadlessHost::render() {
     ui::Window& window = driver_.window();
     const gfx::Size size = window.bounds().size;
     if (!surface_ || surface_->size() != size) {
@@ -19,10 +18,11 @@ gfx::ImageSurface& HeadlessHost::render()
     return *surface_;
 }
 
-Outcome HeadlessHost::screenshot(const std::filesystem::path& file) { return writePng(render(), file); }
+Outcome HeadlessHost::screenshot(const std::filesystem::path& file) {
+    return writePng(render(), file);
+}
 
-Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions)
-{
+Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions) {
     ScriptRunner runner(driver_.window(), [this](const std::filesystem::path& file) { return screenshot(file); });
     for (const ScriptAction& action : actions) {
         // A window draws each frame before it takes the next input; views that
@@ -35,8 +35,7 @@ Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions)
     return Outcome::success();
 }
 
-Outcome writePng(const gfx::ImageSurface& surface, const std::filesystem::path& file)
-{
+Outcome writePng(const gfx::ImageSurface& surface, const std::filesystem::path& file) {
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     if (!surface.writePng(file.string())) return Outcome::failure("cannot write the screenshot " + file.string());

@@ -5,17 +5,17 @@
 
 namespace host {
 
-DeviceProfile deviceProfile(DeviceKind kind)
-{
+DeviceProfile deviceProfile(DeviceKind kind) {
     switch (kind) {
-    case DeviceKind::phone: return {{390.0, 844.0}, "iPhone"};
-    case DeviceKind::tablet: return {{820.0, 1180.0}, "iPad"};
+        case DeviceKind::phone:
+            return {{390.0, 844.0}, "iPhone"};
+        case DeviceKind::tablet:
+            return {{820.0, 1180.0}, "iPad"};
     }
     return {{390.0, 844.0}, "iPhone"};
 }
 
-ParsedOptions parseCommandLine(int argc, const char* const* argv)
-{
+ParsedOptions parseCommandLine(int argc, const char* const* argv) {
     ParsedOptions parsed;
     Options& options = parsed.options;
     for (int i = 1; i < argc; ++i) {
@@ -70,8 +70,7 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv)
     return parsed;
 }
 
-std::string usage(const std::string& program)
-{
+std::string usage(const std::string& program) {
     return "usage: " + program +
            " [--device phone|tablet] [--preferences FILE] [--script FILE [--headless] [--scale N]]\n"
            "  --device       the screen to run as: phone (390 x 844, the default) or tablet (820 x 1180)\n"

@@ -31,8 +31,8 @@ struct Options {
     std::filesystem::path preferencesFile;  // empty: the default place
     std::filesystem::path scriptFile;       // empty: no script
     bool headless = false;
-    double scale = 2.0;                     // headless screenshots
-    std::filesystem::path storyboardFile;   // empty: Main.storyboard.json of the resources
+    double scale = 2.0;                    // headless screenshots
+    std::filesystem::path storyboardFile;  // empty: Main.storyboard.json of the resources
     bool help = false;
 };
 

@@ -8,23 +8,20 @@ namespace host {
 
 namespace {
 
-std::string trim(const std::string& text)
-{
+std::string trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
-bool parseNumber(const std::string& text, double& into)
-{
+bool parseNumber(const std::string& text, double& into) {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), into);
     return result.ec == std::errc{} && result.ptr == text.data() + text.size() && std::isfinite(into);
 }
 
 // The argument of an action: the rest of the line, trimmed, unquoted.
-std::string argument(const std::string& rest)
-{
+std::string argument(const std::string& rest) {
     std::string text = trim(rest);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
     return text;
@@ -32,8 +29,7 @@ std::string argument(const std::string& rest)
 
 }  // namespace
 
-ParsedScript parseScript(const std::string& text)
-{
+ParsedScript parseScript(const std::string& text) {
     ParsedScript parsed;
     std::istringstream lines(text);
     std::string raw;
@@ -88,17 +84,19 @@ ParsedScript parseScript(const std::string& text)
     return parsed;
 }
 
-std::string describe(const ScriptAction& action)
-{
+std::string describe(const ScriptAction& action) {
     switch (action.kind) {
-    case ScriptAction::Kind::tap: {
-        std::ostringstream text;
-        text << "tap " << action.point.x << " " << action.point.y;
-        return text.str();
-    }
-    case ScriptAction::Kind::tapButton: return "tap-button \"" + action.text + "\"";
-    case ScriptAction::Kind::back: return "back";
-    case ScriptAction::Kind::screenshot: return "screenshot " + action.text;
+        case ScriptAction::Kind::tap: {
+            std::ostringstream text;
+            text << "tap " << action.point.x << " " << action.point.y;
+            return text.str();
+        }
+        case ScriptAction::Kind::tapButton:
+            return "tap-button \"" + action.text + "\"";
+        case ScriptAction::Kind::back:
+            return "back";
+        case ScriptAction::Kind::screenshot:
+            return "screenshot " + action.text;
     }
     return "?";
 }

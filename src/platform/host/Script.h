@@ -19,9 +19,9 @@ namespace host {
 struct ScriptAction {
     enum class Kind { tap, tapButton, back, screenshot };
     Kind kind = Kind::tap;
-    gfx::Point point;   // tap
-    std::string text;   // tapButton: the title; screenshot: the file
-    int line = 0;       // where it stands in the script, from 1
+    gfx::Point point;  // tap
+    std::string text;  // tapButton: the title; screenshot: the file
+    int line = 0;      // where it stands in the script, from 1
 };
 
 struct ParsedScript {

@@ -2,18 +2,25 @@
 
 namespace host {
 
-Outcome ScriptRunner::perform(const ScriptAction& action)
-{
+Outcome ScriptRunner::perform(const ScriptAction& action) {
     Outcome outcome;
     switch (action.kind) {
-    case ScriptAction::Kind::tap: outcome = driver_.tap(action.point); break;
-    case ScriptAction::Kind::tapButton: outcome = driver_.tapButton(action.text); break;
-    case ScriptAction::Kind::back: outcome = driver_.back(); break;
-    case ScriptAction::Kind::screenshot: outcome = screenshot_(action.text); break;
+        case ScriptAction::Kind::tap:
+            outcome = driver_.tap(action.point);
+            break;
+        case ScriptAction::Kind::tapButton:
+            outcome = driver_.tapButton(action.text);
+            break;
+        case ScriptAction::Kind::back:
+            outcome = driver_.back();
+            break;
+        case ScriptAction::Kind::screenshot:
+            outcome = screenshot_(action.text);
+            break;
     }
     if (!outcome.ok) {
-        outcome.message = "script line " + std::to_string(action.line) + " (" + describe(action) +
-                          "): " + outcome.message;
+        outcome.message =
+            "script line " + std::to_string(action.line) + " (" + describe(action) + "): " + outcome.message;
     }
     return outcome;
 }

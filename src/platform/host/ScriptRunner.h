@@ -16,10 +16,7 @@ class ScriptRunner {
 public:
     using Screenshot = std::function<Outcome(const std::filesystem::path& file)>;
 
-    ScriptRunner(ui::Window& window, Screenshot screenshot)
-        : driver_(window), screenshot_(std::move(screenshot))
-    {
-    }
+    ScriptRunner(ui::Window& window, Screenshot screenshot) : driver_(window), screenshot_(std::move(screenshot)) {}
 
     // On failure the message names the script line and the action.
     Outcome perform(const ScriptAction& action);

@@ -10,22 +10,19 @@ namespace host {
 namespace {
 
 // Shown views, frontmost first.
-void collectFrontToBack(ui::View& view, std::vector<ui::View*>& into)
-{
+void collectFrontToBack(ui::View& view, std::vector<ui::View*>& into) {
     if (view.isHidden()) return;
     const auto& subviews = view.subviews();
     for (auto it = subviews.rbegin(); it != subviews.rend(); ++it) collectFrontToBack(**it, into);
     into.push_back(&view);
 }
 
-gfx::Point centreInWindow(const ui::View& view)
-{
+gfx::Point centreInWindow(const ui::View& view) {
     const gfx::Rect rect = view.frameInRoot();
     return {rect.midX(), rect.midY()};
 }
 
-std::string formatPoint(gfx::Point point)
-{
+std::string formatPoint(gfx::Point point) {
     char text[64];
     std::snprintf(text, sizeof text, "(%g, %g)", point.x, point.y);
     return text;
@@ -33,21 +30,18 @@ std::string formatPoint(gfx::Point point)
 
 }  // namespace
 
-Outcome WindowDriver::tap(gfx::Point point)
-{
+Outcome WindowDriver::tap(gfx::Point point) {
     if (!window_->bounds().contains(point)) {
         const gfx::Size size = window_->bounds().size;
         char extent[64];
         std::snprintf(extent, sizeof extent, "%g x %g", size.width, size.height);
-        return Outcome::failure("the point " + formatPoint(point) + " is outside the window (" + extent +
-                                " points)");
+        return Outcome::failure("the point " + formatPoint(point) + " is outside the window (" + extent + " points)");
     }
     window_->tap(point);
     return Outcome::success();
 }
 
-ui::Button* WindowDriver::findButton(const std::string& title, std::string& why)
-{
+ui::Button* WindowDriver::findButton(const std::string& title, std::string& why) {
     window_->layoutIfNeeded();
     std::vector<ui::View*> views;
     collectFrontToBack(*window_, views);
@@ -69,22 +63,19 @@ ui::Button* WindowDriver::findButton(const std::string& title, std::string& why)
     return nullptr;
 }
 
-Outcome WindowDriver::tapOn(ui::Button& button)
-{
+Outcome WindowDriver::tapOn(ui::Button& button) {
     window_->tap(centreInWindow(button));
     return Outcome::success();
 }
 
-Outcome WindowDriver::tapButton(const std::string& title)
-{
+Outcome WindowDriver::tapButton(const std::string& title) {
     std::string why;
     ui::Button* button = findButton(title, why);
     if (button == nullptr) return Outcome::failure(why);
     return tapOn(*button);
 }
 
-Outcome WindowDriver::back()
-{
+Outcome WindowDriver::back() {
     window_->layoutIfNeeded();
     std::vector<ui::View*> views;
     collectFrontToBack(*window_, views);

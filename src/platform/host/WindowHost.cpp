@@ -15,16 +15,14 @@ namespace host {
 
 WindowHost::WindowHost(ui::Application& application) : application_(&application) {}
 
-WindowHost::~WindowHost()
-{
+WindowHost::~WindowHost() {
     if (texture_ != nullptr) SDL_DestroyTexture(texture_);
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
     if (sdlStarted_) SDL_Quit();
 }
 
-bool WindowHost::open(std::string& error)
-{
+bool WindowHost::open(std::string& error) {
     ui::Window* window = application_->window();
     if (window == nullptr) {
         error = "the application has no window";
@@ -74,10 +72,11 @@ bool WindowHost::open(std::string& error)
     return true;
 }
 
-gfx::Point WindowHost::toPoints(int x, int y) const { return {x / fit_, y / fit_}; }
+gfx::Point WindowHost::toPoints(int x, int y) const {
+    return {x / fit_, y / fit_};
+}
 
-void WindowHost::draw()
-{
+void WindowHost::draw() {
     application_->window()->render(*surface_);
     SDL_UpdateTexture(texture_, nullptr, surface_->data(), surface_->stride());
     SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
@@ -85,10 +84,11 @@ void WindowHost::draw()
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
 }
 
-void WindowHost::present() { SDL_RenderPresent(renderer_); }
+void WindowHost::present() {
+    SDL_RenderPresent(renderer_);
+}
 
-Outcome WindowHost::screenshot(const std::string& file)
-{
+Outcome WindowHost::screenshot(const std::string& file) {
     // Read back what the window shows (before it is presented, as SDL asks).
     draw();
     int width = 0;
@@ -115,54 +115,75 @@ Outcome WindowHost::screenshot(const std::string& file)
     return Outcome::success();
 }
 
-void WindowHost::handle(const SDL_Event& event)
-{
+void WindowHost::handle(const SDL_Event& event) {
     ui::Window& window = *application_->window();
     ui::ApplicationDelegate& delegate = application_->delegate();
     switch (event.type) {
-    case SDL_QUIT: running_ = false; break;
-    case SDL_WINDOWEVENT:
-        switch (event.window.event) {
-        case SDL_WINDOWEVENT_FOCUS_LOST: delegate.willResignActive(*application_); break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: delegate.didBecomeActive(*application_); break;
-        case SDL_WINDOWEVENT_MINIMIZED: delegate.didEnterBackground(*application_); break;
-        case SDL_WINDOWEVENT_RESTORED: delegate.willEnterForeground(*application_); break;
-        case SDL_WINDOWEVENT_EXPOSED: window.setNeedsDisplay(); break;
-        default: break;
+        case SDL_QUIT:
+            running_ = false;
+            break;
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    delegate.willResignActive(*application_);
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    delegate.didBecomeActive(*application_);
+                    break;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    delegate.didEnterBackground(*application_);
+                    break;
+                case SDL_WINDOWEVENT_RESTORED:
+                    delegate.willEnterForeground(*application_);
+                    break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    window.setNeedsDisplay();
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT) window.touchDown(toPoints(event.button.x, event.button.y));
+            break;
+        case SDL_MOUSEMOTION:
+            if (event.motion.state & SDL_BUTTON_LMASK) window.touchMove(toPoints(event.motion.x, event.motion.y));
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT) window.touchUp(toPoints(event.button.x, event.button.y));
+            break;
+        case SDL_MOUSEWHEEL: {
+            int x = 0;
+            int y = 0;
+            SDL_GetMouseState(&x, &y);
+            const double flip = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1.0 : 1.0;
+            window.scroll(toPoints(x, y), flip * event.wheel.x, flip * event.wheel.y);
+            break;
         }
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) window.touchDown(toPoints(event.button.x, event.button.y));
-        break;
-    case SDL_MOUSEMOTION:
-        if (event.motion.state & SDL_BUTTON_LMASK) window.touchMove(toPoints(event.motion.x, event.motion.y));
-        break;
-    case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT) window.touchUp(toPoints(event.button.x, event.button.y));
-        break;
-    case SDL_MOUSEWHEEL: {
-        int x = 0;
-        int y = 0;
-        SDL_GetMouseState(&x, &y);
-        const double flip = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1.0 : 1.0;
-        window.scroll(toPoints(x, y), flip * event.wheel.x, flip * event.wheel.y);
-        break;
-    }
-    case SDL_KEYDOWN:
-        switch (event.key.keysym.sym) {
-        case SDLK_LEFT: window.keyPress(ui::Key::left); break;
-        case SDLK_RIGHT: window.keyPress(ui::Key::right); break;
-        case SDLK_UP: window.keyPress(ui::Key::up); break;
-        case SDLK_DOWN: window.keyPress(ui::Key::down); break;
-        default: break;
-        }
-        break;
-    default: break;
+        case SDL_KEYDOWN:
+            switch (event.key.keysym.sym) {
+                case SDLK_LEFT:
+                    window.keyPress(ui::Key::left);
+                    break;
+                case SDLK_RIGHT:
+                    window.keyPress(ui::Key::right);
+                    break;
+                case SDLK_UP:
+                    window.keyPress(ui::Key::up);
+                    break;
+                case SDLK_DOWN:
+                    window.keyPress(ui::Key::down);
+                    break;
+                default:
+                    break;
+            }
+            break;
+        default:
+            break;
     }
 }
 
-int WindowHost::run(const std::vector<ScriptAction>* script)
-{
+int WindowHost::run(const std::vector<ScriptAction>* script) {
     ui::Window& window = *application_->window();
     ScriptRunner runner(window, [this](const std::filesystem::path& file) { return screenshot(file.string()); });
     std::size_t next = 0;

@@ -25,9 +25,7 @@ public:
 
 protected:
     Anchor(View& view, AnchorAttribute attribute, bool safeAreaGuide)
-        : view_(&view), attribute_(attribute), safeAreaGuide_(safeAreaGuide)
-    {
-    }
+        : view_(&view), attribute_(attribute), safeAreaGuide_(safeAreaGuide) {}
 
 private:
     View* view_;
@@ -43,9 +41,7 @@ struct Multiplier {
 class XAxisAnchor : public Anchor {
 public:
     XAxisAnchor(View& view, AnchorAttribute attribute, bool safeAreaGuide = false)
-        : Anchor(view, attribute, safeAreaGuide)
-    {
-    }
+        : Anchor(view, attribute, safeAreaGuide) {}
     // this = other + constant
     Constraint constraintEqualTo(const XAxisAnchor& other, double constant = 0.0) const;
 };
@@ -53,9 +49,7 @@ public:
 class YAxisAnchor : public Anchor {
 public:
     YAxisAnchor(View& view, AnchorAttribute attribute, bool safeAreaGuide = false)
-        : Anchor(view, attribute, safeAreaGuide)
-    {
-    }
+        : Anchor(view, attribute, safeAreaGuide) {}
     // this = other + constant
     Constraint constraintEqualTo(const YAxisAnchor& other, double constant = 0.0) const;
 };
@@ -63,9 +57,7 @@ public:
 class DimensionAnchor : public Anchor {
 public:
     DimensionAnchor(View& view, AnchorAttribute attribute, bool safeAreaGuide = false)
-        : Anchor(view, attribute, safeAreaGuide)
-    {
-    }
+        : Anchor(view, attribute, safeAreaGuide) {}
     // this = other + constant
     Constraint constraintEqualTo(const DimensionAnchor& other, double constant = 0.0) const;
     // this = other * multiplier + constant

@@ -7,29 +7,27 @@ namespace ui {
 
 namespace {
 
-Application*& current()
-{
+Application*& current() {
     static Application* application = nullptr;
     return application;
 }
 
 }  // namespace
 
-Application::Application(std::shared_ptr<ApplicationDelegate> delegate) : delegate_(std::move(delegate))
-{
+Application::Application(std::shared_ptr<ApplicationDelegate> delegate) : delegate_(std::move(delegate)) {
     if (!delegate_) delegate_ = std::make_shared<ApplicationDelegate>();
     current() = this;
 }
 
-Application::~Application()
-{
+Application::~Application() {
     if (current() == this) current() = nullptr;
 }
 
-Application* Application::shared() { return current(); }
+Application* Application::shared() {
+    return current();
+}
 
-bool Application::launch(const std::filesystem::path& storyboardFile, std::string& error)
-{
+bool Application::launch(const std::filesystem::path& storyboardFile, std::string& error) {
     const std::shared_ptr<Storyboard> storyboard = Storyboard::fromFile(storyboardFile, error);
     if (!storyboard) return false;
     std::shared_ptr<ViewController> root = storyboard->instantiateInitial();
@@ -47,8 +45,7 @@ bool Application::launch(const std::filesystem::path& storyboardFile, std::strin
     return true;
 }
 
-void Application::terminate()
-{
+void Application::terminate() {
     if (terminated_) return;
     terminated_ = true;
     delegate_->willTerminate(*this);

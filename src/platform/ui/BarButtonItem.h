@@ -13,9 +13,7 @@ namespace ui {
 class BarButtonItem : public Object {
 public:
     BarButtonItem(std::optional<std::string> title, Responder* target, std::string action)
-        : title_(std::move(title)), target_(target), action_(std::move(action))
-    {
-    }
+        : title_(std::move(title)), target_(target), action_(std::move(action)) {}
 
     const std::optional<std::string>& title() const { return title_; }
     Responder* target() const { return target_; }

@@ -7,16 +7,14 @@ namespace ui {
 
 namespace {
 
-bool isFolder(const std::filesystem::path& path)
-{
+bool isFolder(const std::filesystem::path& path) {
     std::error_code ec;
     return std::filesystem::is_directory(path, ec);
 }
 
 }  // namespace
 
-std::optional<std::filesystem::path> Bundle::locateResources()
-{
+std::optional<std::filesystem::path> Bundle::locateResources() {
     if (const char* env = std::getenv("DUOLINEAR_RESOURCES"); env != nullptr && env[0] != '\0') {
         if (isFolder(env)) return std::filesystem::path(env);
     }
@@ -31,15 +29,13 @@ std::optional<std::filesystem::path> Bundle::locateResources()
     return std::nullopt;
 }
 
-Bundle& Bundle::main()
-{
+Bundle& Bundle::main() {
     static Bundle bundle(locateResources().value_or(std::filesystem::path{}));
     return bundle;
 }
 
 std::optional<std::filesystem::path> Bundle::urlForResource(const std::string& name,
-                                                            const std::string& extension) const
-{
+                                                            const std::string& extension) const {
     if (folder_.empty() || name.empty()) return std::nullopt;
     std::filesystem::path file = folder_ / name;
     if (!extension.empty()) file += "." + extension;

@@ -9,30 +9,28 @@ namespace ui {
 
 namespace {
 
-std::string number(double value)
-{
+std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
     return text;
 }
 
-void removeFrom(std::vector<Constraint>& list, const Constraint& constraint)
-{
+void removeFrom(std::vector<Constraint>& list, const Constraint& constraint) {
     list.erase(std::remove(list.begin(), list.end(), constraint), list.end());
 }
 
 }  // namespace
 
 Constraint Constraint::make(const Anchor& first, const std::optional<Anchor>& second, double multiplier,
-                            double constant)
-{
+                            double constant) {
     return Constraint(std::make_shared<Data>(Data{first, second, multiplier, constant, false, 0}));
 }
 
-bool Constraint::isActive() const { return data_ && data_->active; }
+bool Constraint::isActive() const {
+    return data_ && data_->active;
+}
 
-void Constraint::activate()
-{
+void Constraint::activate() {
     if (!data_ || data_->active) return;
     static unsigned long long activations = 0;
     data_->active = true;
@@ -47,8 +45,7 @@ void Constraint::activate()
     }
 }
 
-void Constraint::deactivate()
-{
+void Constraint::deactivate() {
     if (!data_ || !data_->active) return;
     data_->active = false;
     View& first = data_->first.view();
@@ -61,16 +58,23 @@ void Constraint::deactivate()
     }
 }
 
-const Anchor& Constraint::firstAnchor() const { return data_->first; }
+const Anchor& Constraint::firstAnchor() const {
+    return data_->first;
+}
 
-const std::optional<Anchor>& Constraint::secondAnchor() const { return data_->second; }
+const std::optional<Anchor>& Constraint::secondAnchor() const {
+    return data_->second;
+}
 
-double Constraint::multiplier() const { return data_ ? data_->multiplier : 1.0; }
+double Constraint::multiplier() const {
+    return data_ ? data_->multiplier : 1.0;
+}
 
-double Constraint::constant() const { return data_ ? data_->constant : 0.0; }
+double Constraint::constant() const {
+    return data_ ? data_->constant : 0.0;
+}
 
-std::string Constraint::description() const
-{
+std::string Constraint::description() const {
     if (!data_) return "(no constraint)";
     std::string text = data_->first.description() + " == ";
     if (!data_->second) return text + number(data_->constant);

@@ -2,8 +2,7 @@
 
 namespace ui {
 
-Device& Device::current()
-{
+Device& Device::current() {
     static Device device;
     return device;
 }

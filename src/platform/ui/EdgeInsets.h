@@ -11,8 +11,7 @@ struct EdgeInsets {
     double bottom = 0.0;
     double right = 0.0;
 
-    gfx::Rect inset(gfx::Rect rect) const
-    {
+    gfx::Rect inset(gfx::Rect rect) const {
         return gfx::Rect::make(rect.minX() + left, rect.minY() + top, rect.width() - left - right,
                                rect.height() - top - bottom);
     }

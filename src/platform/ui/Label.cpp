@@ -13,61 +13,54 @@ constexpr double smallestScale = 0.05;
 
 }  // namespace
 
-Label::Label() { setUserInteractionEnabled(false); }
+Label::Label() {
+    setUserInteractionEnabled(false);
+}
 
-void Label::setText(std::string text)
-{
+void Label::setText(std::string text) {
     if (content_.spans().empty() && content_.text() == text) return;
     content_ = gfx::AttributedText(std::move(text));
     contentChanged();
 }
 
-void Label::setAttributedText(gfx::AttributedText text)
-{
+void Label::setAttributedText(gfx::AttributedText text) {
     if (text == content_) return;
     content_ = std::move(text);
     contentChanged();
 }
 
-void Label::setFont(gfx::Font font)
-{
+void Label::setFont(gfx::Font font) {
     if (font == font_) return;
     font_ = std::move(font);
     contentChanged();
 }
 
-void Label::setTextColor(gfx::Color color)
-{
+void Label::setTextColor(gfx::Color color) {
     textColor_ = color;
     setNeedsDisplay();
 }
 
-void Label::setTextAlignment(TextAlignment alignment)
-{
+void Label::setTextAlignment(TextAlignment alignment) {
     alignment_ = alignment;
     setNeedsDisplay();
 }
 
-void Label::setAdjustsFontSizeToFitWidth(bool adjusts)
-{
+void Label::setAdjustsFontSizeToFitWidth(bool adjusts) {
     adjustsFontSizeToFitWidth_ = adjusts;
     setNeedsDisplay();
 }
 
-void Label::setBaselineAdjustment(BaselineAdjustment adjustment)
-{
+void Label::setBaselineAdjustment(BaselineAdjustment adjustment) {
     baselineAdjustment_ = adjustment;
     setNeedsDisplay();
 }
 
-void Label::contentChanged()
-{
+void Label::contentChanged() {
     invalidateIntrinsicContentSize();
     setNeedsDisplay();
 }
 
-gfx::AttributedText Label::scaledContent(double scale) const
-{
+gfx::AttributedText Label::scaledContent(double scale) const {
     if (scale == 1.0) return content_;
     gfx::AttributedText scaled(content_.text());
     for (const gfx::TextSpan& span : content_.spans()) {
@@ -78,15 +71,13 @@ gfx::AttributedText Label::scaledContent(double scale) const
     return scaled;
 }
 
-gfx::Size Label::measure(double scale) const
-{
+gfx::Size Label::measure(double scale) const {
     gfx::TextAttributes defaults;
     defaults.font = font_.withSize(font_.pointSize() * scale);
     return gfx::measureText(scaledContent(scale), defaults);
 }
 
-double Label::fontScale() const
-{
+double Label::fontScale() const {
     const double width = bounds().width();
     if (!adjustsFontSizeToFitWidth_ || content_.text().empty()) return 1.0;
     const double full = measure(1.0).width;
@@ -103,8 +94,7 @@ double Label::fontScale() const
     return std::max(scale, smallestScale);
 }
 
-gfx::Rect Label::textRect() const
-{
+gfx::Rect Label::textRect() const {
     const gfx::Rect area = bounds();
     const double scale = fontScale();
     const gfx::Size full = measure(1.0);
@@ -112,9 +102,15 @@ gfx::Rect Label::textRect() const
 
     double x = 0.0;
     switch (alignment_) {
-    case TextAlignment::left: x = 0.0; break;
-    case TextAlignment::center: x = (area.width() - size.width) / 2.0; break;
-    case TextAlignment::right: x = area.width() - size.width; break;
+        case TextAlignment::left:
+            x = 0.0;
+            break;
+        case TextAlignment::center:
+            x = (area.width() - size.width) / 2.0;
+            break;
+        case TextAlignment::right:
+            x = area.width() - size.width;
+            break;
     }
 
     double y = (area.height() - size.height) / 2.0;
@@ -128,8 +124,7 @@ gfx::Rect Label::textRect() const
     return gfx::Rect::make(x, y, size.width, size.height);
 }
 
-void Label::draw(gfx::Rect)
-{
+void Label::draw(gfx::Rect) {
     if (content_.text().empty()) return;
     const double scale = fontScale();
     gfx::TextAttributes defaults;
@@ -138,10 +133,11 @@ void Label::draw(gfx::Rect)
     gfx::drawText(scaledContent(scale), textRect().origin, defaults);
 }
 
-std::optional<gfx::Size> Label::intrinsicContentSize() const { return measure(1.0); }
+std::optional<gfx::Size> Label::intrinsicContentSize() const {
+    return measure(1.0);
+}
 
-std::string Label::debugDescription() const
-{
+std::string Label::debugDescription() const {
     return View::debugDescription() + " \"" + content_.text() + "\"";
 }
 

@@ -13,15 +13,13 @@ namespace ui {
 
 // The layout pass's access to what views and constraints keep to themselves.
 struct LayoutAccess {
-    static void setFrame(View& view, gfx::Rect frame)
-    {
+    static void setFrame(View& view, gfx::Rect frame) {
         if (view.frame_ == frame) return;
         view.frame_ = frame;
         view.setNeedsDisplay();
     }
     static void setSizedByContent(View& view, bool sized) { view.sizedByContent_ = sized; }
-    static unsigned long long activationOrder(const Constraint& constraint)
-    {
+    static unsigned long long activationOrder(const Constraint& constraint) {
         return constraint.data_->activationOrder;
     }
 };
@@ -36,21 +34,18 @@ struct Expression {
     static Expression unknown(std::size_t index) { return {{{index, 1.0}}, 0.0}; }
     static Expression value(double v) { return {{}, v}; }
 
-    Expression plus(const Expression& other, double factor = 1.0) const
-    {
+    Expression plus(const Expression& other, double factor = 1.0) const {
         Expression sum = *this;
         for (const auto& [index, coefficient] : other.terms) sum.terms.emplace_back(index, factor * coefficient);
         sum.constant += factor * other.constant;
         return sum;
     }
-    Expression plus(double v) const
-    {
+    Expression plus(double v) const {
         Expression sum = *this;
         sum.constant += v;
         return sum;
     }
-    double evaluate(const std::vector<double>& values) const
-    {
+    double evaluate(const std::vector<double>& values) const {
         double total = constant;
         for (const auto& [index, coefficient] : terms) total += coefficient * values[index];
         return total;
@@ -64,37 +59,39 @@ struct Placement {
     std::size_t firstUnknown = 0;  // x, y, width, height follow in this order
 };
 
-Expression anchorExpression(const Anchor& anchor, const Placement& place)
-{
+Expression anchorExpression(const Anchor& anchor, const Placement& place) {
     const EdgeInsets insets = anchor.isSafeAreaGuide() ? anchor.view().safeAreaInsets() : EdgeInsets{};
     switch (anchor.attribute()) {
-    case AnchorAttribute::leading: return place.x.plus(insets.left);
-    case AnchorAttribute::trailing: return place.x.plus(place.width).plus(-insets.right);
-    case AnchorAttribute::centerX:
-        return place.x.plus(place.width, 0.5).plus((insets.left - insets.right) / 2.0);
-    case AnchorAttribute::top: return place.y.plus(insets.top);
-    case AnchorAttribute::bottom: return place.y.plus(place.height).plus(-insets.bottom);
-    case AnchorAttribute::width: return place.width.plus(-insets.left - insets.right);
-    case AnchorAttribute::height: return place.height.plus(-insets.top - insets.bottom);
+        case AnchorAttribute::leading:
+            return place.x.plus(insets.left);
+        case AnchorAttribute::trailing:
+            return place.x.plus(place.width).plus(-insets.right);
+        case AnchorAttribute::centerX:
+            return place.x.plus(place.width, 0.5).plus((insets.left - insets.right) / 2.0);
+        case AnchorAttribute::top:
+            return place.y.plus(insets.top);
+        case AnchorAttribute::bottom:
+            return place.y.plus(place.height).plus(-insets.bottom);
+        case AnchorAttribute::width:
+            return place.width.plus(-insets.left - insets.right);
+        case AnchorAttribute::height:
+            return place.height.plus(-insets.top - insets.bottom);
     }
     return {};
 }
 
-void collect(View& view, std::vector<View*>& into)
-{
+void collect(View& view, std::vector<View*>& into) {
     into.push_back(&view);
     for (const auto& subview : view.subviews()) collect(*subview, into);
 }
 
-std::string points(double value)
-{
+std::string points(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
     return text;
 }
 
-std::string listOfFree(const std::vector<bool>& determined, std::size_t first)
-{
+std::string listOfFree(const std::vector<bool>& determined, std::size_t first) {
     static const char* names[] = {"horizontal position", "vertical position", "width", "height"};
     std::string text;
     int count = 0;
@@ -108,8 +105,7 @@ std::string listOfFree(const std::vector<bool>& determined, std::size_t first)
 
 }  // namespace
 
-LayoutReport solveLayout(View& root)
-{
+LayoutReport solveLayout(View& root) {
     LayoutReport report;
 
     std::vector<View*> views;
@@ -211,8 +207,7 @@ LayoutReport solveLayout(View& root)
         const std::size_t u = places[i].firstUnknown;
         const std::string free = listOfFree(solution.determined, u);
         if (!free.empty()) {
-            report.problems.push_back("layout is underdetermined: the " + free + " of " +
-                                      views[i]->debugDescription() +
+            report.problems.push_back("layout is underdetermined: the " + free + " of " + views[i]->debugDescription() +
                                       (free.find(',') == std::string::npos ? " is" : " are") +
                                       " not fixed by its constraints and keep" +
                                       (free.find(',') == std::string::npos ? "s" : "") + " the previous value");

@@ -15,8 +15,7 @@ constexpr double rhsTolerance = 1e-6;
 
 LinearSystem::LinearSystem(std::size_t unknowns) : unknowns_(unknowns) {}
 
-LinearSystem::AddResult LinearSystem::add(std::vector<double> coefficients, double rhs)
-{
+LinearSystem::AddResult LinearSystem::add(std::vector<double> coefficients, double rhs) {
     coefficients.resize(unknowns_, 0.0);
     // Each kept row is zero in the pivots of the rows kept before it, so one
     // pass in order clears every pivot column of the new row.
@@ -52,8 +51,7 @@ LinearSystem::AddResult LinearSystem::add(std::vector<double> coefficients, doub
     return {Outcome::added, 0.0};
 }
 
-LinearSystem::Solution LinearSystem::solve(const std::vector<double>& fallback) const
-{
+LinearSystem::Solution LinearSystem::solve(const std::vector<double>& fallback) const {
     std::vector<bool> isPivot(unknowns_, false);
     for (const Row& row : rows_) isPivot[row.pivot] = true;
 

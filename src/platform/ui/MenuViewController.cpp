@@ -13,8 +13,7 @@ constexpr double margin = 20.0;
 
 }  // namespace
 
-void MenuViewController::viewDidLoad()
-{
+void MenuViewController::viewDidLoad() {
     View& root = *view();
     root.setBackgroundColor(gfx::Color::white(0.94, 1.0));
     const LayoutGuide guide = root.safeAreaLayoutGuide();
@@ -39,8 +38,7 @@ void MenuViewController::viewDidLoad()
     }
 }
 
-bool MenuViewController::handleAction(const std::string& action, Object* sender)
-{
+bool MenuViewController::handleAction(const std::string& action, Object* sender) {
     if (action != itemAction) return false;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         if (buttons_[i].get() == sender) performSegue(items_[i].segue, sender);

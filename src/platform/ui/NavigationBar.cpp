@@ -15,8 +15,7 @@ const char* const itemAction = "ui.barButtonItemTapped";
 }  // namespace
 
 NavigationBar::NavigationBar(NavigationController& controller)
-    : controller_(&controller), titleLabel_(std::make_shared<Label>())
-{
+    : controller_(&controller), titleLabel_(std::make_shared<Label>()) {
     setBackgroundColor(gfx::Color::white(0.97, 1.0));
     titleLabel_->setFont(gfx::Font::system(17.0, gfx::FontWeight::semibold()));
     titleLabel_->setTextAlignment(TextAlignment::center);
@@ -27,8 +26,7 @@ NavigationBar::NavigationBar(NavigationController& controller)
     titleLabel_->bottomAnchor().constraintEqualTo(bottomAnchor()).activate();
 }
 
-std::shared_ptr<Button> NavigationBar::makeButton(const std::string& title)
-{
+std::shared_ptr<Button> NavigationBar::makeButton(const std::string& title) {
     auto button = std::make_shared<Button>();
     button->setTitle(title);
     button->titleLabel().setFont(gfx::Font::system(17.0));
@@ -39,8 +37,7 @@ std::shared_ptr<Button> NavigationBar::makeButton(const std::string& title)
     return button;
 }
 
-void NavigationBar::update(const NavigationItem& item, bool showsBackButton)
-{
+void NavigationBar::update(const NavigationItem& item, bool showsBackButton) {
     titleLabel_->setText(item.title());
 
     if (backButton_) backButton_->removeFromSuperview();
@@ -68,8 +65,7 @@ void NavigationBar::update(const NavigationItem& item, bool showsBackButton)
     setNeedsDisplay();
 }
 
-bool NavigationBar::handleAction(const std::string& action, Object* sender)
-{
+bool NavigationBar::handleAction(const std::string& action, Object* sender) {
     if (action == backAction) {
         controller_->popViewController();
         return true;
@@ -88,8 +84,7 @@ bool NavigationBar::handleAction(const std::string& action, Object* sender)
     return false;
 }
 
-void NavigationBar::draw(gfx::Rect rect)
-{
+void NavigationBar::draw(gfx::Rect rect) {
     gfx::Context* context = gfx::currentContext();
     if (context == nullptr) return;
     const gfx::Rect area = bounds();

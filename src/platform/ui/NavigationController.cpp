@@ -4,29 +4,24 @@
 
 namespace ui {
 
-NavigationController::NavigationController(std::shared_ptr<ViewController> root)
-{
+NavigationController::NavigationController(std::shared_ptr<ViewController> root) {
     if (root) setViewControllers({std::move(root)});
 }
 
-NavigationController::~NavigationController()
-{
+NavigationController::~NavigationController() {
     for (const auto& controller : stack_) release(*controller);
 }
 
-void NavigationController::adopt(ViewController& controller)
-{
+void NavigationController::adopt(ViewController& controller) {
     controller.parent_ = this;
 }
 
-void NavigationController::release(ViewController& controller)
-{
+void NavigationController::release(ViewController& controller) {
     controller.navigationItem().setChangeHandler(nullptr);
     if (controller.parent_ == this) controller.parent_ = nullptr;
 }
 
-void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewController>> controllers)
-{
+void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewController>> controllers) {
     for (const auto& controller : stack_) release(*controller);
     stack_.clear();
     for (auto& controller : controllers) {
@@ -37,16 +32,14 @@ void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewCo
     showTop();
 }
 
-void NavigationController::pushViewController(std::shared_ptr<ViewController> controller)
-{
+void NavigationController::pushViewController(std::shared_ptr<ViewController> controller) {
     if (!controller) return;
     adopt(*controller);
     stack_.push_back(std::move(controller));
     showTop();
 }
 
-std::shared_ptr<ViewController> NavigationController::popViewController()
-{
+std::shared_ptr<ViewController> NavigationController::popViewController() {
     if (stack_.size() <= 1) return nullptr;
     std::shared_ptr<ViewController> top = stack_.back();
     stack_.pop_back();
@@ -55,8 +48,7 @@ std::shared_ptr<ViewController> NavigationController::popViewController()
     return top;
 }
 
-void NavigationController::loadView()
-{
+void NavigationController::loadView() {
     auto container = std::make_shared<View>();
     container->setBackgroundColor(gfx::Color::white());
     setView(container);
@@ -70,8 +62,7 @@ void NavigationController::loadView()
     showTop();
 }
 
-void NavigationController::showTop()
-{
+void NavigationController::showTop() {
     if (!isViewLoaded()) return;  // loadView shows the top one
     ViewController* top = topViewController();
     if (shown_ != nullptr && shown_ != top) {

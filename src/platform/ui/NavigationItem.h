@@ -15,15 +15,13 @@ namespace ui {
 class NavigationItem {
 public:
     const std::string& title() const { return title_; }
-    void setTitle(std::string title)
-    {
+    void setTitle(std::string title) {
         title_ = std::move(title);
         changed();
     }
 
     const std::vector<std::shared_ptr<BarButtonItem>>& rightBarButtonItems() const { return rightItems_; }
-    void setRightBarButtonItems(std::vector<std::shared_ptr<BarButtonItem>> items)
-    {
+    void setRightBarButtonItems(std::vector<std::shared_ptr<BarButtonItem>> items) {
         rightItems_ = std::move(items);
         changed();
     }
@@ -32,8 +30,7 @@ public:
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 
 private:
-    void changed()
-    {
+    void changed() {
         if (onChange_) onChange_();
     }
 

@@ -6,8 +6,7 @@
 
 namespace ui {
 
-std::shared_ptr<PdfDocument> PdfDocument::open(const std::filesystem::path& file)
-{
+std::shared_ptr<PdfDocument> PdfDocument::open(const std::filesystem::path& file) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
     if (ec) return nullptr;
@@ -26,18 +25,20 @@ std::shared_ptr<PdfDocument> PdfDocument::open(const std::filesystem::path& file
     return std::shared_ptr<PdfDocument>(new PdfDocument(document));
 }
 
-PdfDocument::~PdfDocument() { g_object_unref(document_); }
+PdfDocument::~PdfDocument() {
+    g_object_unref(document_);
+}
 
-int PdfDocument::pageCount() const { return poppler_document_get_n_pages(document_); }
+int PdfDocument::pageCount() const {
+    return poppler_document_get_n_pages(document_);
+}
 
-std::optional<PdfPage> PdfDocument::page(int index) const
-{
+std::optional<PdfPage> PdfDocument::page(int index) const {
     if (index < 0 || index >= pageCount()) return std::nullopt;
     return PdfPage(shared_from_this(), index);
 }
 
-gfx::Size PdfPage::size() const
-{
+gfx::Size PdfPage::size() const {
     PopplerPage* page = poppler_document_get_page(document_->poppler(), index_);
     if (page == nullptr) return {};
     gfx::Size size;
@@ -46,8 +47,7 @@ gfx::Size PdfPage::size() const
     return size;
 }
 
-void PdfPage::draw(gfx::Context& context) const
-{
+void PdfPage::draw(gfx::Context& context) const {
     PopplerPage* page = poppler_document_get_page(document_->poppler(), index_);
     if (page == nullptr) return;
     context.saveState();

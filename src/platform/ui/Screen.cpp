@@ -4,15 +4,18 @@
 
 namespace ui {
 
-Screen& Screen::main()
-{
+Screen& Screen::main() {
     static Screen screen;
     return screen;
 }
 
 // The bounds live in the graphics layer, where the text-size rules read them.
-gfx::Rect Screen::bounds() const { return gfx::mainScreenBounds(); }
+gfx::Rect Screen::bounds() const {
+    return gfx::mainScreenBounds();
+}
 
-void Screen::setBounds(gfx::Rect bounds) { gfx::setMainScreenBounds(bounds); }
+void Screen::setBounds(gfx::Rect bounds) {
+    gfx::setMainScreenBounds(bounds);
+}
 
 }  // namespace ui

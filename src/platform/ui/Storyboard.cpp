@@ -18,8 +18,7 @@ namespace {
 const char* const navigationClass = "ui.NavigationController";
 const char* const menuClass = "ui.Menu";
 
-std::map<std::string, Storyboard::Factory>& registry()
-{
+std::map<std::string, Storyboard::Factory>& registry() {
     static std::map<std::string, Storyboard::Factory> factories;
     return factories;
 }
@@ -27,8 +26,7 @@ std::map<std::string, Storyboard::Factory>& registry()
 // Reads a string member; false (with the reason) when it is missing and
 // required, or not a string.
 bool readString(const nlohmann::json& object, const char* key, bool required, std::string& into,
-                const std::string& where, std::string& error)
-{
+                const std::string& where, std::string& error) {
     const auto it = object.find(key);
     if (it == object.end()) {
         if (required) error = where + " has no \"" + key + "\"";
@@ -42,8 +40,7 @@ bool readString(const nlohmann::json& object, const char* key, bool required, st
     return true;
 }
 
-bool readItems(const nlohmann::json& object, Storyboard::Scene& scene, const std::string& where, std::string& error)
-{
+bool readItems(const nlohmann::json& object, Storyboard::Scene& scene, const std::string& where, std::string& error) {
     const auto it = object.find("items");
     if (it == object.end()) return true;
     if (!it->is_array()) {
@@ -67,15 +64,15 @@ bool readItems(const nlohmann::json& object, Storyboard::Scene& scene, const std
 
 }  // namespace
 
-void Storyboard::registerClass(const std::string& className, Factory factory)
-{
+void Storyboard::registerClass(const std::string& className, Factory factory) {
     registry()[className] = std::move(factory);
 }
 
-bool Storyboard::isRegistered(const std::string& className) { return registry().count(className) > 0; }
+bool Storyboard::isRegistered(const std::string& className) {
+    return registry().count(className) > 0;
+}
 
-std::shared_ptr<Storyboard> Storyboard::fromFile(const std::filesystem::path& file, std::string& error)
-{
+std::shared_ptr<Storyboard> Storyboard::fromFile(const std::filesystem::path& file, std::string& error) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         error = "cannot read the storyboard " + file.string();
@@ -88,8 +85,7 @@ std::shared_ptr<Storyboard> Storyboard::fromFile(const std::filesystem::path& fi
     return storyboard;
 }
 
-std::shared_ptr<Storyboard> Storyboard::fromJson(const std::string& text, std::string& error)
-{
+std::shared_ptr<Storyboard> Storyboard::fromJson(const std::string& text, std::string& error) {
     const nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
     if (document.is_discarded()) {
         error = "the storyboard is not valid JSON";
@@ -191,24 +187,21 @@ std::shared_ptr<Storyboard> Storyboard::fromJson(const std::string& text, std::s
     return storyboard;
 }
 
-const Storyboard::Scene* Storyboard::scene(const std::string& identifier) const
-{
+const Storyboard::Scene* Storyboard::scene(const std::string& identifier) const {
     for (const Scene& scene : scenes_) {
         if (scene.identifier == identifier) return &scene;
     }
     return nullptr;
 }
 
-const Storyboard::Segue* Storyboard::segue(const std::string& fromScene, const std::string& identifier) const
-{
+const Storyboard::Segue* Storyboard::segue(const std::string& fromScene, const std::string& identifier) const {
     for (const Segue& segue : segues_) {
         if (segue.from == fromScene && segue.identifier == identifier) return &segue;
     }
     return nullptr;
 }
 
-std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& sceneIdentifier) const
-{
+std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& sceneIdentifier) const {
     const Scene* found = scene(sceneIdentifier);
     if (found == nullptr) {
         std::fprintf(stderr, "duolinear: the storyboard has no scene \"%s\"\n", sceneIdentifier.c_str());
@@ -241,8 +234,7 @@ std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& scene
 }
 
 std::shared_ptr<ViewController> Storyboard::instantiateSegueDestination(const std::string& fromScene,
-                                                                        const std::string& identifier) const
-{
+                                                                        const std::string& identifier) const {
     const Segue* found = segue(fromScene, identifier);
     if (found == nullptr) {
         std::fprintf(stderr, "duolinear: scene \"%s\" has no segue \"%s\"\n", fromScene.c_str(), identifier.c_str());

@@ -52,8 +52,8 @@ public:
         std::string identifier;
         std::string className;
         std::string title;
-        std::string root;              // navigation controllers
-        std::vector<MenuItem> items;   // menus
+        std::string root;             // navigation controllers
+        std::vector<MenuItem> items;  // menus
     };
 
     struct Segue {

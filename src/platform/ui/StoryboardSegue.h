@@ -13,9 +13,7 @@ class ViewController;
 class StoryboardSegue {
 public:
     StoryboardSegue(std::string identifier, ViewController& source, std::shared_ptr<ViewController> destination)
-        : identifier_(std::move(identifier)), source_(&source), destination_(std::move(destination))
-    {
-    }
+        : identifier_(std::move(identifier)), source_(&source), destination_(std::move(destination)) {}
 
     const std::string& identifier() const { return identifier_; }
     ViewController& source() const { return *source_; }

@@ -11,32 +11,30 @@
 #include <sstream>
 
 #include <fcntl.h>
+#include <nlohmann/json.hpp>
 #include <pwd.h>
 #include <unistd.h>
-
-#include <nlohmann/json.hpp>
 
 namespace ui {
 
 namespace {
 
-std::optional<std::filesystem::path>& standardFileOverride()
-{
+std::optional<std::filesystem::path>& standardFileOverride() {
     static std::optional<std::filesystem::path> file;
     return file;
 }
 
-std::unique_ptr<UserDefaults>& standardInstance()
-{
+std::unique_ptr<UserDefaults>& standardInstance() {
     static std::unique_ptr<UserDefaults> instance;
     return instance;
 }
 
-void warn(const std::string& message) { std::fprintf(stderr, "duolinear: %s\n", message.c_str()); }
+void warn(const std::string& message) {
+    std::fprintf(stderr, "duolinear: %s\n", message.c_str());
+}
 
 // Writes all of text to a new file and flushes it to disk.
-bool writeFile(const std::filesystem::path& path, const std::string& text, std::string& reason)
-{
+bool writeFile(const std::filesystem::path& path, const std::string& text, std::string& reason) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         reason = std::strerror(errno);
@@ -62,8 +60,7 @@ bool writeFile(const std::filesystem::path& path, const std::string& text, std::
 
 }  // namespace
 
-std::filesystem::path UserDefaults::defaultFile()
-{
+std::filesystem::path UserDefaults::defaultFile() {
     std::filesystem::path base;
     const char* config = std::getenv("XDG_CONFIG_HOME");
     // XDG_CONFIG_HOME counts only when it is an absolute path.
@@ -81,33 +78,28 @@ std::filesystem::path UserDefaults::defaultFile()
     return base / "duolinear" / "preferences.json";
 }
 
-std::filesystem::path UserDefaults::standardFile()
-{
+std::filesystem::path UserDefaults::standardFile() {
     return standardFileOverride() ? *standardFileOverride() : defaultFile();
 }
 
-void UserDefaults::setStandardFile(std::filesystem::path file)
-{
+void UserDefaults::setStandardFile(std::filesystem::path file) {
     standardFileOverride() = std::move(file);
     standardInstance().reset();
 }
 
-UserDefaults& UserDefaults::standard()
-{
+UserDefaults& UserDefaults::standard() {
     if (!standardInstance()) standardInstance() = std::make_unique<UserDefaults>(standardFile());
     return *standardInstance();
 }
 
 UserDefaults::UserDefaults(std::filesystem::path file)
-    : file_(std::move(file)), values_(std::make_unique<nlohmann::json>(nlohmann::json::object()))
-{
+    : file_(std::move(file)), values_(std::make_unique<nlohmann::json>(nlohmann::json::object())) {
     load();
 }
 
 UserDefaults::~UserDefaults() = default;
 
-void UserDefaults::load()
-{
+void UserDefaults::load() {
     if (file_.empty()) return;
     std::error_code ec;
     if (!std::filesystem::exists(file_, ec)) return;  // nothing saved yet
@@ -127,8 +119,7 @@ void UserDefaults::load()
     *values_ = std::move(document);
 }
 
-std::int64_t UserDefaults::integerForKey(const std::string& key) const
-{
+std::int64_t UserDefaults::integerForKey(const std::string& key) const {
     const auto it = values_->find(key);
     if (it == values_->end()) return 0;
     if (it->is_number_integer() && !it->is_number_unsigned()) return it->get<std::int64_t>();
@@ -141,14 +132,12 @@ std::int64_t UserDefaults::integerForKey(const std::string& key) const
     return 0;
 }
 
-bool UserDefaults::setInteger(std::int64_t value, const std::string& key)
-{
+bool UserDefaults::setInteger(std::int64_t value, const std::string& key) {
     (*values_)[key] = value;
     return save();
 }
 
-bool UserDefaults::save() const
-{
+bool UserDefaults::save() const {
     if (file_.empty()) {
         warn("preferences are not saved: no home folder or XDG_CONFIG_HOME is known");
         return false;

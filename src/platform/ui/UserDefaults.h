@@ -12,9 +12,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <string>
-
 #include <memory>
+#include <string>
 
 #include <nlohmann/json_fwd.hpp>
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cxxabi.h>
 #include <typeinfo>
 #include <unordered_set>
+
+#include <cxxabi.h>
 
 #include "platform/gfx/Context.h"
 #include "platform/ui/LayoutSolver.h"
@@ -16,15 +17,13 @@ namespace ui {
 
 namespace {
 
-void collectSubtree(const View& view, std::unordered_set<const View*>& into)
-{
+void collectSubtree(const View& view, std::unordered_set<const View*>& into) {
     into.insert(&view);
     for (const auto& subview : view.subviews()) collectSubtree(*subview, into);
 }
 
 // The class name of a view without our namespace: "Button", "duolinear::StepView".
-std::string className(const View& view)
-{
+std::string className(const View& view) {
     const char* mangled = typeid(view).name();
     int status = 0;
     char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
@@ -36,8 +35,7 @@ std::string className(const View& view)
 
 }  // namespace
 
-View::~View()
-{
+View::~View() {
     for (const auto& subview : subviews_) subview->superview_ = nullptr;
     // Take every constraint that involves this view out of the other view's
     // list; the other view's tree needs a new layout.
@@ -53,16 +51,14 @@ View::~View()
     }
 }
 
-void View::setFrame(gfx::Rect frame)
-{
+void View::setFrame(gfx::Rect frame) {
     if (frame == frame_) return;
     frame_ = frame;
     setNeedsLayout();
     setNeedsDisplay();
 }
 
-void View::addSubview(std::shared_ptr<View> view)
-{
+void View::addSubview(std::shared_ptr<View> view) {
     if (!view || isDescendantOf(*view)) return;  // not into itself
     if (view->superview_ == this) {
         // Only brought to the front; its constraints stay.
@@ -79,8 +75,7 @@ void View::addSubview(std::shared_ptr<View> view)
     setNeedsDisplay();
 }
 
-void View::removeFromSuperview()
-{
+void View::removeFromSuperview() {
     View* parent = superview_;
     if (parent == nullptr) return;
     detachCrossingConstraints();
@@ -94,8 +89,7 @@ void View::removeFromSuperview()
     needsDisplay_ = true;
 }
 
-void View::detachCrossingConstraints()
-{
+void View::detachCrossingConstraints() {
     std::unordered_set<const View*> subtree;
     collectSubtree(*this, subtree);
     for (const View* member : subtree) {
@@ -110,46 +104,42 @@ void View::detachCrossingConstraints()
     }
 }
 
-View& View::root()
-{
+View& View::root() {
     View* view = this;
     while (view->superview_ != nullptr) view = view->superview_;
     return *view;
 }
 
-const View& View::root() const
-{
+const View& View::root() const {
     const View* view = this;
     while (view->superview_ != nullptr) view = view->superview_;
     return *view;
 }
 
-Window* View::window() const { return dynamic_cast<Window*>(const_cast<View*>(&root())); }
+Window* View::window() const {
+    return dynamic_cast<Window*>(const_cast<View*>(&root()));
+}
 
-bool View::isDescendantOf(const View& ancestor) const
-{
+bool View::isDescendantOf(const View& ancestor) const {
     for (const View* view = this; view != nullptr; view = view->superview_) {
         if (view == &ancestor) return true;
     }
     return false;
 }
 
-void View::setBackgroundColor(gfx::Color color)
-{
+void View::setBackgroundColor(gfx::Color color) {
     if (color == backgroundColor_) return;
     backgroundColor_ = color;
     setNeedsDisplay();
 }
 
-void View::setHidden(bool hidden)
-{
+void View::setHidden(bool hidden) {
     if (hidden == hidden_) return;
     hidden_ = hidden;
     setNeedsDisplay();
 }
 
-View* View::viewWithTag(long long tag)
-{
+View* View::viewWithTag(long long tag) {
     if (tag_ == tag) return this;
     for (const auto& subview : subviews_) {
         if (View* found = subview->viewWithTag(tag)) return found;
@@ -157,12 +147,15 @@ View* View::viewWithTag(long long tag)
     return nullptr;
 }
 
-void View::setNeedsDisplay() { root().needsDisplay_ = true; }
+void View::setNeedsDisplay() {
+    root().needsDisplay_ = true;
+}
 
-bool View::needsDisplay() const { return root().needsDisplay_; }
+bool View::needsDisplay() const {
+    return root().needsDisplay_;
+}
 
-void View::drawHierarchy(gfx::Context& context)
-{
+void View::drawHierarchy(gfx::Context& context) {
     if (hidden_) return;
     context.saveState();
     context.translate(frame_.origin.x, frame_.origin.y);
@@ -181,8 +174,7 @@ void View::drawHierarchy(gfx::Context& context)
     context.restoreState();
 }
 
-View* View::hitTest(gfx::Point point)
-{
+View* View::hitTest(gfx::Point point) {
     if (hidden_ || !userInteractionEnabled_ || !pointInside(point)) return nullptr;
     for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
         const View& subview = **it;
@@ -192,16 +184,16 @@ View* View::hitTest(gfx::Point point)
     return this;
 }
 
-bool View::pointInside(gfx::Point point) const { return bounds().contains(point); }
+bool View::pointInside(gfx::Point point) const {
+    return bounds().contains(point);
+}
 
-Responder* View::nextResponder() const
-{
+Responder* View::nextResponder() const {
     if (viewController_ != nullptr) return viewController_;
     return superview_;
 }
 
-gfx::Rect View::frameInRoot() const
-{
+gfx::Rect View::frameInRoot() const {
     if (superview_ == nullptr) return bounds();
     gfx::Rect rect = frame_;
     for (const View* view = superview_; view->superview_ != nullptr; view = view->superview_) {
@@ -211,42 +203,38 @@ gfx::Rect View::frameInRoot() const
     return rect;
 }
 
-gfx::Point View::convertFromRoot(gfx::Point point) const
-{
+gfx::Point View::convertFromRoot(gfx::Point point) const {
     const gfx::Rect rect = frameInRoot();
     return {point.x - rect.origin.x, point.y - rect.origin.y};
 }
 
-gfx::Point View::convertToRoot(gfx::Point point) const
-{
+gfx::Point View::convertToRoot(gfx::Point point) const {
     const gfx::Rect rect = frameInRoot();
     return {point.x + rect.origin.x, point.y + rect.origin.y};
 }
 
-void View::setTranslatesAutoresizingMaskIntoConstraints(bool translates)
-{
+void View::setTranslatesAutoresizingMaskIntoConstraints(bool translates) {
     if (translates == translatesAutoresizingMask_) return;
     translatesAutoresizingMask_ = translates;
     setNeedsLayout();
 }
 
-void View::setSafeAreaInsets(EdgeInsets insets)
-{
+void View::setSafeAreaInsets(EdgeInsets insets) {
     if (insets == safeAreaInsets_) return;
     safeAreaInsets_ = insets;
     setNeedsLayout();
 }
 
-void View::invalidateIntrinsicContentSize()
-{
+void View::invalidateIntrinsicContentSize() {
     // Only a view sized by its content moves when the content changes.
     if (sizedByContent_) setNeedsLayout();
 }
 
-void View::setNeedsLayout() { root().needsLayout_ = true; }
+void View::setNeedsLayout() {
+    root().needsLayout_ = true;
+}
 
-void View::layoutIfNeeded()
-{
+void View::layoutIfNeeded() {
     View& top = root();
     if (!top.needsLayout_) return;
     top.needsLayout_ = false;
@@ -254,13 +242,14 @@ void View::layoutIfNeeded()
     for (const std::string& problem : report.problems) std::fprintf(stderr, "duolinear: %s\n", problem.c_str());
 }
 
-std::string View::debugDescription() const
-{
+std::string View::debugDescription() const {
     std::string text = className(*this);
     if (tag_ != 0) text += " tag " + std::to_string(tag_);
     return text;
 }
 
-gfx::Point Touch::location(const View& view) const { return view.convertFromRoot(windowLocation); }
+gfx::Point Touch::location(const View& view) const {
+    return view.convertFromRoot(windowLocation);
+}
 
 }  // namespace ui

@@ -8,13 +8,11 @@
 
 namespace ui {
 
-ViewController::~ViewController()
-{
+ViewController::~ViewController() {
     if (view_ && view_->viewController_ == this) view_->viewController_ = nullptr;
 }
 
-const std::shared_ptr<View>& ViewController::view()
-{
+const std::shared_ptr<View>& ViewController::view() {
     if (!view_) {
         loadView();
         if (!view_) setView(std::make_shared<View>());
@@ -23,36 +21,31 @@ const std::shared_ptr<View>& ViewController::view()
     return view_;
 }
 
-void ViewController::loadView()
-{
+void ViewController::loadView() {
     auto view = std::make_shared<View>();
     view->setBackgroundColor(gfx::Color::white());
     setView(std::move(view));
 }
 
-void ViewController::setView(std::shared_ptr<View> view)
-{
+void ViewController::setView(std::shared_ptr<View> view) {
     if (view_ && view_->viewController_ == this) view_->viewController_ = nullptr;
     view_ = std::move(view);
     if (view_) view_->viewController_ = this;
 }
 
-NavigationController* ViewController::navigationController() const
-{
+NavigationController* ViewController::navigationController() const {
     for (ViewController* controller = parent_; controller != nullptr; controller = controller->parent_) {
         if (auto* navigation = dynamic_cast<NavigationController*>(controller)) return navigation;
     }
     return nullptr;
 }
 
-void ViewController::setStoryboardScene(std::shared_ptr<const Storyboard> storyboard, std::string sceneIdentifier)
-{
+void ViewController::setStoryboardScene(std::shared_ptr<const Storyboard> storyboard, std::string sceneIdentifier) {
     storyboard_ = std::move(storyboard);
     sceneIdentifier_ = std::move(sceneIdentifier);
 }
 
-void ViewController::performSegue(const std::string& identifier, Object* sender)
-{
+void ViewController::performSegue(const std::string& identifier, Object* sender) {
     if (!storyboard_) {
         std::fprintf(stderr, "duolinear: segue \"%s\" not performed: the view controller has no storyboard scene\n",
                      identifier.c_str());
@@ -60,12 +53,12 @@ void ViewController::performSegue(const std::string& identifier, Object* sender)
     }
     NavigationController* navigation = navigationController();
     if (navigation == nullptr) {
-        std::fprintf(stderr,
-                     "duolinear: segue \"%s\" not performed: scene \"%s\" is not in a navigation controller\n",
+        std::fprintf(stderr, "duolinear: segue \"%s\" not performed: scene \"%s\" is not in a navigation controller\n",
                      identifier.c_str(), sceneIdentifier_.c_str());
         return;
     }
-    std::shared_ptr<ViewController> destination = storyboard_->instantiateSegueDestination(sceneIdentifier_, identifier);
+    std::shared_ptr<ViewController> destination =
+        storyboard_->instantiateSegueDestination(sceneIdentifier_, identifier);
     if (!destination) return;  // the storyboard has said why
     if (dynamic_cast<NavigationController*>(destination.get()) != nullptr) {
         std::fprintf(stderr,
@@ -79,8 +72,7 @@ void ViewController::performSegue(const std::string& identifier, Object* sender)
     navigation->pushViewController(destination);
 }
 
-Responder* ViewController::nextResponder() const
-{
+Responder* ViewController::nextResponder() const {
     if (view_ && view_->superview() != nullptr) return view_->superview();
     return parent_;
 }

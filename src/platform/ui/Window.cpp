@@ -6,8 +6,7 @@ namespace ui {
 
 namespace {
 
-bool offerKey(View& view, Key key)
-{
+bool offerKey(View& view, Key key) {
     if (view.isHidden()) return false;
     const auto& subviews = view.subviews();
     for (auto it = subviews.rbegin(); it != subviews.rend(); ++it) {
@@ -18,10 +17,11 @@ bool offerKey(View& view, Key key)
 
 }  // namespace
 
-Window::Window(gfx::Rect frame) : View(frame) { setBackgroundColor(gfx::Color::white()); }
+Window::Window(gfx::Rect frame) : View(frame) {
+    setBackgroundColor(gfx::Color::white());
+}
 
-void Window::setRootViewController(std::shared_ptr<ViewController> controller)
-{
+void Window::setRootViewController(std::shared_ptr<ViewController> controller) {
     if (rootViewController_ && rootViewController_->isViewLoaded()) {
         rootViewController_->view()->removeFromSuperview();
     }
@@ -34,8 +34,7 @@ void Window::setRootViewController(std::shared_ptr<ViewController> controller)
     addSubview(content);
 }
 
-void Window::touchDown(gfx::Point point)
-{
+void Window::touchDown(gfx::Point point) {
     layoutIfNeeded();
     View* hit = hitTest(point);
     if (hit == nullptr) return;
@@ -45,16 +44,14 @@ void Window::touchDown(gfx::Point point)
     hit->touchesBegan({Touch{point}});
 }
 
-void Window::touchMove(gfx::Point point)
-{
+void Window::touchMove(gfx::Point point) {
     if (!touching_) return;
     std::shared_ptr<View> owned = touchedView_.lock();
     View* view = owned ? owned.get() : touchedViewUnowned_;
     if (view != nullptr) view->touchesMoved({Touch{point}});
 }
 
-void Window::touchUp(gfx::Point point)
-{
+void Window::touchUp(gfx::Point point) {
     if (!touching_) return;
     touching_ = false;
     std::shared_ptr<View> owned = touchedView_.lock();
@@ -64,20 +61,17 @@ void Window::touchUp(gfx::Point point)
     if (view != nullptr) view->touchesEnded({Touch{point}});
 }
 
-void Window::tap(gfx::Point point)
-{
+void Window::tap(gfx::Point point) {
     touchDown(point);
     touchUp(point);
 }
 
-bool Window::keyPress(Key key)
-{
+bool Window::keyPress(Key key) {
     layoutIfNeeded();
     return offerKey(*this, key);
 }
 
-bool Window::scroll(gfx::Point point, double dx, double dy)
-{
+bool Window::scroll(gfx::Point point, double dx, double dy) {
     layoutIfNeeded();
     for (Responder* responder = hitTest(point); responder != nullptr; responder = responder->nextResponder()) {
         if (responder->scrollWheel(dx, dy)) return true;
@@ -85,14 +79,15 @@ bool Window::scroll(gfx::Point point, double dx, double dy)
     return false;
 }
 
-void Window::render(gfx::ImageSurface& surface)
-{
+void Window::render(gfx::ImageSurface& surface) {
     layoutIfNeeded();
     surface.clear(gfx::Color::white());
     drawHierarchy(surface.context());
     markDisplayed();
 }
 
-Responder* Window::nextResponder() const { return Application::shared(); }
+Responder* Window::nextResponder() const {
+    return Application::shared();
+}
 
 }  // namespace ui

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/FractionForms.h"
-#include "platform/gfx/GfxTestSupport.h"
 #include "platform/gfx/Gfx.h"
+#include "platform/gfx/GfxTestSupport.h"
 
 namespace gfx {
 namespace {
 
-TEST(AttributedText, RangesCountUtf16Units)
-{
+TEST(AttributedText, RangesCountUtf16Units) {
     struct Case {
         const char* text;
         std::size_t length;
     };
-    const Case cases[] = {{"", 0}, {"ab", 2}, {"−≤", 2}, {"a😎", 3}, {"👈🏽", 4}, {"🤔", 2}, {"\xff", 1}, {"\xed\xa0\x80", 3}, {"\xf0\x9f", 2}};
+    const Case cases[] = {{"", 0},     {"ab", 2},   {"−≤", 2},           {"a😎", 3},      {"👈🏽", 4},
+                          {"🤔", 2}, {"\xff", 1}, {"\xed\xa0\x80", 3}, {"\xf0\x9f", 2}};
     for (const Case& c : cases) EXPECT_EQ(utf16Length(c.text), c.length) << c.text;
 
     AttributedText text("a😎b");
@@ -24,8 +24,7 @@ TEST(AttributedText, RangesCountUtf16Units)
     EXPECT_EQ(text.spans().size(), 2u);
 }
 
-TEST(AttributedText, LaterFontsWinAndAppendMovesSpans)
-{
+TEST(AttributedText, LaterFontsWinAndAppendMovesSpans) {
     AttributedText text("1/2 x");
     text.addFont({0, 5}, Font::system(10));
     text.addFont({0, 3}, Font::system(20));
@@ -40,8 +39,7 @@ TEST(AttributedText, LaterFontsWinAndAppendMovesSpans)
     EXPECT_FALSE(line.fontAt(0));
 }
 
-TEST(AttributedText, LinesAreAsHighAsTheirTallestFont)
-{
+TEST(AttributedText, LinesAreAsHighAsTheirTallestFont) {
     TextAttributes defaults{Font::system(10)};
     AttributedText text("ab\ncd");
     text.addFont({1, 1}, Font::system(30));
@@ -56,16 +54,14 @@ TEST(AttributedText, LinesAreAsHighAsTheirTallestFont)
     EXPECT_GT(measureText(emoji, defaults).width, 0.0);
 }
 
-TEST(AttributedText, DiagonalFractionsFromTheFractionFeature)
-{
+TEST(AttributedText, DiagonalFractionsFromTheFractionFeature) {
     struct Case {
         const char* text;
         const char* forms;
     };
     const Case cases[] = {
-        {"1/2", "¹⁄₂"},       {"12/305 x", "¹²⁄₃₀₅ x"}, {"3/4/5", "³⁄₄/5"},
-        {"1/", "1/"},         {"/2", "/2"},             {"x = −7/9", "x = −⁷⁄₉"},
-        {"", ""},
+        {"1/2", "¹⁄₂"}, {"12/305 x", "¹²⁄₃₀₅ x"}, {"3/4/5", "³⁄₄/5"}, {"1/", "1/"},
+        {"/2", "/2"},   {"x = −7/9", "x = −⁷⁄₉"}, {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(detail::diagonalFractionForms(c.text), c.forms) << c.text;
 

@@ -1,15 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "platform/gfx/GfxTestSupport.h"
+#include <gtest/gtest.h>
+
 #include "platform/gfx/Gfx.h"
+#include "platform/gfx/GfxTestSupport.h"
 
 namespace gfx {
 namespace {
 
-TEST(Context, FillAndStrokeUseTheirOwnColours)
-{
+TEST(Context, FillAndStrokeUseTheirOwnColours) {
     ImageSurface image(60, 60);
     Context& context = image.context();
     context.setFillColor(Color::blue());
@@ -27,8 +26,7 @@ TEST(Context, FillAndStrokeUseTheirOwnColours)
     EXPECT_EQ(image.pixel(30, 30), Color::blue());
 }
 
-TEST(Context, SaveAndRestoreStateAndAnUnmatchedRestore)
-{
+TEST(Context, SaveAndRestoreStateAndAnUnmatchedRestore) {
     ImageSurface image(40, 40);
     Context& context = image.context();
     context.setFillColor(Color::red());
@@ -46,8 +44,7 @@ TEST(Context, SaveAndRestoreStateAndAnUnmatchedRestore)
     EXPECT_EQ(image.pixel(5, 5), Color::red());
 }
 
-TEST(Context, TransformsAndClip)
-{
+TEST(Context, TransformsAndClip) {
     ImageSurface image(100, 100);
     Context& context = image.context();
     context.setFillColor(Color::black());
@@ -65,8 +62,7 @@ TEST(Context, TransformsAndClip)
     EXPECT_EQ(image.pixel(15, 5), Color::clear());
 }
 
-TEST(Context, ArcsAndPathValues)
-{
+TEST(Context, ArcsAndPathValues) {
     ImageSurface image(100, 100);
     Context& context = image.context();
     context.setFillColor(Color::magenta());
@@ -84,8 +80,7 @@ TEST(Context, ArcsAndPathValues)
     EXPECT_EQ(image.pixel(50, 20), Color::clear());
 }
 
-TEST(ImageSurface, ScaleAndPng)
-{
+TEST(ImageSurface, ScaleAndPng) {
     ImageSurface image(30, 20, 2.0);
     EXPECT_EQ(image.pixelWidth(), 60);
     EXPECT_EQ(image.pixelHeight(), 40);

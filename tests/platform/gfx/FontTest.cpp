@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Text.h"
@@ -14,8 +14,7 @@ struct FontCase {
     Font font;
 };
 
-std::vector<FontCase> everyKind(double size)
-{
+std::vector<FontCase> everyKind(double size) {
     return {
         {"system", Font::system(size)},
         {"system medium", Font::system(size, FontWeight::medium())},
@@ -29,8 +28,7 @@ std::vector<FontCase> everyKind(double size)
     };
 }
 
-TEST(Font, MetricsAreSaneForEveryKind)
-{
+TEST(Font, MetricsAreSaneForEveryKind) {
     for (const FontCase& c : everyKind(30.0)) {
         SCOPED_TRACE(c.name);
         FontMetrics m = c.font.metrics();
@@ -51,18 +49,21 @@ TEST(Font, MetricsAreSaneForEveryKind)
     }
 }
 
-TEST(Font, NumericWeightsMapToTheNearestNamedWeight)
-{
+TEST(Font, NumericWeightsMapToTheNearestNamedWeight) {
     struct Case {
         double value;
         FontWeight named;
         int weightClass;
     };
     const Case cases[] = {
-        {0.1, FontWeight::regular(), 400},   {0.25, FontWeight::medium(), 500},
-        {0.2, FontWeight::medium(), 500},    {0.27, FontWeight::semibold(), 600},
-        {-0.4, FontWeight::light(), 300},    {0.56, FontWeight::heavy(), 800},
-        {-5.0, FontWeight::ultraLight(), 100}, {5.0, FontWeight::black(), 900},
+        {0.1, FontWeight::regular(), 400},
+        {0.25, FontWeight::medium(), 500},
+        {0.2, FontWeight::medium(), 500},
+        {0.27, FontWeight::semibold(), 600},
+        {-0.4, FontWeight::light(), 300},
+        {0.56, FontWeight::heavy(), 800},
+        {-5.0, FontWeight::ultraLight(), 100},
+        {5.0, FontWeight::black(), 900},
         {std::numeric_limits<double>::quiet_NaN(), FontWeight::regular(), 400},
     };
     for (const Case& c : cases) {
@@ -72,8 +73,7 @@ TEST(Font, NumericWeightsMapToTheNearestNamedWeight)
     }
 }
 
-TEST(Font, FamiliesAndWeightsDrawWithTheirOwnFaces)
-{
+TEST(Font, FamiliesAndWeightsDrawWithTheirOwnFaces) {
     auto width = [](const std::string& text, const Font& font) { return measureText(text, {font}).width; };
     // Bold is a different face, wider than regular.
     EXPECT_GT(width("Hello", Font::system(20, FontWeight::bold())), width("Hello", Font::system(20)));
@@ -84,8 +84,7 @@ TEST(Font, FamiliesAndWeightsDrawWithTheirOwnFaces)
     EXPECT_LT(width("iiii", Font::system(20)), width("MMMM", Font::system(20)));
 }
 
-TEST(Font, NamedFontsMatchThroughFontconfig)
-{
+TEST(Font, NamedFontsMatchThroughFontconfig) {
     Font serif = Font::named("dejavu serif", 12);
     EXPECT_TRUE(serif.matchedName());
     EXPECT_EQ(serif.family(), "DejaVu Serif");
@@ -97,8 +96,7 @@ TEST(Font, NamedFontsMatchThroughFontconfig)
     EXPECT_GT(measureText("Chalk", {missing}).width, 0.0);
 }
 
-TEST(Font, FeaturesAreSetOnce)
-{
+TEST(Font, FeaturesAreSetOnce) {
     Font font = Font::monospacedDigitSystem(10).withFeature("frac").withFeature("frac", 0);
     ASSERT_EQ(font.features().size(), 2u);
     EXPECT_EQ(font.features()[0], (FontFeature{"tnum", 1}));

@@ -11,8 +11,7 @@
 namespace gfx {
 
 // Readable colours in test failures.
-inline void PrintTo(const Color& c, std::ostream* out)
-{
+inline void PrintTo(const Color& c, std::ostream* out) {
     *out << "rgba(" << c.r << ", " << c.g << ", " << c.b << ", " << c.a << ")";
 }
 
@@ -21,8 +20,7 @@ inline void PrintTo(const Color& c, std::ostream* out)
 namespace gfx::testing {
 
 // A path for a test image in $DUOLINEAR_TEST_OUTPUT (or /tmp).
-inline std::string outputPath(const std::string& name)
-{
+inline std::string outputPath(const std::string& name) {
     const char* dir = std::getenv("DUOLINEAR_TEST_OUTPUT");
     std::string base = dir != nullptr && *dir != '\0' ? dir : "/tmp";
     return base + "/" + name;
@@ -37,8 +35,7 @@ struct InkBounds {
     int maxY = 0;
 };
 
-inline InkBounds inkBounds(const ImageSurface& image)
-{
+inline InkBounds inkBounds(const ImageSurface& image) {
     InkBounds bounds;
     for (int y = 0; y < image.pixelHeight(); ++y) {
         for (int x = 0; x < image.pixelWidth(); ++x) {
@@ -54,8 +51,7 @@ inline InkBounds inkBounds(const ImageSurface& image)
 }
 
 // A visible pixel that is clearly not grey.
-inline bool isColoured(Color c)
-{
+inline bool isColoured(Color c) {
     return c.a > 0.5 && std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) > 0.25;
 }
 

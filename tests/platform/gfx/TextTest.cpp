@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "platform/gfx/GfxTestSupport.h"
+#include <gtest/gtest.h>
+
 #include "platform/gfx/Gfx.h"
+#include "platform/gfx/GfxTestSupport.h"
 
 namespace gfx {
 namespace {
@@ -12,8 +12,7 @@ using testing::inkBounds;
 using testing::isColoured;
 using testing::outputPath;
 
-TEST(Text, MultiLineTextIsTheWidestLineByTheLineCount)
-{
+TEST(Text, MultiLineTextIsTheWidestLineByTheLineCount) {
     TextAttributes attributes{Font::monospacedDigitSystem(30)};
     double lineHeight = attributes.font.metrics().lineHeight;
     Size wide = measureText("12 + 345", attributes);
@@ -28,18 +27,23 @@ TEST(Text, MultiLineTextIsTheWidestLineByTheLineCount)
     EXPECT_EQ(measureText("", attributes), (Size{0, 0}));
 }
 
-TEST(Text, BytesThatAreNotUtf8MeasureAsQuestionMarks)
-{
+TEST(Text, BytesThatAreNotUtf8MeasureAsQuestionMarks) {
     TextAttributes attributes{Font::system(20)};
     Size expected = measureText("a?b??", attributes);
-    EXPECT_EQ(measureText(std::string("a\xff" "b\0\xc3", 5), attributes), expected);
-    AttributedText text(std::string("a\xff" "b\0\xc3", 5));
+    EXPECT_EQ(measureText(std::string("a\xff"
+                                      "b\0\xc3",
+                                      5),
+                          attributes),
+              expected);
+    AttributedText text(
+        std::string("a\xff"
+                    "b\0\xc3",
+                    5));
     text.addFont({4, 1}, Font::system(20));
     EXPECT_EQ(measureText(text, attributes), expected);
 }
 
-TEST(Text, TheCacheNeverChangesAResult)
-{
+TEST(Text, TheCacheNeverChangesAResult) {
     const char* texts[] = {"x² − 3", "🤔", "1\n22\n333", " trailing "};
     for (const char* text : texts) {
         for (double size : {12.0, 12.0 + 1e-9, 30.0}) {
@@ -56,8 +60,7 @@ TEST(Text, TheCacheNeverChangesAResult)
     }
 }
 
-TEST(Text, MixedLineDrawsWithColourEmoji)
-{
+TEST(Text, MixedLineDrawsWithColourEmoji) {
     const std::string prefix = "12 − √3 ≤ x² + y³ ";
     const std::string text = prefix + "🤔";
     TextAttributes attributes{Font::monospacedDigitSystem(30)};
@@ -82,13 +85,12 @@ TEST(Text, MixedLineDrawsWithColourEmoji)
             if (isColoured(c)) ++(x / 2.0 >= emojiLeft ? colouredInEmoji : colouredElsewhere);
         }
     }
-    EXPECT_GT(dark, 1000);              // the black glyphs
-    EXPECT_GT(colouredInEmoji, 500);    // the emoji, in colour
-    EXPECT_EQ(colouredElsewhere, 0);    // and nothing else
+    EXPECT_GT(dark, 1000);            // the black glyphs
+    EXPECT_GT(colouredInEmoji, 500);  // the emoji, in colour
+    EXPECT_EQ(colouredElsewhere, 0);  // and nothing else
 }
 
-TEST(Text, ThePointIsTheTopLeftCorner)
-{
+TEST(Text, ThePointIsTheTopLeftCorner) {
     TextAttributes attributes{Font::system(40)};
     FontMetrics metrics = attributes.font.metrics();
     ImageSurface image(100, 100);
@@ -105,8 +107,7 @@ TEST(Text, ThePointIsTheTopLeftCorner)
     EXPECT_GE(ink.minX, 20);
 }
 
-TEST(Text, NothingIsDrawnOutsideADrawingPass)
-{
+TEST(Text, NothingIsDrawnOutsideADrawingPass) {
     ImageSurface image(50, 50);
     EXPECT_EQ(currentContext(), nullptr);
     drawText("X", {0, 0}, {Font::system(30)});
@@ -126,8 +127,7 @@ TEST(Text, NothingIsDrawnOutsideADrawingPass)
     EXPECT_FALSE(inkBounds(image).any);
 }
 
-TEST(Text, BackgroundFillsBehindTheText)
-{
+TEST(Text, BackgroundFillsBehindTheText) {
     TextAttributes attributes{Font::system(20), Color::black(), Color::blue()};
     Size size = measureText("ab", attributes);
     ImageSurface image(100, 60);
@@ -138,8 +138,7 @@ TEST(Text, BackgroundFillsBehindTheText)
     EXPECT_FALSE(image.pixel(static_cast<int>(5 + size.width) + 2, 10).a > 0);
 }
 
-TEST(Text, TextDrawingKeepsTheContextsPath)
-{
+TEST(Text, TextDrawingKeepsTheContextsPath) {
     ImageSurface image(40, 40);
     Context& context = image.context();
     DrawingScope scope(context);

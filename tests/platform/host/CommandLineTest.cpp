@@ -1,9 +1,9 @@
 // The host's command line and scripts.
 
+#include <vector>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "platform/host/Options.h"
 #include "platform/host/Script.h"
@@ -13,14 +13,12 @@ namespace {
 
 using ::testing::HasSubstr;
 
-ParsedOptions parse(std::vector<const char*> arguments)
-{
+ParsedOptions parse(std::vector<const char*> arguments) {
     arguments.insert(arguments.begin(), "duolinear");
     return parseCommandLine(static_cast<int>(arguments.size()), arguments.data());
 }
 
-TEST(CommandLine, ChoosesDeviceFilesAndMode)
-{
+TEST(CommandLine, ChoosesDeviceFilesAndMode) {
     const ParsedOptions plain = parse({});
     EXPECT_EQ(plain.error, "");
     EXPECT_EQ(plain.options.device, DeviceKind::phone);
@@ -30,8 +28,8 @@ TEST(CommandLine, ChoosesDeviceFilesAndMode)
     EXPECT_NE(deviceProfile(DeviceKind::tablet).model, "iPhone");
     EXPECT_GT(deviceProfile(DeviceKind::tablet).size.width, 428.0);
 
-    const ParsedOptions full = parse({"--device", "tablet", "--preferences", "/tmp/p.json", "--script", "s.txt",
-                                      "--headless", "--scale", "1.5"});
+    const ParsedOptions full = parse(
+        {"--device", "tablet", "--preferences", "/tmp/p.json", "--script", "s.txt", "--headless", "--scale", "1.5"});
     EXPECT_EQ(full.error, "");
     EXPECT_EQ(full.options.device, DeviceKind::tablet);
     EXPECT_EQ(full.options.preferencesFile, "/tmp/p.json");
@@ -40,8 +38,7 @@ TEST(CommandLine, ChoosesDeviceFilesAndMode)
     EXPECT_EQ(full.options.scale, 1.5);
 }
 
-TEST(CommandLine, RefusesWhatItDoesNotUnderstand)
-{
+TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
     struct Case {
         std::vector<const char*> arguments;
         const char* error;
@@ -59,8 +56,7 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstand)
     EXPECT_TRUE(parse({"--help"}).options.help);
 }
 
-TEST(Script, ReadsActionsLineByLine)
-{
+TEST(Script, ReadsActionsLineByLine) {
     const ParsedScript script = parseScript(
         "# the demo\n"
         "tap 10 20.5\r\n"
@@ -81,19 +77,15 @@ TEST(Script, ReadsActionsLineByLine)
     EXPECT_EQ(describe(script.actions[2]), "tap-button \"intro \"");
 }
 
-TEST(Script, NamesTheLineItCannotRead)
-{
+TEST(Script, NamesTheLineItCannotRead) {
     struct Case {
         const char* text;
         const char* error;
     };
     const Case cases[] = {
-        {"tap 10\n", "line 1: tap takes two numbers"},
-        {"back\ntap x y\n", "line 2: tap takes two numbers"},
-        {"tap 1 2 3\n", "tap takes two numbers"},
-        {"tap-button\n", "tap-button needs a title"},
-        {"back now\n", "back takes nothing"},
-        {"screenshot\n", "screenshot needs a file name"},
+        {"tap 10\n", "line 1: tap takes two numbers"}, {"back\ntap x y\n", "line 2: tap takes two numbers"},
+        {"tap 1 2 3\n", "tap takes two numbers"},      {"tap-button\n", "tap-button needs a title"},
+        {"back now\n", "back takes nothing"},          {"screenshot\n", "screenshot needs a file name"},
         {"swipe 1 2\n", "unknown action \"swipe\""},
     };
     for (const Case& c : cases) EXPECT_THAT(parseScript(c.text).error, HasSubstr(c.error)) << c.text;

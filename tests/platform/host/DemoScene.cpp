@@ -1,8 +1,9 @@
 #include "DemoScene.h"
 
-#include <cairo.h>
 #include <cstdlib>
 #include <fstream>
+
+#include <cairo.h>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/NavigationController.h"
@@ -11,8 +12,7 @@
 
 namespace host::testing {
 
-void CounterScreen::viewDidLoad()
-{
+void CounterScreen::viewDidLoad() {
     ui::View& root = *view();
     const ui::LayoutGuide guide = root.safeAreaLayoutGuide();
 
@@ -50,8 +50,7 @@ void CounterScreen::viewDidLoad()
     show();
 }
 
-bool CounterScreen::handleAction(const std::string& action, ui::Object* sender)
-{
+bool CounterScreen::handleAction(const std::string& action, ui::Object* sender) {
     if (action == "addOneWithSender:") {
         ++count_;
     } else if (action == "resetWithSender:") {
@@ -63,10 +62,11 @@ bool CounterScreen::handleAction(const std::string& action, ui::Object* sender)
     return true;
 }
 
-void CounterScreen::show() { countLabel_->setText("Taps: " + std::to_string(count_)); }
+void CounterScreen::show() {
+    countLabel_->setText("Taps: " + std::to_string(count_));
+}
 
-std::filesystem::path writeDemoStoryboard(const std::filesystem::path& folder)
-{
+std::filesystem::path writeDemoStoryboard(const std::filesystem::path& folder) {
     ui::Storyboard::registerClass("Demo.Counter", [] { return std::make_shared<CounterScreen>(); });
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = folder / "Demo.storyboard.json";
@@ -83,14 +83,12 @@ std::filesystem::path writeDemoStoryboard(const std::filesystem::path& folder)
     return file;
 }
 
-std::filesystem::path outputPath(const std::string& name)
-{
+std::filesystem::path outputPath(const std::string& name) {
     const char* folder = std::getenv("DUOLINEAR_TEST_OUTPUT");
     return std::filesystem::path(folder != nullptr && *folder != '\0' ? folder : "/tmp") / name;
 }
 
-double inkedShareOfPng(const std::filesystem::path& file)
-{
+double inkedShareOfPng(const std::filesystem::path& file) {
     cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
     if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(image);

@@ -1,12 +1,12 @@
 // The demo app run end to end: headless from a script, and in a real window
 // on a virtual X display.
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,8 +27,7 @@ using ::testing::HasSubstr;
 
 class Delegate : public ui::ApplicationDelegate {
 public:
-    bool didFinishLaunching(ui::Application&) override
-    {
+    bool didFinishLaunching(ui::Application&) override {
         ++launched;
         return true;
     }
@@ -39,8 +38,7 @@ public:
 
 class DemoTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         folder_ = fs::temp_directory_path() / ("duolinear-demo-" + std::to_string(::getpid()));
         options_.storyboardFile = testing::writeDemoStoryboard(folder_);
         options_.preferencesFile = folder_ / "preferences.json";
@@ -49,8 +47,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    int run(const std::string& script)
-    {
+    int run(const std::string& script) {
         options_.scriptFile = folder_ / "script.txt";
         std::ofstream(options_.scriptFile) << script;
         return runApplication(options_, [this] { return delegate_; });
@@ -61,13 +58,11 @@ protected:
     std::shared_ptr<Delegate> delegate_ = std::make_shared<Delegate>();
 };
 
-ui::NavigationController& navigationOf(const Delegate& delegate)
-{
+ui::NavigationController& navigationOf(const Delegate& delegate) {
     return dynamic_cast<ui::NavigationController&>(*delegate.window->rootViewController());
 }
 
-TEST_F(DemoTest, RunsHeadlessFromAScript)
-{
+TEST_F(DemoTest, RunsHeadlessFromAScript) {
     const fs::path menu = testing::outputPath("host-demo-menu.png");
     const fs::path counter = testing::outputPath("host-demo-counter.png");
     fs::remove(menu);
@@ -100,8 +95,7 @@ TEST_F(DemoTest, RunsHeadlessFromAScript)
     EXPECT_GT(testing::inkedShareOfPng(counter), 0.05);
 }
 
-TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo)
-{
+TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
     struct Case {
         const char* script;
         const char* message;
@@ -128,8 +122,7 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo)
     EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("cannot read the storyboard"));
 }
 
-TEST_F(DemoTest, CoveredButtonIsNotTapped)
-{
+TEST_F(DemoTest, CoveredButtonIsNotTapped) {
     auto window = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 200, 200));
     auto key = std::make_shared<ui::Button>();
     key->setTitle("7");
@@ -145,8 +138,7 @@ TEST_F(DemoTest, CoveredButtonIsNotTapped)
     EXPECT_TRUE(headless.tapButton("7").ok);
 }
 
-TEST_F(DemoTest, TabletDeviceSetsScreenAndModel)
-{
+TEST_F(DemoTest, TabletDeviceSetsScreenAndModel) {
     options_.device = DeviceKind::tablet;
     ASSERT_EQ(run("tap-button Open counter\n"), 0);
     EXPECT_EQ(ui::Screen::main().bounds().size, (gfx::Size{820, 1180}));
@@ -158,8 +150,7 @@ TEST_F(DemoTest, TabletDeviceSetsScreenAndModel)
 
 // In a real window: run here when this process is the one started on a
 // virtual display, else start this test again under xvfb-run.
-TEST_F(DemoTest, RunsInARealWindow)
-{
+TEST_F(DemoTest, RunsInARealWindow) {
     const fs::path shot = testing::outputPath("host-demo-window.png");
     if (std::getenv("DUOLINEAR_WINDOW_TEST_CHILD") != nullptr) {
         options_.headless = false;

@@ -11,8 +11,7 @@
 namespace ui {
 namespace {
 
-std::shared_ptr<Label> makeLabel(const std::string& text, double width, BaselineAdjustment adjustment)
-{
+std::shared_ptr<Label> makeLabel(const std::string& text, double width, BaselineAdjustment adjustment) {
     auto label = std::make_shared<Label>();
     label->setText(text);
     label->setFont(gfx::Font::system(30.0));
@@ -23,16 +22,14 @@ std::shared_ptr<Label> makeLabel(const std::string& text, double width, Baseline
     return label;
 }
 
-TEST(Label, IntrinsicSizeIsTheMeasuredText)
-{
+TEST(Label, IntrinsicSizeIsTheMeasuredText) {
     auto label = makeLabel("eliminate x to find y", 100, BaselineAdjustment::alignBaselines);
     gfx::TextAttributes attributes;
     attributes.font = gfx::Font::system(30.0);
     EXPECT_EQ(*label->intrinsicContentSize(), gfx::measureText("eliminate x to find y", attributes));
 }
 
-TEST(Label, TextThatFitsIsCentredAtFullSize)
-{
+TEST(Label, TextThatFitsIsCentredAtFullSize) {
     auto label = makeLabel("0", 200, BaselineAdjustment::alignBaselines);
     EXPECT_EQ(label->fontScale(), 1.0);
     const gfx::Rect text = label->textRect();
@@ -40,8 +37,7 @@ TEST(Label, TextThatFitsIsCentredAtFullSize)
     EXPECT_NEAR(text.midY(), 30.0, 1e-9);
 }
 
-TEST(Label, TooWideTextShrinksToFitOnOneLine)
-{
+TEST(Label, TooWideTextShrinksToFitOnOneLine) {
     for (const BaselineAdjustment adjustment : {BaselineAdjustment::alignBaselines, BaselineAdjustment::alignCenters}) {
         auto label = makeLabel("substitute in second", 120, adjustment);
         const double full = label->intrinsicContentSize()->width;
@@ -61,8 +57,7 @@ TEST(Label, TooWideTextShrinksToFitOnOneLine)
     EXPECT_EQ(label->fontScale(), 1.0);
 }
 
-TEST(Label, ShrunkTextStandsOnTheOldBaselineOrInTheMiddle)
-{
+TEST(Label, ShrunkTextStandsOnTheOldBaselineOrInTheMiddle) {
     const std::string text = "smart ✖️ smart ✖️ smart";
     auto centred = makeLabel(text, 100, BaselineAdjustment::alignCenters);
     auto onBaseline = makeLabel(text, 100, BaselineAdjustment::alignBaselines);
@@ -78,8 +73,7 @@ TEST(Label, ShrunkTextStandsOnTheOldBaselineOrInTheMiddle)
     EXPECT_GT(onBaseline->textRect().midY(), 30.0);  // below the middle
 }
 
-TEST(Label, AttributedTextIsDrawnAndShrunkWithItsFonts)
-{
+TEST(Label, AttributedTextIsDrawnAndShrunkWithItsFonts) {
     gfx::AttributedText text("2x − 3y = -4 and -x + y = 1");
     text.addFont({0, 2}, gfx::Font::system(40.0));
     text.addForegroundColor({0, 2}, gfx::Color::red());

@@ -23,8 +23,7 @@ using ::testing::SizeIs;
 
 constexpr double eps = 1e-9;
 
-void expectFrame(const View& view, double x, double y, double width, double height)
-{
+void expectFrame(const View& view, double x, double y, double width, double height) {
     const gfx::Rect frame = view.frame();
     EXPECT_NEAR(frame.minX(), x, eps) << view.debugDescription();
     EXPECT_NEAR(frame.minY(), y, eps) << view.debugDescription();
@@ -34,8 +33,7 @@ void expectFrame(const View& view, double x, double y, double width, double heig
 
 // One row of keys side by side, `gap` apart, each as wide as the first key
 // times its factor: the keys' own edges state every gap twice.
-std::vector<std::shared_ptr<Button>> layRow(View& row, const std::vector<double>& factors, double gap)
-{
+std::vector<std::shared_ptr<Button>> layRow(View& row, const std::vector<double>& factors, double gap) {
     std::vector<std::shared_ptr<Button>> keys;
     for (std::size_t j = 0; j < factors.size(); ++j) keys.push_back(addConstrained<Button>(row));
     for (std::size_t j = 0; j < keys.size(); ++j) {
@@ -57,12 +55,11 @@ std::vector<std::shared_ptr<Button>> layRow(View& row, const std::vector<double>
     return keys;
 }
 
-TEST(LinearSystem, KeepsSetsAsideAndRefusesEquations)
-{
+TEST(LinearSystem, KeepsSetsAsideAndRefusesEquations) {
     LinearSystem system(2);
-    EXPECT_EQ(system.add({1.0, -1.0}, 3.0).outcome, LinearSystem::Outcome::added);         // x - y = 3
-    EXPECT_EQ(system.add({2.0, -2.0}, 6.0).outcome, LinearSystem::Outcome::redundant);     // the same again
-    const auto conflict = system.add({-1.0, 1.0}, 1.0);                                    // y - x = 1
+    EXPECT_EQ(system.add({1.0, -1.0}, 3.0).outcome, LinearSystem::Outcome::added);      // x - y = 3
+    EXPECT_EQ(system.add({2.0, -2.0}, 6.0).outcome, LinearSystem::Outcome::redundant);  // the same again
+    const auto conflict = system.add({-1.0, 1.0}, 1.0);                                 // y - x = 1
     EXPECT_EQ(conflict.outcome, LinearSystem::Outcome::conflicting);
     EXPECT_NEAR(std::abs(conflict.mismatch), 4.0, eps);
 
@@ -80,8 +77,7 @@ TEST(LinearSystem, KeepsSetsAsideAndRefusesEquations)
     EXPECT_NEAR(full.values[1], 1.0, eps);
 }
 
-TEST(LayoutSolver, ChainedWidthsWithMultipliersShareTheRow)
-{
+TEST(LayoutSolver, ChainedWidthsWithMultipliersShareTheRow) {
     struct Case {
         std::vector<double> factors;
         std::vector<double> widths;  // row 303 wide, keys 1 apart
@@ -104,8 +100,7 @@ TEST(LayoutSolver, ChainedWidthsWithMultipliersShareTheRow)
     }
 }
 
-TEST(LayoutSolver, RowsStackedInAContainerInsideAPaddedPad)
-{
+TEST(LayoutSolver, RowsStackedInAContainerInsideAPaddedPad) {
     // The numeric keypad: a container pinned to the pad, four equal rows one
     // point apart, the last row's keys 2 : 1 : 1.
     View root(gfx::Rect::make(0, 0, 400, 800));
@@ -142,14 +137,13 @@ TEST(LayoutSolver, RowsStackedInAContainerInsideAPaddedPad)
     root.layoutIfNeeded();
     EXPECT_THAT(solveLayout(root).problems, IsEmpty());
     expectFrame(*pad, 10, 400, 380, 400);
-    expectFrame(*rows[1], 0, 100.25, 380, 99.25);  // (400 - 3) / 4 high
-    expectFrame(*bottomKeys[0], 0, 0, 189, 99.25);   // (380 - 2) / 2 wide
+    expectFrame(*rows[1], 0, 100.25, 380, 99.25);   // (400 - 3) / 4 high
+    expectFrame(*bottomKeys[0], 0, 0, 189, 99.25);  // (380 - 2) / 2 wide
     expectFrame(*bottomKeys[2], 285.5, 0, 94.5, 99.25);
     EXPECT_NEAR(bottomKeys[0]->frameInRoot().minY(), 400 + 3 * 100.25, eps);
 }
 
-TEST(LayoutSolver, TwoLevelBandUnderAOneLevelBand)
-{
+TEST(LayoutSolver, TwoLevelBandUnderAOneLevelBand) {
     // A band of two fields over a fraction band W | N over D whose first
     // element is twice as high as the first band's.
     View root(gfx::Rect::make(0, 0, 305, 305));
@@ -162,10 +156,14 @@ TEST(LayoutSolver, TwoLevelBandUnderAOneLevelBand)
         Button& key = *band[k];
         key.topAnchor().constraintEqualTo(root.topAnchor()).activate();
         key.bottomAnchor().constraintEqualTo(whole->topAnchor(), -5).activate();
-        if (k == 0) key.leadingAnchor().constraintEqualTo(root.leadingAnchor()).activate();
-        else key.leadingAnchor().constraintEqualTo(band[k - 1]->trailingAnchor(), 5).activate();
-        if (k + 1 == band.size()) key.trailingAnchor().constraintEqualTo(root.trailingAnchor()).activate();
-        else key.trailingAnchor().constraintEqualTo(band[k + 1]->leadingAnchor(), -5).activate();
+        if (k == 0)
+            key.leadingAnchor().constraintEqualTo(root.leadingAnchor()).activate();
+        else
+            key.leadingAnchor().constraintEqualTo(band[k - 1]->trailingAnchor(), 5).activate();
+        if (k + 1 == band.size())
+            key.trailingAnchor().constraintEqualTo(root.trailingAnchor()).activate();
+        else
+            key.trailingAnchor().constraintEqualTo(band[k + 1]->leadingAnchor(), -5).activate();
         key.widthAnchor().constraintEqualTo(band[0]->widthAnchor()).activate();
         key.heightAnchor().constraintEqualTo(band[0]->heightAnchor()).activate();
     }
@@ -193,8 +191,7 @@ TEST(LayoutSolver, TwoLevelBandUnderAOneLevelBand)
     expectFrame(*denominator, 155, 207.5, 150, 97.5);
 }
 
-TEST(LayoutSolver, KeypadPinnedFivePointsInsideTheSafeArea)
-{
+TEST(LayoutSolver, KeypadPinnedFivePointsInsideTheSafeArea) {
     auto screen = std::make_shared<ViewController>();
     auto navigation = std::make_shared<NavigationController>(screen);
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 390, 844));
@@ -213,8 +210,7 @@ TEST(LayoutSolver, KeypadPinnedFivePointsInsideTheSafeArea)
     expectFrame(*pad, 5, NavigationBar::height + 5, 380, 844 - NavigationBar::height - 10);
 }
 
-TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize)
-{
+TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize) {
     View root(gfx::Rect::make(0, 0, 300, 300));
     auto think = addConstrained<Button>(root);
     think->setTitle("🤔");
@@ -229,8 +225,7 @@ TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize)
     expectFrame(*think, (300 - width) / 2, 10, width, 290);
 }
 
-TEST(LayoutSolver, ConflictIsReportedAndLeftOut)
-{
+TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto view = addConstrained(root);
     view->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 10).activate();
@@ -246,8 +241,7 @@ TEST(LayoutSolver, ConflictIsReportedAndLeftOut)
     expectFrame(*view, 10, 0, 180, 20);
 }
 
-TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept)
-{
+TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto view = addConstrained(root);
     view->setTag(7);
@@ -262,13 +256,12 @@ TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept)
     expectFrame(*view, 3, 1, 30, 20);
 }
 
-TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree)
-{
+TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto outer = addConstrained(root);
     auto inner = addConstrained(*outer);
-    inner->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 4).activate();    // crosses
-    inner->widthAnchor().constraintEqualTo(outer->widthAnchor()).activate();         // stays inside
+    inner->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 4).activate();  // crosses
+    inner->widthAnchor().constraintEqualTo(outer->widthAnchor()).activate();       // stays inside
     ASSERT_THAT(inner->constraints(), SizeIs(2));
     outer->removeFromSuperview();
     EXPECT_THAT(inner->constraints(), SizeIs(1));

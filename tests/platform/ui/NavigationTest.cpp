@@ -19,8 +19,7 @@ using ::testing::HasSubstr;
 
 class Chapters : public ViewController {
 public:
-    bool handleAction(const std::string& action, Object* sender) override
-    {
+    bool handleAction(const std::string& action, Object* sender) override {
         if (action != "tapWithSender:") return false;
         auto* item = dynamic_cast<BarButtonItem*>(sender);
         tapped.push_back(item != nullptr && item->title() ? *item->title() : "?");
@@ -31,8 +30,7 @@ public:
 
 class Source : public ViewController {
 public:
-    void prepare(StoryboardSegue& segue, Object* sender) override
-    {
+    void prepare(StoryboardSegue& segue, Object* sender) override {
         prepared.push_back(segue.identifier());
         destination = &segue.destination();
         destinationShownWhilePreparing = destination->parent() != nullptr;
@@ -50,22 +48,19 @@ public:
     int loads = 0;
 };
 
-std::shared_ptr<Window> windowShowing(std::shared_ptr<ViewController> root)
-{
+std::shared_ptr<Window> windowShowing(std::shared_ptr<ViewController> root) {
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 390, 844));
     window->setRootViewController(std::move(root));
     window->layoutIfNeeded();
     return window;
 }
 
-gfx::Point centre(const View& view)
-{
+gfx::Point centre(const View& view) {
     const gfx::Rect rect = view.frameInRoot();
     return {rect.midX(), rect.midY()};
 }
 
-TEST(Navigation, PushAndPopThroughTheBackButton)
-{
+TEST(Navigation, PushAndPopThroughTheBackButton) {
     auto first = std::make_shared<ViewController>();
     first->setTitle("Methods");
     auto navigation = std::make_shared<NavigationController>(first);
@@ -95,8 +90,7 @@ TEST(Navigation, PushAndPopThroughTheBackButton)
     EXPECT_EQ(navigation->popViewController(), nullptr);  // the root stays
 }
 
-TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget)
-{
+TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget) {
     auto guide = std::make_shared<Chapters>();
     auto navigation = std::make_shared<NavigationController>(guide);
     auto window = windowShowing(navigation);
@@ -131,8 +125,7 @@ const char* const storyboardText = R"({
   ]
 })";
 
-std::shared_ptr<Storyboard> loadTestStoryboard()
-{
+std::shared_ptr<Storyboard> loadTestStoryboard() {
     Storyboard::registerClass("Test.Source", [] { return std::make_shared<Source>(); });
     Storyboard::registerClass("Test.Target", [] { return std::make_shared<Target>(); });
     std::string error;
@@ -141,8 +134,7 @@ std::shared_ptr<Storyboard> loadTestStoryboard()
     return storyboard;
 }
 
-TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes)
-{
+TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes) {
     auto storyboard = loadTestStoryboard();
     ASSERT_TRUE(storyboard);
     auto root = storyboard->instantiateInitial();
@@ -174,8 +166,7 @@ TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes)
     EXPECT_NE(navigation->topViewController(), first.get());
 }
 
-TEST(Storyboard, UnknownSegueOrClassChangesNothing)
-{
+TEST(Storyboard, UnknownSegueOrClassChangesNothing) {
     auto storyboard = loadTestStoryboard();
     auto root = storyboard->instantiateInitial();
     auto* navigation = dynamic_cast<NavigationController*>(root.get());
@@ -196,14 +187,13 @@ TEST(Storyboard, UnknownSegueOrClassChangesNothing)
     EXPECT_TRUE(dynamic_cast<Source*>(alone.get())->prepared.empty());
 
     std::string error;
-    auto unregistered = Storyboard::fromJson(
-        R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Unregistered"}]})", error);
+    auto unregistered =
+        Storyboard::fromJson(R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Unregistered"}]})", error);
     ASSERT_TRUE(unregistered);
     EXPECT_EQ(unregistered->instantiateInitial(), nullptr);
 }
 
-TEST(Storyboard, InvalidFilesAreRefusedWithTheReason)
-{
+TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
     struct Case {
         const char* json;
         const char* reason;

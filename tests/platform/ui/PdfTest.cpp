@@ -1,12 +1,12 @@
 // Resources and PDF guides: finding a file among the resources, and a PDF of
 // several pages opened, shown and paged through.
 
-#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
 
 #include <cairo-pdf.h>
 #include <cairo.h>
-#include <filesystem>
-#include <fstream>
+#include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
 #include "platform/ui/Bundle.h"
@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 
 // A PDF of `pages` A5 pages, each with a big black block whose height grows
 // with the page number, so that pages can be told apart.
-fs::path makePdf(const fs::path& file, int pages)
-{
+fs::path makePdf(const fs::path& file, int pages) {
     cairo_surface_t* surface = cairo_pdf_surface_create(file.c_str(), 420, 595);
     cairo_t* cairo = cairo_create(surface);
     for (int page = 0; page < pages; ++page) {
@@ -36,8 +35,7 @@ fs::path makePdf(const fs::path& file, int pages)
 }
 
 // The height of the black block drawn on the page shown, in points.
-double blockHeight(Window& window)
-{
+double blockHeight(Window& window) {
     gfx::ImageSurface image(window.bounds().width(), window.bounds().height(), 1.0);
     window.render(image);
     int rows = 0;
@@ -48,8 +46,7 @@ double blockHeight(Window& window)
 
 class PdfTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         folder_ = fs::temp_directory_path() / ("duolinear-pdf-" + std::to_string(::getpid()));
         fs::create_directories(folder_);
         document_ = PdfDocument::open(makePdf(folder_ / "Guide.pdf", 5));
@@ -69,8 +66,7 @@ protected:
     std::shared_ptr<PdfView> view_;
 };
 
-TEST_F(PdfTest, OpensAndJumpsToPages)
-{
+TEST_F(PdfTest, OpensAndJumpsToPages) {
     EXPECT_EQ(document_->pageCount(), 5);
     EXPECT_FALSE(document_->page(5));
     EXPECT_FALSE(document_->page(-1));
@@ -93,8 +89,7 @@ TEST_F(PdfTest, OpensAndJumpsToPages)
     EXPECT_EQ(view_->currentPage()->index(), 3);
 }
 
-TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument)
-{
+TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     EXPECT_TRUE(window_->keyPress(Key::right));
     EXPECT_TRUE(window_->keyPress(Key::down));
     EXPECT_EQ(view_->currentPage()->index(), 2);
@@ -115,7 +110,7 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument)
     view_->setDisplayDirection(PdfDisplayDirection::horizontal);
     swipe({150, 100}, {50, 100});  // leftwards: next
     EXPECT_EQ(view_->currentPage()->index(), 1);
-    swipe({100, 200}, {100, 50});  // upwards: not this direction
+    swipe({100, 200}, {100, 50});   // upwards: not this direction
     swipe({100, 100}, {110, 100});  // too short
     EXPECT_EQ(view_->currentPage()->index(), 1);
     view_->setDisplayDirection(PdfDisplayDirection::vertical);
@@ -129,8 +124,7 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument)
     EXPECT_EQ(view_->currentPage()->index(), 4);
 }
 
-TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen)
-{
+TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen) {
     std::ofstream(folder_ / "fake.pdf") << "not a pdf";
     EXPECT_EQ(PdfDocument::open(folder_ / "fake.pdf"), nullptr);
     EXPECT_EQ(PdfDocument::open(folder_ / "missing.pdf"), nullptr);
@@ -140,8 +134,7 @@ TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen)
     EXPECT_FALSE(empty.keyDown(Key::right));
 }
 
-TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension)
-{
+TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension) {
     const Bundle bundle(folder_);
     EXPECT_EQ(bundle.urlForResource("Guide", "pdf"), folder_ / "Guide.pdf");
     EXPECT_FALSE(bundle.urlForResource("Guide", "json"));

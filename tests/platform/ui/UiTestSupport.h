@@ -13,8 +13,7 @@ namespace ui::testing {
 
 // A subview placed by constraints, added to `parent`.
 template <typename T = View>
-std::shared_ptr<T> addConstrained(View& parent)
-{
+std::shared_ptr<T> addConstrained(View& parent) {
     auto view = std::make_shared<T>();
     view->setTranslatesAutoresizingMaskIntoConstraints(false);
     parent.addSubview(view);
@@ -22,15 +21,13 @@ std::shared_ptr<T> addConstrained(View& parent)
 }
 
 // A path for a test image in $DUOLINEAR_TEST_OUTPUT (or /tmp).
-inline std::string outputPath(const std::string& name)
-{
+inline std::string outputPath(const std::string& name) {
     const char* folder = std::getenv("DUOLINEAR_TEST_OUTPUT");
     return std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/" + name;
 }
 
 // The share of pixels that are not (nearly) white.
-inline double inkedShare(const gfx::ImageSurface& image)
-{
+inline double inkedShare(const gfx::ImageSurface& image) {
     long inked = 0;
     for (int y = 0; y < image.pixelHeight(); ++y) {
         for (int x = 0; x < image.pixelWidth(); ++x) {

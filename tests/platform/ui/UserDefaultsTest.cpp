@@ -1,13 +1,12 @@
 // Preferences on disk: round trips, a missing, corrupt or unwritable file,
 // and where the file lives by default.
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "platform/ui/UserDefaults.h"
@@ -19,19 +18,16 @@ namespace fs = std::filesystem;
 
 class UserDefaultsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() /
-                  ("duolinear-prefs-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("duolinear-prefs-" + std::to_string(::getpid()) + "-" +
+                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
 
     static void write(const fs::path& file, const std::string& text) { std::ofstream(file) << text; }
-    static std::string read(const fs::path& file)
-    {
+    static std::string read(const fs::path& file) {
         std::ifstream in(file);
         std::ostringstream text;
         text << in.rdbuf();
@@ -41,8 +37,7 @@ protected:
     fs::path folder_;
 };
 
-TEST_F(UserDefaultsTest, ValuesSurviveARestart)
-{
+TEST_F(UserDefaultsTest, ValuesSurviveARestart) {
     const fs::path file = folder_ / "nested" / "preferences.json";  // its folder is made
     {
         UserDefaults defaults(file);
@@ -60,8 +55,7 @@ TEST_F(UserDefaultsTest, ValuesSurviveARestart)
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator{}), 1);
 }
 
-TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValues)
-{
+TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValues) {
     const std::string contents[] = {"{\"duolinear_variable\": 1", "[1, 2]", "", "\xff\xfe garbage", "null"};
     for (const std::string& content : contents) {
         const fs::path file = folder_ / "preferences.json";
@@ -74,8 +68,7 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValues)
     }
 }
 
-TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept)
-{
+TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     const fs::path file = folder_ / "preferences.json";
     write(file, R"({"text": "1", "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1})");
     UserDefaults defaults(file);
@@ -88,8 +81,7 @@ TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept)
     EXPECT_EQ(saved["ok"], 2);
 }
 
-TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory)
-{
+TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
     const fs::path blocker = folder_ / "not-a-folder";
     write(blocker, "x");
     UserDefaults defaults(blocker / "preferences.json");
@@ -107,8 +99,7 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory)
     }
 }
 
-TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment)
-{
+TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
     const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
     const std::string config = savedConfig != nullptr ? savedConfig : "";
     ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
@@ -125,8 +116,10 @@ TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment)
     UserDefaults::setStandardFile(folder_ / "other.json");
     EXPECT_EQ(UserDefaults::standard().integerForKey("duolinear_LCM"), 0);
 
-    if (savedConfig != nullptr) ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    else ::unsetenv("XDG_CONFIG_HOME");
+    if (savedConfig != nullptr)
+        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ using ::testing::SizeIs;
 class ActionView : public View {
 public:
     explicit ActionView(std::string action) : action_(std::move(action)) {}
-    bool handleAction(const std::string& action, Object* sender) override
-    {
+    bool handleAction(const std::string& action, Object* sender) override {
         if (action != action_) return false;
         senders.push_back(dynamic_cast<Button*>(sender));
         return true;
@@ -35,16 +34,14 @@ private:
     std::string action_;
 };
 
-std::shared_ptr<View> placed(View& parent, gfx::Rect frame, long long tag = 0)
-{
+std::shared_ptr<View> placed(View& parent, gfx::Rect frame, long long tag = 0) {
     auto view = std::make_shared<View>(frame);
     view->setTag(tag);
     parent.addSubview(view);
     return view;
 }
 
-TEST(View, ViewWithTagSearchesDepthFirstFromTheReceiver)
-{
+TEST(View, ViewWithTagSearchesDepthFirstFromTheReceiver) {
     View root(gfx::Rect::make(0, 0, 100, 100));
     root.setTag(5);
     auto a = placed(root, {}, 1);
@@ -59,8 +56,7 @@ TEST(View, ViewWithTagSearchesDepthFirstFromTheReceiver)
     EXPECT_EQ(root.viewWithTag(3)->superview(), b.get());
 }
 
-TEST(View, TapsFallThroughLabelsOntoTheKeyBeneath)
-{
+TEST(View, TapsFallThroughLabelsOntoTheKeyBeneath) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto key = std::make_shared<Button>();
     key->setFrame(gfx::Rect::make(10, 10, 80, 40));
@@ -84,8 +80,7 @@ TEST(View, TapsFallThroughLabelsOntoTheKeyBeneath)
     EXPECT_EQ(root.hitTest({20, 20}), label.get());
 }
 
-TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt)
-{
+TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt) {
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 300, 300));
     auto pad = std::make_shared<ActionView>("keyPressedWithSender:");
     pad->setFrame(gfx::Rect::make(0, 0, 300, 300));
@@ -121,12 +116,10 @@ TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt)
     EXPECT_THAT(other->senders, IsEmpty());
 }
 
-TEST(View, ChainRunsThroughTheViewController)
-{
+TEST(View, ChainRunsThroughTheViewController) {
     class Screen : public ViewController {
     public:
-        bool handleAction(const std::string& action, Object* sender) override
-        {
+        bool handleAction(const std::string& action, Object* sender) override {
             taken += action == "keyPressedWithSender:";
             return action == "keyPressedWithSender:";
         }
@@ -149,16 +142,14 @@ TEST(View, ChainRunsThroughTheViewController)
 // Fills far more than its bounds; the drawing pass clips it.
 class Spill : public View {
 public:
-    void draw(gfx::Rect) override
-    {
+    void draw(gfx::Rect) override {
         gfx::Context* context = gfx::currentContext();
         context->setFillColor(gfx::Color::red());
         context->fillRect(gfx::Rect::make(-1000, -1000, 3000, 3000));
     }
 };
 
-TEST(View, DrawingIsClippedToEachViewAndSkipsHiddenOnes)
-{
+TEST(View, DrawingIsClippedToEachViewAndSkipsHiddenOnes) {
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 40, 40));
     auto box = placed(*window, gfx::Rect::make(10, 10, 20, 20));
     box->setBackgroundColor(gfx::Color::blue());
