@@ -40,8 +40,8 @@ void linearSteps(benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
     SystemRandomSource random{42};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            linearEquationSteps(Technique::balance, true, false, c.style, Method::smart, true, c.equation, random));
+        benchmark::DoNotOptimize(linearEquationSteps(
+            c.equation, {.technique = Technique::balance, .highlight = true, .style = c.style, .random = &random}));
     }
     state.SetLabel(c.label);
 }

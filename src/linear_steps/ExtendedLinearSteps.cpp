@@ -20,8 +20,6 @@ namespace {
 // the lines already worked (shown above every later step), the equation in
 // hand and the steps so far.
 struct ExtendedWork : LinearStepChoices {
-    bool clearExtFractions = true;
-
     char letter = 'x';
     TagLayout openingLine;
     StepLines workedLines;
@@ -118,8 +116,9 @@ bool bracketPhase(ExtendedWork& work) {
 // The steps of linearEquationSteps for eq, each below the given lines. False
 // when it refuses the equation.
 bool appendLinearSteps(ExtendedWork& work, const PolyEquation& eq, const StepLines& above) {
-    const WorkedSteps linear = linearEquationSteps(work.technique, work.highlight, true, work.style, work.method,
-                                                   work.clearFractions, eq, *work.random);
+    LinearStepChoices handedOver = work;
+    handedOver.skipOpeningFrame = true;
+    const WorkedSteps linear = linearEquationSteps(eq, handedOver);
     if (isRefusal(linear)) return false;
     for (std::size_t i = 0; i < linear.steps.size(); ++i) {
         work.worked.append(prependLayoutRows(linear.steps[i], above), linear.comments[i]);
@@ -176,22 +175,17 @@ std::optional<WorkedSteps> solveWithBrackets(ExtendedWork work, const Ext_polyEq
 
 }  // namespace
 
-WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
-                                        Method method, bool clearExtFractions, bool clearFractions,
-                                        const Ext_polyEquation& equation, RandomSource& random) {
+WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const LinearStepChoices& choices) {
+    const Style style = choices.style;
     if (eitherExtSideHasZeroDenominator(equation)) return zeroDenominatorRefusal(style, equation);
     if (!isWellFormedExtEquation(equation)) return malformedRefusal();
 
     const Ext_polyEquation normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
-    if (!eitherExtSideHasBrackets(normalised)) {
-        return linearEquationSteps(technique, highlight, skipOpeningFrame, style, method, clearFractions,
-                                   extToPolyEquation(normalised), random);
-    }
+    if (!eitherExtSideHasBrackets(normalised)) return linearEquationSteps(extToPolyEquation(normalised), choices);
 
     ExtendedWork work;
-    static_cast<LinearStepChoices&>(work) = {technique, highlight,      skipOpeningFrame, style,
-                                             method,    clearFractions, &random};
-    work.clearExtFractions = clearExtFractions;
+    static_cast<LinearStepChoices&>(work) = choices;
+    if (work.random == nullptr) work.random = &defaultRandomSource();
     work.letter = variableLetterOf(equation);
     work.openingLine = extEquationLayout(style, normalised);
 

@@ -16,24 +16,17 @@
 #include <optional>
 
 #include "algebra/Equation.h"
-#include "algebra/Options.h"
-#include "algebra/RandomSource.h"
 #include "algebra/Term.h"
 #include "linear_steps/LinearSolutionStatus.h"
+#include "linear_steps/LinearStepChoices.h"
 #include "linear_steps/WorkedSteps.h"
 
 namespace duolinear {
 
-// technique, method: passed to linearEquationSteps only.
-// highlight: the parts each step acts on in red rather than black.
-// skipOpeningFrame: no "🤔" and "😎" steps (an equation without brackets
-//   passes it on to linearEquationSteps as it is).
-// style: how coefficients are drawn; decimal draws the answer in decimals.
-// clearExtFractions: runs the bracket phase's "clear fractions" step.
-// clearFractions: passed to linearEquationSteps as its clearing switch.
-WorkedSteps extendedLinearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style,
-                                        Method method, bool clearExtFractions, bool clearFractions,
-                                        const Ext_polyEquation& equation, RandomSource& random = defaultRandomSource());
+// The choices are described beside LinearStepChoices. technique, method and
+// clearFractions are passed on to linearEquationSteps only; an equation
+// without brackets is handed over whole, skipOpeningFrame included.
+WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const LinearStepChoices& choices = {});
 
 // The answer that extendedLinearEquationSteps reaches, without drawing: the
 // value, the relation of the solved form and the status. No value when the

@@ -88,17 +88,18 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
 
 }  // namespace
 
-WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style, Method method,
-                                bool clearFractions, const PolyEquation& equation, RandomSource& random) {
-    if (eitherSideHasZeroDenominator(equation) || !isLinearInOneVariable(equation)) return refusal(style, equation);
+WorkedSteps linearEquationSteps(const PolyEquation& equation, const LinearStepChoices& choices) {
+    if (eitherSideHasZeroDenominator(equation) || !isLinearInOneVariable(equation)) {
+        return refusal(choices.style, equation);
+    }
 
     LinearWork work;
-    static_cast<LinearStepChoices&>(work) = {technique, highlight,      skipOpeningFrame, style,
-                                             method,    clearFractions, &random};
+    static_cast<LinearStepChoices&>(work) = choices;
+    if (work.random == nullptr) work.random = &defaultRandomSource();
     work.letter = variableLetterOf(equation);
 
     const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
-    return solved ? *solved : refusal(style, equation);
+    return solved ? *solved : refusal(choices.style, equation);
 }
 
 }  // namespace duolinear

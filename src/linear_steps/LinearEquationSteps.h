@@ -12,20 +12,13 @@
 // two blank lines, "division by zero" and "please correct", commented "oops".
 
 #include "algebra/Equation.h"
-#include "algebra/Options.h"
-#include "algebra/RandomSource.h"
+#include "linear_steps/LinearStepChoices.h"
 #include "linear_steps/WorkedSteps.h"
 
 namespace duolinear {
 
-// technique: how terms move (balance writes the operation on both sides).
-// highlight: the parts each step acts on in red rather than black.
-// skipOpeningFrame: no "🤔" and "😎" steps and no sign-change notice.
-// style: how coefficients are drawn; also decides "clear decimals".
-// method: the advice on collecting variable terms (smart draws from random).
-// clearFractions: false leaves out the clearing stage.
-WorkedSteps linearEquationSteps(Technique technique, bool highlight, bool skipOpeningFrame, Style style, Method method,
-                                bool clearFractions, const PolyEquation& equation,
-                                RandomSource& random = defaultRandomSource());
+// The choices are described beside LinearStepChoices; clearExtFractions does
+// not concern this engine.
+WorkedSteps linearEquationSteps(const PolyEquation& equation, const LinearStepChoices& choices = {});
 
 }  // namespace duolinear

@@ -39,8 +39,8 @@ std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_varia
     appendLines(lines,
                 alignedEquationPairTags(Color::red, Color::blue, Color::black, combination->operatorText + " ",
                                         Color::black, adding ? "     " : " care", Color::blue, combination->equations));
-    const std::optional<StepLines> working = firstStepLines(linearEquationSteps(
-        Technique::transpose, false, true, Style::rational_fraction, Method::smart, true, combination->equations[2]));
+    const std::optional<StepLines> working = firstStepLines(
+        linearEquationSteps(combination->equations[2], {.skipOpeningFrame = true, .style = Style::rational_fraction}));
     if (!working) return std::nullopt;
     appendLines(lines, blankLayouts(2));
     appendLines(lines, *working);

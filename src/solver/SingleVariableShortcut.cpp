@@ -10,8 +10,7 @@ namespace {
 
 // The start of the working of an equation in one variable.
 std::optional<StepLines> openingWork(const PolyEquation& equation) {
-    return firstStepLines(
-        linearEquationSteps(Technique::transpose, false, true, Style::fraction, Method::smart, true, equation));
+    return firstStepLines(linearEquationSteps(equation, {.skipOpeningFrame = true}));
 }
 
 // The single-variable equation solved, then its value put into the other.

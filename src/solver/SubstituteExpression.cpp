@@ -18,8 +18,7 @@ std::optional<StepLines> substituteExpressionStep(const PolyEquation& equation, 
         extendedPolynomial(equation.RHS),
         Relation::equal_to,
     };
-    const WorkedSteps working = extendedLinearEquationSteps(Technique::transpose, false, true, Style::fraction,
-                                                            Method::smart, true, true, substituted);
+    const WorkedSteps working = extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true});
 
     PolyEquation shown = equation;
     shown.LHS.terms[at].variable_color = Color::red;

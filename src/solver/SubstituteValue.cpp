@@ -60,8 +60,8 @@ std::optional<StepLines> substituteValueAndSolve(const PolyEquation& equation, V
         shown = dropZeroTermsBothSides(false, shown);
     }
 
-    const WorkedSteps working = extendedLinearEquationSteps(Technique::transpose, false, true, Style::fraction,
-                                                            Method::smart, true, false, substituted);
+    const WorkedSteps working =
+        extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true, .clearFractions = false});
     const std::optional<StepLines> last = lastStepLines(working);
     if (!last) return std::nullopt;
     StepLines lines{substitutionHeadLine(shown, known)};

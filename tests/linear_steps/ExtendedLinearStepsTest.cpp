@@ -28,8 +28,12 @@ struct Run {
 // Standard advice draws nothing: an empty script proves it.
 WorkedSteps solve(const Ext_polyEquation& e, Run o = {}) {
     ScriptedRandom random;
-    const WorkedSteps worked = extendedLinearEquationSteps(Technique::transpose, true, o.skip, o.style,
-                                                           Method::standard, o.clearExt, true, e, random);
+    const WorkedSteps worked = extendedLinearEquationSteps(e, {.highlight = true,
+                                                               .skipOpeningFrame = o.skip,
+                                                               .style = o.style,
+                                                               .method = Method::standard,
+                                                               .clearExtFractions = o.clearExt,
+                                                               .random = &random});
     EXPECT_EQ(worked.steps.size(), worked.comments.size());
     return worked;
 }
@@ -53,9 +57,9 @@ TEST(ExtendedLinearSteps, DistributesThenHandsOverBelowTheWorkedLines) {
     EXPECT_EQ(readLines(worked.steps[4]), (Lines{"3(x + 1) = 2x", "x = -3"}));
 
     ScriptedRandom random;
-    const WorkedSteps linear =
-        linearEquationSteps(Technique::transpose, true, true, Style::fraction, Method::standard, true,
-                            extToPolyEquation(extEquation(side({{x(3), c(3)}}), side({{x(2)}}))), random);
+    const WorkedSteps linear = linearEquationSteps(
+        extToPolyEquation(extEquation(side({{x(3), c(3)}}), side({{x(2)}}))),
+        {.highlight = true, .skipOpeningFrame = true, .method = Method::standard, .random = &random});
     ASSERT_EQ(linear.steps.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(worked.steps[i + 2], prependLayoutRows(linear.steps[i], {worked.steps[0][0]}));
@@ -85,9 +89,9 @@ TEST(ExtendedLinearSteps, WithoutBracketsItIsTheLinearEngine) {
     const Ext_polyEquation e = extEquation(side({{x(1), c(2)}, {x(5)}, {times(1, 0), times(0, 1)}}), side({{c(4)}}));
     for (bool skip : {false, true}) {
         ScriptedRandom random;
-        const WorkedSteps linear =
-            linearEquationSteps(Technique::transpose, true, skip, Style::fraction, Method::standard, true,
-                                extToPolyEquation(extEquation(side({{x(1), c(2)}}), side({{c(4)}}))), random);
+        const WorkedSteps linear = linearEquationSteps(
+            extToPolyEquation(extEquation(side({{x(1), c(2)}}), side({{c(4)}}))),
+            {.highlight = true, .skipOpeningFrame = skip, .method = Method::standard, .random = &random});
         const WorkedSteps worked = solve(e, {.skip = skip});
         EXPECT_EQ(worked.steps, linear.steps);
         EXPECT_EQ(worked.comments, linear.comments);

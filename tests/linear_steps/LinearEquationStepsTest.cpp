@@ -51,8 +51,13 @@ struct Options {
 
 std::vector<ReadStep> solve(const PolyEquation& e, Options o = {}, std::initializer_list<std::int64_t> draws = {}) {
     ScriptedRandom random(draws);
-    const WorkedSteps worked =
-        linearEquationSteps(o.technique, o.highlight, o.skip, o.style, o.method, o.clear, e, random);
+    const WorkedSteps worked = linearEquationSteps(e, {.technique = o.technique,
+                                                       .highlight = o.highlight,
+                                                       .skipOpeningFrame = o.skip,
+                                                       .style = o.style,
+                                                       .method = o.method,
+                                                       .clearFractions = o.clear,
+                                                       .random = &random});
     EXPECT_EQ(random.remaining(), 0u);
     return readSteps(worked);
 }

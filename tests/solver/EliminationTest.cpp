@@ -158,8 +158,7 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
           alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black, " care", Color::blue,
                                   {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)}),
           blanks,
-          linearEquationSteps(Technique::transpose, false, true, Style::rational_fraction, Method::smart, true,
-                              row(0, 5, 5))
+          linearEquationSteps(row(0, 5, 5), {.skipOpeningFrame = true, .style = Style::rational_fraction})
               .steps.front()}) {
         expected.insert(expected.end(), part.begin(), part.end());
     }

@@ -79,9 +79,7 @@ TEST(WorkedSolution, CaptionsByMethodAndKindOfSystem) {
 }
 
 StepLines linearStart(const PolyEquation& equation) {
-    return linearEquationSteps(Technique::transpose, false, true, Style::fraction, Method::smart, true,
-                               dropZeroTermsBothSides(true, equation))
-        .steps.front();
+    return linearEquationSteps(dropZeroTermsBothSides(true, equation), {.skipOpeningFrame = true}).steps.front();
 }
 
 TEST(WorkedSolution, SingleVariableSystemsTakeTheShortcutByEveryMethod) {
