@@ -46,6 +46,14 @@ enum class Quadratic_status : std::uint8_t {
 // The method by which a quadratic is worked.
 enum class Quadratic_method : std::uint8_t { factor, formula, complete_the_square };
 
+// Which coefficients of a·x² + b·x + c are present: a alone; a and b; a and c;
+// all three.
+enum class Quadratic_Category : std::uint8_t { monomial_a, binomial_ab, binomial_ac, trinomial };
+
+// Whether a quadratic factors into linear factors (the name keeps its
+// historical spelling).
+enum class Quadratic_Factorabilty : std::uint8_t { does_not_factor, factors_but_not_over_rationals, factors };
+
 // The degree class of a polynomial, or an error mark.
 enum class Category : std::int8_t { constant = 0, linear = 1, quadratic = 2, cubic = 3, error = -1 };
 
