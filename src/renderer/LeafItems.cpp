@@ -1,7 +1,7 @@
 #include "renderer/LeafItems.h"
 
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 
 namespace duolinear {

@@ -21,7 +21,8 @@ std::optional<KeypadPracticeProblem> drawProblem(int level, Duolinear_method met
                      level);
         return std::nullopt;
     }
-    return KeypadPracticeProblem{std::move(problem->examples), std::move(problem->inputs)};
+    std::vector<gfx::AttributedText> examples(problem->examples.begin(), problem->examples.end());
+    return KeypadPracticeProblem{std::move(examples), std::move(problem->inputs)};
 }
 
 // The first problem; should none come, one empty example row (so that later

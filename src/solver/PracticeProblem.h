@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "algebra/RandomSource.h"
-#include "platform/gfx/AttributedText.h"
 #include "solver/DuolinearOptions.h"
 
 namespace duolinear {
@@ -27,10 +26,11 @@ struct PracticeCoefficients {
     friend bool operator==(const PracticeCoefficients&, const PracticeCoefficients&) = default;
 };
 
-// What the practice keypad receives: the question as one plain line, and the
-// coefficients as decimal texts in the shape [[[a1, b1, c1]], [[a2, b2, c2]]].
+// What the practice keypad receives: the question as one plain line (the
+// screen shows it as a label's text), and the coefficients as decimal texts in
+// the shape [[[a1, b1, c1]], [[a2, b2, c2]]].
 struct PracticeProblem {
-    std::vector<gfx::AttributedText> examples;
+    std::vector<std::string> examples;
     std::vector<std::vector<std::vector<std::string>>> inputs;
 };
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "layout/TextDrawing.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/GfxTestSupport.h"
 #include "platform/gfx/ImageSurface.h"
 
