@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "algebra/Polynomial.h"
+#include "algebra/Algebra.h"
 
 namespace duolinear::testing {
 

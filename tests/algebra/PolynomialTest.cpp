@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "algebra/Polynomial.h"
+#include "algebra/Algebra.h"
 
 namespace duolinear {
 namespace {
