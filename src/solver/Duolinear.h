@@ -18,6 +18,6 @@
 #include "solver/PracticeProblem.h"
 #include "solver/SingleVariableShortcut.h"
 #include "solver/SolverDriver.h"
-#include "solver/StepOutcome.h"
+#include "solver/SolverFrame.h"
 #include "solver/SubstitutionSteps.h"
 #include "solver/WholeCoefficients.h"

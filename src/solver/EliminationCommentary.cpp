@@ -37,12 +37,12 @@ std::string multiplyOrFine(const char* ordinal, std::int64_t k, bool multiply) {
 
 }  // namespace
 
-StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinear_variable variable,
-                                               Duolinear_LCM use_LCM, Duolinear_method method) {
-    using Outcome = StepOutcome<SolverFrame>;
-    if (method == Duolinear_method::substitution) return Outcome::nothing();
+Outcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinear_variable variable, Duolinear_LCM use_LCM,
+                                           Duolinear_method method) {
+    using Result = Outcome<SolverFrame>;
+    if (method == Duolinear_method::substitution) return Result::nothing();
     const std::optional<WholeCoefficients> w = wholeCoefficients(system);
-    if (!w) return Outcome::failed();
+    if (!w) return Result::failure();
 
     const bool eliminateX = variable == Duolinear_variable::x;
     const std::string v = eliminateX ? "x" : "y";
@@ -55,7 +55,7 @@ StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinea
     const CheckedInt scaled2 = checkedMultiply(c2, m ? CheckedInt{m->k2} : std::nullopt);
     const bool withLCM = use_LCM == Duolinear_LCM::LCM;
     const std::optional<std::int64_t> commonMultiple = withLCM ? lcm(c1, c2) : std::optional<std::int64_t>{0};
-    if (!m || !scaled1 || !scaled2 || !commonMultiple) return Outcome::failed();
+    if (!m || !scaled1 || !scaled2 || !commonMultiple) return Result::failure();
     const std::int64_t k1 = m->k1;
     const std::int64_t k2 = m->k2;
     const bool add = method == Duolinear_method::addition || !m->sameSign;
@@ -73,7 +73,7 @@ StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinea
 
     if (k1 == 1 && k2 == 1) {
         lines.push_back(messageLayout("both equations are fine\n\n" + operation + " THE EQUATIONS"));
-        return Outcome::made({std::move(lines), {"commentary"}});
+        return Result::of({std::move(lines), {"commentary"}});
     }
     if (isUnit(k1) && isUnit(k2)) {
         // One of them is -1: only that one is multiplied.
@@ -86,7 +86,7 @@ StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinea
     lines.push_back(messageLayout("\n" + v + "-coefficients: " + decimal(*scaled1) + " and " + decimal(*scaled2) +
                                   "\nSAME ABSOLUTE VALUES\n" + (add ? "OPPOSITE" : "SAME") + " SIGN\n\n" + operation +
                                   " THE EQUATIONS"));
-    return Outcome::made({std::move(lines), {"commentary"}});
+    return Result::of({std::move(lines), {"commentary"}});
 }
 
 }  // namespace duolinear

@@ -3,8 +3,9 @@
 // share a factor greater than 1 and shows how it simplifies. The solution
 // goes on with the equations as entered; the simplified forms are drawn only.
 
+#include "algebra/Outcome.h"
 #include "solver/DuolinearSystem.h"
-#include "solver/StepOutcome.h"
+#include "solver/SolverFrame.h"
 
 namespace duolinear {
 
@@ -14,6 +15,6 @@ namespace duolinear {
 // a/g·x + b/g·y = c/g; then two blank lines and "always consider". The
 // frame's comment is "advisory". Nothing when neither equation simplifies.
 // Fails when the system has no whole coefficients or a gcd does not fit.
-StepOutcome<SolverFrame> simplifyByGCD(const Duolinear& system);
+Outcome<SolverFrame> simplifyByGCD(const Duolinear& system);
 
 }  // namespace duolinear

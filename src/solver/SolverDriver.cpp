@@ -24,9 +24,9 @@ TagLayout reducedEquationLine(const PolyEquation& equation) {
 const char* const kTooLarge = "numbers too large";
 
 // Appends a producer's frame, if it made one. False when it overflowed.
-bool appendOutcome(WorkedSteps& result, const StepOutcome<SolverFrame>& outcome) {
-    if (outcome.overflow) return false;
-    if (outcome.result) result.append(outcome.result->lines, outcome.result->comments);
+bool appendOutcome(WorkedSteps& result, const Outcome<SolverFrame>& outcome) {
+    if (outcome.failed) return false;
+    if (outcome.value) result.append(outcome.value->lines, outcome.value->comments);
     return true;
 }
 
@@ -65,12 +65,12 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
     // An equation in a single variable is solved at once; otherwise the
     // common-factor advice, the commentary on the multipliers and the
     // method's own steps follow, each only when it has something to say.
-    const StepOutcome<ShortcutSteps> shortcut =
+    const Outcome<ShortcutSteps> shortcut =
         solveSingleVariableShortcut(reducedFirst, reducedSecond, classification->x, classification->y);
-    if (shortcut.overflow) return refusalSteps(kTooLarge);
-    if (shortcut.result) {
-        result.append(shortcut.result->first, shortcut.result->firstCaption);
-        result.append(shortcut.result->second, shortcut.result->secondCaption);
+    if (shortcut.failed) return refusalSteps(kTooLarge);
+    if (shortcut.value) {
+        result.append(shortcut.value->first, shortcut.value->firstCaption);
+        result.append(shortcut.value->second, shortcut.value->secondCaption);
     } else {
         if (!appendOutcome(result, simplifyByGCD(system))) return refusalSteps(kTooLarge);
         if (!appendOutcome(result, eliminationCommentary(system, variable, use_LCM, method))) {

@@ -62,12 +62,12 @@ TEST(EliminationMultipliers, TableOfTheEliminatedCoefficients) {
 
 // The commentary's messages (the lines after the two equations), "text|colour".
 Pieces commentaryMessages(const Duolinear& system, V variable, Mode mode, M method) {
-    const StepOutcome<SolverFrame> outcome = eliminationCommentary(system, variable, mode, method);
-    if (!outcome.result) return {};
-    EXPECT_EQ(outcome.result->comments, Pieces{"commentary"});
+    const Outcome<SolverFrame> outcome = eliminationCommentary(system, variable, mode, method);
+    if (!outcome.value) return {};
+    EXPECT_EQ(outcome.value->comments, Pieces{"commentary"});
     Pieces pieces;
-    for (std::size_t i = 2; i < outcome.result->lines.size(); ++i) {
-        for (const std::string& piece : testing::messagePieces(outcome.result->lines[i])) pieces.push_back(piece);
+    for (std::size_t i = 2; i < outcome.value->lines.size(); ++i) {
+        for (const std::string& piece : testing::messagePieces(outcome.value->lines[i])) pieces.push_back(piece);
     }
     return pieces;
 }
@@ -131,11 +131,11 @@ TEST(EliminationCommentary, TextsByMultipliers) {
     const Duolinear system = integerSystem(1, 4, 7, 2, -6, 4);
     for (V variable : {V::x, V::y}) {
         const auto outcome = eliminationCommentary(system, variable, Mode::LCM, M::elimination);
-        ASSERT_TRUE(outcome.result.has_value());
+        ASSERT_TRUE(outcome.value.has_value());
         for (std::size_t i = 0; i < 2; ++i) {
             PolyEquation expected = recoloredEquation(Color::gray, Color::gray, Color::gray, system.equations[i]);
             expected.LHS.terms[variable == V::x ? 0 : 1].coefficient.numerator_color = Color::black;
-            EXPECT_EQ(outcome.result->lines[i], equationLayout(expected, Style::fraction));
+            EXPECT_EQ(outcome.value->lines[i], equationLayout(expected, Style::fraction));
         }
     }
 }
