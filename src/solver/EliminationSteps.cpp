@@ -33,12 +33,17 @@ std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_varia
     if (combination->k1 != 1 || combination->k2 != 1) {
         const std::optional<EquationCombination> unscaled = combineEquations(system, method, variable, use_LCM, true);
         if (!unscaled) return std::nullopt;
-        appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black, "     ",
-                                                   Color::black, unscaled->equations));
+        appendLines(lines, alignedEquationPairTags(unscaled->equations, {.firstColor = Color::red,
+                                                                         .secondColor = Color::blue,
+                                                                         .resultColor = Color::clear,
+                                                                         .prefix = "  ",
+                                                                         .suffix = "     "}));
     }
-    appendLines(lines,
-                alignedEquationPairTags(Color::red, Color::blue, Color::black, combination->operatorText + " ",
-                                        Color::black, adding ? "     " : " care", Color::blue, combination->equations));
+    appendLines(lines, alignedEquationPairTags(combination->equations, {.firstColor = Color::red,
+                                                                        .secondColor = Color::blue,
+                                                                        .prefix = combination->operatorText + " ",
+                                                                        .suffix = adding ? "     " : " care",
+                                                                        .suffixColor = Color::blue}));
     const std::optional<StepLines> working = firstStepLines(
         linearEquationSteps(combination->equations[2], {.skipOpeningFrame = true, .style = Style::rational_fraction}));
     if (!working) return std::nullopt;

@@ -153,10 +153,16 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
     const StepLines blanks = blankLayouts(2);
     for (const StepLines& part :
          {blanks,
-          alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black, "     ", Color::black,
-                                  {row(2, 3, 7), row(1, -1, 1), row(2, 3, 7)}),
-          alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black, " care", Color::blue,
-                                  {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)}),
+          alignedEquationPairTags({row(2, 3, 7), row(1, -1, 1), row(2, 3, 7)}, {.firstColor = Color::red,
+                                                                               .secondColor = Color::blue,
+                                                                               .resultColor = Color::clear,
+                                                                               .prefix = "  ",
+                                                                               .suffix = "     "}),
+          alignedEquationPairTags({row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)}, {.firstColor = Color::red,
+                                                                               .secondColor = Color::blue,
+                                                                               .prefix = "− ",
+                                                                               .suffix = " care",
+                                                                               .suffixColor = Color::blue}),
           blanks,
           linearEquationSteps(row(0, 5, 5), {.skipOpeningFrame = true, .style = Style::rational_fraction})
               .steps.front()}) {
