@@ -5,16 +5,13 @@
 // multiplied by before the equations are added or subtracted.
 
 #include "algebra/Outcome.h"
-#include "solver/DuolinearOptions.h"
-#include "solver/DuolinearSystem.h"
+#include "solver/SolverFacts.h"
 #include "solver/SolverFrame.h"
 
 namespace duolinear {
 
 // Nothing for substitution. The frame's comment is "commentary". Fails when
-// the system has no whole coefficients, an eliminated coefficient is 0 or
-// the arithmetic overflows.
-Outcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinear_variable variable, Duolinear_LCM use_LCM,
-                                           Duolinear_method method);
+// the facts have no multipliers or the arithmetic overflows.
+Outcome<SolverFrame> eliminationCommentary(const SolverFacts& facts);
 
 }  // namespace duolinear

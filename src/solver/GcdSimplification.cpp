@@ -9,7 +9,6 @@
 #include "algebra/Term.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
 #include "solver/SolverLineTools.h"
-#include "solver/WholeCoefficients.h"
 
 namespace duolinear {
 
@@ -60,11 +59,11 @@ void appendSimplification(StepLines& lines, const std::string& ordinal, const Po
 
 }  // namespace
 
-Outcome<SolverFrame> simplifyByGCD(const Duolinear& system) {
+Outcome<SolverFrame> simplifyByGCD(const SolverFacts& facts) {
     using Result = Outcome<SolverFrame>;
-    const std::optional<WholeCoefficients> w = wholeCoefficients(system);
-    if (!w) return Result::failure();
-    const WholeEquation equations[] = {{w->a1, w->b1, w->c1}, {w->a2, w->b2, w->c2}};
+    const Duolinear& system = facts.system;
+    const WholeCoefficients& w = facts.whole;
+    const WholeEquation equations[] = {{w.a1, w.b1, w.c1}, {w.a2, w.b2, w.c2}};
     const char* ordinals[] = {"first", "second"};
 
     StepLines lines{equationLayout(system.equations[0], Style::fraction),

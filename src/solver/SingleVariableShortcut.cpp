@@ -2,7 +2,7 @@
 
 #include "linear_steps/LinearEquationSteps.h"
 #include "solver/SolverLineTools.h"
-#include "solver/SubstitutionSteps.h"
+#include "solver/SubstituteValue.h"
 
 namespace duolinear {
 

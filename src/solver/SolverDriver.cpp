@@ -5,12 +5,11 @@
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
-#include "solver/Classification.h"
 #include "solver/EliminationCommentary.h"
 #include "solver/GcdSimplification.h"
 #include "solver/MethodSteps.h"
 #include "solver/SingleVariableShortcut.h"
-#include "solver/WholeCoefficients.h"
+#include "solver/SolverFacts.h"
 
 namespace duolinear {
 
@@ -38,8 +37,7 @@ WorkedSteps refusalSteps(const std::string& reason) {
     return refusal;
 }
 
-WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable variable, Duolinear_equation equation,
-                                 Duolinear_LCM use_LCM, Duolinear_method method, bool quiet) {
+WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& choices, bool quiet) {
     // Every later reading is by position, so the shape is checked first.
     if (!hasSolverShape(system)) return refusalSteps("missing coefficient");
     const PolyEquation& first = system.equations[0];
@@ -50,10 +48,12 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
     if (!equationsHaveVariableTerms(system)) return refusalSteps("missing variable term");
 
     // The steps count with whole numbers (common factors, multipliers).
-    if (!wholeCoefficients(system)) return refusalSteps("whole numbers only");
+    const std::optional<WholeCoefficients> whole = wholeCoefficients(system);
+    if (!whole) return refusalSteps("whole numbers only");
 
-    const std::optional<DuolinearClassification> classification = classifyDuolinearSystem(system);
-    if (!classification) return refusalSteps(kTooLarge);
+    const std::optional<SolverFacts> facts = solverFacts(system, *whole, choices);
+    if (!facts) return refusalSteps(kTooLarge);
+    const DuolinearClassification& classification = facts->classification;
 
     const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
     const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
@@ -66,17 +66,15 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
     // common-factor advice, the commentary on the multipliers and the
     // method's own steps follow, each only when it has something to say.
     const Outcome<ShortcutSteps> shortcut =
-        solveSingleVariableShortcut(reducedFirst, reducedSecond, classification->x, classification->y);
+        solveSingleVariableShortcut(reducedFirst, reducedSecond, classification.x, classification.y);
     if (shortcut.failed) return refusalSteps(kTooLarge);
     if (shortcut.value) {
         result.append(shortcut.value->first, shortcut.value->firstCaption);
         result.append(shortcut.value->second, shortcut.value->secondCaption);
     } else {
-        if (!appendOutcome(result, simplifyByGCD(system))) return refusalSteps(kTooLarge);
-        if (!appendOutcome(result, eliminationCommentary(system, variable, use_LCM, method))) {
-            return refusalSteps(kTooLarge);
-        }
-        const std::optional<WorkedSteps> methodSteps = buildMethodSteps(system, variable, equation, use_LCM, method);
+        if (!appendOutcome(result, simplifyByGCD(*facts))) return refusalSteps(kTooLarge);
+        if (!appendOutcome(result, eliminationCommentary(*facts))) return refusalSteps(kTooLarge);
+        const std::optional<WorkedSteps> methodSteps = buildMethodSteps(*facts);
         if (!methodSteps) return refusalSteps(kTooLarge);
         for (std::size_t i = 0; i < methodSteps->steps.size(); ++i) {
             result.append(methodSteps->steps[i], methodSteps->comments[i]);
@@ -85,7 +83,7 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
 
     if (!quiet) {
         StepLines closingLines = openingLines;
-        closingLines.insert(closingLines.end(), classification->lines.begin(), classification->lines.end());
+        closingLines.insert(closingLines.end(), classification.lines.begin(), classification.lines.end());
         result.append(std::move(closingLines), "😎");
     }
     return result;

@@ -37,7 +37,7 @@ TEST(GcdSimplification, AdvisesOnEachEquationThatSimplifies) {
           "2 is GCD of 2, 4 and 0", "always consider"}},
     };
     for (const auto& c : cases) {
-        const Outcome<SolverFrame> outcome = simplifyByGCD(c.system);
+        const Outcome<SolverFrame> outcome = simplifyByGCD(testing::factsOf(c.system));
         EXPECT_FALSE(outcome.failed);
         ASSERT_EQ(outcome.value.has_value(), !c.messages.empty());
         if (!outcome.value) continue;
@@ -47,7 +47,7 @@ TEST(GcdSimplification, AdvisesOnEachEquationThatSimplifies) {
 }
 
 TEST(GcdSimplification, SimplifiedEquationsKeepTheirSigns) {
-    const Outcome<SolverFrame> outcome = simplifyByGCD(integerSystem(-4, -6, -10, 2, 4, 0));
+    const Outcome<SolverFrame> outcome = simplifyByGCD(testing::factsOf(integerSystem(-4, -6, -10, 2, 4, 0)));
     ASSERT_TRUE(outcome.value.has_value());
     // The system, then per equation: two blanks, two messages, a blank, the
     // equation, its factored form and the simplified equation.

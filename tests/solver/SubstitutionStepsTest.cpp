@@ -6,7 +6,8 @@
 #include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
-#include "solver/SubstitutionSteps.h"
+#include "solver/RearrangeForVariable.h"
+#include "solver/SubstituteValue.h"
 
 namespace duolinear {
 namespace {
