@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedLinearSteps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
 #include "linear_steps/LinearEquationSteps.h"
+#include "support/ExtendedBuilders.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
+#include "support/ExtendedBuilders.h"
 
 namespace duolinear {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedStepProducers.h"
+#include "support/ExtendedBuilders.h"
 
 namespace duolinear {
 namespace {

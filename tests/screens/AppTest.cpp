@@ -3,8 +3,9 @@
 #include <fstream>
 
 #include "ScreenTestSupport.h"
-#include "platform/gfx/GfxTestSupport.h"
 #include "platform/host/ApplicationMain.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace duolinear::screen_tests {
 namespace {

@@ -15,15 +15,9 @@
 #include "layout/TagLayout.h"
 #include "solver/DuolinearSystem.h"
 #include "solver/SolverFacts.h"
+#include "support/EquationBuilders.h"
 
 namespace duolinear::testing {
-
-// a·x + b·y = c in the solver's shape, all black.
-inline PolyEquation row(std::int64_t a, std::int64_t b, std::int64_t c) {
-    return PolyEquation{{Monomial{Rational{a, 1}, 1, 'x'}, Monomial{Rational{b, 1}, 1, 'y'}},
-                        {Monomial{Rational{c, 1}, 0}},
-                        Relation::equal_to};
-}
 
 inline Duolinear integerSystem(std::int64_t a1, std::int64_t b1, std::int64_t c1, std::int64_t a2, std::int64_t b2,
                                std::int64_t c2) {

@@ -12,6 +12,7 @@
 #include "platform/ui/Bundle.h"
 #include "platform/ui/PdfView.h"
 #include "platform/ui/Window.h"
+#include "support/TestOutput.h"
 
 namespace ui {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(PdfTest, OpensAndJumpsToPages) {
 
     gfx::ImageSurface image(210, 298, 2.0);
     window_->render(image);
-    ASSERT_TRUE(image.writePng(testing::outputPath("ui-pdf-page4.png")));
+    ASSERT_TRUE(image.writePng(gfx::testing::outputPath("ui-pdf-page4.png")));
 
     // A page of another document is not this view's to show.
     auto other = PdfDocument::open(folder_ / "Guide.pdf");
