@@ -1,12 +1,11 @@
 #include "screens/GuideScreen.h"
 
-#include <cstdio>
-
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/LayoutGuide.h"
 #include "platform/ui/PdfDocument.h"
 #include "platform/ui/View.h"
+#include "platform/ui/Warnings.h"
 
 namespace duolinear {
 
@@ -27,7 +26,7 @@ void DuolinearGuideScreen::viewDidLoad() {
     const std::optional<std::filesystem::path> file = bundle.urlForResource(pdfName_, "pdf");
     if (!file) {
         // The learner sees the bare screen; say why for whoever runs the app.
-        std::fprintf(stderr, "duolinear: the guide %s.pdf is not among the resources\n", pdfName_.c_str());
+        ui::warn("the guide " + pdfName_ + ".pdf is not among the resources");
         return;
     }
     if (std::shared_ptr<ui::PdfDocument> document = ui::PdfDocument::open(*file)) pdfView_->setDocument(document);

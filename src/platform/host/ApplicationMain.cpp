@@ -12,14 +12,17 @@
 #include "platform/ui/Device.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/UserDefaults.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
-int applicationMain(int argc, char** argv, const DelegateFactory& makeDelegate) {
-    const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "duolinear";
+int applicationMain(int argc, char** argv, const std::string& applicationName, const DelegateFactory& makeDelegate) {
+    setApplicationName(applicationName);
+    const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : applicationName;
     const host::ParsedOptions parsed = host::parseCommandLine(argc, argv);
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "duolinear: %s\n%s", parsed.error.c_str(), host::usage(program).c_str());
+        warn(parsed.error);
+        std::fputs(host::usage(program).c_str(), stderr);
         return 2;
     }
     if (parsed.options.help) {
@@ -36,7 +39,7 @@ namespace host {
 namespace {
 
 int fail(const std::string& message) {
-    std::fprintf(stderr, "duolinear: %s\n", message.c_str());
+    ui::warn(message);
     return 1;
 }
 

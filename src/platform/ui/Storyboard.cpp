@@ -1,6 +1,5 @@
 #include "platform/ui/Storyboard.h"
 
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
@@ -10,6 +9,7 @@
 
 #include "platform/ui/MenuViewController.h"
 #include "platform/ui/NavigationController.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
@@ -204,7 +204,7 @@ const Storyboard::Segue* Storyboard::segue(const std::string& fromScene, const s
 std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& sceneIdentifier) const {
     const Scene* found = scene(sceneIdentifier);
     if (found == nullptr) {
-        std::fprintf(stderr, "duolinear: the storyboard has no scene \"%s\"\n", sceneIdentifier.c_str());
+        warn("the storyboard has no scene \"" + sceneIdentifier + "\"");
         return nullptr;
     }
     std::shared_ptr<ViewController> controller;
@@ -217,14 +217,14 @@ std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& scene
     } else {
         const auto factory = registry().find(found->className);
         if (factory == registry().end() || !factory->second) {
-            std::fprintf(stderr, "duolinear: scene \"%s\" has the class \"%s\", which is not registered\n",
-                         found->identifier.c_str(), found->className.c_str());
+            warn("scene \"" + found->identifier + "\" has the class \"" + found->className +
+                 "\", which is not registered");
             return nullptr;
         }
         controller = factory->second();
         if (!controller) {
-            std::fprintf(stderr, "duolinear: the class \"%s\" of scene \"%s\" made no view controller\n",
-                         found->className.c_str(), found->identifier.c_str());
+            warn("the class \"" + found->className + "\" of scene \"" + found->identifier +
+                 "\" made no view controller");
             return nullptr;
         }
     }
@@ -237,7 +237,7 @@ std::shared_ptr<ViewController> Storyboard::instantiateSegueDestination(const st
                                                                         const std::string& identifier) const {
     const Segue* found = segue(fromScene, identifier);
     if (found == nullptr) {
-        std::fprintf(stderr, "duolinear: scene \"%s\" has no segue \"%s\"\n", fromScene.c_str(), identifier.c_str());
+        warn("scene \"" + fromScene + "\" has no segue \"" + identifier + "\"");
         return nullptr;
     }
     return instantiate(found->to);

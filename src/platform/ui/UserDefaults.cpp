@@ -15,6 +15,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "platform/ui/Warnings.h"
+
 namespace ui {
 
 namespace {
@@ -27,10 +29,6 @@ std::optional<std::filesystem::path>& standardFileOverride() {
 std::unique_ptr<UserDefaults>& standardInstance() {
     static std::unique_ptr<UserDefaults> instance;
     return instance;
-}
-
-void warn(const std::string& message) {
-    std::fprintf(stderr, "duolinear: %s\n", message.c_str());
 }
 
 // Writes all of text to a new file and flushes it to disk.
@@ -75,7 +73,7 @@ std::filesystem::path UserDefaults::defaultFile() {
         if (home == nullptr || home[0] == '\0') return {};
         base = std::filesystem::path(home) / ".config";
     }
-    return base / "duolinear" / "preferences.json";
+    return base / applicationName() / "preferences.json";
 }
 
 std::filesystem::path UserDefaults::standardFile() {

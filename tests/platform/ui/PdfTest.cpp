@@ -11,6 +11,7 @@
 #include "UiTestSupport.h"
 #include "platform/ui/Bundle.h"
 #include "platform/ui/PdfView.h"
+#include "platform/ui/Warnings.h"
 #include "platform/ui/Window.h"
 #include "support/TestOutput.h"
 
@@ -142,7 +143,9 @@ TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension) {
     EXPECT_FALSE(bundle.urlForResource("Missing", "pdf"));
     EXPECT_FALSE(Bundle({}).urlForResource("Guide", "pdf"));
 
-    // The tests run with DUOLINEAR_RESOURCES set to the build's resources.
+    // The tests run with DUOLINEAR_RESOURCES set to the build's resources; the
+    // variable is named after the application, as the app gives its name.
+    setApplicationName("duolinear");
     if (const char* env = std::getenv("DUOLINEAR_RESOURCES")) {
         EXPECT_EQ(Bundle::locateResources(), fs::path(env));
     }
