@@ -12,10 +12,10 @@
 namespace duolinear {
 
 struct Polynomial {
-    std::vector<Monomial> terms{Monomial{}};
+    std::vector<Monomial> terms;
 
     // The single zero term.
-    Polynomial() = default;
+    Polynomial() : terms(1) {}
     // Exactly the given terms, in order; an empty list gives an empty side.
     Polynomial(std::vector<Monomial> list) : terms(std::move(list)) {}
     Polynomial(std::initializer_list<Monomial> list) : terms(list) {}
