@@ -93,8 +93,9 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
         // The squares cancel and the linear engine finishes under the carried line.
         {"x^2 + 3x = x^2 + 6",
          {},
-         {"🤔: x² + 3x = x² + 6", "same square term on both sides: x² + 3x = x² + 6 | 3x = 6",
-          "solve for x: x² + 3x = x² + 6 | 3x = 6 | x = {6/3} | x = 2", "😎: x² + 3x = x² + 6 | x = 2"}},
+         concat({{"🤔: x² + 3x = x² + 6", "same square term on both sides: x² + 3x = x² + 6 | 3x = 6"},
+                 linearEngineSteps("x² + 3x = x² + 6", "3x = 6"),
+                 {"😎: x² + 3x = x² + 6 | x = 2"}})},
         {"0.3x^2 - 0.5x = 0.2",
          {.skipOpeningFrame = true, .style = Style::decimal},
          {"clear decimals: 0.3x² − 0.5x = 0.2 | 10(0.3x² − 0.5x) = 10(0.2) | 3x² − 5x = 2 |  |  | \nhighest decimal "

@@ -16,6 +16,7 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Equation.h"
 #include "algebra/Rational.h"
+#include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/WorkedSteps.h"
 
 namespace duolinear::testing {
@@ -86,6 +87,28 @@ inline std::vector<std::string> readSteps(const WorkedSteps& worked, bool marks 
         for (std::size_t k = 0; k < lines.size(); ++k) text += (k == 0 ? ": " : " | ") + lines[k];
         out.push_back(text);
     }
+    return out;
+}
+
+// The linear step engine's own steps for the equation, as the quadratic
+// methods hand it on (transpose, no highlight, no frames), each read with the
+// carried lines (when there are any) in front: the expected middle of a linear
+// finish, whatever the engine's wording.
+inline std::vector<std::string> linearEngineSteps(const std::string& carried, const std::string& equation,
+                                                  Style style = Style::fraction) {
+    const WorkedSteps worked = linearEquationSteps(
+        parseEquation(equation),
+        {.technique = Technique::transpose, .skipOpeningFrame = true, .style = style, .method = Method::smart});
+    std::vector<std::string> steps = readSteps(worked, true);
+    if (carried.empty()) return steps;
+    for (std::string& step : steps) step.insert(step.find(": ") + 2, carried + " | ");
+    return steps;
+}
+
+// The lists joined in order.
+inline std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> out;
+    for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
     return out;
 }
 
