@@ -80,22 +80,6 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
           "zero-product rule: 2y² − 2y = 12 | 2y² − 2y − 12 = 0 | 2(y² − y − 6) = 0 | y² − y − 6 = 0 | (y + 2)(y − 3) "
           "= 0 |  |  | y + 2 = 0 or y − 3 = 0 | y = -2 or y = 3",
           "😎: 2y² − 2y = 12 |  |  | y = -2 or y = 3 | distinct rational solutions | (number line order)"}},
-        {"y^2 - 4 = 0",
-         {},
-         {"🤔: y² − 4 = 0", "complete the factorization: y² − 4 = 0 | (y + 2)(y − 2) = 0",
-          "zero-product rule: y² − 4 = 0 | (y + 2)(y − 2) = 0 |  |  | y + 2 = 0 or y − 2 = 0 | y = -2 or y = 2",
-          "😎: y² − 4 = 0 |  |  | y = -2 or y = 2 | distinct rational solutions | (number line order)"}},
-        // A repeated root 0: the second line keeps its place unseen.
-        {"3x^2 = 0",
-         {},
-         {"🤔: 3x² = 0", "zero-product rule: 3x² = 0 |  |  | x = 0 | ~x~ ~=~ ~0~",
-          "😎: 3x² = 0 |  |  | x = 0 | repeated rational solution"}},
-        // The squares cancel and the linear engine finishes under the carried line.
-        {"x^2 + 3x = x^2 + 6",
-         {},
-         concat({{"🤔: x² + 3x = x² + 6", "same square term on both sides: x² + 3x = x² + 6 | 3x = 6"},
-                 linearEngineSteps("x² + 3x = x² + 6", "3x = 6"),
-                 {"😎: x² + 3x = x² + 6 | x = 2"}})},
         {"0.3x^2 - 0.5x = 0.2",
          {.skipOpeningFrame = true, .style = Style::decimal},
          {"clear decimals: 0.3x² − 0.5x = 0.2 | 10(0.3x² − 0.5x) = 10(0.2) | 3x² − 5x = 2 |  |  | \nhighest decimal "

