@@ -167,16 +167,18 @@ TEST(FactoringSteps, RootsOfRandomProductsOfTwoFactors) {
                                             : v + " = " + smaller + " or " + v + " = " + larger +
                                                   " | distinct rational solutions | (number line order)");
         EXPECT_EQ(steps.back(), closing);
-        // D = a²(p − q)² is never negative: the rule always applies, and its
-        // last line names the roots, the zero root first.
+        // D = a²(p − q)² is never negative: the rule always applies, its last
+        // line names both roots (in the order of the factors), and only x² = 0
+        // has no factored form.
         const std::string& rule = steps[steps.size() - 2];
         EXPECT_EQ(rule.rfind("zero-product rule: ", 0), 0u) << what << "\n" << rule;
-        if (p != q && p != 0 && q != 0)
-            EXPECT_NE(
-                std::find_if(steps.begin(), steps.end(),
-                             [](const std::string& s) { return s.rfind("complete the factorization: ", 0) == 0; }),
-                steps.end())
-                << what;
+        const std::string named = rule.substr(rule.rfind(" | ") + 3);
+        const std::string P = v + " = " + std::to_string(p), Q = v + " = " + std::to_string(q);
+        EXPECT_TRUE(p == q ? named == P : named == P + " or " + Q || named == Q + " or " + P) << what << "\n" << named;
+        const bool factored = std::any_of(steps.begin(), steps.end(), [](const std::string& s) {
+            return s.rfind("complete the factorization: ", 0) == 0;
+        });
+        EXPECT_EQ(factored, p != 0 || q != 0) << what;
     }
 }
 
