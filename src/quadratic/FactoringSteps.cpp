@@ -21,7 +21,6 @@ namespace {
 
 // The method's work after the opening.
 struct Factoring {
-    const PolyEquation& given;
     const LinearStepChoices& choices;
     OpeningState state;
 
@@ -136,7 +135,7 @@ WorkedSteps factoringSteps(const PolyEquation& equation, const LinearStepChoices
     OpeningResult opening = quadraticOpening(equation, choices, OpeningTidying::clear_fractions);
     if (WorkedSteps* finished = std::get_if<WorkedSteps>(&opening)) return std::move(*finished);
 
-    Factoring f{equation, choices, std::move(std::get<OpeningState>(opening))};
+    Factoring f{choices, std::move(std::get<OpeningState>(opening))};
     const bool worked = commonFactorStep(f) && factoredFormStep(f) && zeroProductStep(f) &&
                         (choices.skipOpeningFrame || closingStep(f));
     if (!worked) return quadraticRefusal(QuadraticRefusal::overflow, equation, choices.style);
