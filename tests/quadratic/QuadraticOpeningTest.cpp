@@ -52,5 +52,18 @@ TEST(QuadraticOpening, FinishesWhatIsLinear) {
     }
 }
 
+// A power of ten in the decimal style counts decimal places (a two-digit count
+// shows no superscript); any other factor is the LCM of the denominators.
+TEST(QuadraticOpening, ClearingMessages) {
+    EXPECT_EQ(clearingStepMessage(Style::decimal, 100),
+              "\nhighest decimal place count\nis 2, multiply both sides\nby 10² = 100");
+    EXPECT_EQ(clearingStepMessage(Style::decimal, 10000000000),
+              "\nhighest decimal place count\nis 10, multiply both sides\nby 10... = 10000000000");
+    for (Style style : {Style::decimal, Style::fraction}) {
+        EXPECT_EQ(clearingStepMessage(style, 6),
+                  "6 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
+    }
+}
+
 }  // namespace
 }  // namespace duolinear
