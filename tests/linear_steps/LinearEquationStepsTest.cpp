@@ -162,23 +162,36 @@ TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
     const std::vector<ReadStep> oops{{"oops", {"[3/0]x + 0 = 1", "", "", "division by zero", "please correct"}}};
     for (bool skip : {false, true}) EXPECT_EQ(solve(zero, {.skip = skip}), oops);
 
+    // Each refusal says why, under the equation as given.
     Monomial square = xTerm(1);
     square.exponent = 2;
-    const PolyEquation cases[] = {
-        equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)}),  // the answer leaves 64 bits
-        equation({xTerm(2), constant(INT64_MIN)}, {constant(7)}),           // 7 - (-2^63) leaves 64 bits
-        equation({square, xTerm(2)}, {constant(4)}),                        // not linear
-        equation({xTerm(2)}, {xTerm(3, 1, 'y')}),                           // two letters
+    const std::string tooLarge = "numbers too large";
+    const std::string notLinear = "not linear in one variable";
+    const struct {
+        PolyEquation e;
+        std::string reason;
+    } cases[] = {
+        {equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)}), tooLarge},  // the answer leaves 64 bits
+        {equation({xTerm(2), constant(INT64_MIN)}, {constant(7)}), tooLarge},           // 7 - (-2^63) leaves 64 bits
+        {equation({square, xTerm(2)}, {constant(4)}), notLinear},                       // x^2 + 2x = 4
+        {equation({xTerm(2)}, {xTerm(3, 1, 'y')}), notLinear},                          // 2x = 3y
+        {equation({xTerm(0), xTerm(2, 1, 'y')}, {constant(4)}), ""},                    // 0x is no letter
     };
-    for (const PolyEquation& e : cases) {
-        const std::vector<ReadStep> steps = solve(e);
+    for (const auto& c : cases) {
+        const std::vector<ReadStep> steps = solve(c.e, {.skip = true});
+        if (c.reason.empty()) {
+            EXPECT_NE(steps.front().comment, "oops") << steps.front();
+            continue;
+        }
         ASSERT_EQ(steps.size(), 1u);
         EXPECT_EQ(steps[0].comment, "oops");
+        ASSERT_EQ(steps[0].lines.size(), 5u);
+        EXPECT_EQ(Lines(steps[0].lines.begin() + 1, steps[0].lines.end()), (Lines{"", "", c.reason, "please correct"}));
     }
     // Clearing 2^62/2^62 x = -3x multiplies -3 by 2^62: only the decimal
     // style, which leaves the coefficient unreduced, overflows on the way.
     const PolyEquation big = equation({xTerm(INT64_C(1) << 62, INT64_C(1) << 62)}, {xTerm(-3)});
-    EXPECT_EQ(solve(big, {.style = Style::decimal}).front().comment, "oops");
+    EXPECT_EQ(solve(big, {.style = Style::decimal}).front().lines.at(3), tooLarge);
     EXPECT_EQ(solve(big).back().lines.back(), "x = 0");
 }
 
