@@ -195,13 +195,19 @@ std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquatio
     const auto black = [](const Ext_polyEquation& e) {
         return recolorExtEquation(Color::black, Color::black, Color::black, e);
     };
+    // The engine refuses what is not linear in one letter; the status of the
+    // plain equation would read past the letters (2x = 3y as x = 0).
+    const auto statusOf = [](const PolyEquation& plain) -> std::optional<LinearSolution> {
+        if (!isLinearInOneVariable(plain)) return std::nullopt;
+        return linearSolutionStatus(plain);
+    };
 
     Ext_polyEquation e = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
-    if (!eitherExtSideHasBrackets(e)) return linearSolutionStatus(extToPolyEquation(e));
+    if (!eitherExtSideHasBrackets(e)) return statusOf(extToPolyEquation(e));
     const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(e);
     if (absorbed.failed) return std::nullopt;
     if (absorbed.applies()) {
-        if (!eitherExtSideHasBrackets(*absorbed.value)) return linearSolutionStatus(extToPolyEquation(*absorbed.value));
+        if (!eitherExtSideHasBrackets(*absorbed.value)) return statusOf(extToPolyEquation(*absorbed.value));
         e = *absorbed.value;
     }
 
@@ -220,7 +226,7 @@ std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquatio
         if (!distributed.applies()) break;
         e = black(distributed.value->after);
     }
-    return linearSolutionStatus(extToPolyEquation(e));
+    return statusOf(extToPolyEquation(e));
 }
 
 }  // namespace duolinear

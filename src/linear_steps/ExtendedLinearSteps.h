@@ -32,7 +32,7 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
 
 // The answer that extendedLinearEquationSteps reaches, without drawing: the
 // value, the relation of the solved form and the status. No value when the
-// engine would refuse the equation.
+// engine would refuse the equation (2x = 3y among them: the letters count).
 std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquation& equation);
 
 }  // namespace duolinear
