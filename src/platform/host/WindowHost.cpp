@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <SDL.h>
@@ -12,6 +14,23 @@
 #include "platform/ui/Screen.h"
 
 namespace host {
+
+namespace {
+
+const char* const kHeadlessHint = "; --script FILE --headless runs the app without a display";
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// SDL falls back to drivers that draw nowhere a person can see; the app
+// would then run unseen and never end.
+bool isOffScreenDriver(const char* driver) {
+    return driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
+
+}  // namespace
 
 WindowHost::WindowHost(ui::Application& application) : application_(&application) {}
 
@@ -28,11 +47,24 @@ bool WindowHost::open(std::string& error) {
         error = "the application has no window";
         return false;
     }
+    // A window needs an X or Wayland display, unless SDL_VIDEODRIVER names a
+    // driver that needs neither (kmsdrm on a console, say).
+    if (!isSet("SDL_VIDEODRIVER") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        error =
+            std::string("no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)") + kHeadlessHint;
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        error = std::string("cannot start SDL: ") + SDL_GetError();
+        error = std::string("cannot open a display: ") + SDL_GetError() + kHeadlessHint;
         return false;
     }
     sdlStarted_ = true;
+    if (isOffScreenDriver(SDL_GetCurrentVideoDriver())) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        error = std::string("no display to open a window on (only the off-screen video driver \"") +
+                (driver != nullptr ? driver : "") + "\")" + kHeadlessHint;
+        return false;
+    }
 
     const gfx::Size size = window->bounds().size;
     SDL_Rect usable;
@@ -45,7 +77,7 @@ bool WindowHost::open(std::string& error) {
     window_ = SDL_CreateWindow("duolinear", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_SHOWN);
     if (window_ == nullptr) {
-        error = std::string("cannot open a window: ") + SDL_GetError();
+        error = std::string("cannot open a window: ") + SDL_GetError() + kHeadlessHint;
         return false;
     }
     renderer_ = SDL_CreateRenderer(window_, -1, 0);

@@ -35,7 +35,9 @@ public:
     WindowHost(const WindowHost&) = delete;
     WindowHost& operator=(const WindowHost&) = delete;
 
-    // Opens the window; false with the reason when SDL cannot.
+    // Opens the window; false with the reason when SDL cannot, and when there
+    // is no display a person could see it on (no DISPLAY or WAYLAND_DISPLAY,
+    // or only SDL's off-screen or dummy driver).
     bool open(std::string& error);
 
     // Runs until the window is closed, or until the script has been carried
