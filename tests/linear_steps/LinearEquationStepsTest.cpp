@@ -155,6 +155,13 @@ TEST(LinearEquationSteps, ReversesInequalitiesDividedByANegative) {
         solve(equation({xTerm(-1, 2)}, {constant(3)}, Relation::greater_than_or_equal_to), {.highlight = false})[1]
             .lines,
         (Lines{"-[1/2]x ≥ 3", "-[2/1](-[1/2]x) ≤ -[2/1]([3/1])", "x ≤ -6"}));
+    // The variable on the right: the product, unreduced and reduced, is
+    // written before x, then turned round; both reversed relations red.
+    EXPECT_EQ(solve(equation({constant(3, 4)}, {xTerm(-1, 2)}, Relation::less_than),
+                    {.technique = Technique::transpose, .skip = true}),
+              (std::vector<ReadStep>{
+                  {"solve for x",
+                   {"[3/4] < *-[1/2]*x", "*-[2/1]*([3/4]) *>* x", "-[6/4] > x", "-[3/2] > x", "x *<* -[3/2]"}}}));
 }
 
 TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
@@ -237,6 +244,20 @@ TEST(LinearEquationSteps, SimplifiesAndCombinesBeforeMoving) {
     EXPECT_EQ(steps[1].comment, "combine simple like terms");
     EXPECT_EQ(steps[1].lines.back(), "[1/2]x + [1/4]x + 5 = 11");
     EXPECT_EQ(steps.back().lines.back(), "x = 8");
+}
+
+// Without a non-zero variable term no letter is named (the engine's letter
+// falls back to x, which no text of these solutions shows): a zero y term is
+// dropped and the status stands in the "solve" step.
+TEST(LinearEquationSteps, AnEquationWithoutAVariableTermNamesNoLetter) {
+    const std::string all = "TRUE, solution is all values of variable";
+    EXPECT_EQ(
+        solve(equation({xTerm(0, 1, 'y'), constant(3)}, {constant(5)})),
+        (std::vector<ReadStep>{
+            {"🤔", {"3 = 5"}}, {"solve", {"3 = 5", "FALSE, no solution"}}, {"😎", {"3 = 5", "FALSE, no solution"}}}));
+    EXPECT_EQ(solve(equation({constant(3), constant(1)}, {constant(4), xTerm(0, 1, 'y')}), {.skip = true}),
+              (std::vector<ReadStep>{{"combine simple like terms", {"3 + 1 = 4", "4 = 4"}},
+                                     {"solve", {"3 + 1 = 4", "4 = 4", all}}}));
 }
 
 TEST(LinearEquationSteps, SpeaksOfTheEquationsLetter) {
