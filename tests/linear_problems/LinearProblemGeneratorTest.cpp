@@ -102,9 +102,9 @@ TEST(LinearProblemGenerator, RandomProblemsOfEveryLevelSolveToTheirOneAnswer) {
     SystemRandomSource source(20240229);
     SystemRandomSource advice(7);  // the smart method's draws
     ScopedDefaultRandom installed(advice);
-    for (std::int64_t level : {0, 1, 2, 3, 4, 9, -1, -100}) {
+    for (std::int64_t level : {0, 1, 2, 3, 4, -1, 100}) {
         std::set<std::string> variants;
-        for (int i = 0; i < 120; ++i) {
+        for (int i = 0; i < 60; ++i) {
             const auto relation = static_cast<Relation>(source.uniformIndex(5));
             const std::optional<LinearProblemRecord> record = generateLinearProblem(level, rawValue(relation), source);
             ASSERT_TRUE(record);
