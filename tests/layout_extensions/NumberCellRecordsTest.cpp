@@ -21,58 +21,39 @@ using Rows = std::vector<std::string>;
 
 constexpr std::int64_t kLeast = INT64_MIN;
 
+// Rows 1 and 2 of each layout; every one has four rows, the start row
+// pointing at row 1 and the tag row keyed by the kind plus "_tag".
 TEST(NumberCellRecords, BuildersWriteTheirRows) {
     const CancelBothColors both{Color::black, Color::gray, Color::blue, Color::green, Color::red, Color::brown};
     const CancelOneColors one{Color::black, Color::gray, Color::blue, Color::red};
-    const std::tuple<const char*, TagLayout, Rows> cases[] = {
-        {"whole", wholeLayout(-7, Color::red, "w"), {"start, 1", "whole, -7", "whole_color, red", "whole_tag, w"}},
-        {"fraction",
-         fractionLayout(3, 4),
-         {"start, 1", "fraction, 3, 4", "fraction_color, black, black", "fraction_tag, anon"}},
-        {"fraction, sign moved up",
-         fractionLayout(3, -4, Color::red, Color::blue),
-         {"start, 1", "fraction, -3, 4", "fraction_color, red, blue", "fraction_tag, anon"}},
-        {"fraction, both negative",
-         fractionLayout(-3, -4),
-         {"start, 1", "fraction, 3, 4", "fraction_color, black, black", "fraction_tag, anon"}},
-        {"fraction over 0",
-         fractionLayout(3, 0),
-         {"start, 1", "fraction, 3, 0", "fraction_color, black, black", "fraction_tag, anon"}},
-        {"fraction, least value negated",
-         fractionLayout(kLeast, -1),
-         {"start, 1", "fraction, 9223372036854775808, 1", "fraction_color, black, black", "fraction_tag, anon"}},
-        {"mixed number keeps the whole part's sign",
-         mixedNumberLayout(-2, 1, -3),
-         {"start, 1", "mixed_number, -2, -1, 3", "mixed_number_color, black, black, black", "mixed_number_tag, anon"}},
-        {"rational over 0",
-         rationalItemLayout(3, 0),
-         {"start, 1", "rational, -3, 0", "rational_color, black, black, black, black", "rational_tag, anon"}},
-        {"rational",
-         rationalItemLayout(3, -4, Color::red, Color::green, Color::blue, Color::gray),
-         {"start, 1", "rational, -3, 4", "rational_color, red, green, blue, gray", "rational_tag, anon"}},
-        {"rational, least denominator",
-         rationalItemLayout(5, kLeast),
-         {"start, 1", "rational, -5, 9223372036854775808", "rational_color, black, black, black, black",
-          "rational_tag, anon"}},
-        {"extended fraction",
-         extendedFractionLayout("×", 1, 2, 3, 5, Color::red, Color::blue, "e"),
-         {"start, 1", "extended_fraction, ×, 1, 2, 3, 5", "extended_fraction_color, red, blue",
-          "extended_fraction, e"}},
-        {"cancel both",
-         fractionCancelNumeratorAndDenominatorLayout(-6, 8, -3, 4, both, "c"),
-         {"start, 1", "fraction_cancel_numerator_and_denominator, -6, 8, -3, 4",
-          "fraction_cancel_numerator_and_denominator_color, black, gray, blue, green, red, brown",
-          "fraction_cancel_numerator_and_denominator_tag, c"}},
-        {"cancel numerator",
-         fractionCancelNumeratorLayout(6, -8, 3, one),
-         {"start, 1", "fraction_cancel_numerator, 6, -8, 3", "fraction_cancel_numerator_color, black, gray, blue, red",
-          "fraction_cancel_numerator_tag, anon"}},
-        {"cancel denominator",
-         fractionCancelDenominatorLayout(6, 8, 4, one),
-         {"start, 1", "fraction_cancel_denominator, 6, 8, 4",
-          "fraction_cancel_denominator_color, black, gray, blue, red", "fraction_cancel_denominator_tag, anon"}},
+    const std::tuple<TagLayout, std::string, std::string> cases[] = {
+        {wholeLayout(-7, Color::red), "whole, -7", "whole_color, red"},
+        {fractionLayout(3, 4), "fraction, 3, 4", "fraction_color, black, black"},
+        {fractionLayout(3, -4, Color::red, Color::blue), "fraction, -3, 4", "fraction_color, red, blue"},
+        {fractionLayout(-3, -4), "fraction, 3, 4", "fraction_color, black, black"},
+        {fractionLayout(3, 0), "fraction, 3, 0", "fraction_color, black, black"},
+        {fractionLayout(kLeast, -1), "fraction, 9223372036854775808, 1", "fraction_color, black, black"},
+        {mixedNumberLayout(-2, 1, -3), "mixed_number, -2, -1, 3", "mixed_number_color, black, black, black"},
+        {rationalItemLayout(3, 0), "rational, -3, 0", "rational_color, black, black, black, black"},
+        {rationalItemLayout(3, -4, Color::red, Color::green, Color::blue, Color::gray), "rational, -3, 4",
+         "rational_color, red, green, blue, gray"},
+        {rationalItemLayout(5, kLeast), "rational, -5, 9223372036854775808",
+         "rational_color, black, black, black, black"},
+        {fractionCancelNumeratorAndDenominatorLayout(-6, 8, -3, 4, both),
+         "fraction_cancel_numerator_and_denominator, -6, 8, -3, 4",
+         "fraction_cancel_numerator_and_denominator_color, black, gray, blue, green, red, brown"},
+        {fractionCancelNumeratorLayout(6, -8, 3, one), "fraction_cancel_numerator, 6, -8, 3",
+         "fraction_cancel_numerator_color, black, gray, blue, red"},
+        {fractionCancelDenominatorLayout(6, 8, 4, one), "fraction_cancel_denominator, 6, 8, 4",
+         "fraction_cancel_denominator_color, black, gray, blue, red"},
     };
-    for (const auto& [label, layout, rows] : cases) EXPECT_EQ(dump(layout), rows) << label;
+    for (const auto& [layout, kindRow, colorRow] : cases) {
+        EXPECT_EQ(dump(layout), (Rows{"start, 1", kindRow, colorRow, layout[1][0] + "_tag, anon"})) << kindRow;
+    }
+    // The one whose tag row is keyed by the kind alone.
+    EXPECT_EQ(dump(extendedFractionLayout("×", 1, 2, 3, 5, Color::red, Color::blue, "e")),
+              (Rows{"start, 1", "extended_fraction, ×, 1, 2, 3, 5", "extended_fraction_color, red, blue",
+                    "extended_fraction, e"}));
 }
 
 TEST(NumberCellRecords, BlockFollowsItsChild) {
@@ -180,9 +161,15 @@ Rows colorRowOf(const TagLayout& layout, const std::string& kind, const std::str
     return {};
 }
 
+// The two recolourers that take other colours, given the shape of the rest.
+void visible(TagLayout& layout, Color color, const std::string& tag) {
+    recolorVisibleFraction(layout, color, Color::green, tag);
+}
+void mixed(TagLayout& layout, Color color, const std::string& tag) {
+    setMixedNumberColors(layout, color, Color::green, Color::blue, tag);
+}
+
 TEST(NumberCellRecolourers, ChangeTheFirstHandledItemWithTheTag) {
-    const CancelBothColors both{Color::black, Color::gray, Color::blue, Color::green, Color::red, Color::brown};
-    const CancelOneColors one{Color::black, Color::gray, Color::blue, Color::red};
     // A blank line or a box grid right before the tagged fraction.
     for (const TagLayout& before : {blankLayouts(1)[0], boxGrid("t")}) {
         TagLayout layout = joinLayouts("🖇", before, fractionLayout(1, 2, Color::black, Color::black, "t"));
@@ -190,85 +177,51 @@ TEST(NumberCellRecolourers, ChangeTheFirstHandledItemWithTheTag) {
         EXPECT_EQ(colorRowOf(layout, "fraction", "t"), (Rows{"fraction_color", "red", "red"})) << before[1][0];
     }
 
-    // A box grid, a plug-in and a BLANK row stand before the tagged items, so
+    // A box grid, a plug-in and a blank line stand before the tagged items, so
     // a walk that steps by a fixed count per kind would fall out of step.
+    const CancelBothColors both{Color::black, Color::gray, Color::blue, Color::cyan, Color::red, Color::brown};
+    const CancelOneColors one{Color::black, Color::gray, Color::blue, Color::red};
     const TagLayout layout =
         row({boxGrid("t"), primeTree("t"), blankLayouts(1)[0], wholeLayout(5, Color::gray, "t"),
              fractionLayout(1, 2, Color::gray, Color::cyan, "t"),
              mixedNumberLayout(1, 2, 3, Color::gray, Color::cyan, Color::brown, "t"),
-             fractionCancelNumeratorAndDenominatorLayout(6, 8, 3, 4, both, "t"),
-             fractionCancelNumeratorLayout(6, 8, 3, one, "t"), fractionCancelDenominatorLayout(6, 8, 4, one, "t"),
-             extendedFractionLayout("×", 1, 2, 3, 5, Color::gray, Color::cyan, "t"),
+             fractionCancelNumeratorAndDenominatorLayout(6, 8, 3, 4, both, "cb"),
+             fractionCancelNumeratorLayout(6, 8, 3, one, "cn"), fractionCancelDenominatorLayout(6, 8, 4, one, "cd"),
+             extendedFractionLayout("×", 1, 2, 3, 5, Color::gray, Color::cyan, "e"),
              fractionLayout(7, 9, Color::gray, Color::gray, "other")});
-    using Edit = std::function<void(TagLayout&)>;
-    struct Case {
-        const char* label;
-        Edit edit;
-        std::string kind;
-        Rows colors;
+    using Recolor = void (*)(TagLayout&, Color, const std::string&);
+    const std::tuple<Recolor, std::string, std::string, Rows> cases[] = {
+        {recolorNumberCell, "t", "whole", {"whole_color", "red"}},
+        {recolorFractionPartInPlace, "t", "fraction", {"fraction_color", "red", "red"}},
+        {recolorWholePart, "t", "whole", {"whole_color", "red"}},
+        {recolorNumeratorInPlace, "t", "fraction", {"fraction_color", "red", "cyan"}},
+        {recolorDenominatorInPlace, "t", "fraction", {"fraction_color", "gray", "red"}},
+        {recolorNumeratorInPlace, "other", "fraction", {"fraction_color", "red", "gray"}},
+        {mixed, "t", "mixed_number", {"mixed_number_color", "red", "green", "blue"}},
+        {visible, "t", "fraction", {"fraction_color", "red", "green"}},
+        {visible,
+         "cb",
+         "fraction_cancel_numerator_and_denominator",
+         {"fraction_cancel_numerator_and_denominator_color", "black", "gray", "red", "green", "red", "brown"}},
+        {visible,
+         "cn",
+         "fraction_cancel_numerator",
+         {"fraction_cancel_numerator_color", "black", "green", "red", "red"}},
+        {visible,
+         "cd",
+         "fraction_cancel_denominator",
+         {"fraction_cancel_denominator_color", "red", "gray", "green", "red"}},
+        {visible, "e", "extended_fraction", {"extended_fraction_color", "red", "green"}},
+        {recolorNumberCell, "cb", "", {}},  // a kind it does not handle
+        {recolorNumberCell, "none", "", {}},
     };
-    const Case cases[] = {
-        {"number cell", [](TagLayout& l) { recolorNumberCell(l, Color::red, "t"); }, "whole", {"whole_color", "red"}},
-        {"fraction part",
-         [](TagLayout& l) { recolorFractionPartInPlace(l, Color::red, "t"); },
-         "fraction",
-         {"fraction_color", "red", "red"}},
-        {"whole part", [](TagLayout& l) { recolorWholePart(l, Color::red, "t"); }, "whole", {"whole_color", "red"}},
-        {"numerator",
-         [](TagLayout& l) { recolorNumeratorInPlace(l, Color::red, "t"); },
-         "fraction",
-         {"fraction_color", "red", "cyan"}},
-        {"denominator",
-         [](TagLayout& l) { recolorDenominatorInPlace(l, Color::red, "t"); },
-         "fraction",
-         {"fraction_color", "gray", "red"}},
-        {"mixed number",
-         [](TagLayout& l) { setMixedNumberColors(l, Color::red, Color::green, Color::blue, "t"); },
-         "mixed_number",
-         {"mixed_number_color", "red", "green", "blue"}},
-        {"visible fraction",
-         [](TagLayout& l) { recolorVisibleFraction(l, Color::red, Color::green, "t"); },
-         "fraction",
-         {"fraction_color", "red", "green"}},
-        {"other tag",
-         [](TagLayout& l) { recolorNumeratorInPlace(l, Color::red, "other"); },
-         "fraction",
-         {"fraction_color", "red", "gray"}},
-        {"no such tag", [](TagLayout& l) { recolorNumberCell(l, Color::red, "none"); }, "", {}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [recolor, tag, kind, colors] : cases) {
         TagLayout changed = layout;
-        c.edit(changed);
+        recolor(changed, Color::red, tag);
         std::size_t differing = 0;
         for (std::size_t i = 0; i < layout.size(); ++i) differing += changed[i] != layout[i] ? 1 : 0;
-        EXPECT_EQ(differing, c.kind.empty() ? 0u : 1u) << c.label;
-        if (!c.kind.empty()) {
-            const std::string tag = c.label == std::string("other tag") ? "other" : "t";
-            EXPECT_EQ(colorRowOf(changed, c.kind, tag), c.colors) << c.label;
-        }
-    }
-
-    // The cancelled and extended fractions, each the first of its kind.
-    const std::tuple<std::string, Rows> visible[] = {
-        {"fraction_cancel_numerator_and_denominator",
-         {"fraction_cancel_numerator_and_denominator_color", "black", "gray", "red", "green", "red", "brown"}},
-        {"fraction_cancel_numerator", {"fraction_cancel_numerator_color", "black", "green", "red", "red"}},
-        {"fraction_cancel_denominator", {"fraction_cancel_denominator_color", "red", "gray", "green", "red"}},
-        {"extended_fraction", {"extended_fraction_color", "red", "green"}},
-    };
-    for (const auto& [kind, colors] : visible) {
-        // Only the item of this kind keeps the tag among those the operation handles.
-        TagLayout changed = layout;
-        for (std::size_t i = 0; i + 2 < changed.size(); ++i) {
-            const std::string& k = changed[i][0];
-            if ((k == "fraction" || k == "mixed_number" || k.starts_with("fraction_cancel") ||
-                 k == "extended_fraction") &&
-                k != kind) {
-                changed[i + 2][1] = "x";
-            }
-        }
-        recolorVisibleFraction(changed, Color::red, Color::green, "t");
-        EXPECT_EQ(colorRowOf(changed, kind, "t"), colors) << kind;
+        EXPECT_EQ(differing, kind.empty() ? 0u : 1u) << kind << " " << tag;
+        if (!kind.empty()) EXPECT_EQ(colorRowOf(changed, kind, tag), colors) << kind << " " << tag;
     }
 }
 

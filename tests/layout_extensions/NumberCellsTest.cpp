@@ -44,26 +44,6 @@ std::unique_ptr<gfx::ImageSurface> drawn(const std::function<void()>& draw) {
     return image;
 }
 
-// Ink bounds in points of the pixels of one strong colour.
-struct Box {
-    bool any = false;
-    double left = 0, top = 0, right = 0, bottom = 0;
-};
-
-Box inkOf(const gfx::ImageSurface& image, bool red) {
-    Box b;
-    for (int y = 0; y < image.pixelHeight(); ++y) {
-        for (int x = 0; x < image.pixelWidth(); ++x) {
-            const gfx::Color c = image.pixel(x, y);
-            if (c.a < 0.5 || (red ? c.r < 0.6 || c.b > 0.4 : c.b < 0.6 || c.r > 0.4)) continue;
-            const double l = x / kScale, t = y / kScale, r = (x + 1) / kScale, bo = (y + 1) / kScale;
-            b = b.any ? Box{true, std::min(b.left, l), std::min(b.top, t), std::max(b.right, r), std::max(b.bottom, bo)}
-                      : Box{true, l, t, r, bo};
-        }
-    }
-    return b;
-}
-
 TEST(NumberCells, MeasureByKind) {
     const Fonts f = fontsAt(30), large = fontsAt(72);
     const double h = 2 * f.fraction.font.metrics().capHeight + 6.0;  // 0.125 × 22.5 is below the 6-point floor
@@ -87,25 +67,6 @@ TEST(NumberCells, MeasureByKind) {
     for (const auto& [label, cell, fonts, size] : cases) {
         EXPECT_EQ(measureNumberCell(cell, fonts->whole, fonts->fraction), size) << label;
     }
-}
-
-TEST(NumberCells, FractionStandsAroundTheAxis) {
-    const Fonts f = fontsAt(30);
-    const Metric& m = f.metric;
-    const double x = 20, y = 60, axis = y - m.wholeHalfXHeight, w = widthOf("3", f.fraction);
-    const auto image = drawn([&] { drawFractionCell("3", "4", "red", "blue", f.fraction, f.whole, m, {}, x, y); });
-    const Box top = inkOf(*image, true), bottom = inkOf(*image, false);
-    constexpr double kNear = 0.5;
-    // The red bar spans the cell; the red numerator's capitals start
-    // halfBarSpace + fracCapHeight above the axis.
-    EXPECT_NEAR(top.left, x, kNear);
-    EXPECT_NEAR(top.right, x + w, kNear);
-    EXPECT_NEAR(top.bottom, axis + 0.5 * m.halfBarSpace, kNear);
-    EXPECT_NEAR(top.top, axis - m.halfBarSpace - m.fracCapHeight, kNear);
-    // The blue denominator hangs from halfBarSpace below the axis, centred.
-    EXPECT_NEAR(bottom.top, axis + m.halfBarSpace, kNear);
-    EXPECT_NEAR(bottom.bottom, axis + m.halfBarSpace + m.fracCapHeight, kNear);
-    EXPECT_NEAR(0.5 * (bottom.left + bottom.right), x + 0.5 * w, kNear);
 }
 
 // Cells drawn exactly as their parts drawn on their own, where the parts end.

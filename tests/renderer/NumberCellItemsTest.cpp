@@ -140,6 +140,19 @@ void expectBox(gfx::Rect box, double left, double top, double right, double bott
     EXPECT_NEAR(box.origin.y + box.size.height, bottom, near) << what << " bottom";
 }
 
+TEST(NumberCellItems, FractionStandsAroundTheAxis) {
+    const double x = 20, y = 80, axis = y - hx, w = fractionWidth("3");
+    const auto image = renderSharp(fractionLayout(3, 4, Color::red, Color::blue), x, y);
+    // The red bar spans the cell, and the red numerator's capitals start
+    // halfBarSpace + fracCapHeight above the axis; the blue denominator hangs
+    // from halfBarSpace below it, centred.
+    expectBox(inkIn(*image, gfx::Color::red()), x, axis - hbs - fc, x + w, axis + 0.5 * hbs, 0.5, "numerator and bar");
+    const gfx::Rect four = inkIn(*image, gfx::Color::blue());
+    EXPECT_NEAR(four.origin.y, axis + hbs, 0.5);
+    EXPECT_NEAR(four.origin.y + four.size.height, axis + hbs + fc, 0.5);
+    EXPECT_NEAR(four.origin.x + 0.5 * four.size.width, x + 0.5 * w, 0.5);
+}
+
 TEST(NumberCellItems, BlockRulesAndOperator) {
     const double x = 20, y = 80;
     const auto image = renderSharp(block(wholeLayout(12), wholeLayout(7), wholeLayout(19)), x, y);
