@@ -221,7 +221,9 @@ TEST(NumberCellRecolourers, ChangeTheFirstHandledItemWithTheTag) {
         std::size_t differing = 0;
         for (std::size_t i = 0; i < layout.size(); ++i) differing += changed[i] != layout[i] ? 1 : 0;
         EXPECT_EQ(differing, kind.empty() ? 0u : 1u) << kind << " " << tag;
-        if (!kind.empty()) EXPECT_EQ(colorRowOf(changed, kind, tag), colors) << kind << " " << tag;
+        if (!kind.empty()) {
+            EXPECT_EQ(colorRowOf(changed, kind, tag), colors) << kind << " " << tag;
+        }
     }
 }
 
