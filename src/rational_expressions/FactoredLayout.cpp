@@ -83,14 +83,15 @@ public:
             bool negative = c.numerator < 0;
             TagLayout piece;
             if (term.factors.empty()) {
-                piece = first ? monomialLayout(term.monomial, style_) : magnitudeLayout(term.monomial, PlainDrawer{style_});
+                piece =
+                    first ? monomialLayout(term.monomial, style_) : magnitudeLayout(term.monomial, PlainDrawer{style_});
             } else if (style_ == Style::fraction) {
                 piece = fractionTerm(term, first, negative);
             } else {
                 piece = stackedTerm(term, first);
             }
-            result =
-                first ? std::move(piece) : joinLayouts(negative ? kMinusJoin : kPlusJoin, result, piece, c.numerator_color);
+            result = first ? std::move(piece)
+                           : joinLayouts(negative ? kMinusJoin : kPlusJoin, result, piece, c.numerator_color);
         }
         drawing_[index] = false;
         return result;

@@ -24,7 +24,7 @@
 namespace duolinear {
 
 // The most groups one layout draws (counting repeats) before it gives up.
-inline constexpr std::size_t kMaxDrawnGroups = 4096;
+inline constexpr std::size_t kMaxDrawnGroups = 256;
 
 // "unexpected error" when either side has no groups; otherwise the two root
 // groups joined by the relation's symbol in the relation colour.

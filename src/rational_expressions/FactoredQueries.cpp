@@ -20,9 +20,8 @@ std::optional<TermGroup> descendingNonzeroTerms(const Polynomial_XL& polynomial)
     if (polynomial.terms.size() != 1 || polynomial.terms[0].empty()) return std::nullopt;
     TermGroup terms;
     std::copy_if(polynomial.terms[0].begin(), polynomial.terms[0].end(), std::back_inserter(terms), isNonzero);
-    std::stable_sort(terms.begin(), terms.end(), [](const Term_XL& a, const Term_XL& b) {
-        return a.monomial.exponent > b.monomial.exponent;
-    });
+    std::stable_sort(terms.begin(), terms.end(),
+                     [](const Term_XL& a, const Term_XL& b) { return a.monomial.exponent > b.monomial.exponent; });
     return terms;
 }
 

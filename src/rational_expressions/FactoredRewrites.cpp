@@ -112,8 +112,10 @@ std::optional<Polynomial_XL> zeroTermsRemoved(bool recolor, const Polynomial_XL&
 
 Outcome<Polynomial_XL> monomialFactorsAbsorbed(bool negate, const Polynomial_XL& polynomial) {
     using Result = Outcome<Polynomial_XL>;
-    const bool emptyRoot = polynomial.terms.empty() || polynomial.terms.back().empty();
-    if (emptyRoot || !pointersPointBack(polynomial)) return negate ? Result::failure() : Result::nothing();
+    if (!pointersPointBack(polynomial)) return Result::failure();
+    if (polynomial.terms.empty() || polynomial.terms.back().empty()) {
+        return negate ? Result::failure() : Result::nothing();
+    }
     const TermGroup& root = polynomial.terms.back();
     if (root.size() == 1 && !root.front().factors.empty()) return absorbedFactors(negate, polynomial);
     if (!negate) return Result::nothing();
@@ -140,7 +142,8 @@ std::optional<Polynomial_XL> gcdMonomialDivided(const Polynomial_XL& polynomial)
     for (const Term_XL& term : polynomial.terms[0]) {
         const CheckedInt quotient = checkedDivide(term.monomial.coefficient.numerator, divisor);
         if (!quotient) return std::nullopt;
-        group.push_back(Term_XL{Monomial{Rational{*quotient, 1}, term.monomial.exponent - g->exponent, g->variable}, {}});
+        group.push_back(
+            Term_XL{Monomial{Rational{*quotient, 1}, term.monomial.exponent - g->exponent, g->variable}, {}});
     }
     return Polynomial_XL{{std::move(group)}};
 }
