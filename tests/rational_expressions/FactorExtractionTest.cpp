@@ -150,7 +150,9 @@ TEST(FactorExtraction, RandomPicturesKeepTheValue) {
             p = (*next)[1];
             const Outcome<Polynomial_XL> absorbed = monomialFactorsAbsorbed(false, p);
             ASSERT_FALSE(absorbed.failed);
-            if (absorbed.value) EXPECT_TRUE(sameValue(start, *absorbed.value));
+            if (absorbed.value) {
+                EXPECT_TRUE(sameValue(start, *absorbed.value));
+            }
         }
 
         // k·x^j raised to a power, absorbed into s·x^m before (a·x + b).
@@ -177,7 +179,9 @@ TEST(FactorExtraction, RandomPicturesKeepTheValue) {
         EXPECT_TRUE(sameValue((*negated)[0], (*negated)[1]));
         EXPECT_TRUE(sameValue((*negated)[0], (*negated)[2]));
         const auto extracted = commonFactorPictures(false, Color::red, (*negated)[2]);
-        if (extracted) EXPECT_TRUE(sameValue((*negated)[2], (*extracted)[1]));
+        if (extracted) {
+            EXPECT_TRUE(sameValue((*negated)[2], (*extracted)[1]));
+        }
     }
 }
 
