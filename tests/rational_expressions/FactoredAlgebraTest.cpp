@@ -71,10 +71,9 @@ TEST(FactoredAlgebra, Rewrites) {
 }
 
 TEST(FactoredAlgebra, RewritesTheirColours) {
-    Polynomial_XL p = recolorXLPolynomial(Color::red, xl("[0x, 2x] [3(0)]"));
-    EXPECT_EQ(text(*zeroTermsRemoved(false, p), Color::red), "[*2x] [*3*(0)]");
-    EXPECT_EQ(text(*zeroTermsRemoved(true, p), Color::black), "[*2x] [*3*(0)]");
-    EXPECT_EQ(text(*sortedDescending(recolorXLPolynomial(Color::red, xl("[1, x]"))), Color::red), "[*x, *1]");
+    const Polynomial_XL red = recolorXLPolynomial(Color::red, xl("[0x, 2x] [3(0)]"));
+    EXPECT_EQ(text(*zeroTermsRemoved(false, red), Color::red), "[*2x] [*3*(0)]");
+    EXPECT_EQ(text(*zeroTermsRemoved(true, red), Color::black), "[*2x] [*3*(0)]");
     EXPECT_EQ(text(*negatedTerms(recolorXLPolynomial(Color::red, xl("[x]"))), Color::black), "[*-x]");
 }
 
@@ -136,15 +135,11 @@ TEST(FactoredAlgebra, Questions) {
 
     EXPECT_TRUE(isSortedPlainPolynomial(xl("[x^2, 3x, x, 1]")));
     EXPECT_FALSE(isSortedPlainPolynomial(xl("[x, x^2]")));
-    EXPECT_FALSE(isSortedPlainPolynomial(xl("[x, 1] [2(0)]")));
     EXPECT_TRUE(sameMonomials(xl("[x, 1/2]"), xl("[x, 2/4(0)]")));
     EXPECT_FALSE(sameMonomials(xl("[x, 1]"), xl("[x, 1, 0]")));
     EXPECT_TRUE(sameMonomials(xl("[]"), xl("[]")));
-    EXPECT_TRUE(hasNegativeLeadingCoefficient(xl("[-x, 1]")));
     EXPECT_FALSE(hasNegativeLeadingCoefficient(xl("[] [1]")));
-
     EXPECT_TRUE(hasZeroDenominator(xl("[x] [1/0(0)]")));
-    EXPECT_FALSE(hasZeroDenominator(xl("[x, 1/2]")));
 }
 
 }  // namespace
