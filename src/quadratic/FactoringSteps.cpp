@@ -10,10 +10,10 @@
 #include "linear_steps/ExtendedEquationOps.h"
 #include "quadratic/CommonFactorStep.h"
 #include "quadratic/FactoredForm.h"
-#include "quadratic/FactoredFormLayout.h"
 #include "quadratic/QuadraticOpening.h"
 #include "quadratic/QuadraticRefusal.h"
 #include "quadratic/RootLayout.h"
+#include "rational_expressions/FactoredLayout.h"
 
 namespace duolinear {
 
@@ -62,7 +62,7 @@ bool factoredFormStep(Factoring& f) {
     if (factored.failed) return false;
     f.state.carriedLines.push_back(f.line(f.state.equation));
     if (!factored.applies()) return true;
-    f.state.carriedLines.push_back(factoredEquationLayout(f.choices.style, *factored.value));
+    f.state.carriedLines.push_back(xlEquationLayout(f.choices.style, *factored.value));
     f.addStep(f.state.carriedLines, "complete the factorization");
     return true;
 }

@@ -9,8 +9,8 @@
 #include "linear_steps/ExtendedPolynomialLayout.h"
 #include "quadratic/CommonFactorStep.h"
 #include "quadratic/FactoredForm.h"
-#include "quadratic/FactoredFormLayout.h"
 #include "quadratic/OpeningSteps.h"
+#include "rational_expressions/FactoredLayout.h"
 
 namespace duolinear {
 namespace {
@@ -131,7 +131,7 @@ TEST(FactoredForm, FactorsFromTheRootsAndTheZeroProductRule) {
     };
     for (const auto& c : cases) {
         const Outcome<Polynomial_Equation_XL> factored = factoredForm(c.equation);
-        EXPECT_EQ(factored.applies() ? readLine(factoredEquationLayout(Style::fraction, *factored.value)) : "none",
+        EXPECT_EQ(factored.applies() ? readLine(xlEquationLayout(Style::fraction, *factored.value)) : "none",
                   c.factored)
             << read(c.equation);
         const Outcome<FactorabilityVerdict> verdict = factorabilityVerdict(true, c.equation);
