@@ -2,7 +2,7 @@
 // Short builders and readers for sides with bracketed groups, on top of
 // EquationBuilders.h. A side is written as its list of groups:
 // side({{x(1), c(3)}, {times(2, 0)}}) is 2(x + 3), group 0 being the
-// bracket's content; plain(m) is the monomial m multiplying no group. readGroups prints the same
+// bracket's content; ungrouped(m) is the monomial m multiplying no group. readGroups prints the same
 // notation back: "[[x, 3], [2·(0)]]", a coefficient n/d as "n/d", red terms
 // (any colour of the term red) starred: "*2x*".
 
@@ -17,14 +17,14 @@
 
 namespace duolinear::testing {
 
-inline Term plain(Monomial monomial) {
+inline Term ungrouped(Monomial monomial) {
     return Term{std::move(monomial), SubExpression{}};
 }
 inline Term x(std::int64_t n, std::int64_t d = 1) {
-    return plain(xTerm(n, d));
+    return ungrouped(xTerm(n, d));
 }
 inline Term c(std::int64_t n, std::int64_t d = 1) {
-    return plain(constant(n, d));
+    return ungrouped(constant(n, d));
 }
 // n/d times the group at that position.
 inline Term times(std::int64_t n, std::uint64_t group, std::int64_t d = 1) {
