@@ -15,6 +15,9 @@ constexpr std::size_t kExhaustiveLimit = 512;
 // A pair search that cannot be decided beforehand (large ranges with odd
 // exclusions) gives up after this many draws.
 constexpr std::uint64_t kMaxPairDraws = std::uint64_t{1} << 20;
+// A single draw gives up after this many excluded values: a fair source
+// practically never needs more, and a broken one cannot hang the caller.
+constexpr std::uint64_t kMaxSingleDraws = std::uint64_t{1} << 20;
 
 std::vector<std::int64_t> sortedUnique(std::vector<std::int64_t> values) {
     std::sort(values.begin(), values.end());
@@ -97,10 +100,11 @@ std::optional<std::int64_t> randomIntNotIn(ClosedIntRange range, const std::vect
                                            RandomSource& source) {
     const std::vector<std::int64_t> sortedExcluded = sortedUnique(excluded);
     if (!hasAllowedValue(range, sortedExcluded)) return std::nullopt;
-    for (;;) {
+    for (std::uint64_t draw = 0; draw < kMaxSingleDraws; ++draw) {
         const std::int64_t value = source.uniformInt(range.low, range.high);
         if (!contains(sortedExcluded, value)) return value;
     }
+    return std::nullopt;
 }
 
 std::optional<std::string> randomIntText(ClosedIntRange range, const std::vector<std::int64_t>& excluded,

@@ -2,7 +2,8 @@
 // Random integer pickers of the problem generators: uniform draws from closed
 // ranges, drawn again while a draw is excluded. When no draw can ever be
 // accepted (every value of a range excluded, no acceptable pair) they give no
-// value instead of drawing for ever.
+// value instead of drawing for ever; so they do, after about a million draws,
+// when a broken source keeps giving rejected values.
 
 #include <cstdint>
 #include <optional>

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "renderer/CancelledFractionItems.h"
+#include "renderer/NumberCellItems.h"
+
 namespace duolinear {
 
 namespace {
@@ -29,10 +32,20 @@ bool isExtendedItemKind(std::string_view kind) {
     return false;
 }
 
-LayoutSize measureExtendedItem(const LayoutFrame&) {
+LayoutSize measureExtendedItem(const LayoutFrame& frame) {
+    const std::string& kind = frame.kind();
+    if (isNumberCellItemKind(kind)) return measureNumberCellItem(frame);
+    if (isCancelledFractionKind(kind)) return measureCancelledFraction(frame);
     return {};
 }
 
-void drawExtendedItem(const LayoutFrame&, double, double) {}
+void drawExtendedItem(const LayoutFrame& frame, double x, double y) {
+    const std::string& kind = frame.kind();
+    if (isNumberCellItemKind(kind)) {
+        drawNumberCellItem(frame, x, y);
+    } else if (isCancelledFractionKind(kind)) {
+        drawCancelledFraction(frame, x, y);
+    }
+}
 
 }  // namespace duolinear

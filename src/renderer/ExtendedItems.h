@@ -4,10 +4,12 @@
 // grids and tables, and the plug-ins ("plug_in": multiplications, tableaux,
 // divisions, column additions, counts and prime trees).
 //
-// The interpreter hands every one of these kinds to this one place. Their
-// measurers and drawers are not part of the renderer yet: until they are, an
-// item of these kinds measures (0, 0, 0) and draws nothing, exactly like a
-// kind that is not recognised.
+// The interpreter hands every one of these kinds to this one place, which
+// passes each to the branch of its kind: the number cells to
+// NumberCellItems.h, the cancelled fractions to CancelledFractionItems.h.
+// The kinds whose branches are not part of the renderer yet (box grids and
+// tables, plug-ins) measure (0, 0, 0) and draw nothing, exactly like a kind
+// that is not recognised.
 
 #include <string_view>
 

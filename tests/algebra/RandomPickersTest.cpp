@@ -4,6 +4,7 @@
 
 #include "algebra/IntegerFunctions.h"
 #include "algebra/RandomPickers.h"
+#include "support/ConstantRandom.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear {
@@ -42,6 +43,13 @@ TEST(RandomPickers, SingleGivesNoValueWhenEveryValueIsExcluded) {
         EXPECT_EQ(randomIntText(c.range, c.excluded, random), std::nullopt);
         EXPECT_TRUE(random.requests().empty());
     }
+}
+
+TEST(RandomPickers, ABrokenSourceThatOnlyGivesRejectedValuesEndsTheDraw) {
+    testing::ConstantRandom zero(0);
+    EXPECT_EQ(randomIntText(kDigits, {0}, zero), std::nullopt);
+    EXPECT_EQ(randomIntPair(kDigits, {}, kDigits, {}, false, true, zero), std::nullopt);  // never distinct
+    EXPECT_GT(zero.requestCount(), 1000u);
 }
 
 TEST(RandomPickers, PairsAreDrawnAgainTogether) {
