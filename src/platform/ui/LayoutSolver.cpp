@@ -162,12 +162,11 @@ std::vector<Constraint> constraintsInActivationOrder(const Tree& tree) {
     return constraints;
 }
 
-// expression = rhs as a row of the system.
-LinearSystem::AddResult addEquation(LinearSystem& system, std::size_t unknowns, const Expression& expression,
-                                    double rhs) {
-    std::vector<double> row(unknowns, 0.0);
-    for (const auto& [index, coefficient] : expression.terms) row[index] += coefficient;
-    return system.add(std::move(row), rhs - expression.constant);
+// expression = rhs as an equation of the system.
+LinearSystem::AddResult addEquation(LinearSystem& system, const Expression& expression, double rhs) {
+    std::vector<LinearSystem::Term> terms;
+    for (const auto& [index, coefficient] : expression.terms) terms.push_back({index, coefficient});
+    return system.add(terms, rhs - expression.constant);
 }
 
 // Each constraint in turn; one that joins two trees or contradicts the
@@ -186,7 +185,7 @@ void addConstraints(const Tree& tree, LinearSystem& system, LayoutReport& report
             expression =
                 expression.plus(anchorExpression(*second, tree.placeOf(second->view())), -constraint.multiplier());
         }
-        const LinearSystem::AddResult result = addEquation(system, tree.unknowns, expression, constraint.constant());
+        const LinearSystem::AddResult result = addEquation(system, expression, constraint.constant());
         if (result.outcome == LinearSystem::Outcome::conflicting) {
             report.problems.push_back("layout conflict: " + constraint.description() +
                                       " contradicts the constraints activated before it (it misses by " +
@@ -202,10 +201,8 @@ void addIntrinsicSizes(const Tree& tree, LinearSystem& system) {
         if (!place.placedByConstraints) continue;
         bool sized = false;
         if (const auto size = tree.views[i]->intrinsicContentSize()) {
-            sized |=
-                addEquation(system, tree.unknowns, place.width, size->width).outcome == LinearSystem::Outcome::added;
-            sized |=
-                addEquation(system, tree.unknowns, place.height, size->height).outcome == LinearSystem::Outcome::added;
+            sized |= addEquation(system, place.width, size->width).outcome == LinearSystem::Outcome::added;
+            sized |= addEquation(system, place.height, size->height).outcome == LinearSystem::Outcome::added;
         }
         LayoutAccess::setSizedByContent(*tree.views[i], sized);
     }
