@@ -189,7 +189,7 @@ PlugInSize measureAddColumn(double size, const std::string& mode, std::int64_t l
 PlugInSize measureCountOp(double size, const std::string& mode, const TextList& globals, const TextList& locals) {
     const std::optional<std::int64_t> g1 = digitCountAt(globals, 1);
     const std::optional<std::int64_t> k = countAt(locals, 1);
-    if (!isUsableSize(size) || !g1 || !k || globals.size() < 3 || !parsePlugInInteger(globals[2])) return kNothing;
+    if (!isUsableSize(size) || !g1 || !k) return kNothing;
     const gfx::Font f = plugInFont(size), h = plugInFont(0.5 * size);
     const double m = margin(size);
     const std::string sign = globals[0] == "COUNT DOWN" ? "\u2212" : "+";
