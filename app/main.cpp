@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "platform/host/ApplicationMain.h"
+#include "platform/ui/Warnings.h"
 #include "screens/AppDelegate.h"
 #include "screens/ScreenClasses.h"
 
 int main(int argc, char** argv) {
     duolinear::registerScreenClasses();
+    ui::setApplicationName("duolinear");
     return ui::applicationMain(argc, argv, [] { return std::make_shared<duolinear::AppDelegate>(); });
 }

@@ -11,6 +11,7 @@
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearStepChoices.h"
+#include "linear_steps/Refusal.h"
 
 namespace duolinear {
 
@@ -25,6 +26,7 @@ struct ExtendedWork : LinearStepChoices {
     StepLines workedLines;
     Ext_polyEquation current;
     WorkedSteps worked;
+    Refusal refusal = Refusal::numbers_too_large;  // why the work stopped, when it did
 
     TagLayout layoutOf(const Ext_polyEquation& equation) const { return extEquationLayout(style, equation); }
 };
@@ -42,16 +44,6 @@ char variableLetterOf(const Ext_polyEquation& equation) {
         }
     }
     return rawValue(Var::x);
-}
-
-WorkedSteps zeroDenominatorRefusal(Style style, const Ext_polyEquation& equation) {
-    StepLines lines{extEquationLayout(style, equation)};
-    for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
-    lines.push_back(messageLayout("division by zero"));
-    lines.push_back(messageLayout("please correct"));
-    WorkedSteps worked;
-    worked.append(std::move(lines), "oops");
-    return worked;
 }
 
 WorkedSteps malformedRefusal() {
@@ -113,9 +105,13 @@ bool bracketPhase(ExtendedWork& work) {
     }
 }
 
-// The steps of linearEquationSteps for eq, each below the given lines. False
-// when it refuses the equation.
+// The steps of linearEquationSteps for eq, each below the given lines. False,
+// with the reason kept, when it refuses the equation.
 bool appendLinearSteps(ExtendedWork& work, const PolyEquation& eq, const StepLines& above) {
+    if (!isLinearInOneVariable(eq)) {
+        work.refusal = Refusal::not_linear;
+        return false;
+    }
     LinearStepChoices handedOver = work;
     handedOver.skipOpeningFrame = true;
     const WorkedSteps linear = linearEquationSteps(eq, handedOver);
@@ -144,18 +140,18 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
     return true;
 }
 
-// The solution of a normalised equation that has brackets; no value when the
-// arithmetic gives out or linearEquationSteps refuses what is left.
-std::optional<WorkedSteps> solveWithBrackets(ExtendedWork work, const Ext_polyEquation& normalised) {
+// The solution of a normalised equation that has brackets, into work.worked;
+// false when the arithmetic gives out or linearEquationSteps refuses what is
+// left (work.refusal says why).
+bool solveWithBrackets(ExtendedWork& work, const Ext_polyEquation& normalised) {
     if (!work.skipOpeningFrame) work.worked.append({work.openingLine}, "🤔");
 
     const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
-    if (absorbed.failed) return std::nullopt;
+    if (absorbed.failed) return false;
     if (absorbed.applies() && !eitherExtSideHasBrackets(*absorbed.value)) {
         // Absorbing took every bracket away: no bracket phase.
         const PolyEquation eq = extToPolyEquation(*absorbed.value);
-        if (!appendLinearSteps(work, eq, {work.openingLine}) || !closingFrame(work, eq)) return std::nullopt;
-        return std::move(work.worked);
+        return appendLinearSteps(work, eq, {work.openingLine}) && closingFrame(work, eq);
     }
     if (absorbed.applies()) {
         work.current = *absorbed.value;
@@ -164,20 +160,21 @@ std::optional<WorkedSteps> solveWithBrackets(ExtendedWork work, const Ext_polyEq
         work.current = normalised;
     }
 
-    if (!bracketPhase(work)) return std::nullopt;
+    if (!bracketPhase(work)) return false;
     const PolyEquation eq = extToPolyEquation(work.current);
     if (!isSolvedForm(work.style == Style::decimal, eq) && !appendLinearSteps(work, eq, work.workedLines)) {
-        return std::nullopt;
+        return false;
     }
-    if (!closingFrame(work, eq)) return std::nullopt;
-    return std::move(work.worked);
+    return closingFrame(work, eq);
 }
 
 }  // namespace
 
 WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const LinearStepChoices& choices) {
     const Style style = choices.style;
-    if (eitherExtSideHasZeroDenominator(equation)) return zeroDenominatorRefusal(style, equation);
+    if (eitherExtSideHasZeroDenominator(equation)) {
+        return refusalOf(Refusal::zero_denominator, extEquationLayout(style, equation));
+    }
     if (!isWellFormedExtEquation(equation)) return malformedRefusal();
 
     const Ext_polyEquation normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
@@ -189,8 +186,8 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
     work.letter = variableLetterOf(equation);
     work.openingLine = extEquationLayout(style, normalised);
 
-    std::optional<WorkedSteps> solved = solveWithBrackets(std::move(work), normalised);
-    return solved ? std::move(*solved) : zeroDenominatorRefusal(style, equation);
+    if (!solveWithBrackets(work, normalised)) return refusalOf(work.refusal, extEquationLayout(style, equation));
+    return std::move(work.worked);
 }
 
 std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquation& equation) {
@@ -198,13 +195,19 @@ std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquatio
     const auto black = [](const Ext_polyEquation& e) {
         return recolorExtEquation(Color::black, Color::black, Color::black, e);
     };
+    // The engine refuses what is not linear in one letter; the status of the
+    // plain equation would read past the letters (2x = 3y as x = 0).
+    const auto statusOf = [](const PolyEquation& plain) -> std::optional<LinearSolution> {
+        if (!isLinearInOneVariable(plain)) return std::nullopt;
+        return linearSolutionStatus(plain);
+    };
 
     Ext_polyEquation e = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
-    if (!eitherExtSideHasBrackets(e)) return linearSolutionStatus(extToPolyEquation(e));
+    if (!eitherExtSideHasBrackets(e)) return statusOf(extToPolyEquation(e));
     const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(e);
     if (absorbed.failed) return std::nullopt;
     if (absorbed.applies()) {
-        if (!eitherExtSideHasBrackets(*absorbed.value)) return linearSolutionStatus(extToPolyEquation(*absorbed.value));
+        if (!eitherExtSideHasBrackets(*absorbed.value)) return statusOf(extToPolyEquation(*absorbed.value));
         e = *absorbed.value;
     }
 
@@ -223,7 +226,7 @@ std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquatio
         if (!distributed.applies()) break;
         e = black(distributed.value->after);
     }
-    return linearSolutionStatus(extToPolyEquation(e));
+    return statusOf(extToPolyEquation(e));
 }
 
 }  // namespace duolinear

@@ -7,11 +7,13 @@
 // the lines already worked. An opening "🤔" and a closing "😎" step frame the
 // whole unless the caller skips them.
 //
-// The refusal: an equation with a denominator 0 anywhere, or one whose
-// arithmetic leaves 64 bits at any stage, gets the one step of the equation,
-// two blank lines, "division by zero" and "please correct", commented "oops".
-// A side without groups or with a bracket that names no earlier group gets
-// the one step "unexpected error", commented "oops".
+// The refusal (Refusal.h): an equation with a denominator 0 anywhere gets the
+// one step of the equation, two blank lines, "division by zero" and "please
+// correct", commented "oops"; one whose arithmetic leaves 64 bits at any
+// stage says "numbers too large" instead, and one that is not linear in one
+// letter once the brackets are gone "not linear in one variable". A side
+// without groups or with a bracket that names no earlier group gets the one
+// step "unexpected error", commented "oops".
 
 #include <optional>
 
@@ -30,7 +32,7 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
 
 // The answer that extendedLinearEquationSteps reaches, without drawing: the
 // value, the relation of the solved form and the status. No value when the
-// engine would refuse the equation.
+// engine would refuse the equation (2x = 3y among them: the letters count).
 std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquation& equation);
 
 }  // namespace duolinear

@@ -8,6 +8,7 @@
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearStages.h"
 #include "linear_steps/LinearWork.h"
+#include "linear_steps/Refusal.h"
 
 namespace duolinear {
 
@@ -22,28 +23,6 @@ char variableLetterOf(const PolyEquation& equation) {
         }
     }
     return rawValue(Var::x);
-}
-
-// Every non-zero term is a constant or a first power of one and the same letter.
-bool isLinearInOneVariable(const PolyEquation& equation) {
-    const char letter = variableLetterOf(equation);
-    for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
-        for (const Monomial& term : side->terms) {
-            if (!isNonzeroTerm(term) || term.exponent == 0) continue;
-            if (term.exponent != 1 || term.variable != letter) return false;
-        }
-    }
-    return true;
-}
-
-WorkedSteps refusal(Style style, const PolyEquation& equation) {
-    StepLines lines{equationLayout(equation, style)};
-    for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
-    lines.push_back(messageLayout("division by zero"));
-    lines.push_back(messageLayout("please correct"));
-    WorkedSteps worked;
-    worked.append(std::move(lines), "oops");
-    return worked;
 }
 
 // The answer line of a unique solution, or the status message otherwise.
@@ -89,9 +68,9 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
 }  // namespace
 
 WorkedSteps linearEquationSteps(const PolyEquation& equation, const LinearStepChoices& choices) {
-    if (eitherSideHasZeroDenominator(equation) || !isLinearInOneVariable(equation)) {
-        return refusal(choices.style, equation);
-    }
+    const auto refusal = [&](Refusal reason) { return refusalOf(reason, equationLayout(equation, choices.style)); };
+    if (eitherSideHasZeroDenominator(equation)) return refusal(Refusal::zero_denominator);
+    if (!isLinearInOneVariable(equation)) return refusal(Refusal::not_linear);
 
     LinearWork work;
     static_cast<LinearStepChoices&>(work) = choices;
@@ -99,7 +78,7 @@ WorkedSteps linearEquationSteps(const PolyEquation& equation, const LinearStepCh
     work.letter = variableLetterOf(equation);
 
     const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
-    return solved ? *solved : refusal(choices.style, equation);
+    return solved ? *solved : refusal(Refusal::numbers_too_large);
 }
 
 }  // namespace duolinear

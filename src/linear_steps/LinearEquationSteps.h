@@ -6,10 +6,10 @@
 // "combine like terms", "x terms to one side", "constant terms opposite to x",
 // "solve for x", and a closing "😎" frame. Every step carries one comment.
 //
-// An equation the engine cannot work (a coefficient with denominator 0, a
-// term of exponent 2 or more, more than one variable letter, or arithmetic
-// that leaves 64 bits at any stage) gets the one-step refusal: the equation,
-// two blank lines, "division by zero" and "please correct", commented "oops".
+// An equation the engine cannot work gets the one-step refusal of Refusal.h,
+// which says why: "division by zero" for a coefficient with denominator 0,
+// "not linear in one variable" for a term of exponent 2 or more or a second
+// variable letter, "numbers too large" for arithmetic that leaves 64 bits.
 
 #include "algebra/Equation.h"
 #include "linear_steps/LinearStepChoices.h"

@@ -26,7 +26,8 @@ bool constantTermsOppositeStage(LinearWork& work);
 bool divisionStage(LinearWork& work);
 
 // The message under a clearing step: a power of ten in decimal style is
-// announced as 10ⁿ; every other factor as the LCM of the denominators.
+// announced as 10ⁿ (n one superscript digit, "..." from ten places on); every
+// other factor as the LCM of the denominators.
 std::string clearingMessage(Style style, std::int64_t factor);
 
 }  // namespace duolinear

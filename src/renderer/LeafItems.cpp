@@ -1,5 +1,9 @@
 #include "renderer/LeafItems.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "layout/ColorMapping.h"
 #include "layout/TextDrawing.h"
 #include "platform/gfx/Context.h"
@@ -113,13 +117,62 @@ LayoutSize measureMessageItem(const LayoutFrame& frame) {
     return {size.width, size.height, m.wholeAscender + 0.5 * size.height - 0.5 * m.wholeLineHeight};
 }
 
+namespace {
+
+const std::string kEnDash = "\u2013";
+
+// The byte ranges of the runs of two or more en dashes in a text.
+std::vector<std::pair<std::size_t, std::size_t>> enDashRuns(const std::string& text) {
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    for (std::size_t at = text.find(kEnDash); at != std::string::npos; at = text.find(kEnDash, at)) {
+        std::size_t end = at;
+        while (text.compare(end, kEnDash.size(), kEnDash) == 0) end += kEnDash.size();
+        if (end - at > kEnDash.size()) runs.emplace_back(at, end);
+        at = end;
+    }
+    return runs;
+}
+
+// One line of text whose runs of en dashes are rules (the one under an aligned
+// equation pair, say). Drawn glyph by glyph, neighbouring dashes meet at
+// fractional pixel positions and their anti-aliased edges leave lighter gaps,
+// so each run is one bar as high and as thick as the font's en dash, spanning
+// the run's advance; the rest of the text is drawn where it would stand.
+void drawTextWithRules(const std::string& text, gfx::Point topLeft, const gfx::TextAttributes& attributes,
+                       const std::vector<std::pair<std::size_t, std::size_t>>& runs) {
+    const auto offset = [&](std::size_t bytes) { return gfx::measureText(text.substr(0, bytes), attributes).width; };
+    const gfx::Rect dash = gfx::inkBounds(kEnDash, attributes);
+    std::size_t drawn = 0;
+    for (const auto& [begin, end] : runs) {
+        gfx::drawText(text.substr(drawn, begin - drawn), {topLeft.x + offset(drawn), topLeft.y}, attributes);
+        if (gfx::Context* context = gfx::currentContext(); context != nullptr && !dash.isEmpty()) {
+            const double left = topLeft.x + offset(begin);
+            context->saveState();
+            context->setFillColor(attributes.foreground);
+            context->fillRect(
+                gfx::Rect::make(left, topLeft.y + dash.minY(), topLeft.x + offset(end) - left, dash.height()));
+            context->restoreState();
+        }
+        drawn = end;
+    }
+    gfx::drawText(text.substr(drawn), {topLeft.x + offset(drawn), topLeft.y}, attributes);
+}
+
+}  // namespace
+
 void drawMessageItem(const LayoutFrame& frame, double x, double y) {
     if (!isComplete(frame, 1)) return;
     const Metric& m = frame.metric;
     const std::string& text = frame.entry(0, 1);
     const double height = gfx::measureText(text, frame.wholeAttributes).height;
-    gfx::drawText(text, {x, y - m.wholeAscender - 0.5 * height + 0.5 * m.wholeLineHeight},
-                  frame.wholeAttributesIn(frame.entry(1, 1)));
+    const gfx::Point topLeft{x, y - m.wholeAscender - 0.5 * height + 0.5 * m.wholeLineHeight};
+    const gfx::TextAttributes attributes = frame.wholeAttributesIn(frame.entry(1, 1));
+    const std::vector<std::pair<std::size_t, std::size_t>> runs = enDashRuns(text);
+    if (runs.empty() || text.find('\n') != std::string::npos) {
+        gfx::drawText(text, topLeft, attributes);
+    } else {
+        drawTextWithRules(text, topLeft, attributes, runs);
+    }
 }
 
 LayoutSize measureSignedRationalItem(const LayoutFrame& frame) {

@@ -5,6 +5,7 @@
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
+#include "linear_steps/Refusal.h"
 #include "solver/Classification.h"
 #include "solver/EliminationCommentary.h"
 #include "solver/GcdSimplification.h"
@@ -21,7 +22,10 @@ TagLayout reducedEquationLine(const PolyEquation& equation) {
     return equationLayout(dropZeroTermsBothSides(true, equation), Style::fraction);
 }
 
-const char* const kTooLarge = "numbers too large";
+// A one-variable working refused by a step engine: the solver hands the
+// engines only linear equations without a zero denominator, so their only
+// refusal is the overflow, told in the engines' own words.
+const std::string kTooLarge = refusalText(Refusal::numbers_too_large);
 
 // Appends a producer's frame, if it made one. False when it overflowed.
 bool appendOutcome(WorkedSteps& result, const StepOutcome<SolverFrame>& outcome) {

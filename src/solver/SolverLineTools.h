@@ -19,8 +19,9 @@
 namespace duolinear {
 
 // Whether a one-variable working is the step engines' refusal, the single
-// step commented "oops" (its arithmetic left 64 bits). The solver passes no
-// zero denominators, so for the solver this always means overflow.
+// step commented "oops". The solver passes no zero denominators and only
+// linear equations in one letter, so here it is always the engines' "numbers
+// too large", which the driver's refusal repeats.
 inline bool isRefusal(const WorkedSteps& worked) {
     return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
 }

@@ -174,7 +174,8 @@ TEST(SideQueries, CommonDenominator) {
         {{term(1, 2, 1), term(1, 3, 0), term(3, 1, 0)}, "3/6x + 2/6 + 18/6", true, true},
         {{term(1, 6, 1), term(5, 6, 0)}, "1/6x + 5/6", true, false},
         {{term(1, -2, 1), term(1, 2, 0)}, "-1/2x + 1/2", true, true},
-        {{term(2, 1, 1), term(3, -1, 0)}, "0/1", false, false},  // nothing to rewrite: the zero term
+        {{term(2, 1, 1), term(3, -1, 0)}, "0/1", false, false},      // nothing to rewrite: the zero term
+        {Polynomial{std::vector<Monomial>{}}, "0/1", false, false},  // an empty side: the zero term too
     };
     for (const Case& c : cases) {
         const std::optional<CommonDenominatorSide> r = commonDenominatorSide(c.side);

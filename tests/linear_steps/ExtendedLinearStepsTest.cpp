@@ -133,7 +133,19 @@ TEST(ExtendedLinearSteps, RefusesInOneStep) {
         EXPECT_EQ(comments(solve(dead, {.skip = skip})), Lines{"oops"});
         const WorkedSteps overflow = solve(big, {.skip = skip});
         EXPECT_EQ(comments(overflow), Lines{"oops"});
-        EXPECT_EQ(readLines(overflow.steps.at(0)).at(3), "division by zero");
+        EXPECT_EQ(readLines(overflow.steps.at(0)).at(3), "numbers too large");
+    }
+    // 2(x + y) = 4 and x·x = 4 are not linear in one letter once the bracket
+    // is gone; 2x = 3y has no bracket and is refused by the linear engine.
+    const Ext_polyEquation letters = extEquation(side({{x(1), term(1, 1, 1, 'y')}, {times(2, 0)}}), side({{c(4)}}));
+    Term byX = x(1);
+    byX.sub_exp = SubExpression{true, 0};
+    const Ext_polyEquation square = extEquation(side({{x(1)}, {byX}}), side({{c(4)}}));
+    const Ext_polyEquation plain = extEquation(side({{x(2)}}), side({{term(3, 1, 1, 'y')}}));
+    for (const Ext_polyEquation& e : {letters, square, plain}) {
+        const WorkedSteps refused = solve(e);
+        EXPECT_EQ(comments(refused), Lines{"oops"}) << readExt(e);
+        EXPECT_EQ(readLines(refused.steps.at(0)).at(3), "not linear in one variable") << readExt(e);
     }
     EXPECT_EQ(readLines(solve(extEquation(side({}), side({{c(1)}}))).steps.at(0)), Lines{"unexpected error"});
 }
@@ -152,6 +164,9 @@ TEST(ExtendedLinearSteps, SolutionStatusWithoutSteps) {
     EXPECT_EQ(valueOf(less), "-3/1 > valid solution");
     EXPECT_EQ(valueOf(extEquation(side({{x(1), c(1, 0)}, {times(2, 0)}}), side({{c(3)}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(kMax), c(1)}, {times(2, 0)}}), side({{c(3)}}))), "none");
+    // Refused by the engine, so no value: two letters, with and without a bracket.
+    EXPECT_EQ(valueOf(extEquation(side({{x(2)}}), side({{term(3, 1, 1, 'y')}}))), "none");
+    EXPECT_EQ(valueOf(extEquation(side({{x(1), term(1, 1, 1, 'y')}, {times(2, 0)}}), side({{c(4)}}))), "none");
 }
 
 }  // namespace

@@ -155,6 +155,13 @@ TEST(LinearEquationSteps, ReversesInequalitiesDividedByANegative) {
         solve(equation({xTerm(-1, 2)}, {constant(3)}, Relation::greater_than_or_equal_to), {.highlight = false})[1]
             .lines,
         (Lines{"-[1/2]x ≥ 3", "-[2/1](-[1/2]x) ≤ -[2/1]([3/1])", "x ≤ -6"}));
+    // The variable on the right: the product, unreduced and reduced, is
+    // written before x, then turned round; both reversed relations red.
+    EXPECT_EQ(solve(equation({constant(3, 4)}, {xTerm(-1, 2)}, Relation::less_than),
+                    {.technique = Technique::transpose, .skip = true}),
+              (std::vector<ReadStep>{
+                  {"solve for x",
+                   {"[3/4] < *-[1/2]*x", "*-[2/1]*([3/4]) *>* x", "-[6/4] > x", "-[3/2] > x", "x *<* -[3/2]"}}}));
 }
 
 TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
@@ -162,23 +169,36 @@ TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
     const std::vector<ReadStep> oops{{"oops", {"[3/0]x + 0 = 1", "", "", "division by zero", "please correct"}}};
     for (bool skip : {false, true}) EXPECT_EQ(solve(zero, {.skip = skip}), oops);
 
+    // Each refusal says why, under the equation as given.
     Monomial square = xTerm(1);
     square.exponent = 2;
-    const PolyEquation cases[] = {
-        equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)}),  // the answer leaves 64 bits
-        equation({xTerm(2), constant(INT64_MIN)}, {constant(7)}),           // 7 - (-2^63) leaves 64 bits
-        equation({square, xTerm(2)}, {constant(4)}),                        // not linear
-        equation({xTerm(2)}, {xTerm(3, 1, 'y')}),                           // two letters
+    const std::string tooLarge = "numbers too large";
+    const std::string notLinear = "not linear in one variable";
+    const struct {
+        PolyEquation e;
+        std::string reason;
+    } cases[] = {
+        {equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)}), tooLarge},  // the answer leaves 64 bits
+        {equation({xTerm(2), constant(INT64_MIN)}, {constant(7)}), tooLarge},           // 7 - (-2^63) leaves 64 bits
+        {equation({square, xTerm(2)}, {constant(4)}), notLinear},                       // x^2 + 2x = 4
+        {equation({xTerm(2)}, {xTerm(3, 1, 'y')}), notLinear},                          // 2x = 3y
+        {equation({xTerm(0), xTerm(2, 1, 'y')}, {constant(4)}), ""},                    // 0x is no letter
     };
-    for (const PolyEquation& e : cases) {
-        const std::vector<ReadStep> steps = solve(e);
+    for (const auto& c : cases) {
+        const std::vector<ReadStep> steps = solve(c.e, {.skip = true});
+        if (c.reason.empty()) {
+            EXPECT_NE(steps.front().comment, "oops") << steps.front();
+            continue;
+        }
         ASSERT_EQ(steps.size(), 1u);
         EXPECT_EQ(steps[0].comment, "oops");
+        ASSERT_EQ(steps[0].lines.size(), 5u);
+        EXPECT_EQ(Lines(steps[0].lines.begin() + 1, steps[0].lines.end()), (Lines{"", "", c.reason, "please correct"}));
     }
     // Clearing 2^62/2^62 x = -3x multiplies -3 by 2^62: only the decimal
     // style, which leaves the coefficient unreduced, overflows on the way.
     const PolyEquation big = equation({xTerm(INT64_C(1) << 62, INT64_C(1) << 62)}, {xTerm(-3)});
-    EXPECT_EQ(solve(big, {.style = Style::decimal}).front().comment, "oops");
+    EXPECT_EQ(solve(big, {.style = Style::decimal}).front().lines.at(3), tooLarge);
     EXPECT_EQ(solve(big).back().lines.back(), "x = 0");
 }
 
@@ -192,7 +212,8 @@ TEST(LinearEquationSteps, ClearsDecimalsByAPowerOfTen) {
 
     const std::int64_t tenTo10 = 10'000'000'000;
     const std::vector<ReadStep> big = solve(equation({xTerm(3, tenTo10), constant(1)}, {constant(2)}), decimal);
-    EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10¹⁰ = 10000000000");
+    // Ten places: the count is one superscript digit, so it reads "10...".
+    EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10... = 10000000000");
 
     const std::vector<ReadStep> thirds = solve(equation({xTerm(1, 3), constant(1)}, {constant(2)}), decimal);
     EXPECT_EQ(thirds[0].comment, "clear decimals");
@@ -223,6 +244,20 @@ TEST(LinearEquationSteps, SimplifiesAndCombinesBeforeMoving) {
     EXPECT_EQ(steps[1].comment, "combine simple like terms");
     EXPECT_EQ(steps[1].lines.back(), "[1/2]x + [1/4]x + 5 = 11");
     EXPECT_EQ(steps.back().lines.back(), "x = 8");
+}
+
+// Without a non-zero variable term no letter is named (the engine's letter
+// falls back to x, which no text of these solutions shows): a zero y term is
+// dropped and the status stands in the "solve" step.
+TEST(LinearEquationSteps, AnEquationWithoutAVariableTermNamesNoLetter) {
+    const std::string all = "TRUE, solution is all values of variable";
+    EXPECT_EQ(
+        solve(equation({xTerm(0, 1, 'y'), constant(3)}, {constant(5)})),
+        (std::vector<ReadStep>{
+            {"🤔", {"3 = 5"}}, {"solve", {"3 = 5", "FALSE, no solution"}}, {"😎", {"3 = 5", "FALSE, no solution"}}}));
+    EXPECT_EQ(solve(equation({constant(3), constant(1)}, {constant(4), xTerm(0, 1, 'y')}), {.skip = true}),
+              (std::vector<ReadStep>{{"combine simple like terms", {"3 + 1 = 4", "4 = 4"}},
+                                     {"solve", {"3 + 1 = 4", "4 = 4", all}}}));
 }
 
 TEST(LinearEquationSteps, SpeaksOfTheEquationsLetter) {

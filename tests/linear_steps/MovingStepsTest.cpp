@@ -72,6 +72,12 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
          equation({constant(5)}, {xTerm(-2), constant(3)}),
          {"5 = -2x + 3", "2x + 5 = 3"},
          "\ntaking x-term to the\nleft hand side to get a\n(positive)x"},
+        {"smart with balance writes -2x + 2x",
+         Technique::balance,
+         smart,
+         equation({constant(5)}, {xTerm(-2), constant(3)}),
+         {"5 = -2x + 3", "2x + 5 = -2x + 2x + 3", "2x + 5 = 3"},
+         "\ntaking x-term to the\nleft hand side to get a\n(positive)x"},
         {"zero left side", tr, std_, equation({constant(0)}, {xTerm(-2), constant(3)}), {"0 = -2x + 3", "2x = 3"}, ""},
     };
     for (const AdviceCase& c : cases) {

@@ -1,8 +1,13 @@
 // The leaf, join and unary items: what they measure, where they draw.
 
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "RendererTestSupport.h"
+#include "solver/AlignedEquationPair.h"
 
 namespace duolinear {
 namespace {
@@ -155,6 +160,57 @@ TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild) {
 
     const auto brackets = render(unaryLayout("()", child, Color::red));
     EXPECT_TRUE(redInk(*brackets).minX < blueInk(*brackets).minX && redInk(*brackets).maxX > blueInk(*brackets).maxX);
+}
+
+// The rule under an aligned equation pair is a row of en dashes. Drawn glyph
+// by glyph, neighbouring dashes meet at fractional pixel positions and their
+// anti-aliased edges leave lighter columns; it must read as one unbroken line
+// at 1x and at 2x, at sizes that put the joins anywhere within a pixel.
+TEST(LayoutItems, ARunOfEnDashesIsOneUnbrokenRule) {
+    const std::vector<PolyEquation> pair{
+        PolyEquation{Polynomial{{Monomial{Rational{12, 1}, 1, 'x'}, Monomial{Rational{-3, 1}, 1, 'y'}}},
+                     Polynomial{Monomial{Rational{7, 1}, 0}}},
+        PolyEquation{Polynomial{{Monomial{Rational{-5, 1}, 1, 'x'}, Monomial{Rational{40, 1}, 1, 'y'}}},
+                     Polynomial{Monomial{Rational{-100, 1}, 0}}}};
+    const TagLayout rule =
+        alignedEquationPairTags(Color::black, Color::black, Color::black, "", Color::black, "", Color::black, pair)
+            .at(2);
+    for (double scale : {1.0, 2.0}) {
+        for (double size : {13.0, 17.0, 20.3, 24.7}) {
+            gfx::ImageSurface image(400, 60, scale);
+            {
+                gfx::DrawingScope scope(image.context());
+                drawLayout(rule, std::to_string(layoutRootIndex(rule)), 10, 40, size, kMedium);
+            }
+            // The pixel row through the rule: the one with the most ink.
+            int best = 0;
+            double bestInk = 0.0;
+            for (int y = 0; y < image.pixelHeight(); ++y) {
+                double ink = 0.0;
+                for (int x = 0; x < image.pixelWidth(); ++x) ink += image.pixel(x, y).a;
+                if (ink > bestInk) std::tie(best, bestInk) = std::tie(y, ink);
+            }
+            int first = -1;
+            int last = -1;
+            for (int x = 0; x < image.pixelWidth(); ++x) {
+                if (image.pixel(x, best).a < 0.05) continue;
+                if (first < 0) first = x;
+                last = x;
+            }
+            // From the left edge to the end of the dashes' advance.
+            const double width = measureRoot(rule, size).width;
+            EXPECT_NEAR(first, 10 * scale, 1.0) << "scale " << scale << ", size " << size;
+            EXPECT_NEAR(last + 1, (10 + width) * scale, 1.0) << "scale " << scale << ", size " << size;
+            // Inside its two end pixels the rule is equally dark everywhere.
+            double lightest = 1.0;
+            double darkest = 0.0;
+            for (int x = first + 1; x < last; ++x) {
+                lightest = std::min(lightest, image.pixel(x, best).a);
+                darkest = std::max(darkest, image.pixel(x, best).a);
+            }
+            EXPECT_LT(darkest - lightest, 0.02) << "scale " << scale << ", size " << size << ": a gap in the rule";
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
 // The app run as its command line starts it, headless from a script.
 
+#include <cstdlib>
 #include <fstream>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <sys/wait.h>
 
 #include "ScreenTestSupport.h"
 #include "platform/gfx/GfxTestSupport.h"
@@ -30,6 +36,32 @@ TEST(App, RunsEveryScreenFromAScriptAndStoresNothingUnasked) {
     ASSERT_EQ(host::runApplication(options, [] { return std::make_shared<AppDelegate>(); }), 0);
     EXPECT_FALSE(fs::exists(folder.preferences())) << "launching, leaving screens and ending store nothing";
     EXPECT_GT(fs::file_size(shot), 5000u) << "a blank screenshot";
+}
+
+// The app's own binary with no display to show its window on: it says so in
+// one line that points to --headless and ends, instead of running unseen.
+TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
+    const fs::path app = fs::read_symlink("/proc/self/exe").parent_path() / "duolinear";
+    ASSERT_TRUE(fs::exists(app)) << app << " is built with the tests";
+    TempFolder folder;
+    const fs::path errors = folder.path / "stderr.txt";
+    // SDL's video start keeps allocations for the life of the process (see
+    // the window test of the host), so the leak checker stays off here.
+    const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER";
+    for (const std::string& environment : {noDisplay, noDisplay + " SDL_VIDEODRIVER=offscreen"}) {
+        const std::string command = environment + " ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" timeout 60 '" +
+                                    app.string() + "' --preferences '" + folder.preferences().string() + "' 2> '" +
+                                    errors.string() + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << command << " (124: it did not end)";
+        std::ifstream in(errors);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        ASSERT_EQ(lines.size(), 1u) << command;
+        EXPECT_THAT(lines[0], ::testing::StartsWith("duolinear: no display"));
+        EXPECT_THAT(lines[0], ::testing::HasSubstr("--headless"));
+    }
 }
 
 }  // namespace

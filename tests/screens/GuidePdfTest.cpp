@@ -35,11 +35,16 @@ struct GuideCase {
     int minimumPages;
     std::vector<Chapter> chapters;
     std::vector<std::string> stepTexts;  // drawn by the step renderer in the examples
+    std::vector<std::string> sentences;  // written in the text, read with every run of blanks as one blank
 };
 
 void PrintTo(const GuideCase& guide, std::ostream* os) {
     *os << guide.name;
 }
+
+// The option rows stand above the coefficient fields on the entry screens.
+const std::string kWhereOptionsAre =
+    "Pick the options in the rows above the six fields; the chosen one of each row is green.";
 
 const std::vector<GuideCase>& guideCases() {
     static const std::vector<GuideCase> cases{
@@ -47,17 +52,27 @@ const std::vector<GuideCase>& guideCases() {
          "Addition guide",
          16,
          {{"Introduction", 0, true}, {"The method", 6, true}, {"Technique", 15, true}},
-         {"solve equations for y", "ADD THE EQUATIONS", "solve first for x", "one solution"}},
+         {"solve equations for y", "ADD THE EQUATIONS", "solve first for x", "one solution",
+          "multiply 2nd equation by -4"},
+         {kWhereOptionsAre,
+          "For 4 and 6 that is 12: the first equation is multiplied by 3, the second by \u22122, so that 4 and 6 "
+          "become 12 and \u221212.",
+          "the first equation is multiplied by 6, the second by \u22124, so that 4 and 6 become 24 and \u221224."}},
         {"Duolinear_Equations_Elimination_Guide",
          "Elimination guide",
          17,
          {{"Introduction", 0, true}, {"The method", 6, true}, {"Technique", 16, true}},
-         {"solve equations for y", "SUBTRACT THE EQUATIONS", "care", "one solution"}},
+         {"solve equations for y", "SUBTRACT THE EQUATIONS", "care", "one solution", "multiply 2nd equation by 4"},
+         {kWhereOptionsAre,
+          "For 4 and 6 that is 12: the first equation is multiplied by 3, the second by 2, so that 4 and 6 become "
+          "12 and 12.",
+          "the first equation is multiplied by 6, the second by 4, so that 4 and 6 become 24 and 24."}},
         {"Duolinear_Equations_Substitution_Guide",
          "Substitution guide",
          9,
          {{"Introduction", 0, true}, {"The method", 3, false}, {"Technique", 8, true}},
-         {"x in terms of y from second", "substitute in first", "solve second (rearranged)", "one solution"}},
+         {"x in terms of y from second", "substitute in first", "solve second (rearranged)", "one solution"},
+         {kWhereOptionsAre}},
     };
     return cases;
 }
@@ -196,6 +211,28 @@ TEST_P(GuidePdf, WorkedExamplesShowTheAppsSteps) {
     std::string all;
     for (const std::string& text : texts_) all += text;
     for (const std::string& step : GetParam().stepTexts) EXPECT_TRUE(contains(all, step)) << step;
+}
+
+// Line breaks, blanks and no-break spaces each read as one blank.
+std::string withSingleBlanks(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool noBreak = text.compare(i, 2, "\u00A0") == 0;
+        if (noBreak || text[i] == ' ' || text[i] == '\n') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+            if (noBreak) ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+TEST_P(GuidePdf, SaysWhatTheAppShows) {
+    std::string all;
+    for (const std::string& text : texts_) all += withSingleBlanks(text) + " ";
+    for (const std::string& sentence : GetParam().sentences) EXPECT_TRUE(contains(all, sentence)) << sentence;
+    EXPECT_FALSE(contains(all, "under the equations"));
 }
 
 TEST_P(GuidePdf, CarriesNoCreationTime) {

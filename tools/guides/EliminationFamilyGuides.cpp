@@ -54,6 +54,16 @@ std::string scaledRows(const SystemSpec& s, Duolinear_method method, Duolinear_L
            equationText(k->k2 * s.a2, k->k2 * s.b2, k->k2 * s.c2);
 }
 
+// "the first equation is multiplied by 3, the second by −2, so that 4 and 6
+// become 12 and −12": the multipliers the app shows for x-coefficients 4 and 6.
+std::string fourAndSixMultiplied(Duolinear_method method, Duolinear_LCM lcm) {
+    const std::optional<EliminationMultipliers> k =
+        eliminationMultipliers(4, 1, 6, 1, method, Duolinear_variable::x, lcm);
+    if (!k) return {};
+    return "the first equation is multiplied by " + numberText(k->k1) + ", the second by " + numberText(k->k2) +
+           ", so that 4 and 6 become " + numberText(4 * k->k1) + " and " + numberText(6 * k->k2);
+}
+
 Example firstExample(Duolinear_method method) {
     return {"Example 1", kExample, {method, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM},
             "",          {},       true};
@@ -145,11 +155,13 @@ Page multiplierChoicePage(Duolinear_method method) {
              "entry screen offers two ways to choose it."),
         bullet(quoted(options[0]) +
                ": the least common multiple, the smallest number both coefficients go "
-               "into. For 4 and 6 that is 12: the first equation is multiplied by 3, the second by 2."),
+               "into. For 4 and 6 that is 12: " +
+               fourAndSixMultiplied(method, Duolinear_LCM::LCM) + "."),
         bullet(quoted(options[1]) +
                ": when one coefficient is a multiple of the other, only the smaller one's "
-               "equation is multiplied. Otherwise each equation is multiplied by the other's coefficient: for 4 "
-               "and 6, the first by 6 and the second by 4, reaching 24."),
+               "equation is multiplied. Otherwise each equation is multiplied by the other's coefficient, "
+               "reaching 24 for 4 and 6: " +
+               fourAndSixMultiplied(method, Duolinear_LCM::smart) + "."),
         para("Both remove the variable and give the same answer. The LCM keeps the numbers smallest; " +
              quoted(options[1]) +
              " needs no LCM to be found, which is quicker when the numbers are small or "

@@ -65,7 +65,9 @@ Page usingTheAppPage(Duolinear_method method) {
         numbered(2,
                  "Tap a field and type the three numbers of each equation: the coefficient of x, the "
                  "coefficient of y and the number on the right. +/- changes the sign; a missing term is 0."),
-        numbered(3, "Pick the options under the equations. The technique chapter explains them."),
+        numbered(3,
+                 "Pick the options in the rows above the six fields; the chosen one of each row is green. The "
+                 "technique chapter explains them."),
         numbered(4,
                  "Press \U0001F914. The step screen shows the worked solution one step at a time: tap the "
                  "bottom of the screen right of the middle for the next step, left of it for the step "

@@ -53,6 +53,11 @@ Size measureText(const AttributedText& text, const TextAttributes& defaults) {
     return detail::TextLayout(text, defaults).size();
 }
 
+Rect inkBounds(const std::string& text, const TextAttributes& attributes) {
+    if (text.empty()) return {};
+    return detail::TextLayout(text, attributes).inkBounds();
+}
+
 void drawText(Context& context, const std::string& text, Point topLeft, const TextAttributes& attributes) {
     if (text.empty()) return;
     if (attributes.foreground.isClear() && attributes.background.isClear()) return;

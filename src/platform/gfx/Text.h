@@ -32,6 +32,10 @@ struct TextAttributes {
 Size measureText(const std::string& text, const TextAttributes& attributes);
 Size measureText(const AttributedText& text, const TextAttributes& defaults);
 
+// The rectangle the glyphs of a text cover when it is drawn with its top-left
+// corner at (0, 0); empty for a text that leaves no ink (blanks, say).
+Rect inkBounds(const std::string& text, const TextAttributes& attributes);
+
 // Draw into the current context (see Context.h); nothing is drawn outside a
 // drawing pass.
 void drawText(const std::string& text, Point topLeft, const TextAttributes& attributes);

@@ -170,6 +170,32 @@ Size TextLayout::size() const {
     return size;
 }
 
+// Placed line by line as draw places them.
+Rect TextLayout::inkBounds() const {
+    Rect bounds;
+    double top = 0.0;
+    for (const LineGeometry& line : lines_) {
+        PangoRectangle ink{};
+        PangoRectangle logical{};
+        pango_layout_line_get_extents(line.line, &ink, &logical);
+        top += line.height;
+        if (ink.width <= 0 || ink.height <= 0) continue;
+        const Rect lineInk =
+            Rect::make(static_cast<double>(logical.x + ink.x) / PANGO_SCALE,
+                       top - line.height + line.ascender + static_cast<double>(ink.y) / PANGO_SCALE,
+                       static_cast<double>(ink.width) / PANGO_SCALE, static_cast<double>(ink.height) / PANGO_SCALE);
+        if (bounds.isEmpty()) {
+            bounds = lineInk;
+            continue;
+        }
+        const double minX = std::min(bounds.minX(), lineInk.minX());
+        const double minY = std::min(bounds.minY(), lineInk.minY());
+        bounds = Rect::make(minX, minY, std::max(bounds.maxX(), lineInk.maxX()) - minX,
+                            std::max(bounds.maxY(), lineInk.maxY()) - minY);
+    }
+    return bounds;
+}
+
 void TextLayout::draw(Context& context, Point topLeft) const {
     if (lines_.empty()) return;
     cairo_t* cairo = context.cairo();

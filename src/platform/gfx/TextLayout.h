@@ -48,6 +48,9 @@ public:
     const std::vector<LineGeometry>& lines() const { return lines_; }
     Size size() const;
 
+    // What the glyphs cover when drawn at (0, 0); empty without ink.
+    Rect inkBounds() const;
+
     // Draws with the top-left corner of the first line at the point.
     void draw(Context& context, Point topLeft) const;
 

@@ -12,6 +12,7 @@
 #include "platform/ui/Device.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/UserDefaults.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
@@ -36,7 +37,7 @@ namespace host {
 namespace {
 
 int fail(const std::string& message) {
-    std::fprintf(stderr, "duolinear: %s\n", message.c_str());
+    ui::warn(message);
     return 1;
 }
 

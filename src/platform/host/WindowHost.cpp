@@ -2,16 +2,41 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <SDL.h>
 #include <cairo.h>
 
 #include "platform/gfx/ImageSurface.h"
+#include "platform/host/PicturePlacement.h"
 #include "platform/host/ScriptRunner.h"
 #include "platform/ui/Screen.h"
 
 namespace host {
+
+namespace {
+
+const char* const kHeadlessHint = "; --script FILE --headless runs the app without a display";
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// SDL falls back to drivers that draw nowhere a person can see; the app
+// would then run unseen and never end.
+bool isOffScreenDriver(const char* driver) {
+    return driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
+
+SDL_Rect wholePixels(const gfx::Rect& rect) {
+    return {static_cast<int>(std::lround(rect.minX())), static_cast<int>(std::lround(rect.minY())),
+            static_cast<int>(std::lround(rect.width())), static_cast<int>(std::lround(rect.height()))};
+}
+
+}  // namespace
 
 WindowHost::WindowHost(ui::Application& application) : application_(&application) {}
 
@@ -28,24 +53,38 @@ bool WindowHost::open(std::string& error) {
         error = "the application has no window";
         return false;
     }
+    // A window needs an X or Wayland display, unless SDL_VIDEODRIVER names a
+    // driver that needs neither (kmsdrm on a console, say).
+    if (!isSet("SDL_VIDEODRIVER") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        error =
+            std::string("no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)") + kHeadlessHint;
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        error = std::string("cannot start SDL: ") + SDL_GetError();
+        error = std::string("cannot open a display: ") + SDL_GetError() + kHeadlessHint;
         return false;
     }
     sdlStarted_ = true;
+    if (isOffScreenDriver(SDL_GetCurrentVideoDriver())) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        error = std::string("no display to open a window on (only the off-screen video driver \"") +
+                (driver != nullptr ? driver : "") + "\")" + kHeadlessHint;
+        return false;
+    }
 
     const gfx::Size size = window->bounds().size;
+    double fit = 1.0;  // window units per point
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
-        fit_ = std::min({1.0, usable.w / size.width, (usable.h - 32) / size.height});
-        fit_ = std::max(fit_, 0.25);
+        fit = std::min({1.0, usable.w / size.width, (usable.h - 32) / size.height});
+        fit = std::max(fit, 0.25);
     }
-    const int width = static_cast<int>(std::lround(size.width * fit_));
-    const int height = static_cast<int>(std::lround(size.height * fit_));
+    const int width = static_cast<int>(std::lround(size.width * fit));
+    const int height = static_cast<int>(std::lround(size.height * fit));
     window_ = SDL_CreateWindow("duolinear", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_SHOWN);
     if (window_ == nullptr) {
-        error = std::string("cannot open a window: ") + SDL_GetError();
+        error = std::string("cannot open a window: ") + SDL_GetError() + kHeadlessHint;
         return false;
     }
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
@@ -72,16 +111,35 @@ bool WindowHost::open(std::string& error) {
     return true;
 }
 
+// Mouse positions come in window units, which a doubled display counts apart
+// from its pixels.
 gfx::Point WindowHost::toPoints(int x, int y) const {
-    return {x / fit_, y / fit_};
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    const gfx::Size size = application_->window()->bounds().size;
+    const gfx::Rect placed = placedPicture({static_cast<double>(width), static_cast<double>(height)}, size);
+    return pointInPicture({static_cast<double>(x), static_cast<double>(y)}, placed, size);
 }
 
+SDL_Rect WindowHost::placedInPixels() const {
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    return wholePixels(
+        placedPicture({static_cast<double>(width), static_cast<double>(height)},
+                      {static_cast<double>(surface_->pixelWidth()), static_cast<double>(surface_->pixelHeight())}));
+}
+
+// The picture keeps its shape in a window of any size: scaled evenly and
+// centred, the rest of the window white like the app's background.
 void WindowHost::draw() {
     application_->window()->render(*surface_);
     SDL_UpdateTexture(texture_, nullptr, surface_->data(), surface_->stride());
     SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
     SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    const SDL_Rect placed = placedInPixels();
+    SDL_RenderCopy(renderer_, texture_, nullptr, &placed);
 }
 
 void WindowHost::present() {
@@ -90,13 +148,14 @@ void WindowHost::present() {
 
 Outcome WindowHost::screenshot(const std::string& file) {
     // Read back what the window shows (before it is presented, as SDL asks).
+    // Only the picture, without the background around it.
     draw();
-    int width = 0;
-    int height = 0;
-    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    const SDL_Rect placed = placedInPixels();
+    const int width = placed.w;
+    const int height = placed.h;
     const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
     std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
-    if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), stride) != 0) {
+    if (SDL_RenderReadPixels(renderer_, &placed, SDL_PIXELFORMAT_ARGB8888, pixels.data(), stride) != 0) {
         present();
         return Outcome::failure(std::string("cannot read the window's pixels: ") + SDL_GetError());
     }
@@ -137,6 +196,7 @@ void WindowHost::handle(const SDL_Event& event) {
                     delegate.willEnterForeground(*application_);
                     break;
                 case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
                     window.setNeedsDisplay();
                     break;
                 default:

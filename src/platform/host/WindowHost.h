@@ -3,7 +3,8 @@
 // into an image at the display's scale (pixels per point) and shown; mouse
 // presses are touches, the arrow keys and the wheel go to the views, and
 // closing the window ends the app. A window taller or wider than the display
-// is shown smaller, with touches mapped back.
+// is shown smaller, with touches mapped back; a window the window manager
+// resizes shows the picture evenly scaled and centred (PicturePlacement.h).
 //
 // With a script, its actions are carried out one per frame, screenshots being
 // read back from what the window shows, and the app ends after the last one.
@@ -20,6 +21,7 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_Rect;
 union SDL_Event;
 
 namespace gfx {
@@ -35,7 +37,9 @@ public:
     WindowHost(const WindowHost&) = delete;
     WindowHost& operator=(const WindowHost&) = delete;
 
-    // Opens the window; false with the reason when SDL cannot.
+    // Opens the window; false with the reason when SDL cannot, and when there
+    // is no display a person could see it on (no DISPLAY or WAYLAND_DISPLAY,
+    // or only SDL's off-screen or dummy driver).
     bool open(std::string& error);
 
     // Runs until the window is closed, or until the script has been carried
@@ -46,6 +50,7 @@ public:
 private:
     void handle(const SDL_Event& event);
     gfx::Point toPoints(int x, int y) const;
+    SDL_Rect placedInPixels() const;
     void draw();
     void present();
     Outcome screenshot(const std::string& file);
@@ -55,7 +60,6 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     std::unique_ptr<gfx::ImageSurface> surface_;
-    double fit_ = 1.0;  // window units per point
     bool running_ = false;
     bool sdlStarted_ = false;
 };

@@ -105,6 +105,13 @@ TEST(Text, ThePointIsTheTopLeftCorner) {
     EXPECT_NEAR(ink.minY, 30.0 - metrics.capHeight, 1.0);
     EXPECT_NEAR(ink.minX, 20.0, 5.0);
     EXPECT_GE(ink.minX, 20);
+
+    // The glyphs' own rectangle, as drawn at (0, 0): what the pixels show.
+    const Rect glyphs = gfx::inkBounds("H\nH", attributes);
+    EXPECT_NEAR(glyphs.minY(), metrics.ascender - metrics.capHeight, 0.5);
+    EXPECT_NEAR(glyphs.maxY(), metrics.lineHeight + metrics.ascender, 0.5);
+    EXPECT_NEAR(glyphs.minX() + 20, ink.minX, 1.0);
+    EXPECT_TRUE(gfx::inkBounds("  ", attributes).isEmpty());
 }
 
 TEST(Text, NothingIsDrawnOutsideADrawingPass) {

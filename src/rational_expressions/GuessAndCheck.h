@@ -1,0 +1,84 @@
+#pragma once
+// Guess-and-check factoring: a plain polynomial with integer coefficients is
+// split into linear factors p·v + s (p > 0) by trying the rational roots ±q/p
+// with p dividing the leading and q the constant coefficient, and a factored
+// polynomial's focus group is shown before and after it is factored. Only
+// numerators are read; every term built here is over 1.
+//
+// The searches answer nothing when no root is found and fail (no value,
+// failed set) when a value would not fit 64 bits or the polynomial cannot be
+// searched (no degree, a leading coefficient that is not positive, a constant
+// of 2^63). The pictures answer none rather than a picture whose value
+// differs from the polynomial.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "algebra/FactoredPolynomial.h"
+#include "algebra/Outcome.h"
+#include "layout/Enumerations.h"
+#include "rational_expressions/FactoredValues.h"
+
+namespace duolinear {
+
+// The method name for which quadraticFactorPictures leaves the factors in
+// the order they were found.
+inline const std::string kGuessAndCheck = "guess and check";
+
+// The highest degree that dividedByLinearFactor divides (it keeps one digit
+// per power).
+inline constexpr std::uint64_t kMaxDivisionDegree = 4096;
+
+// Synthetic division of the first group of dividend by the linear factor
+// a·v + b (its first and last terms): the quotient, highest power first,
+// zero digits left out, the remainder dropped. Like powers of the dividend
+// are added. None when the dividend has no degree or one above
+// kMaxDivisionDegree, a is 0, or on overflow.
+std::optional<Polynomial_XL> dividedByLinearFactor(const Polynomial_XL& divisor, const Polynomial_XL& dividend);
+
+// The first factor found: smaller p first, then smaller q, the root −q/p
+// before q/p; [p·v, q] for the root −q/p. The leading and constant
+// coefficients are read from the first and last terms of the first group,
+// which is expected in descending order.
+Outcome<Polynomial_XL> linearFactor(const Polynomial_XL& polynomial);
+
+// Linear factors found one after another, the quotient divided down each
+// time, and the last quotient (what no factor could be found for, or the
+// constant left when every degree gave a factor) at the end: 6x² + 7x + 2
+// gives [2x + 1, 3x + 2, 1]. Nothing when the degree is below 2, the first
+// group is a single term or no factor is found at all.
+Outcome<std::vector<Polynomial_XL>> linearFactors(const Polynomial_XL& polynomial);
+
+// The focus group has at least two terms, begins with a power above 1, and
+// linearFactor finds a factor of it.
+bool canFactorFocusGroup(const Polynomial_XL& polynomial);
+
+// [before, after]: before is the polynomial with its focus group (and the
+// bracket naming it) in color; after has the focus group replaced by its
+// linear factors and the quotient left, each a new group in color, raised
+// to the power the focus group had. The root's coefficient is kept, the
+// other factors keep their groups and powers and are black. For a plain
+// polynomial after is 1·(f₁)(f₂)…(rest). None when the focus group does not
+// factor, a pointer does not name an earlier group, or a factored root has
+// more than one term.
+std::optional<std::array<Polynomial_XL, 2>> factorFocusGroupPictures(Color color, const Polynomial_XL& polynomial);
+
+// The pictures of factorFocusGroupPictures. For a method other than
+// kGuessAndCheck the first two groups of the after picture, a·x + b and
+// c·x + d, are exchanged unless gcd(ac, max(|ad|, |bc|)) = |a| and
+// gcd(bd, min(|ad|, |bc|)) = |b|: the order in which splitting the middle
+// term groups as a·x(c·x + d) + b(c·x + d). The factors naming them keep
+// pointing at groups 0 and 1 (their powers and colours exchanged with them).
+// None also when those two groups are not both of at least two terms.
+std::optional<std::array<Polynomial_XL, 2>> quadraticFactorPictures(Color color, const std::string& method,
+                                                                    const Polynomial_XL& polynomial);
+
+// At least three groups, the first coefficient of the root group negative,
+// and of the second coefficients of groups 0 and 1 exactly one negative.
+// False when a term is missing or a tested coefficient is undefined.
+bool canAbsorbLeadingMinus(const Polynomial_XL& polynomial);
+
+}  // namespace duolinear

@@ -1,0 +1,219 @@
+#pragma once
+// Factored polynomials written as text, for the tests of this folder.
+//
+// A polynomial is its groups in brackets, "[x^2, -1] [1(0)(1)^2]": a term is
+// an optional numerator (with sign) and "/denominator", an optional letter
+// x, y or z with "^power", then its factors, each "(group)" with an optional
+// "^power". "-x" is −1·x; a letter with "^0" is a constant in that letter.
+// text() writes the same form back; with a mark colour, a term whose four
+// colours are all that colour and a factor whose two are, carry a leading
+// '*'. readLayout() reads a layout back as one line: a message as its text, a
+// stacked fraction as [n/d] (a leading - when negative), a "/" join as
+// {a/b}, "🖇" as its two sides side by side, "^" as a^b, other joins as
+// "a op b", "()" as (a); items in the mark colour as *...*.
+
+#include <cctype>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "algebra/FactoredPolynomial.h"
+#include "algebra/Outcome.h"
+#include "layout/TagLayout.h"
+
+namespace duolinear::testing {
+
+class FactoredParser {
+public:
+    explicit FactoredParser(std::string text) : text_(std::move(text)) {}
+
+    Polynomial_XL polynomial() {
+        Polynomial_XL result;
+        skipBlanks();
+        while (pos_ < text_.size()) {
+            expect('[');
+            result.terms.emplace_back();
+            skipBlanks();
+            while (peek() != ']') {
+                result.terms.back().push_back(term());
+                skipBlanks();
+                if (peek() == ',') ++pos_;
+                skipBlanks();
+            }
+            expect(']');
+            skipBlanks();
+        }
+        return result;
+    }
+
+private:
+    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    void skipBlanks() {
+        while (peek() == ' ') ++pos_;
+    }
+    void expect(char c) {
+        if (peek() != c) throw std::invalid_argument("expected '" + std::string(1, c) + "' in " + text_);
+        ++pos_;
+    }
+    std::optional<std::int64_t> number() {
+        const std::size_t start = pos_;
+        while (std::isdigit(static_cast<unsigned char>(peek()))) ++pos_;
+        if (pos_ == start) return std::nullopt;
+        return std::stoll(text_.substr(start, pos_ - start));
+    }
+
+    Term_XL term() {
+        Term_XL t;
+        bool negative = false;
+        if (peek() == '-') {
+            negative = true;
+            ++pos_;
+        }
+        const std::optional<std::int64_t> n = number();
+        std::int64_t numerator = n.value_or(1);
+        std::int64_t denominator = 1;
+        if (peek() == '/') {
+            ++pos_;
+            const bool negativeDenominator = peek() == '-';
+            if (negativeDenominator) ++pos_;
+            denominator = number().value();
+            if (negativeDenominator) denominator = -denominator;
+        }
+        t.monomial.exponent = 0;
+        if (peek() == 'x' || peek() == 'y' || peek() == 'z') {
+            t.monomial.variable = text_[pos_++];
+            t.monomial.exponent = 1;
+            if (peek() == '^') {
+                ++pos_;
+                t.monomial.exponent = static_cast<std::uint64_t>(number().value());
+            }
+        } else if (!n) {
+            throw std::invalid_argument("a term needs a number or a letter in " + text_);
+        }
+        t.monomial.coefficient = Rational{negative ? -numerator : numerator, denominator};
+        while (peek() == '(') {
+            ++pos_;
+            Factor f{static_cast<std::uint64_t>(number().value()), 1};
+            expect(')');
+            if (peek() == '^') {
+                ++pos_;
+                f.exponent = static_cast<std::uint64_t>(number().value());
+            }
+            t.factors.push_back(f);
+        }
+        return t;
+    }
+
+    std::string text_;
+    std::size_t pos_ = 0;
+};
+
+inline Polynomial_XL xl(const std::string& text) {
+    return FactoredParser(text).polynomial();
+}
+
+inline std::string text(const Term_XL& t, std::optional<Color> mark = std::nullopt) {
+    const Monomial& m = t.monomial;
+    const Rational& c = m.coefficient;
+    std::string out;
+    if (mark && c.numerator_color == *mark && c.denominator_color == *mark && c.bar_color == *mark &&
+        m.variable_color == *mark) {
+        out += "*";
+    }
+    const bool unit = c.denominator == 1 && (c.numerator == 1 || c.numerator == -1);
+    if (m.exponent > 0 && unit) {
+        out += c.numerator < 0 ? "-" : "";
+    } else {
+        out += std::to_string(c.numerator);
+        if (c.denominator != 1) out += "/" + std::to_string(c.denominator);
+    }
+    if (m.exponent > 0) out += std::string(1, m.variable);
+    if (m.exponent > 1 || (m.exponent == 0 && m.variable != 'x')) {
+        out += (m.exponent == 0 ? std::string(1, m.variable) : "") + "^" + std::to_string(m.exponent);
+    }
+    for (const Factor& f : t.factors) {
+        if (mark && f.parenthesis_color == *mark && f.exponent_color == *mark) out += "*";
+        out += "(" + std::to_string(f.pointer) + ")";
+        if (f.exponent != 1) out += "^" + std::to_string(f.exponent);
+    }
+    return out;
+}
+
+inline std::string text(const Monomial& m, std::optional<Color> mark = std::nullopt) {
+    return text(Term_XL{m, {}}, mark);
+}
+
+inline std::string text(const Polynomial_XL& p, std::optional<Color> mark = std::nullopt) {
+    std::string out;
+    for (const std::vector<Term_XL>& group : p.terms) {
+        out += out.empty() ? "[" : " [";
+        for (std::size_t i = 0; i < group.size(); ++i) out += (i > 0 ? ", " : "") + text(group[i], mark);
+        out += "]";
+    }
+    return out;
+}
+
+template <typename T>
+std::string text(const std::optional<T>& value, std::optional<Color> mark = std::nullopt) {
+    return value ? text(*value, mark) : "none";
+}
+
+// "failed", "nothing" or the value.
+template <typename T>
+std::string text(const Outcome<T>& outcome, std::optional<Color> mark = std::nullopt) {
+    if (outcome.failed) return "failed";
+    return outcome.value ? text(*outcome.value, mark) : "nothing";
+}
+
+class LayoutReader {
+public:
+    LayoutReader(const TagLayout& layout, std::optional<Color> mark) : layout_(layout), mark_(mark) {}
+
+    std::string read() const { return layout_.empty() ? "(no rows)" : item(layoutRootIndex(layout_)); }
+
+private:
+    const TagRow& row(long long i) const {
+        static const TagRow empty;
+        return i >= 0 && static_cast<std::size_t>(i) < layout_.size() ? layout_[static_cast<std::size_t>(i)] : empty;
+    }
+    static std::string at(const TagRow& r, std::size_t i) { return i < r.size() ? r[i] : "?"; }
+    bool marked(const std::string& colorText) const { return mark_ && colorText == rawValue(*mark_); }
+    std::string wrap(const std::string& text, bool on) const { return on ? "*" + text + "*" : text; }
+
+    std::string item(long long i) const {
+        const TagRow& kind = row(i);
+        const std::string key = at(kind, 0);
+        if (key == "message" || key == "integer") return wrap(at(kind, 1), marked(at(row(i + 1), 1)));
+        if (key == "signed_rational") {
+            const std::string sign = at(kind, 1) == "-" ? "-" : "";
+            return wrap(sign + "[" + at(kind, 2) + "/" + at(kind, 3) + "]", marked(at(row(i + 1), 2)));
+        }
+        if (key == "unary") {
+            const std::string brackets = at(kind, 1);
+            const std::string inside = item(std::stoll(at(row(i + 1), 1)));
+            return wrap(brackets.substr(0, 1), marked(at(row(i + 2), 1))) + inside + brackets.substr(1);
+        }
+        if (key == "join") {
+            const TagRow& locator = row(i + 1);
+            const std::string left = item(std::stoll(at(locator, 1)));
+            const std::string right = item(std::stoll(at(locator, 2)));
+            const bool on = marked(at(row(i + 2), 1));
+            const std::string op = at(kind, 1);
+            if (op == "🖇") return left + right;
+            if (op == "/") return "{" + left + wrap("/", on) + right + "}";
+            if (op == "^") return left + wrap("^", on) + right;
+            return left + " " + wrap(op, on) + " " + right;
+        }
+        return "<" + key + ">";
+    }
+
+    const TagLayout& layout_;
+    std::optional<Color> mark_;
+};
+
+inline std::string readLayout(const TagLayout& layout, std::optional<Color> mark = std::nullopt) {
+    return LayoutReader(layout, mark).read();
+}
+
+}  // namespace duolinear::testing
