@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libharfbuzz-dev
-  fonts-dejavu-core fonts-dejavu-extra fonts-noto-color-emoji fonts-cabinsketch
+  fonts-dejavu-core fonts-dejavu-extra fonts-noto-color-emoji fonts-cabinsketch fonts-inter
   libpoppler-glib-dev libsdl2-dev nlohmann-json3-dev
   xvfb xauth
 )

@@ -1,0 +1,224 @@
+#include "quadratic/QuadraticOpening.h"
+
+#include <set>
+#include <utility>
+
+#include "algebra/AlgebraLayouts.h"
+#include "algebra/EquationTransforms.h"
+#include "algebra/IntegerFunctions.h"
+#include "algebra/TextFunctions.h"
+#include "layout/ViewTag.h"
+#include "linear_steps/LinearClassification.h"
+#include "linear_steps/LinearEquationSteps.h"
+#include "linear_steps/LinearSolutionStatus.h"
+#include "quadratic/OpeningSteps.h"
+#include "quadratic/QuadraticRefusal.h"
+
+namespace duolinear {
+
+namespace {
+
+// The work of one call: the caller's input and the hand-over being built.
+struct Opening {
+    const PolyEquation& given;
+    const LinearStepChoices& choices;
+    OpeningState state;
+
+    TagLayout line(const PolyEquation& equation) const { return equationLayout(equation, choices.style); }
+    Color marking() const { return choices.highlight ? Color::red : Color::black; }
+    WorkedSteps refuse(QuadraticRefusal reason) const { return quadraticRefusal(reason, given, choices.style); }
+
+    // The carried lines followed by the step's own lines.
+    StepLines carriedWith(const StepLines& own) const {
+        StepLines lines = state.carriedLines;
+        lines.insert(lines.end(), own.begin(), own.end());
+        return lines;
+    }
+    void carry(TagLayout line) { state.carriedLines.push_back(std::move(line)); }
+    void addStep(StepLines lines, std::string caption) { state.worked.append(std::move(lines), std::move(caption)); }
+};
+
+// Whether a worked solution is the linear engine's one-step refusal.
+bool isRefusal(const WorkedSteps& worked) {
+    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
+}
+
+// "simplify": false when the arithmetic gave out.
+bool simplifyStep(Opening& o) {
+    PolyEquation& e = o.state.equation;
+    if (!eitherSideNeedsReducing(e)) return true;
+    const std::optional<PolyEquation> reduced = reduceBothSides(e);
+    if (!reduced) return false;
+    o.addStep(o.carriedWith({o.line(e), o.line(*reduced)}), "simplify");
+    o.carry(o.line(e));
+    e = *reduced;
+    return true;
+}
+
+// "clear fractions" or "clear decimals": false when the arithmetic gave out.
+bool clearFractionsStep(Opening& o) {
+    PolyEquation& e = o.state.equation;
+    if (!eitherSideHasFractions(e)) return true;
+    const std::optional<std::int64_t> factor = lcmOfDenominators(e);
+    const std::optional<PolyEquation> cleared = clearFractionsBothSides(e);
+    if (!factor || !cleared) return false;
+    const Style style = o.choices.style;
+    const std::string caption = style == Style::decimal ? "clear decimals" : "clear fractions";
+    if (*factor != 1) {
+        StepLines own{o.line(recolorDenominatorsBothSides(o.marking(), e)),
+                      clearedEquationLayout(PolyEquationClear{*factor, e, o.marking()}, style), o.line(*cleared)};
+        for (TagLayout& blank : blankLayouts(2)) own.push_back(std::move(blank));
+        own.push_back(messageLayout(clearingStepMessage(style, *factor)));
+        o.addStep(o.carriedWith(own), caption);
+        o.carry(o.line(e));
+        o.carry(clearedEquationLayout(PolyEquationClear{*factor, e, Color::black}, style));
+    } else {
+        o.addStep(o.carriedWith({o.line(e), o.line(*cleared)}), caption);
+        o.carry(o.line(e));
+    }
+    e = *cleared;
+    return true;
+}
+
+// "combine like terms": false when the arithmetic gave out.
+bool combineStep(Opening& o) {
+    PolyEquation& e = o.state.equation;
+    const std::optional<CombinedEquation> combined = combineLikeTermsBothSides(false, e);
+    if (!combined) return false;
+    if (!combined->changed) return true;
+    o.carry(o.line(e));
+    o.addStep(o.carriedWith({o.line(combined->equation)}), "combine like terms");
+    e = combined->equation;
+    return true;
+}
+
+// "same square term on both sides".
+void cancelSquaresStep(Opening& o) {
+    PolyEquation& e = o.state.equation;
+    const std::optional<PolyEquation> cancelled = cancelSquareTerms(e);
+    if (!cancelled) return;
+    o.carry(o.line(e));
+    o.addStep(o.carriedWith({o.line(*cancelled)}), "same square term on both sides");
+    e = *cancelled;
+}
+
+// "descending powers of v": false when the arithmetic gave out.
+bool descendingPowersStep(Opening& o) {
+    PolyEquation& e = o.state.equation;
+    const Outcome<ExchangeSides> exchange = exchangeSidesStep(e);
+    if (exchange.failed) return false;
+    if (!exchange.applies()) return true;
+    const std::vector<PolyEquation>& equations = exchange.value->equations;
+    std::vector<TagLayout> own;
+    for (const PolyEquation& q : equations) own = appendEquationLine(o.choices.style, std::move(own), q);
+    if (exchange.value->message) {
+        own.push_back(messageLayout(*exchange.value->message));
+    } else {
+        own.push_back(blankLayouts(0).front());
+    }
+    o.addStep(o.carriedWith(own), "descending powers of " + std::string(1, o.state.variable));
+    for (std::size_t i = 0; i + 1 < equations.size(); ++i) o.carry(o.line(equations[i]));
+    e = equations.back();
+    return true;
+}
+
+// The linear step engine finishes an equation without a term of degree two
+// or more.
+WorkedSteps linearFinish(Opening& o) {
+    const PolyEquation& e = o.state.equation;
+    const Style style = o.choices.style;
+    const std::optional<LinearSolution> answer = linearSolutionStatus(e);
+    if (!answer) return o.refuse(QuadraticRefusal::overflow);
+    if (!isSolvedForm(style == Style::decimal, e)) {
+        const WorkedSteps linear = linearEquationSteps(e, {.technique = Technique::transpose,
+                                                           .highlight = false,
+                                                           .skipOpeningFrame = true,
+                                                           .style = style,
+                                                           .method = Method::smart,
+                                                           .clearFractions = o.choices.clearFractions,
+                                                           .random = o.choices.random});
+        if (isRefusal(linear)) return linear;
+        for (std::size_t i = 0; i < linear.steps.size(); ++i) {
+            o.state.worked.append(o.carriedWith(linear.steps[i]), linear.comments[i]);
+        }
+    }
+    if (!o.choices.skipOpeningFrame) {
+        StepLines closing{o.state.openingLine};
+        if (answer->status == Status::unique) {
+            const PolyEquation solved{Polynomial{Monomial{Rational{1, 1}, 1, o.state.variable}},
+                                      Polynomial{Monomial{answer->value, 0}}, answer->relation};
+            closing.push_back(equationLayout(solved, style == Style::decimal ? Style::decimal : Style::fraction));
+        } else {
+            closing.push_back(messageLayout(rawValue(answer->status)));
+        }
+        o.addStep(std::move(closing), "😎");
+    }
+    return o.state.worked;
+}
+
+// The highest exponent whose coefficient in LHS − RHS is not 0 (0 when there
+// is none); no value when a sum overflows.
+std::optional<std::uint64_t> degreeOf(const PolyEquation& equation) {
+    std::set<std::uint64_t> exponents;
+    for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
+        for (const Monomial& term : side->terms) exponents.insert(term.exponent);
+    }
+    for (auto exponent = exponents.rbegin(); exponent != exponents.rend(); ++exponent) {
+        std::vector<Rational> coefficients;
+        for (const Monomial& term : equation.LHS.terms) {
+            if (term.exponent == *exponent) coefficients.push_back(term.coefficient);
+        }
+        for (const Monomial& term : equation.RHS.terms) {
+            if (term.exponent != *exponent) continue;
+            const std::optional<Rational> negated = negatedRational(term.coefficient);
+            if (!negated) return std::nullopt;
+            coefficients.push_back(*negated);
+        }
+        const std::optional<Rational> sum = sumOfRationals(coefficients);
+        if (!sum) return std::nullopt;
+        if (sum->numerator != 0) return *exponent;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string clearingStepMessage(Style style, std::int64_t factor) {
+    const std::string text = std::to_string(factor);
+    if (style == Style::decimal && factor > 1 && isPowerOfTenText(text)) {
+        const std::string places = std::to_string(text.size() - 1);
+        return "\nhighest decimal place count\nis " + places + ", multiply both sides\nby 10" +
+               superscriptDigit(places) + " = " + text;
+    }
+    return text + " is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions";
+}
+
+OpeningResult quadraticOpening(const PolyEquation& equation, const LinearStepChoices& choices, OpeningTidying tidying) {
+    Opening o{equation, choices, {}};
+    if (eitherSideHasZeroDenominator(equation)) return o.refuse(QuadraticRefusal::zero_denominator);
+    if (!isInOneLetter(equation)) return o.refuse(QuadraticRefusal::several_letters);
+
+    OpeningState& state = o.state;
+    state.variable = equationLetter(equation);
+    state.startEquation = dropZeroTermsBothSides(true, equation);
+    state.openingLine = o.line(state.startEquation);
+    state.equation = state.startEquation;
+    if (!choices.skipOpeningFrame) o.addStep({state.openingLine}, "🤔");
+
+    const bool tidied = tidying == OpeningTidying::simplify ? simplifyStep(o) : clearFractionsStep(o);
+    if (!tidied || !combineStep(o)) return o.refuse(QuadraticRefusal::overflow);
+    cancelSquaresStep(o);
+    if (higherPowerTermCount(state.equation) == 0) return linearFinish(o);
+    if (!descendingPowersStep(o)) return o.refuse(QuadraticRefusal::overflow);
+
+    if (state.equation.relation != Relation::equal_to) return o.refuse(QuadraticRefusal::inequality);
+    const std::optional<std::uint64_t> degree = degreeOf(state.equation);
+    if (!degree) return o.refuse(QuadraticRefusal::overflow);
+    if (*degree != 2) return o.refuse(QuadraticRefusal::not_degree_two);
+    const std::optional<QuadraticRoots> roots = quadraticRoots(state.startEquation);
+    if (!roots) return o.refuse(QuadraticRefusal::overflow);
+    state.roots = *roots;
+    return std::move(state);
+}
+
+}  // namespace duolinear

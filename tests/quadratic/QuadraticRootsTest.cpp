@@ -1,0 +1,133 @@
+// Exact roots of a quadratic and their layouts: the worked examples, the
+// cases without roots, and random quadratics checked against Vieta's formulas.
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "QuadraticTestSupport.h"
+#include "quadratic/QuadraticRoots.h"
+#include "quadratic/RootLayout.h"
+
+namespace duolinear {
+namespace {
+
+using namespace duolinear::testing;
+
+std::string rootText(const std::optional<Quadratic_solution>& r) {
+    if (!r) return "absent";
+    return std::to_string(r->a.numerator) + "/" + std::to_string(r->a.denominator) + " " +
+           std::to_string(r->b.numerator) + "/" + std::to_string(r->b.denominator) + " " + std::to_string(r->c);
+}
+
+TEST(QuadraticRoots, ByTheDiscriminant) {
+    const struct {
+        std::string equation, first, second;
+        Quadratic_status status;
+    } cases[] = {
+        {"x^2 - 2x + 1 = 0", "1/1 0/1 0", "1/1 0/1 0", Quadratic_status::rational_repeated},
+        {"-x^2 + 5x - 6 = 0", "2/1 0/1 0", "3/1 0/1 0", Quadratic_status::rational_distinct},
+        {"2x^2 - 3x - 2 = 0", "-1/2 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
+        {"x^2 - 2 = 0", "0/1 -1/1 2", "0/1 1/1 2", Quadratic_status::irrational_distinct},
+        {"1/2x^2 + 1/3x = 1", "-1/3 -1/3 19", "-1/3 1/3 19", Quadratic_status::irrational_distinct},
+        {"x^2 + x + 1 = 0", "absent", "absent", Quadratic_status::none},
+        // The sides are subtracted first; like terms add; x³ is ignored, y² counts.
+        {"x^2 = 3x - 2", "1/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
+        {"x^2 + x^2 - 8 = 0", "-2/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
+        {"x^3 + y^2 = 4", "-2/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
+        {"x^2 < 4", "-2/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
+    };
+    for (const auto& c : cases) {
+        const std::optional<QuadraticRoots> roots = quadraticRoots(parseEquation(c.equation));
+        ASSERT_TRUE(roots) << c.equation;
+        EXPECT_EQ(rootText(roots->first), c.first) << c.equation;
+        EXPECT_EQ(rootText(roots->second), c.second) << c.equation;
+        EXPECT_EQ(roots->status, c.status) << c.equation;
+    }
+    // No roots can be formed: no x² term, x² terms that cancel, a zero
+    // denominator, a discriminant beyond 64 bits.
+    for (const char* equation :
+         {"x^3 + 2x = 1", "x^2 + x = x^2", "x^2 + 1/0x = 0", "4611686018427387904x^2 + 4611686018427387904x + 1 = 0"}) {
+        EXPECT_FALSE(quadraticRoots(parseEquation(equation))) << equation;
+    }
+}
+
+TEST(RootLayout, EachStyle) {
+    const struct {
+        Quadratic_solution root;
+        std::string fraction, common, decimal;
+    } cases[] = {
+        {{{1, 1}, {-1, 1}, 2}, "1 − √2", "1 − √2", "-0.41421356"},
+        {{{-1, 2}, {1, 2}, 3}, "-[1/2] + [1/2]√3", "{-1 + √3/2}", "0.3660254"},
+        {{{-1, 2}, {-1, 2}, 3}, "-[1/2] − [1/2]√3", "{-1 − √3/2}", "-1.3660254"},
+        {{{3, 1}, {0, 1}, 0}, "3", "3", "3"},
+        {{{-3, 4}, {0, 1}, 0}, "-[3/4]", "{-3/4}", "-0.75"},
+        {{{0, 1}, {1, 1}, 5}, "√5", "√5", "2.236068"},
+        {{{0, 1}, {-1, 1}, 5}, "-√5", "-√5", "-2.236068"},
+        {{{1, 3}, {2, 3}, 7}, "[1/3] + [2/3]√7", "{1 + 2√7/3}", "2.0971675"},
+        {{{1, 2}, {-1, 3}, 2}, "[1/2] − [1/3]√2", "{3 − 2√2/6}", "0.028595479"},
+        {{{0, 1}, {2, 2}, 2}, "√2", "{2√2/2}", "1.4142136"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readLine(*rootLayout(c.root)), c.fraction) << c.fraction;
+        EXPECT_EQ(readLine(*rootLayout(c.root, Style::rational_fraction)), c.common) << c.fraction;
+        EXPECT_EQ(readLine(*rootLayout(c.root, Style::decimal)), c.decimal) << c.fraction;
+    }
+    // Outside the contract of quadraticRoots: no layout rather than a wrapped number.
+    EXPECT_FALSE(rootLayout({{1, 0}, {1, 1}, 2}));
+    EXPECT_FALSE(rootLayout({{1, 3}, {INT64_MAX, 2}, 2}, Style::rational_fraction));
+}
+
+// a·r² + b·r + c = 0 for rational roots; for r = p ± k·√q, the sum 2p = −b/a
+// and the product p² − k²q = c/a; the status from b² − 4ac; a layout in
+// every style.
+TEST(QuadraticRoots, AgreeWithVietaForRandomQuadratics) {
+    std::mt19937 engine(7);
+    std::uniform_int_distribution<std::int64_t> pick(-12, 12);
+    for (int trial = 0; trial < 1000; ++trial) {
+        const std::int64_t a = pick(engine), b = pick(engine), c = pick(engine);
+        if (a == 0) continue;
+        const PolyEquation e{Polynomial{Monomial{Rational{a, 1}, 2}, Monomial{Rational{b, 1}, 1}},
+                             Polynomial{Monomial{Rational{-c, 1}, 0}}};
+        const std::string what = std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c);
+        const std::optional<QuadraticRoots> roots = quadraticRoots(e);
+        ASSERT_TRUE(roots) << what;
+        const std::int64_t D = b * b - 4 * a * c;
+        if (D < 0) {
+            EXPECT_EQ(roots->status, Quadratic_status::none) << what;
+            EXPECT_FALSE(roots->first || roots->second) << what;
+            continue;
+        }
+        ASSERT_TRUE(roots->first && roots->second) << what;
+        const Quadratic_solution &r1 = *roots->first, &r2 = *roots->second;
+        for (Style style : {Style::fraction, Style::rational_fraction, Style::decimal}) {
+            EXPECT_TRUE(rootLayout(r1, style) && rootLayout(r2, style)) << what;
+        }
+        const std::int64_t s = static_cast<std::int64_t>(std::sqrt(static_cast<double>(D)) + 0.5);
+        if (s * s == D) {
+            EXPECT_EQ(roots->status,
+                      D == 0 ? Quadratic_status::rational_repeated : Quadratic_status::rational_distinct);
+            for (const Rational& r : {r1.a, r2.a}) {
+                EXPECT_EQ(
+                    a * r.numerator * r.numerator + b * r.numerator * r.denominator + c * r.denominator * r.denominator,
+                    0)
+                    << what;
+            }
+            EXPECT_LE(r1.a.numerator * r2.a.denominator, r2.a.numerator * r1.a.denominator) << what;
+        } else {
+            EXPECT_EQ(roots->status, Quadratic_status::irrational_distinct) << what;
+            EXPECT_TRUE(equals(r1.a, r2.a) && equals(r1.b, Rational{-r2.b.numerator, r2.b.denominator})) << what;
+            EXPECT_LT(r1.b.numerator, 0) << what;  // the smaller root first
+            const Rational p = r1.a, k = r2.b;
+            EXPECT_EQ(2 * p.numerator * a, -b * p.denominator) << what;
+            // p² − k²q = c/a  ⇔  a(p.n²·k.d² − k.n²·q·p.d²) = c·p.d²·k.d²
+            EXPECT_EQ(a * (p.numerator * p.numerator * k.denominator * k.denominator -
+                           k.numerator * k.numerator * r1.c * p.denominator * p.denominator),
+                      c * p.denominator * p.denominator * k.denominator * k.denominator)
+                << what;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace duolinear
