@@ -7,7 +7,8 @@
 
 namespace duolinear {
 
-// significantDigits as printf's precision: 8 for the algebra's "%.8g".
+// significantDigits as printf's precision: 8 for the algebra's "%.8g"; any
+// precision gives the right digits, a negative one means 6.
 std::string decimalText(double value, int significantDigits = 8);
 
 }  // namespace duolinear

@@ -20,6 +20,15 @@ long long valueAt(const TagRow& row, std::size_t i) {
     return i < row.size() ? parseIndex(row[i]) : 0;
 }
 
+// The locator text of index + offset. A sum beyond the 64-bit range (only a
+// malformed layout holds such an index) gives the empty text, which names no
+// row: the locator stands for nothing.
+std::string shiftedIndex(long long index, long long offset) {
+    long long sum = 0;
+    if (__builtin_add_overflow(index, offset, &sum)) return {};
+    return std::to_string(sum);
+}
+
 TagLayout leaf(const std::string& kind, TagRow values, const TagRow& colors, const std::string& tag) {
     TagRow kindRow{kind};
     kindRow.insert(kindRow.end(), values.begin(), values.end());
@@ -89,7 +98,7 @@ TagLayout joinLayouts(const std::string& text, const TagLayout& left, const TagL
     appendBody(out, left, 0);
     appendBody(out, right, k);
     out.push_back({"join", text});
-    out.push_back({"join_locator", std::to_string(layoutRootIndex(left)), std::to_string(layoutRootIndex(right) + k)});
+    out.push_back({"join_locator", std::to_string(layoutRootIndex(left)), shiftedIndex(layoutRootIndex(right), k)});
     out.push_back({"join_color", rawValue(color)});
     out.push_back({"join_tag", tag});
     return out;
@@ -137,10 +146,10 @@ TagRow shiftLocatorRow(const TagRow& row, long long offset) {
     if (row.empty()) return row;
     const std::string& key = row[0];
     if (key == "unary_locator" || key == "font_locator" || key == "block") {
-        return {key, std::to_string(valueAt(row, 1) + offset)};
+        return {key, shiftedIndex(valueAt(row, 1), offset)};
     }
     if (key == "join_locator") {
-        return {key, std::to_string(valueAt(row, 1) + offset), std::to_string(valueAt(row, 2) + offset)};
+        return {key, shiftedIndex(valueAt(row, 1), offset), shiftedIndex(valueAt(row, 2), offset)};
     }
     return row;
 }

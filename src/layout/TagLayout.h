@@ -48,6 +48,8 @@ std::optional<TagLayout> messagesLayout(const std::vector<ColoredText>& pieces);
 std::optional<TagLayout> joinAllLayouts(const std::vector<TagLayout>& layouts);
 
 // One row with its locators moved by offset; rows without locators unchanged.
+// A locator moved beyond the 64-bit range becomes the empty text, which names
+// no item (joinLayouts treats its right operand's root the same way).
 TagRow shiftLocatorRow(const TagRow& row, long long offset);
 
 // The root index written in row 0 (0 when the row is missing or malformed).

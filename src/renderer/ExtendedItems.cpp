@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "renderer/BoxItems.h"
 #include "renderer/CancelledFractionItems.h"
 #include "renderer/NumberCellItems.h"
+#include "renderer/PlugInItems.h"
 
 namespace duolinear {
 
@@ -36,6 +38,8 @@ LayoutSize measureExtendedItem(const LayoutFrame& frame) {
     const std::string& kind = frame.kind();
     if (isNumberCellItemKind(kind)) return measureNumberCellItem(frame);
     if (isCancelledFractionKind(kind)) return measureCancelledFraction(frame);
+    if (isBoxItemKind(kind)) return measureBoxItem(frame);
+    if (isPlugInItemKind(kind)) return measurePlugInItem(frame);
     return {};
 }
 
@@ -45,6 +49,10 @@ void drawExtendedItem(const LayoutFrame& frame, double x, double y) {
         drawNumberCellItem(frame, x, y);
     } else if (isCancelledFractionKind(kind)) {
         drawCancelledFraction(frame, x, y);
+    } else if (isBoxItemKind(kind)) {
+        drawBoxItem(frame, x, y);
+    } else if (isPlugInItemKind(kind)) {
+        drawPlugInItem(frame, x, y);
     }
 }
 

@@ -6,10 +6,8 @@
 //
 // The interpreter hands every one of these kinds to this one place, which
 // passes each to the branch of its kind: the number cells to
-// NumberCellItems.h, the cancelled fractions to CancelledFractionItems.h.
-// The kinds whose branches are not part of the renderer yet (box grids and
-// tables, plug-ins) measure (0, 0, 0) and draw nothing, exactly like a kind
-// that is not recognised.
+// NumberCellItems.h, the cancelled fractions to CancelledFractionItems.h, the
+// box grids and tables to BoxItems.h and the plug-ins to PlugInItems.h.
 
 #include <string_view>
 

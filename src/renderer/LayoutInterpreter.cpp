@@ -1,7 +1,6 @@
 #include "renderer/LayoutInterpreter.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "renderer/ExtendedItems.h"
@@ -61,12 +60,7 @@ void drawFontItem(const LayoutFrame& frame, double x, double y) {
     drawChild(frame, frame.entry(1, 1), frame.entry(0, 1), x, y, frame.size, frame.weight);
 }
 
-LayoutSize measureItem(LayoutWalk& walk, const TagLayout& rows, std::size_t index, std::string_view fontName,
-                       double size, gfx::FontWeight weight) {
-    if (index >= rows.size() || !isUsableSize(size)) return {};
-    WalkLevel level(walk);
-    if (!level.entered()) return {};
-    const LayoutFrame frame = makeLayoutFrame(rows, index, fontName, size, weight, &walk);
+LayoutSize measureKind(const LayoutFrame& frame) {
     switch (itemKind(frame.kind())) {
         case ItemKind::font:
             return measureFontItem(frame);
@@ -90,12 +84,18 @@ LayoutSize measureItem(LayoutWalk& walk, const TagLayout& rows, std::size_t inde
     return {};
 }
 
-void drawItem(LayoutWalk& walk, const TagLayout& rows, std::size_t index, std::string_view fontName, double x, double y,
-              double size, gfx::FontWeight weight) {
-    if (index >= rows.size() || !isUsableSize(size) || !std::isfinite(x) || !std::isfinite(y)) return;
+LayoutSize measureItem(LayoutWalk& walk, std::size_t index, std::string_view fontName, double size,
+                       gfx::FontWeight weight) {
+    if (index >= walk.rows().size() || !isUsableSize(size)) return {};
+    if (const std::optional<LayoutSize> known = walk.knownSize(index, fontName, size, weight)) return *known;
     WalkLevel level(walk);
-    if (!level.entered()) return;
-    const LayoutFrame frame = makeLayoutFrame(rows, index, fontName, size, weight, &walk);
+    if (!level.entered()) return {};
+    const LayoutSize result = measureKind(makeLayoutFrame(walk.rows(), index, fontName, size, weight, &walk));
+    walk.rememberSize(index, fontName, size, weight, result);
+    return result;
+}
+
+void drawKind(const LayoutFrame& frame, double x, double y) {
     switch (itemKind(frame.kind())) {
         case ItemKind::font:
             drawFontItem(frame, x, y);
@@ -126,6 +126,15 @@ void drawItem(LayoutWalk& walk, const TagLayout& rows, std::size_t index, std::s
     }
 }
 
+void drawItem(LayoutWalk& walk, std::size_t index, std::string_view fontName, double x, double y, double size,
+              gfx::FontWeight weight) {
+    if (index >= walk.rows().size() || !isUsableSize(size) || !std::isfinite(x) || !std::isfinite(y)) return;
+    if (!walk.firstDrawOf(index)) return;
+    WalkLevel level(walk);
+    if (!level.entered()) return;
+    drawKind(makeLayoutFrame(walk.rows(), index, fontName, size, weight, &walk), x, y);
+}
+
 // The row of a child, which must stand before its parent's kind row.
 std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view childIndex) {
     std::optional<std::size_t> index = parseItemIndex(childIndex);
@@ -135,41 +144,67 @@ std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view 
 
 }  // namespace
 
-LayoutWalk::LayoutWalk(const TagLayout& rows) {
-    // A well-formed layout of n rows holds at most n/3 items, and a drawing
-    // visits each item once for every ancestor that measures it again: well
-    // under n * n visits in all.
+LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows) {
+    // A well-formed layout of n rows holds at most n items; a walk draws each
+    // once and measures it once for each weight its ancestors hand down (at
+    // most the four named weights): well under 8 n visits in all.
     const std::uint64_t n = rows.size();
+    constexpr std::uint64_t kPerRow = 8;
     constexpr std::uint64_t kFloor = 64;
-    constexpr std::uint64_t kLargest = std::uint64_t{1} << 32;
-    visitsLeft_ = n < kLargest ? n * n + kFloor : std::numeric_limits<std::uint64_t>::max();
+    visitsLeft_ = n * kPerRow + kFloor;
 }
 
 bool LayoutWalk::enter() {
     if (visitsLeft_ == 0 || depth_ >= kMaxLayoutDepth) return false;
     --visitsLeft_;
+    ++visits_;
     ++depth_;
     return true;
 }
 
+std::optional<LayoutSize> LayoutWalk::knownSize(std::size_t index, std::string_view fontName, double size,
+                                                gfx::FontWeight weight) const {
+    const auto found = measured_.find(index);
+    if (found == measured_.end()) return std::nullopt;
+    for (const Measured& m : found->second) {
+        if (m.size == size && m.weight == weight && m.fontName == fontName) return m.result;
+    }
+    return std::nullopt;
+}
+
+void LayoutWalk::rememberSize(std::size_t index, std::string_view fontName, double size, gfx::FontWeight weight,
+                              LayoutSize result) {
+    measured_[index].push_back({std::string(fontName), size, weight, result});
+}
+
+LayoutSize measureLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view fontName, double size,
+                         gfx::FontWeight weight) {
+    const std::optional<std::size_t> index = parseItemIndex(itemIndex);
+    if (!index) return {};
+    return measureItem(walk, *index, fontName, size, weight);
+}
+
 LayoutSize measureLayout(const TagLayout& rows, std::string_view itemIndex, std::string_view fontName, double size,
                          gfx::FontWeight weight) {
-    std::optional<std::size_t> index = parseItemIndex(itemIndex);
-    if (!index) return {};
     LayoutWalk walk(rows);
-    return measureItem(walk, rows, *index, fontName, size, weight);
+    return measureLayout(walk, itemIndex, fontName, size, weight);
 }
 
 LayoutSize measureLayout(const TagLayout& rows, std::string_view itemIndex, double size, gfx::FontWeight weight) {
     return measureLayout(rows, itemIndex, kDefaultLayoutFontName, size, weight);
 }
 
+void drawLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view fontName, double x, double y,
+                double size, gfx::FontWeight weight) {
+    const std::optional<std::size_t> index = parseItemIndex(itemIndex);
+    if (!index) return;
+    drawItem(walk, *index, fontName, x, y, size, weight);
+}
+
 void drawLayout(const TagLayout& rows, std::string_view itemIndex, std::string_view fontName, double x, double y,
                 double size, gfx::FontWeight weight) {
-    std::optional<std::size_t> index = parseItemIndex(itemIndex);
-    if (!index) return;
     LayoutWalk walk(rows);
-    drawItem(walk, rows, *index, fontName, x, y, size, weight);
+    drawLayout(walk, itemIndex, fontName, x, y, size, weight);
 }
 
 void drawLayout(const TagLayout& rows, std::string_view itemIndex, double x, double y, double size,
@@ -183,9 +218,9 @@ LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, 
     if (!index || parent.rows == nullptr) return {};
     if (parent.walk == nullptr) {
         LayoutWalk walk(*parent.rows);
-        return measureItem(walk, *parent.rows, *index, fontName, size, weight);
+        return measureItem(walk, *index, fontName, size, weight);
     }
-    return measureItem(*parent.walk, *parent.rows, *index, fontName, size, weight);
+    return measureItem(*parent.walk, *index, fontName, size, weight);
 }
 
 void drawChild(const LayoutFrame& parent, std::string_view childIndex, std::string_view fontName, double x, double y,
@@ -194,10 +229,10 @@ void drawChild(const LayoutFrame& parent, std::string_view childIndex, std::stri
     if (!index || parent.rows == nullptr) return;
     if (parent.walk == nullptr) {
         LayoutWalk walk(*parent.rows);
-        drawItem(walk, *parent.rows, *index, fontName, x, y, size, weight);
+        drawItem(walk, *index, fontName, x, y, size, weight);
         return;
     }
-    drawItem(*parent.walk, *parent.rows, *index, fontName, x, y, size, weight);
+    drawItem(*parent.walk, *index, fontName, x, y, size, weight);
 }
 
 }  // namespace duolinear

@@ -1,12 +1,11 @@
 #include "screens/GuideScreen.h"
 
-#include <cstdio>
-
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/LayoutGuide.h"
 #include "platform/ui/PdfDocument.h"
 #include "platform/ui/View.h"
+#include "platform/ui/Warnings.h"
 
 namespace duolinear {
 
@@ -26,11 +25,15 @@ void DuolinearGuideScreen::viewDidLoad() {
     const ui::Bundle& bundle = bundle_ ? *bundle_ : ui::Bundle::main();
     const std::optional<std::filesystem::path> file = bundle.urlForResource(pdfName_, "pdf");
     if (!file) {
-        // The learner sees the bare screen; say why for whoever runs the app.
-        std::fprintf(stderr, "duolinear: the guide %s.pdf is not among the resources\n", pdfName_.c_str());
+        // Tell the learner, and whoever runs the app why.
+        ui::warn("the guide " + pdfName_ + ".pdf is not among the resources");
+        showUnavailableNotice();
         return;
     }
-    if (std::shared_ptr<ui::PdfDocument> document = ui::PdfDocument::open(*file)) pdfView_->setDocument(document);
+    std::string problem;
+    std::shared_ptr<ui::PdfDocument> document = ui::PdfDocument::open(*file, problem);
+    if (document && document->pageCount() == 0) problem = "it has no pages";
+    if (document && problem.empty()) pdfView_->setDocument(document);
 
     ui::View& root = *view();
     root.addSubview(pdfView_);
@@ -47,6 +50,26 @@ void DuolinearGuideScreen::viewDidLoad() {
         items.push_back(std::make_shared<ui::BarButtonItem>(chapter->title, this, kGuideChapterAction));
     }
     navigationItem().setRightBarButtonItems(std::move(items));
+
+    if (!problem.empty()) {
+        ui::warn("the guide " + file->string() + " cannot be opened: " + problem);
+        showUnavailableNotice();
+    }
+}
+
+void DuolinearGuideScreen::showUnavailableNotice() {
+    constexpr double kMargin = 20.0;
+    unavailableNotice_ = std::make_shared<ui::Label>();
+    unavailableNotice_->setText(kGuideUnavailableText);
+    unavailableNotice_->setTextAlignment(ui::TextAlignment::center);
+    unavailableNotice_->setAdjustsFontSizeToFitWidth(true);
+    unavailableNotice_->setTranslatesAutoresizingMaskIntoConstraints(false);
+    ui::View& root = *view();
+    root.addSubview(unavailableNotice_);
+    const ui::LayoutGuide guide = root.safeAreaLayoutGuide();
+    unavailableNotice_->leadingAnchor().constraintEqualTo(guide.leadingAnchor(), kMargin).activate();
+    unavailableNotice_->trailingAnchor().constraintEqualTo(guide.trailingAnchor(), -kMargin).activate();
+    unavailableNotice_->topAnchor().constraintEqualTo(guide.topAnchor(), kMargin).activate();
 }
 
 void DuolinearGuideScreen::tap(ui::Object* sender) {

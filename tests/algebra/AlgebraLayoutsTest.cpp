@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -167,6 +169,15 @@ TEST(DecimalText, PrintfGeneralFormWithoutLocaleOrSignedNan) {
                           {std::copysign(std::numeric_limits<double>::quiet_NaN(), -1.0), "nan"}};
     for (const Case& c : cases) EXPECT_EQ(decimalText(c.value), c.text);
     EXPECT_EQ(decimalText(2.0 / 3, 6), "0.666667");
+    // Every precision, however large, gives printf's digits.
+    const double values[] = {0.1, -2.0 / 3, 1e300, 5e-324, 123456789.125, -0.0, 1.0 / 0.0, 0x1.fffffffffffffp-1022};
+    for (double value : values) {
+        for (int precision : {-1, 0, 1, 17, 62, 63, 64, 100, 767, 800, 1000, 1 << 30}) {
+            std::vector<char> expected(2048);
+            std::snprintf(expected.data(), expected.size(), "%.*g", std::min(precision, 1200), value);
+            EXPECT_EQ(decimalText(value, precision), expected.data()) << value << " at " << precision;
+        }
+    }
 }
 
 }  // namespace

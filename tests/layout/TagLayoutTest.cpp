@@ -96,8 +96,15 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
         {{"join_locator", "1", "4"}, 10, {"join_locator", "11", "14"}},
         {{"unary_locator", "07", "extra"}, 2, {"unary_locator", "9"}},  // re-rendered, extra values dropped
         {{"font_locator", "5"}, -2, {"font_locator", "3"}},
+        // Past either end of the 64-bit range: the locator names nothing.
+        {{"join_locator", "9223372036854775807", "4"}, 1, {"join_locator", "", "5"}},
+        {{"block", "-9223372036854775808"}, -1, {"block", ""}},
+        {{"unary_locator", "9223372036854775800"}, 7, {"unary_locator", "9223372036854775807"}},
     };
     for (const Case& c : cases) EXPECT_EQ(shiftLocatorRow(c.row, c.offset), c.want) << c.row[0];
+    TagLayout malformed = integerLayout(1);
+    malformed[0][1] = "9223372036854775807";
+    EXPECT_EQ(joinLayouts("+", integerLayout(2), malformed)[8], (TagRow{"join_locator", "1", ""}));
 }
 
 TEST(TagLayoutBuilders, BlankLayoutsGiveAtLeastOne) {

@@ -1,4 +1,3 @@
-#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -89,6 +88,42 @@ TEST(LayoutInterpreter, FontItemMeasuresAsItsChildInItsFont) {
     }
 }
 
+// The items of a layout: its rows that are the kind row of an item.
+std::size_t itemCount(const TagLayout& layout) {
+    std::size_t count = 0;
+    for (const TagRow& row : layout) {
+        if (!row.empty() && (row[0] == "join" || row[0] == "unary" || row[0] == "integer")) ++count;
+    }
+    return count;
+}
+
+struct PassVisits {
+    std::uint64_t measured = 0;
+    std::uint64_t drawn = 0;  // the draw pass, its measuring included
+};
+
+PassVisits visitsOf(const TagLayout& layout) {
+    const std::string root = std::to_string(layoutRootIndex(layout));
+    LayoutWalk measuring(layout);
+    measureLayout(measuring, root, kDefaultLayoutFontName, 30, kMedium);
+    gfx::ImageSurface image(400, 160);
+    gfx::DrawingScope scope(image.context());
+    LayoutWalk drawing(layout);
+    drawLayout(drawing, root, kDefaultLayoutFontName, 20, 80, 30, kMedium);
+    return {measuring.visits(), drawing.visits()};
+}
+
+TEST(LayoutInterpreter, EachItemIsMeasuredOnceAndDrawnOncePerPass) {
+    // Fractions, exponents and operations nested 60 deep on the left: drawing
+    // each level used to measure everything below it again.
+    TagLayout tree = integerLayout(2);
+    const char* joins[] = {"/", "^", "+"};
+    for (int i = 0; i < 60; ++i) tree = joinLayouts(joins[i % 3], tree, unaryLayout("−", integerLayout(i)));
+    const PassVisits visits = visitsOf(tree);
+    EXPECT_EQ(visits.measured, itemCount(tree));
+    EXPECT_LE(visits.drawn, 2 * itemCount(tree));
+}
+
 TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly) {
     TagLayout shared = integerLayout(7);  // each join uses the one before twice: 2^40 visits unchecked
     for (int i = 0; i < 40; ++i) {
@@ -96,14 +131,30 @@ TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly) {
         shared = joinLayouts("+", shared, integerLayout(1));
         shared[shared.size() - 3] = {"join_locator", previous, previous};
     }
+    const double width = measureRoot(shared).width;
+    // Rows no item uses add nothing to the work.
+    for (std::size_t padding : {0, 5000, 100000}) {
+        TagLayout padded = shared;
+        padded.resize(shared.size() + padding);
+        const PassVisits visits = visitsOf(padded);
+        EXPECT_LE(visits.measured, itemCount(shared)) << padding;
+        EXPECT_LE(visits.drawn, 2 * itemCount(shared)) << padding;
+        EXPECT_EQ(measureRoot(padded).width, width) << padding;
+    }
+    // The first reference to a shared item draws it; the second draws nothing.
+    const TagLayout twice = [] {
+        TagLayout layout = joinLayouts("+", integerLayout(7), integerLayout(1));
+        layout[layout.size() - 3] = {"join_locator", "1", "1"};
+        return layout;
+    }();
+    const auto image = render(twice);
+    const double sevenAndPlus = widthOf("7 + ", digitFont(30));
+    EXPECT_LT(gfx::testing::inkBounds(*image).maxX, 20 + sevenAndPlus);
+
     TagLayout deep = integerLayout(7);
     for (int i = 0; i < 300; ++i) deep = unaryLayout("−", deep);
-
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(std::isfinite(measureRoot(shared).width));
-    render(shared);
     render(deep);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_LE(visitsOf(deep).drawn, 2 * itemCount(deep));
     // Items below the depth limit count as nothing.
     EXPECT_NEAR(measureRoot(deep).width, kMaxLayoutDepth * widthOf("−", digitFont(30)), 1e-3);
 }

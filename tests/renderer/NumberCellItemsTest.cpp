@@ -121,25 +121,6 @@ std::unique_ptr<gfx::ImageSurface> renderSharp(const TagLayout& layout, double x
     return image;
 }
 
-// Ink bounds in points of the pixels of one colour.
-gfx::Rect inkIn(const gfx::ImageSurface& image, gfx::Color color) {
-    const gfx::testing::InkBounds b = inkWhere(image, [&](int px, int py) {
-        const gfx::Color c = image.pixel(px, py);
-        return c.a > 0.5 && std::abs(c.r - color.r) + std::abs(c.g - color.g) + std::abs(c.b - color.b) < 0.3;
-    });
-    if (!b.any) return {};
-    return gfx::Rect::make(b.minX / kScale, b.minY / kScale, (b.maxX + 1 - b.minX) / kScale,
-                           (b.maxY + 1 - b.minY) / kScale);
-}
-
-// Left, top, right and bottom of a box, each within a tolerance.
-void expectBox(gfx::Rect box, double left, double top, double right, double bottom, double near, const char* what) {
-    EXPECT_NEAR(box.origin.x, left, near) << what << " left";
-    EXPECT_NEAR(box.origin.y, top, near) << what << " top";
-    EXPECT_NEAR(box.origin.x + box.size.width, right, near) << what << " right";
-    EXPECT_NEAR(box.origin.y + box.size.height, bottom, near) << what << " bottom";
-}
-
 TEST(NumberCellItems, FractionStandsAroundTheAxis) {
     const double x = 20, y = 80, axis = y - hx, w = fractionWidth("3");
     const auto image = renderSharp(fractionLayout(3, 4, Color::red, Color::blue), x, y);

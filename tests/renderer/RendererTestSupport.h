@@ -2,8 +2,11 @@
 // Helpers for the renderer's tests: fonts as the interpreter makes them, and
 // layouts drawn into an image.
 
+#include <cmath>
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "layout/Common.h"
 #include "platform/gfx/GfxTestSupport.h"
@@ -61,6 +64,26 @@ inline gfx::testing::InkBounds blueInk(const gfx::ImageSurface& image) {
         auto c = image.pixel(x, y);
         return c.a > 0.5 && c.b > 0.6 && c.r < 0.4;
     });
+}
+
+// Ink bounds in points of the pixels of one colour; an empty rect when none.
+inline gfx::Rect inkIn(const gfx::ImageSurface& image, gfx::Color color) {
+    const gfx::testing::InkBounds b = inkWhere(image, [&](int px, int py) {
+        const gfx::Color c = image.pixel(px, py);
+        return c.a > 0.5 && std::abs(c.r - color.r) + std::abs(c.g - color.g) + std::abs(c.b - color.b) < 0.3;
+    });
+    if (!b.any) return {};
+    const double s = image.scale();
+    return gfx::Rect::make(b.minX / s, b.minY / s, (b.maxX + 1 - b.minX) / s, (b.maxY + 1 - b.minY) / s);
+}
+
+// Left, top, right and bottom of a box, each within a tolerance.
+inline void expectBox(gfx::Rect box, double left, double top, double right, double bottom, double near,
+                      const char* what) {
+    EXPECT_NEAR(box.origin.x, left, near) << what << " left";
+    EXPECT_NEAR(box.origin.y, top, near) << what << " top";
+    EXPECT_NEAR(box.origin.x + box.size.width, right, near) << what << " right";
+    EXPECT_NEAR(box.origin.y + box.size.height, bottom, near) << what << " bottom";
 }
 
 // Where two images of one size differ; none when they are the same.

@@ -3,6 +3,7 @@
 // unreadable or missing guide.
 
 #include <fstream>
+#include <iterator>
 
 #include <cairo-pdf.h>
 
@@ -88,16 +89,39 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
     ten.guide->tap(&blankless);
     EXPECT_EQ(shownPage(*ten.guide), 6);
 
-    Shown broken = show("Broken");
-    EXPECT_TRUE(broken.tap("method "));
-    EXPECT_EQ(shownPage(*broken.guide), -1);
+    EXPECT_EQ(ten.guide->unavailableNotice(), nullptr);
 
-    ::testing::internal::CaptureStderr();
-    Shown missing = show("Absent");
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Absent.pdf is not among the resources"),
-              std::string::npos);
-    EXPECT_EQ(missing.guide->pdfView()->superview(), nullptr);
-    EXPECT_TRUE(missing.guide->navigationItem().rightBarButtonItems().empty());
+    // Guides that cannot be shown say so on the screen, and on stderr why.
+    std::ofstream(folder.path / "Empty.pdf");
+    {
+        std::ifstream whole(folder.path / "Ten.pdf", std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(whole), std::istreambuf_iterator<char>()};
+        std::ofstream(folder.path / "Cut.pdf", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    }
+    for (const char* name : {"Broken", "Empty", "Cut", "Absent"}) {
+        ::testing::internal::CaptureStderr();
+        Shown shown = show(name);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(std::string(name) + ".pdf"), std::string::npos) << said;
+        shown.window->layoutIfNeeded();
+        const auto& notice = shown.guide->unavailableNotice();
+        ASSERT_NE(notice, nullptr) << name;
+        EXPECT_EQ(notice->text(), kGuideUnavailableText);
+        EXPECT_EQ(notice->window(), shown.window.get()) << name;
+        const gfx::Rect frame = notice->frameInRoot();
+        EXPECT_TRUE(!frame.isEmpty() && frame.minX() >= 0 && frame.minY() >= 0 && frame.maxX() <= 390 &&
+                    frame.maxY() <= 844)
+            << name;
+        EXPECT_EQ(notice->fontScale(), 1.0) << name;
+        EXPECT_EQ(shownPage(*shown.guide), -1);
+        if (std::string(name) == "Absent") {
+            EXPECT_EQ(shown.guide->pdfView()->superview(), nullptr);
+            EXPECT_TRUE(shown.guide->navigationItem().rightBarButtonItems().empty());
+        } else {
+            EXPECT_TRUE(shown.tap("method "));
+            EXPECT_EQ(shownPage(*shown.guide), -1);
+        }
+    }
 }
 
 }  // namespace

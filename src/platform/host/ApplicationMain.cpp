@@ -1,8 +1,6 @@
 #include "platform/host/ApplicationMain.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "platform/host/HeadlessHost.h"
 #include "platform/host/Script.h"
@@ -51,12 +49,8 @@ int runApplication(const Options& options, const ui::DelegateFactory& makeDelega
 
     std::vector<ScriptAction> script;
     if (!options.scriptFile.empty()) {
-        std::ifstream in(options.scriptFile, std::ios::binary);
-        if (!in) return fail("cannot read the script " + options.scriptFile.string());
-        std::ostringstream text;
-        text << in.rdbuf();
-        ParsedScript parsed = parseScript(text.str());
-        if (!parsed.error.empty()) return fail(options.scriptFile.string() + ", " + parsed.error);
+        ParsedScript parsed = loadScript(options.scriptFile);
+        if (!parsed.error.empty()) return fail(parsed.error);
         script = std::move(parsed.actions);
     }
 

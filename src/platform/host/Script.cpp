@@ -1,8 +1,13 @@
 #include "platform/host/Script.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <sstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace host {
 
@@ -27,7 +32,37 @@ std::string argument(const std::string& rest) {
     return text;
 }
 
+// The whole file; empty with the reason in `error` when it cannot be read
+// (reading a folder fails with "Is a directory").
+std::string readWhole(const std::filesystem::path& file, std::string& error) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return {};
+    }
+    std::string text;
+    char buffer[4096];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = std::strerror(errno);
+        if (n <= 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return error.empty() ? text : std::string();
+}
+
 }  // namespace
+
+ParsedScript loadScript(const std::filesystem::path& file) {
+    std::string error;
+    const std::string text = readWhole(file, error);
+    if (!error.empty()) return {{}, "cannot read the script " + file.string() + ": " + error};
+    ParsedScript parsed = parseScript(text);
+    if (!parsed.error.empty()) parsed.error = file.string() + ", " + parsed.error;
+    return parsed;
+}
 
 ParsedScript parseScript(const std::string& text) {
     ParsedScript parsed;

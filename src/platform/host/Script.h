@@ -9,6 +9,7 @@
 //
 // Blank lines and lines starting with # are skipped.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,11 @@ struct ParsedScript {
 };
 
 ParsedScript parseScript(const std::string& text);
+
+// Reads and parses a script file. A file that cannot be read whole (missing,
+// unreadable, a folder) is an error that names the file and the reason, as is
+// a line that cannot be understood.
+ParsedScript loadScript(const std::filesystem::path& file);
 
 // e.g. `tap-button "🤔"`
 std::string describe(const ScriptAction& action);

@@ -152,9 +152,9 @@ LayoutReport solveLayout(View& root) {
 
     LinearSystem system(unknowns);
     auto addEquation = [&](const Expression& expression, double rhs) {
-        std::vector<double> row(unknowns, 0.0);
-        for (const auto& [index, coefficient] : expression.terms) row[index] += coefficient;
-        return system.add(std::move(row), rhs - expression.constant);
+        std::vector<LinearSystem::Term> terms;
+        for (const auto& [index, coefficient] : expression.terms) terms.push_back({index, coefficient});
+        return system.add(terms, rhs - expression.constant);
     };
 
     for (const Constraint& constraint : constraints) {

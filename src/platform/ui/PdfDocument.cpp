@@ -7,21 +7,28 @@
 namespace ui {
 
 std::shared_ptr<PdfDocument> PdfDocument::open(const std::filesystem::path& file) {
+    std::string problem;
+    return open(file, problem);
+}
+
+std::shared_ptr<PdfDocument> PdfDocument::open(const std::filesystem::path& file, std::string& problem) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-    if (ec) return nullptr;
-    GError* error = nullptr;
-    gchar* uri = g_filename_to_uri(absolute.c_str(), nullptr, &error);
-    if (uri == nullptr) {
-        g_clear_error(&error);
+    if (ec) {
+        problem = ec.message();
         return nullptr;
     }
+    GError* error = nullptr;
+    auto fail = [&] {
+        problem = error != nullptr && error->message != nullptr ? error->message : "unknown error";
+        g_clear_error(&error);
+        return nullptr;
+    };
+    gchar* uri = g_filename_to_uri(absolute.c_str(), nullptr, &error);
+    if (uri == nullptr) return fail();
     PopplerDocument* document = poppler_document_new_from_file(uri, nullptr, &error);
     g_free(uri);
-    if (document == nullptr) {
-        g_clear_error(&error);
-        return nullptr;
-    }
+    if (document == nullptr) return fail();
     return std::shared_ptr<PdfDocument>(new PdfDocument(document));
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/ui/PdfPage.h"
 
@@ -15,6 +16,8 @@ class PdfDocument : public std::enable_shared_from_this<PdfDocument> {
 public:
     // None when the file cannot be read as a PDF.
     static std::shared_ptr<PdfDocument> open(const std::filesystem::path& file);
+    // The same, saying why when there is none (as poppler words it).
+    static std::shared_ptr<PdfDocument> open(const std::filesystem::path& file, std::string& problem);
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;

@@ -1,19 +1,17 @@
 #include "platform/ui/UserDefaults.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <limits>
 #include <memory>
 #include <optional>
-#include <sstream>
 
-#include <fcntl.h>
 #include <nlohmann/json.hpp>
 #include <pwd.h>
 #include <unistd.h>
+
+#include "platform/ui/PreferencesStorage.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
@@ -29,33 +27,38 @@ std::unique_ptr<UserDefaults>& standardInstance() {
     return instance;
 }
 
-void warn(const std::string& message) {
-    std::fprintf(stderr, "duolinear: %s\n", message.c_str());
+// The deepest nesting of arrays and objects in a JSON text (brackets inside
+// strings do not count), read without parsing so that no parser or writer
+// ever recurses deeper than the limit.
+int nestingDepth(const std::string& text) {
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
 }
 
-// Writes all of text to a new file and flushes it to disk.
-bool writeFile(const std::filesystem::path& path, const std::string& text, std::string& reason) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            reason = std::strerror(errno);
-            ::close(fd);
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    return true;
+bool isBlank(const std::string& text) {
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
 }  // namespace
@@ -101,19 +104,26 @@ UserDefaults::~UserDefaults() = default;
 
 void UserDefaults::load() {
     if (file_.empty()) return;
-    std::error_code ec;
-    if (!std::filesystem::exists(file_, ec)) return;  // nothing saved yet
-    std::ifstream in(file_, std::ios::binary);
-    if (!in) {
-        warn("cannot read the preferences file " + file_.string() + "; starting with no preferences");
+    const std::string name = "the preferences file " + file_.string();
+    const PreferencesRead read = readPreferencesFile(file_, kMaxPreferencesFileSize);
+    if (read.status == PreferencesRead::Status::missing) return;  // nothing saved yet
+    if (read.status == PreferencesRead::Status::refused) {
+        state_ = FileState::leaveAlone;
+        warn(name + " " + read.problem + "; it is left alone and the preferences are kept in memory only");
         return;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    nlohmann::json document = nlohmann::json::parse(text.str(), nullptr, false);
+    if (isBlank(read.text)) return;  // nothing in it to keep
+    if (nestingDepth(read.text) > kMaxPreferencesNesting) {
+        state_ = FileState::leaveAlone;
+        warn(name + " is nested deeper than " + std::to_string(kMaxPreferencesNesting) +
+             " levels; it is left alone and the preferences are kept in memory only");
+        return;
+    }
+    nlohmann::json document = nlohmann::json::parse(read.text, nullptr, false);
     if (document.is_discarded() || !document.is_object()) {
-        warn("the preferences file " + file_.string() +
-             " is not a JSON object; starting with no preferences (the file is replaced when they are next saved)");
+        state_ = FileState::moveAside;
+        warn(name + " is not a JSON object; starting with no preferences (the file is moved aside when they are " +
+             "next saved)");
         return;
     }
     *values_ = std::move(document);
@@ -137,33 +147,41 @@ bool UserDefaults::setInteger(std::int64_t value, const std::string& key) {
     return save();
 }
 
-bool UserDefaults::save() const {
+bool UserDefaults::save() {
     if (file_.empty()) {
         warn("preferences are not saved: no home folder or XDG_CONFIG_HOME is known");
         return false;
     }
-    std::string reason;
+    if (state_ == FileState::leaveAlone) return false;  // said when it was read
+    const std::string cannotSave = "cannot save the preferences to " + file_.string() + ": ";
+    const PreferencesTarget target = preferencesTarget(file_);
+    if (target.path.empty()) {
+        warn(cannotSave + "it " + target.problem);
+        return false;
+    }
     std::error_code ec;
-    const std::filesystem::path folder = file_.parent_path();
+    const std::filesystem::path folder = target.path.parent_path();
     if (!folder.empty()) {
         std::filesystem::create_directories(folder, ec);
         if (ec) {
-            warn("cannot save the preferences to " + file_.string() + ": " + ec.message());
+            warn(cannotSave + ec.message());
             return false;
         }
     }
-    std::filesystem::path temporary = file_;
-    temporary += ".tmp-" + std::to_string(::getpid());
-    if (!writeFile(temporary, values_->dump(2) + "\n", reason)) {
-        std::filesystem::remove(temporary, ec);
-        warn("cannot save the preferences to " + file_.string() + ": " + reason);
-        return false;
+    std::string problem;
+    if (state_ == FileState::moveAside && std::filesystem::is_regular_file(target.path, ec)) {
+        const std::optional<std::filesystem::path> aside = moveFileAside(target.path, "corrupt", problem);
+        if (!aside) {
+            warn(cannotSave + "it is not a JSON object and could not be moved aside (" + problem + ")");
+            return false;
+        }
+        warn("the preferences file " + target.path.string() + " is not a JSON object: it was moved to " +
+             aside->string());
     }
-    std::filesystem::rename(temporary, file_, ec);
-    if (ec) {
-        reason = ec.message();
-        std::filesystem::remove(temporary, ec);
-        warn("cannot save the preferences to " + file_.string() + ": " + reason);
+    state_ = FileState::replace;
+    removeStaleTemporaryFiles(target.path);
+    if (!replaceFileAtomically(target.path, values_->dump(2) + "\n", problem)) {
+        warn(cannotSave + problem);
         return false;
     }
     return true;

@@ -4,12 +4,25 @@
 // ~/.config/duolinear/preferences.json; the host's command line may name
 // another file). The file is read once, when the preferences are first used;
 // each change writes the whole file anew, atomically (a temporary file beside
-// it, then renamed over it).
+// it, then renamed over it). A symbolic link is followed: the file it names is
+// the one replaced. Temporary files left by processes that no longer exist
+// are removed when the preferences are saved.
 //
-// A missing, unreadable or corrupt file reads as no values; a key never set
-// reads 0. A file that cannot be written leaves the values in memory and says
-// so on stderr. Members of the file that are not integers are kept as they are.
+// A key never set reads 0, and so does every key of a file that is missing or
+// cannot be used; the app runs on with its values in memory. Nothing the app
+// cannot read is ever destroyed:
+// - a file that cannot be read (no permission; a device, FIFO, socket or
+//   directory; larger than kMaxPreferencesFileSize; nested deeper than
+//   kMaxPreferencesNesting) is left alone and never written: the values stay
+//   in memory, and one line on stderr says so;
+// - a file that reads but is not a JSON object is moved aside to
+//   "preferences.json.corrupt" (or "...corrupt-2", ...) before the first save
+//   writes a new one, and stderr says where it went; an empty one holds
+//   nothing and is simply replaced.
+// A file that cannot be written leaves the values in memory and says so on
+// stderr. Members of the file that are not integers are kept as they are.
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -18,6 +31,11 @@
 #include <nlohmann/json_fwd.hpp>
 
 namespace ui {
+
+inline constexpr std::size_t kMaxPreferencesFileSize = 1024 * 1024;
+// The file holds a flat object; members the app does not know may hold a
+// little structure of their own.
+inline constexpr int kMaxPreferencesNesting = 32;
 
 class UserDefaults {
 public:
@@ -46,10 +64,18 @@ public:
     bool setInteger(std::int64_t value, const std::string& key);
 
 private:
+    // What a save must do with the file that was read.
+    enum class FileState {
+        replace,    // missing, or read as preferences: write over it
+        moveAside,  // not a JSON object: keep it under another name first
+        leaveAlone  // could not be read: never write over it
+    };
+
     void load();
-    bool save() const;
+    bool save();
 
     std::filesystem::path file_;
+    FileState state_ = FileState::replace;
     std::unique_ptr<nlohmann::json> values_;  // always an object
 };
 

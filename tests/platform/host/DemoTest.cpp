@@ -116,6 +116,24 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
         EXPECT_EQ(delegate_->terminated, 1);
     }
 
+    // A script that cannot be read is a failure, never an empty run.
+    struct Unreadable {
+        fs::path script;
+        const char* reason;
+    };
+    std::vector<Unreadable> unreadable{{folder_, "Is a directory"}, {folder_ / "missing.txt", "No such file"}};
+    const fs::path locked = folder_ / "locked.txt";
+    std::ofstream(locked) << "back\n";
+    fs::permissions(locked, fs::perms::none);
+    if (::geteuid() != 0) unreadable.push_back({locked, "Permission denied"});  // root reads any file
+    for (const Unreadable& u : unreadable) {
+        options_.scriptFile = u.script;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(runApplication(options_, [this] { return delegate_; }), 1) << u.script;
+        EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                    HasSubstr("cannot read the script " + u.script.string() + ": " + u.reason));
+    }
+
     ::testing::internal::CaptureStderr();
     options_.storyboardFile = folder_ / "missing.json";
     EXPECT_EQ(run(""), 1);

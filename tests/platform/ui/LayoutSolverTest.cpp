@@ -3,6 +3,9 @@
 // a keypad pinned 5 points inside a safe area, and the intrinsic size of a
 // key left without a width. Then what is wrong: conflicts and free values.
 
+#include <cmath>
+#include <random>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -75,6 +78,90 @@ TEST(LinearSystem, KeepsSetsAsideAndRefusesEquations) {
     EXPECT_TRUE(full.determined[0] && full.determined[1]);
     EXPECT_NEAR(full.values[0], 4.0, eps);
     EXPECT_NEAR(full.values[1], 1.0, eps);
+}
+
+// Random sparse systems, with equations that repeat or contradict earlier
+// ones, checked against what any solution must satisfy: every equation kept
+// or found redundant holds, every conflicting one misses by its mismatch, and
+// exactly the undetermined unknowns move when the fallback values move.
+TEST(LinearSystem, RandomSystemsHoldTheirEquations) {
+    std::mt19937 random(19);
+    auto integer = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t n = static_cast<std::size_t>(integer(1, 14));
+        LinearSystem system(n);
+        std::vector<std::pair<std::vector<double>, double>> equations;
+        std::vector<LinearSystem::AddResult> results;
+        const int count = integer(1, 18);
+        for (int e = 0; e < count; ++e) {
+            std::vector<double> row(n, 0.0);
+            double rhs = integer(-50, 50);
+            if (equations.size() >= 2 && integer(0, 3) == 0) {  // a combination of two, perhaps shifted
+                const auto& a = equations[static_cast<std::size_t>(integer(0, static_cast<int>(equations.size()) - 1))];
+                const auto& b = equations[static_cast<std::size_t>(integer(0, static_cast<int>(equations.size()) - 1))];
+                const double fa = integer(-3, 3), fb = integer(-3, 3);
+                for (std::size_t i = 0; i < n; ++i) row[i] = fa * a.first[i] + fb * b.first[i];
+                rhs = fa * a.second + fb * b.second + (integer(0, 1) == 0 ? 0 : integer(1, 9));
+            } else {
+                for (int t = integer(1, 3); t > 0; --t)
+                    row[static_cast<std::size_t>(integer(0, static_cast<int>(n) - 1))] += integer(-4, 4);
+            }
+            equations.emplace_back(row, rhs);
+            if (integer(0, 1) == 0) {
+                results.push_back(system.add(row, rhs));
+            } else {  // the same equation as terms, one of them split in two
+                std::vector<LinearSystem::Term> terms;
+                for (std::size_t i = 0; i < n; ++i) {
+                    if (row[i] != 0.0) terms.push_back({i, row[i] / 2}), terms.push_back({i, row[i] / 2});
+                }
+                terms.push_back({n + 3, 7.0});  // out of range: left out
+                results.push_back(system.add(terms, rhs));
+            }
+        }
+        std::vector<double> fallbackA(n), fallbackB(n);
+        for (std::size_t i = 0; i < n; ++i)
+            fallbackA[i] = integer(-100, 100), fallbackB[i] = fallbackA[i] + integer(1, 50);
+        const LinearSystem::Solution a = system.solve(fallbackA);
+        const LinearSystem::Solution b = system.solve(fallbackB);
+        for (std::size_t e = 0; e < equations.size(); ++e) {
+            for (const LinearSystem::Solution* solution : {&a, &b}) {
+                double residual = equations[e].second;
+                for (std::size_t i = 0; i < n; ++i) residual -= equations[e].first[i] * solution->values[i];
+                if (results[e].outcome == LinearSystem::Outcome::conflicting) {
+                    EXPECT_GT(std::abs(results[e].mismatch), 1e-6) << round;
+                    EXPECT_NEAR(std::abs(residual), std::abs(results[e].mismatch), 1e-6) << round;
+                } else {
+                    EXPECT_NEAR(residual, 0.0, 1e-6) << "round " << round << " equation " << e;
+                }
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            EXPECT_EQ(a.determined[i], b.determined[i]);
+            EXPECT_EQ(a.determined[i], std::abs(a.values[i] - b.values[i]) < 1e-7) << "round " << round << " x" << i;
+        }
+    }
+}
+
+// A long menu: each row placed under the one before. Solving it whole must
+// place every row, the last as exactly as the first.
+TEST(LayoutSolver, LongChainOfRowsIsPlacedExactly) {
+    constexpr int kRows = 1500;
+    View root(gfx::Rect::make(0, 0, 390, 844));
+    std::vector<std::shared_ptr<View>> rows;
+    for (int i = 0; i < kRows; ++i) {
+        auto row = addConstrained(root);
+        if (rows.empty()) {
+            row->topAnchor().constraintEqualTo(root.topAnchor(), 20).activate();
+        } else {
+            row->topAnchor().constraintEqualTo(rows.back()->bottomAnchor(), 12).activate();
+        }
+        row->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 20).activate();
+        row->trailingAnchor().constraintEqualTo(root.trailingAnchor(), -20).activate();
+        row->heightAnchor().constraintEqualToConstant(56).activate();
+        rows.push_back(std::move(row));
+    }
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    for (int i = 0; i < kRows; i += 499) expectFrame(*rows[static_cast<std::size_t>(i)], 20, 20 + 68.0 * i, 350, 56);
 }
 
 TEST(LayoutSolver, ChainedWidthsWithMultipliersShareTheRow) {

@@ -1,13 +1,24 @@
 // Preferences on disk: round trips, a missing, corrupt or unwritable file,
-// and where the file lives by default.
+// special files, links, hostile contents, processes killed while saving, and
+// where the file lives by default.
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <sstream>
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/ui/UserDefaults.h"
 
@@ -33,6 +44,31 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
+    // The names in the test's folder, sorted.
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& entry : fs::directory_iterator(folder_)) all.push_back(entry.path().filename().string());
+        std::sort(all.begin(), all.end());
+        return all;
+    }
+    static constexpr int kCannotDropPrivileges = 90;
+    // The exit status of `body` run in a child process; as an unprivileged
+    // user when the tests run as root, for whom no file is unreadable.
+    static int inChildProcess(const std::function<int()>& body, bool unprivileged) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (unprivileged && ::geteuid() == 0) {
+                constexpr uid_t kNobody = 65534;
+                if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+                    ::_exit(kCannotDropPrivileges);
+                }
+            }
+            ::_exit(body());
+        }
+        int status = 0;
+        if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+        return WEXITSTATUS(status);
+    }
 
     fs::path folder_;
 };
@@ -55,17 +91,38 @@ TEST_F(UserDefaultsTest, ValuesSurviveARestart) {
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator{}), 1);
 }
 
-TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValues) {
-    const std::string contents[] = {"{\"duolinear_variable\": 1", "[1, 2]", "", "\xff\xfe garbage", "null"};
+TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
+    // A cut-off object, JSON that is not an object, stray bytes, a number no
+    // double holds.
+    const std::string contents[] = {"{\"duolinear_variable\": 1",
+                                    "[1, 2]",
+                                    "\xff\xfe garbage",
+                                    "null",
+                                    "{\"duolinear_variable\": 1}x",
+                                    "{\"duolinear_variable\": 1, \"far\": 1e400}"};
+    const fs::path file = folder_ / "preferences.json";
+    int n = 0;
     for (const std::string& content : contents) {
-        const fs::path file = folder_ / "preferences.json";
+        ++n;
         write(file, content);
+        testing::internal::CaptureStderr();
         UserDefaults defaults(file);
         EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 0) << content;
-        // The next write replaces the file with a sound one.
+        // The next write keeps the file under a name that says so, says
+        // where, and writes a sound one; the one after that just replaces it.
         EXPECT_TRUE(defaults.setInteger(1, "duolinear_equation"));
+        EXPECT_TRUE(defaults.setInteger(1, "duolinear_LCM"));
+        const std::string said = testing::internal::GetCapturedStderr();
+        const fs::path aside = folder_ / ("preferences.json.corrupt" + (n == 1 ? "" : "-" + std::to_string(n)));
+        EXPECT_EQ(read(aside), content);
+        EXPECT_NE(said.find("moved to " + aside.string()), std::string::npos) << said;
         EXPECT_EQ(UserDefaults(file).integerForKey("duolinear_equation"), 1);
+        EXPECT_EQ(names().size(), 1u + n);
     }
+    // An empty file holds nothing to keep: it is simply replaced.
+    write(file, " \n");
+    EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
+    EXPECT_EQ(names().size(), 1u + n);
 }
 
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
@@ -89,14 +146,188 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
     EXPECT_FALSE(defaults.setInteger(1, "duolinear_variable"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot save the preferences"), std::string::npos);
     EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1);
+}
 
-    // An unreadable file reads as no values.
-    if (::geteuid() != 0) {
-        const fs::path locked = folder_ / "locked.json";
-        write(locked, R"({"duolinear_variable": 1})");
-        fs::permissions(locked, fs::perms::none);
-        EXPECT_EQ(UserDefaults(locked).integerForKey("duolinear_variable"), 0);
+TEST_F(UserDefaultsTest, FilesThatCannotBeReadAreLeftAlone) {
+    const std::string flat = R"({"duolinear_variable": 1, "other": "kept"})";
+    const std::string deep = "{\"a\": " + std::string(100000, '[') + std::string(100000, ']') + "}";
+    const std::string large = R"({"duolinear_variable": 1, "pad": ")" + std::string(2 << 20, ' ') + "\"}";
+    struct Case {
+        const char* label;
+        std::string content;
+        bool locked;  // mode 000
+    };
+    const Case cases[] = {{"unreadable", flat, true}, {"nested", deep, false}, {"large", large, false}};
+    for (const Case& c : cases) {
+        const fs::path file = folder_ / (std::string(c.label) + ".json");
+        write(file, c.content);
+        if (c.locked) fs::permissions(file, fs::perms::none);
+        // The folder lets anyone replace the file, so only the preferences' own rule protects it.
+        fs::permissions(folder_, fs::perms::all);
+        const int status = inChildProcess(
+            [&] {
+                testing::internal::CaptureStderr();
+                UserDefaults defaults(file);
+                const bool emptyAtFirst = defaults.integerForKey("duolinear_variable") == 0;
+                const bool saved = defaults.setInteger(7, "duolinear_variable");
+                const bool kept = defaults.integerForKey("duolinear_variable") == 7;
+                const std::string said = testing::internal::GetCapturedStderr();
+                const bool oneLineNamingIt =
+                    std::count(said.begin(), said.end(), '\n') == 1 && said.find(file.string()) != std::string::npos;
+                return emptyAtFirst && !saved && kept && oneLineNamingIt ? 0 : 1;
+            },
+            c.locked);
+        if (status == kCannotDropPrivileges) {
+            std::printf("skipped the %s case: cannot run as an unprivileged user here\n", c.label);
+        } else {
+            EXPECT_EQ(status, 0) << c.label;
+        }
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_TRUE(read(file) == c.content) << c.label;
+        EXPECT_EQ(names(), std::vector<std::string>{file.filename().string()}) << c.label;
+        fs::remove(file);
     }
+    // Members the app does not know may nest a little, and are kept.
+    const fs::path file = folder_ / "preferences.json";
+    const std::string nested = std::string(20, '[') + "1" + std::string(20, ']');
+    write(file, "{\"shape\": " + nested + "}");
+    EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
+    EXPECT_EQ(nlohmann::json::parse(read(file))["shape"], nlohmann::json::parse(nested));
+}
+
+TEST_F(UserDefaultsTest, OnlyRegularFilesAreReadOrReplaced) {
+    // Special files made in the test's own folder; never a real device.
+    const fs::path fifo = folder_ / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const fs::path socketFile = folder_ / "socket";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketFile.c_str());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const fs::path folder = folder_ / "folder";
+    fs::create_directory(folder);
+    const fs::path linkToFifo = folder_ / "link-to-fifo";
+    fs::create_symlink("fifo", linkToFifo);
+    std::vector<std::pair<fs::path, fs::file_type>> specials{{fifo, fs::file_type::fifo},
+                                                             {socketFile, fs::file_type::socket},
+                                                             {folder, fs::file_type::directory},
+                                                             {linkToFifo, fs::file_type::fifo}};
+    const fs::path device = folder_ / "null-device";  // the numbers of /dev/null
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        specials.emplace_back(device, fs::file_type::character);
+    }
+    for (const auto& [path, type] : specials) {
+        testing::internal::CaptureStderr();
+        UserDefaults defaults(path);  // opening a FIFO for reading would wait for a writer
+        EXPECT_FALSE(defaults.setInteger(1, "duolinear_variable")) << path;
+        EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1) << path;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find(path.string() + " is a"), std::string::npos) << said;
+        EXPECT_EQ(fs::status(path).type(), type) << path;
+    }
+    EXPECT_TRUE(fs::is_empty(folder));
+    // A special file that turns up after the preferences were read is refused on saving.
+    const fs::path later = folder_ / "later.json";
+    UserDefaults defaults(later);
+    ASSERT_EQ(::mkfifo(later.c_str(), 0644), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(defaults.setInteger(1, "duolinear_variable"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("is a FIFO, not a regular file"), std::string::npos);
+    EXPECT_TRUE(fs::is_fifo(later));
+    ::close(listener);
+}
+
+TEST_F(UserDefaultsTest, SymbolicLinksAreFollowedToTheFileTheyName) {
+    const fs::path real = folder_ / "real" / "preferences.json";
+    fs::create_directories(real.parent_path());
+    write(real, R"({"duolinear_variable": 1})");
+    const fs::path link = folder_ / "link.json";
+    fs::create_symlink("real/preferences.json", link);  // relative to the link's folder
+    const fs::path linkToLink = folder_ / "link-to-link.json";
+    fs::create_symlink(link, linkToLink);
+    for (const fs::path& path : {link, linkToLink}) {
+        UserDefaults defaults(path);
+        EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1);
+        EXPECT_TRUE(defaults.setInteger(1, path.filename().string()));
+        EXPECT_TRUE(fs::is_symlink(path));
+        EXPECT_EQ(nlohmann::json::parse(read(real))[path.filename().string()], 1);
+    }
+    EXPECT_EQ(names(), (std::vector<std::string>{"link-to-link.json", "link.json", "real"}));
+    // A link to nothing yet names the file a save makes.
+    const fs::path dangling = folder_ / "dangling.json";
+    fs::create_symlink("made.json", dangling);
+    EXPECT_TRUE(UserDefaults(dangling).setInteger(2, "duolinear_equation"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(UserDefaults(folder_ / "made.json").integerForKey("duolinear_equation"), 2);
+    // Links that loop are refused.
+    fs::create_symlink("loop-b", folder_ / "loop-a");
+    fs::create_symlink("loop-a", folder_ / "loop-b");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(UserDefaults(folder_ / "loop-a").setInteger(1, "duolinear_variable"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("symbolic links"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "loop-a"));
+}
+
+TEST_F(UserDefaultsTest, TemporaryFilesOfProcessesThatAreGoneAreRemoved) {
+    const pid_t gone = ::fork();  // a process id known to be free once reaped
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const fs::path file = folder_ / "preferences.json";
+    const std::vector<std::string> stale{"preferences.json.tmp-" + std::to_string(gone)};
+    const std::vector<std::string> kept{"other.json.tmp-" + std::to_string(gone), "preferences.json.tmp-1",
+                                        "preferences.json.tmp-" + std::to_string(::getppid()),
+                                        "preferences.json.tmp-x1"};
+    for (const auto& name : stale) write(folder_ / name, "{");
+    for (const auto& name : kept) write(folder_ / name, "{");
+    EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
+    std::vector<std::string> expected = kept;
+    expected.push_back("preferences.json");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(), expected);
+}
+
+TEST_F(UserDefaultsTest, KilledWhileSavingLeavesTheFileWholeAndTheNextSaveTidiesUp) {
+    const fs::path file = folder_ / "preferences.json";
+    const std::string padding(8 * 1024, 'p');  // long writes: kills land in them
+    {
+        nlohmann::json start = {{"padding", padding}};
+        write(file, start.dump());
+    }
+    std::minstd_rand random(19);
+    std::uniform_int_distribution<int> delay(0, 1500);  // microseconds
+    int leftovers = 0;
+    constexpr int kRounds = 200;
+    for (int round = 0; round < kRounds; ++round) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(ready[0]);
+            UserDefaults defaults(file);
+            if (::write(ready[1], "r", 1) != 1) ::_exit(1);
+            for (std::int64_t i = 0;; ++i) defaults.setInteger(i, "counter");
+        }
+        ASSERT_GT(child, 0);
+        ::close(ready[1]);
+        char signal = 0;
+        ASSERT_EQ(::read(ready[0], &signal, 1), 1);
+        ::close(ready[0]);
+        ::usleep(static_cast<useconds_t>(delay(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+
+        if (names().size() > 1) ++leftovers;
+        const nlohmann::json saved = nlohmann::json::parse(read(file), nullptr, false);
+        ASSERT_TRUE(saved.is_object()) << "round " << round;
+        ASSERT_EQ(saved.value("padding", std::string()), padding) << "round " << round;
+        UserDefaults next(file);
+        ASSERT_TRUE(next.setInteger(round, "round"));
+        ASSERT_EQ(names(), std::vector<std::string>{"preferences.json"}) << "round " << round;
+    }
+    // Most kills land in a save, before its rename.
+    EXPECT_GT(leftovers, kRounds / 20);
 }
 
 TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
