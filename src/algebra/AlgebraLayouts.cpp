@@ -1,6 +1,7 @@
 #include "algebra/AlgebraLayouts.h"
 
 #include <string>
+#include <utility>
 
 #include "algebra/Checked.h"
 #include "algebra/DecimalText.h"
@@ -82,25 +83,27 @@ std::string variableText(char variable, std::uint64_t exponent) {
 TagLayout termLayout(const DrawnCoefficient& c, std::uint64_t exponent, char variable, Color variableColor,
                      Style style) {
     if (exponent == 0) return coefficientLayout(c, false, style);
-    const TagLayout letter = messageLayout(variableText(variable, exponent), variableColor);
+    TagLayout letter = messageLayout(variableText(variable, exponent), variableColor);
 
     if (style == Style::fraction) {
         if (isUnit(c, false)) return letter;
-        if (isUnit(c, true)) return joinLayouts(kJuxtaposeJoin, messageLayout("-", c.numeratorColor), letter);
-        return joinLayouts(kJuxtaposeJoin, coefficientLayout(c, false, Style::fraction), letter);
+        if (isUnit(c, true)) {
+            return joinLayouts(kJuxtaposeJoin, messageLayout("-", c.numeratorColor), std::move(letter));
+        }
+        return joinLayouts(kJuxtaposeJoin, coefficientLayout(c, false, Style::fraction), std::move(letter));
     }
 
     if (style == Style::rational_fraction) {
         const std::string numerator = numeratorIs(c, false) ? "" : numeratorIs(c, true) ? "-" : numeratorText(c);
-        TagLayout top = joinLayouts(kJuxtaposeJoin, messageLayout(numerator, c.numeratorColor), letter);
+        TagLayout top = joinLayouts(kJuxtaposeJoin, messageLayout(numerator, c.numeratorColor), std::move(letter));
         if (c.denominator == 1) return top;
-        return joinLayouts(kFractionJoin, top, messageLayout(std::to_string(c.denominator), c.denominatorColor),
-                           c.barColor);
+        return joinLayouts(kFractionJoin, std::move(top),
+                           messageLayout(std::to_string(c.denominator), c.denominatorColor), c.barColor);
     }
 
     const double value = valueAsDouble(c);
     const std::string text = value == 1.0 ? "" : value == -1.0 ? "-" : decimalText(value);
-    return joinLayouts(kJuxtaposeJoin, messageLayout(text, c.numeratorColor), letter);
+    return joinLayouts(kJuxtaposeJoin, messageLayout(text, c.numeratorColor), std::move(letter));
 }
 
 TagLayout termLayout(const DrawnCoefficient& c, const Monomial& term, Style style) {
@@ -130,7 +133,7 @@ TagLayout polynomialLayout(const Polynomial& side, Style style) {
         DrawnCoefficient c = drawn(term.coefficient);
         const std::string& op = c.negative ? kMinusJoin : kPlusJoin;
         c.negative = false;
-        layout = joinLayouts(op, layout, termLayout(c, term, style), term.coefficient.numerator_color);
+        layout = joinLayouts(op, std::move(layout), termLayout(c, term, style), term.coefficient.numerator_color);
     }
     return layout;
 }

@@ -3,6 +3,7 @@
 // cancelled, the status of the equation is stated.
 
 #include <optional>
+#include <utility>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
@@ -31,10 +32,10 @@ DivisionTerms divisionTermsOf(const PolyEquation& current) {
 }
 
 // The pair of side layouts in the order of their sides.
-TagLayout joinedInPlace(const std::string& relation, const TagLayout& variableSide, const TagLayout& constantSide,
-                        bool onLeft, Color color) {
-    return onLeft ? joinLayouts(relation, variableSide, constantSide, color)
-                  : joinLayouts(relation, constantSide, variableSide, color);
+TagLayout joinedInPlace(const std::string& relation, TagLayout variableSide, TagLayout constantSide, bool onLeft,
+                        Color color) {
+    return onLeft ? joinLayouts(relation, std::move(variableSide), std::move(constantSide), color)
+                  : joinLayouts(relation, std::move(constantSide), std::move(variableSide), color);
 }
 
 // x REL c when the variable is on the left, c REL' x (relation reversed) when
@@ -48,19 +49,19 @@ Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, boo
     const LinearSolution& solution = work.solution;
     if (terms.onLeft && !negative) return Outcome<Done>::nothing();  // already x REL c
     const Relation relation = solution.relation;
-    const TagLayout answer =
+    TagLayout answer =
         work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation)));
-    StepLines lines = work.derivationWith({work.inStyle(work.current)});
+    StepLines lines = work.derivationWith(linesOf(work.inStyle(work.current)));
     if (!terms.onLeft && negative) {
         const Relation reversed = reversedRelation(relation);
-        const TagLayout reversedLine =
+        TagLayout reversedLine =
             work.inStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
+        work.derivation.push_back(lines.back());  // the current equation
         lines.push_back(reversedLine);
-        work.derivation.push_back(work.inStyle(work.current));
-        work.derivation.push_back(reversedLine);
+        work.derivation.push_back(std::move(reversedLine));
     }
-    lines.push_back(answer);
-    if (negative) lines = concatLines({lines, work.signChangeNotice()});
+    lines.push_back(std::move(answer));
+    if (negative) appendLinesTo(lines, work.signChangeNotice());
     work.worked.append(std::move(lines), work.solveForText());
     return Outcome<Done>::done();
 }
@@ -68,7 +69,7 @@ Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, boo
 // Stage 13b: the variable has cancelled; the status says what is left.
 void cancelledVariableStep(LinearWork& work) {
     work.derivation.push_back(work.inStyle(work.current));
-    work.worked.append(work.derivationWith({messageLayout(rawValue(work.solution.status))}), "solve");
+    work.worked.append(work.derivationWith(linesOf(messageLayout(rawValue(work.solution.status)))), "solve");
 }
 
 // The line that shows the equation with the coefficient to divide by marked.
@@ -102,17 +103,18 @@ void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
             c->bar_color = Color::red;
         }
     }
-    const TagLayout variableSide =
+    TagLayout variableSide =
         monomialLayout(work.technique == Technique::balance ? dividend : work.unitTerm(), Style::rational_fraction);
-    const TagLayout constantSide = monomialLayout(constant, Style::rational_fraction);
+    TagLayout constantSide = monomialLayout(constant, Style::rational_fraction);
     const Relation relation = a < 1 ? reversedRelation(work.current.relation) : work.current.relation;
     const bool plain = work.current.relation == Relation::equal_to || a > 0 || !work.highlight;
-    work.derivation.push_back(
-        joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
+    work.derivation.push_back(joinedInPlace(rawValue(relation), std::move(variableSide), std::move(constantSide),
+                                            terms.onLeft, plain ? Color::black : Color::red));
     work.derivation.push_back(
         LinearWork::inFraction(answerInPlace(work, work.solution.value, work.solution.relation, terms.onLeft)));
     appendUsualAnswer(work, terms);
-    work.worked.append(work.derivation, work.solveForText());
+    // The last step of the working: the derivation is handed over whole.
+    work.worked.append(std::move(work.derivation), work.solveForText());
 }
 
 // Stage 13d: a fractional coefficient on either side; (1/a)(ax) = (1/a)(b).
@@ -130,16 +132,16 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
     const bool alwaysFraction = !(a.numerator == 1 && b.denominator == 1);
     const Relation relation = *negative ? reversedRelation(work.current.relation) : work.current.relation;
     const Color mark = work.marking();
-    const TagLayout factor = rationalLayout(recoloredRational(mark, *reciprocal), alwaysFraction, work.style);
-    const TagLayout variableSide =
+    TagLayout factor = rationalLayout(recoloredRational(mark, *reciprocal), alwaysFraction, work.style);
+    TagLayout variableSide =
         work.technique == Technique::balance
             ? joinLayouts("🖇", factor, unaryLayout("()", monomialLayout(terms.variable, work.style)), mark)
             : monomialLayout(work.unitTerm(), work.style);
-    const TagLayout constantSide =
-        joinLayouts("🖇", factor, unaryLayout("()", rationalLayout(b, alwaysFraction, work.style)));
+    TagLayout constantSide =
+        joinLayouts("🖇", std::move(factor), unaryLayout("()", rationalLayout(b, alwaysFraction, work.style)));
     const bool plain = work.current.relation == Relation::equal_to || !*negative || !work.highlight;
-    work.derivation.push_back(
-        joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
+    work.derivation.push_back(joinedInPlace(rawValue(relation), std::move(variableSide), std::move(constantSide),
+                                            terms.onLeft, plain ? Color::black : Color::red));
 
     const auto quotientLine = [&](const Rational& value) {
         return LinearWork::inFraction(terms.onLeft ? work.variableRelConstant(value, relation)
@@ -152,7 +154,7 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
         work.derivation.push_back(quotientLine(*reduced));
     }
     appendUsualAnswer(work, terms);
-    work.worked.append(work.derivation, work.solveForText());
+    work.worked.append(std::move(work.derivation), work.solveForText());
     return Outcome<Done>::done();
 }
 

@@ -62,8 +62,8 @@ Outcome<Done> drawStep(ExtendedWork& work, const Outcome<ExtEquationPair>& rewri
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
     const ExtEquationPair& pair = *rewrite.value;
-    work.worked.append(prependLayoutRows({work.layoutOf(pair.before), work.layoutOf(pair.after)}, work.workedLines),
-                       comment);
+    work.worked.append(
+        prependLayoutRows(linesOf(work.layoutOf(pair.before), work.layoutOf(pair.after)), work.workedLines), comment);
     work.workedLines.push_back(work.layoutOf(work.current));
     work.current = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
     return Outcome<Done>::done();
@@ -77,9 +77,9 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
     const std::string message = "\n" + std::to_string(cleared.lcm) +
                                 " is LCM of denominators\n\nwe can use any multiple of the\n"
                                 "denominators to clear fractions";
-    const StepLines lines{work.layoutOf(cleared.first), work.layoutOf(cleared.second), work.layoutOf(cleared.third),
-                          messageLayout(message)};
-    work.worked.append(prependLayoutRows(lines, work.workedLines), "clear fractions");
+    StepLines lines = linesOf(work.layoutOf(cleared.first), work.layoutOf(cleared.second), work.layoutOf(cleared.third),
+                              messageLayout(message));
+    work.worked.append(prependLayoutRows(std::move(lines), work.workedLines), "clear fractions");
     work.workedLines.push_back(work.layoutOf(work.current));
     work.workedLines.push_back(
         work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
@@ -112,10 +112,10 @@ bool appendLinearSteps(ExtendedWork& work, const PolyEquation& eq, const StepLin
     }
     LinearStepChoices handedOver = work;
     handedOver.skipOpeningFrame = true;
-    const WorkedSteps linear = linearEquationSteps(eq, handedOver);
+    WorkedSteps linear = linearEquationSteps(eq, handedOver);
     if (isRefusal(linear)) return false;
     for (std::size_t i = 0; i < linear.steps.size(); ++i) {
-        work.worked.append(prependLayoutRows(linear.steps[i], above), linear.comments[i]);
+        work.worked.append(prependLayoutRows(std::move(linear.steps[i]), above), std::move(linear.comments[i]));
     }
     return true;
 }
@@ -134,7 +134,7 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
     } else {
         answer = messageLayout(rawValue(solution->status));
     }
-    work.worked.append({work.openingLine, answer}, "😎");
+    work.worked.append(linesOf(work.openingLine, std::move(answer)), "😎");
     return true;
 }
 

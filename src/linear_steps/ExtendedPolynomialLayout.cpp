@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Checked.h"
@@ -37,10 +39,11 @@ TagLayout rationalFractionTermLayout(const Monomial& m, bool withSign) {
         {hasLetter ? std::string(1, m.variable) : "", m.variable_color},
         {m.exponent >= 2 ? superscriptDigit(std::to_string(m.exponent)) : "", m.variable_color},
     };
-    const TagLayout top = messagesLayout(pieces).value_or(messageLayout(""));
-    if (c.denominator == 1) return top;
-    return joinLayouts(kFractionJoin, top, messageLayout(std::to_string(c.denominator), c.denominator_color),
-                       c.numerator_color);
+    std::optional<TagLayout> top = messagesLayout(pieces);
+    if (!top) top = messageLayout("");
+    if (c.denominator == 1) return std::move(*top);
+    return joinLayouts(kFractionJoin, std::move(*top),
+                       messageLayout(std::to_string(c.denominator), c.denominator_color), c.numerator_color);
 }
 
 // The monomial drawn with the magnitude of its numerator: a term after the
@@ -71,13 +74,13 @@ TagLayout termLayout(const Monomial& m, Style style, bool first) {
     return unsignedTermLayout(m, style);
 }
 
-TagLayout besideBrackets(const TagLayout& multiplier, const TagLayout& bracketed) {
-    return joinLayouts(kJuxtaposeJoin, multiplier, bracketed);
+TagLayout besideBrackets(TagLayout multiplier, TagLayout bracketed) {
+    return joinLayouts(kJuxtaposeJoin, std::move(multiplier), std::move(bracketed));
 }
 
 // A bracket term in the fraction style. negative is the sign that the join
 // in front of a later term shows.
-TagLayout fractionBracketPiece(const Term& t, bool first, const TagLayout& bracketed, bool& negative) {
+TagLayout fractionBracketPiece(const Term& t, bool first, TagLayout bracketed, bool& negative) {
     const Monomial& m = t.monomial;
     const bool one = isConstant(m, 1);
     const bool minusOne = isConstant(m, -1);
@@ -88,31 +91,32 @@ TagLayout fractionBracketPiece(const Term& t, bool first, const TagLayout& brack
         return bracketed;
     }
     if (first && one) return bracketed;
-    if (first && minusOne) return besideBrackets(messageLayout("-", m.coefficient.numerator_color), bracketed);
-    return besideBrackets(termLayout(m, Style::fraction, first), bracketed);
+    if (first && minusOne) {
+        return besideBrackets(messageLayout("-", m.coefficient.numerator_color), std::move(bracketed));
+    }
+    return besideBrackets(termLayout(m, Style::fraction, first), std::move(bracketed));
 }
 
 // A bracket term in rational_fraction or decimal: the multiplier without its
 // denominator, which then goes under the whole product.
-TagLayout stackedBracketPiece(const Term& t, bool first, Style style, const TagLayout& inner,
-                              const TagLayout& bracketed) {
+TagLayout stackedBracketPiece(const Term& t, bool first, Style style, TagLayout inner, TagLayout bracketed) {
     const Monomial& m = t.monomial;
     const Rational& c = m.coefficient;
     TagLayout piece;
     if (magnitude(c.numerator) != 1 || m.exponent != 0) {
         const Monomial multiplier{Rational{c.numerator, 1, c.numerator_color, Color::black, Color::black}, m.exponent,
                                   m.variable, m.variable_color};
-        piece = besideBrackets(termLayout(multiplier, style, first), bracketed);
+        piece = besideBrackets(termLayout(multiplier, style, first), std::move(bracketed));
     } else if (first && c.numerator == -1) {
-        piece = besideBrackets(messageLayout("-", c.numerator_color), bracketed);
+        piece = besideBrackets(messageLayout("-", c.numerator_color), std::move(bracketed));
     } else if (!first && c.denominator == 1) {
-        piece = bracketed;
+        piece = std::move(bracketed);
     } else {
-        piece = inner;
+        piece = std::move(inner);
     }
     if (c.denominator == 1) return piece;
     const Monomial denominator{Rational{c.denominator, 1, c.denominator_color, Color::black, Color::black}, 0};
-    return joinLayouts(kFractionJoin, piece, termMonomialLayout(Term{denominator, SubExpression{}}, style),
+    return joinLayouts(kFractionJoin, std::move(piece), termMonomialLayout(Term{denominator, SubExpression{}}, style),
                        c.bar_color);
 }
 
@@ -137,15 +141,19 @@ TagLayout extPolynomialLayout(std::size_t group, Style style, const Ext_polynomi
         } else {
             // Only groups before this one can be inside it; anything else
             // would send the drawing round in a circle.
-            const TagLayout inner = t.sub_exp.index < group
-                                        ? extPolynomialLayout(static_cast<std::size_t>(t.sub_exp.index), style, side)
-                                        : unexpectedError();
-            const TagLayout bracketed = unaryLayout(kBrackets, inner, t.sub_exp_parenthesis_color);
-            piece = style == Style::fraction ? fractionBracketPiece(t, first, bracketed, negative)
-                                             : stackedBracketPiece(t, first, style, inner, bracketed);
+            TagLayout inner = t.sub_exp.index < group
+                                  ? extPolynomialLayout(static_cast<std::size_t>(t.sub_exp.index), style, side)
+                                  : unexpectedError();
+            if (style == Style::fraction) {
+                piece = fractionBracketPiece(
+                    t, first, unaryLayout(kBrackets, std::move(inner), t.sub_exp_parenthesis_color), negative);
+            } else {
+                TagLayout bracketed = unaryLayout(kBrackets, inner, t.sub_exp_parenthesis_color);
+                piece = stackedBracketPiece(t, first, style, std::move(inner), std::move(bracketed));
+            }
         }
         result = first ? std::move(piece)
-                       : joinLayouts(negative ? kMinusJoin : kPlusJoin, result, piece,
+                       : joinLayouts(negative ? kMinusJoin : kPlusJoin, std::move(result), std::move(piece),
                                      t.monomial.coefficient.numerator_color);
     }
     return result;

@@ -5,6 +5,7 @@
 #include "linear_steps/ExtendedPolynomialOps.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "algebra/Checked.h"
@@ -206,9 +207,11 @@ Polynomial extSideToPolynomial(const Ext_polynomial& side) {
     return sideOrZeroTerm(std::move(monomials));
 }
 
-StepLines prependLayoutRows(const StepLines& step, const StepLines& captured) {
-    StepLines lines = captured;
-    lines.insert(lines.end(), step.begin(), step.end());
+StepLines prependLayoutRows(StepLines step, const StepLines& captured) {
+    StepLines lines;
+    lines.reserve(captured.size() + step.size());
+    lines.insert(lines.end(), captured.begin(), captured.end());
+    lines.insert(lines.end(), std::make_move_iterator(step.begin()), std::make_move_iterator(step.end()));
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #include "linear_steps/LinearEquationSteps.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "algebra/AlgebraLayouts.h"
@@ -28,10 +29,10 @@ char variableLetterOf(const PolyEquation& equation) {
 // The answer line of a unique solution, or the status message otherwise.
 StepLines answerLinesOf(const LinearWork& work, const PolyEquation& start) {
     const LinearSolution& solution = work.solution;
-    if (solution.status != Status::unique) return {messageLayout(rawValue(solution.status))};
+    if (solution.status != Status::unique) return linesOf(messageLayout(rawValue(solution.status)));
     const bool solved = isSolvedForm(work.style == Style::decimal, start);
     if (solved && work.style != Style::rational_fraction) return {};
-    return {work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation))};
+    return linesOf(work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation)));
 }
 
 // Every stage in order; no value when the arithmetic gives out on the way.
@@ -41,14 +42,14 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
     if (!solution) return std::nullopt;
     work.solution = *solution;
     work.current = start;
-    work.openingLines = {work.inStyle(start)};
+    work.openingLines = linesOf(work.inStyle(start));
     work.answerLines = answerLinesOf(work, start);
-    work.closingLines = concatLines({work.openingLines, work.answerLines});
+    work.closingLines = concatLines(work.openingLines, work.answerLines);
 
     if (!work.skipOpeningFrame) work.worked.append(work.openingLines, "🤔");
     const Outcome<Done> shortcut = solvedFormShortcut(work);
     if (shortcut.failed) return std::nullopt;
-    if (shortcut.applies()) return work.worked;
+    if (shortcut.applies()) return std::move(work.worked);
 
     const Step_exclusions exclusions = classifyLinearEquation(work.style, start);
     if (simplifyStage(work, exclusions).failed) return std::nullopt;
@@ -57,8 +58,8 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
         if (stage(work).failed) return std::nullopt;
     }
 
-    if (!work.skipOpeningFrame) work.worked.append(work.closingLines, "😎");
-    return work.worked;
+    if (!work.skipOpeningFrame) work.worked.append(std::move(work.closingLines), "😎");
+    return std::move(work.worked);
 }
 
 }  // namespace
@@ -73,8 +74,9 @@ WorkedSteps linearEquationSteps(const PolyEquation& equation, const LinearStepCh
     if (work.random == nullptr) work.random = &defaultRandomSource();
     work.letter = variableLetterOf(equation);
 
-    const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
-    return solved ? *solved : refusal(Refusal::numbers_too_large);
+    std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
+    if (!solved) return refusal(Refusal::numbers_too_large);
+    return std::move(*solved);
 }
 
 }  // namespace duolinear

@@ -51,13 +51,11 @@ TagLayout LinearWork::inFraction(const PolyEquation& equation) {
     return equationLayout(equation, Style::fraction);
 }
 
-StepLines LinearWork::derivationWith(const StepLines& lines) const {
-    return concatLines({derivation, lines});
-}
-
-StepLines concatLines(std::initializer_list<StepLines> parts) {
+StepLines LinearWork::derivationWith(StepLines lines) const {
     StepLines all;
-    for (const StepLines& part : parts) all.insert(all.end(), part.begin(), part.end());
+    all.reserve(derivation.size() + lines.size());
+    all.insert(all.end(), derivation.begin(), derivation.end());
+    for (TagLayout& line : lines) all.push_back(std::move(line));
     return all;
 }
 

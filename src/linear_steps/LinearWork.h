@@ -3,8 +3,9 @@
 // the caller's choices, what is fixed for the call (the letter, the solution),
 // and the progress (the equation reached, the lines already passed, the steps).
 
-#include <initializer_list>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "algebra/Equation.h"
@@ -52,10 +53,24 @@ struct LinearWork : LinearStepChoices {
     static TagLayout inFraction(const PolyEquation& equation);
 
     // The step of derivation followed by the given lines.
-    StepLines derivationWith(const StepLines& lines) const;
+    StepLines derivationWith(StepLines lines) const;
 };
 
+// Adds a list of lines at the end of another; a temporary list is moved in.
+inline void appendLinesTo(StepLines& lines, const StepLines& part) {
+    lines.insert(lines.end(), part.begin(), part.end());
+}
+inline void appendLinesTo(StepLines& lines, StepLines&& part) {
+    lines.insert(lines.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+}
+
 // Joins line lists in order.
-StepLines concatLines(std::initializer_list<StepLines> parts);
+template <typename... Parts>
+StepLines concatLines(Parts&&... parts) {
+    StepLines all;
+    all.reserve((parts.size() + ... + 0));
+    (appendLinesTo(all, std::forward<Parts>(parts)), ...);
+    return all;
+}
 
 }  // namespace duolinear

@@ -44,9 +44,9 @@ Outcome<Done> constantTermsOppositeStage(LinearWork& work) {
     const std::optional<CombinedEquation> next = combineLikeTermsBothSides(false, move->plainMoved);
     if (!next) return Outcome<Done>::failure();
 
-    work.worked.append(
-        work.derivationWith({work.inStyle(move->marked), work.inStyle(move->moved), work.inStyle(next->equation)}),
-        std::string("constant terms opposite to ") + work.letter);
+    work.worked.append(work.derivationWith(linesOf(work.inStyle(move->marked), work.inStyle(move->moved),
+                                                   work.inStyle(next->equation))),
+                       std::string("constant terms opposite to ") + work.letter);
     work.derivation.push_back(work.inStyle(work.current));
     work.derivation.push_back(work.inStyle(move->plainMoved));
     work.current = next->equation;

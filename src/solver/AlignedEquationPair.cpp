@@ -1,6 +1,7 @@
 #include "solver/AlignedEquationPair.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "algebra/Checked.h"
 #include "algebra/TextFunctions.h"
@@ -100,19 +101,17 @@ StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, co
     const std::string suffixRoom = pad(characterCount(look.suffix));
 
     std::string rule;
-    for (std::int64_t i = 0; i < characterCount(second); ++i) rule += "–";
+    const std::int64_t ruleLength = characterCount(second);
+    for (std::int64_t i = 0; i < ruleLength; ++i) rule += "–";
 
-    const auto monospaced = [](const TagLayout& line) { return fontLayout(Font::monospaced_system, line); };
-    const TagLayout secondRow = joinLayouts(
+    const auto monospaced = [](TagLayout line) { return fontLayout(Font::monospaced_system, std::move(line)); };
+    TagLayout secondRow = joinLayouts(
         "🖇",
         joinLayouts("🖇", messageLayout(look.prefix, look.prefixColor), messageLayout(second, look.secondColor)),
         messageLayout(look.suffix, look.suffixColor));
-    return {
-        monospaced(messageLayout(prefixRoom + first + suffixRoom, look.firstColor)),
-        monospaced(secondRow),
-        monospaced(messageLayout(prefixRoom + rule + suffixRoom)),
-        monospaced(messageLayout(prefixRoom + result + suffixRoom, look.resultColor)),
-    };
+    return linesOf(monospaced(messageLayout(prefixRoom + first + suffixRoom, look.firstColor)),
+                   monospaced(std::move(secondRow)), monospaced(messageLayout(prefixRoom + rule + suffixRoom)),
+                   monospaced(messageLayout(prefixRoom + result + suffixRoom, look.resultColor)));
 }
 
 }  // namespace duolinear

@@ -66,8 +66,8 @@ Outcome<SolverFrame> simplifyByGCD(const SolverFacts& facts) {
     const WholeEquation equations[] = {{w.a1, w.b1, w.c1}, {w.a2, w.b2, w.c2}};
     const char* ordinals[] = {"first", "second"};
 
-    StepLines lines{equationLayout(system.equations[0], Style::fraction),
-                    equationLayout(system.equations[1], Style::fraction)};
+    StepLines lines = linesOf(equationLayout(system.equations[0], Style::fraction),
+                              equationLayout(system.equations[1], Style::fraction));
     bool simplified = false;
     for (std::size_t i = 0; i < 2; ++i) {
         const std::optional<std::int64_t> g = commonFactor(equations[i]);
