@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "layout/JoinTexts.h"
+#include "layout/LayoutWriter.h"
 
 namespace duolinear {
 
@@ -48,18 +49,6 @@ void reserveRows(TagLayout& layout, std::size_t size) {
     if (layout.capacity() < size) layout.reserve(std::max(size, 2 * layout.capacity()));
 }
 
-// A leaf item: kind row, colour row, tag row.
-TagLayout leaf(TagRow kindRow, TagRow colorRow, const std::string& tag) {
-    TagLayout out;
-    out.reserve(4);
-    out.push_back({"start", "1"});
-    std::string tagKey = kindRow[0] + "_tag";
-    out.push_back(std::move(kindRow));
-    out.push_back(std::move(colorRow));
-    out.push_back({std::move(tagKey), tag});
-    return out;
-}
-
 // The child's rows, then the rows of a parent item that points at the child's
 // root; the child keeps its indices.
 TagLayout wrapChild(const std::string& kind, const std::string& text, TagLayout child,
@@ -89,26 +78,23 @@ long long layoutRootIndex(const TagLayout& layout) {
 }
 
 TagLayout messageLayout(const std::string& text, Color color, const std::string& tag) {
-    return leaf({"message", text}, {"message_color", rawValue(color)}, tag);
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root = writer.message(text, color, tag);
+    return std::move(writer).finish(root);
 }
 
 TagLayout integerLayout(long long value, Color color, const std::string& tag) {
-    return leaf({"integer", std::to_string(value)}, {"integer_color", rawValue(color)}, tag);
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root = writer.integer(value, color, tag);
+    return std::move(writer).finish(root);
 }
 
 TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor, Color numeratorColor,
                                Color denominatorColor, Color barColor, const std::string& tag) {
-    const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
-    // Absolute values as text; the magnitude of INT64_MIN has no int64, so
-    // strip the sign from the decimal text instead of negating.
-    auto magnitude = [](long long v) {
-        std::string s = std::to_string(v);
-        return s[0] == '-' ? s.substr(1) : s;
-    };
-    return leaf({"signed_rational", positive ? "+" : "-", magnitude(numerator), magnitude(denominator)},
-                {"signed_rational_color", rawValue(signColor), rawValue(numeratorColor), rawValue(denominatorColor),
-                 rawValue(barColor)},
-                tag);
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root =
+        writer.signedRational(numerator, denominator, signColor, numeratorColor, denominatorColor, barColor, tag);
+    return std::move(writer).finish(root);
 }
 
 TagLayout joinLayouts(const std::string& text, TagLayout left, TagLayout right, Color color, const std::string& tag) {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "layout/Enumerations.h"
+#include "layout/TagRow.h"
 
 namespace duolinear {
 
-using TagRow = std::vector<std::string>;
 using TagLayout = std::vector<TagRow>;
 using StepLines = std::vector<TagLayout>;  // one step: a layout per line
 using StepList = std::vector<StepLines>;   // a worked solution's steps
