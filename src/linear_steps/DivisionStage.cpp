@@ -48,32 +48,36 @@ PolyEquation answerInPlace(const LinearWork& work, const Rational& c, Relation r
 Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negative) {
     const LinearSolution& solution = work.solution;
     if (terms.onLeft && !negative) return Outcome<Done>::nothing();  // already x REL c
+    if (!work.showing()) return Outcome<Done>::done();
     const Relation relation = solution.relation;
-    TagLayout answer =
-        work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation)));
-    StepLines lines = work.derivationWith(linesOf(work.inStyle(work.current)));
+    StepLines lines;
     if (!terms.onLeft && negative) {
+        // The current equation and the reversed answer join the derivation,
+        // and so stand above the answer.
         const Relation reversed = reversedRelation(relation);
-        TagLayout reversedLine =
-            work.inStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
-        work.derivation.push_back(lines.back());  // the current equation
-        lines.push_back(reversedLine);
-        work.derivation.push_back(std::move(reversedLine));
+        work.derivation.push_back(work.inStyle(work.current));
+        work.derivation.push_back(
+            work.inStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed))));
+    } else {
+        lines.push_back(work.inStyle(work.current));
     }
-    lines.push_back(std::move(answer));
+    lines.push_back(
+        work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation))));
     if (negative) appendLinesTo(lines, work.signChangeNotice());
-    work.worked.append(std::move(lines), work.solveForText());
+    work.addStep(std::move(lines), work.solveForText());
     return Outcome<Done>::done();
 }
 
 // Stage 13b: the variable has cancelled; the status says what is left.
 void cancelledVariableStep(LinearWork& work) {
+    if (!work.showing()) return;
     work.derivation.push_back(work.inStyle(work.current));
-    work.worked.append(work.derivationWith(linesOf(messageLayout(rawValue(work.solution.status)))), "solve");
+    work.addStep(linesOf(messageLayout(rawValue(work.solution.status))), "solve");
 }
 
 // The line that shows the equation with the coefficient to divide by marked.
 void markCoefficientLine(LinearWork& work, const DivisionTerms& terms) {
+    if (!work.showing()) return;
     Monomial marked = terms.variable;
     marked.coefficient.numerator_color = work.marking();
     marked.coefficient.denominator_color = work.marking();
@@ -92,6 +96,7 @@ void appendUsualAnswer(LinearWork& work, const DivisionTerms& terms) {
 
 // Stage 13c: whole coefficients; ax over a = c over a.
 void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
+    if (!work.showing()) return;
     const std::int64_t a = terms.variable.coefficient.numerator;
     Monomial dividend = terms.variable;
     Monomial constant = terms.constant;
@@ -113,8 +118,7 @@ void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
     work.derivation.push_back(
         LinearWork::inFraction(answerInPlace(work, work.solution.value, work.solution.relation, terms.onLeft)));
     appendUsualAnswer(work, terms);
-    // The last step of the working: the derivation is handed over whole.
-    work.worked.append(std::move(work.derivation), work.solveForText());
+    work.addStep({}, work.solveForText());
 }
 
 // Stage 13d: a fractional coefficient on either side; (1/a)(ax) = (1/a)(b).
@@ -128,6 +132,9 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
     if (!product) return Outcome<Done>::failure();
     const std::optional<bool> needsReducing = rationalNeedsReducing(*product);
     if (!needsReducing) return Outcome<Done>::failure();
+    const std::optional<Rational> reduced = *needsReducing ? reducedRational(*product) : product;
+    if (!reduced) return Outcome<Done>::failure();
+    if (!work.showing()) return Outcome<Done>::done();
 
     const bool alwaysFraction = !(a.numerator == 1 && b.denominator == 1);
     const Relation relation = *negative ? reversedRelation(work.current.relation) : work.current.relation;
@@ -148,13 +155,9 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
                                                    : work.constantRelVariable(value, relation));
     };
     work.derivation.push_back(quotientLine(*product));
-    if (*needsReducing) {
-        const std::optional<Rational> reduced = reducedRational(*product);
-        if (!reduced) return Outcome<Done>::failure();
-        work.derivation.push_back(quotientLine(*reduced));
-    }
+    if (*needsReducing) work.derivation.push_back(quotientLine(*reduced));
     appendUsualAnswer(work, terms);
-    work.worked.append(std::move(work.derivation), work.solveForText());
+    work.addStep({}, work.solveForText());
     return Outcome<Done>::done();
 }
 

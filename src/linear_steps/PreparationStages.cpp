@@ -28,8 +28,10 @@ Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
     std::optional<CombinedEquation> combined = combineLikeTermsBothSides(simple, work.current);
     if (!combined) return Outcome<Done>::failure();
     if (!combined->changed) return Outcome<Done>::nothing();
-    work.derivation.push_back(work.inStyle(work.current));
-    work.worked.append(work.derivationWith(linesOf(work.inStyle(combined->equation))), comment);
+    if (work.showing()) {
+        work.derivation.push_back(work.inStyle(work.current));
+        work.addStep(linesOf(work.inStyle(combined->equation)), comment);
+    }
     work.current = std::move(combined->equation);
     return Outcome<Done>::done();
 }
@@ -40,9 +42,11 @@ Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions) {
     if (vetoesReduce(exclusions) || !eitherSideNeedsReducing(work.current)) return Outcome<Done>::nothing();
     std::optional<PolyEquation> next = reduceBothSides(work.current);
     if (!next) return Outcome<Done>::failure();
-    TagLayout currentLine = work.inStyle(work.current);
-    work.worked.append(linesOf(currentLine, work.inStyle(*next)), "simplify");
-    work.derivation.push_back(std::move(currentLine));
+    if (work.showing()) {
+        TagLayout currentLine = work.inStyle(work.current);
+        work.addStandaloneStep(linesOf(currentLine, work.inStyle(*next)), "simplify");
+        work.derivation.push_back(std::move(currentLine));
+    }
     work.current = std::move(*next);
     return Outcome<Done>::done();
 }
@@ -61,21 +65,23 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     if (!cleared || !factor) return Outcome<Done>::failure();
 
     const std::string comment = work.style == Style::decimal ? "clear decimals" : "clear fractions";
-    if (*factor != 1) {
+    if (!work.showing()) {
+        // Nothing is laid out.
+    } else if (*factor != 1) {
         const Color mark = work.marking();
-        StepLines lines = work.derivationWith(linesOf(
-            work.inStyle(recolorDenominatorsBothSides(mark, work.current)),
-            clearedEquationLayout(PolyEquationClear{*factor, work.current, mark}, work.style), work.inStyle(*cleared)));
-        for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
+        StepLines lines = linesOf(work.inStyle(recolorDenominatorsBothSides(mark, work.current)),
+                                  clearedEquationLayout(PolyEquationClear{*factor, work.current, mark}, work.style),
+                                  work.inStyle(*cleared));
+        appendLinesTo(lines, blankLayouts(2));
         lines.push_back(messageLayout(clearingMessage(work.style, *factor)));
-        work.worked.append(std::move(lines), comment);
+        work.addStep(std::move(lines), comment);
         work.derivation.push_back(work.inStyle(work.current));
         work.derivation.push_back(
             clearedEquationLayout(PolyEquationClear{*factor, work.current, Color::black}, work.style));
     } else {
         // A denominator of -1 counts as a fraction although the lcm is 1.
         TagLayout currentLine = work.inStyle(work.current);
-        work.worked.append(work.derivationWith(linesOf(currentLine, work.inStyle(*cleared))), comment);
+        work.addStep(linesOf(currentLine, work.inStyle(*cleared)), comment);
         work.derivation.push_back(std::move(currentLine));
     }
     work.current = std::move(*cleared);

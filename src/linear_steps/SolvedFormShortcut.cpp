@@ -33,8 +33,8 @@ std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquatio
     const SideShape right = shapeOf(start.RHS);
     const bool decimal = work.style == Style::decimal;
     const LinearSolution& solution = work.solution;
-    const StepLines& opening = work.openingLines;
     // Each line is laid out only on the path that shows it.
+    const auto opening = [&] { return work.openingLines(); };
     const auto reducedLine = [&] { return decimal ? StepLines{} : linesOf(work.inAnswerStyle(reduced)); };
     const auto answer = [&] {
         const Color answerColor = work.answerRelationColor(solution.relation);
@@ -46,33 +46,33 @@ std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquatio
             work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
     };
 
-    if (left.reducedConstant && right.reducedConstant) return work.closingLines;
+    if (left.reducedConstant && right.reducedConstant) return work.closingLines();
     if (left.constant && right.constant) {
         StepLines reducedInStyle = decimal ? StepLines{} : linesOf(work.inStyle(reduced));
-        return concatLines(opening, std::move(reducedInStyle), work.answerLines);
+        return concatLines(opening(), std::move(reducedInStyle), work.answerLines());
     }
     if (left.negatedVariable && right.reducedConstant) {
-        return concatLines(opening, linesOf(answer()), work.signChangeNotice());
+        return concatLines(opening(), linesOf(answer()), work.signChangeNotice());
     }
     if (left.negatedVariable && right.constant) {
-        return concatLines(opening, reducedLine(), linesOf(answer()), work.signChangeNotice());
+        return concatLines(opening(), reducedLine(), linesOf(answer()), work.signChangeNotice());
     }
-    if (left.variable && right.reducedConstant) return opening;
-    if (left.variable && right.constant) return concatLines(opening, reducedLine());
+    if (left.variable && right.reducedConstant) return opening();
+    if (left.variable && right.constant) return concatLines(opening(), reducedLine());
     if (left.reducedConstant && right.negatedVariable) {
-        return concatLines(opening, linesOf(reversedAnswer(), answer()), work.signChangeNotice());
+        return concatLines(opening(), linesOf(reversedAnswer(), answer()), work.signChangeNotice());
     }
     if (left.constant && right.negatedVariable) {
-        return concatLines(opening, reducedLine(), linesOf(reversedAnswer(), answer()), work.signChangeNotice());
+        return concatLines(opening(), reducedLine(), linesOf(reversedAnswer(), answer()), work.signChangeNotice());
     }
     const Relation exchangedRelation = reversedRelation(start.relation);
     const Color exchangedColor = work.answerRelationColor(exchangedRelation);
     if (left.reducedConstant && right.variable) {
-        return concatLines(opening, linesOf(work.inAnswerStyle(exchangedSides(start, exchangedColor))));
+        return concatLines(opening(), linesOf(work.inAnswerStyle(exchangedSides(start, exchangedColor))));
     }
     if (left.constant && right.variable) {
         const PolyEquation& base = decimal ? start : reduced;
-        return concatLines(opening, reducedLine(), linesOf(work.inAnswerStyle(exchangedSides(base, exchangedColor))));
+        return concatLines(opening(), reducedLine(), linesOf(work.inAnswerStyle(exchangedSides(base, exchangedColor))));
     }
     return std::nullopt;
 }
@@ -86,10 +86,10 @@ Outcome<Done> solvedFormShortcut(LinearWork& work) {
     std::optional<StepLines> lines = shortcutLines(work, start, *reduced);
     if (!lines) return Outcome<Done>::nothing();
 
-    work.worked.append(std::move(*lines), "solve");
-    if (!work.skipOpeningFrame) {
+    work.addStandaloneStep(std::move(*lines), "solve");
+    if (!work.skipOpeningFrame && work.showing()) {
         const bool alreadySolved = isBareVariable(false, start.LHS.terms) && isSingleConstant(true, start.RHS.terms);
-        work.worked.append(alreadySolved ? work.openingLines : work.closingLines, "😎");
+        work.addStandaloneStep(alreadySolved ? work.openingLines() : work.closingLines(), "😎");
     }
     return Outcome<Done>::done();
 }

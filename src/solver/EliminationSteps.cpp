@@ -46,7 +46,8 @@ std::optional<StepLines> combiningLines(const SolverFacts& facts) {
                                                                         .suffix = adding ? "     " : " care",
                                                                         .suffixColor = Color::blue}));
     std::optional<StepLines> working = firstStepLines(
-        linearEquationSteps(combination->equations[2], {.skipOpeningFrame = true, .style = Style::rational_fraction}));
+        linearEquationSteps(combination->equations[2],
+                            {.skipOpeningFrame = true, .style = Style::rational_fraction, .kept = KeptSteps::first}));
     if (!working) return std::nullopt;
     appendLines(lines, blankLayouts(2));
     appendLines(lines, std::move(*working));

@@ -12,7 +12,7 @@ namespace {
 
 // The start of the working of an equation in one variable.
 std::optional<StepLines> openingWork(const PolyEquation& equation) {
-    return firstStepLines(linearEquationSteps(equation, {.skipOpeningFrame = true}));
+    return firstStepLines(linearEquationSteps(equation, {.skipOpeningFrame = true, .kept = KeptSteps::first}));
 }
 
 // The single-variable equation solved, then its value put into the other.

@@ -11,6 +11,7 @@
 #include "solver/MethodSteps.h"
 #include "solver/SingleVariableShortcut.h"
 #include "solver/SolverFacts.h"
+#include "solver/SolverLineTools.h"
 
 namespace duolinear {
 
@@ -55,9 +56,9 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
     const std::optional<WholeCoefficients> whole = wholeCoefficients(system);
     if (!whole) return refusalSteps("whole numbers only");
 
-    const std::optional<SolverFacts> facts = solverFacts(system, *whole, choices);
+    std::optional<SolverFacts> facts = solverFacts(system, *whole, choices);
     if (!facts) return refusalSteps(kTooLarge);
-    const DuolinearClassification& classification = facts->classification;
+    DuolinearClassification& classification = facts->classification;
 
     const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
     const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
@@ -89,7 +90,7 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
         StepLines closingLines;
         closingLines.reserve(openingLines.size() + classification.lines.size());
         closingLines.insert(closingLines.end(), openingLines.begin(), openingLines.end());
-        closingLines.insert(closingLines.end(), classification.lines.begin(), classification.lines.end());
+        appendLines(closingLines, std::move(classification.lines));
         result.append(std::move(closingLines), "😎");
     }
     return result;

@@ -21,7 +21,8 @@ std::optional<StepLines> substituteExpressionStep(const PolyEquation& equation, 
         extendedPolynomial(equation.RHS),
         Relation::equal_to,
     };
-    std::optional<StepLines> last = lastStepLines(extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true}));
+    std::optional<StepLines> last =
+        lastStepLines(extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true, .kept = KeptSteps::last}));
     if (!last) return std::nullopt;
 
     PolyEquation shown = equation;

@@ -63,8 +63,8 @@ std::optional<StepLines> substituteValueAndSolve(const PolyEquation& equation, V
         shown = dropZeroTermsBothSides(false, shown);
     }
 
-    std::optional<StepLines> last =
-        lastStepLines(extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true, .clearFractions = false}));
+    std::optional<StepLines> last = lastStepLines(extendedLinearEquationSteps(
+        substituted, {.skipOpeningFrame = true, .clearFractions = false, .kept = KeptSteps::last}));
     if (!last) return std::nullopt;
     StepLines lines = linesOf(substitutionHeadLine(shown, known));
     appendLines(lines, blankLayouts(1));
