@@ -120,6 +120,18 @@ std::vector<std::string> characterStrings(std::string_view text) {
     return characters;
 }
 
+std::size_t characterCount(std::string_view text) {
+    // In ASCII every byte is a character, but "\r\n" is one.
+    std::size_t count = 0;
+    char previous = 0;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return characterStrings(text).size();
+        if (!(previous == '\r' && c == '\n')) ++count;
+        previous = c;
+    }
+    return count;
+}
+
 std::string padLeft(std::string_view text, std::int64_t count, std::string_view pad) {
     return repeated(pad, count) + std::string(text);
 }

@@ -31,11 +31,18 @@ DivisionTerms divisionTermsOf(const PolyEquation& current) {
     return terms;
 }
 
-// The pair of side layouts in the order of their sides.
-TagLayout joinedInPlace(const std::string& relation, TagLayout variableSide, TagLayout constantSide, bool onLeft,
-                        Color color) {
-    return onLeft ? joinLayouts(relation, std::move(variableSide), std::move(constantSide), color)
-                  : joinLayouts(relation, std::move(constantSide), std::move(variableSide), color);
+using Item = LayoutWriter::Item;
+
+// The variable side and the constant side joined by the relation, in the
+// order of their sides; each side is a function that writes it.
+template <typename WriteVariableSide, typename WriteConstantSide>
+TagLayout joinedInPlace(const std::string& relation, WriteVariableSide variableSide, WriteConstantSide constantSide,
+                        bool onLeft, Color color) {
+    LayoutWriter writer(48);
+    const Item left = onLeft ? variableSide(writer) : constantSide(writer);
+    const Item right = onLeft ? constantSide(writer) : variableSide(writer);
+    const Item root = writer.join(relation, left, right, color);
+    return std::move(writer).finish(root);
 }
 
 // x REL c when the variable is on the left, c REL' x (relation reversed) when
@@ -82,8 +89,9 @@ void markCoefficientLine(LinearWork& work, const DivisionTerms& terms) {
     marked.coefficient.numerator_color = work.marking();
     marked.coefficient.denominator_color = work.marking();
     marked.coefficient.bar_color = work.marking();
-    work.derivation.push_back(joinedInPlace(rawValue(work.current.relation), monomialLayout(marked, work.style),
-                                            monomialLayout(terms.constant, work.style), terms.onLeft, Color::black));
+    work.derivation.push_back(joinedInPlace(
+        rawValue(work.current.relation), [&](LayoutWriter& w) { return writeMonomial(w, marked, work.style); },
+        [&](LayoutWriter& w) { return writeMonomial(w, terms.constant, work.style); }, terms.onLeft, Color::black));
 }
 
 // With the variable on the right the answer is also written the usual way round.
@@ -108,13 +116,13 @@ void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
             c->bar_color = Color::red;
         }
     }
-    TagLayout variableSide =
-        monomialLayout(work.technique == Technique::balance ? dividend : work.unitTerm(), Style::rational_fraction);
-    TagLayout constantSide = monomialLayout(constant, Style::rational_fraction);
+    const Monomial variable = work.technique == Technique::balance ? dividend : work.unitTerm();
     const Relation relation = a < 1 ? reversedRelation(work.current.relation) : work.current.relation;
     const bool plain = work.current.relation == Relation::equal_to || a > 0 || !work.highlight;
-    work.derivation.push_back(joinedInPlace(rawValue(relation), std::move(variableSide), std::move(constantSide),
-                                            terms.onLeft, plain ? Color::black : Color::red));
+    work.derivation.push_back(joinedInPlace(
+        rawValue(relation), [&](LayoutWriter& w) { return writeMonomial(w, variable, Style::rational_fraction); },
+        [&](LayoutWriter& w) { return writeMonomial(w, constant, Style::rational_fraction); }, terms.onLeft,
+        plain ? Color::black : Color::red));
     work.derivation.push_back(
         LinearWork::inFraction(answerInPlace(work, work.solution.value, work.solution.relation, terms.onLeft)));
     appendUsualAnswer(work, terms);
@@ -139,16 +147,22 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
     const bool alwaysFraction = !(a.numerator == 1 && b.denominator == 1);
     const Relation relation = *negative ? reversedRelation(work.current.relation) : work.current.relation;
     const Color mark = work.marking();
-    TagLayout factor = rationalLayout(recoloredRational(mark, *reciprocal), alwaysFraction, work.style);
-    TagLayout variableSide =
-        work.technique == Technique::balance
-            ? joinLayouts("🖇", factor, unaryLayout("()", monomialLayout(terms.variable, work.style)), mark)
-            : monomialLayout(work.unitTerm(), work.style);
-    TagLayout constantSide =
-        joinLayouts("🖇", std::move(factor), unaryLayout("()", rationalLayout(b, alwaysFraction, work.style)));
+    const Rational factor = recoloredRational(mark, *reciprocal);
+    // factor(a x) and factor(b), the factor beside each bracket.
+    const auto variableSide = [&](LayoutWriter& w) {
+        if (work.technique != Technique::balance) return writeMonomial(w, work.unitTerm(), work.style);
+        const Item factorItem = writeRational(w, factor, alwaysFraction, work.style);
+        const Item bracketed = w.unary("()", writeMonomial(w, terms.variable, work.style));
+        return w.join("🖇", factorItem, bracketed, mark);
+    };
+    const auto constantSide = [&](LayoutWriter& w) {
+        const Item factorItem = writeRational(w, factor, alwaysFraction, work.style);
+        const Item bracketed = w.unary("()", writeRational(w, b, alwaysFraction, work.style));
+        return w.join("🖇", factorItem, bracketed);
+    };
     const bool plain = work.current.relation == Relation::equal_to || !*negative || !work.highlight;
-    work.derivation.push_back(joinedInPlace(rawValue(relation), std::move(variableSide), std::move(constantSide),
-                                            terms.onLeft, plain ? Color::black : Color::red));
+    work.derivation.push_back(
+        joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
 
     const auto quotientLine = [&](const Rational& value) {
         return LinearWork::inFraction(terms.onLeft ? work.variableRelConstant(value, relation)

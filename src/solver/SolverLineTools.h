@@ -66,8 +66,11 @@ inline std::string letterText(Var v) {
 
 // "equation and known" side by side, the head line of a substitution step.
 inline TagLayout substitutionHeadLine(const PolyEquation& equation, const PolyEquation& known) {
-    return joinLayouts("🖇", joinLayouts("🖇", equationLayout(equation, Style::fraction), messageLayout(" and ")),
-                       equationLayout(known, Style::fraction));
+    LayoutWriter writer(96);
+    const LayoutWriter::Item shown = writeEquation(writer, equation, Style::fraction);
+    const LayoutWriter::Item joined = writer.join("🖇", shown, writer.message(" and "));
+    const LayoutWriter::Item root = writer.join("🖇", joined, writeEquation(writer, known, Style::fraction));
+    return std::move(writer).finish(root);
 }
 
 }  // namespace duolinear
