@@ -5,6 +5,7 @@
 
 #include "algebra/Checked.h"
 #include "algebra/TextFunctions.h"
+#include "layout/LayoutWriter.h"
 
 namespace duolinear {
 
@@ -104,14 +105,21 @@ StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, co
     const std::int64_t ruleLength = characters(second);
     for (std::int64_t i = 0; i < ruleLength; ++i) rule += "–";
 
-    const auto monospaced = [](TagLayout line) { return fontLayout(Font::monospaced_system, std::move(line)); };
-    TagLayout secondRow = joinLayouts(
-        "🖇",
-        joinLayouts("🖇", messageLayout(look.prefix, look.prefixColor), messageLayout(second, look.secondColor)),
-        messageLayout(look.suffix, look.suffixColor));
-    return linesOf(monospaced(messageLayout(prefixRoom + first + suffixRoom, look.firstColor)),
-                   monospaced(std::move(secondRow)), monospaced(messageLayout(prefixRoom + rule + suffixRoom)),
-                   monospaced(messageLayout(prefixRoom + result + suffixRoom, look.resultColor)));
+    // A line of one text in the monospaced font.
+    const auto monospaced = [](const std::string& text, Color color) {
+        LayoutWriter writer(7);
+        const LayoutWriter::Item root = writer.font(Font::monospaced_system, writer.message(text, color));
+        return std::move(writer).finish(root);
+    };
+    // prefix, second equation and suffix side by side, in the monospaced font.
+    LayoutWriter writer(15);
+    const LayoutWriter::Item prefix = writer.message(look.prefix, look.prefixColor);
+    const LayoutWriter::Item prefixed = writer.join("🖇", prefix, writer.message(second, look.secondColor));
+    const LayoutWriter::Item secondRow = writer.join("🖇", prefixed, writer.message(look.suffix, look.suffixColor));
+    TagLayout secondLine = std::move(writer).finish(writer.font(Font::monospaced_system, secondRow));
+    return linesOf(monospaced(prefixRoom + first + suffixRoom, look.firstColor), std::move(secondLine),
+                   monospaced(prefixRoom + rule + suffixRoom, Color::black),
+                   monospaced(prefixRoom + result + suffixRoom, look.resultColor));
 }
 
 }  // namespace duolinear
