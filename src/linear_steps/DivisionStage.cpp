@@ -56,22 +56,27 @@ Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, boo
     const LinearSolution& solution = work.solution;
     if (terms.onLeft && !negative) return Outcome<Done>::nothing();  // already x REL c
     if (!work.showing()) return Outcome<Done>::done();
-    const Relation relation = solution.relation;
-    StepLines lines;
-    if (!terms.onLeft && negative) {
+    const bool reversedFirst = !terms.onLeft && negative;
+    if (reversedFirst) {
         // The current equation and the reversed answer join the derivation,
         // and so stand above the answer.
-        const Relation reversed = reversedRelation(relation);
+        const Relation reversed = reversedRelation(solution.relation);
         work.derivation.push_back(work.inStyle(work.current));
         work.derivation.push_back(
             work.inStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed))));
-    } else {
-        lines.push_back(work.inStyle(work.current));
     }
-    lines.push_back(
-        work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation))));
-    if (negative) appendLinesTo(lines, work.signChangeNotice());
-    work.addStep(std::move(lines), work.solveForText());
+    work.addStepLazily(
+        [&work, current = work.current, reversedFirst, negative] {
+            const LinearSolution& solution = work.solution;
+            const Relation relation = solution.relation;
+            StepLines lines;
+            if (!reversedFirst) lines.push_back(work.inStyle(current));
+            lines.push_back(
+                work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation))));
+            if (negative) appendLinesTo(lines, work.signChangeNotice());
+            return lines;
+        },
+        work.solveForText());
     return Outcome<Done>::done();
 }
 

@@ -34,12 +34,15 @@ struct ExtendedWork : LinearStepChoices {
     void addStep(StepLines lines, std::vector<std::string> comments) {
         steps.add(workedLines, workedLines.size(), std::move(lines), std::move(comments));
     }
-    void addStep(StepLines lines, std::string comment) {
-        addStep(std::move(lines), std::vector<std::string>{std::move(comment)});
+    // The same with the lines made by makeLines only if the step is kept
+    // (see StepKeeper::addLazily: it holds by value what it reads).
+    template <typename Make>
+    void addStepLazily(Make&& makeLines, std::string comment) {
+        steps.addLazily(workedLines, workedLines.size(), std::forward<Make>(makeLines), {std::move(comment)});
     }
     // A step of the given lines alone.
     void addStandaloneStep(StepLines lines, std::string comment) {
-        steps.add(workedLines, 0, std::move(lines), std::move(comment));
+        steps.add(workedLines, 0, std::move(lines), {std::move(comment)});
     }
     // The opening line as the first of the lines worked; without the frames
     // nothing else shows it, so it moves there.
@@ -80,7 +83,11 @@ Outcome<Done> drawStep(ExtendedWork& work, const Outcome<ExtEquationPair>& rewri
     if (!rewrite.applies()) return Outcome<Done>::nothing();
     const ExtEquationPair& pair = *rewrite.value;
     if (work.steps.showing()) {
-        work.addStep(linesOf(work.layoutOf(pair.before), work.layoutOf(pair.after)), comment);
+        work.addStepLazily(
+            [style = work.style, pair] {
+                return linesOf(extEquationLayout(style, pair.before), extEquationLayout(style, pair.after));
+            },
+            comment);
         work.workedLines.push_back(work.layoutOf(work.current));
     }
     work.current = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
@@ -96,12 +103,15 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
         work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
         return Outcome<Done>::done();
     }
-    const std::string message = "\n" + std::to_string(cleared.lcm) +
-                                " is LCM of denominators\n\nwe can use any multiple of the\n"
-                                "denominators to clear fractions";
-    StepLines lines = linesOf(work.layoutOf(cleared.first), work.layoutOf(cleared.second), work.layoutOf(cleared.third),
-                              messageLayout(message));
-    work.addStep(std::move(lines), "clear fractions");
+    work.addStepLazily(
+        [style = work.style, cleared] {
+            const std::string message = "\n" + std::to_string(cleared.lcm) +
+                                        " is LCM of denominators\n\nwe can use any multiple of the\n"
+                                        "denominators to clear fractions";
+            return linesOf(extEquationLayout(style, cleared.first), extEquationLayout(style, cleared.second),
+                           extEquationLayout(style, cleared.third), messageLayout(message));
+        },
+        "clear fractions");
     work.workedLines.push_back(work.layoutOf(work.current));
     work.workedLines.push_back(
         work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));

@@ -70,11 +70,11 @@ StepLines LinearWork::closingLines() const {
 }
 
 void LinearWork::addStep(StepLines lines, std::string comment) {
-    steps.add(derivation, derivation.size(), std::move(lines), std::move(comment));
+    steps.add(derivation, derivation.size(), std::move(lines), {std::move(comment)});
 }
 
 void LinearWork::addStandaloneStep(StepLines lines, std::string comment) {
-    steps.add(derivation, 0, std::move(lines), std::move(comment));
+    steps.add(derivation, 0, std::move(lines), {std::move(comment)});
 }
 
 }  // namespace duolinear

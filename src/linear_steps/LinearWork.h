@@ -48,6 +48,16 @@ struct LinearWork : LinearStepChoices {
     void addStep(StepLines lines, std::string comment);
     // A step of the given lines alone.
     void addStandaloneStep(StepLines lines, std::string comment);
+    // The same with the lines made by makeLines only if the step is kept
+    // (see StepKeeper::addLazily: it holds by value what it reads).
+    template <typename Make>
+    void addStepLazily(Make&& makeLines, std::string comment) {
+        steps.addLazily(derivation, derivation.size(), std::forward<Make>(makeLines), {std::move(comment)});
+    }
+    template <typename Make>
+    void addStandaloneStepLazily(Make&& makeLines, std::string comment) {
+        steps.addLazily(derivation, 0, std::forward<Make>(makeLines), {std::move(comment)});
+    }
     // The steps kept, handed over once the work is done.
     WorkedSteps takeSteps() { return steps.take(std::move(derivation)); }
 

@@ -27,11 +27,15 @@ Outcome<Done> termsToOneSideStage(LinearWork& work) {
     if (advice->equations.empty()) return Outcome<Done>::failure();  // a move always shows its equations
 
     if (work.showing()) {
-        StepLines lines;
-        lines.reserve(advice->equations.size() + 1);
-        for (const PolyEquation& equation : advice->equations) lines.push_back(work.inStyle(equation));
-        lines.push_back(messageLayout(advice->advice));
-        work.addStep(std::move(lines), std::string(1, work.letter) + " terms to one side");
+        work.addStepLazily(
+            [&work, advice = *advice] {
+                StepLines lines;
+                lines.reserve(advice.equations.size() + 1);
+                for (const PolyEquation& equation : advice.equations) lines.push_back(work.inStyle(equation));
+                lines.push_back(messageLayout(advice.advice));
+                return lines;
+            },
+            std::string(1, work.letter) + " terms to one side");
 
         for (std::size_t i = 0; i + 1 < advice->equations.size(); ++i) {
             work.derivation.push_back(work.inStyle(inBlack(advice->equations[i])));
@@ -49,8 +53,11 @@ Outcome<Done> constantTermsOppositeStage(LinearWork& work) {
     if (!next) return Outcome<Done>::failure();
 
     if (work.showing()) {
-        work.addStep(linesOf(work.inStyle(move->marked), work.inStyle(move->moved), work.inStyle(next->equation)),
-                     std::string("constant terms opposite to ") + work.letter);
+        work.addStepLazily(
+            [&work, marked = move->marked, moved = move->moved, combined = next->equation] {
+                return linesOf(work.inStyle(marked), work.inStyle(moved), work.inStyle(combined));
+            },
+            std::string("constant terms opposite to ") + work.letter);
         work.derivation.push_back(work.inStyle(work.current));
         work.derivation.push_back(work.inStyle(move->plainMoved));
     }

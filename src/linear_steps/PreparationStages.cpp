@@ -30,7 +30,7 @@ Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
     if (!combined->changed) return Outcome<Done>::nothing();
     if (work.showing()) {
         work.derivation.push_back(work.inStyle(work.current));
-        work.addStep(linesOf(work.inStyle(combined->equation)), comment);
+        work.addStepLazily([&work, equation = combined->equation] { return linesOf(work.inStyle(equation)); }, comment);
     }
     work.current = std::move(combined->equation);
     return Outcome<Done>::done();
@@ -43,9 +43,10 @@ Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions) {
     std::optional<PolyEquation> next = reduceBothSides(work.current);
     if (!next) return Outcome<Done>::failure();
     if (work.showing()) {
-        TagLayout currentLine = work.inStyle(work.current);
-        work.addStandaloneStep(linesOf(currentLine, work.inStyle(*next)), "simplify");
-        work.derivation.push_back(std::move(currentLine));
+        work.addStandaloneStepLazily([&work, current = work.current,
+                                      next = *next] { return linesOf(work.inStyle(current), work.inStyle(next)); },
+                                     "simplify");
+        work.derivation.push_back(work.inStyle(work.current));
     }
     work.current = std::move(*next);
     return Outcome<Done>::done();
@@ -68,21 +69,26 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     if (!work.showing()) {
         // Nothing is laid out.
     } else if (*factor != 1) {
-        const Color mark = work.marking();
-        StepLines lines = linesOf(work.inStyle(recolorDenominatorsBothSides(mark, work.current)),
-                                  clearedEquationLayout(PolyEquationClear{*factor, work.current, mark}, work.style),
-                                  work.inStyle(*cleared));
-        appendLinesTo(lines, blankLayouts(2));
-        lines.push_back(messageLayout(clearingMessage(work.style, *factor)));
-        work.addStep(std::move(lines), comment);
+        work.addStepLazily(
+            [&work, current = work.current, cleared = *cleared, factor = *factor] {
+                const Color mark = work.marking();
+                StepLines lines = linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
+                                          clearedEquationLayout(PolyEquationClear{factor, current, mark}, work.style),
+                                          work.inStyle(cleared));
+                appendLinesTo(lines, blankLayouts(2));
+                lines.push_back(messageLayout(clearingMessage(work.style, factor)));
+                return lines;
+            },
+            comment);
         work.derivation.push_back(work.inStyle(work.current));
         work.derivation.push_back(
             clearedEquationLayout(PolyEquationClear{*factor, work.current, Color::black}, work.style));
     } else {
         // A denominator of -1 counts as a fraction although the lcm is 1.
-        TagLayout currentLine = work.inStyle(work.current);
-        work.addStep(linesOf(currentLine, work.inStyle(*cleared)), comment);
-        work.derivation.push_back(std::move(currentLine));
+        work.addStepLazily([&work, current = work.current,
+                            cleared = *cleared] { return linesOf(work.inStyle(current), work.inStyle(cleared)); },
+                           comment);
+        work.derivation.push_back(work.inStyle(work.current));
     }
     work.current = std::move(*cleared);
     return Outcome<Done>::done();

@@ -29,17 +29,23 @@ StepLines below(Above&& above, std::size_t shown, StepLines own) {
 void StepKeeper::add(StepLines& above, std::size_t shown, StepLines own, std::vector<std::string> comments) {
     if (!showing()) return;
     if (kept_ == KeptSteps::last) {
-        held_ = HeldStep{shown, std::move(own), std::move(comments)};
-    } else if (kept_ == KeptSteps::first) {
-        worked_.append(below(std::move(above), shown, std::move(own)), std::move(comments));
-    } else {
+        held_ = HeldStep{shown, [own = std::move(own)]() mutable { return std::move(own); }, std::move(comments)};
+        return;
+    }
+    put(above, shown, std::move(own), std::move(comments));
+}
+
+void StepKeeper::put(StepLines& above, std::size_t shown, StepLines own, std::vector<std::string> comments) {
+    if (kept_ == KeptSteps::all) {
         worked_.append(below(above, shown, std::move(own)), std::move(comments));
+    } else {
+        worked_.append(below(std::move(above), shown, std::move(own)), std::move(comments));
     }
 }
 
 WorkedSteps StepKeeper::take(StepLines above) {
     if (held_) {
-        worked_.append(below(std::move(above), held_->shown, std::move(held_->own)), std::move(held_->comments));
+        worked_.append(below(std::move(above), held_->shown, held_->makeLines()), std::move(held_->comments));
         held_.reset();
     }
     return std::move(worked_);
