@@ -10,9 +10,9 @@
 #include "linear_steps/ExtendedEquationOps.h"
 #include "quadratic/CommonFactorStep.h"
 #include "quadratic/FactoredForm.h"
+#include "quadratic/QuadraticClosing.h"
 #include "quadratic/QuadraticOpening.h"
 #include "quadratic/QuadraticRefusal.h"
-#include "quadratic/RootLayout.h"
 #include "rational_expressions/FactoredLayout.h"
 
 namespace duolinear {
@@ -95,38 +95,22 @@ bool zeroProductStep(Factoring& f) {
     return true;
 }
 
-// "😎": the roots of the opening equation and their status; false when a
-// root cannot be drawn.
-bool closingStep(Factoring& f) {
+// "😎": the roots of the opening equation, their status and, for two roots,
+// the note on their order.
+void closingStep(Factoring& f) {
     const QuadraticRoots& roots = f.state.roots;
-    const std::string prefix = std::string(1, f.state.variable) + " = ";
     StepLines lines{f.state.openingLine};
     for (TagLayout& blank : twoBlankLines()) lines.push_back(std::move(blank));
-    const TagLayout statusLine = messageLayout(rawValue(roots.status));
-
-    if (roots.status == Quadratic_status::none) {
-        lines.push_back(statusLine);
-    } else if (roots.status == Quadratic_status::rational_repeated) {
-        const std::optional<TagLayout> root = rootLayout(*roots.first, Style::fraction);
-        if (!root) return false;
-        lines.push_back(*joinAllLayouts({messageLayout(prefix), *root}));
-        lines.push_back(statusLine);
-    } else {
-        const bool rational = roots.status == Quadratic_status::rational_distinct;
-        const Style style = rational                             ? Style::fraction
-                            : f.choices.style == Style::fraction ? Style::rational_fraction
-                                                                 : f.choices.style;
-        const std::optional<TagLayout> first = rootLayout(*roots.first, style);
-        const std::optional<TagLayout> second = rootLayout(*roots.second, style);
-        if (!first || !second) return false;
-        lines.push_back(
-            *joinAllLayouts({messageLayout(prefix), *first, messageLayout(" or "), messageLayout(prefix), *second}));
-        lines.push_back(statusLine);
-        lines.push_back(
-            messageLayout(rational ? "(number line order)" : "(number line order)\n\nshown for convenience"));
+    if (std::optional<TagLayout> line = rootsLine(f.state.variable, roots, closingSurdStyle(f.choices.style))) {
+        lines.push_back(std::move(*line));
+    }
+    lines.push_back(messageLayout(rawValue(roots.status)));
+    if (roots.status == Quadratic_status::rational_distinct) {
+        lines.push_back(messageLayout("(number line order)"));
+    } else if (roots.status != Quadratic_status::none && roots.status != Quadratic_status::rational_repeated) {
+        lines.push_back(messageLayout("(number line order)\n\nshown for convenience"));
     }
     f.addStep(std::move(lines), "😎");
-    return true;
 }
 
 }  // namespace
@@ -136,9 +120,10 @@ WorkedSteps factoringSteps(const PolyEquation& equation, const LinearStepChoices
     if (WorkedSteps* finished = std::get_if<WorkedSteps>(&opening)) return std::move(*finished);
 
     Factoring f{choices, std::move(std::get<OpeningState>(opening))};
-    const bool worked = commonFactorStep(f) && factoredFormStep(f) && zeroProductStep(f) &&
-                        (choices.skipOpeningFrame || closingStep(f));
-    if (!worked) return quadraticRefusal(QuadraticRefusal::overflow, equation, choices.style);
+    if (!(commonFactorStep(f) && factoredFormStep(f) && zeroProductStep(f))) {
+        return quadraticRefusal(QuadraticRefusal::overflow, equation, choices.style);
+    }
+    if (!choices.skipOpeningFrame) closingStep(f);
     return std::move(f.state.worked);
 }
 

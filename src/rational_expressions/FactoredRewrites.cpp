@@ -42,6 +42,9 @@ Outcome<Polynomial_XL> absorbedFactors(bool negate, const Polynomial_XL& polynom
     const Term_XL& t = polynomial.terms[root].front();
     std::optional<Rational> c = negate ? negatedRational(t.monomial.coefficient) : t.monomial.coefficient;
     std::optional<std::uint64_t> e = t.monomial.exponent;
+    // The letter of the product: a constant root takes the letter of the
+    // first absorbed power (constants made elsewhere carry the letter x).
+    char letter = t.monomial.variable;
     std::size_t absorbed = 0;
     for (const Factor& f : t.factors) {
         const TermGroup& group = polynomial.terms[f.pointer];
@@ -49,6 +52,7 @@ Outcome<Polynomial_XL> absorbedFactors(bool negate, const Polynomial_XL& polynom
         const Monomial& u = group.front().monomial;
         const std::optional<Rational> power = rationalPower(u.coefficient, f.exponent);
         c = c && power ? rationalProduct(*power, *c) : std::nullopt;
+        if (e == 0u && u.exponent > 0 && f.exponent > 0) letter = u.variable;
         e = e ? checkedExponent(*e, u.exponent, f.exponent) : std::nullopt;
         if (!c || !e) return Outcome<Polynomial_XL>::failure();
         ++absorbed;
@@ -57,7 +61,7 @@ Outcome<Polynomial_XL> absorbedFactors(bool negate, const Polynomial_XL& polynom
     if (!c) return Outcome<Polynomial_XL>::failure();
     Polynomial_XL result{{polynomial.terms.begin(), polynomial.terms.end() - 1}};
     const std::vector<Factor> rest(t.factors.begin() + static_cast<std::ptrdiff_t>(absorbed), t.factors.end());
-    result.terms.push_back({Term_XL{Monomial{*c, *e, t.monomial.variable}, rest}});
+    result.terms.push_back({Term_XL{Monomial{*c, *e, letter}, rest}});
     return Outcome<Polynomial_XL>::of(std::move(result));
 }
 

@@ -29,7 +29,8 @@ std::optional<Polynomial_XL> zeroTermsRemoved(bool recolor, const Polynomial_XL&
 // Absorbs the leading factors of a one-term factored root into its
 // coefficient, while the group a factor names is a single term without
 // factors: that term raised to the factor's exponent multiplies the
-// coefficient and adds to the power of the letter. With negate the
+// coefficient and adds to the power of the letter (a constant root takes
+// the letter of the first power it absorbs). With negate the
 // coefficient is also negated. The absorbed groups stay, unreferenced.
 // For any other root, negate gives −(root): a one-term root negated alone,
 // a longer root kept as a group (with the groups it names) under a new root

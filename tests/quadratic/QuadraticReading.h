@@ -6,8 +6,9 @@
 //   a "🖇" join          a and b side by side
 //   a "^" join           a^b                 another join     a op b
 //   a unary item         its text around or before the child: (a), √a, -a
-// With marks, items in red are wrapped in *...* and items in the colour
-// clear in ~...~ (an operator or relation marks only itself).
+// With marks, items in red are wrapped in *...*, in blue in _..._, in gray in
+// %...% and in the colour clear in ~...~ (an operator or relation marks only
+// itself).
 
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ private:
     std::string marked(const std::string& text, const std::string& color) const {
         if (!marks_) return text;
         if (color == "red") return "*" + text + "*";
+        if (color == "blue") return "_" + text + "_";
+        if (color == "gray") return "%" + text + "%";
         if (color == "clear") return "~" + text + "~";
         return text;
     }

@@ -97,20 +97,6 @@ TEST(FactorExtraction, LeadingMinus) {
     EXPECT_EQ(leadingMinusAbsorbed(Color::red, least), std::nullopt);
 }
 
-// The value of a factored polynomial at x, computed by following its
-// pointers (every test polynomial points back, so this ends).
-double valueOf(const Polynomial_XL& p, std::size_t group, double x) {
-    double sum = 0;
-    for (const Term_XL& t : p.terms.at(group)) {
-        const Rational& c = t.monomial.coefficient;
-        double term = static_cast<double>(c.numerator) / static_cast<double>(c.denominator) *
-                      std::pow(x, static_cast<double>(t.monomial.exponent));
-        for (const Factor& f : t.factors) term *= std::pow(valueOf(p, f.pointer, x), static_cast<double>(f.exponent));
-        sum += term;
-    }
-    return sum;
-}
-
 ::testing::AssertionResult sameValue(const Polynomial_XL& a, const Polynomial_XL& b) {
     for (const double x : {-2.5, -1.0, 0.5, 3.0}) {
         const double va = valueOf(a, a.terms.size() - 1, x);

@@ -10,9 +10,11 @@
 // '*'. readLayout() reads a layout back as one line: a message as its text, a
 // stacked fraction as [n/d] (a leading - when negative), a "/" join as
 // {a/b}, "🖇" as its two sides side by side, "^" as a^b, other joins as
-// "a op b", "()" as (a); items in the mark colour as *...*.
+// "a op b", "()" as (a); items in the mark colour as *...*. valueOf()
+// evaluates a polynomial at a point by following its pointers.
 
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -211,6 +213,20 @@ private:
     const TagLayout& layout_;
     std::optional<Color> mark_;
 };
+
+// The value of one group at x (every test polynomial points back, so the
+// recursion ends).
+inline double valueOf(const Polynomial_XL& p, std::size_t group, double x) {
+    double sum = 0;
+    for (const Term_XL& t : p.terms.at(group)) {
+        const Rational& c = t.monomial.coefficient;
+        double term = static_cast<double>(c.numerator) / static_cast<double>(c.denominator) *
+                      std::pow(x, static_cast<double>(t.monomial.exponent));
+        for (const Factor& f : t.factors) term *= std::pow(valueOf(p, f.pointer, x), static_cast<double>(f.exponent));
+        sum += term;
+    }
+    return sum;
+}
 
 inline std::string readLayout(const TagLayout& layout, std::optional<Color> mark = std::nullopt) {
     return LayoutReader(layout, mark).read();

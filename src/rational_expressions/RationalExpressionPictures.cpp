@@ -1,0 +1,67 @@
+#include "rational_expressions/RationalExpressionPictures.h"
+
+#include "rational_expressions/FactorExtraction.h"
+#include "rational_expressions/FactoredQueries.h"
+#include "rational_expressions/FactoredRewrites.h"
+#include "rational_expressions/FactoredValues.h"
+#include "rational_expressions/GuessAndCheck.h"
+
+namespace duolinear {
+
+namespace {
+
+using PartPictures = std::optional<std::array<Polynomial_XL, 2>>;
+
+// The part and its rewrite, both wholly in color.
+PartPictures wholly(Color color, const Polynomial_XL& part, const std::optional<Polynomial_XL>& rewritten) {
+    if (!rewritten) return std::nullopt;
+    return std::array<Polynomial_XL, 2>{recolorXLPolynomial(color, part), recolorXLPolynomial(color, *rewritten)};
+}
+
+// Asks rewrite(colour, part) of the numerator in red and of the denominator
+// in blue, and sets the pictures over each other.
+template <typename Rewrite>
+std::optional<ExpressionPictures> picturesOfParts(const Rational_Expression& expression, Rewrite rewrite) {
+    const Polynomial_XL& n = expression.poly_N;
+    const Polynomial_XL& d = expression.poly_D;
+    if (!isWellFormedPart(n) || !isWellFormedPart(d)) return std::nullopt;
+    const PartPictures numerator = rewrite(Color::red, n);
+    const PartPictures denominator = rewrite(Color::blue, d);
+    if (!numerator && !denominator) return std::nullopt;
+    const auto picture = [&](std::size_t k) {
+        return Rational_Expression{numerator ? (*numerator)[k] : n, denominator ? (*denominator)[k] : d};
+    };
+    return ExpressionPictures{picture(0), picture(1)};
+}
+
+}  // namespace
+
+std::optional<ExpressionPictures> sortedPictures(const Rational_Expression& expression) {
+    return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
+        if (isSortedPlainPolynomial(part)) return std::nullopt;
+        return wholly(color, part, sortedDescending(part));
+    });
+}
+
+std::optional<ExpressionPictures> factorPictures(const Rational_Expression& expression) {
+    return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
+        if (!canFactorFocusGroup(part)) return std::nullopt;
+        return factorFocusGroupPictures(color, part);
+    });
+}
+
+std::optional<ExpressionPictures> commonFactorPictures(const Rational_Expression& expression) {
+    return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
+        if (!hasCommonMonomialFactor(part)) return std::nullopt;
+        return commonFactorPictures(false, color, part);
+    });
+}
+
+std::optional<ExpressionPictures> negativeOnePictures(const Rational_Expression& expression) {
+    return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
+        if (!hasNegativeLeadingCoefficient(part) || isConstant(-1, part)) return std::nullopt;
+        return wholly(color, part, negativeOneFactoredOut(part));
+    });
+}
+
+}  // namespace duolinear

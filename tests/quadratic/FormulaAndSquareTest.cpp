@@ -1,0 +1,216 @@
+// The formula and completing-the-square methods and the dispatcher: worked
+// solutions line by line (read with marks: *red*, _blue_, %gray%), the
+// refusals, and a randomized check of every method's roots against roots
+// computed here from the discriminant.
+
+#include <cmath>
+#include <numeric>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "QuadraticTestSupport.h"
+#include "quadratic/CompleteTheSquareSteps.h"
+#include "quadratic/FactoringSteps.h"
+#include "quadratic/FormulaSteps.h"
+#include "quadratic/QuadraticClosing.h"
+#include "quadratic/QuadraticSteps.h"
+#include "quadratic/RootLayout.h"
+
+namespace duolinear {
+namespace {
+
+using namespace duolinear::testing;
+
+const auto kFormula = Quadratic_method::formula;
+const auto kSquare = Quadratic_method::complete_the_square;
+const std::string kGeneral = " |  |  | for  ax² + bx + c = 0 ,  a ≠ 0 | x = {-b ± √b² − 4ac/2a} |  |  |  | ";
+
+void expectSteps(Quadratic_method method, const std::string& equation, const LinearStepChoices& choices,
+                 const std::vector<std::string>& steps) {
+    EXPECT_EQ(readSteps(quadraticSteps(method, parseEquation(equation), choices), true), steps)
+        << rawValue(method) << ": " << equation;
+}
+
+TEST(QuadraticMethods, FormulaWorkedSolutions) {
+    expectSteps(
+        kFormula, "x^2 - 5x + 6 = 0", {.highlight = true},
+        {"🤔: x² − 5x + 6 = 0",
+         "substitute in formula and solve: x² _−_ _5_x %+% %6% = 0" + kGeneral +
+             "*a* *=* *1*_ , b_ _=_ _-5_ and %c% %=% %6% | x = {-(_-5_) ± √(_-5_)^2 − 4(*1*)(%6%)/2(*1*)} |  |  "
+             "|  | x = 2 or x = 3 | from calculator",
+         "😎: x² − 5x + 6 = 0 |  |  | x = 2 or x = 3 | distinct rational solutions"});
+    // No x term: b is 0 without a minus or brackets; no real roots.
+    expectSteps(kFormula, "2x^2 + 8 = 0", {},
+                {"🤔: 2x² + 8 = 0",
+                 "substitute in formula and solve: 2x² + 8 = 0" + kGeneral +
+                     "a = 2 , b = 0 and c = 8 | x = {0 ± √0^2 − 4(2)(8)/2(2)} |  |  |  | no solution",
+                 "😎: 2x² + 8 = 0 |  |  | no solution"});
+    // Rearranged first; a fraction b is bracketed only when squared; no constant gives (0).
+    expectSteps(kFormula, "1/2x = -x^2", {.skipOpeningFrame = true},
+                {"descending powers of x: [1/2]x = -x² | x² + [1/2]x = 0 | left hand side for convenience",
+                 "substitute in formula and solve: [1/2]x = -x² | x² + [1/2]x = 0" + kGeneral +
+                     "a = 1 , b = [1/2] and c = 0 | x = {-[1/2] ± √([1/2])^2 − 4(1)(0)/2(1)} |  |  |  | x = -[1/2] or "
+                     "x = 0 | from calculator"});
+}
+
+TEST(QuadraticMethods, CompleteTheSquareWorkedSolutions) {
+    expectSteps(
+        kSquare, "2x^2 + 4x - 6 = 0", {},
+        {"🤔: 2x² + 4x − 6 = 0",
+         "divide by coefficient of x²: *2*x² + 4x − 6 = 0 | *[1/2]*(2x² + 4x − 6) = *[1/2]*(0) | x² + 2x − 3 = "
+         "0 | *divide both sides by  **2* | *or multiply by  **[1/2]*",
+         "constant term to right hand side: 2x² + 4x − 6 = 0 | [1/2](2x² + 4x − 6) = [1/2](0) | x² + 2x *−* *3* "
+         "= 0 | x² + 2x = *3* | ",
+         "complete the square: 2x² + 4x − 6 = 0 | [1/2](2x² + 4x − 6) = [1/2](0) | x² + 2x − 3 = 0 | x² *+* *2*x "
+         "= 3 | x² + 2x _+_ _1_ = 3 _+_ _1_ | (x *+* *1*)^2 = 4 | *halve x coefficient from **2** to **1* | "
+         "_square to __1__ , add to both sides_ | complete the square",
+         "square root and solve: 2x² + 4x − 6 = 0 | [1/2](2x² + 4x − 6) = [1/2](0) | x² + 2x − 3 = 0 | x² + 2x "
+         "= 3 | x² + 2x + 1 = 3 + 1 | (x + 1)^2 = 4 | *x* *+* *1* *=* *±**√**4* | x = -1 ± 2 | x = -3 or x = 1",
+         "😎: 2x² + 4x − 6 = 0 |  |  | x = -3 or x = 1 | distinct rational solutions"});
+    expectSteps(
+        kSquare, "x^2 + 2x + 5 = 0", {},
+        {"🤔: x² + 2x + 5 = 0", "constant term to right hand side: x² + 2x *+* *5* = 0 | x² + 2x = *-5* | ",
+         "complete the square: x² + 2x + 5 = 0 | x² *+* *2*x = -5 | x² + 2x _+_ _1_ = -5 _+_ _1_ | (x *+* *1*)^2 "
+         "= -4 | *halve x coefficient from **2** to **1* | _square to __1__ , add to both sides_ | complete the "
+         "square",
+         "square root and solve: x² + 2x + 5 = 0 | x² + 2x = -5 | x² + 2x + 1 = -5 + 1 | (x + 1)^2 = -4 | "
+         "negative RHS, no solution",
+         "😎: x² + 2x + 5 = 0 |  |  | no solution"});
+    // No x term: the equation is carried without a square step, and h is 0.
+    expectSteps(kSquare, "-x^2 + 4 = 0", {.skipOpeningFrame = true},
+                {"divide by coefficient of x²: *-*x² + 4 = 0 | *-*(-x² + 4) = *-*(0) | x² − 4 = 0 | *divide both sides "
+                 "by  **-1* | *or multiply by  **-1*",
+                 "constant term to right hand side: -x² + 4 = 0 | -(-x² + 4) = -(0) | x² *−* *4* = 0 | x² = *4* | ",
+                 "square root and solve: -x² + 4 = 0 | -(-x² + 4) = -(0) | x² − 4 = 0 | x² = 4 | *x* *=* *±**√**4* | x "
+                 "= -2 or x = 2"});
+    // A repeated root: no square-root line.
+    EXPECT_EQ(readSteps(completeTheSquareSteps(parseEquation("x^2 + x + 1/4 = 0"))).rbegin()[1],
+              "square root and solve: x² + x + [1/4] = 0 | x² + x = -[1/4] | x² + x + [1/4] = -[1/4] + [1/4] | (x + "
+              "[1/2])^2 = 0 | x + [1/2] = 0 | x = -[1/2]");
+}
+
+// Surds in the closing: over a common denominator for the fraction style,
+// decimals for the decimal style; the square-root step keeps the style.
+TEST(QuadraticMethods, SurdsFollowTheStyle) {
+    const PolyEquation e = parseEquation("x^2 + 2x - 1 = 0");
+    for (const auto method : {kFormula, kSquare}) {
+        EXPECT_EQ(readSteps(quadraticSteps(method, e)).back(),
+                  "😎: x² + 2x − 1 = 0 |  |  | x = -1 − √2 or x = -1 + √2 | distinct irrational solutions");
+        EXPECT_EQ(readSteps(quadraticSteps(method, e, {.style = Style::decimal})).back(),
+                  "😎: x² + 2x − 1 = 0 |  |  | x = -2.4142136 or x = 0.41421356 | distinct irrational solutions");
+    }
+    const WorkedSteps halves = completeTheSquareSteps(parseEquation("x^2 + 3x - 1 = 0"));
+    EXPECT_EQ(readLine(halves.steps[3].back()), "x = -[3/2] − [1/2]√13 or x = -[3/2] + [1/2]√13");
+    EXPECT_EQ(readLine(halves.steps[4][3]), "x = {-3 − √13/2} or x = {-3 + √13/2}");
+}
+
+// What cannot be worked is refused in one step by both methods, frame or not.
+// 3x² + x + 7·10¹⁷ = 0 has roots in 64 bits, but its completed square does not.
+TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
+    const std::string big = "4611686018427387904";
+    const struct {
+        std::string equation, reason;
+        bool formulaWorks;
+    } cases[] = {
+        {"x^2 + 1/0x = 0", "division by zero", false},
+        {"x^3 - 4x = 0", "only equations of degree 2", false},
+        {"x^2 ≥ 3x", "quadratic inequalities", false},
+        {"x^2 + y = 4", "only equations in", false},
+        {big + "x^2 + " + big + "x + 1 = 0", "numbers too large", false},
+        {"3x^2 + x + 700000000000000000 = 0", "numbers too large", true},
+    };
+    for (const auto& c : cases) {
+        for (const auto method : {kFormula, kSquare}) {
+            for (bool skip : {false, true}) {
+                const WorkedSteps worked =
+                    quadraticSteps(method, parseEquation(c.equation), {.skipOpeningFrame = skip});
+                const bool refused = worked.comments == StepComments{{"oops"}};
+                EXPECT_EQ(refused, method == kSquare || !c.formulaWorks) << c.equation;
+                if (refused) {
+                    EXPECT_EQ(readLines(worked.steps.front()).at(3), c.reason) << c.equation;
+                }
+            }
+        }
+    }
+    // A root outside what quadraticRoots makes (its common denominator does
+    // not fit) is still stated, as a decimal.
+    const Quadratic_solution odd{Rational{1, 3}, Rational{1, 4611686018427387905}, 2};
+    EXPECT_EQ(readLine(*rootsLine('x', {odd, odd, Quadratic_status::irrational_distinct}, Style::rational_fraction)),
+              "x = 0.33333333 or x = 0.33333333");
+}
+
+// The roots line as it must read, from roots computed here: D = b² − 4ac,
+// rational roots (−b ± √D)/2a as fractions, irrational ones as
+// (−b ± k√m)/2a with D = k²m, over a common denominator.
+std::string expectedRoots(std::int64_t a, std::int64_t b, std::int64_t c) {
+    if (a < 0) a = -a, b = -b, c = -c;
+    const std::int64_t D = b * b - 4 * a * c, L = 2 * a;
+    if (D < 0) return "no solution";
+    auto fraction = [](std::int64_t n, std::int64_t d) {
+        const std::int64_t g = std::gcd(n, d);
+        n /= g, d /= g;
+        return d == 1 ? std::to_string(n)
+                      : (n < 0 ? "-" : "") + ("[" + std::to_string(std::abs(n)) + "/" + std::to_string(d) + "]");
+    };
+    std::int64_t k = 1, m = D;
+    for (std::int64_t f = 2; f * f <= m; ++f) {
+        while (m % (f * f) == 0) m /= f * f, k *= f;
+    }
+    if (D == 0) return "x = " + fraction(-b, L) + " | repeated rational solution";
+    if (m == 1)
+        return "x = " + fraction(-b - k, L) + " or x = " + fraction(-b + k, L) + " | distinct rational solutions";
+    const std::int64_t g = std::gcd(std::gcd(b, k), L), p = -b / g, q = k / g, d = L / g;
+    const std::string surd = (q == 1 ? "" : std::to_string(q)) + "√" + std::to_string(m);
+    auto over = [d](const std::string& top) { return d == 1 ? top : "{" + top + "/" + std::to_string(d) + "}"; };
+    const std::string first = p == 0 ? "-" + surd : std::to_string(p) + " − " + surd;
+    const std::string second = p == 0 ? surd : std::to_string(p) + " + " + surd;
+    return "x = " + over(first) + " or x = " + over(second) + " | distinct irrational solutions";
+}
+
+TEST(QuadraticMethods, RootsOfRandomQuadraticsAgreeWithTheDiscriminant) {
+    std::mt19937 engine(20240928);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
+    for (int trial = 0; trial < 120; ++trial) {
+        const std::int64_t a = pick(1, 5) * (pick(0, 1) ? 1 : -1), b = pick(-9, 9), c = pick(-9, 9);
+        std::vector<Monomial> left{Monomial{Rational{a, 1}, 2}};
+        if (b != 0) left.push_back(Monomial{Rational{b, 1}, 1});
+        const bool across = pick(0, 1) == 1;  // the constant on the right, so the opening rearranges
+        if (c != 0 && !across) left.push_back(Monomial{Rational{c, 1}, 0});
+        const PolyEquation e{left, {Monomial{Rational{c != 0 && across ? -c : 0, 1}, 0}}};
+        const std::string what = readLine(equationLayout(e, Style::fraction));
+        const std::string expected = expectedRoots(a, b, c);
+
+        const QuadraticRoots formed = *quadraticRoots(e);
+        for (const std::optional<Quadratic_solution>& root : {formed.first, formed.second}) {
+            for (Style style : {Style::fraction, Style::rational_fraction, Style::decimal})
+                EXPECT_TRUE(!root || rootLayout(*root, style)) << what;
+        }
+        const LinearStepChoices choices{.technique = trial % 2 ? Technique::balance : Technique::transpose,
+                                        .highlight = trial % 5 == 0,
+                                        .style = trial % 2 ? Style::rational_fraction : Style::fraction,
+                                        .method = trial % 3 ? Method::smart : Method::standard};
+        for (const auto method : {kFormula, kSquare, Quadratic_method::factor}) {
+            const WorkedSteps worked = quadraticSteps(method, e, choices);
+            const std::vector<std::string> closing = readLines(worked.steps.back());
+            ASSERT_GE(closing.size(), 4u) << what;
+            const std::string roots = closing.size() == 4 ? closing[3] : closing[3] + " | " + closing[4];
+            EXPECT_EQ(roots, expected) << rawValue(method) << ": " << what;
+            // Technique and method change nothing, nor does highlight for completing the square.
+            const bool marks = method != kSquare && choices.highlight;
+            if (trial % 4 == 0) {
+                EXPECT_EQ(readSteps(worked, true),
+                          readSteps(quadraticSteps(method, e, {.highlight = marks, .style = choices.style}), true))
+                    << what;
+            }
+        }
+        if (choices.style == Style::rational_fraction && expected != "no solution") {
+            // The roots at the end of the square-root step read the same.
+            const std::vector<std::string> last = readLines(completeTheSquareSteps(e, choices).steps.rbegin()[1]);
+            EXPECT_EQ(last.back(), expected.substr(0, expected.find(" | "))) << what;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace duolinear
