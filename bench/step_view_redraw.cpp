@@ -13,7 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 #include "platform/gfx/ImageSurface.h"
 #include "platform/ui/Window.h"
 #include "renderer/StepLines.h"

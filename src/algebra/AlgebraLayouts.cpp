@@ -4,8 +4,8 @@
 
 #include "algebra/Checked.h"
 #include "algebra/DecimalText.h"
+#include "algebra/TextFunctions.h"
 #include "layout/JoinTexts.h"
-#include "layout/ViewTag.h"
 
 namespace duolinear {
 

@@ -14,7 +14,7 @@
 #include "algebra/Equation.h"
 #include "algebra/Monomial.h"
 #include "algebra/Options.h"
-#include "algebra/PolynomialSide.h"
+#include "algebra/Polynomial.h"
 #include "algebra/Rational.h"
 #include "layout/TagLayout.h"
 

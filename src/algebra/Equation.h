@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "algebra/PolynomialSide.h"
+#include "algebra/Polynomial.h"
 #include "layout/Enumerations.h"
 
 namespace duolinear {

@@ -21,7 +21,7 @@
 
 #include "algebra/Equation.h"
 #include "algebra/Monomial.h"
-#include "algebra/PolynomialSide.h"
+#include "algebra/Polynomial.h"
 #include "algebra/Rational.h"
 #include "layout/Enumerations.h"
 

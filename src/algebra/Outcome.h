@@ -6,11 +6,18 @@
 //
 // "Nothing to do" and "failed" both leave value empty, so a caller that only
 // reads value can never mistake a failure for a result.
+//
+// A step whose result is its effect on the work in hand (a step appended to
+// the worked solution, the equation moved on) gives an Outcome<Done>.
 
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace duolinear {
+
+// The value of a step that was made and has nothing else to hand back.
+struct Done {};
 
 template <typename T>
 struct Outcome {
@@ -20,6 +27,7 @@ struct Outcome {
     static Outcome nothing() { return Outcome{}; }
     static Outcome failure() { return Outcome{std::nullopt, true}; }
     static Outcome of(T result) { return Outcome{std::move(result), false}; }
+    static Outcome done() requires std::is_same_v<T, Done> { return Outcome{Done{}, false}; }
 
     bool applies() const { return value.has_value(); }
 };

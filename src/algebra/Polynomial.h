@@ -1,24 +1,36 @@
 #pragma once
-// The algebra core: exact fractions, integer and text functions, monomials,
-// polynomials, equations and their extended and factored forms, the option
-// enumerations and the random pickers; the layouts of algebra values and the
-// queries and transforms on sides and equations.
+// Polynomial: one side of an equation, the sum of its terms in stored order.
+// A side travels either as a Polynomial or as its bare list of monomials; the
+// two convert into each other freely (a Polynomial is nothing but its list).
 
-#include "algebra/AlgebraLayouts.h"
-#include "algebra/Checked.h"
-#include "algebra/DecimalText.h"
-#include "algebra/Equation.h"
-#include "algebra/EquationTransforms.h"
-#include "algebra/FactoredPolynomial.h"
-#include "algebra/FactoredTerm.h"
-#include "algebra/IntegerFunctions.h"
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 #include "algebra/Monomial.h"
-#include "algebra/Options.h"
-#include "algebra/PolynomialQueries.h"
-#include "algebra/PolynomialSide.h"
-#include "algebra/QuadraticSolution.h"
-#include "algebra/RandomPickers.h"
-#include "algebra/RandomSource.h"
-#include "algebra/Rational.h"
-#include "algebra/Term.h"
-#include "algebra/TextFunctions.h"
+
+namespace duolinear {
+
+struct Polynomial {
+    std::vector<Monomial> terms;
+
+    // The single zero term.
+    Polynomial() : terms(1) {}
+    // Exactly the given terms, in order; an empty list gives an empty side.
+    Polynomial(std::vector<Monomial> list) : terms(std::move(list)) {}
+    Polynomial(std::initializer_list<Monomial> list) : terms(list) {}
+};
+
+// The same number of terms and equals() at every position, in order: nothing
+// is reordered or combined (x + 1 differs from 1 + x). Colours ignored.
+bool equals(const Polynomial& a, const Polynomial& b);
+
+// Whether the side reads x (or -x with negative): one term, exponent 1,
+// coefficient 1/1 (or -1/1). The letter is not looked at.
+bool isBareVariable(bool negative, const std::vector<Monomial>& side);
+
+// Whether the side is one constant term with a non-zero denominator; with
+// reduced, also in lowest terms with a positive denominator.
+bool isSingleConstant(bool reduced, const std::vector<Monomial>& side);
+
+}  // namespace duolinear

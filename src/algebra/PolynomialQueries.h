@@ -18,7 +18,7 @@
 #include "algebra/Equation.h"
 #include "algebra/FactoredPolynomial.h"
 #include "algebra/Monomial.h"
-#include "algebra/PolynomialSide.h"
+#include "algebra/Polynomial.h"
 #include "algebra/Rational.h"
 #include "algebra/Term.h"
 #include "layout/Enumerations.h"

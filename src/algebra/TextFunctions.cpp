@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "layout/ViewTag.h"
-
 namespace duolinear {
 
 namespace {
@@ -185,6 +183,14 @@ std::int64_t digitValueOfCodePointText(std::string_view text) {
         if (code == text) return value;
     }
     return 0;
+}
+
+std::string superscriptDigit(std::string_view text) {
+    static const std::array<const char*, 10> kSuperscripts = {
+        "⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹",
+    };
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') return kSuperscripts[text[0] - '0'];
+    return "...";
 }
 
 std::string signedTermText(std::int64_t coefficient, std::int64_t exponent, std::string_view variable,

@@ -54,6 +54,9 @@ std::string placeValueWord(std::int64_t position, bool plural);
 // "B3", "2074".."2079"); 0 for any other text.
 std::int64_t digitValueOfCodePointText(std::string_view text);
 
+// "0".."9" become superscript digits; any other text becomes "...".
+std::string superscriptDigit(std::string_view text);
+
 // The term with its sign in front: "+3x²", "-x", "+1", "-1" ... A coefficient
 // of 1 or -1 shows only its sign unless showUnitCoefficient is set or the
 // exponent is 0; the exponent is written with superscriptDigit.

@@ -89,10 +89,10 @@ void EntryKeypadView::selectField(long long tag, Tag kind, ui::Label& current) {
 void EntryKeypadView::selectOption(long long tag) {
     const ViewTagIndices at = decodeViewTag(tag, Tag::option);
     // A tag below the option kind or past the option rows names no option row.
-    if (tag < rawValue(Tag::option) || at.a >= static_cast<long long>(optionsSelections_.size())) return;
-    auto& row = optionsSelections_[at.a];
-    if (at.b >= static_cast<long long>(row.size())) return;
-    long long& current = row[at.b];
+    if (tag < rawValue(Tag::option) || at.group >= static_cast<long long>(optionsSelections_.size())) return;
+    auto& row = optionsSelections_[at.group];
+    if (at.row >= static_cast<long long>(row.size())) return;
+    long long& current = row[at.row];
     if (current == tag) return;
     ui::Label* next = labelWithTag(tag);
     ui::Label* previous = labelWithTag(current);

@@ -1,6 +1,6 @@
 #include "keypads/KeypadStyle.h"
 
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 #include "platform/ui/Label.h"
 
 namespace duolinear {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "keypads/KeypadStyle.h"
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 #include "platform/ui/Label.h"
 
 namespace duolinear {

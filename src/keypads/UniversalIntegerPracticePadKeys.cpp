@@ -82,18 +82,18 @@ void UniversalIntegerPracticePadView::handOver() {
 void UniversalIntegerPracticePadView::chooseOption(long long tag) {
     if (!isOfKind(tag, Tag::option)) return;
     const ViewTagIndices at = decodeViewTag(tag, Tag::option);
-    if (at.a >= static_cast<long long>(optionsSelections_.size())) return;
-    auto& row = optionsSelections_[at.a];
-    if (at.b >= static_cast<long long>(row.size())) return;
+    if (at.group >= static_cast<long long>(optionsSelections_.size())) return;
+    auto& row = optionsSelections_[at.group];
+    if (at.row >= static_cast<long long>(row.size())) return;
 
-    long long& current = row[at.b];
+    long long& current = row[at.row];
     if (current != tag && moveSelectionMark(*this, current, tag)) current = tag;
 
     // A row marked for it asks for a new problem on every choice, the
     // selected option included; a row without a flag never does.
-    const bool flushes = at.a < static_cast<long long>(flushOptions_.size()) &&
-                         at.b < static_cast<long long>(flushOptions_[at.a].size()) &&
-                         flushOptions_[at.a][at.b] == "YES";
+    const bool flushes = at.group < static_cast<long long>(flushOptions_.size()) &&
+                         at.row < static_cast<long long>(flushOptions_[at.group].size()) &&
+                         flushOptions_[at.group][at.row] == "YES";
     // The selected level's index; a keypad without levels asks for the first.
     if (flushes) regenerateExercise(levelSelection_ != 0 ? levelSelection_ - viewTag(0, 0, 0, Tag::level) : 0);
 }

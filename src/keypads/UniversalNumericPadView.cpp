@@ -2,7 +2,7 @@
 
 #include "keypads/KeyTitles.h"
 #include "keypads/KeypadStyle.h"
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 
 namespace duolinear {
 

@@ -1,6 +1,6 @@
 #pragma once
-// The font measures of one drawing size, the layout constants and the base
-// font size that layouts, keypads and the step renderer are sized from.
+// The font measures of one drawing size and the layout constants. The base
+// font size chosen from the screen is in layout/drawing/BaseFontSize.h.
 
 namespace duolinear {
 
@@ -43,8 +43,5 @@ inline constexpr double barSpaceRatio = 0.125;        // fraction bar room / who
 inline constexpr double minimumBarSpace = 5.0;        // points
 inline constexpr double unitScale = 1.0;
 }  // namespace kMetric
-
-// 30 when the main screen is at most 428 points wide, else 32.
-double baseFontSize();
 
 }  // namespace duolinear

@@ -1,25 +1,23 @@
 #pragma once
-// Packing of a keypad element's position (a, b, c) and kind into a view tag.
-
-#include <string>
+// Packing of a keypad element's position and kind into a view tag. A
+// keypad's elements stand in groups of rows: the position is the group, the
+// row within the group and the element within the row.
 
 #include "layout/Enumerations.h"
 
 namespace duolinear {
 
 struct ViewTagIndices {
-    long long a = 0;
-    long long b = 0;
-    long long c = 0;
+    long long group = 0;
+    long long row = 0;
+    long long element = 0;
     friend bool operator==(const ViewTagIndices&, const ViewTagIndices&) = default;
 };
 
-// kind + (a * 8 + b) * 8 + c
-long long viewTag(long long a, long long b, long long c, Tag kind);
-// Inverse of viewTag for a >= 0 and 0 <= b, c <= 7 (truncating division).
+// kind + (group * 8 + row) * 8 + element
+long long viewTag(long long group, long long row, long long element, Tag kind);
+// Inverse of viewTag for group >= 0 and 0 <= row, element <= 7 (truncating
+// division).
 ViewTagIndices decodeViewTag(long long viewTag, Tag kind);
-
-// "0".."9" become superscript digits; any other text becomes "...".
-std::string superscriptDigit(std::string_view text);
 
 }  // namespace duolinear

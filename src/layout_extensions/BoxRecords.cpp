@@ -1,6 +1,6 @@
 #include "layout_extensions/BoxRecords.h"
 
-#include "layout/ViewTag.h"
+#include "algebra/TextFunctions.h"
 
 namespace duolinear {
 

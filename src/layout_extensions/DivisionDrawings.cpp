@@ -6,7 +6,7 @@
 
 #include "algebra/Checked.h"
 #include "algebra/TextFunctions.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/PlugInDrawingSupport.h"
 #include "layout_extensions/PlugInMeasurers.h"
 #include "platform/gfx/Context.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "layout/TextDrawing.h"
-#include "layout/ViewTag.h"
+#include "algebra/TextFunctions.h"
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/PlugInDrawingSupport.h"
 #include "layout_extensions/PlugInMeasurers.h"
 #include "platform/gfx/Context.h"

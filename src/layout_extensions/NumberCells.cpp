@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 
 namespace duolinear {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "algebra/TextFunctions.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/PlugInDrawingSupport.h"
 #include "layout_extensions/PlugInMeasurers.h"
 #include "platform/gfx/Context.h"

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "algebra/TextFunctions.h"
-#include "layout/ColorMapping.h"
 #include "layout/Enumerations.h"
+#include "layout/drawing/ColorMapping.h"
 #include "layout_extensions/RotatedText.h"
 
 namespace duolinear {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "layout/ViewTag.h"
+#include "algebra/TextFunctions.h"
 #include "layout_extensions/PlugInDrawingSupport.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Text.h"

@@ -1,6 +1,6 @@
 #include "linear_problems/DiagonalFractionLine.h"
 
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 
 namespace duolinear {
 

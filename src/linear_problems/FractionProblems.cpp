@@ -79,16 +79,17 @@ std::optional<LinearProblemRecord> fractionProblem(std::string_view relationSymb
     const std::string R(relationSymbol);
     const bool bNegative = isNegativeText(b->numerator), dNegative = isNegativeText(d->numerator);
 
-    DisplaySegments s;
-    s[0] = xFirstLeft ? "( " : "";
-    s[1] = fraction(*a);
-    s[2] = xFirstLeft ? (bNegative ? " )x" + kMinus : " )x + ") : (bNegative ? kMinus + "( " : " + ( ");
-    s[3] = magnitude(*b);
-    s[4] = (xFirstLeft ? " " : " )x ") + R + (xFirstRight ? " ( " : " ");
-    s[5] = fraction(*c);
-    s[6] = xFirstRight ? (dNegative ? " )x" + kMinus : " )x + ") : (dNegative ? kMinus + "( " : " + ( ");
-    s[7] = magnitude(*d);
-    s[8] = xFirstRight ? "" : " )x";
+    const DisplaySegments s{
+        xFirstLeft ? "( " : "",
+        fraction(*a),
+        xFirstLeft ? (bNegative ? " )x" + kMinus : " )x + ") : (bNegative ? kMinus + "( " : " + ( "),
+        magnitude(*b),
+        (xFirstLeft ? " " : " )x ") + R + (xFirstRight ? " ( " : " "),
+        fraction(*c),
+        xFirstRight ? (dNegative ? " )x" + kMinus : " )x + ") : (dNegative ? kMinus + "( " : " + ( "),
+        magnitude(*d),
+        xFirstRight ? "" : " )x",
+    };
     return fractionRecord(s, {1, 3, 5, 7}, kForms[variant], {*a, *b, *c, *d});
 }
 

@@ -2,7 +2,6 @@
 
 #include "algebra/IntegerFunctions.h"
 #include "algebra/TextFunctions.h"
-#include "layout/ViewTag.h"
 #include "linear_steps/LinearStages.h"
 
 namespace duolinear {

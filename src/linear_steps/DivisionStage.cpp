@@ -44,9 +44,9 @@ PolyEquation answerInPlace(const LinearWork& work, const Rational& c, Relation r
 }
 
 // Stage 13a: the variable term is x or -x.
-void unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negative) {
+Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negative) {
     const LinearSolution& solution = work.solution;
-    if (terms.onLeft && !negative) return;  // already x REL c
+    if (terms.onLeft && !negative) return Outcome<Done>::nothing();  // already x REL c
     const Relation relation = solution.relation;
     const TagLayout answer =
         work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation)));
@@ -62,6 +62,7 @@ void unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negativ
     lines.push_back(answer);
     if (negative) lines = concatLines({lines, work.signChangeNotice()});
     work.worked.append(std::move(lines), work.solveForText());
+    return Outcome<Done>::done();
 }
 
 // Stage 13b: the variable has cancelled; the status says what is left.
@@ -115,16 +116,16 @@ void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
 }
 
 // Stage 13d: a fractional coefficient on either side; (1/a)(ax) = (1/a)(b).
-bool fractionalDivisionStep(LinearWork& work, const DivisionTerms& terms) {
+Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& terms) {
     const Rational& a = terms.variable.coefficient;
     const Rational& b = terms.constant.coefficient;
     const std::optional<bool> negative = rationalSignClass(a);
     const std::optional<Rational> reciprocal = rationalReciprocal(a);
-    if (!negative || !reciprocal) return false;
+    if (!negative || !reciprocal) return Outcome<Done>::failure();
     const std::optional<Rational> product = rationalProduct(b, *reciprocal, false);
-    if (!product) return false;
+    if (!product) return Outcome<Done>::failure();
     const std::optional<bool> needsReducing = rationalNeedsReducing(*product);
-    if (!needsReducing) return false;
+    if (!needsReducing) return Outcome<Done>::failure();
 
     const bool alwaysFraction = !(a.numerator == 1 && b.denominator == 1);
     const Relation relation = *negative ? reversedRelation(work.current.relation) : work.current.relation;
@@ -147,36 +148,35 @@ bool fractionalDivisionStep(LinearWork& work, const DivisionTerms& terms) {
     work.derivation.push_back(quotientLine(*product));
     if (*needsReducing) {
         const std::optional<Rational> reduced = reducedRational(*product);
-        if (!reduced) return false;
+        if (!reduced) return Outcome<Done>::failure();
         work.derivation.push_back(quotientLine(*reduced));
     }
     appendUsualAnswer(work, terms);
     work.worked.append(work.derivation, work.solveForText());
-    return true;
+    return Outcome<Done>::done();
 }
 
 }  // namespace
 
-bool divisionStage(LinearWork& work) {
-    if (work.current.LHS.terms.empty() || work.current.RHS.terms.empty()) return false;
+Outcome<Done> divisionStage(LinearWork& work) {
+    if (work.current.LHS.terms.empty() || work.current.RHS.terms.empty()) return Outcome<Done>::failure();
     const DivisionTerms terms = divisionTermsOf(work.current);
     if (equals(terms.variable, work.unitTerm()) || equals(terms.variable, work.negativeUnitTerm())) {
-        unitVariableStep(work, terms, equals(terms.variable, work.negativeUnitTerm()));
-        return true;
+        return unitVariableStep(work, terms, equals(terms.variable, work.negativeUnitTerm()));
     }
     if (terms.variable.exponent == 0 && terms.constant.exponent == 0) {
         cancelledVariableStep(work);
-        return true;
+        return Outcome<Done>::done();
     }
     // Anything else than one variable term against one constant would be
     // divided wrongly; the stages before never leave such an equation.
     if (terms.variable.exponent != 1 || terms.constant.exponent != 0 || terms.variable.coefficient.numerator == 0) {
-        return false;
+        return Outcome<Done>::failure();
     }
     markCoefficientLine(work, terms);
     if (terms.variable.coefficient.denominator == 1 && terms.constant.coefficient.denominator == 1) {
         wholeDivisionStep(work, terms);
-        return true;
+        return Outcome<Done>::done();
     }
     return fractionalDivisionStep(work, terms);
 }

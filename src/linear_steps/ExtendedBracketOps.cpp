@@ -54,19 +54,19 @@ bool isConstantOne(const Monomial& m) {
 
 }  // namespace
 
-Rewrite<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side) {
+Outcome<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side) {
     const auto found =
         firstExtTermWhere(side, [](const Term& t, const ExtTermPosition&) { return t.sub_exp.multiplies; });
-    if (!found) return Rewrite<ExtSidePair>::nothing();
+    if (!found) return Outcome<ExtSidePair>::nothing();
     const Term& multiplier = extTermAt(side, *found);
-    if (!namesEarlierGroup(multiplier, *found)) return Rewrite<ExtSidePair>::failure();
+    if (!namesEarlierGroup(multiplier, *found)) return Outcome<ExtSidePair>::failure();
     const std::size_t k = multiplier.sub_exp.index;
     const Color mark = highlight ? Color::red : Color::black;
 
     Group products;
     for (const Term& t : side.terms[k]) {
         const std::optional<Term> product = productTerm(t.monomial, multiplier.monomial, mark);
-        if (!product) return Rewrite<ExtSidePair>::failure();
+        if (!product) return Outcome<ExtSidePair>::failure();
         products.push_back(*product);
     }
 
@@ -77,10 +77,10 @@ Rewrite<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial
         marked.sub_exp_parenthesis_color = Color::red;
         for (Term& t : pair.before.terms[k]) t.monomial = recoloredMonomial(Color::red, t.monomial);
     }
-    return Rewrite<ExtSidePair>::of(std::move(pair));
+    return Outcome<ExtSidePair>::of(std::move(pair));
 }
 
-Rewrite<Ext_polynomial> absorbSingleTermGroup(const Ext_polynomial& side) {
+Outcome<Ext_polynomial> absorbSingleTermGroup(const Ext_polynomial& side) {
     // A constant times a group of one plain constant. The inner term must be
     // plain: a lone bracket term stands for a whole group, not a number.
     const auto found = firstExtTermWhere(side, [&](const Term& t, const ExtTermPosition& position) {
@@ -88,21 +88,21 @@ Rewrite<Ext_polynomial> absorbSingleTermGroup(const Ext_polynomial& side) {
         const Group& inner = side.terms[t.sub_exp.index];
         return inner.size() == 1 && inner.front().monomial.exponent == 0 && !inner.front().sub_exp.multiplies;
     });
-    if (!found) return Rewrite<Ext_polynomial>::nothing();
+    if (!found) return Outcome<Ext_polynomial>::nothing();
     const Term& multiplier = extTermAt(side, *found);
     const std::size_t k = multiplier.sub_exp.index;
     const std::optional<Rational> product =
         rationalProduct(side.terms[k].front().monomial.coefficient, multiplier.monomial.coefficient, true);
-    if (!product) return Rewrite<Ext_polynomial>::failure();
+    if (!product) return Outcome<Ext_polynomial>::failure();
     const Term absorbed{Monomial{*product, 0, rawValue(Var::x)}, SubExpression{}};
-    return Rewrite<Ext_polynomial>::of(spliced(side, *found, {absorbed}, k));
+    return Outcome<Ext_polynomial>::of(spliced(side, *found, {absorbed}, k));
 }
 
-Rewrite<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side) {
-    Rewrite<Ext_polynomial> result = absorbSingleTermGroup(side);
+Outcome<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side) {
+    Outcome<Ext_polynomial> result = absorbSingleTermGroup(side);
     if (!result.applies()) return result;
     for (;;) {
-        Rewrite<Ext_polynomial> next = absorbSingleTermGroup(*result.value);
+        Outcome<Ext_polynomial> next = absorbSingleTermGroup(*result.value);
         if (next.failed) return next;
         if (!next.applies()) return result;
         result = std::move(next);

@@ -30,12 +30,12 @@ bool eitherExtSideHasBrackets(const Ext_polyEquation& equation) {
     return extSideHasBrackets(equation.LHS) || extSideHasBrackets(equation.RHS);
 }
 
-Rewrite<Ext_polyEquation> absorbSingleTermGroupsBothSides(const Ext_polyEquation& equation) {
-    const Rewrite<Ext_polynomial> lhs = absorbSingleTermGroups(equation.LHS);
-    const Rewrite<Ext_polynomial> rhs = absorbSingleTermGroups(equation.RHS);
-    if (lhs.failed || rhs.failed) return Rewrite<Ext_polyEquation>::failure();
-    if (!lhs.applies() && !rhs.applies()) return Rewrite<Ext_polyEquation>::nothing();
-    return Rewrite<Ext_polyEquation>::of(Ext_polyEquation{
+Outcome<Ext_polyEquation> absorbSingleTermGroupsBothSides(const Ext_polyEquation& equation) {
+    const Outcome<Ext_polynomial> lhs = absorbSingleTermGroups(equation.LHS);
+    const Outcome<Ext_polynomial> rhs = absorbSingleTermGroups(equation.RHS);
+    if (lhs.failed || rhs.failed) return Outcome<Ext_polyEquation>::failure();
+    if (!lhs.applies() && !rhs.applies()) return Outcome<Ext_polyEquation>::nothing();
+    return Outcome<Ext_polyEquation>::of(Ext_polyEquation{
         lhs.value.value_or(equation.LHS), rhs.value.value_or(equation.RHS), equation.relation, Color::black});
 }
 

@@ -4,8 +4,8 @@
 // equation with the same relation and a black relation colour.
 
 #include "algebra/Equation.h"
+#include "algebra/Outcome.h"
 #include "algebra/Term.h"
-#include "linear_steps/ExtendedRewrite.h"
 
 namespace duolinear {
 
@@ -29,6 +29,6 @@ bool eitherExtSideHasBrackets(const Ext_polyEquation& equation);
 
 // Constants multiplied into bracketed constants on both sides; nothing to do
 // when neither side has such a pair (a side without one stays as it was).
-Rewrite<Ext_polyEquation> absorbSingleTermGroupsBothSides(const Ext_polyEquation& equation);
+Outcome<Ext_polyEquation> absorbSingleTermGroupsBothSides(const Ext_polyEquation& equation);
 
 }  // namespace duolinear

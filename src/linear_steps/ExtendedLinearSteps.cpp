@@ -31,8 +31,6 @@ struct ExtendedWork : LinearStepChoices {
     TagLayout layoutOf(const Ext_polyEquation& equation) const { return extEquationLayout(style, equation); }
 };
 
-enum class StepOutcome { none, drawn, failed };
-
 // The letter of the first term of exponent 1, left side first, groups and
 // terms in order; x when there is none.
 char variableLetterOf(const Ext_polyEquation& equation) {
@@ -60,21 +58,21 @@ bool isRefusal(const WorkedSteps& worked) {
 // One bracket-phase step: the worked lines, the equation before and after.
 // The equation in hand joins the worked lines and the result, in black,
 // becomes the equation in hand.
-StepOutcome drawStep(ExtendedWork& work, const Rewrite<ExtEquationPair>& rewrite, const std::string& comment) {
-    if (rewrite.failed) return StepOutcome::failed;
-    if (!rewrite.applies()) return StepOutcome::none;
+Outcome<Done> drawStep(ExtendedWork& work, const Outcome<ExtEquationPair>& rewrite, const std::string& comment) {
+    if (rewrite.failed) return Outcome<Done>::failure();
+    if (!rewrite.applies()) return Outcome<Done>::nothing();
     const ExtEquationPair& pair = *rewrite.value;
     work.worked.append(prependLayoutRows({work.layoutOf(pair.before), work.layoutOf(pair.after)}, work.workedLines),
                        comment);
     work.workedLines.push_back(work.layoutOf(work.current));
     work.current = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
-    return StepOutcome::drawn;
+    return Outcome<Done>::done();
 }
 
-StepOutcome clearFractionsStage(ExtendedWork& work) {
-    const Rewrite<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current);
-    if (rewrite.failed) return StepOutcome::failed;
-    if (!rewrite.applies()) return StepOutcome::none;
+Outcome<Done> clearFractionsStage(ExtendedWork& work) {
+    const Outcome<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current);
+    if (rewrite.failed) return Outcome<Done>::failure();
+    if (!rewrite.applies()) return Outcome<Done>::nothing();
     const ClearedFractions& cleared = *rewrite.value;
     const std::string message = "\n" + std::to_string(cleared.lcm) +
                                 " is LCM of denominators\n\nwe can use any multiple of the\n"
@@ -86,22 +84,22 @@ StepOutcome clearFractionsStage(ExtendedWork& work) {
     work.workedLines.push_back(
         work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
     work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
-    return StepOutcome::drawn;
+    return Outcome<Done>::done();
 }
 
 // "simplify" and "clear fractions" once, then "combine simple like terms" and
 // "distribute to remove (  )" in turn until there is nothing to distribute.
 // Every distribution removes one bracket, so the loop ends. False on failure.
 bool bracketPhase(ExtendedWork& work) {
-    if (drawStep(work, simplifyStep(work.current), "simplify") == StepOutcome::failed) return false;
-    if (work.clearExtFractions && clearFractionsStage(work) == StepOutcome::failed) return false;
+    if (drawStep(work, simplifyStep(work.current), "simplify").failed) return false;
+    if (work.clearExtFractions && clearFractionsStage(work).failed) return false;
     for (;;) {
-        const StepOutcome combined =
+        const Outcome<Done> combined =
             drawStep(work, combineSimpleLikeTermsStep(true, work.current), "combine simple like terms");
-        if (combined == StepOutcome::failed) return false;
-        const StepOutcome distributed =
+        if (combined.failed) return false;
+        const Outcome<Done> distributed =
             drawStep(work, distributeStep(work.highlight, work.current), "distribute to remove (  )");
-        if (distributed != StepOutcome::drawn) return distributed == StepOutcome::none;
+        if (!distributed.applies()) return !distributed.failed;
     }
 }
 
@@ -146,7 +144,7 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
 bool solveWithBrackets(ExtendedWork& work, const Ext_polyEquation& normalised) {
     if (!work.skipOpeningFrame) work.worked.append({work.openingLine}, "🤔");
 
-    const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
+    const Outcome<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
     if (absorbed.failed) return false;
     if (absorbed.applies() && !eitherExtSideHasBrackets(*absorbed.value)) {
         // Absorbing took every bracket away: no bracket phase.
@@ -204,24 +202,24 @@ std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquatio
 
     Ext_polyEquation e = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
     if (!eitherExtSideHasBrackets(e)) return statusOf(extToPolyEquation(e));
-    const Rewrite<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(e);
+    const Outcome<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(e);
     if (absorbed.failed) return std::nullopt;
     if (absorbed.applies()) {
         if (!eitherExtSideHasBrackets(*absorbed.value)) return statusOf(extToPolyEquation(*absorbed.value));
         e = *absorbed.value;
     }
 
-    const Rewrite<ExtEquationPair> simplified = simplifyStep(e);
+    const Outcome<ExtEquationPair> simplified = simplifyStep(e);
     if (simplified.failed) return std::nullopt;
     if (simplified.applies()) e = black(simplified.value->after);
-    const Rewrite<ClearedFractions> cleared = clearFractionsStep(true, e);
+    const Outcome<ClearedFractions> cleared = clearFractionsStep(true, e);
     if (cleared.failed) return std::nullopt;
     if (cleared.applies()) e = black(cleared.value->third);
     for (;;) {
-        const Rewrite<ExtEquationPair> combined = combineSimpleLikeTermsStep(true, e);
+        const Outcome<ExtEquationPair> combined = combineSimpleLikeTermsStep(true, e);
         if (combined.failed) return std::nullopt;
         if (combined.applies()) e = black(combined.value->after);
-        const Rewrite<ExtEquationPair> distributed = distributeStep(true, e);
+        const Outcome<ExtEquationPair> distributed = distributeStep(true, e);
         if (distributed.failed) return std::nullopt;
         if (!distributed.applies()) break;
         e = black(distributed.value->after);

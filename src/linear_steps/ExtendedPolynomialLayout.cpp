@@ -6,8 +6,8 @@
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Checked.h"
+#include "algebra/TextFunctions.h"
 #include "layout/JoinTexts.h"
-#include "layout/ViewTag.h"
 
 namespace duolinear {
 

@@ -103,30 +103,30 @@ bool isWellFormedExtSide(const Ext_polynomial& side) {
     return !malformed;
 }
 
-Rewrite<ExtSidePair> reduceExtCoefficients(const Ext_polynomial& side) {
+Outcome<ExtSidePair> reduceExtCoefficients(const Ext_polynomial& side) {
     bool changed = false;
     Ext_polynomial mapped = side;
     for (Group& group : mapped.terms) {
         for (Term& t : group) {
             const std::optional<Term> reduced = reducedTerm(t, changed);
-            if (!reduced) return Rewrite<ExtSidePair>::failure();
+            if (!reduced) return Outcome<ExtSidePair>::failure();
             t = *reduced;
         }
     }
-    if (!changed) return Rewrite<ExtSidePair>::nothing();
-    return Rewrite<ExtSidePair>::of({side, unwrapUnitBrackets(mapped)});
+    if (!changed) return Outcome<ExtSidePair>::nothing();
+    return Outcome<ExtSidePair>::of({side, unwrapUnitBrackets(mapped)});
 }
 
-Rewrite<ExtSidePair> combineExtLikeTerms(bool simple, const Ext_polynomial& side) {
+Outcome<ExtSidePair> combineExtLikeTerms(bool simple, const Ext_polynomial& side) {
     bool changed = false;
     Ext_polynomial rebuilt;
     for (const Group& group : side.terms) {
         std::optional<Group> combined = combinedGroup(simple, group, changed);
-        if (!combined) return Rewrite<ExtSidePair>::failure();
+        if (!combined) return Outcome<ExtSidePair>::failure();
         rebuilt.terms.push_back(std::move(*combined));
     }
-    if (!changed) return Rewrite<ExtSidePair>::nothing();
-    return Rewrite<ExtSidePair>::of({side, std::move(rebuilt)});
+    if (!changed) return Outcome<ExtSidePair>::nothing();
+    return Outcome<ExtSidePair>::of({side, std::move(rebuilt)});
 }
 
 std::optional<std::int64_t> denominatorLcmStep(std::int64_t accumulator, const Term& term) {

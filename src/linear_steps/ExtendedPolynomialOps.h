@@ -21,10 +21,10 @@
 #include <optional>
 
 #include "algebra/Equation.h"
+#include "algebra/Outcome.h"
 #include "algebra/Term.h"
 #include "layout/Enumerations.h"
 #include "layout/TagLayout.h"
-#include "linear_steps/ExtendedRewrite.h"
 
 namespace duolinear {
 
@@ -46,13 +46,13 @@ bool isWellFormedExtSide(const Ext_polynomial& side);
 // positive denominator, exponents added, G's letters) take M's place, and G
 // becomes the zero term. With highlight, before shows M and G's terms in red
 // and after shows the products in red.
-Rewrite<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side);
+Outcome<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side);
 
 // A constant multiplier of a group holding a single plain constant, such as
 // 3(5), becomes one constant term (15) in the bracket's place. Nothing to do
 // when there is no such pair. The plural form repeats until none is left.
-Rewrite<Ext_polynomial> absorbSingleTermGroup(const Ext_polynomial& side);
-Rewrite<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side);
+Outcome<Ext_polynomial> absorbSingleTermGroup(const Ext_polynomial& side);
+Outcome<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side);
 
 // The first bracket whose multiplier is the constant 1 by value (2/2 counts,
 // -1 does not) is opened: the group's terms, unchanged, take its place. The
@@ -63,13 +63,13 @@ Ext_polynomial unwrapUnitBrackets(const Ext_polynomial& side);
 // Every coefficient in lowest terms with a positive denominator (rebuilt terms
 // black), then the brackets whose multiplier has become 1 opened. Nothing to
 // do when every coefficient is reduced already. n/0 becomes ±1/0.
-Rewrite<ExtSidePair> reduceExtCoefficients(const Ext_polynomial& side);
+Outcome<ExtSidePair> reduceExtCoefficients(const Ext_polynomial& side);
 
 // Within each group, the later plain terms like a plain term are summed into
 // it (simple: only coefficients with denominator 1 take part); bracket terms
 // stay as they are. Then terms with numerator 0 are dropped, a group left
 // empty becoming the zero term. Nothing to do when nothing was summed.
-Rewrite<ExtSidePair> combineExtLikeTerms(bool simple, const Ext_polynomial& side);
+Outcome<ExtSidePair> combineExtLikeTerms(bool simple, const Ext_polynomial& side);
 
 // The pieces of clearing fractions from a side's top-level group.
 // lcm(accumulator, the term's denominator); no value when it does not fit.

@@ -14,15 +14,15 @@ namespace {
 // both sides had nothing to do; otherwise before is the equation as given and
 // after has each changed side replaced.
 template <typename SideOperation>
-Rewrite<ExtEquationPair> onBothSides(const Ext_polyEquation& equation, SideOperation operation) {
-    const Rewrite<ExtSidePair> lhs = operation(equation.LHS);
-    const Rewrite<ExtSidePair> rhs = operation(equation.RHS);
-    if (lhs.failed || rhs.failed) return Rewrite<ExtEquationPair>::failure();
-    if (!lhs.applies() && !rhs.applies()) return Rewrite<ExtEquationPair>::nothing();
+Outcome<ExtEquationPair> onBothSides(const Ext_polyEquation& equation, SideOperation operation) {
+    const Outcome<ExtSidePair> lhs = operation(equation.LHS);
+    const Outcome<ExtSidePair> rhs = operation(equation.RHS);
+    if (lhs.failed || rhs.failed) return Outcome<ExtEquationPair>::failure();
+    if (!lhs.applies() && !rhs.applies()) return Outcome<ExtEquationPair>::nothing();
     Ext_polyEquation after = equation;
     if (lhs.applies()) after.LHS = lhs.value->after;
     if (rhs.applies()) after.RHS = rhs.value->after;
-    return Rewrite<ExtEquationPair>::of({equation, std::move(after)});
+    return Outcome<ExtEquationPair>::of({equation, std::move(after)});
 }
 
 // lcm of the denominators of the side's top-level terms; no value when it
@@ -58,45 +58,45 @@ Ext_polynomial multipliedSide(const Ext_polynomial& side, std::int64_t factor, C
 
 }  // namespace
 
-Rewrite<ExtEquationPair> simplifyStep(const Ext_polyEquation& equation) {
+Outcome<ExtEquationPair> simplifyStep(const Ext_polyEquation& equation) {
     return onBothSides(equation, reduceExtCoefficients);
 }
 
-Rewrite<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyEquation& equation) {
+Outcome<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyEquation& equation) {
     return onBothSides(equation, [simple](const Ext_polynomial& side) { return combineExtLikeTerms(simple, side); });
 }
 
-Rewrite<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation) {
-    const Rewrite<ExtSidePair> lhs = distributeFirstBracket(highlight, equation.LHS);
-    if (lhs.failed) return Rewrite<ExtEquationPair>::failure();
+Outcome<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation) {
+    const Outcome<ExtSidePair> lhs = distributeFirstBracket(highlight, equation.LHS);
+    if (lhs.failed) return Outcome<ExtEquationPair>::failure();
     if (lhs.applies()) {
         const auto& [before, after] = *lhs.value;
-        return Rewrite<ExtEquationPair>::of(
+        return Outcome<ExtEquationPair>::of(
             {Ext_polyEquation{before, equation.RHS, equation.relation, equation.relation_color},
              Ext_polyEquation{after, equation.RHS, equation.relation, equation.relation_color}});
     }
-    const Rewrite<ExtSidePair> rhs = distributeFirstBracket(highlight, equation.RHS);
-    if (rhs.failed) return Rewrite<ExtEquationPair>::failure();
-    if (!rhs.applies()) return Rewrite<ExtEquationPair>::nothing();
+    const Outcome<ExtSidePair> rhs = distributeFirstBracket(highlight, equation.RHS);
+    if (rhs.failed) return Outcome<ExtEquationPair>::failure();
+    if (!rhs.applies()) return Outcome<ExtEquationPair>::nothing();
     const auto& [before, after] = *rhs.value;
-    return Rewrite<ExtEquationPair>::of(
+    return Outcome<ExtEquationPair>::of(
         {Ext_polyEquation{equation.LHS, before, equation.relation, equation.relation_color},
          Ext_polyEquation{equation.LHS, after, equation.relation, equation.relation_color}});
 }
 
-Rewrite<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation) {
-    if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return Rewrite<ClearedFractions>::failure();
+Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation) {
+    if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return Outcome<ClearedFractions>::failure();
     const std::optional<std::int64_t> left = topLevelDenominatorLcm(equation.LHS);
     const std::optional<std::int64_t> right = topLevelDenominatorLcm(equation.RHS);
-    if (!left || !right) return Rewrite<ClearedFractions>::failure();
+    if (!left || !right) return Outcome<ClearedFractions>::failure();
     const std::optional<std::int64_t> m = lcm(*left, *right);
-    if (!m) return Rewrite<ClearedFractions>::failure();
-    if (*m == 1) return Rewrite<ClearedFractions>::nothing();
+    if (!m) return Outcome<ClearedFractions>::failure();
+    if (*m == 1) return Outcome<ClearedFractions>::nothing();
 
     const auto clear = [m = *m](const Term& t) { return clearedTerm(t, m); };
     const std::optional<Ext_polynomial> clearedLeft = withTopLevelTerms(equation.LHS, clear);
     const std::optional<Ext_polynomial> clearedRight = withTopLevelTerms(equation.RHS, clear);
-    if (!clearedLeft || !clearedRight) return Rewrite<ClearedFractions>::failure();
+    if (!clearedLeft || !clearedRight) return Outcome<ClearedFractions>::failure();
 
     const auto mark = [highlight](const Term& t) { return std::optional<Term>(markedDenominatorTerm(t, highlight)); };
     const Color factorColor = highlight ? Color::red : Color::black;
@@ -107,7 +107,7 @@ Rewrite<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquat
                                      multipliedSide(equation.RHS, *m, factorColor), equation.relation};
     result.third = unwrapUnitBracketsBothSides(Ext_polyEquation{*clearedLeft, *clearedRight, equation.relation});
     result.lcm = *m;
-    return Rewrite<ClearedFractions>::of(std::move(result));
+    return Outcome<ClearedFractions>::of(std::move(result));
 }
 
 Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor,

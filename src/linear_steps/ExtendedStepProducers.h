@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
+#include "algebra/Outcome.h"
 #include "algebra/Term.h"
 #include "layout/Enumerations.h"
-#include "linear_steps/ExtendedRewrite.h"
 
 namespace duolinear {
 
@@ -29,21 +29,21 @@ struct ClearedFractions {
 
 // "simplify": every coefficient in lowest terms with a positive denominator,
 // and brackets whose multiplier became 1 opened.
-Rewrite<ExtEquationPair> simplifyStep(const Ext_polyEquation& equation);
+Outcome<ExtEquationPair> simplifyStep(const Ext_polyEquation& equation);
 
 // "clear fractions": both sides multiplied by the lcm of the denominators of
 // their top-level terms; nothing to do when that lcm is 1. With highlight the
 // denominators and the factor are red.
-Rewrite<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation);
+Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation);
 
 // "combine simple like terms": like terms of each group summed (simple: only
 // whole coefficients).
-Rewrite<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyEquation& equation);
+Outcome<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyEquation& equation);
 
 // "distribute to remove (  )": the first bracket of the LHS distributed, or
 // when it has none the first of the RHS; one bracket per call. With highlight
 // the multiplier, its group and the products are red.
-Rewrite<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation);
+Outcome<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation);
 
 // Each side wholly in its colour, brackets included; the relation in relationColor.
 Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor,

@@ -46,20 +46,16 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
     work.closingLines = concatLines({work.openingLines, work.answerLines});
 
     if (!work.skipOpeningFrame) work.worked.append(work.openingLines, "🤔");
-    switch (solvedFormShortcut(work)) {
-        case ShortcutOutcome::solved:
-            return work.worked;
-        case ShortcutOutcome::overflow:
-            return std::nullopt;
-        case ShortcutOutcome::not_solved:
-            break;
-    }
+    const Outcome<Done> shortcut = solvedFormShortcut(work);
+    if (shortcut.failed) return std::nullopt;
+    if (shortcut.applies()) return work.worked;
 
     const Step_exclusions exclusions = classifyLinearEquation(work.style, start);
-    const bool worked = simplifyStage(work, exclusions) && combineSimpleLikeTermsStage(work) &&
-                        clearFractionsStage(work) && combineLikeTermsStage(work) && termsToOneSideStage(work) &&
-                        constantTermsOppositeStage(work) && divisionStage(work);
-    if (!worked) return std::nullopt;
+    if (simplifyStage(work, exclusions).failed) return std::nullopt;
+    for (auto* stage : {combineSimpleLikeTermsStage, clearFractionsStage, combineLikeTermsStage, termsToOneSideStage,
+                        constantTermsOppositeStage, divisionStage}) {
+        if (stage(work).failed) return std::nullopt;
+    }
 
     if (!work.skipOpeningFrame) work.worked.append(work.closingLines, "😎");
     return work.worked;

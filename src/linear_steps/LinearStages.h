@@ -1,29 +1,30 @@
 #pragma once
 // The stages of linearEquationSteps after its opening, in the order it runs
-// them. Each adds at most one step to work.worked and moves work.current on.
-// A stage returns false only when the 64-bit arithmetic gave out; the engine
-// then drops everything and answers with its refusal.
+// them. Each adds at most one step to work.worked and moves work.current on:
+// it has nothing to do, or it is done, or it failed because the 64-bit
+// arithmetic gave out (or the equation was not of the shape the stage
+// expects); the engine then drops everything and answers with its refusal.
 
 #include <cstdint>
 #include <string>
 
+#include "algebra/Outcome.h"
 #include "linear_steps/LinearWork.h"
 
 namespace duolinear {
 
-enum class ShortcutOutcome { not_solved, solved, overflow };
-
 // An equation that is already solved, or nearly (a constant against x or -x,
 // or two constants), is finished in one "solve" step and the closing frame.
-ShortcutOutcome solvedFormShortcut(LinearWork& work);
+// Nothing to do when the equation is not of that form.
+Outcome<Done> solvedFormShortcut(LinearWork& work);
 
-bool simplifyStage(LinearWork& work, Step_exclusions exclusions);
-bool combineSimpleLikeTermsStage(LinearWork& work);
-bool clearFractionsStage(LinearWork& work);
-bool combineLikeTermsStage(LinearWork& work);
-bool termsToOneSideStage(LinearWork& work);
-bool constantTermsOppositeStage(LinearWork& work);
-bool divisionStage(LinearWork& work);
+Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions);
+Outcome<Done> combineSimpleLikeTermsStage(LinearWork& work);
+Outcome<Done> clearFractionsStage(LinearWork& work);
+Outcome<Done> combineLikeTermsStage(LinearWork& work);
+Outcome<Done> termsToOneSideStage(LinearWork& work);
+Outcome<Done> constantTermsOppositeStage(LinearWork& work);
+Outcome<Done> divisionStage(LinearWork& work);
 
 // The message under a clearing step: a power of ten in decimal style is
 // announced as 10ⁿ (n one superscript digit, "..." from ten places on); every

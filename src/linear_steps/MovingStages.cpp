@@ -18,12 +18,12 @@ PolyEquation inBlack(const PolyEquation& equation) {
 
 }  // namespace
 
-bool termsToOneSideStage(LinearWork& work) {
+Outcome<Done> termsToOneSideStage(LinearWork& work) {
     const std::optional<TransposeAdvice> advice =
         transposeAdvice(work.technique, work.highlight, work.method, work.current, *work.random);
-    if (!advice) return false;
-    if (!advice->moved) return true;
-    if (advice->equations.empty()) return false;  // a move always shows its equations
+    if (!advice) return Outcome<Done>::failure();
+    if (!advice->moved) return Outcome<Done>::nothing();
+    if (advice->equations.empty()) return Outcome<Done>::failure();  // a move always shows its equations
 
     StepLines lines = work.derivation;
     for (const PolyEquation& equation : advice->equations) lines.push_back(work.inStyle(equation));
@@ -34,15 +34,15 @@ bool termsToOneSideStage(LinearWork& work) {
         work.derivation.push_back(work.inStyle(inBlack(advice->equations[i])));
     }
     work.current = inBlack(advice->equations.back());
-    return true;
+    return Outcome<Done>::done();
 }
 
-bool constantTermsOppositeStage(LinearWork& work) {
+Outcome<Done> constantTermsOppositeStage(LinearWork& work) {
     const std::optional<ConstantMove> move = moveConstantTermsOpposite(work.technique, work.highlight, work.current);
-    if (!move) return false;
-    if (!move->didMove) return true;
+    if (!move) return Outcome<Done>::failure();
+    if (!move->didMove) return Outcome<Done>::nothing();
     const std::optional<CombinedEquation> next = combineLikeTermsBothSides(false, move->plainMoved);
-    if (!next) return false;
+    if (!next) return Outcome<Done>::failure();
 
     work.worked.append(
         work.derivationWith({work.inStyle(move->marked), work.inStyle(move->moved), work.inStyle(next->equation)}),
@@ -50,7 +50,7 @@ bool constantTermsOppositeStage(LinearWork& work) {
     work.derivation.push_back(work.inStyle(work.current));
     work.derivation.push_back(work.inStyle(move->plainMoved));
     work.current = next->equation;
-    return true;
+    return Outcome<Done>::done();
 }
 
 }  // namespace duolinear

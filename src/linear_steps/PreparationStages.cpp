@@ -23,38 +23,40 @@ bool vetoesClear(Step_exclusions exclusions) {
 }
 
 // One of the two combining stages; simple merges whole coefficients only.
-bool combineStage(LinearWork& work, bool simple, const char* comment) {
+Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
     const std::optional<CombinedEquation> combined = combineLikeTermsBothSides(simple, work.current);
-    if (!combined) return false;
-    if (!combined->changed) return true;
+    if (!combined) return Outcome<Done>::failure();
+    if (!combined->changed) return Outcome<Done>::nothing();
     work.derivation.push_back(work.inStyle(work.current));
     work.worked.append(work.derivationWith({work.inStyle(combined->equation)}), comment);
     work.current = combined->equation;
-    return true;
+    return Outcome<Done>::done();
 }
 
 }  // namespace
 
-bool simplifyStage(LinearWork& work, Step_exclusions exclusions) {
-    if (vetoesReduce(exclusions) || !eitherSideNeedsReducing(work.current)) return true;
+Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions) {
+    if (vetoesReduce(exclusions) || !eitherSideNeedsReducing(work.current)) return Outcome<Done>::nothing();
     const std::optional<PolyEquation> next = reduceBothSides(work.current);
-    if (!next) return false;
+    if (!next) return Outcome<Done>::failure();
     work.worked.append({work.inStyle(work.current), work.inStyle(*next)}, "simplify");
     work.derivation.push_back(work.inStyle(work.current));
     work.current = *next;
-    return true;
+    return Outcome<Done>::done();
 }
 
-bool combineSimpleLikeTermsStage(LinearWork& work) {
+Outcome<Done> combineSimpleLikeTermsStage(LinearWork& work) {
     return combineStage(work, true, "combine simple like terms");
 }
 
-bool clearFractionsStage(LinearWork& work) {
+Outcome<Done> clearFractionsStage(LinearWork& work) {
     const Step_exclusions laterExclusions = classifyLinearEquation(work.style, work.current);
-    if (!work.clearFractions || vetoesClear(laterExclusions) || !eitherSideHasFractions(work.current)) return true;
+    if (!work.clearFractions || vetoesClear(laterExclusions) || !eitherSideHasFractions(work.current)) {
+        return Outcome<Done>::nothing();
+    }
     const std::optional<PolyEquation> cleared = clearFractionsBothSides(work.current);
     const std::optional<std::int64_t> factor = lcmOfDenominators(work.current);
-    if (!cleared || !factor) return false;
+    if (!cleared || !factor) return Outcome<Done>::failure();
 
     const std::string comment = work.style == Style::decimal ? "clear decimals" : "clear fractions";
     if (*factor != 1) {
@@ -76,10 +78,10 @@ bool clearFractionsStage(LinearWork& work) {
         work.derivation.push_back(work.inStyle(work.current));
     }
     work.current = *cleared;
-    return true;
+    return Outcome<Done>::done();
 }
 
-bool combineLikeTermsStage(LinearWork& work) {
+Outcome<Done> combineLikeTermsStage(LinearWork& work) {
     return combineStage(work, false, "combine like terms");
 }
 

@@ -74,19 +74,19 @@ std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquatio
 
 }  // namespace
 
-ShortcutOutcome solvedFormShortcut(LinearWork& work) {
+Outcome<Done> solvedFormShortcut(LinearWork& work) {
     const PolyEquation& start = work.current;
     const std::optional<PolyEquation> reduced = reduceBothSides(start);
-    if (!reduced) return ShortcutOutcome::overflow;
+    if (!reduced) return Outcome<Done>::failure();
     const std::optional<StepLines> lines = shortcutLines(work, start, *reduced);
-    if (!lines) return ShortcutOutcome::not_solved;
+    if (!lines) return Outcome<Done>::nothing();
 
     work.worked.append(*lines, "solve");
     if (!work.skipOpeningFrame) {
         const bool alreadySolved = isBareVariable(false, start.LHS.terms) && isSingleConstant(true, start.RHS.terms);
         work.worked.append(alreadySolved ? work.openingLines : work.closingLines, "😎");
     }
-    return ShortcutOutcome::solved;
+    return Outcome<Done>::done();
 }
 
 }  // namespace duolinear

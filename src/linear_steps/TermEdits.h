@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "algebra/Monomial.h"
-#include "algebra/PolynomialSide.h"
+#include "algebra/Polynomial.h"
 
 namespace duolinear {
 

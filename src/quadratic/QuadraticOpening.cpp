@@ -7,7 +7,6 @@
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/TextFunctions.h"
-#include "layout/ViewTag.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearSolutionStatus.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "algebra/TextFunctions.h"
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 
 namespace duolinear {

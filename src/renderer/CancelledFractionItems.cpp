@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/NumberCells.h"
 #include "platform/gfx/Context.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 #include "renderer/LayoutInterpreter.h"
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "layout/ColorMapping.h"
+#include "layout/drawing/ColorMapping.h"
 
 namespace duolinear {
 

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 
 namespace duolinear {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "layout/ColorMapping.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/ColorMapping.h"
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/NumberCells.h"
 #include "platform/gfx/Context.h"
 

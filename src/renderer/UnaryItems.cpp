@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "layout/ColorMapping.h"
+#include "layout/drawing/ColorMapping.h"
 #include "platform/gfx/Context.h"
 #include "platform/gfx/Path.h"
 #include "renderer/LayoutInterpreter.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "layout/Metric.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/BaseFontSize.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Font.h"
 #include "renderer/StepLines.h"
 #include "renderer/UniversalEngineViewBands.h"

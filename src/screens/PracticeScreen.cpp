@@ -1,8 +1,7 @@
 #include "screens/PracticeScreen.h"
 
-#include <cstdio>
-
 #include "platform/ui/View.h"
+#include "platform/ui/Warnings.h"
 #include "screens/InputScreenKeypad.h"
 #include "screens/OptionChoices.h"
 #include "screens/StepScreenHandOver.h"
@@ -17,11 +16,11 @@ namespace {
 std::optional<KeypadPracticeProblem> drawProblem(int level, Duolinear_method method) {
     std::optional<PracticeProblem> problem = generatePracticeProblem(level, method);
     if (!problem) {
-        std::fprintf(stderr, "duolinear: no %s practice problem of level %d could be drawn\n", rawValue(method).c_str(),
-                     level);
+        ui::warn("no " + rawValue(method) + " practice problem of level " + std::to_string(level) + " could be drawn");
         return std::nullopt;
     }
-    return KeypadPracticeProblem{std::move(problem->examples), std::move(problem->inputs)};
+    std::vector<gfx::AttributedText> examples(problem->examples.begin(), problem->examples.end());
+    return KeypadPracticeProblem{std::move(examples), std::move(problem->inputs)};
 }
 
 // The first problem; should none come, one empty example row (so that later

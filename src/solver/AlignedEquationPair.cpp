@@ -87,9 +87,7 @@ std::string formatAlignedEquation(const PolyEquation& equation, const AlignedCol
     return text + " = " + pad(widths.constant - characterCount(cs)) + cs;
 }
 
-StepLines alignedEquationPairTags(Color firstColor, Color secondColor, Color resultColor, const std::string& prefix,
-                                  Color prefixColor, const std::string& suffix, Color suffixColor,
-                                  const std::vector<PolyEquation>& equations) {
+StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, const AlignedPairLook& look) {
     const PolyEquation zeroEquation{};
     const auto entry = [&](std::size_t i) -> const PolyEquation& {
         return i < equations.size() ? equations[i] : zeroEquation;
@@ -98,21 +96,22 @@ StepLines alignedEquationPairTags(Color firstColor, Color secondColor, Color res
     const std::string first = formatAlignedEquation(entry(0), widths);
     const std::string second = formatAlignedEquation(entry(1), widths);
     const std::string result = formatAlignedEquation(entry(2), widths);
-    const std::string prefixRoom = pad(characterCount(prefix));
-    const std::string suffixRoom = pad(characterCount(suffix));
+    const std::string prefixRoom = pad(characterCount(look.prefix));
+    const std::string suffixRoom = pad(characterCount(look.suffix));
 
     std::string rule;
     for (std::int64_t i = 0; i < characterCount(second); ++i) rule += "–";
 
     const auto monospaced = [](const TagLayout& line) { return fontLayout(Font::monospaced_system, line); };
-    const TagLayout secondRow =
-        joinLayouts("🖇", joinLayouts("🖇", messageLayout(prefix, prefixColor), messageLayout(second, secondColor)),
-                    messageLayout(suffix, suffixColor));
+    const TagLayout secondRow = joinLayouts(
+        "🖇",
+        joinLayouts("🖇", messageLayout(look.prefix, look.prefixColor), messageLayout(second, look.secondColor)),
+        messageLayout(look.suffix, look.suffixColor));
     return {
-        monospaced(messageLayout(prefixRoom + first + suffixRoom, firstColor)),
+        monospaced(messageLayout(prefixRoom + first + suffixRoom, look.firstColor)),
         monospaced(secondRow),
         monospaced(messageLayout(prefixRoom + rule + suffixRoom)),
-        monospaced(messageLayout(prefixRoom + result + suffixRoom, resultColor)),
+        monospaced(messageLayout(prefixRoom + result + suffixRoom, look.resultColor)),
     };
 }
 

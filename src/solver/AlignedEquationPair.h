@@ -30,13 +30,23 @@ AlignedColumnWidths alignedColumnWidths(const std::vector<PolyEquation>& equatio
 // when the widths were measured over a list holding the equation.
 std::string formatAlignedEquation(const PolyEquation& equation, const AlignedColumnWidths& widths);
 
+// The colours of the table's rows and the texts beside the second equation:
+// the prefix (the operator) before it, the suffix (a remark) after it.
+struct AlignedPairLook {
+    Color firstColor = Color::black;
+    Color secondColor = Color::black;
+    Color resultColor = Color::black;
+    std::string prefix;
+    Color prefixColor = Color::black;
+    std::string suffix;
+    Color suffixColor = Color::black;
+};
+
 // The four lines of the table, each in the monospaced font: the first
 // equation, the prefix + second equation + suffix, the rule, the result.
 // The first and last carry blanks in the places of prefix and suffix so all
 // four have the same length. equations holds [first, second, result]; a
 // missing entry reads as 0 = 0.
-StepLines alignedEquationPairTags(Color firstColor, Color secondColor, Color resultColor, const std::string& prefix,
-                                  Color prefixColor, const std::string& suffix, Color suffixColor,
-                                  const std::vector<PolyEquation>& equations);
+StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, const AlignedPairLook& look);
 
 }  // namespace duolinear

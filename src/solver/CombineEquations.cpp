@@ -2,8 +2,6 @@
 
 #include "algebra/Checked.h"
 #include "algebra/Monomial.h"
-#include "solver/EliminationMultipliers.h"
-#include "solver/WholeCoefficients.h"
 
 namespace duolinear {
 
@@ -32,18 +30,14 @@ Row combined(const Row& first, const Row& second, std::int64_t s) {
 
 }  // namespace
 
-std::optional<EquationCombination> combineEquations(const Duolinear& system, Duolinear_method method,
-                                                    Duolinear_variable variable, Duolinear_LCM use_LCM,
-                                                    bool unscaledRows) {
-    const std::optional<WholeCoefficients> w = wholeCoefficients(system);
-    if (!w) return std::nullopt;
-    const std::optional<EliminationMultipliers> m =
-        eliminationMultipliers(w->a1, w->b1, w->a2, w->b2, method, variable, use_LCM);
+std::optional<EquationCombination> combineEquations(const SolverFacts& facts, bool unscaledRows) {
+    const std::optional<EliminationMultipliers>& m = facts.multipliers;
     if (!m) return std::nullopt;
-    const bool add = method == Duolinear_method::addition || !m->sameSign;
+    const WholeCoefficients& w = facts.whole;
+    const bool add = facts.choices.method == Duolinear_method::addition || !m->sameSign;
 
-    const Row first = unscaledRows ? scaled(1, w->a1, w->b1, w->c1) : scaled(m->k1, w->a1, w->b1, w->c1);
-    const Row second = unscaledRows ? scaled(1, w->a2, w->b2, w->c2) : scaled(m->k2, w->a2, w->b2, w->c2);
+    const Row first = unscaledRows ? scaled(1, w.a1, w.b1, w.c1) : scaled(m->k1, w.a1, w.b1, w.c1);
+    const Row second = unscaledRows ? scaled(1, w.a2, w.b2, w.c2) : scaled(m->k2, w.a2, w.b2, w.c2);
     const Row result = unscaledRows ? first : combined(first, second, add ? 1 : -1);
     const std::optional<PolyEquation> rows[] = {rowEquation(first), rowEquation(second), rowEquation(result)};
     for (const std::optional<PolyEquation>& row : rows) {

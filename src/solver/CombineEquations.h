@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "algebra/Equation.h"
-#include "solver/DuolinearOptions.h"
-#include "solver/DuolinearSystem.h"
+#include "solver/SolverFacts.h"
 
 namespace duolinear {
 
@@ -20,16 +19,14 @@ struct EquationCombination {
     std::string operatorText;  // "+" when the rows are added, "−" (U+2212) when the second is subtracted
 };
 
-// Multipliers from eliminationMultipliers. The addition method always adds;
+// The multipliers of the facts. The addition method always adds;
 // elimination adds when the eliminated coefficients have opposite signs and
 // subtracts when they share one. Rows: k1·(first), k2·(second) and the first
 // row plus or minus the second, every coefficient kept as a term (the result
 // row's eliminated coefficient is 0), all black. unscaledRows: the rows are
 // the two equations as entered and the first again, holding the place of the
-// result. No value when the system has no whole coefficients, an eliminated
-// coefficient is 0, or a product or sum does not fit in 64 bits.
-std::optional<EquationCombination> combineEquations(const Duolinear& system, Duolinear_method method,
-                                                    Duolinear_variable variable, Duolinear_LCM use_LCM,
-                                                    bool unscaledRows);
+// result. No value when the facts have no multipliers or a product or sum
+// does not fit in 64 bits.
+std::optional<EquationCombination> combineEquations(const SolverFacts& facts, bool unscaledRows);
 
 }  // namespace duolinear

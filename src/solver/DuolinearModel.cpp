@@ -30,7 +30,9 @@ WorkedSolution DuolinearModel::workedSolution() const {
     const std::optional<PolyEquation> first = modelEquation(coeffs_L_0, coeffs_R_0);
     const std::optional<PolyEquation> second = modelEquation(coeffs_L_1, coeffs_R_1);
     WorkedSteps steps =
-        first && second ? solveDuolinearSystem(Duolinear{{*first, *second}}, variable, equation, use_LCM, method, false)
+        first && second ? solveDuolinearSystem(
+                              Duolinear{{*first, *second}},
+                              {.variable = variable, .equation = equation, .use_LCM = use_LCM, .method = method}, false)
                         : refusalSteps("missing coefficient");
     return WorkedSolution{std::move(steps.steps), std::move(steps.comments), {"?"}};
 }

@@ -24,6 +24,14 @@ enum class Duolinear_LCM : std::uint8_t { LCM, smart };
 
 enum class Duolinear_method : std::uint8_t { addition, elimination, substitution };
 
+// The four choices together, as the solver takes them.
+struct SolverChoices {
+    Duolinear_variable variable = Duolinear_variable::x;
+    Duolinear_equation equation = Duolinear_equation::first;
+    Duolinear_LCM use_LCM = Duolinear_LCM::LCM;
+    Duolinear_method method = Duolinear_method::addition;
+};
+
 enum class Duolinear_solution_type : std::uint8_t {
     one,       // "one solution"
     none,      // "FALSE : no solution"

@@ -8,8 +8,6 @@
 #include "algebra/Checked.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
-#include "solver/EliminationMultipliers.h"
-#include "solver/WholeCoefficients.h"
 
 namespace duolinear {
 
@@ -37,33 +35,31 @@ std::string multiplyOrFine(const char* ordinal, std::int64_t k, bool multiply) {
 
 }  // namespace
 
-StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinear_variable variable,
-                                               Duolinear_LCM use_LCM, Duolinear_method method) {
-    using Outcome = StepOutcome<SolverFrame>;
-    if (method == Duolinear_method::substitution) return Outcome::nothing();
-    const std::optional<WholeCoefficients> w = wholeCoefficients(system);
-    if (!w) return Outcome::failed();
+Outcome<SolverFrame> eliminationCommentary(const SolverFacts& facts) {
+    using Result = Outcome<SolverFrame>;
+    const Duolinear_method method = facts.choices.method;
+    if (method == Duolinear_method::substitution) return Result::nothing();
+    const WholeCoefficients& w = facts.whole;
 
-    const bool eliminateX = variable == Duolinear_variable::x;
+    const bool eliminateX = facts.choices.variable == Duolinear_variable::x;
     const std::string v = eliminateX ? "x" : "y";
     const std::string other = eliminateX ? "y" : "x";
-    const std::int64_t c1 = eliminateX ? w->a1 : w->b1;
-    const std::int64_t c2 = eliminateX ? w->a2 : w->b2;
-    const std::optional<EliminationMultipliers> m =
-        eliminationMultipliers(w->a1, w->b1, w->a2, w->b2, method, variable, use_LCM);
+    const std::int64_t c1 = eliminateX ? w.a1 : w.b1;
+    const std::int64_t c2 = eliminateX ? w.a2 : w.b2;
+    const std::optional<EliminationMultipliers>& m = facts.multipliers;
     const CheckedInt scaled1 = checkedMultiply(c1, m ? CheckedInt{m->k1} : std::nullopt);
     const CheckedInt scaled2 = checkedMultiply(c2, m ? CheckedInt{m->k2} : std::nullopt);
-    const bool withLCM = use_LCM == Duolinear_LCM::LCM;
+    const bool withLCM = facts.choices.use_LCM == Duolinear_LCM::LCM;
     const std::optional<std::int64_t> commonMultiple = withLCM ? lcm(c1, c2) : std::optional<std::int64_t>{0};
-    if (!m || !scaled1 || !scaled2 || !commonMultiple) return Outcome::failed();
+    if (!m || !scaled1 || !scaled2 || !commonMultiple) return Result::failure();
     const std::int64_t k1 = m->k1;
     const std::int64_t k2 = m->k2;
     const bool add = method == Duolinear_method::addition || !m->sameSign;
     const std::string operation = add ? "ADD" : "SUBTRACT";
 
     const std::size_t eliminatedTerm = eliminateX ? 0 : 1;
-    StepLines lines{highlightedEquation(system.equations[0], eliminatedTerm),
-                    highlightedEquation(system.equations[1], eliminatedTerm)};
+    StepLines lines{highlightedEquation(facts.system.equations[0], eliminatedTerm),
+                    highlightedEquation(facts.system.equations[1], eliminatedTerm)};
     lines.push_back(messageLayout("eliminate " + v + " to find " + other + "\nusing " +
                                   (withLCM ? "the LCM" : "smart multiply") + "\n"));
     lines.push_back(messageLayout(v + "-coefficients: " + decimal(c1) + " and " + decimal(c2) + "\n" +
@@ -73,7 +69,7 @@ StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinea
 
     if (k1 == 1 && k2 == 1) {
         lines.push_back(messageLayout("both equations are fine\n\n" + operation + " THE EQUATIONS"));
-        return Outcome::made({std::move(lines), {"commentary"}});
+        return Result::of({std::move(lines), {"commentary"}});
     }
     if (isUnit(k1) && isUnit(k2)) {
         // One of them is -1: only that one is multiplied.
@@ -86,7 +82,7 @@ StepOutcome<SolverFrame> eliminationCommentary(const Duolinear& system, Duolinea
     lines.push_back(messageLayout("\n" + v + "-coefficients: " + decimal(*scaled1) + " and " + decimal(*scaled2) +
                                   "\nSAME ABSOLUTE VALUES\n" + (add ? "OPPOSITE" : "SAME") + " SIGN\n\n" + operation +
                                   " THE EQUATIONS"));
-    return Outcome::made({std::move(lines), {"commentary"}});
+    return Result::of({std::move(lines), {"commentary"}});
 }
 
 }  // namespace duolinear

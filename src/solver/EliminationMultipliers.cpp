@@ -20,22 +20,20 @@ CheckedInt smartTarget(std::int64_t c1, std::int64_t c2) {
 
 }  // namespace
 
-std::optional<EliminationMultipliers> eliminationMultipliers(std::int64_t a1, std::int64_t b1, std::int64_t a2,
-                                                             std::int64_t b2, Duolinear_method method,
-                                                             Duolinear_variable variable, Duolinear_LCM use_LCM) {
-    const bool eliminateX = variable == Duolinear_variable::x;
-    const std::int64_t c1 = eliminateX ? a1 : b1;
-    const std::int64_t c2 = eliminateX ? a2 : b2;
+std::optional<EliminationMultipliers> eliminationMultipliers(const WholeCoefficients& w, const SolverChoices& choices) {
+    const bool eliminateX = choices.variable == Duolinear_variable::x;
+    const std::int64_t c1 = eliminateX ? w.a1 : w.b1;
+    const std::int64_t c2 = eliminateX ? w.a2 : w.b2;
     if (c1 == 0 || c2 == 0) return std::nullopt;
 
     const bool sameSign = (c1 > 0 && c2 > 0) || (c1 < 0 && c2 < 0);
-    const CheckedInt target = use_LCM == Duolinear_LCM::LCM ? CheckedInt{lcm(c1, c2)} : smartTarget(c1, c2);
+    const CheckedInt target = choices.use_LCM == Duolinear_LCM::LCM ? CheckedInt{lcm(c1, c2)} : smartTarget(c1, c2);
     const CheckedInt k1 = checkedDivide(target, checkedAbs(c1));
     const CheckedInt k2 = checkedDivide(target, checkedAbs(c2));
     if (!k1 || !k2) return std::nullopt;
 
     EliminationMultipliers result{*k1, *k2, sameSign};
-    if (method == Duolinear_method::addition && sameSign) {
+    if (choices.method == Duolinear_method::addition && sameSign) {
         if (result.k2 == 1 && result.k1 != 1) {
             result.k1 = -result.k1;
         } else {

@@ -1,12 +1,13 @@
+#include "solver/EliminationSteps.h"
+
 #include <string>
 
 #include "algebra/Options.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "solver/AlignedEquationPair.h"
 #include "solver/CombineEquations.h"
-#include "solver/MethodSteps.h"
 #include "solver/SolverLineTools.h"
-#include "solver/SubstitutionSteps.h"
+#include "solver/SubstituteValue.h"
 
 namespace duolinear {
 
@@ -20,9 +21,8 @@ TagLayout multiplierLine(const std::string& ordinal, std::int64_t k, Color color
 // The first step: the multipliers, the unscaled table (when an equation is
 // scaled), the scaled table with the result row, and the start of the
 // working of the result row.
-std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_variable variable, Duolinear_LCM use_LCM,
-                                        Duolinear_method method) {
-    const std::optional<EquationCombination> combination = combineEquations(system, method, variable, use_LCM, false);
+std::optional<StepLines> combiningLines(const SolverFacts& facts) {
+    const std::optional<EquationCombination> combination = combineEquations(facts, false);
     if (!combination) return std::nullopt;
     const bool adding = combination->operatorText == "+";
 
@@ -31,14 +31,19 @@ std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_varia
                     messageLayout(adding ? "add the equations" : "subtract the equations")};
     appendLines(lines, blankLayouts(2));
     if (combination->k1 != 1 || combination->k2 != 1) {
-        const std::optional<EquationCombination> unscaled = combineEquations(system, method, variable, use_LCM, true);
+        const std::optional<EquationCombination> unscaled = combineEquations(facts, true);
         if (!unscaled) return std::nullopt;
-        appendLines(lines, alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black, "     ",
-                                                   Color::black, unscaled->equations));
+        appendLines(lines, alignedEquationPairTags(unscaled->equations, {.firstColor = Color::red,
+                                                                         .secondColor = Color::blue,
+                                                                         .resultColor = Color::clear,
+                                                                         .prefix = "  ",
+                                                                         .suffix = "     "}));
     }
-    appendLines(lines,
-                alignedEquationPairTags(Color::red, Color::blue, Color::black, combination->operatorText + " ",
-                                        Color::black, adding ? "     " : " care", Color::blue, combination->equations));
+    appendLines(lines, alignedEquationPairTags(combination->equations, {.firstColor = Color::red,
+                                                                        .secondColor = Color::blue,
+                                                                        .prefix = combination->operatorText + " ",
+                                                                        .suffix = adding ? "     " : " care",
+                                                                        .suffixColor = Color::blue}));
     const std::optional<StepLines> working = firstStepLines(
         linearEquationSteps(combination->equations[2], {.skipOpeningFrame = true, .style = Style::rational_fraction}));
     if (!working) return std::nullopt;
@@ -49,12 +54,13 @@ std::optional<StepLines> combiningLines(const Duolinear& system, Duolinear_varia
 
 }  // namespace
 
-std::optional<WorkedSteps> eliminationSteps(const Duolinear& system, const DuolinearClassification& classification,
-                                            Duolinear_variable variable, Duolinear_equation equation,
-                                            Duolinear_LCM use_LCM, Duolinear_method method) {
-    const std::optional<StepLines> combining = combiningLines(system, variable, use_LCM, method);
+std::optional<WorkedSteps> eliminationSteps(const SolverFacts& facts) {
+    const std::optional<StepLines> combining = combiningLines(facts);
     if (!combining) return std::nullopt;
-    const Var eliminated = variable == Duolinear_variable::x ? Var::x : Var::y;
+    const Duolinear& system = facts.system;
+    const DuolinearClassification& classification = facts.classification;
+    const Duolinear_equation equation = facts.choices.equation;
+    const Var eliminated = facts.choices.variable == Duolinear_variable::x ? Var::x : Var::y;
     const Var found = otherVariable(eliminated);
 
     WorkedSteps steps;

@@ -9,7 +9,6 @@
 #include "algebra/Term.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
 #include "solver/SolverLineTools.h"
-#include "solver/WholeCoefficients.h"
 
 namespace duolinear {
 
@@ -60,11 +59,11 @@ void appendSimplification(StepLines& lines, const std::string& ordinal, const Po
 
 }  // namespace
 
-StepOutcome<SolverFrame> simplifyByGCD(const Duolinear& system) {
-    using Outcome = StepOutcome<SolverFrame>;
-    const std::optional<WholeCoefficients> w = wholeCoefficients(system);
-    if (!w) return Outcome::failed();
-    const WholeEquation equations[] = {{w->a1, w->b1, w->c1}, {w->a2, w->b2, w->c2}};
+Outcome<SolverFrame> simplifyByGCD(const SolverFacts& facts) {
+    using Result = Outcome<SolverFrame>;
+    const Duolinear& system = facts.system;
+    const WholeCoefficients& w = facts.whole;
+    const WholeEquation equations[] = {{w.a1, w.b1, w.c1}, {w.a2, w.b2, w.c2}};
     const char* ordinals[] = {"first", "second"};
 
     StepLines lines{equationLayout(system.equations[0], Style::fraction),
@@ -72,16 +71,16 @@ StepOutcome<SolverFrame> simplifyByGCD(const Duolinear& system) {
     bool simplified = false;
     for (std::size_t i = 0; i < 2; ++i) {
         const std::optional<std::int64_t> g = commonFactor(equations[i]);
-        if (!g) return Outcome::failed();
+        if (!g) return Result::failure();
         // g is 0 only when all three are 0, which the driver refuses earlier.
         if (*g == 1 || *g == 0) continue;
         appendSimplification(lines, ordinals[i], system.equations[i], equations[i], *g);
         simplified = true;
     }
-    if (!simplified) return Outcome::nothing();
+    if (!simplified) return Result::nothing();
     appendLines(lines, blankLayouts(2));
     lines.push_back(messageLayout("always consider"));
-    return Outcome::made({std::move(lines), {"advisory"}});
+    return Result::of({std::move(lines), {"advisory"}});
 }
 
 }  // namespace duolinear

@@ -3,8 +3,9 @@
 // share a factor greater than 1 and shows how it simplifies. The solution
 // goes on with the equations as entered; the simplified forms are drawn only.
 
-#include "solver/DuolinearSystem.h"
-#include "solver/StepOutcome.h"
+#include "algebra/Outcome.h"
+#include "solver/SolverFacts.h"
+#include "solver/SolverFrame.h"
 
 namespace duolinear {
 
@@ -13,7 +14,7 @@ namespace duolinear {
 // of a, b and c", a blank line, the equation, g(a/g·x + b/g·y) = g(c/g) and
 // a/g·x + b/g·y = c/g; then two blank lines and "always consider". The
 // frame's comment is "advisory". Nothing when neither equation simplifies.
-// Fails when the system has no whole coefficients or a gcd does not fit.
-StepOutcome<SolverFrame> simplifyByGCD(const Duolinear& system);
+// Fails when a gcd does not fit in 64 bits.
+Outcome<SolverFrame> simplifyByGCD(const SolverFacts& facts);
 
 }  // namespace duolinear

@@ -1,18 +1,13 @@
 #include "solver/MethodSteps.h"
 
+#include "solver/EliminationSteps.h"
 #include "solver/SubstitutionSteps.h"
 
 namespace duolinear {
 
-std::optional<WorkedSteps> buildMethodSteps(const Duolinear& system, Duolinear_variable variable,
-                                            Duolinear_equation equation, Duolinear_LCM use_LCM,
-                                            Duolinear_method method) {
-    const std::optional<DuolinearClassification> classification = classifyDuolinearSystem(system);
-    if (!classification) return std::nullopt;
-    if (method == Duolinear_method::substitution) {
-        return substitutionSteps(system, *classification, variable, equation);
-    }
-    return eliminationSteps(system, *classification, variable, equation, use_LCM, method);
+std::optional<WorkedSteps> buildMethodSteps(const SolverFacts& facts) {
+    if (facts.choices.method == Duolinear_method::substitution) return substitutionSteps(facts);
+    return eliminationSteps(facts);
 }
 
 }  // namespace duolinear

@@ -11,28 +11,12 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "algebra/RandomSource.h"
-#include "platform/gfx/AttributedText.h"
 #include "solver/DuolinearOptions.h"
+#include "solver/PracticeQuestion.h"
 
 namespace duolinear {
-
-// The six integers of a practice system.
-struct PracticeCoefficients {
-    std::int64_t a1 = 0, b1 = 0, c1 = 0;
-    std::int64_t a2 = 0, b2 = 0, c2 = 0;
-    friend bool operator==(const PracticeCoefficients&, const PracticeCoefficients&) = default;
-};
-
-// What the practice keypad receives: the question as one plain line, and the
-// coefficients as decimal texts in the shape [[[a1, b1, c1]], [[a2, b2, c2]]].
-struct PracticeProblem {
-    std::vector<gfx::AttributedText> examples;
-    std::vector<std::vector<std::vector<std::string>>> inputs;
-};
 
 // Attempts of one rejection loop before the generator gives up.
 inline constexpr int kPracticeMaxAttempts = 10000;
@@ -43,14 +27,6 @@ inline constexpr int kPracticeMaxAttempts = 10000;
 // above 3 and negative levels draw as level 3.
 std::optional<PracticeCoefficients> practiceCoefficients(std::int64_t level, Duolinear_method method,
                                                          RandomSource& source = defaultRandomSource());
-
-// "2x + 3y = 7 and -x − y = -2": the minus before a y term is U+2212, every
-// other minus a hyphen-minus; a unit x coefficient shows as "x" or "-x", a
-// unit y coefficient as "y".
-std::string practiceQuestionText(const PracticeCoefficients& k);
-
-// The record of a system: its question line and its coefficient texts.
-PracticeProblem practiceProblemRecord(const PracticeCoefficients& k);
 
 std::optional<PracticeProblem> generatePracticeProblem(std::int64_t level, Duolinear_method method,
                                                        RandomSource& source = defaultRandomSource());

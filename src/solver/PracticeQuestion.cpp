@@ -1,5 +1,6 @@
+#include "solver/PracticeQuestion.h"
+
 #include "algebra/Checked.h"
-#include "solver/PracticeProblem.h"
 
 namespace duolinear {
 

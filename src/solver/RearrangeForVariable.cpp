@@ -1,3 +1,5 @@
+#include "solver/RearrangeForVariable.h"
+
 #include "algebra/Checked.h"
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/ExtendedEquationOps.h"
@@ -5,7 +7,6 @@
 #include "linear_steps/ExtendedPolynomialOps.h"
 #include "linear_steps/ExtendedStepProducers.h"
 #include "solver/SolverLineTools.h"
-#include "solver/SubstitutionSteps.h"
 #include "solver/WholeCoefficients.h"
 
 namespace duolinear {

@@ -2,7 +2,7 @@
 
 #include "linear_steps/LinearEquationSteps.h"
 #include "solver/SolverLineTools.h"
-#include "solver/SubstitutionSteps.h"
+#include "solver/SubstituteValue.h"
 
 namespace duolinear {
 
@@ -30,24 +30,23 @@ std::optional<ShortcutSteps> solveThenSubstitute(const PolyEquation& single, con
 
 }  // namespace
 
-StepOutcome<ShortcutSteps> solveSingleVariableShortcut(const PolyEquation& first, const PolyEquation& second,
-                                                       const std::optional<Rational>& x,
-                                                       const std::optional<Rational>& y) {
-    using Outcome = StepOutcome<ShortcutSteps>;
+Outcome<ShortcutSteps> solveSingleVariableShortcut(const PolyEquation& first, const PolyEquation& second,
+                                                   const std::optional<Rational>& x, const std::optional<Rational>& y) {
+    using Result = Outcome<ShortcutSteps>;
     const bool firstSingle = first.LHS.terms.size() == 1;
     const bool secondSingle = second.LHS.terms.size() == 1;
     if (firstSingle && secondSingle) {
         const std::optional<StepLines> firstWork = openingWork(first);
         const std::optional<StepLines> secondWork = openingWork(second);
-        if (!firstWork || !secondWork) return Outcome::failed();
-        return Outcome::made({*firstWork, *secondWork, "solve first", "solve second"});
+        if (!firstWork || !secondWork) return Result::failure();
+        return Result::of({*firstWork, *secondWork, "solve first", "solve second"});
     }
-    if (!firstSingle && !secondSingle) return Outcome::nothing();
+    if (!firstSingle && !secondSingle) return Result::nothing();
 
     const std::optional<ShortcutSteps> steps = firstSingle
                                                    ? solveThenSubstitute(first, second, "first", "second", x, y)
                                                    : solveThenSubstitute(second, first, "second", "first", x, y);
-    return steps ? Outcome::made(*steps) : Outcome::failed();
+    return steps ? Result::of(*steps) : Result::failure();
 }
 
 }  // namespace duolinear

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "algebra/Equation.h"
+#include "algebra/Outcome.h"
 #include "algebra/Rational.h"
 #include "layout/TagLayout.h"
-#include "solver/StepOutcome.h"
 
 namespace duolinear {
 
@@ -27,8 +27,7 @@ struct ShortcutSteps {
 // classification) substituted into the other ("substitute x into second").
 // Nothing when both keep two variable terms. Fails when the value needed is
 // missing or the arithmetic of a working overflows.
-StepOutcome<ShortcutSteps> solveSingleVariableShortcut(const PolyEquation& first, const PolyEquation& second,
-                                                       const std::optional<Rational>& x,
-                                                       const std::optional<Rational>& y);
+Outcome<ShortcutSteps> solveSingleVariableShortcut(const PolyEquation& first, const PolyEquation& second,
+                                                   const std::optional<Rational>& x, const std::optional<Rational>& y);
 
 }  // namespace duolinear

@@ -6,12 +6,11 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "linear_steps/Refusal.h"
-#include "solver/Classification.h"
 #include "solver/EliminationCommentary.h"
 #include "solver/GcdSimplification.h"
 #include "solver/MethodSteps.h"
 #include "solver/SingleVariableShortcut.h"
-#include "solver/WholeCoefficients.h"
+#include "solver/SolverFacts.h"
 
 namespace duolinear {
 
@@ -28,9 +27,9 @@ TagLayout reducedEquationLine(const PolyEquation& equation) {
 const std::string kTooLarge = refusalText(Refusal::numbers_too_large);
 
 // Appends a producer's frame, if it made one. False when it overflowed.
-bool appendOutcome(WorkedSteps& result, const StepOutcome<SolverFrame>& outcome) {
-    if (outcome.overflow) return false;
-    if (outcome.result) result.append(outcome.result->lines, outcome.result->comments);
+bool appendOutcome(WorkedSteps& result, const Outcome<SolverFrame>& outcome) {
+    if (outcome.failed) return false;
+    if (outcome.value) result.append(outcome.value->lines, outcome.value->comments);
     return true;
 }
 
@@ -42,8 +41,7 @@ WorkedSteps refusalSteps(const std::string& reason) {
     return refusal;
 }
 
-WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable variable, Duolinear_equation equation,
-                                 Duolinear_LCM use_LCM, Duolinear_method method, bool quiet) {
+WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& choices, bool quiet) {
     // Every later reading is by position, so the shape is checked first.
     if (!hasSolverShape(system)) return refusalSteps("missing coefficient");
     const PolyEquation& first = system.equations[0];
@@ -54,10 +52,12 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
     if (!equationsHaveVariableTerms(system)) return refusalSteps("missing variable term");
 
     // The steps count with whole numbers (common factors, multipliers).
-    if (!wholeCoefficients(system)) return refusalSteps("whole numbers only");
+    const std::optional<WholeCoefficients> whole = wholeCoefficients(system);
+    if (!whole) return refusalSteps("whole numbers only");
 
-    const std::optional<DuolinearClassification> classification = classifyDuolinearSystem(system);
-    if (!classification) return refusalSteps(kTooLarge);
+    const std::optional<SolverFacts> facts = solverFacts(system, *whole, choices);
+    if (!facts) return refusalSteps(kTooLarge);
+    const DuolinearClassification& classification = facts->classification;
 
     const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
     const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
@@ -69,18 +69,16 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
     // An equation in a single variable is solved at once; otherwise the
     // common-factor advice, the commentary on the multipliers and the
     // method's own steps follow, each only when it has something to say.
-    const StepOutcome<ShortcutSteps> shortcut =
-        solveSingleVariableShortcut(reducedFirst, reducedSecond, classification->x, classification->y);
-    if (shortcut.overflow) return refusalSteps(kTooLarge);
-    if (shortcut.result) {
-        result.append(shortcut.result->first, shortcut.result->firstCaption);
-        result.append(shortcut.result->second, shortcut.result->secondCaption);
+    const Outcome<ShortcutSteps> shortcut =
+        solveSingleVariableShortcut(reducedFirst, reducedSecond, classification.x, classification.y);
+    if (shortcut.failed) return refusalSteps(kTooLarge);
+    if (shortcut.value) {
+        result.append(shortcut.value->first, shortcut.value->firstCaption);
+        result.append(shortcut.value->second, shortcut.value->secondCaption);
     } else {
-        if (!appendOutcome(result, simplifyByGCD(system))) return refusalSteps(kTooLarge);
-        if (!appendOutcome(result, eliminationCommentary(system, variable, use_LCM, method))) {
-            return refusalSteps(kTooLarge);
-        }
-        const std::optional<WorkedSteps> methodSteps = buildMethodSteps(system, variable, equation, use_LCM, method);
+        if (!appendOutcome(result, simplifyByGCD(*facts))) return refusalSteps(kTooLarge);
+        if (!appendOutcome(result, eliminationCommentary(*facts))) return refusalSteps(kTooLarge);
+        const std::optional<WorkedSteps> methodSteps = buildMethodSteps(*facts);
         if (!methodSteps) return refusalSteps(kTooLarge);
         for (std::size_t i = 0; i < methodSteps->steps.size(); ++i) {
             result.append(methodSteps->steps[i], methodSteps->comments[i]);
@@ -89,7 +87,7 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable var
 
     if (!quiet) {
         StepLines closingLines = openingLines;
-        closingLines.insert(closingLines.end(), classification->lines.begin(), classification->lines.end());
+        closingLines.insert(closingLines.end(), classification.lines.begin(), classification.lines.end());
         result.append(std::move(closingLines), "😎");
     }
     return result;

@@ -22,10 +22,10 @@
 
 namespace duolinear {
 
-// The choices are handed on unchanged to the steps of the method. quiet
-// leaves out the opening ("🤔") and closing ("😎") frames.
-WorkedSteps solveDuolinearSystem(const Duolinear& system, Duolinear_variable variable, Duolinear_equation equation,
-                                 Duolinear_LCM use_LCM, Duolinear_method method, bool quiet);
+// The system's facts (SolverFacts.h) are worked out once, after the checks,
+// and handed with the choices to every step. quiet leaves out the opening
+// ("🤔") and closing ("😎") frames.
+WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& choices, bool quiet);
 
 // The one-step refusal: the reason, then "please correct"; comment "oops".
 WorkedSteps refusalSteps(const std::string& reason);

@@ -1,8 +1,9 @@
+#include "solver/SubstituteExpression.h"
+
 #include "algebra/EquationTransforms.h"
 #include "algebra/PolynomialQueries.h"
 #include "linear_steps/ExtendedLinearSteps.h"
 #include "solver/SolverLineTools.h"
-#include "solver/SubstitutionSteps.h"
 
 namespace duolinear {
 

@@ -2,17 +2,21 @@
 
 #include <string>
 
+#include "solver/RearrangeForVariable.h"
 #include "solver/SolverLineTools.h"
+#include "solver/SubstituteExpression.h"
+#include "solver/SubstituteValue.h"
 
 namespace duolinear {
 
-std::optional<WorkedSteps> substitutionSteps(const Duolinear& system, const DuolinearClassification& classification,
-                                             Duolinear_variable variable, Duolinear_equation equation) {
+std::optional<WorkedSteps> substitutionSteps(const SolverFacts& facts) {
+    const Duolinear& system = facts.system;
+    const Duolinear_equation equation = facts.choices.equation;
     if (!hasSolverShape(system)) return std::nullopt;
     const std::size_t from = equation == Duolinear_equation::first ? 0 : 1;
     const PolyEquation& chosen = system.equations[from];
     const PolyEquation& other = system.equations[1 - from];
-    const Var v = variable == Duolinear_variable::x ? Var::x : Var::y;
+    const Var v = facts.choices.variable == Duolinear_variable::x ? Var::x : Var::y;
     const Var w = otherVariable(v);
     const std::string& chosenName = rawValue(equation);
     const std::string otherName = from == 0 ? "second" : "first";
@@ -25,9 +29,9 @@ std::optional<WorkedSteps> substitutionSteps(const Duolinear& system, const Duol
     WorkedSteps steps;
     steps.append(rearranged->lines, letterText(v) + " in terms of " + letterText(w) + " from " + chosenName);
     steps.append(*substituted, "substitute in " + otherName);
-    if (classification.type != Duolinear_solution_type::one) return steps;
+    if (facts.classification.type != Duolinear_solution_type::one) return steps;
 
-    const std::optional<Rational>& value = w == Var::x ? classification.x : classification.y;
+    const std::optional<Rational>& value = w == Var::x ? facts.classification.x : facts.classification.y;
     if (!value) return std::nullopt;
     const std::optional<StepLines> solved = substituteValueAndSolve(chosen, w, *value, false);
     if (!solved) return std::nullopt;

@@ -9,13 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "algebra/Polynomial.h"
+#include "algebra/Algebra.h"
+#include "support/EquationBuilders.h"
 
 namespace duolinear::testing {
-
-inline Monomial term(std::int64_t n, std::int64_t d, std::uint64_t exponent, char letter = 'x') {
-    return Monomial{Rational{n, d}, exponent, letter};
-}
 
 inline std::string text(const Rational& r) {
     return std::to_string(r.numerator) + "/" + std::to_string(r.denominator);

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "algebra/Polynomial.h"
+#include "algebra/Algebra.h"
+#include "support/EquationBuilders.h"
 
 namespace duolinear {
 namespace {
 
-Monomial term(std::int64_t n, std::int64_t d, std::uint64_t exponent, char letter = 'x') {
-    return Monomial{Rational{n, d}, exponent, letter};
-}
+using testing::term;
 
 TEST(Polynomial, DefaultSideIsTheZeroTermButAnEmptyListStaysEmpty) {
     const Polynomial side;

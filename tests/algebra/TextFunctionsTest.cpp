@@ -73,6 +73,12 @@ TEST(TextFunctions, WordsAndCodePoints) {
     for (const Case& c : cases) EXPECT_EQ(digitValueOfCodePointText(c.code), c.value) << c.code;
 }
 
+TEST(TextFunctions, SuperscriptDigits) {
+    const char* const superscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    for (int d = 0; d <= 9; ++d) EXPECT_EQ(superscriptDigit(std::to_string(d)), superscripts[d]) << d;
+    for (const char* other : {"10", "-1", "x", ""}) EXPECT_EQ(superscriptDigit(other), "...") << other;
+}
+
 TEST(TextFunctions, SignedTermTexts) {
     struct Case {
         std::int64_t c, e;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gallery/Gallery.h"
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 #include "linear_problems/Linear_Equation_Model.h"
 #include "platform/gfx/Text.h"
 #include "support/ScriptedRandom.h"

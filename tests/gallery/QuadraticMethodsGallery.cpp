@@ -6,7 +6,7 @@
 #include <string>
 
 #include "gallery/Gallery.h"
-#include "layout/TextDrawing.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 #include "quadratic/QuadraticSteps.h"
 #include "renderer/LayoutInterpreter.h"

@@ -6,7 +6,8 @@
 
 #include "KeypadHarness.h"
 #include "PracticeHarness.h"
-#include "platform/gfx/GfxTestSupport.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace duolinear {
 namespace {

@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "linear_problems/LinearEquationModel.h"
-#include "linear_steps/LayoutReading.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear::testing {
 

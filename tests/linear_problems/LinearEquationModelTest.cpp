@@ -5,7 +5,7 @@
 
 #include "FormEvaluation.h"
 #include "linear_problems/Linear_Equation_Model.h"
-#include "linear_steps/ExtendedBuilders.h"
+#include "support/ExtendedBuilders.h"
 #include "linear_steps/ExtendedLinearSteps.h"
 
 namespace duolinear {

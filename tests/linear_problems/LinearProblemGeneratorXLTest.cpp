@@ -5,7 +5,7 @@
 
 #include "DisplayEvaluation.h"
 #include "FormEvaluation.h"
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 #include "linear_problems/Linear_Equation_Model.h"
 #include "platform/gfx/Gfx.h"
 #include "platform/gfx/GfxTestSupport.h"

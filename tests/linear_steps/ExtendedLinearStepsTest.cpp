@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedLinearSteps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
 #include "linear_steps/LinearEquationSteps.h"
+#include "support/ExtendedBuilders.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear {
@@ -137,11 +137,12 @@ TEST(ExtendedLinearSteps, RefusesInOneStep) {
     }
     // 2(x + y) = 4 and x·x = 4 are not linear in one letter once the bracket
     // is gone; 2x = 3y has no bracket and is refused by the linear engine.
-    const Ext_polyEquation letters = extEquation(side({{x(1), term(1, 1, 1, 'y')}, {times(2, 0)}}), side({{c(4)}}));
+    const Ext_polyEquation letters =
+        extEquation(side({{x(1), ungrouped(term(1, 1, 1, 'y'))}, {times(2, 0)}}), side({{c(4)}}));
     Term byX = x(1);
     byX.sub_exp = SubExpression{true, 0};
     const Ext_polyEquation square = extEquation(side({{x(1)}, {byX}}), side({{c(4)}}));
-    const Ext_polyEquation plain = extEquation(side({{x(2)}}), side({{term(3, 1, 1, 'y')}}));
+    const Ext_polyEquation plain = extEquation(side({{x(2)}}), side({{ungrouped(term(3, 1, 1, 'y'))}}));
     for (const Ext_polyEquation& e : {letters, square, plain}) {
         const WorkedSteps refused = solve(e);
         EXPECT_EQ(comments(refused), Lines{"oops"}) << readExt(e);
@@ -165,8 +166,9 @@ TEST(ExtendedLinearSteps, SolutionStatusWithoutSteps) {
     EXPECT_EQ(valueOf(extEquation(side({{x(1), c(1, 0)}, {times(2, 0)}}), side({{c(3)}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(kMax), c(1)}, {times(2, 0)}}), side({{c(3)}}))), "none");
     // Refused by the engine, so no value: two letters, with and without a bracket.
-    EXPECT_EQ(valueOf(extEquation(side({{x(2)}}), side({{term(3, 1, 1, 'y')}}))), "none");
-    EXPECT_EQ(valueOf(extEquation(side({{x(1), term(1, 1, 1, 'y')}, {times(2, 0)}}), side({{c(4)}}))), "none");
+    EXPECT_EQ(valueOf(extEquation(side({{x(2)}}), side({{ungrouped(term(3, 1, 1, 'y'))}}))), "none");
+    EXPECT_EQ(valueOf(extEquation(side({{x(1), ungrouped(term(1, 1, 1, 'y'))}, {times(2, 0)}}), side({{c(4)}}))),
+              "none");
 }
 
 }  // namespace

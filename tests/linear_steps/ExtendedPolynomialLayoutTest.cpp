@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
+#include "support/ExtendedBuilders.h"
 
 namespace duolinear {
 namespace {
@@ -63,7 +63,7 @@ TEST(ExtendedPolynomialLayout, TermsInRationalFractionAreSeparateMessages) {
     const auto messages = [](const TagLayout& layout) {
         return std::count_if(layout.begin(), layout.end(), [](const TagRow& row) { return row[0] == "message"; });
     };
-    const TagLayout square = termMonomialLayout(term(-1, 1, 2), Style::rational_fraction);
+    const TagLayout square = termMonomialLayout(ungrouped(term(-1, 1, 2)), Style::rational_fraction);
     EXPECT_EQ(readLayout(square), "-x²");
     EXPECT_EQ(messages(square), 3);
     EXPECT_EQ(messages(termMonomialLayout(c(5), Style::rational_fraction)), 1);

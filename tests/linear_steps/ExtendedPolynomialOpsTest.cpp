@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
+#include "support/ExtendedBuilders.h"
 
 namespace duolinear {
 namespace {
@@ -17,10 +17,10 @@ using namespace testing;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
 // What a rewrite gave, read: the side after it, "nothing" or "failed".
-std::string readRewrite(const Rewrite<ExtSidePair>& r) {
+std::string readRewrite(const Outcome<ExtSidePair>& r) {
     return r.failed ? "failed" : r.applies() ? readGroups(r.value->after) : "nothing";
 }
-std::string readRewrite(const Rewrite<Ext_polynomial>& r) {
+std::string readRewrite(const Outcome<Ext_polynomial>& r) {
     return r.failed ? "failed" : r.applies() ? readGroups(*r.value) : "nothing";
 }
 std::string readRewrite(const std::optional<Ext_polynomial>& r) {
@@ -82,7 +82,7 @@ TEST(ExtendedPolynomialOps, RewritesOneSide) {
 }
 
 TEST(ExtendedPolynomialOps, DistributingMarksTheMultiplierItsGroupAndTheProducts) {
-    const Rewrite<ExtSidePair> r = distributeFirstBracket(true, side({{x(1), c(3)}, {times(2, 0), c(1)}}));
+    const Outcome<ExtSidePair> r = distributeFirstBracket(true, side({{x(1), c(3)}, {times(2, 0), c(1)}}));
     ASSERT_TRUE(r.applies());
     EXPECT_EQ(readGroups(r.value->before), "[[*x*, *3*], [*2·(0)*, 1]]");
     EXPECT_EQ(readGroups(r.value->after), "[[0], [*2x*, *6*, 1]]");

@@ -3,15 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtendedBuilders.h"
 #include "linear_steps/ExtendedStepProducers.h"
+#include "support/ExtendedBuilders.h"
 
 namespace duolinear {
 namespace {
 
 using namespace testing;
 
-std::string readAfter(const Rewrite<ExtEquationPair>& r) {
+std::string readAfter(const Outcome<ExtEquationPair>& r) {
     return r.failed ? "failed" : r.applies() ? readGroups(r.value->after) : "nothing";
 }
 
@@ -27,7 +27,7 @@ TEST(ExtendedStepProducers, SimplifyAndCombineWorkOnEachSide) {
 
 TEST(ExtendedStepProducers, DistributesTheLeftSideFirst) {
     Ext_polyEquation e = extEquation(side({{x(1), c(1)}, {times(2, 0)}}), side({{x(1)}, {times(3, 0)}}));
-    const Rewrite<ExtEquationPair> first = distributeStep(false, e);
+    const Outcome<ExtEquationPair> first = distributeStep(false, e);
     EXPECT_EQ(readAfter(first), "[[0], [2x, 2]] = [[x], [3·(0)]]");
     EXPECT_EQ(readAfter(distributeStep(false, first.value->after)), "[[0], [2x, 2]] = [[0], [3x]]");
     EXPECT_EQ(readAfter(distributeStep(false, extEquation(side({{x(1)}}), side({{c(1)}})))), "nothing");
@@ -37,7 +37,7 @@ TEST(ExtendedStepProducers, ClearsTopLevelFractions) {
     // 5/2 + 1/3·(x + 1/7) = 1/-3: the 7 sits inside a bracket and does not count.
     const Ext_polyEquation e =
         extEquation(side({{x(1), c(1, 7)}, {c(5, 2), times(1, 0, 3)}}), side({{c(1, -3)}}), Relation::less_than);
-    const Rewrite<ClearedFractions> r = clearFractionsStep(true, e);
+    const Outcome<ClearedFractions> r = clearFractionsStep(true, e);
     ASSERT_TRUE(r.applies());
     EXPECT_EQ(r.value->lcm, 6);
     EXPECT_EQ(readExt(r.value->first), "*[5/2]* + *[1/3]*(x + [1/7]) < *-[1/3]*");
@@ -45,7 +45,7 @@ TEST(ExtendedStepProducers, ClearsTopLevelFractions) {
     EXPECT_EQ(readGroups(r.value->third), "[[x, 1/7], [15, 2·(0)]] < [[-2]]");
     EXPECT_EQ(r.value->first.relation_color, Color::black);
 
-    const Rewrite<ClearedFractions> quiet = clearFractionsStep(false, e);
+    const Outcome<ClearedFractions> quiet = clearFractionsStep(false, e);
     EXPECT_EQ(readExt(quiet.value->first) + " " + readExt(quiet.value->second),
               "[5/2] + [1/3](x + [1/7]) < -[1/3] 6([5/2] + [1/3](x + [1/7])) < 6(-[1/3])");
     // 1/2·(x) = 1 becomes 1·(x) = 2, whose unit bracket is opened at once.

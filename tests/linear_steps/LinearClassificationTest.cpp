@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "EquationBuilders.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearSolutionStatus.h"
+#include "support/EquationBuilders.h"
 
 namespace duolinear {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "EquationBuilders.h"
 #include "linear_steps/LinearEquationSteps.h"
+#include "support/EquationBuilders.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear {

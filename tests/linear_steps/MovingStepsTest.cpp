@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "EquationBuilders.h"
 #include "linear_steps/ConstantTermsOpposite.h"
 #include "linear_steps/TransposeAdvice.h"
+#include "support/EquationBuilders.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear {

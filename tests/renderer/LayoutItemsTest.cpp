@@ -172,9 +172,7 @@ TEST(LayoutItems, ARunOfEnDashesIsOneUnbrokenRule) {
                      Polynomial{Monomial{Rational{7, 1}, 0}}},
         PolyEquation{Polynomial{{Monomial{Rational{-5, 1}, 1, 'x'}, Monomial{Rational{40, 1}, 1, 'y'}}},
                      Polynomial{Monomial{Rational{-100, 1}, 0}}}};
-    const TagLayout rule =
-        alignedEquationPairTags(Color::black, Color::black, Color::black, "", Color::black, "", Color::black, pair)
-            .at(2);
+    const TagLayout rule = alignedEquationPairTags(pair, {}).at(2);
     for (double scale : {1.0, 2.0}) {
         for (double size : {13.0, 17.0, 20.3, 24.7}) {
             gfx::ImageSurface image(400, 60, scale);

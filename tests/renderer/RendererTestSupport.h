@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "layout/Common.h"
-#include "platform/gfx/GfxTestSupport.h"
 #include "renderer/LayoutInterpreter.h"
 #include "support/LayoutDump.h"
+#include "support/Pixels.h"
 
 namespace duolinear::testing {
 
@@ -37,20 +37,7 @@ inline std::unique_ptr<gfx::ImageSurface> render(const TagLayout& layout, double
     return image;
 }
 
-// Pixel bounds of the pixels that pass a test.
-template <typename Keep>
-gfx::testing::InkBounds inkWhere(const gfx::ImageSurface& image, Keep keep) {
-    gfx::testing::InkBounds b;
-    for (int y = 0; y < image.pixelHeight(); ++y) {
-        for (int x = 0; x < image.pixelWidth(); ++x) {
-            if (!keep(x, y)) continue;
-            b = b.any ? gfx::testing::InkBounds{true, std::min(b.minX, x), std::min(b.minY, y), std::max(b.maxX, x),
-                                                std::max(b.maxY, y)}
-                      : gfx::testing::InkBounds{true, x, y, x, y};
-        }
-    }
-    return b;
-}
+using gfx::testing::inkWhere;
 
 inline gfx::testing::InkBounds redInk(const gfx::ImageSurface& image) {
     return inkWhere(image, [&](int x, int y) {

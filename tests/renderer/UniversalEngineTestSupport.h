@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/gfx/GfxTestSupport.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Window.h"
 #include "renderer/UniversalEngineVC.h"
 #include "solver/DuolinearModel.h"
+#include "support/Pixels.h"
 
 namespace duolinear::testing {
 
@@ -96,14 +96,14 @@ inline std::unique_ptr<gfx::ImageSurface> render(ui::Window& window) {
 // with `coloured` that are clearly coloured (red lines, skin-toned hands).
 inline int inkIn(const gfx::ImageSurface& image, gfx::Rect region, gfx::Point by = {}, bool coloured = false) {
     const double s = image.scale();
-    int count = 0;
-    for (int y = int((region.minY() + by.y) * s); y < int((region.maxY() + by.y) * s); ++y) {
-        for (int x = int((region.minX() + by.x) * s); x < int((region.maxX() + by.x) * s); ++x) {
-            const gfx::Color c = image.pixel(x, y);
-            count += coloured ? gfx::testing::isColoured(c) : c.a > 0.5 && std::min({c.r, c.g, c.b}) < 0.75;
-        }
-    }
-    return count;
+    const gfx::testing::PixelRegion pixels{int((region.minX() + by.x) * s), int((region.minY() + by.y) * s),
+                                           int((region.maxX() + by.x) * s), int((region.maxY() + by.y) * s)};
+    return gfx::testing::countWhere(
+        image,
+        [&](gfx::Color c) {
+            return coloured ? gfx::testing::isColoured(c) : c.a > 0.5 && std::min({c.r, c.g, c.b}) < 0.75;
+        },
+        pixels);
 }
 
 }  // namespace duolinear::testing

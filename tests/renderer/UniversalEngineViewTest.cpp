@@ -5,6 +5,7 @@
 
 #include "UniversalEngineTestSupport.h"
 #include "renderer/UniversalEngineViewBands.h"
+#include "support/TestOutput.h"
 
 namespace duolinear {
 namespace {

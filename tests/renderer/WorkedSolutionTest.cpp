@@ -13,6 +13,7 @@
 #include "RendererTestSupport.h"
 #include "renderer/StepLines.h"
 #include "solver/DuolinearModel.h"
+#include "support/TestOutput.h"
 
 namespace duolinear {
 namespace {

@@ -9,8 +9,9 @@
 #include <sys/wait.h>
 
 #include "ScreenTestSupport.h"
-#include "platform/gfx/GfxTestSupport.h"
 #include "platform/host/ApplicationMain.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace duolinear::screen_tests {
 namespace {

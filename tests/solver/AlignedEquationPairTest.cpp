@@ -44,8 +44,12 @@ TEST(AlignedEquationPair, PaddedTextsLineUpTheColumns) {
 }
 
 TEST(AlignedEquationPair, TableLinesAreMonospacedAndEquallyLong) {
-    const StepLines lines = alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black, " care",
-                                                    Color::blue, {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)});
+    const StepLines lines =
+        alignedEquationPairTags({row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)}, {.firstColor = Color::red,
+                                                                              .secondColor = Color::blue,
+                                                                              .prefix = "− ",
+                                                                              .suffix = " care",
+                                                                              .suffixColor = Color::blue});
     const std::vector<std::vector<std::string>> expected{
         {"  2x + 3y = 7     |red"},
         {"− |black", "2x − 2y = 2|blue", " care|blue"},

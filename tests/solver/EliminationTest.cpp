@@ -45,8 +45,10 @@ TEST(EliminationMultipliers, TableOfTheEliminatedCoefficients) {
         SCOPED_TRACE(::testing::Message()
                      << c.c1 << ", " << c.c2 << " " << rawValue(c.mode) << " " << rawValue(c.method));
         // Eliminating x reads a1 and a2, eliminating y reads b1 and b2.
-        for (const auto& m : {eliminationMultipliers(c.c1, 7, c.c2, -11, c.method, V::x, c.mode),
-                              eliminationMultipliers(5, c.c1, 13, c.c2, c.method, V::y, c.mode)}) {
+        for (const auto& m : {eliminationMultipliers({.a1 = c.c1, .b1 = 7, .a2 = c.c2, .b2 = -11},
+                                                     {.variable = V::x, .use_LCM = c.mode, .method = c.method}),
+                              eliminationMultipliers({.a1 = 5, .b1 = c.c1, .a2 = 13, .b2 = c.c2},
+                                                     {.variable = V::y, .use_LCM = c.mode, .method = c.method})}) {
             ASSERT_TRUE(m.has_value());
             EXPECT_EQ(m->k1, c.k1);
             EXPECT_EQ(m->k2, c.k2);
@@ -55,19 +57,20 @@ TEST(EliminationMultipliers, TableOfTheEliminatedCoefficients) {
     }
     // No value for a zero coefficient or a target beyond 64 bits.
     const std::int64_t big = std::int64_t{1} << 40;
-    EXPECT_FALSE(eliminationMultipliers(0, 1, 3, 1, M::addition, V::x, Mode::LCM));
-    EXPECT_FALSE(eliminationMultipliers(big + 1, 1, big - 1, 1, M::addition, V::x, Mode::LCM));
-    EXPECT_FALSE(eliminationMultipliers(INT64_MIN, 1, 3, 1, M::addition, V::x, Mode::smart));
+    EXPECT_FALSE(eliminationMultipliers({.a1 = 0, .b1 = 1, .a2 = 3, .b2 = 1}, {.use_LCM = Mode::LCM}));
+    EXPECT_FALSE(eliminationMultipliers({.a1 = big + 1, .b1 = 1, .a2 = big - 1, .b2 = 1}, {.use_LCM = Mode::LCM}));
+    EXPECT_FALSE(eliminationMultipliers({.a1 = INT64_MIN, .b1 = 1, .a2 = 3, .b2 = 1}, {.use_LCM = Mode::smart}));
 }
 
 // The commentary's messages (the lines after the two equations), "text|colour".
 Pieces commentaryMessages(const Duolinear& system, V variable, Mode mode, M method) {
-    const StepOutcome<SolverFrame> outcome = eliminationCommentary(system, variable, mode, method);
-    if (!outcome.result) return {};
-    EXPECT_EQ(outcome.result->comments, Pieces{"commentary"});
+    const Outcome<SolverFrame> outcome =
+        eliminationCommentary(testing::factsOf(system, {.variable = variable, .use_LCM = mode, .method = method}));
+    if (!outcome.value) return {};
+    EXPECT_EQ(outcome.value->comments, Pieces{"commentary"});
     Pieces pieces;
-    for (std::size_t i = 2; i < outcome.result->lines.size(); ++i) {
-        for (const std::string& piece : testing::messagePieces(outcome.result->lines[i])) pieces.push_back(piece);
+    for (std::size_t i = 2; i < outcome.value->lines.size(); ++i) {
+        for (const std::string& piece : testing::messagePieces(outcome.value->lines[i])) pieces.push_back(piece);
     }
     return pieces;
 }
@@ -130,20 +133,20 @@ TEST(EliminationCommentary, TextsByMultipliers) {
     // The equations in gray, but the eliminated coefficient's numerator black.
     const Duolinear system = integerSystem(1, 4, 7, 2, -6, 4);
     for (V variable : {V::x, V::y}) {
-        const auto outcome = eliminationCommentary(system, variable, Mode::LCM, M::elimination);
-        ASSERT_TRUE(outcome.result.has_value());
+        const auto outcome = eliminationCommentary(
+            testing::factsOf(system, {.variable = variable, .use_LCM = Mode::LCM, .method = M::elimination}));
+        ASSERT_TRUE(outcome.value.has_value());
         for (std::size_t i = 0; i < 2; ++i) {
             PolyEquation expected = recoloredEquation(Color::gray, Color::gray, Color::gray, system.equations[i]);
             expected.LHS.terms[variable == V::x ? 0 : 1].coefficient.numerator_color = Color::black;
-            EXPECT_EQ(outcome.result->lines[i], equationLayout(expected, Style::fraction));
+            EXPECT_EQ(outcome.value->lines[i], equationLayout(expected, Style::fraction));
         }
     }
 }
 
 TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
     const Duolinear system = integerSystem(2, 3, 7, 1, -1, 1);
-    const std::optional<WorkedSteps> steps =
-        buildMethodSteps(system, V::x, Duolinear_equation::first, Mode::LCM, M::elimination);
+    const std::optional<WorkedSteps> steps = buildMethodSteps(testing::factsOf(system, {.method = M::elimination}));
     ASSERT_TRUE(steps.has_value());
     EXPECT_EQ(steps->comments, (StepComments{{"solve equations for y"}, {"solve first for x"}}));
     ASSERT_EQ(steps->steps.size(), 2u);
@@ -153,10 +156,16 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
     const StepLines blanks = blankLayouts(2);
     for (const StepLines& part :
          {blanks,
-          alignedEquationPairTags(Color::red, Color::blue, Color::clear, "  ", Color::black, "     ", Color::black,
-                                  {row(2, 3, 7), row(1, -1, 1), row(2, 3, 7)}),
-          alignedEquationPairTags(Color::red, Color::blue, Color::black, "− ", Color::black, " care", Color::blue,
-                                  {row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)}),
+          alignedEquationPairTags({row(2, 3, 7), row(1, -1, 1), row(2, 3, 7)}, {.firstColor = Color::red,
+                                                                               .secondColor = Color::blue,
+                                                                               .resultColor = Color::clear,
+                                                                               .prefix = "  ",
+                                                                               .suffix = "     "}),
+          alignedEquationPairTags({row(2, 3, 7), row(2, -2, 2), row(0, 5, 5)}, {.firstColor = Color::red,
+                                                                               .secondColor = Color::blue,
+                                                                               .prefix = "− ",
+                                                                               .suffix = " care",
+                                                                               .suffixColor = Color::blue}),
           blanks,
           linearEquationSteps(row(0, 5, 5), {.skipOpeningFrame = true, .style = Style::rational_fraction})
               .steps.front()}) {
@@ -174,7 +183,7 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
 
     // Multipliers 1 and 1: no unscaled table, so one table of four lines.
     const auto single =
-        buildMethodSteps(integerSystem(2, 3, 7, 2, -1, 3), V::x, Duolinear_equation::first, Mode::LCM, M::elimination);
+        buildMethodSteps(testing::factsOf(integerSystem(2, 3, 7, 2, -1, 3), {.method = M::elimination}));
     ASSERT_TRUE(single.has_value());
     const StepLines& first = single->steps.front();
     ASSERT_GE(first.size(), 11u);

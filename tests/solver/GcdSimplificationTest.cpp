@@ -37,21 +37,21 @@ TEST(GcdSimplification, AdvisesOnEachEquationThatSimplifies) {
           "2 is GCD of 2, 4 and 0", "always consider"}},
     };
     for (const auto& c : cases) {
-        const StepOutcome<SolverFrame> outcome = simplifyByGCD(c.system);
-        EXPECT_FALSE(outcome.overflow);
-        ASSERT_EQ(outcome.result.has_value(), !c.messages.empty());
-        if (!outcome.result) continue;
-        EXPECT_EQ(outcome.result->comments, std::vector<std::string>{"advisory"});
-        EXPECT_EQ(messages(outcome.result->lines), c.messages);
+        const Outcome<SolverFrame> outcome = simplifyByGCD(testing::factsOf(c.system));
+        EXPECT_FALSE(outcome.failed);
+        ASSERT_EQ(outcome.value.has_value(), !c.messages.empty());
+        if (!outcome.value) continue;
+        EXPECT_EQ(outcome.value->comments, std::vector<std::string>{"advisory"});
+        EXPECT_EQ(messages(outcome.value->lines), c.messages);
     }
 }
 
 TEST(GcdSimplification, SimplifiedEquationsKeepTheirSigns) {
-    const StepOutcome<SolverFrame> outcome = simplifyByGCD(integerSystem(-4, -6, -10, 2, 4, 0));
-    ASSERT_TRUE(outcome.result.has_value());
+    const Outcome<SolverFrame> outcome = simplifyByGCD(testing::factsOf(integerSystem(-4, -6, -10, 2, 4, 0)));
+    ASSERT_TRUE(outcome.value.has_value());
     // The system, then per equation: two blanks, two messages, a blank, the
     // equation, its factored form and the simplified equation.
-    const StepLines& lines = outcome.result->lines;
+    const StepLines& lines = outcome.value->lines;
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[9], equationLayout(testing::row(-2, -3, -5), Style::rational_fraction));
     EXPECT_EQ(lines[17], equationLayout(testing::row(1, 2, 0), Style::rational_fraction));

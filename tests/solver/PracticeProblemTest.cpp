@@ -125,8 +125,7 @@ TEST(PracticeQuestion, DisplayRulesAndRecordShape) {
 
     const PracticeProblem problem = practiceProblemRecord({-1, 3, 0, 4, -1, -7});
     ASSERT_EQ(problem.examples.size(), 1u);
-    EXPECT_EQ(problem.examples[0].text(), "-x + 3y = 0 and 4x " + minus + " y = -7");
-    EXPECT_TRUE(problem.examples[0].spans().empty());
+    EXPECT_EQ(problem.examples[0], "-x + 3y = 0 and 4x " + minus + " y = -7");
     using Rows = std::vector<std::vector<std::vector<std::string>>>;
     EXPECT_EQ(problem.inputs, (Rows{{{"-1", "3", "0"}}, {{"4", "-1", "-7"}}}));
 }

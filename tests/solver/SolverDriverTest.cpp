@@ -37,8 +37,7 @@ TEST(DuolinearOptions, RawTextsAndMenus) {
 }
 
 WorkedSteps solve(const Duolinear& system, M method = M::addition, bool quiet = false) {
-    return solveDuolinearSystem(system, Duolinear_variable::x, Duolinear_equation::first, Duolinear_LCM::LCM, method,
-                                quiet);
+    return solveDuolinearSystem(system, {.method = method}, quiet);
 }
 
 void expectRefusal(const StepList& steps, const StepComments& comments, const std::string& reason) {

@@ -1,28 +1,37 @@
 #pragma once
 // Builders and readers for the solver tests: a system or an equation from
-// integers, and the message texts, blank lines and captions of its steps.
+// integers, the facts the driver works out for it, and the message texts,
+// blank lines and captions of its steps.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "algebra/Equation.h"
 #include "algebra/Monomial.h"
 #include "layout/TagLayout.h"
 #include "solver/DuolinearSystem.h"
+#include "solver/SolverFacts.h"
+#include "support/EquationBuilders.h"
 
 namespace duolinear::testing {
-
-// a·x + b·y = c in the solver's shape, all black.
-inline PolyEquation row(std::int64_t a, std::int64_t b, std::int64_t c) {
-    return PolyEquation{{Monomial{Rational{a, 1}, 1, 'x'}, Monomial{Rational{b, 1}, 1, 'y'}},
-                        {Monomial{Rational{c, 1}, 0}},
-                        Relation::equal_to};
-}
 
 inline Duolinear integerSystem(std::int64_t a1, std::int64_t b1, std::int64_t c1, std::int64_t a2, std::int64_t b2,
                                std::int64_t c2) {
     return Duolinear{{row(a1, b1, c1), row(a2, b2, c2)}};
+}
+
+// The facts of a system with whole coefficients whose classification fits in
+// 64 bits, as the driver hands them to the steps.
+inline SolverFacts factsOf(const Duolinear& system, const SolverChoices& choices = {}) {
+    const std::optional<WholeCoefficients> whole = wholeCoefficients(system);
+    EXPECT_TRUE(whole.has_value());
+    std::optional<SolverFacts> facts = whole ? solverFacts(system, *whole, choices) : std::nullopt;
+    EXPECT_TRUE(facts.has_value());
+    return facts ? std::move(*facts) : SolverFacts{system, choices, {}, {}, std::nullopt};
 }
 
 // The text of a line that is a single message item; "" otherwise.

@@ -6,8 +6,10 @@
 #include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
-#include "linear_steps/LayoutReading.h"
-#include "solver/SubstitutionSteps.h"
+#include "solver/RearrangeForVariable.h"
+#include "solver/SubstituteExpression.h"
+#include "solver/SubstituteValue.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear {
 namespace {

@@ -30,7 +30,8 @@ using E = Duolinear_equation;
 
 WorkedSteps solve(const Duolinear& system, M method, V variable = V::x, E equation = E::first,
                   Duolinear_LCM mode = Duolinear_LCM::LCM) {
-    const WorkedSteps result = solveDuolinearSystem(system, variable, equation, mode, method, false);
+    const WorkedSteps result = solveDuolinearSystem(
+        system, {.variable = variable, .equation = equation, .use_LCM = mode, .method = method}, false);
     EXPECT_EQ(result.steps.size(), result.comments.size());
     return result;
 }
@@ -153,7 +154,9 @@ void checkSolution(const Coefficients& k, std::mt19937_64& engine, M method) {
     if (!shortcut && method != M::substitution) {
         // The scaled rows eliminate the chosen variable: its coefficient in the
         // result row is 0, whether the method adds or subtracts.
-        const auto rows = combineEquations(integerSystem(a1, b1, c1, a2, b2, c2), method, variable, mode, false);
+        const auto rows = combineEquations(testing::factsOf(integerSystem(a1, b1, c1, a2, b2, c2),
+                                                            {.variable = variable, .use_LCM = mode, .method = method}),
+                                           false);
         ASSERT_TRUE(rows.has_value());
         ASSERT_EQ(rows->equations[2].LHS.terms.size(), 2u);
         EXPECT_EQ(rows->equations[2].LHS.terms[variable == V::x ? 0 : 1].coefficient.numerator, 0);

@@ -48,7 +48,7 @@ void appendStep(Page& page, const std::optional<StepBlock>& step, const std::str
 // the multipliers the app picks for eliminating x.
 std::string scaledRows(const SystemSpec& s, Duolinear_method method, Duolinear_LCM lcm) {
     const std::optional<EliminationMultipliers> k =
-        eliminationMultipliers(s.a1, s.b1, s.a2, s.b2, method, Duolinear_variable::x, lcm);
+        eliminationMultipliers({.a1 = s.a1, .b1 = s.b1, .a2 = s.a2, .b2 = s.b2}, {.use_LCM = lcm, .method = method});
     if (!k) return {};
     return equationText(k->k1 * s.a1, k->k1 * s.b1, k->k1 * s.c1) + " and " +
            equationText(k->k2 * s.a2, k->k2 * s.b2, k->k2 * s.c2);
@@ -58,7 +58,7 @@ std::string scaledRows(const SystemSpec& s, Duolinear_method method, Duolinear_L
 // become 12 and −12": the multipliers the app shows for x-coefficients 4 and 6.
 std::string fourAndSixMultiplied(Duolinear_method method, Duolinear_LCM lcm) {
     const std::optional<EliminationMultipliers> k =
-        eliminationMultipliers(4, 1, 6, 1, method, Duolinear_variable::x, lcm);
+        eliminationMultipliers({.a1 = 4, .b1 = 1, .a2 = 6, .b2 = 1}, {.use_LCM = lcm, .method = method});
     if (!k) return {};
     return "the first equation is multiplied by " + numberText(k->k1) + ", the second by " + numberText(k->k2) +
            ", so that 4 and 6 become " + numberText(4 * k->k1) + " and " + numberText(6 * k->k2);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "layout/TextDrawing.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Path.h"

@@ -14,11 +14,13 @@
 
 namespace ui {
 
-int applicationMain(int argc, char** argv, const DelegateFactory& makeDelegate) {
-    const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "duolinear";
+int applicationMain(int argc, char** argv, const std::string& applicationName, const DelegateFactory& makeDelegate) {
+    setApplicationName(applicationName);
+    const std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : applicationName;
     const host::ParsedOptions parsed = host::parseCommandLine(argc, argv);
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "duolinear: %s\n%s", parsed.error.c_str(), host::usage(program).c_str());
+        warn(parsed.error);
+        std::fputs(host::usage(program).c_str(), stderr);
         return 2;
     }
     if (parsed.options.help) {

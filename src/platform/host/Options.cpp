@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/ui/Warnings.h"
+
 namespace host {
 
 DeviceProfile deviceProfile(DeviceKind kind) {
@@ -74,7 +76,9 @@ std::string usage(const std::string& program) {
     return "usage: " + program +
            " [--device phone|tablet] [--preferences FILE] [--script FILE [--headless] [--scale N]]\n"
            "  --device       the screen to run as: phone (390 x 844, the default) or tablet (820 x 1180)\n"
-           "  --preferences  the preferences file (default: $XDG_CONFIG_HOME/duolinear/preferences.json)\n"
+           "  --preferences  the preferences file (default: $XDG_CONFIG_HOME/" +
+           ui::applicationName() +
+           "/preferences.json)\n"
            "  --script       carry out the actions in FILE, then end; one action a line:\n"
            "                   tap X Y | tap-button TITLE | back | screenshot FILE.png\n"
            "                 (a title may be quoted to keep blanks at its ends; # starts a comment)\n"

@@ -3,8 +3,8 @@
 // tablet: the window's size in points and the device model), the preferences
 // file, and whether the app runs in a window or headless from a script.
 //
-//   duolinear [--device phone|tablet] [--preferences FILE]
-//             [--script FILE [--headless] [--scale N]]
+//   PROGRAM [--device phone|tablet] [--preferences FILE]
+//           [--script FILE [--headless] [--scale N]]
 //
 // With --script the actions of the file are carried out (in the window, or
 // off-screen with --headless) and the app ends after the last one; --scale

@@ -13,6 +13,7 @@
 #include "platform/host/PicturePlacement.h"
 #include "platform/host/ScriptRunner.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/Warnings.h"
 
 namespace host {
 
@@ -81,8 +82,8 @@ bool WindowHost::open(std::string& error) {
     }
     const int width = static_cast<int>(std::lround(size.width * fit));
     const int height = static_cast<int>(std::lround(size.height * fit));
-    window_ = SDL_CreateWindow("duolinear", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                               SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_SHOWN);
+    window_ = SDL_CreateWindow(ui::applicationName().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                               height, SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_SHOWN);
     if (window_ == nullptr) {
         error = std::string("cannot open a window: ") + SDL_GetError() + kHeadlessHint;
         return false;
@@ -260,7 +261,7 @@ int WindowHost::run(const std::vector<ScriptAction>* script) {
             if (next == script->size()) break;
             const Outcome outcome = runner.perform((*script)[next++]);
             if (!outcome.ok) {
-                std::fprintf(stderr, "duolinear: %s\n", outcome.message.c_str());
+                ui::warn(outcome.message);
                 status = 1;
                 break;
             }

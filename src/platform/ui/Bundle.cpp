@@ -1,7 +1,10 @@
 #include "platform/ui/Bundle.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <system_error>
+
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
@@ -12,10 +15,17 @@ bool isFolder(const std::filesystem::path& path) {
     return std::filesystem::is_directory(path, ec);
 }
 
+// NAME_RESOURCES for the application's name.
+std::string resourcesVariable() {
+    std::string variable;
+    for (const char c : applicationName()) variable += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return variable + "_RESOURCES";
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> Bundle::locateResources() {
-    if (const char* env = std::getenv("DUOLINEAR_RESOURCES"); env != nullptr && env[0] != '\0') {
+    if (const char* env = std::getenv(resourcesVariable().c_str()); env != nullptr && env[0] != '\0') {
         if (isFolder(env)) return std::filesystem::path(env);
     }
     std::error_code ec;
@@ -23,7 +33,7 @@ std::optional<std::filesystem::path> Bundle::locateResources() {
     if (ec) return std::nullopt;
     const std::filesystem::path folder = executable.parent_path();
     for (const std::filesystem::path& candidate :
-         {folder / "resources", folder.parent_path() / "share" / "duolinear" / "resources"}) {
+         {folder / "resources", folder.parent_path() / "share" / applicationName() / "resources"}) {
         if (isFolder(candidate)) return candidate.lexically_normal();
     }
     return std::nullopt;

@@ -1,8 +1,9 @@
 #pragma once
 // The app's resources (the storyboard, the guide PDFs): a folder found, in
-// this order, from the DUOLINEAR_RESOURCES environment variable, beside the
+// this order, from the environment variable NAME_RESOURCES, beside the
 // executable ("resources", as in the build tree), or in the install tree
-// ("../share/duolinear/resources" from the executable's folder).
+// ("../share/name/resources" from the executable's folder). name is the
+// application's name of Warnings.h, NAME the same in capitals.
 
 #include <filesystem>
 #include <optional>

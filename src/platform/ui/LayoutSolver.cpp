@@ -103,45 +103,55 @@ std::string listOfFree(const std::vector<bool>& determined, std::size_t first) {
     return text;
 }
 
-}  // namespace
-
-LayoutReport solveLayout(View& root) {
-    LayoutReport report;
-
+// The views of a tree in preorder (a superview before its subviews), where
+// each stands, and how many unknowns the placements use.
+struct Tree {
     std::vector<View*> views;
-    collect(root, views);
     std::unordered_map<const View*, std::size_t> indexOf;
-    for (std::size_t i = 0; i < views.size(); ++i) indexOf[views[i]] = i;
+    std::vector<Placement> places;
+    std::size_t unknowns = 0;
+
+    const Placement& placeOf(const View& view) const { return places[indexOf.at(&view)]; }
+};
+
+// The root keeps its size and a view that translates its autoresizing mask
+// its frame; every other view gets four unknowns.
+Tree placeTree(View& root) {
+    Tree tree;
+    collect(root, tree.views);
+    for (std::size_t i = 0; i < tree.views.size(); ++i) tree.indexOf[tree.views[i]] = i;
 
     // Preorder: a superview's placement is known before its subviews'.
-    std::vector<Placement> places(views.size());
-    std::size_t unknowns = 0;
-    for (std::size_t i = 0; i < views.size(); ++i) {
-        View& view = *views[i];
-        Placement& place = places[i];
+    tree.places.resize(tree.views.size());
+    for (std::size_t i = 0; i < tree.views.size(); ++i) {
+        View& view = *tree.views[i];
+        Placement& place = tree.places[i];
         const gfx::Rect frame = view.frame();
         if (&view == &root) {
             place = {Expression::value(0.0), Expression::value(0.0), Expression::value(frame.width()),
                      Expression::value(frame.height())};
         } else if (view.translatesAutoresizingMaskIntoConstraints()) {
-            const Placement& parent = places[indexOf.at(view.superview())];
+            const Placement& parent = tree.placeOf(*view.superview());
             place = {parent.x.plus(frame.minX()), parent.y.plus(frame.minY()), Expression::value(frame.width()),
                      Expression::value(frame.height())};
         } else {
             place.placedByConstraints = true;
-            place.firstUnknown = unknowns;
-            place.x = Expression::unknown(unknowns);
-            place.y = Expression::unknown(unknowns + 1);
-            place.width = Expression::unknown(unknowns + 2);
-            place.height = Expression::unknown(unknowns + 3);
-            unknowns += 4;
+            place.firstUnknown = tree.unknowns;
+            place.x = Expression::unknown(tree.unknowns);
+            place.y = Expression::unknown(tree.unknowns + 1);
+            place.width = Expression::unknown(tree.unknowns + 2);
+            place.height = Expression::unknown(tree.unknowns + 3);
+            tree.unknowns += 4;
         }
     }
+    return tree;
+}
 
-    // The constraints owned by this tree (by their first view), in the order
-    // they were activated.
+// The constraints owned by the tree (by their first view), in the order they
+// were activated.
+std::vector<Constraint> constraintsInActivationOrder(const Tree& tree) {
     std::vector<Constraint> constraints;
-    for (View* view : views) {
+    for (View* view : tree.views) {
         for (const Constraint& constraint : view->constraints()) {
             if (&constraint.firstAnchor().view() == view) constraints.push_back(constraint);
         }
@@ -149,80 +159,107 @@ LayoutReport solveLayout(View& root) {
     std::sort(constraints.begin(), constraints.end(), [](const Constraint& a, const Constraint& b) {
         return LayoutAccess::activationOrder(a) < LayoutAccess::activationOrder(b);
     });
+    return constraints;
+}
 
-    LinearSystem system(unknowns);
-    auto addEquation = [&](const Expression& expression, double rhs) {
-        std::vector<LinearSystem::Term> terms;
-        for (const auto& [index, coefficient] : expression.terms) terms.push_back({index, coefficient});
-        return system.add(terms, rhs - expression.constant);
-    };
+// expression = rhs as an equation of the system.
+LinearSystem::AddResult addEquation(LinearSystem& system, const Expression& expression, double rhs) {
+    std::vector<LinearSystem::Term> terms;
+    for (const auto& [index, coefficient] : expression.terms) terms.push_back({index, coefficient});
+    return system.add(terms, rhs - expression.constant);
+}
 
-    for (const Constraint& constraint : constraints) {
+// Each constraint in turn; one that joins two trees or contradicts the
+// earlier ones is left out and reported.
+void addConstraints(const Tree& tree, LinearSystem& system, LayoutReport& report) {
+    for (const Constraint& constraint : constraintsInActivationOrder(tree)) {
         const Anchor& first = constraint.firstAnchor();
         const auto& second = constraint.secondAnchor();
-        if (second && indexOf.count(&second->view()) == 0) {
+        if (second && tree.indexOf.count(&second->view()) == 0) {
             report.problems.push_back("layout: " + constraint.description() +
                                       " joins views that are not in one view tree; it is left out");
             continue;
         }
-        Expression expression = anchorExpression(first, places[indexOf.at(&first.view())]);
+        Expression expression = anchorExpression(first, tree.placeOf(first.view()));
         if (second) {
-            expression = expression.plus(anchorExpression(*second, places[indexOf.at(&second->view())]),
-                                         -constraint.multiplier());
+            expression =
+                expression.plus(anchorExpression(*second, tree.placeOf(second->view())), -constraint.multiplier());
         }
-        const LinearSystem::AddResult result = addEquation(expression, constraint.constant());
+        const LinearSystem::AddResult result = addEquation(system, expression, constraint.constant());
         if (result.outcome == LinearSystem::Outcome::conflicting) {
             report.problems.push_back("layout conflict: " + constraint.description() +
                                       " contradicts the constraints activated before it (it misses by " +
                                       points(std::abs(result.mismatch)) + " points); it is left out");
         }
     }
+}
 
-    // Dimensions left free take the intrinsic size.
-    for (std::size_t i = 0; i < views.size(); ++i) {
-        if (!places[i].placedByConstraints) continue;
+// Dimensions left free take the intrinsic size.
+void addIntrinsicSizes(const Tree& tree, LinearSystem& system) {
+    for (std::size_t i = 0; i < tree.views.size(); ++i) {
+        const Placement& place = tree.places[i];
+        if (!place.placedByConstraints) continue;
         bool sized = false;
-        if (const auto size = views[i]->intrinsicContentSize()) {
-            sized |= addEquation(places[i].width, size->width).outcome == LinearSystem::Outcome::added;
-            sized |= addEquation(places[i].height, size->height).outcome == LinearSystem::Outcome::added;
+        if (const auto size = tree.views[i]->intrinsicContentSize()) {
+            sized |= addEquation(system, place.width, size->width).outcome == LinearSystem::Outcome::added;
+            sized |= addEquation(system, place.height, size->height).outcome == LinearSystem::Outcome::added;
         }
-        LayoutAccess::setSizedByContent(*views[i], sized);
+        LayoutAccess::setSizedByContent(*tree.views[i], sized);
     }
+}
 
-    // Whatever is still free keeps its previous value.
-    std::vector<double> previous(unknowns, 0.0);
-    for (std::size_t i = 0; i < views.size(); ++i) {
-        if (!places[i].placedByConstraints) continue;
-        const gfx::Rect rect = views[i]->frameInRoot();
-        const std::size_t u = places[i].firstUnknown;
+// The values the unknowns had before: whatever is still free keeps them.
+std::vector<double> previousValues(const Tree& tree) {
+    std::vector<double> previous(tree.unknowns, 0.0);
+    for (std::size_t i = 0; i < tree.views.size(); ++i) {
+        if (!tree.places[i].placedByConstraints) continue;
+        const gfx::Rect rect = tree.views[i]->frameInRoot();
+        const std::size_t u = tree.places[i].firstUnknown;
         previous[u] = rect.minX();
         previous[u + 1] = rect.minY();
         previous[u + 2] = rect.width();
         previous[u + 3] = rect.height();
     }
-    const LinearSystem::Solution solution = system.solve(previous);
+    return previous;
+}
 
-    for (std::size_t i = 0; i < views.size(); ++i) {
-        if (!places[i].placedByConstraints) continue;
-        const std::size_t u = places[i].firstUnknown;
-        const std::string free = listOfFree(solution.determined, u);
+void reportFreeValues(const Tree& tree, const std::vector<bool>& determined, LayoutReport& report) {
+    for (std::size_t i = 0; i < tree.views.size(); ++i) {
+        if (!tree.places[i].placedByConstraints) continue;
+        const std::string free = listOfFree(determined, tree.places[i].firstUnknown);
         if (!free.empty()) {
-            report.problems.push_back("layout is underdetermined: the " + free + " of " + views[i]->debugDescription() +
-                                      (free.find(',') == std::string::npos ? " is" : " are") +
-                                      " not fixed by its constraints and keep" +
-                                      (free.find(',') == std::string::npos ? "s" : "") + " the previous value");
+            report.problems.push_back(
+                "layout is underdetermined: the " + free + " of " + tree.views[i]->debugDescription() +
+                (free.find(',') == std::string::npos ? " is" : " are") + " not fixed by its constraints and keep" +
+                (free.find(',') == std::string::npos ? "s" : "") + " the previous value");
         }
     }
+}
 
-    for (std::size_t i = 0; i < views.size(); ++i) {
-        if (!places[i].placedByConstraints) continue;
-        const Placement& parent = places[indexOf.at(views[i]->superview())];
-        const Placement& place = places[i];
-        const double x = place.x.evaluate(solution.values) - parent.x.evaluate(solution.values);
-        const double y = place.y.evaluate(solution.values) - parent.y.evaluate(solution.values);
-        LayoutAccess::setFrame(*views[i], gfx::Rect::make(x, y, place.width.evaluate(solution.values),
-                                                          place.height.evaluate(solution.values)));
+// Frames are relative to the superview.
+void setFrames(const Tree& tree, const std::vector<double>& values) {
+    for (std::size_t i = 0; i < tree.views.size(); ++i) {
+        if (!tree.places[i].placedByConstraints) continue;
+        const Placement& parent = tree.placeOf(*tree.views[i]->superview());
+        const Placement& place = tree.places[i];
+        const double x = place.x.evaluate(values) - parent.x.evaluate(values);
+        const double y = place.y.evaluate(values) - parent.y.evaluate(values);
+        LayoutAccess::setFrame(*tree.views[i],
+                               gfx::Rect::make(x, y, place.width.evaluate(values), place.height.evaluate(values)));
     }
+}
+
+}  // namespace
+
+LayoutReport solveLayout(View& root) {
+    LayoutReport report;
+    const Tree tree = placeTree(root);
+    LinearSystem system(tree.unknowns);
+    addConstraints(tree, system, report);
+    addIntrinsicSizes(tree, system);
+    const LinearSystem::Solution solution = system.solve(previousValues(tree));
+    reportFreeValues(tree, solution.determined, report);
+    setFrames(tree, solution.values);
     return report;
 }
 

@@ -1,6 +1,5 @@
 #include "platform/ui/Storyboard.h"
 
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
@@ -10,6 +9,7 @@
 
 #include "platform/ui/MenuViewController.h"
 #include "platform/ui/NavigationController.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
@@ -62,6 +62,103 @@ bool readItems(const nlohmann::json& object, Storyboard::Scene& scene, const std
     return true;
 }
 
+// The scenes of the document, each with a unique id.
+bool readScenes(const nlohmann::json& document, std::vector<Storyboard::Scene>& into, std::string& error) {
+    const auto scenes = document.find("scenes");
+    if (scenes == document.end() || !scenes->is_array()) {
+        error = "the storyboard has no list of \"scenes\"";
+        return false;
+    }
+    std::set<std::string> identifiers;
+    for (std::size_t i = 0; i < scenes->size(); ++i) {
+        const nlohmann::json& entry = (*scenes)[i];
+        std::string where = "scene " + std::to_string(i + 1);
+        if (!entry.is_object()) {
+            error = where + " is not an object";
+            return false;
+        }
+        Storyboard::Scene scene;
+        if (!readString(entry, "id", true, scene.identifier, where, error)) return false;
+        where = "scene \"" + scene.identifier + "\"";
+        if (!readString(entry, "class", true, scene.className, where, error)) return false;
+        if (!readString(entry, "title", false, scene.title, where, error)) return false;
+        if (!readString(entry, "root", scene.className == navigationClass, scene.root, where, error)) return false;
+        if (!readItems(entry, scene, where, error)) return false;
+        if (!identifiers.insert(scene.identifier).second) {
+            error = "two scenes have the id \"" + scene.identifier + "\"";
+            return false;
+        }
+        into.push_back(std::move(scene));
+    }
+    return true;
+}
+
+// The segues of the document (none when it has no "segues"), each between two
+// of the scenes and unique among the segues of its source scene.
+bool readSegues(const nlohmann::json& document, const std::vector<Storyboard::Scene>& scenes,
+                std::vector<Storyboard::Segue>& into, std::string& error) {
+    const auto segues = document.find("segues");
+    if (segues == document.end()) return true;
+    if (!segues->is_array()) {
+        error = "the storyboard's \"segues\" is not a list";
+        return false;
+    }
+    std::set<std::string> identifiers;
+    for (const Storyboard::Scene& scene : scenes) identifiers.insert(scene.identifier);
+    for (std::size_t i = 0; i < segues->size(); ++i) {
+        const nlohmann::json& entry = (*segues)[i];
+        const std::string where = "segue " + std::to_string(i + 1);
+        if (!entry.is_object()) {
+            error = where + " is not an object";
+            return false;
+        }
+        Storyboard::Segue segue;
+        if (!readString(entry, "identifier", true, segue.identifier, where, error)) return false;
+        if (!readString(entry, "from", true, segue.from, where, error)) return false;
+        if (!readString(entry, "to", true, segue.to, where, error)) return false;
+        for (const std::string* end : {&segue.from, &segue.to}) {
+            if (identifiers.count(*end) == 0) {
+                error = "segue \"" + segue.identifier + "\" names the unknown scene \"" + *end + "\"";
+                return false;
+            }
+        }
+        for (const Storyboard::Segue& earlier : into) {
+            if (earlier.from == segue.from && earlier.identifier == segue.identifier) {
+                error = "scene \"" + segue.from + "\" has two segues \"" + segue.identifier + "\"";
+                return false;
+            }
+        }
+        into.push_back(std::move(segue));
+    }
+    return true;
+}
+
+// What is wrong with the references between the parts of a storyboard read
+// whole: the initial scene, the navigation controllers' roots and the menu
+// items' segues. Empty when nothing is.
+std::string referenceProblem(const Storyboard& storyboard) {
+    if (storyboard.scene(storyboard.initialScene()) == nullptr) {
+        return "the initial scene \"" + storyboard.initialScene() + "\" is not among the scenes";
+    }
+    for (const Storyboard::Scene& scene : storyboard.scenes()) {
+        if (scene.className == navigationClass) {
+            const Storyboard::Scene* root = storyboard.scene(scene.root);
+            if (root == nullptr)
+                return "scene \"" + scene.identifier + "\" has the unknown root \"" + scene.root + "\"";
+            if (root->className == navigationClass) {
+                return "scene \"" + scene.identifier + "\" has a navigation controller as its root";
+            }
+        }
+        for (const Storyboard::MenuItem& item : scene.items) {
+            if (storyboard.segue(scene.identifier, item.segue) == nullptr) {
+                return "scene \"" + scene.identifier + "\": item \"" + item.title + "\" names the segue \"" +
+                       item.segue + "\", which does not leave this scene";
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 void Storyboard::registerClass(const std::string& className, Factory factory) {
@@ -100,89 +197,11 @@ std::shared_ptr<Storyboard> Storyboard::fromJson(const std::string& text, std::s
     if (!readString(document, "initialScene", true, storyboard->initialScene_, "the storyboard", error)) {
         return nullptr;
     }
-
-    const auto scenes = document.find("scenes");
-    if (scenes == document.end() || !scenes->is_array()) {
-        error = "the storyboard has no list of \"scenes\"";
+    if (!readScenes(document, storyboard->scenes_, error)) return nullptr;
+    if (!readSegues(document, storyboard->scenes_, storyboard->segues_, error)) return nullptr;
+    if (std::string problem = referenceProblem(*storyboard); !problem.empty()) {
+        error = std::move(problem);
         return nullptr;
-    }
-    std::set<std::string> identifiers;
-    for (std::size_t i = 0; i < scenes->size(); ++i) {
-        const nlohmann::json& entry = (*scenes)[i];
-        std::string where = "scene " + std::to_string(i + 1);
-        if (!entry.is_object()) {
-            error = where + " is not an object";
-            return nullptr;
-        }
-        Scene scene;
-        if (!readString(entry, "id", true, scene.identifier, where, error)) return nullptr;
-        where = "scene \"" + scene.identifier + "\"";
-        if (!readString(entry, "class", true, scene.className, where, error)) return nullptr;
-        if (!readString(entry, "title", false, scene.title, where, error)) return nullptr;
-        if (!readString(entry, "root", scene.className == navigationClass, scene.root, where, error)) return nullptr;
-        if (!readItems(entry, scene, where, error)) return nullptr;
-        if (!identifiers.insert(scene.identifier).second) {
-            error = "two scenes have the id \"" + scene.identifier + "\"";
-            return nullptr;
-        }
-        storyboard->scenes_.push_back(std::move(scene));
-    }
-
-    const auto segues = document.find("segues");
-    if (segues != document.end() && !segues->is_array()) {
-        error = "the storyboard's \"segues\" is not a list";
-        return nullptr;
-    }
-    if (segues != document.end()) {
-        for (std::size_t i = 0; i < segues->size(); ++i) {
-            const nlohmann::json& entry = (*segues)[i];
-            const std::string where = "segue " + std::to_string(i + 1);
-            if (!entry.is_object()) {
-                error = where + " is not an object";
-                return nullptr;
-            }
-            Segue segue;
-            if (!readString(entry, "identifier", true, segue.identifier, where, error)) return nullptr;
-            if (!readString(entry, "from", true, segue.from, where, error)) return nullptr;
-            if (!readString(entry, "to", true, segue.to, where, error)) return nullptr;
-            for (const std::string* end : {&segue.from, &segue.to}) {
-                if (identifiers.count(*end) == 0) {
-                    error = "segue \"" + segue.identifier + "\" names the unknown scene \"" + *end + "\"";
-                    return nullptr;
-                }
-            }
-            if (storyboard->segue(segue.from, segue.identifier) != nullptr) {
-                error = "scene \"" + segue.from + "\" has two segues \"" + segue.identifier + "\"";
-                return nullptr;
-            }
-            storyboard->segues_.push_back(std::move(segue));
-        }
-    }
-
-    // Cross references.
-    if (identifiers.count(storyboard->initialScene_) == 0) {
-        error = "the initial scene \"" + storyboard->initialScene_ + "\" is not among the scenes";
-        return nullptr;
-    }
-    for (const Scene& scene : storyboard->scenes_) {
-        if (scene.className == navigationClass) {
-            const Scene* root = storyboard->scene(scene.root);
-            if (root == nullptr) {
-                error = "scene \"" + scene.identifier + "\" has the unknown root \"" + scene.root + "\"";
-                return nullptr;
-            }
-            if (root->className == navigationClass) {
-                error = "scene \"" + scene.identifier + "\" has a navigation controller as its root";
-                return nullptr;
-            }
-        }
-        for (const MenuItem& item : scene.items) {
-            if (storyboard->segue(scene.identifier, item.segue) == nullptr) {
-                error = "scene \"" + scene.identifier + "\": item \"" + item.title + "\" names the segue \"" +
-                        item.segue + "\", which does not leave this scene";
-                return nullptr;
-            }
-        }
     }
     return storyboard;
 }
@@ -204,7 +223,7 @@ const Storyboard::Segue* Storyboard::segue(const std::string& fromScene, const s
 std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& sceneIdentifier) const {
     const Scene* found = scene(sceneIdentifier);
     if (found == nullptr) {
-        std::fprintf(stderr, "duolinear: the storyboard has no scene \"%s\"\n", sceneIdentifier.c_str());
+        warn("the storyboard has no scene \"" + sceneIdentifier + "\"");
         return nullptr;
     }
     std::shared_ptr<ViewController> controller;
@@ -217,14 +236,14 @@ std::shared_ptr<ViewController> Storyboard::instantiate(const std::string& scene
     } else {
         const auto factory = registry().find(found->className);
         if (factory == registry().end() || !factory->second) {
-            std::fprintf(stderr, "duolinear: scene \"%s\" has the class \"%s\", which is not registered\n",
-                         found->identifier.c_str(), found->className.c_str());
+            warn("scene \"" + found->identifier + "\" has the class \"" + found->className +
+                 "\", which is not registered");
             return nullptr;
         }
         controller = factory->second();
         if (!controller) {
-            std::fprintf(stderr, "duolinear: the class \"%s\" of scene \"%s\" made no view controller\n",
-                         found->className.c_str(), found->identifier.c_str());
+            warn("the class \"" + found->className + "\" of scene \"" + found->identifier +
+                 "\" made no view controller");
             return nullptr;
         }
     }
@@ -237,7 +256,7 @@ std::shared_ptr<ViewController> Storyboard::instantiateSegueDestination(const st
                                                                         const std::string& identifier) const {
     const Segue* found = segue(fromScene, identifier);
     if (found == nullptr) {
-        std::fprintf(stderr, "duolinear: scene \"%s\" has no segue \"%s\"\n", fromScene.c_str(), identifier.c_str());
+        warn("scene \"" + fromScene + "\" has no segue \"" + identifier + "\"");
         return nullptr;
     }
     return instantiate(found->to);

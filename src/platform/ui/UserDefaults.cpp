@@ -78,7 +78,7 @@ std::filesystem::path UserDefaults::defaultFile() {
         if (home == nullptr || home[0] == '\0') return {};
         base = std::filesystem::path(home) / ".config";
     }
-    return base / "duolinear" / "preferences.json";
+    return base / applicationName() / "preferences.json";
 }
 
 std::filesystem::path UserDefaults::standardFile() {

@@ -1,7 +1,7 @@
 #pragma once
 // Preferences: integers by key, kept in a JSON object in a file
-// ($XDG_CONFIG_HOME/duolinear/preferences.json, or
-// ~/.config/duolinear/preferences.json; the host's command line may name
+// ($XDG_CONFIG_HOME/NAME/preferences.json, or ~/.config/NAME/preferences.json,
+// NAME the application's name of Warnings.h; the host's command line may name
 // another file). The file is read once, when the preferences are first used;
 // each change writes the whole file anew, atomically (a temporary file beside
 // it, then renamed over it). A symbolic link is followed: the file it names is

@@ -1,7 +1,6 @@
 #include "platform/ui/View.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <typeinfo>
 #include <unordered_set>
@@ -11,6 +10,7 @@
 #include "platform/gfx/Context.h"
 #include "platform/ui/LayoutSolver.h"
 #include "platform/ui/ViewController.h"
+#include "platform/ui/Warnings.h"
 #include "platform/ui/Window.h"
 
 namespace ui {
@@ -239,7 +239,7 @@ void View::layoutIfNeeded() {
     if (!top.needsLayout_) return;
     top.needsLayout_ = false;
     const LayoutReport report = solveLayout(top);
-    for (const std::string& problem : report.problems) std::fprintf(stderr, "duolinear: %s\n", problem.c_str());
+    for (const std::string& problem : report.problems) warn(problem);
 }
 
 std::string View::debugDescription() const {

@@ -1,10 +1,9 @@
 #include "platform/ui/ViewController.h"
 
-#include <cstdio>
-
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Storyboard.h"
 #include "platform/ui/View.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 
@@ -47,24 +46,21 @@ void ViewController::setStoryboardScene(std::shared_ptr<const Storyboard> storyb
 
 void ViewController::performSegue(const std::string& identifier, Object* sender) {
     if (!storyboard_) {
-        std::fprintf(stderr, "duolinear: segue \"%s\" not performed: the view controller has no storyboard scene\n",
-                     identifier.c_str());
+        warn("segue \"" + identifier + "\" not performed: the view controller has no storyboard scene");
         return;
     }
     NavigationController* navigation = navigationController();
     if (navigation == nullptr) {
-        std::fprintf(stderr, "duolinear: segue \"%s\" not performed: scene \"%s\" is not in a navigation controller\n",
-                     identifier.c_str(), sceneIdentifier_.c_str());
+        warn("segue \"" + identifier + "\" not performed: scene \"" + sceneIdentifier_ +
+             "\" is not in a navigation controller");
         return;
     }
     std::shared_ptr<ViewController> destination =
         storyboard_->instantiateSegueDestination(sceneIdentifier_, identifier);
     if (!destination) return;  // the storyboard has said why
     if (dynamic_cast<NavigationController*>(destination.get()) != nullptr) {
-        std::fprintf(stderr,
-                     "duolinear: segue \"%s\" not performed: its destination is a navigation controller, which "
-                     "cannot be pushed onto another\n",
-                     identifier.c_str());
+        warn("segue \"" + identifier +
+             "\" not performed: its destination is a navigation controller, which cannot be pushed onto another");
         return;
     }
     StoryboardSegue segue(identifier, *this, destination);

@@ -2,7 +2,8 @@
 
 #include "platform/gfx/FractionForms.h"
 #include "platform/gfx/Gfx.h"
-#include "platform/gfx/GfxTestSupport.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace gfx {
 namespace {

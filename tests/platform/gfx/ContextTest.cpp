@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/Gfx.h"
-#include "platform/gfx/GfxTestSupport.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace gfx {
 namespace {

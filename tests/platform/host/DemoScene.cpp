@@ -1,9 +1,6 @@
 #include "DemoScene.h"
 
-#include <cstdlib>
 #include <fstream>
-
-#include <cairo.h>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/NavigationController.h"
@@ -81,35 +78,6 @@ std::filesystem::path writeDemoStoryboard(const std::filesystem::path& folder) {
       "segues": [ { "identifier": "toCounter", "from": "menu", "to": "counter" } ]
     })";
     return file;
-}
-
-std::filesystem::path outputPath(const std::string& name) {
-    const char* folder = std::getenv("DUOLINEAR_TEST_OUTPUT");
-    return std::filesystem::path(folder != nullptr && *folder != '\0' ? folder : "/tmp") / name;
-}
-
-double inkedShareOfPng(const std::filesystem::path& file) {
-    cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
-    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(image);
-        return -1.0;
-    }
-    const int width = cairo_image_surface_get_width(image);
-    const int height = cairo_image_surface_get_height(image);
-    const int stride = cairo_image_surface_get_stride(image);
-    const unsigned char* data = cairo_image_surface_get_data(image);
-    long inked = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const auto pixel = *reinterpret_cast<const std::uint32_t*>(data + y * stride + 4 * x);
-            const int r = (pixel >> 16) & 0xff;
-            const int g = (pixel >> 8) & 0xff;
-            const int b = pixel & 0xff;
-            if (r < 230 || g < 230 || b < 230) ++inked;
-        }
-    }
-    cairo_surface_destroy(image);
-    return static_cast<double>(inked) / (static_cast<double>(width) * height);
 }
 
 }  // namespace host::testing

@@ -31,10 +31,4 @@ private:
 // Registers the demo's scene class and writes its storyboard into `folder`.
 std::filesystem::path writeDemoStoryboard(const std::filesystem::path& folder);
 
-// A path for a test file in $DUOLINEAR_TEST_OUTPUT (or /tmp).
-std::filesystem::path outputPath(const std::string& name);
-
-// The share of a PNG's pixels that are not (nearly) white; -1 when it cannot be read.
-double inkedShareOfPng(const std::filesystem::path& file);
-
 }  // namespace host::testing

@@ -18,6 +18,8 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/UserDefaults.h"
 #include "platform/ui/Window.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace host {
 namespace {
@@ -63,8 +65,8 @@ ui::NavigationController& navigationOf(const Delegate& delegate) {
 }
 
 TEST_F(DemoTest, RunsHeadlessFromAScript) {
-    const fs::path menu = testing::outputPath("host-demo-menu.png");
-    const fs::path counter = testing::outputPath("host-demo-counter.png");
+    const fs::path menu = gfx::testing::outputPath("host-demo-menu.png");
+    const fs::path counter = gfx::testing::outputPath("host-demo-counter.png");
     fs::remove(menu);
     fs::remove(counter);
     const int status = run("screenshot " + menu.string() +
@@ -91,8 +93,8 @@ TEST_F(DemoTest, RunsHeadlessFromAScript) {
     ASSERT_EQ(navigation.viewControllers().size(), 2u);
     EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigation.topViewController()).count(), 0);
 
-    EXPECT_GT(testing::inkedShareOfPng(menu), 0.002);  // the texts on light grey
-    EXPECT_GT(testing::inkedShareOfPng(counter), 0.05);
+    EXPECT_GT(gfx::testing::inkedShareOfPng(menu.string()), 0.002);  // the texts on light grey
+    EXPECT_GT(gfx::testing::inkedShareOfPng(counter.string()), 0.05);
 }
 
 TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
@@ -169,7 +171,7 @@ TEST_F(DemoTest, TabletDeviceSetsScreenAndModel) {
 // In a real window: run here when this process is the one started on a
 // virtual display, else start this test again under xvfb-run.
 TEST_F(DemoTest, RunsInARealWindow) {
-    const fs::path shot = testing::outputPath("host-demo-window.png");
+    const fs::path shot = gfx::testing::outputPath("host-demo-window.png");
     if (std::getenv("DUOLINEAR_WINDOW_TEST_CHILD") != nullptr) {
         options_.headless = false;
         fs::remove(shot);
@@ -192,7 +194,7 @@ TEST_F(DemoTest, RunsInARealWindow) {
         self + "' --gtest_filter=DemoTest.RunsInARealWindow --gtest_brief=1";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
-    EXPECT_GT(testing::inkedShareOfPng(shot), 0.05);
+    EXPECT_GT(gfx::testing::inkedShareOfPng(shot.string()), 0.05);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "platform/gfx/Text.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Window.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace ui {
 namespace {
@@ -88,7 +90,7 @@ TEST(Label, AttributedTextIsDrawnAndShrunkWithItsFonts) {
 
     gfx::ImageSurface image(200, 60, 2.0);
     window->render(image);
-    ASSERT_TRUE(image.writePng(testing::outputPath("ui-label-attributed.png")));
+    ASSERT_TRUE(image.writePng(gfx::testing::outputPath("ui-label-attributed.png")));
     bool red = false;
     for (int y = 0; y < image.pixelHeight() && !red; ++y) {
         for (int x = 0; x < image.pixelWidth() / 4 && !red; ++x) {
@@ -97,7 +99,7 @@ TEST(Label, AttributedTextIsDrawnAndShrunkWithItsFonts) {
         }
     }
     EXPECT_TRUE(red);
-    EXPECT_GT(testing::inkedShare(image), 0.01);
+    EXPECT_GT(gfx::testing::inkedShare(image), 0.01);
 }
 
 }  // namespace

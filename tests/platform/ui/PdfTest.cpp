@@ -11,7 +11,9 @@
 #include "UiTestSupport.h"
 #include "platform/ui/Bundle.h"
 #include "platform/ui/PdfView.h"
+#include "platform/ui/Warnings.h"
 #include "platform/ui/Window.h"
+#include "support/TestOutput.h"
 
 namespace ui {
 namespace {
@@ -81,7 +83,7 @@ TEST_F(PdfTest, OpensAndJumpsToPages) {
 
     gfx::ImageSurface image(210, 298, 2.0);
     window_->render(image);
-    ASSERT_TRUE(image.writePng(testing::outputPath("ui-pdf-page4.png")));
+    ASSERT_TRUE(image.writePng(gfx::testing::outputPath("ui-pdf-page4.png")));
 
     // A page of another document is not this view's to show.
     auto other = PdfDocument::open(folder_ / "Guide.pdf");
@@ -141,7 +143,9 @@ TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension) {
     EXPECT_FALSE(bundle.urlForResource("Missing", "pdf"));
     EXPECT_FALSE(Bundle({}).urlForResource("Guide", "pdf"));
 
-    // The tests run with DUOLINEAR_RESOURCES set to the build's resources.
+    // The tests run with DUOLINEAR_RESOURCES set to the build's resources; the
+    // variable is named after the application, as the app gives its name.
+    setApplicationName("duolinear");
     if (const char* env = std::getenv("DUOLINEAR_RESOURCES")) {
         EXPECT_EQ(Bundle::locateResources(), fs::path(env));
     }

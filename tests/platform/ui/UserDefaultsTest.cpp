@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include "platform/ui/UserDefaults.h"
+#include "platform/ui/Warnings.h"
 
 namespace ui {
 namespace {
@@ -334,6 +335,8 @@ TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
     const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
     const std::string config = savedConfig != nullptr ? savedConfig : "";
     ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    // The folder is named after the application, as the app gives its name.
+    setApplicationName("duolinear");
     EXPECT_EQ(UserDefaults::defaultFile(), folder_ / "duolinear" / "preferences.json");
     ::setenv("XDG_CONFIG_HOME", "relative/path", 1);  // ignored, as relative paths are
     EXPECT_EQ(UserDefaults::defaultFile().filename(), "preferences.json");

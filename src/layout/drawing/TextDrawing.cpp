@@ -1,4 +1,4 @@
-#include "layout/TextDrawing.h"
+#include "layout/drawing/TextDrawing.h"
 
 #include "platform/gfx/Path.h"
 

@@ -1,4 +1,4 @@
-#include "layout/ColorMapping.h"
+#include "layout/drawing/ColorMapping.h"
 
 namespace duolinear {
 

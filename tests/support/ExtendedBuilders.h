@@ -1,7 +1,8 @@
 #pragma once
-// Short builders and readers for sides with bracketed groups. A side is
-// written as its list of groups: side({{x(1), c(3)}, {times(2, 0)}}) is
-// 2(x + 3), group 0 being the bracket's content. readGroups prints the same
+// Short builders and readers for sides with bracketed groups, on top of
+// EquationBuilders.h. A side is written as its list of groups:
+// side({{x(1), c(3)}, {times(2, 0)}}) is 2(x + 3), group 0 being the
+// bracket's content; ungrouped(m) is the monomial m multiplying no group. readGroups prints the same
 // notation back: "[[x, 3], [2·(0)]]", a coefficient n/d as "n/d", red terms
 // (any colour of the term red) starred: "*2x*".
 
@@ -9,24 +10,25 @@
 #include <string>
 #include <vector>
 
-#include "LayoutReading.h"
 #include "algebra/Term.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
+#include "support/EquationBuilders.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear::testing {
 
-inline Term term(std::int64_t n, std::int64_t d, std::uint64_t exponent, char letter = 'x') {
-    return Term{Monomial{Rational{n, d}, exponent, letter}, SubExpression{}};
+inline Term ungrouped(Monomial monomial) {
+    return Term{std::move(monomial), SubExpression{}};
 }
 inline Term x(std::int64_t n, std::int64_t d = 1) {
-    return term(n, d, 1);
+    return ungrouped(xTerm(n, d));
 }
 inline Term c(std::int64_t n, std::int64_t d = 1) {
-    return term(n, d, 0);
+    return ungrouped(constant(n, d));
 }
 // n/d times the group at that position.
 inline Term times(std::int64_t n, std::uint64_t group, std::int64_t d = 1) {
-    Term t = term(n, d, 0);
+    Term t = c(n, d);
     t.sub_exp = SubExpression{true, group};
     return t;
 }

@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "layout/TextDrawing.h"
-#include "platform/gfx/GfxTestSupport.h"
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/ImageSurface.h"
+#include "support/Pixels.h"
+#include "support/TestOutput.h"
 
 namespace duolinear {
 namespace {

@@ -1,5 +1,6 @@
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
 
+#include "layout/Metric.h"
 #include "platform/gfx/Screen.h"
 
 namespace duolinear {

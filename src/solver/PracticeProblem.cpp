@@ -1,8 +1,9 @@
+#include "solver/PracticeProblem.h"
+
 #include <utility>
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
-#include "solver/PracticeProblem.h"
 
 namespace duolinear {
 

@@ -1,4 +1,4 @@
-#include "algebra/PolynomialSide.h"
+#include "algebra/Polynomial.h"
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "layout/ColorMapping.h"
-#include "layout/Metric.h"
+#include "layout/drawing/BaseFontSize.h"
+#include "layout/drawing/ColorMapping.h"
 #include "platform/gfx/Screen.h"
 
 namespace duolinear {

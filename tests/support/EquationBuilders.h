@@ -1,7 +1,12 @@
 #pragma once
-// Short builders for the equations of the tests: xTerm(2) is 2x, constant(3, 4)
-// is 3/4, equation({...}, {...}, Relation::less_than) is LHS < RHS; and the
-// reading of an equation in the fraction style, "2x + 3 = 7".
+// The one vocabulary in which tests build equations, and the reading of an
+// equation as drawn in the fraction style ("2x + 3 = 7").
+//   term(5, 2, 1)            5/2·x (exponent 1); term(3, 1, 0, 'y') the constant 3
+//   xTerm(2), xTerm(1, 2, 'y') 2x, 1/2·y
+//   constant(3, 4)           3/4
+//   equation({..}, {..}, r)  LHS r RHS (= by default)
+//   row(a, b, c)             a·x + b·y = c with both letters present, as the
+//                            two-equation solver takes an equation
 
 #include <cstdint>
 #include <string>
@@ -9,21 +14,29 @@
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Equation.h"
-#include "linear_steps/LayoutReading.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear::testing {
 
+inline Monomial term(std::int64_t numerator, std::int64_t denominator, std::uint64_t exponent, char letter = 'x') {
+    return Monomial{Rational{numerator, denominator}, exponent, letter};
+}
+
 inline Monomial xTerm(std::int64_t numerator, std::int64_t denominator = 1, char letter = 'x') {
-    return Monomial{Rational{numerator, denominator}, 1, letter};
+    return term(numerator, denominator, 1, letter);
 }
 
 inline Monomial constant(std::int64_t numerator, std::int64_t denominator = 1) {
-    return Monomial{Rational{numerator, denominator}, 0};
+    return term(numerator, denominator, 0);
 }
 
 inline PolyEquation equation(std::vector<Monomial> lhs, std::vector<Monomial> rhs,
                              Relation relation = Relation::equal_to) {
     return PolyEquation{Polynomial(std::move(lhs)), Polynomial(std::move(rhs)), relation};
+}
+
+inline PolyEquation row(std::int64_t a, std::int64_t b, std::int64_t c) {
+    return equation({xTerm(a), xTerm(b, 1, 'y')}, {constant(c)});
 }
 
 inline std::string readEquation(const PolyEquation& e, bool marks = false) {
