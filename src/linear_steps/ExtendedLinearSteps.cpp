@@ -78,19 +78,20 @@ bool isRefusal(const WorkedSteps& worked) {
 // One bracket-phase step: the worked lines, the equation before and after.
 // The equation in hand joins the worked lines and the result, in black,
 // becomes the equation in hand.
-Outcome<Done> drawStep(ExtendedWork& work, const Outcome<ExtEquationPair>& rewrite, const std::string& comment) {
+Outcome<Done> drawStep(ExtendedWork& work, Outcome<ExtEquationPair> rewrite, const std::string& comment) {
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
-    const ExtEquationPair& pair = *rewrite.value;
+    ExtEquationPair& pair = *rewrite.value;
+    Ext_polyEquation next = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
     if (work.steps.showing()) {
         work.addStepLazily(
-            [style = work.style, pair] {
+            [style = work.style, pair = std::move(pair)] {
                 return linesOf(extEquationLayout(style, pair.before), extEquationLayout(style, pair.after));
             },
             comment);
         work.workedLines.push_back(work.layoutOf(work.current));
     }
-    work.current = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
+    work.current = std::move(next);
     return Outcome<Done>::done();
 }
 
