@@ -48,7 +48,7 @@ private:
     template <typename... Texts>
     void addRow(Texts&&... texts) {
         TagRow& row = layout_.emplace_back();
-        row.reserve(sizeof...(texts));
+        if constexpr (sizeof...(texts) > TagRow::kInlineCapacity) row.reserve(sizeof...(texts));
         (row.emplace_back(std::forward<Texts>(texts)), ...);
     }
 

@@ -59,7 +59,16 @@ public:
         for (; first != last; ++first) emplace_back(*first);
     }
 
-    TagRow(const TagRow& other) : TagRow(other.begin(), other.end()) {}
+    TagRow(const TagRow& other) {
+        reserve(other.size_);
+        try {
+            std::uninitialized_copy(other.data_, other.data_ + other.size_, data_);
+        } catch (...) {
+            freeHeap();  // the copies made so far are gone already
+            throw;
+        }
+        size_ = other.size_;
+    }
     TagRow(TagRow&& other) noexcept { takeFrom(other); }
     TagRow& operator=(const TagRow& other) {
         if (this != &other) assign(other.begin(), other.end());
