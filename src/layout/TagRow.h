@@ -1,10 +1,10 @@
 #pragma once
 // One row of a layout record: a short list of texts, the first naming what the
-// row is ("join", "message_color", ...). It reads and changes like a
-// std::vector<std::string> (size, indexing, iteration, push_back, insert,
-// erase, resize, comparison) and is one.
+// row is ("join", "message_color", ...). It reads and changes like the
+// std::vector<std::string> it stands for (size, indexing, iteration,
+// push_back, insert, erase, resize, comparison).
 //
-// Nearly every row holds two or three texts, so a row keeps up to
+// The rows the builders write hold two to five texts, so a row keeps up to
 // kInlineCapacity of them inside itself and goes to the heap only beyond
 // that: making, copying and moving a layout's rows then costs no allocation
 // per row. Moving a row leaves the source empty.
@@ -38,7 +38,7 @@ public:
     using reverse_iterator = std::reverse_iterator<iterator>;
     using const_reverse_iterator = std::reverse_iterator<const_iterator>;
 
-    static constexpr size_type kInlineCapacity = 3;
+    static constexpr size_type kInlineCapacity = 5;
 
     TagRow() noexcept {}
     explicit TagRow(size_type count) {
