@@ -33,6 +33,7 @@ struct LinearWork : LinearStepChoices {
     // Progress.
     PolyEquation current;
     std::vector<TagLayout> derivation;  // equations already passed, shown above new lines; only ever grows
+    StepKeeper steps;                   // the steps made, as the caller keeps them
 
     // The opening equation.
     StepLines openingLines() const;
@@ -81,8 +82,6 @@ struct LinearWork : LinearStepChoices {
     TagLayout inStyle(const PolyEquation& equation) const;        // the caller's style
     TagLayout inAnswerStyle(const PolyEquation& equation) const;  // decimal stays, else fraction
     static TagLayout inFraction(const PolyEquation& equation);
-
-    StepKeeper steps;
 };
 
 // Adds a list of lines at the end of another; a temporary list is moved in.
