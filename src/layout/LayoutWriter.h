@@ -44,14 +44,6 @@ public:
     TagLayout finish(Item root) &&;
 
 private:
-    // Writes one row of the given texts.
-    template <typename... Texts>
-    void addRow(Texts&&... texts) {
-        TagRow& row = layout_.emplace_back();
-        if constexpr (sizeof...(texts) > TagRow::kInlineCapacity) row.reserve(sizeof...(texts));
-        (row.emplace_back(std::forward<Texts>(texts)), ...);
-    }
-
     TagLayout layout_;
 };
 

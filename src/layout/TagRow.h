@@ -148,6 +148,14 @@ public:
         }
         return *::new (static_cast<void*>(data_ + size_++)) std::string(std::forward<Args>(args)...);
     }
+    // Appends the N bytes at text, N known at compile time, so that the copy
+    // is a few moves rather than a call (see RowText.h). The text must not
+    // lie in this row.
+    template <std::size_t N>
+    std::string& emplace_fixed(const char* text) {
+        if (size_ == capacity_) reserve(2 * static_cast<size_type>(capacity_));
+        return *::new (static_cast<void*>(data_ + size_++)) std::string(text, N);
+    }
     void push_back(const std::string& text) { emplace_back(text); }
     void push_back(std::string&& text) { emplace_back(std::move(text)); }
     void pop_back() noexcept { std::destroy_at(data_ + --size_); }
