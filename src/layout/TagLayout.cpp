@@ -68,11 +68,6 @@ TagLayout wrapChild(const std::string& kind, const std::string& text, TagLayout 
 
 }  // namespace
 
-const std::string& defaultLayoutTag() {
-    static const std::string tag = "anon";
-    return tag;
-}
-
 long long layoutRootIndex(const TagLayout& layout) {
     return layout.empty() ? 0 : valueAt(layout[0], 1);
 }

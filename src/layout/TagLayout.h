@@ -37,7 +37,11 @@ struct ColoredText {
     Color color = Color::black;
 };
 
-const std::string& defaultLayoutTag();  // "anon"
+// "anon". Defined here so that the default argument below costs no call.
+inline const std::string& defaultLayoutTag() {
+    static const std::string tag = "anon";
+    return tag;
+}
 
 TagLayout messageLayout(const std::string& text, Color color = Color::black,
                         const std::string& tag = defaultLayoutTag());

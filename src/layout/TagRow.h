@@ -153,7 +153,8 @@ public:
     // lie in this row.
     template <std::size_t N>
     std::string& emplace_fixed(const char* text) {
-        if (size_ == capacity_) reserve(2 * static_cast<size_type>(capacity_));
+        if (size_ == capacity_) [[unlikely]]
+            grow();
         return *::new (static_cast<void*>(data_ + size_++)) std::string(text, N);
     }
     void push_back(const std::string& text) { emplace_back(text); }
@@ -221,6 +222,9 @@ public:
     }
 
 private:
+    // Doubles the room, apart from the writing paths that rarely need it.
+    [[gnu::noinline]] void grow() { reserve(2 * static_cast<size_type>(capacity_)); }
+
     std::string* inlineData() noexcept { return reinterpret_cast<std::string*>(inline_); }
     bool isInline() const noexcept { return static_cast<const void*>(data_) == static_cast<const void*>(inline_); }
 
