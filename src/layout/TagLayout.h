@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "layout/Enumerations.h"
+#include "layout/RowStorage.h"
 #include "layout/TagRow.h"
 
 namespace duolinear {
 
-using TagLayout = std::vector<TagRow>;
-using StepLines = std::vector<TagLayout>;  // one step: a layout per line
-using StepList = std::vector<StepLines>;   // a worked solution's steps
+using TagLayout = std::vector<TagRow, RowStorage<TagRow>>;  // see RowStorage.h
+using StepLines = std::vector<TagLayout>;                   // one step: a layout per line
+using StepList = std::vector<StepLines>;                    // a worked solution's steps
 using StepComments = std::vector<std::vector<std::string>>;
 using StepParameters = std::vector<std::string>;
 
