@@ -122,8 +122,13 @@ TagLayout fontLayout(Font font, TagLayout child, const std::string& tag) {
 
 std::vector<TagLayout> blankLayouts(long long count) {
     std::vector<TagLayout> out;
+    out.reserve(count > 1 ? static_cast<std::size_t>(count) : 1);
     do {
-        out.push_back({{"start", "1"}, {"BLANK"}});
+        // Written in place: the rows of a braced list would be copied.
+        TagLayout& blank = out.emplace_back(2);
+        blank[0].emplace_fixed<5>("start");
+        blank[0].emplace_fixed<1>("1");
+        blank[1].emplace_fixed<5>("BLANK");
         --count;
     } while (count > 0);
     return out;

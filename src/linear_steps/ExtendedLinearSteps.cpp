@@ -72,7 +72,9 @@ WorkedSteps malformedRefusal() {
 
 // linearEquationSteps answers an equation it cannot work with its one "oops" step.
 bool isRefusal(const WorkedSteps& worked) {
-    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
+    if (worked.comments.size() != 1) return false;
+    const std::vector<std::string>& comment = worked.comments.front();
+    return comment.size() == 1 && comment.front() == "oops";
 }
 
 // One bracket-phase step: the worked lines, the equation before and after.
