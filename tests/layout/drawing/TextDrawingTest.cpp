@@ -70,12 +70,15 @@ TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart) {
         gfx::ImageSurface image(300, 200);
         {
             gfx::DrawingScope scope(image.context());
-            drawTextRows(rows, centred, gfx::Color::black(), gfx::Color::clear(), 40, 10, 220, 180, 20,
+            drawTextRows(rows, centred, gfx::Color::blue(), gfx::Color::clear(), 40, 10, 220, 180, 20,
                          gfx::FontWeight::medium());
         }
         if (png != nullptr) {
             EXPECT_TRUE(image.writePng(gfx::testing::outputPath(png)));
         }
+        // The text is in its colour.
+        EXPECT_GT(gfx::testing::countWhere(image, [](gfx::Color c) { return c.a >= 0.5 && c.b > 0.6 && c.r < 0.4; }),
+                  0);
         return inkBounds(image);
     };
     const auto left = draw({"IIII", "I"}, false);
@@ -100,6 +103,7 @@ TEST(DrawLine, StrokesInTheColourAndKeepsTheState) {
     EXPECT_EQ(image.pixel(25, 24), gfx::Color::red());  // 2.5 wide by default
     EXPECT_EQ(image.pixel(25, 28), gfx::Color::clear());
     EXPECT_EQ(context.strokeColor(), gfx::Color::red());
+    EXPECT_EQ(context.fillColor(), gfx::Color::red());
     EXPECT_EQ(context.lineWidth(), kDefaultLineWidth);
 
     drawLine(context, gfx::Color::blue(), {25, 0}, {25, 50}, 6);
