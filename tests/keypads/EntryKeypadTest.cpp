@@ -102,12 +102,18 @@ TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries) {
     EXPECT_EQ(keypad.screen.received[0].multiLine, (SelectedTexts{{"second"}}));
 }
 
+void press(EntryKeypadView& pad, const char* title) {
+    ui::Button key;
+    key.setTitle(title);
+    pad.keyPressed(&key);
+}
+
 TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EntryKeypad keypad;
-    for (const char* title : {"O9999", "O4096", "O4353", "I4097", "I999", "P1025", "M3073", "L5121", "X", ""}) {
-        ui::Button key;
-        key.setTitle(title);
-        keypad.pad->keyPressed(&key);
+    // O4105 and O4289 name the row and the group just past the last ones.
+    for (const char* title :
+         {"O9999", "O4096", "O4353", "O4105", "O4289", "I4097", "I999", "P1025", "M3073", "L5121", "X", ""}) {
+        press(*keypad.pad, title);
     }
     ui::Button untitled;
     keypad.pad->keyPressed(&untitled);
@@ -117,6 +123,12 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EXPECT_EQ(greenLabels(keypad.hosted, kFields), std::vector<long long>{1});
     EXPECT_EQ(greenLabels(keypad.hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
     EXPECT_TRUE(keypad.screen.received.empty());
+
+    // Multi-line keys past the entries name no label.
+    EntryKeypad lines(EntryElements{.inputs = {{{"0"}}}, .multiLine = {{{"first", "second"}}}});
+    for (const char* title : {"M3075", "M3081", "M3072"}) press(*lines.pad, title);
+    EXPECT_EQ(lines.pad->multiLineSelection(), 3073);
+    EXPECT_EQ(greenLabels(lines.hosted, {3073, 3074}), std::vector<long long>{3073});
 }
 
 TEST(EntryKeypad, ThreePartsStackedFiveApart) {

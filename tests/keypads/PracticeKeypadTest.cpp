@@ -101,6 +101,12 @@ TEST(PracticeKeypad, MultiLineEntriesAndExampleRows) {
     ASSERT_EQ(keypad.screen.requests.size(), 1u);
     EXPECT_EQ(keypad.screen.requests[0].multiLine, (SelectedTexts{{"second"}}));
     EXPECT_EQ(keypad.hosted.text(6147), "problem 1, row 2");
+    for (const char* past : {"M3075", "M3081"}) {  // name no label
+        ui::Button key;
+        key.setTitle(past);
+        keypad.pad->keyPressed(&key);
+    }
+    EXPECT_EQ(keypad.pad->multiLineSelection(), 3074);
 
     // Rows that a new problem does not fill are emptied, not left showing the old one.
     keypad.screen.rowsPerProblem = 1;
@@ -118,7 +124,8 @@ TEST(PracticeKeypad, MultiLineEntriesAndExampleRows) {
 
 TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing) {
     HostedPracticeKeypad keypad;
-    for (const char* title : {"I1", "5", "DEL", "+/-", ".", "X", "", "O", "O4096", "O4225", "L5120", "L6145",
+    // O4105 and O4225 name the row and the group just past the last ones.
+    for (const char* title : {"I1", "5", "DEL", "+/-", ".", "X", "", "O", "O4096", "O4105", "O4225", "L5120", "L6145",
                               "L99999999999999999999", "M3073", "🤔 "}) {
         ui::Button key;
         key.setTitle(title);
