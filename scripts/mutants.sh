@@ -23,7 +23,8 @@
 # swapped, a string emptied, a condition negated, a "!" dropped, or the
 # statement deleted. A fault that does not compile is replaced by another
 # draw. The work happens on a copy of the sources under MUTANTS_DIR (a Debug
-# build without sanitizers), so the worktree is never touched; the mutated
+# build without sanitizers, with the standard library's assertions), so the
+# worktree is never touched; the mutated
 # file of the copy is restored after each fault, on interrupt too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -52,9 +53,9 @@ done < "$dir/files"
 (cd "$source_copy" && find . -type f | sed 's|^\./||' | sort) | comm -23 - "$dir/files" |
   while IFS= read -r stale; do rm -f "$source_copy/$stale"; done
 
-if [ ! -f "$build/build.ninja" ]; then
-  cmake -S "$source_copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUOLINEAR_BENCHMARKS=OFF >/dev/null
-fi
+# With the standard library's checks, an index one past the end fails at once.
+cmake -S "$source_copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUOLINEAR_BENCHMARKS=OFF \
+  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >/dev/null
 
 # The folder's tests: tests/FOLDER and its subfolders, each test executable
 # named after its path (tests/layout/drawing -> layout_drawing).

@@ -96,6 +96,9 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
         {{"join_locator", "1", "4"}, 10, {"join_locator", "11", "14"}},
         {{"unary_locator", "07", "extra"}, 2, {"unary_locator", "9"}},  // re-rendered, extra values dropped
         {{"font_locator", "5"}, -2, {"font_locator", "3"}},
+        // Missing values read as 0.
+        {{"join_locator", "1"}, 10, {"join_locator", "11", "10"}},
+        {{"unary_locator"}, 3, {"unary_locator", "3"}},
         // Past either end of the 64-bit range: the locator names nothing.
         {{"join_locator", "9223372036854775807", "4"}, 1, {"join_locator", "", "5"}},
         {{"block", "-9223372036854775808"}, -1, {"block", ""}},
@@ -105,6 +108,7 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
     TagLayout malformed = integerLayout(1);
     malformed[0][1] = "9223372036854775807";
     EXPECT_EQ(joinLayouts("+", integerLayout(2), malformed)[8], (TagRow{"join_locator", "1", ""}));
+    EXPECT_EQ(layoutRootIndex({{"start"}}), 0);
 }
 
 TEST(TagLayoutBuilders, BlankLayoutsGiveAtLeastOne) {
