@@ -13,9 +13,15 @@ TEST(Options, LabelsAreExactAndConvertBack) {
     for (Style s : {Style::fraction, Style::rational_fraction, Style::decimal})
         EXPECT_EQ(styleFromRawValue(rawValue(s)), s);
     for (Status s : {Status::unique, Status::infinite, Status::none}) EXPECT_EQ(statusFromRawValue(rawValue(s)), s);
-    for (auto s :
-         {Quadratic_status::rational_repeated, Quadratic_status::irrational_distinct, Quadratic_status::none}) {
-        EXPECT_EQ(quadraticStatusFromRawValue(rawValue(s)), s);
+    using Q = Quadratic_status;
+    const std::pair<Q, const char*> statuses[] = {{Q::rational_repeated, "repeated rational solution"},
+                                                  {Q::rational_distinct, "distinct rational solutions"},
+                                                  {Q::irrational_repeated, "repeated irrational solution"},
+                                                  {Q::irrational_distinct, "distinct irrational solutions"},
+                                                  {Q::none, "no solution"}};
+    for (const auto& [s, text] : statuses) {
+        EXPECT_EQ(rawValue(s), text);
+        EXPECT_EQ(quadraticStatusFromRawValue(text), s);
     }
     EXPECT_EQ(quadraticMethodFromRawValue("complete the square"), Quadratic_method::complete_the_square);
     EXPECT_EQ(techniqueFromRawValue("transpose"), Technique::transpose);

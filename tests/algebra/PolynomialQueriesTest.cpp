@@ -76,6 +76,9 @@ TEST(TermQueries, DivisionsAndCounters) {
                          Div{term(6, 1, 0), 0, "none"}, Div{term(INT64_MIN, 1, 0), -1, "none"}}) {
         const std::optional<Term> divided = termDividedByFactor(c.t, c.g);
         EXPECT_EQ(divided ? text(divided->monomial) : "none", c.result);
+        if (divided) {
+            EXPECT_TRUE(!divided->sub_exp.multiplies && divided->sub_exp.index == 0);
+        }
     }
 
     struct Count {

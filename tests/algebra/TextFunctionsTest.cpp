@@ -23,11 +23,13 @@ TEST(TextFunctions, CharactersAreWhatTheReaderSees) {
         {"e\u0301a", {"e\u0301", "a"}},          // combining accent
         {"👩‍💻a", {"👩‍💻", "a"}},  // joined sequence
         {"🇫🇷🇩🇪", {"🇫🇷", "🇩🇪"}},                  // flags pair their regional indicators
+        {"🇫x🇷", {"🇫", "x", "🇷"}},                // a lone one stands alone
         {"a\r\nb", {"a", "\r\n", "b"}},
         {"\n\u0301", {"\n", "\u0301"}},  // nothing extends a control
         {"a\xFF"
          "b",
-         {"a", "\xFF", "b"}},  // a stray byte is a character of its own
+         {"a", "\xFF", "b"}},                  // a stray byte is a character of its own
+        {"a\xE2\x88", {"a", "\xE2", "\x88"}},  // so is each of a cut-off sequence
     };
     for (const Case& c : cases) EXPECT_EQ(characterStrings(c.text), c.want) << c.text;
     EXPECT_EQ(textLengths("👍🏽👍🏽", "abc"), (TextLengths{2, 3, 3}));
