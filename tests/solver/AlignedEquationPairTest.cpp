@@ -7,6 +7,7 @@
 #include "algebra/TextFunctions.h"
 #include "platform/gfx/Text.h"
 #include "solver/AlignedEquationPair.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear {
 namespace {
@@ -67,6 +68,7 @@ TEST(AlignedEquationPair, TableLinesAreMonospacedAndEquallyLong) {
         EXPECT_EQ(testing::messagePieces(lines[i]), expected[i]) << i;
         EXPECT_EQ(lines[i][layoutRootIndex(lines[i])], (TagRow{"font", "monospaced system"})) << i;
     }
+    EXPECT_EQ(testing::readLayout(lines[1]), "− 2x − 2y = 2 care");  // one line of three pieces
     // Without a result the last line reads 0 = 0.
     AlignedPairLook remark;
     remark.suffix = " care";

@@ -94,7 +94,11 @@ TEST(Classification, CommonLineTable) {
         EXPECT_EQ(right, c.right);
         EXPECT_EQ(line->RHS.terms[0].exponent, c.a != 0 && c.b != 0 ? 1u : 0u);  // the slope term
     }
-    EXPECT_FALSE(commonLineEquation(testing::row(0, 0, 1)));
+    // No line, and quotients or a slope beyond 64 bits.
+    for (const PolyEquation& e : {testing::row(0, 0, 1), testing::row(-1, 0, INT64_MIN), testing::row(0, -1, INT64_MIN),
+                                  testing::row(INT64_MIN, 1, 0), testing::row(1, -1, INT64_MIN)}) {
+        EXPECT_FALSE(commonLineEquation(e)) << testing::readEquation(e);
+    }
 }
 
 TEST(Classification, NoValueForOverflowZeroDenominatorOrWrongShape) {

@@ -110,6 +110,13 @@ TEST(EliminationCommentary, TextsByMultipliers) {
          M::addition,
          {lcmLine, "x-coefficients: 3 and -3\nsame absolute values\nopposite sign, LCM is 3\n|black",
           "both equations are fine\n\nADD THE EQUATIONS|black"}},
+        // Elimination adds as well when the signs are opposite.
+        {integerSystem(3, 2, 7, -3, -5, 4),
+         V::x,
+         Mode::LCM,
+         M::elimination,
+         {lcmLine, "x-coefficients: 3 and -3\nsame absolute values\nopposite sign, LCM is 3\n|black",
+          "both equations are fine\n\nADD THE EQUATIONS|black"}},
         {integerSystem(3, 2, 7, 3, -5, 4),
          V::x,
          Mode::smart,

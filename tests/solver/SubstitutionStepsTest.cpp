@@ -97,6 +97,8 @@ TEST(SubstituteValueAndSolve, RearrangedFormSolvesForTheOtherLetter) {
     const PolyEquation redKnown = recoloredEquation(Color::red, Color::red, Color::red, known);
     EXPECT_EQ((*lines)[0], joinLayouts("🖇", left, equationLayout(redKnown, Style::fraction)));
     EXPECT_TRUE(testing::isBlankLine((*lines)[1]));
+    EXPECT_EQ(readLines(*lines),
+              (Lines{"x = 4 − [2/3]*y* and *y* *=* *3*", "", "x = 4 − [2/3](3)", "x = 4 − 2", "x = 2"}));
     EXPECT_FALSE(substituteValueAndSolve(row(0, 2, 12), Var::y, Rational{6, 1}, false).has_value());
 }
 

@@ -4,7 +4,8 @@
 // leading - when negative), a "/" join as {a/b}, a "🖇" join as its two sides
 // side by side, other joins as "a op b", a "()" unary as (a), a blank line as
 // the empty text. With marks, every red item is wrapped in *...* (a red
-// relation or operator as *=*), so a test can see what a step marks.
+// relation or operator as *=*), so a test can see what a step marks. A font
+// item reads as its child.
 
 #include <string>
 #include <vector>
@@ -39,6 +40,7 @@ private:
             const std::string sign = at(kind, 1) == "-" ? "-" : "";
             return marked(sign + "[" + at(kind, 2) + "/" + at(kind, 3) + "]", red);
         }
+        if (key == "font") return readItem(std::stoll(at(row(i + 1), 1)));
         if (key == "unary") {
             return at(kind, 1).substr(0, 1) + readItem(std::stoll(at(row(i + 1), 1))) + at(kind, 1).substr(1);
         }
