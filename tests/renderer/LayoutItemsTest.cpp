@@ -212,6 +212,10 @@ TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild) {
     // Over a tall child the sharp bottom corner still ends inside the item's box.
     const TagLayout tall = unaryLayout("√", joinLayouts("/", child, child), Color::red);
     EXPECT_LE(redInk(*render(tall)).maxY + 1, 80 + measureRoot(tall).descent() + 0.5);
+    // The sign is never filled, whatever fill an earlier bar left behind.
+    const TagLayout afterBar = joinLayouts("🖇", fraction(1, 2, Color::black, Color::green), unaryLayout("√", child));
+    const gfx::Rect bar = inkIn(*render(afterBar), gfx::Color::green());
+    EXPECT_LE(bar.maxX(), 20 + measureRoot(fraction(1, 2)).width + 1);
     // Only an index adds a digit, in the upper left of the item's box.
     const auto digit = differences(*plain, *render(unaryLayout("√4", child, Color::red)));
     ASSERT_TRUE(digit.any);
