@@ -221,6 +221,14 @@ TEST(NumberCellItems, CancelStrokesAndReplacements) {
         EXPECT_GE(ink.minY / kScale, y - size.ascent - 0.5) << c.label;
         EXPECT_LE((ink.maxY + 1) / kScale, y - size.ascent + size.height + 0.5) << c.label;
     }
+    // A fraction cancelled on one side only draws nothing on the other.
+    for (const TagLayout& one : {fractionCancelNumeratorLayout(6, 8, 3), fractionCancelDenominatorLayout(15, 4, 2)}) {
+        const LayoutSize size = measureRoot(one);
+        const gfx::testing::InkBounds ink = gfx::testing::inkBounds(*renderSharp(one, x, y));
+        EXPECT_LE((ink.maxX + 1) / kScale, x + size.width + stroke) << one[1][0];
+        EXPECT_GE(ink.minY / kScale, y - size.ascent - 0.5) << one[1][0];
+        EXPECT_LE((ink.maxY + 1) / kScale, y - size.ascent + size.height + 0.5) << one[1][0];
+    }
 }
 
 }  // namespace
