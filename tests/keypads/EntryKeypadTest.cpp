@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
+#include "keypads/UniversalIntegerIOView.h"
+#include "keypads/UniversalNumericPadView.h"
 
 namespace duolinear {
 namespace {
@@ -111,8 +113,8 @@ void press(EntryKeypadView& pad, const char* title) {
 TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EntryKeypad keypad;
     // O4105 and O4289 name the row and the group just past the last ones.
-    for (const char* title :
-         {"O9999", "O4096", "O4353", "O4105", "O4289", "I4097", "I999", "P1025", "M3073", "L5121", "X", ""}) {
+    for (const char* title : {"O9999", "O4096", "O4353", "O4105", "O4289", "I4097", "I999", "P1025", "P_option1028",
+                              "M3073", "L5121", "X", ""}) {
         press(*keypad.pad, title);
     }
     ui::Button untitled;
@@ -129,6 +131,22 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     for (const char* title : {"M3075", "M3081", "M3072"}) press(*lines.pad, title);
     EXPECT_EQ(lines.pad->multiLineSelection(), 3073);
     EXPECT_EQ(greenLabels(lines.hosted, {3073, 3074}), std::vector<long long>{3073});
+}
+
+// Parts that someone else keeps after the keypad is gone report to no one.
+TEST(EntryKeypad, PartsThatOutliveTheKeypadReportToNoOne) {
+    std::vector<std::shared_ptr<ui::View>> parts;
+    {
+        EntryKeypad keypad;
+        parts = keypad.pad->subviews();
+    }
+    ui::Button key;
+    key.setTitle("5");
+    for (const auto& part : parts) {
+        if (auto* fields = dynamic_cast<UniversalIntegerIOView*>(part.get())) fields->keyPressed(&key);
+        if (auto* numbers = dynamic_cast<UniversalNumericPadView*>(part.get())) numbers->keyPressed(&key);
+    }
+    EXPECT_GE(parts.size(), 3u);
 }
 
 TEST(EntryKeypad, ThreePartsStackedFiveApart) {

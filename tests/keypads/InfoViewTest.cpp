@@ -18,6 +18,7 @@ TEST(InfoView, LinesShareTheHeightAndShrinkLongTextsOntoOneLine) {
         EXPECT_NEAR(label.textRect().midX(), 200, 1e-6) << "centred";
         EXPECT_NEAR(label.textRect().midY(), 15, 1e-6) << "centred";
     }
+    EXPECT_FALSE(info->isHidden());
     const auto& last = dynamic_cast<const ui::Label&>(*info->subviews()[2]);
     EXPECT_LT(last.fontScale(), 1.0);
     EXPECT_LE(last.textRect().width(), 400.0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PracticeHarness.h"
+#include "keypads/UniversalIntegerPracticeIOView.h"
 
 namespace duolinear {
 namespace {
@@ -139,6 +140,20 @@ TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing) {
               (std::vector<long long>{4097, 4161, 5121}));
     EXPECT_TRUE(keypad.screen.requests.empty());
     EXPECT_TRUE(keypad.screen.received.empty());
+}
+
+TEST(PracticeKeypad, AFieldsViewThatOutlivesTheKeypadReportsToNoOne) {
+    std::vector<std::shared_ptr<ui::View>> parts;
+    {
+        HostedPracticeKeypad keypad;
+        parts = keypad.pad->subviews();
+    }
+    ui::Button key;
+    key.setTitle("O4098");
+    for (const auto& part : parts) {
+        if (auto* fields = dynamic_cast<UniversalIntegerPracticeIOView*>(part.get())) fields->keyPressed(&key);
+    }
+    EXPECT_GE(parts.size(), 2u);
 }
 
 TEST(PracticeKeypad, FieldsViewIsRowsOverHalfTheInfoLinesTimesTheInfoView) {
