@@ -165,10 +165,20 @@ TEST(EntryKeypad, ThreePartsStackedFiveApart) {
         EXPECT_TRUE(testing::nearRect(hosted.frame(keypad.pad->fieldsView()), {{5, 10 + info}, {380, fields}}));
         EXPECT_TRUE(
             testing::nearRect(hosted.frame(keypad.pad->numericPad()), {{5, 15 + info + fields}, {380, numeric}}));
+        // Bands of equal height 5 apart: the option rows, then the two equations;
+        // within a band the fields 5 apart and equally wide.
         const double band = (fields - 5.0 * (optionGroups + 1)) / (optionGroups + 2);
-        EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(4097)), {{5, 10 + info}, {187.5, band}}));
-        EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(67)),
-                                      {{5 + 2 * (370.0 / 3 + 5), 10 + info + fields - band}, {370.0 / 3, band}}));
+        const auto expectBand = [&](std::size_t b, long long firstTag, int count) {
+            const double width = (380.0 - 5.0 * (count - 1)) / count;
+            for (int k = 0; k < count; ++k) {
+                EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(firstTag + k)),
+                                              {{5 + k * (width + 5), 10 + info + b * (band + 5)}, {width, band}}))
+                    << firstTag + k;
+            }
+        };
+        for (std::size_t g = 0; g < optionGroups; ++g) expectBand(g, 4097 + 64 * static_cast<long long>(g), 2);
+        expectBand(optionGroups, 1, 3);
+        expectBand(optionGroups + 1, 65, 3);
     }
 }
 
