@@ -96,7 +96,8 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
         {{"join_locator", "1", "4"}, 10, {"join_locator", "11", "14"}},
         {{"unary_locator", "07", "extra"}, 2, {"unary_locator", "9"}},  // re-rendered, extra values dropped
         {{"font_locator", "5"}, -2, {"font_locator", "3"}},
-        // Missing values read as 0.
+        // Missing or malformed values read as 0.
+        {{"font_locator", "x"}, 2, {"font_locator", "2"}},
         {{"join_locator", "1"}, 10, {"join_locator", "11", "10"}},
         {{"unary_locator"}, 3, {"unary_locator", "3"}},
         // Past either end of the 64-bit range: the locator names nothing.
@@ -144,7 +145,16 @@ TEST(LayoutEnumerations, RawValuesRoundTripAndRejectNearMisses) {
     EXPECT_EQ(fontFromRawValue("monospaced system"), Font::monospaced_system);
     EXPECT_FALSE(fontFromRawValue("monospaced_system"));
     EXPECT_EQ(fontFromRawValue("monospaced_digit_system"), Font::monospaced_digit_system);
-    EXPECT_EQ(relationFromRawValue("≤"), Relation::less_than_or_equal_to);
+    const std::pair<Relation, const char*> relations[] = {{Relation::equal_to, "="},
+                                                          {Relation::less_than, "<"},
+                                                          {Relation::greater_than, ">"},
+                                                          {Relation::less_than_or_equal_to, "≤"},
+                                                          {Relation::greater_than_or_equal_to, "≥"}};
+    for (const auto& [relation, text] : relations) {
+        EXPECT_EQ(rawValue(relation), text);
+        EXPECT_EQ(relationFromRawValue(text), relation);
+    }
+    EXPECT_EQ(rawValue(Font::system), "system");
     EXPECT_FALSE(relationFromRawValue("<="));
     EXPECT_EQ(tagFromRawValue(5121), Tag::level);
     EXPECT_FALSE(tagFromRawValue(2));

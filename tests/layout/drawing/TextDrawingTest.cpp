@@ -37,6 +37,10 @@ TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight) {
     EXPECT_TRUE(fitted.fits);
     EXPECT_DOUBLE_EQ(fitted.size, expected);
 
+    // The tallest row counts once per row.
+    const double tall = fittingFontSize({"x\ny", "z"}, attributes, 1000, 30).size;
+    EXPECT_LE(2 * gfx::measureText("x\ny", {kFittingFont.withSize(tall)}).height, 30);
+
     // The width decides as well: the widest row must fit.
     FittedFontSize narrow = fittingFontSize({"x", "wide row"}, attributes, 20, 1000);
     EXPECT_LE(gfx::measureText("wide row", {kFittingFont.withSize(narrow.size)}).width, 20);
@@ -89,6 +93,9 @@ TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart) {
     const auto centred = draw({"IIIIIIII", "solve equations for y 🤔"}, true, "layout_text_rows.png");
     EXPECT_NEAR((centred.minX + centred.maxX + 1) / 2.0, 40 + 110, 3);
     EXPECT_LT(centred.maxX, 40 + 220);
+
+    const auto narrow = draw({"II"}, true);
+    EXPECT_NEAR((narrow.minX + narrow.maxX + 1) / 2.0, 40 + 110, 2);
 
     // An empty row still takes a line.
     const auto second = draw({"", "H"}, false);
