@@ -22,10 +22,12 @@
 # swapped, a number changed (0 and 1 swapped, else one added), true and false
 # swapped, a string emptied, a condition negated, a "!" dropped, or the
 # statement deleted. A fault that does not compile is replaced by another
-# draw. The work happens on a copy of the sources under MUTANTS_DIR (a Debug
-# build without sanitizers, with the standard library's assertions), so the
-# worktree is never touched; the mutated
-# file of the copy is restored after each fault, on interrupt too.
+# draw. Sizes in template arguments (std::array<T, 5>) and reserve() calls are
+# left alone: changing them cannot change what the code does. The work
+# happens on a copy of the sources under MUTANTS_DIR (a Debug build without
+# sanitizers, with the standard library's assertions), so the worktree is
+# never touched; the mutated file of the copy is restored after each fault,
+# on interrupt too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
@@ -146,7 +148,7 @@ find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
       whole = substr(m, i, j - i)
       if (substr(m, j, 1) == "." && substr(m, j + 1, 1) ~ /[0-9]/) { j++; while (j <= n && substr(m, j, 1) ~ /[0-9]/) j++ }
       literal = substr(m, i, j - i)
-      if (substr(m, j, 1) !~ /[A-Za-z_.\047]/) {
+      if (substr(m, j, 1) !~ /[A-Za-z_.\047>]/) {
         if (literal == "0") by = "1"; else if (literal == "1") by = "0"; else by = (whole + 1) substr(literal, length(whole) + 1)
         emit(literal " -> " by, splice(i, length(literal), by))
       }
@@ -179,7 +181,8 @@ find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
         emit("condition negated", substr(line, 1, open) "!(" substr(line, open + 1, j - open - 1) ")" substr(line, j))
     }
     # A whole statement deleted.
-    if (t ~ /;$/ && previousEnd ~ /[;{}:]/ && t !~ /^(return|break|continue|using|namespace|friend|template|struct|class|enum|case|default|[}])/)
+    if (t ~ /;$/ && previousEnd ~ /[;{}:]/ && t !~ /\.reserve\(/ &&
+        t !~ /^(return|break|continue|using|namespace|friend|template|struct|class|enum|case|default|[}])/)
       emit("statement deleted", "")
     previousEnd = substr(t, length(t), 1)
   }' >"$faults"
