@@ -43,6 +43,16 @@ TagLayout cell(const std::string& kind, TagRow values, TagRow colors, const std:
     return cell(kind, std::move(values), std::move(colors), kind + "_tag", tag);
 }
 
+// A fraction with one part struck out and its replacement: numerator,
+// denominator and replacement texts; their colours, then the stroke's.
+TagLayout cancelOne(const std::string& kind, std::int64_t numerator, std::int64_t denominator, std::int64_t replacement,
+                    const CancelOneColors& colors, const std::string& tag) {
+    return cell(kind, {decimal(numerator), decimal(denominator), decimal(replacement)},
+                {rawValue(colors.numerator), rawValue(colors.denominator), rawValue(colors.replacement),
+                 rawValue(colors.strike)},
+                tag);
+}
+
 }  // namespace
 
 TagLayout wholeLayout(std::int64_t whole, Color color, const std::string& tag) {
@@ -90,18 +100,12 @@ TagLayout fractionCancelNumeratorAndDenominatorLayout(std::int64_t numerator, st
 
 TagLayout fractionCancelNumeratorLayout(std::int64_t numerator, std::int64_t denominator, std::int64_t newNumerator,
                                         const CancelOneColors& colors, const std::string& tag) {
-    return cell("fraction_cancel_numerator", {decimal(numerator), decimal(denominator), decimal(newNumerator)},
-                {rawValue(colors.numerator), rawValue(colors.denominator), rawValue(colors.replacement),
-                 rawValue(colors.strike)},
-                tag);
+    return cancelOne("fraction_cancel_numerator", numerator, denominator, newNumerator, colors, tag);
 }
 
 TagLayout fractionCancelDenominatorLayout(std::int64_t numerator, std::int64_t denominator, std::int64_t newDenominator,
                                           const CancelOneColors& colors, const std::string& tag) {
-    return cell("fraction_cancel_denominator", {decimal(numerator), decimal(denominator), decimal(newDenominator)},
-                {rawValue(colors.numerator), rawValue(colors.denominator), rawValue(colors.replacement),
-                 rawValue(colors.strike)},
-                tag);
+    return cancelOne("fraction_cancel_denominator", numerator, denominator, newDenominator, colors, tag);
 }
 
 TagLayout blockLayout(const TagLayout& child) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "algebra/TextFunctions.h"
+#include "layout_extensions/PlugInDrawingSupport.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Text.h"
 
@@ -18,25 +19,10 @@ namespace {
 constexpr double kTextGap = 5.0;
 constexpr double kChoiceGap = 30.0;
 constexpr double kLatticeDigitGap = 1.25;
-constexpr double kSmallestMargin = 10.0;
-constexpr double kMarginShare = 0.2;  // of S
-
 constexpr PlugInSize kNothing{};
 
 bool isUsableSize(double size) {
     return std::isfinite(size) && size > 0.0;
-}
-
-gfx::Font plugInFont(double size) {
-    return gfx::Font::monospacedDigitSystem(size, gfx::FontWeight::medium());
-}
-
-double widthIn(const gfx::Font& font, const std::string& text) {
-    return gfx::measureText(text, gfx::TextAttributes{font}).width;
-}
-
-double margin(double size) {
-    return std::max(kMarginShare * size, kSmallestMargin);
 }
 
 PlugInSize centred(double width, double height) {
@@ -102,12 +88,25 @@ std::optional<std::int64_t> parsePlugInInteger(std::string_view text) {
     return value;
 }
 
+double latticeCellSide(double size) {
+    const gfx::Font a = plugInFont(0.75 * size);
+    const gfx::FontMetrics ma = a.metrics();
+    const double digits = widthIn(a, "8" + superscriptDigit("8"));
+    return 2.0 * std::max(0.5 * (ma.lineHeight + ma.capHeight), digits + kLatticeDigitGap);
+}
+
+double gridCellSide(double size, std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength) {
+    const gfx::Font a = plugInFont(0.75 * size), c = plugInFont(size);
+    return std::max({a.metrics().lineHeight,
+                     widthIn(a, eights(firstColumnHeadingLength + firstRowHeadingLength)) + kTextGap,
+                     c.metrics().lineHeight, widthIn(c, eights(firstColumnHeadingLength)) + kTextGap});
+}
+
 PlugInSize measureLatticeMultiply(double size, std::int64_t rows, std::int64_t columns) {
     if (!isUsableSize(size) || rows < 1 || columns < 1) return kNothing;
-    const gfx::Font a = plugInFont(0.75 * size), b = plugInFont(0.9 * size), c = plugInFont(size);
-    const gfx::FontMetrics ma = a.metrics(), mb = b.metrics(), mc = c.metrics();
-    const double digits = widthIn(a, "8" + superscriptDigit("8"));
-    const double cell = 2.0 * std::max(0.5 * (ma.lineHeight + ma.capHeight), digits + kLatticeDigitGap);
+    const gfx::Font b = plugInFont(0.9 * size), c = plugInFont(size);
+    const gfx::FontMetrics mb = b.metrics(), mc = c.metrics();
+    const double cell = latticeCellSide(size);
     const double width = static_cast<double>(columns) * cell + widthIn(b, "8") + (mb.ascender - mb.capHeight) -
                          mc.descender + widthIn(c, "8");
     const double height = static_cast<double>(rows) * cell + mb.lineHeight + mc.lineHeight;
@@ -121,11 +120,9 @@ PlugInSize measureGridMultiply(double size, std::int64_t rows, std::int64_t colu
         !isLength(firstRowHeadingLength)) {
         return kNothing;
     }
-    const gfx::Font a = plugInFont(0.75 * size), c = plugInFont(size);
-    const gfx::FontMetrics ma = a.metrics(), mc = c.metrics();
-    const double cell =
-        std::max({ma.lineHeight, widthIn(a, eights(firstColumnHeadingLength + firstRowHeadingLength)) + kTextGap,
-                  mc.lineHeight, widthIn(c, eights(firstColumnHeadingLength)) + kTextGap});
+    const gfx::Font c = plugInFont(size);
+    const gfx::FontMetrics mc = c.metrics();
+    const double cell = gridCellSide(size, firstColumnHeadingLength, firstRowHeadingLength);
     const double width = static_cast<double>(columns) * cell - mc.descender + widthIn(c, eights(firstRowHeadingLength));
     return centred(width, static_cast<double>(rows) * cell + mc.lineHeight);
 }
@@ -138,7 +135,7 @@ PlugInSize measureTableauOp(double size, const std::string& mode, const TextList
     const gfx::Font f = plugInFont(size), p = plugInFont(0.7 * size), h = plugInFont(0.5 * size);
     const double small = static_cast<double>(*g2);
     const double r = static_cast<double>(*c) - small <= 2.0 ? small + 3.0 : static_cast<double>(*c);
-    const double width = widthIn(f, "+" + pow10Text(*g1)) + margin(size) * static_cast<double>(*g1);
+    const double width = widthIn(f, "+" + pow10Text(*g1)) + plugInGap(size) * static_cast<double>(*g1);
     const double height = (r - small) * f.metrics().lineHeight + small * p.metrics().lineHeight +
                           widthIn(h, pow10Text(*g1)) + kTextGap * (r + 5.0);
     return centred(width, height);
@@ -151,7 +148,7 @@ PlugInSize measureDividePartialOp(double size, const std::string& mode, const Te
     if (!steps) return kNothing;
     const gfx::Font f = plugInFont(size);
     const double lh = f.metrics().lineHeight;
-    const double m = margin(size);
+    const double m = plugInGap(size);
     const double remainder = widthIn(f, " R ") + widthIn(f, globals[3]);
     const double choice = kChoiceGap + widthIn(f, "+") + m + widthIn(f, globals[2]);
     const double width = widthIn(f, globals[1]) + 2.0 * m + widthIn(f, globals[0]) + std::max(remainder, choice);
@@ -168,7 +165,7 @@ PlugInSize measureDivideOp(double size, const std::string& mode, const TextList&
     const gfx::Font f = plugInFont(size);
     const double lh = f.metrics().lineHeight;
     const double remainder = globals[3] == "0" ? 0.0 : widthIn(f, " R " + globals[3]);
-    const double width = widthIn(f, globals[1] + globals[0]) + remainder + 2.0 * margin(size);
+    const double width = widthIn(f, globals[1] + globals[0]) + remainder + 2.0 * plugInGap(size);
     const std::string& phase = locals[0];
     double height = (2.0 * lh + kTextGap) * (1.0 + *steps);
     if (phase == "MULTIPLY") height += lh;
@@ -181,7 +178,7 @@ PlugInSize measureAddColumn(double size, const std::string& mode, std::int64_t l
     if (!isUsableSize(size) || !isCount(lines) || !isCount(rows) || !isDigitCount(columns)) return kNothing;
     const gfx::Font f = plugInFont(size), h = plugInFont(0.5 * size);
     const double n = static_cast<double>(lines);
-    const double width = widthIn(f, mode + pow10Text(columns)) + margin(size) * static_cast<double>(columns);
+    const double width = widthIn(f, mode + pow10Text(columns)) + plugInGap(size) * static_cast<double>(columns);
     const double height = f.metrics().lineHeight * n + kTextGap * (n + 1.0) + widthIn(h, pow10Text(columns)) + kTextGap;
     return centred(width, height);
 }
@@ -191,7 +188,7 @@ PlugInSize measureCountOp(double size, const std::string& mode, const TextList& 
     const std::optional<std::int64_t> k = countAt(locals, 1);
     if (!isUsableSize(size) || !g1 || !k) return kNothing;
     const gfx::Font f = plugInFont(size), h = plugInFont(0.5 * size);
-    const double m = margin(size);
+    const double m = plugInGap(size);
     const std::string sign = globals[0] == "COUNT DOWN" ? "\u2212" : "+";
     double width = widthIn(f, sign + pow10Text(*g1)) + m;
     const std::string& phase = locals[0];

@@ -45,6 +45,11 @@ inline constexpr std::int64_t kMostPlugInDigits = 19;
 // within 64 bits; no value for any other text.
 std::optional<std::int64_t> parsePlugInInteger(std::string_view text);
 
+// The side of a lattice cell and of a grid cell, as the two measurers below
+// size them (the grid's for headings of the given character counts).
+double latticeCellSide(double size);
+double gridCellSide(double size, std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength);
+
 // a rows and b columns (both at least 1). Fonts A = 0.75 S, B = 0.9 S, C = S;
 // cell = 2 × max((L(A) + cap(A)) / 2, w_A("8⁸") + 1.25);
 // width = b × cell + w_B("8") + asc(B) − cap(B) − desc(C) + w_C("8");

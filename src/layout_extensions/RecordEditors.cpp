@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/ItemIndex.h"
 #include "layout_extensions/ColorRows.h"
 #include "layout_extensions/RowWalk.h"
 
@@ -53,7 +54,7 @@ public:
         if (offset >= layout_.size() - k) return;
         const TagRow& row = layout_[k + offset];
         if (position >= row.size()) return;
-        const std::optional<std::size_t> child = parseRowIndex(row[position]);
+        const std::optional<std::size_t> child = parseItemIndex(row[position]);
         if (!child) return;
         const bool placed = k == 0 ? *child > 0 && *child < layout_.size() : *child < k;
         if (placed) stack_.push_back(*child);

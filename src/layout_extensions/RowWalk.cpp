@@ -1,6 +1,6 @@
 #include "layout_extensions/RowWalk.h"
 
-#include <charconv>
+#include "layout/ItemIndex.h"
 
 namespace duolinear {
 
@@ -8,22 +8,11 @@ namespace {
 
 std::size_t plugInRowCount(const TagRow& row) {
     if (row.size() < 3) return 1;
-    const std::optional<std::size_t> count = parseRowIndex(row[2]);
+    const std::optional<std::size_t> count = parseItemIndex(row[2]);
     return count && *count > 0 ? *count : 1;
 }
 
 }  // namespace
-
-std::optional<std::size_t> parseRowIndex(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-    }
-    std::size_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 std::size_t itemRowCount(const TagLayout& layout, std::size_t kindRow) {
     if (kindRow >= layout.size() || layout[kindRow].empty()) return 3;

@@ -14,15 +14,10 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "layout/TagLayout.h"
 
 namespace duolinear {
-
-// A row index written as a whole decimal text ("12"); none for anything else
-// (signs, blanks, "BLANK", the empty text, too many digits).
-std::optional<std::size_t> parseRowIndex(std::string_view text);
 
 // The rows of the item whose kind row is at kindRow, that row included.
 std::size_t itemRowCount(const TagLayout& layout, std::size_t kindRow);

@@ -10,6 +10,7 @@
 
 #include "algebra/DecimalText.h"
 #include "linear_problems/ExtendedProblemLevels.h"
+#include "linear_problems/LinearProblemGenerator.h"
 #include "linear_problems/LinearProblemGeneratorXL.h"
 
 namespace duolinear {
@@ -81,8 +82,7 @@ std::optional<LinearProblemRecord> decimalProblem(std::string_view relationSymbo
         " a + bx ? cx + d !",
         " a + bx ? c + dx !",
     };
-    const std::int64_t drawn = source.uniformInt(0, 3);
-    const std::size_t variant = drawn >= 0 && drawn <= 2 ? static_cast<std::size_t>(drawn) : 3;
+    const std::size_t variant = drawVariantOfFour(source);
 
     const auto& [a, b, c, d] = k;
     const std::string rel = " " + std::string(relationSymbol) + " ";

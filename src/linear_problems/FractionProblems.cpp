@@ -73,8 +73,7 @@ std::optional<LinearProblemRecord> fractionProblem(std::string_view relationSymb
         " a + bx ? cx + d ",
         " a + bx ? c + dx ",
     };
-    const std::int64_t drawn = source.uniformInt(0, 3);
-    const std::size_t variant = drawn >= 0 && drawn <= 2 ? static_cast<std::size_t>(drawn) : 3;
+    const std::size_t variant = drawVariantOfFour(source);
     const bool xFirstLeft = variant < 2, xFirstRight = variant % 2 == 0;
     const std::string R(relationSymbol);
     const bool bNegative = isNegativeText(b->numerator), dNegative = isNegativeText(d->numerator);

@@ -72,11 +72,6 @@ bool isBothSidesLevel(std::int64_t level) {
     return level < 0 || level > 3;
 }
 
-// 0, 1 and 2 select their variants; any other value selects variant 3.
-std::size_t variantIndex(std::int64_t drawn) {
-    return drawn >= 0 && drawn <= 2 ? static_cast<std::size_t>(drawn) : 3;
-}
-
 std::optional<CoefficientText> drawCoefficient(Draw kind, const IntTextPair& pair, RandomSource& source) {
     const auto whole = [](std::optional<std::string> text) -> std::optional<CoefficientText> {
         if (!text) return std::nullopt;
@@ -104,6 +99,11 @@ std::optional<CoefficientText> drawCoefficient(Draw kind, const IntTextPair& pai
 
 }  // namespace
 
+std::size_t drawVariantOfFour(RandomSource& source) {
+    const std::int64_t drawn = source.uniformInt(0, 3);
+    return drawn >= 0 && drawn <= 2 ? static_cast<std::size_t>(drawn) : 3;
+}
+
 std::optional<LinearProblemRecord> generateLinearProblem(std::int64_t level, std::string_view relationSymbol,
                                                          RandomSource& source) {
     IntTextPair xCoefficients;
@@ -114,7 +114,7 @@ std::optional<LinearProblemRecord> generateLinearProblem(std::int64_t level, std
         if (!pair) return std::nullopt;
         xCoefficients = std::move(*pair);
     }
-    const Variant& variant = levelTable(level)[variantIndex(source.uniformInt(0, 3))];
+    const Variant& variant = levelTable(level)[drawVariantOfFour(source)];
 
     std::vector<CoefficientText> coefficients;
     for (Draw kind : variant.letters) {

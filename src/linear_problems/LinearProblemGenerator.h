@@ -20,6 +20,7 @@
 // fraction. x never cancels, so every problem has one solution (or, for an
 // inequality, one boundary value).
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -35,6 +36,10 @@ namespace duolinear {
 // problem generators.
 inline constexpr ClosedIntRange defaultCoefficientRange{-9, 9};
 inline const std::vector<std::int64_t> defaultExcludedCoefficients{0};
+
+// One of four variants by one uniform draw of 0 to 3: 0, 1 and 2 select their
+// own, any other value (a broken source) selects variant 3.
+std::size_t drawVariantOfFour(RandomSource& source);
 
 // One problem of one equation: the display line (the spaced form with the
 // coefficients put in and relationSymbol, copied verbatim, in place of "?")

@@ -14,10 +14,6 @@ namespace {
 const std::string kNoSolution = "no solution";
 const std::string kNotOverIntegers = "factors but not over integers";
 
-Polynomial zeroSide(char letter) {
-    return Polynomial{Monomial{Rational{0, 1}, 0, letter}};
-}
-
 // Which root a factor list names first: 0 the first root, 1 the second.
 int orderFlag(const Rational& first, const Rational& second) {
     if (first.denominator != second.denominator) return first.denominator < second.denominator ? 0 : 1;

@@ -7,6 +7,7 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/PolynomialQueries.h"
 #include "layout/JoinTexts.h"
+#include "quadratic/OpeningSteps.h"
 #include "quadratic/QuadraticClosing.h"
 #include "quadratic/QuadraticRoots.h"
 
@@ -78,8 +79,7 @@ std::optional<StepLines> formulaPresentation(bool highlight, const PolyEquation&
     std::vector<Monomial> rebuilt{Monomial{a, 2, letter}};
     if (linear) rebuilt.push_back(Monomial{b, 1, letter});
     if (constant) rebuilt.push_back(Monomial{c, 0, letter});
-    const PolyEquation marked{Polynomial{std::move(rebuilt)}, Polynomial{Monomial{Rational{0, 1}, 0, letter}},
-                              equation.relation};
+    const PolyEquation marked{Polynomial{std::move(rebuilt)}, zeroSide(letter), equation.relation};
 
     StepLines lines{equationLayout(marked, Style::fraction)};
     addBlanks(lines, 2);

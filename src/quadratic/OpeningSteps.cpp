@@ -15,10 +15,6 @@ namespace {
 const std::string kExchangeMessage = "exchange sides for convenience";
 const std::string kLeftSideMessage = "left hand side for convenience";
 
-Polynomial zeroSide(char letter) {
-    return Polynomial{Monomial{Rational{0, 1}, 0, letter}};
-}
-
 // The side without its square terms, or nothing when it has none. A side left
 // empty becomes the zero side in the letter of its first square term.
 std::optional<Polynomial> withoutSquareTerms(const Polynomial& side) {
@@ -73,6 +69,10 @@ std::optional<Polynomial> collectedOnTheLeft(const PolyEquation& equation) {
 }
 
 }  // namespace
+
+Polynomial zeroSide(char letter) {
+    return Polynomial{Monomial{Rational{0, 1}, 0, letter}};
+}
 
 bool isZeroSide(const Polynomial& side) {
     if (side.terms.size() != 1) return false;

@@ -24,6 +24,9 @@
 
 namespace duolinear {
 
+// The zero side [0·v⁰] in the letter v.
+Polynomial zeroSide(char letter);
+
 // A zero side: one term of value 0 with exponent 0, whatever its letter and
 // however its zero is written (0/5 counts); not an empty side, and not a list
 // of two zero terms.

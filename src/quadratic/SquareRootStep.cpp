@@ -6,6 +6,7 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
+#include "quadratic/OpeningSteps.h"
 #include "quadratic/QuadraticClosing.h"
 #include "quadratic/QuadraticRoots.h"
 
@@ -30,9 +31,7 @@ std::optional<StepLines> squareRootAndSolveStep(Style style, const PolyEquation&
     const Polynomial vPlusH = shifted ? Polynomial{bare, Monomial{*h, 0, v}} : Polynomial{bare};
     if (roots->status == Quadratic_status::rational_repeated) {
         StepLines lines;
-        if (shifted)
-            lines.push_back(
-                equationLayout(PolyEquation{vPlusH, Polynomial{Monomial{Rational{0, 1}, 0, v}}, relation}, style));
+        if (shifted) lines.push_back(equationLayout(PolyEquation{vPlusH, zeroSide(v), relation}, style));
         lines.push_back(
             equationLayout(PolyEquation{Polynomial{bare}, Polynomial{Monomial{*minusH, 0, v}}, relation}, style));
         return lines;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "algebra/TextFunctions.h"
+#include "layout/ItemIndex.h"
 #include "layout/drawing/ColorMapping.h"
 #include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Context.h"

@@ -93,8 +93,4 @@ gfx::FontWeight heavierFontWeight(gfx::FontWeight weight);
 // the colour of every layout whose colour is not given.
 Color layoutColor(std::string_view colorName);
 
-// The row index written as a whole decimal text ("12"); no value for anything
-// else (signs, blanks, other characters, the empty text, too many digits).
-std::optional<std::size_t> parseItemIndex(std::string_view text);
-
 }  // namespace duolinear

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "layout/ItemIndex.h"
 #include "renderer/ExtendedItems.h"
 #include "renderer/JoinItems.h"
 #include "renderer/LeafItems.h"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "layout/ItemIndex.h"
 #include "layout/drawing/ColorMapping.h"
 #include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/NumberCells.h"

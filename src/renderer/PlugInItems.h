@@ -21,7 +21,28 @@
 // measures (0, 0, 0). Neither the font name nor the weight of the call
 // reaches a plug-in.
 //
-// Drawing: the prime tree. The other plug-ins draw nothing here yet.
+// Drawing: the prime tree draws itself; every other plug-in is drawn by its
+// drawer (MultiplicationDrawings.h, PlaceValueDrawings.h, DivisionDrawings.h,
+// CountDrawing.h) with the values read from the same rows, reshaped where the
+// drawer takes cells or grids:
+//   lattice_multiply   cells (text, colour, background) of the top factor
+//                      i+2[1..q], the side factor i+2[q+1..n], the left
+//                      products i+4[1..p] and the bottom ones i+4[p+1..n], each
+//                      coloured from the next row at k and n + k (n = p + q);
+//                      first digits i+6[k] coloured i+7[k] and i+7[m + k],
+//                      second digits i+6[m + k] coloured i+7[2m + k] and
+//                      i+7[3m + k], k = r·q + c + 1 for cell (r, c), m = p·q
+//   grid_multiply      headings as the lattice's factors; cells i+4[k]
+//                      coloured i+5[k] and i+5[m + k]
+//   tableau_op         the values of i+2 and i+3 as R rows of K, R = i+5[1],
+//                      K = i+4[2]; then globals and locals as measured
+//   add_column         the values of i+2 and i+3 as b rows of c (i+1[3] and
+//                      i+1[4]); a = i+1[2]
+//   divide_partial_op  the value lists of i+2 ... i+5 in row order
+//   divide_op          the value lists of i+2 ... i+6
+//   count_op           the value lists of i+2 ... i+5
+// An item whose rows are too short for what its counts ask draws nothing, and
+// nothing of a plug-in is drawn outside the box it measures.
 
 #include <string_view>
 

@@ -6,34 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "gallery/Gallery.h"
+#include "gallery/RendererPictures.h"
 #include "rational_expressions/Rational_Expression.h"
-#include "renderer/LayoutInterpreter.h"
 
 namespace duolinear::gallery {
 namespace {
 
-constexpr double kSize = 30;
-constexpr double kMargin = 12;
-
 // Draws the layout alone on a picture that fits it, saves it as NAME and
-// checks the ink against the measured box.
+// checks the ink against the measured box (brackets may rise above it).
 void drawAndSave(const TagLayout& layout, const std::string& name) {
-    const std::string root = std::to_string(layoutRootIndex(layout));
-    const LayoutSize size = measureLayout(layout, root, kSize, gfx::FontWeight::medium());
-    ASSERT_GT(size.width, 0) << name;
-    auto image = blankPicture(size.width + 2 * kMargin, size.height + 2 * kMargin);
-    {
-        gfx::DrawingScope scope(image->context());
-        drawLayout(layout, root, kMargin, kMargin + size.ascent, kSize, gfx::FontWeight::medium());
-    }
-    // The renderer sets a bracket's cap height on the top of what it
-    // encloses, so the round top of "(" rises a little above the box; the
-    // bracket font follows the enclosed height, and so does this allowance.
-    const double bracketTop = 0.06 * size.height;
-    EXPECT_TRUE(inkWithin(*image, gfx::Rect::make(kMargin, kMargin - bracketTop, size.width, size.height + bracketTop)))
-        << name;
-    savePicture(*image, name);
+    drawLayoutPicture(layout, name, {.margin = 12, .rise = kBracketRise});
 }
 
 Term_XL term(std::int64_t n, std::int64_t d, std::uint64_t e, std::vector<Factor> factors = {}) {

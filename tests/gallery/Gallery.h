@@ -3,13 +3,14 @@
 // strategy pictures, factored polynomials, quadratic worked solutions), drawn
 // through the real renderer into PNGs under gallery/ beside the test binary, so
 // that a person can look at them. Each picture is also checked: no ink may
-// fall outside the box its item was measured to fill.
-
-#include <gtest/gtest.h>
+// fall outside the box its item was measured to fill. RendererPictures.h draws
+// layouts and worked steps with these.
 
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "platform/gfx/GfxTestSupport.h"
 #include "platform/gfx/ImageSurface.h"
@@ -40,19 +41,7 @@ inline void savePicture(const gfx::ImageSurface& image, const std::string& name)
 // Pixel bounds of the ink (any pixel that is not near white) of a picture
 // that started white.
 inline gfx::testing::InkBounds inkOnWhite(const gfx::ImageSurface& image) {
-    gfx::testing::InkBounds bounds;
-    for (int y = 0; y < image.pixelHeight(); ++y) {
-        for (int x = 0; x < image.pixelWidth(); ++x) {
-            const gfx::Color c = image.pixel(x, y);
-            if (c.a < 0.5 || (c.r > 0.9 && c.g > 0.9 && c.b > 0.9)) continue;
-            if (!bounds.any) bounds = {true, x, y, x, y};
-            bounds.minX = std::min(bounds.minX, x);
-            bounds.minY = std::min(bounds.minY, y);
-            bounds.maxX = std::max(bounds.maxX, x);
-            bounds.maxY = std::max(bounds.maxY, y);
-        }
-    }
-    return bounds;
+    return gfx::testing::inkWhere(image, [&](int x, int y) { return gfx::testing::isInkOnWhite(image.pixel(x, y)); });
 }
 
 // True when all ink of the picture lies within the box (in points), allowing
@@ -67,8 +56,8 @@ inline ::testing::AssertionResult inkWithin(const gfx::ImageSurface& image, gfx:
     if (inside) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "ink spans pixels (" << ink.minX << ", " << ink.minY << ")–(" << ink.maxX
                                          << ", " << ink.maxY << ") at scale " << s << ", box is (" << box.origin.x
-                                         << ", " << box.origin.y << ") " << box.size.width << "×"
-                                         << box.size.height << " points";
+                                         << ", " << box.origin.y << ") " << box.size.width << "×" << box.size.height
+                                         << " points";
 }
 
 }  // namespace duolinear::gallery

@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "gallery/Gallery.h"
+#include "gallery/RendererPictures.h"
 #include "linear_problems/Linear_Equation_Model.h"
-#include "renderer/StepLines.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear::gallery {
@@ -22,14 +21,9 @@ void drawSolution(const LinearWorkedSolution& solution, const std::string& name,
     for (std::size_t i = 0; i < solution.steps.size(); ++i) {
         const StepLines& lines = solution.steps[i];
         const double height = kLineHeight * static_cast<double>(lines.size());
-        auto image = blankPicture(kWidth + 2 * kMargin, height + 2 * kMargin);
-        {
-            gfx::DrawingScope scope(image->context());
-            const gfx::FontWeight medium = gfx::FontWeight::medium();
-            drawStepLines(lines, fitLineFontSizes(lines, kWidth, height, 30, medium), kMargin, kMargin);
-        }
-        EXPECT_TRUE(inkWithin(*image, gfx::Rect::make(kMargin, kMargin, kWidth, height), slack))
-            << name << " step " << i;
+        const LineFontSizes sizes = fitLineFontSizes(lines, kWidth, height, 30, gfx::FontWeight::medium());
+        const auto image = drawStepInBand(lines, sizes, gfx::Rect::make(kMargin, kMargin, kWidth, height), kMargin,
+                                          slack, name + " step " + std::to_string(i));
         savePicture(*image, name + "-step-" + std::to_string(i) + ".png");
     }
 }

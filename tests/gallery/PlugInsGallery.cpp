@@ -1,33 +1,17 @@
 // Box grids, box tables, prime trees and a prime factorisation drawn through
 // the renderer, one picture each, every one inside its measured box.
 
-#include "gallery/Gallery.h"
+#include "gallery/RendererPictures.h"
 #include "layout_extensions/BoxRecords.h"
 #include "layout_extensions/PrimeFactorization.h"
-#include "renderer/LayoutInterpreter.h"
 
 namespace duolinear::gallery {
 namespace {
 
-constexpr double kSize = 30, kMargin = 20;
-const gfx::FontWeight kWeight = gfx::FontWeight::medium();
-
-// Writes NAME.png with the layout's measured box outlined faintly (the ink
-// check ignores so light a colour) and checks that all ink stays in the box.
+// Writes NAME.png with the layout's measured box outlined faintly; the layout
+// must draw, and all its ink must stay in the box.
 void draw(const std::string& name, const TagLayout& layout) {
-    const std::string root = std::to_string(layoutRootIndex(layout));
-    const LayoutSize size = measureLayout(layout, root, kSize, kWeight);
-    ASSERT_GT(size.width, 0) << name;
-    auto image = blankPicture(size.width + 2 * kMargin, size.height + 2 * kMargin);
-    const gfx::Rect box = gfx::Rect::make(kMargin, kMargin, size.width, size.height);
-    gfx::DrawingScope scope(image->context());
-    drawLayout(layout, root, kMargin, kMargin + size.ascent, kSize, kWeight);
-    EXPECT_TRUE(inkOnWhite(*image).any) << name << " draws nothing";
-    EXPECT_TRUE(inkWithin(*image, box)) << name;
-    image->context().setStrokeColor(gfx::Color{0.93, 0.93, 1.0, 1.0});
-    image->context().setLineWidth(0.5);
-    image->context().strokeRect(box);
-    savePicture(*image, name + ".png");
+    drawLayoutPicture(layout, name + ".png", {.margin = 20, .mustDraw = true, .outlineBox = true});
 }
 
 // (a x + b)(c x + d): labels in red and blue, the corner (a 0) clear.

@@ -5,18 +5,11 @@
 
 #include <string>
 
-#include "gallery/Gallery.h"
-#include "layout/drawing/TextDrawing.h"
-#include "platform/gfx/Context.h"
+#include "gallery/RendererPictures.h"
 #include "quadratic/FactoringSteps.h"
-#include "renderer/LayoutInterpreter.h"
-#include "renderer/StepLines.h"
 
 namespace duolinear::gallery {
 namespace {
-
-// A phone's step band and the comment band above it, in points.
-constexpr double kMargin = 10, kCommentHeight = 30, kBandWidth = 380, kBandHeight = 586, kBaseSize = 30;
 
 Monomial term(std::int64_t numerator, std::int64_t denominator, std::uint64_t exponent, char letter = 'x') {
     return Monomial{Rational{numerator, denominator}, exponent, letter};
@@ -24,31 +17,7 @@ Monomial term(std::int64_t numerator, std::int64_t denominator, std::uint64_t ex
 
 void drawSolution(const std::string& name, const WorkedSteps& worked) {
     ASSERT_GE(worked.steps.size(), 4u) << name;
-    const gfx::FontWeight weight = gfx::FontWeight::medium();
-    const gfx::Rect band = gfx::Rect::make(kMargin, kMargin + kCommentHeight, kBandWidth, kBandHeight);
-    for (std::size_t i = 0; i < worked.steps.size(); ++i) {
-        const StepLines& lines = worked.steps[i];
-        const std::string what = name + " step " + std::to_string(i);
-        const LineFontSizes sizes = fitLineFontSizes(lines, band.width(), band.height(), kBaseSize, weight);
-        ASSERT_EQ(sizes.size(), lines.size()) << what;
-        for (std::size_t k = 0; k < lines.size(); ++k) {
-            EXPECT_LE(measureLayout(lines[k], lineRootIndex(lines[k]), sizes[k].fitted, weight).width, band.width())
-                << what << " line " << k;
-        }
-        auto lineImage = blankPicture(band.width() + 2 * kMargin, band.maxY() + kMargin);
-        {
-            gfx::DrawingScope scope(lineImage->context());
-            drawStepLines(lines, sizes, band.minX(), band.minY());
-        }
-        EXPECT_TRUE(inkWithin(*lineImage, band)) << what;
-
-        {
-            gfx::DrawingScope scope(lineImage->context());
-            drawTextRows(worked.comments[i], true, gfx::Color::black(), gfx::Color::clear(), kMargin, kMargin,
-                         kBandWidth, kCommentHeight, kBaseSize * 0.7, weight);
-        }
-        savePicture(*lineImage, "quadratic-factoring-" + name + "-" + std::to_string(i) + ".png");
-    }
+    drawStepsInPhoneBand(worked, "quadratic-factoring-" + name);
 }
 
 TEST(QuadraticFactoringGallery, EveryStepOfTwoSolutionsFitsAPhoneBand) {

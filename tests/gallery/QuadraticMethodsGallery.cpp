@@ -5,18 +5,11 @@
 
 #include <string>
 
-#include "gallery/Gallery.h"
-#include "layout/drawing/TextDrawing.h"
-#include "platform/gfx/Context.h"
+#include "gallery/RendererPictures.h"
 #include "quadratic/QuadraticSteps.h"
-#include "renderer/LayoutInterpreter.h"
-#include "renderer/StepLines.h"
 
 namespace duolinear::gallery {
 namespace {
-
-// A phone's step band and the comment band above it, in points.
-constexpr double kMargin = 10, kCommentHeight = 30, kBandWidth = 380, kBandHeight = 586, kBaseSize = 30;
 
 Monomial term(std::int64_t numerator, std::int64_t denominator, std::uint64_t exponent) {
     return Monomial{Rational{numerator, denominator}, exponent};
@@ -26,30 +19,7 @@ void drawSolution(Quadratic_method method, const std::string& name, const PolyEq
     const WorkedSteps worked = quadraticSteps(method, equation, {.highlight = true});
     const std::string prefix = "quadratic-" + std::string(method == Quadratic_method::formula ? "formula" : "square");
     ASSERT_GE(worked.steps.size(), 3u) << name;
-    const gfx::FontWeight weight = gfx::FontWeight::medium();
-    const gfx::Rect band = gfx::Rect::make(kMargin, kMargin + kCommentHeight, kBandWidth, kBandHeight);
-    for (std::size_t i = 0; i < worked.steps.size(); ++i) {
-        const StepLines& lines = worked.steps[i];
-        const std::string what = prefix + "-" + name + " step " + std::to_string(i);
-        const LineFontSizes sizes = fitLineFontSizes(lines, band.width(), band.height(), kBaseSize, weight);
-        ASSERT_EQ(sizes.size(), lines.size()) << what;
-        for (std::size_t k = 0; k < lines.size(); ++k) {
-            EXPECT_LE(measureLayout(lines[k], lineRootIndex(lines[k]), sizes[k].fitted, weight).width, band.width())
-                << what << " line " << k;
-        }
-        auto image = blankPicture(band.width() + 2 * kMargin, band.maxY() + kMargin);
-        {
-            gfx::DrawingScope scope(image->context());
-            drawStepLines(lines, sizes, band.minX(), band.minY());
-        }
-        EXPECT_TRUE(inkWithin(*image, band)) << what;
-        {
-            gfx::DrawingScope scope(image->context());
-            drawTextRows(worked.comments[i], true, gfx::Color::black(), gfx::Color::clear(), kMargin, kMargin,
-                         kBandWidth, kCommentHeight, kBaseSize * 0.7, weight);
-        }
-        savePicture(*image, prefix + "-" + name + "-" + std::to_string(i) + ".png");
-    }
+    drawStepsInPhoneBand(worked, prefix + "-" + name);
 }
 
 TEST(QuadraticMethodsGallery, EveryStepOfEachMethodFitsAPhoneBand) {

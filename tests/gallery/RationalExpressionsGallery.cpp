@@ -7,31 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "gallery/Gallery.h"
+#include "gallery/RendererPictures.h"
 #include "rational_expressions/Rational_Expression.h"
-#include "renderer/LayoutInterpreter.h"
 
 namespace duolinear::gallery {
 namespace {
 
-constexpr double kSize = 30;
-constexpr double kMargin = 12;
-
 void drawAndSave(const Rational_Expression& expression, const std::string& name) {
-    const TagLayout layout = rationalExpressionTags(expression, false);
-    const std::string root = std::to_string(layoutRootIndex(layout));
-    const LayoutSize size = measureLayout(layout, root, kSize, gfx::FontWeight::medium());
-    ASSERT_GT(size.width, 0) << name;
-    auto image = blankPicture(size.width + 2 * kMargin, size.height + 2 * kMargin);
-    {
-        gfx::DrawingScope scope(image->context());
-        drawLayout(layout, root, kMargin, kMargin + size.ascent, kSize, gfx::FontWeight::medium());
-    }
-    // A bracket's round top rises a little above the box it encloses.
-    const double bracketTop = 0.06 * size.height;
-    EXPECT_TRUE(inkWithin(*image, gfx::Rect::make(kMargin, kMargin - bracketTop, size.width, size.height + bracketTop)))
-        << name;
-    savePicture(*image, name);
+    drawLayoutPicture(rationalExpressionTags(expression, false), name, {.margin = 12, .rise = kBracketRise});
 }
 
 Term_XL term(std::int64_t n, std::uint64_t e) {

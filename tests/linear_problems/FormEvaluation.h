@@ -95,6 +95,13 @@ inline std::string answerLine(const LinearWorkedSolution& solution) {
     return readLayout(solution.steps.back().back());
 }
 
+// An input list as one text, its entries joined by "|".
+inline std::string joinedInputs(const std::vector<std::string>& inputs) {
+    std::string joined;
+    for (const std::string& text : inputs) joined += (joined.empty() ? "" : "|") + text;
+    return joined;
+}
+
 // The pairs before "RHS:" give the form's left letters in the order they
 // stand, those after it the right letters; the spaced form is the last text.
 inline LinearEquationModel modelFromInputs(const std::vector<std::string>& inputs, Relation relation,

@@ -32,9 +32,7 @@ void expectProblems(const std::vector<Case>& cases) {
         EXPECT_TRUE(record->examples[0].spans().empty());
         ASSERT_EQ(record->inputs.size(), 1u);
         ASSERT_EQ(record->inputs[0].size(), 1u);
-        std::string joined;
-        for (const std::string& text : record->inputs[0][0]) joined += (joined.empty() ? "" : "|") + text;
-        EXPECT_EQ(joined, c.inputs) << c.display;
+        EXPECT_EQ(joinedInputs(record->inputs[0][0]), c.inputs) << c.display;
         std::string draws;
         for (const ScriptedRandom::Request& r : random.requests()) draws += r.high == 3 ? 'V' : r.low == -9 ? 'D' : '?';
         EXPECT_EQ(draws, c.draws) << c.display;

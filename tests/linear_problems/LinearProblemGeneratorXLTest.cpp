@@ -46,9 +46,7 @@ void expectProblems(const std::vector<Case>& cases) {
         EXPECT_EQ(runs, c.runs) << c.display;
         ASSERT_EQ(record->inputs.size(), 1u);
         ASSERT_EQ(record->inputs[0].size(), 1u);
-        std::string joined;
-        for (const std::string& text : record->inputs[0][0]) joined += (joined.empty() ? "" : "|") + text;
-        EXPECT_EQ(joined, c.inputs) << c.display;
+        EXPECT_EQ(joinedInputs(record->inputs[0][0]), c.inputs) << c.display;
         EXPECT_EQ(random.remaining(), 0u) << c.display;
     }
 }

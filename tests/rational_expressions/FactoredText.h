@@ -7,11 +7,10 @@
 // "^power". "-x" is −1·x; a letter with "^0" is a constant in that letter.
 // text() writes the same form back; with a mark colour, a term whose four
 // colours are all that colour and a factor whose two are, carry a leading
-// '*'. readLayout() reads a layout back as one line: a message as its text, a
-// stacked fraction as [n/d] (a leading - when negative), a "/" join as
-// {a/b}, "🖇" as its two sides side by side, "^" as a^b, other joins as
-// "a op b", "()" as (a); items in the mark colour as *...*. valueOf()
-// evaluates a polynomial at a point by following its pointers.
+// '*'. readLayout() reads a layout back as one line, as support/LayoutReader.h
+// does but with "^" as a^b and items in the mark colour as *...* (a layout
+// without rows as "(no rows)"). valueOf() evaluates a polynomial at a point
+// by following its pointers.
 
 #include <cctype>
 #include <cmath>
@@ -23,6 +22,7 @@
 #include "algebra/FactoredPolynomial.h"
 #include "algebra/Outcome.h"
 #include "layout/TagLayout.h"
+#include "support/LayoutReader.h"
 
 namespace duolinear::testing {
 
@@ -168,49 +168,27 @@ std::string text(const Outcome<T>& outcome, std::optional<Color> mark = std::nul
     return outcome.value ? text(*outcome.value, mark) : "nothing";
 }
 
-class LayoutReader {
+// The reading of support/LayoutReader.h with one mark colour: items in it
+// as *...*, a stacked fraction by its numerator's colour, only the opening
+// bracket of a unary item marked, and "^" joins as a^b.
+class FactoredReader : public LayoutReader {
 public:
-    LayoutReader(const TagLayout& layout, std::optional<Color> mark) : layout_(layout), mark_(mark) {}
+    FactoredReader(const TagLayout& layout, std::optional<Color> mark)
+        : LayoutReader(layout, mark.has_value()), mark_(mark) {}
 
-    std::string read() const { return layout_.empty() ? "(no rows)" : item(layoutRootIndex(layout_)); }
+protected:
+    std::string marked(const std::string& text, const std::string& color) const override {
+        return mark_ && color == rawValue(*mark_) ? "*" + text + "*" : text;
+    }
+    std::string fractionColor(const TagRow& colors) const override { return at(colors, 2); }
+    std::string unary(const std::string& brackets, const std::string& inside, const std::string& color) const override {
+        return marked(brackets.substr(0, 1), color) + inside + brackets.substr(1);
+    }
+    std::string power(const std::string& base, const std::string& exponent, const std::string& color) const override {
+        return base + marked("^", color) + exponent;
+    }
 
 private:
-    const TagRow& row(long long i) const {
-        static const TagRow empty;
-        return i >= 0 && static_cast<std::size_t>(i) < layout_.size() ? layout_[static_cast<std::size_t>(i)] : empty;
-    }
-    static std::string at(const TagRow& r, std::size_t i) { return i < r.size() ? r[i] : "?"; }
-    bool marked(const std::string& colorText) const { return mark_ && colorText == rawValue(*mark_); }
-    std::string wrap(const std::string& text, bool on) const { return on ? "*" + text + "*" : text; }
-
-    std::string item(long long i) const {
-        const TagRow& kind = row(i);
-        const std::string key = at(kind, 0);
-        if (key == "message" || key == "integer") return wrap(at(kind, 1), marked(at(row(i + 1), 1)));
-        if (key == "signed_rational") {
-            const std::string sign = at(kind, 1) == "-" ? "-" : "";
-            return wrap(sign + "[" + at(kind, 2) + "/" + at(kind, 3) + "]", marked(at(row(i + 1), 2)));
-        }
-        if (key == "unary") {
-            const std::string brackets = at(kind, 1);
-            const std::string inside = item(std::stoll(at(row(i + 1), 1)));
-            return wrap(brackets.substr(0, 1), marked(at(row(i + 2), 1))) + inside + brackets.substr(1);
-        }
-        if (key == "join") {
-            const TagRow& locator = row(i + 1);
-            const std::string left = item(std::stoll(at(locator, 1)));
-            const std::string right = item(std::stoll(at(locator, 2)));
-            const bool on = marked(at(row(i + 2), 1));
-            const std::string op = at(kind, 1);
-            if (op == "🖇") return left + right;
-            if (op == "/") return "{" + left + wrap("/", on) + right + "}";
-            if (op == "^") return left + wrap("^", on) + right;
-            return left + " " + wrap(op, on) + " " + right;
-        }
-        return "<" + key + ">";
-    }
-
-    const TagLayout& layout_;
     std::optional<Color> mark_;
 };
 
@@ -229,7 +207,7 @@ inline double valueOf(const Polynomial_XL& p, std::size_t group, double x) {
 }
 
 inline std::string readLayout(const TagLayout& layout, std::optional<Color> mark = std::nullopt) {
-    return LayoutReader(layout, mark).read();
+    return layout.empty() ? "(no rows)" : FactoredReader(layout, mark).read();
 }
 
 }  // namespace duolinear::testing

@@ -62,12 +62,7 @@ TEST(BoxAndPlugInItems, MeasureAsTheirKindSays) {
          sized(measureCountOp(30, "", counts, {"COUNT", "1"}))},
         {"no plug-in of that name", item({"plug_in", "Prime_tree", "4"}, {"p", "2", "3"}, {"c", "red", "red"}), {}},
     };
-    for (const auto& [label, layout, size] : cases) {
-        const LayoutSize measured = measureRoot(layout);
-        EXPECT_NEAR(measured.width, size.width, 1e-9) << label;
-        EXPECT_NEAR(measured.height, size.height, 1e-9) << label;
-        EXPECT_NEAR(measured.ascent, size.ascent, 1e-9) << label;
-    }
+    for (const auto& [label, layout, size] : cases) expectMeasures(layout, size, label);
 }
 
 TEST(BoxAndPlugInItems, MalformedItemsStandForNothing) {
@@ -89,10 +84,7 @@ TEST(BoxAndPlugInItems, MalformedItemsStandForNothing) {
         {"grid without its row headings", gridMultiplyLayout("1", "2", {"20", "3"}, {}, {}, {}, "t")},
         {"column addition lines not whole", edited(*addColumnLayout("t", "+", 3, {{"1"}}, {}), 2, 2, "1.5")},
     };
-    for (const auto& [label, layout] : cases) {
-        EXPECT_EQ(measureRoot(layout), LayoutSize{}) << label;
-        EXPECT_FALSE(gfx::testing::inkBounds(*render(layout)).any) << label;
-    }
+    for (const auto& [label, layout] : cases) expectStandsForNothing(layout, label);
 }
 
 TEST(BoxAndPlugInItems, TextsLinesAndStrokesInPlace) {

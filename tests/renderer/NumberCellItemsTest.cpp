@@ -68,12 +68,7 @@ TEST(NumberCellItems, MeasureAsTheirKindSays) {
          fractionCancelNumeratorLayout(-6, 8, -3),
          {wholeWidth("-") + fractionWidth("8"), 3 * fc + 2 * bs, 2 * fc + hx + hbs + bs}},
     };
-    for (const auto& [label, layout, size] : cases) {
-        const LayoutSize measured = measureRoot(layout);
-        EXPECT_NEAR(measured.width, size.width, 1e-9) << label;
-        EXPECT_NEAR(measured.height, size.height, 1e-9) << label;
-        EXPECT_NEAR(measured.ascent, size.ascent, 1e-9) << label;
-    }
+    for (const auto& [label, layout, size] : cases) expectMeasures(layout, size, label);
 }
 
 TEST(NumberCellItems, MalformedItemsStandForNothing) {
@@ -103,10 +98,7 @@ TEST(NumberCellItems, MalformedItemsStandForNothing) {
         {"operand after the operation", edited(good, 8, 2, "9")},
         {"operand that is no index", edited(good, 8, 1, "-1")},
     };
-    for (const auto& [label, layout] : cases) {
-        EXPECT_EQ(measureRoot(layout), LayoutSize{}) << label;
-        EXPECT_FALSE(gfx::testing::inkBounds(*render(layout)).any) << label;
-    }
+    for (const auto& [label, layout] : cases) expectStandsForNothing(layout, label);
     // A cell of another kind takes the common height and draws nothing.
     const TagLayout odd = block(wholeLayout(12), integerLayout(7), wholeLayout(19));
     EXPECT_NEAR(measureRoot(odd).height, 3 * kCell + 5 * bs, 1e-9);

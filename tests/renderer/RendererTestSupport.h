@@ -37,6 +37,20 @@ inline std::unique_ptr<gfx::ImageSurface> render(const TagLayout& layout, double
     return image;
 }
 
+// The layout's root measures the given size at size 30 (each value to 1e-9).
+inline void expectMeasures(const TagLayout& layout, LayoutSize size, const std::string& what) {
+    const LayoutSize measured = measureRoot(layout);
+    EXPECT_NEAR(measured.width, size.width, 1e-9) << what;
+    EXPECT_NEAR(measured.height, size.height, 1e-9) << what;
+    EXPECT_NEAR(measured.ascent, size.ascent, 1e-9) << what;
+}
+
+// The layout measures nothing and draws nothing, as a malformed item must.
+inline void expectStandsForNothing(const TagLayout& layout, const std::string& what) {
+    EXPECT_EQ(measureRoot(layout), LayoutSize{}) << what;
+    EXPECT_FALSE(gfx::testing::inkBounds(*render(layout)).any) << what;
+}
+
 using gfx::testing::inkWhere;
 
 inline gfx::testing::InkBounds redInk(const gfx::ImageSurface& image) {

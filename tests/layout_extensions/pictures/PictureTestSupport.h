@@ -10,6 +10,7 @@
 
 #include "platform/gfx/ImageSurface.h"
 #include "platform/gfx/Text.h"
+#include "support/Pixels.h"
 
 namespace duolinear::testing {
 
@@ -41,11 +42,9 @@ public:
     };
     Span span(int top, int bottom, const std::function<bool(gfx::Color)>& picked) const {
         Span s;
-        for (int y = std::max(top, 0); y < std::min(bottom, image_.pixelHeight()); ++y) {
-            for (int x = 0; x < image_.pixelWidth(); ++x) {
-                if (picked(image_.pixel(x, y))) s.min = std::min(s.min, x), s.max = std::max(s.max, x);
-            }
-        }
+        gfx::testing::forEachPixel(image_, {.minY = top, .maxY = bottom}, [&](int x, int y) {
+            if (picked(image_.pixel(x, y))) s.min = std::min(s.min, x), s.max = std::max(s.max, x);
+        });
         return s;
     }
     bool empty() const {

@@ -1,0 +1,67 @@
+// The arithmetic plug-ins drawn through the renderer as worked examples:
+// 23 × 45 by lattice and by grid, 478 + 256 in columns, 1234 ÷ 7 by long and
+// by partial division, a subtraction with regrouping and a count up; each
+// inside its measured box.
+
+#include "gallery/RendererPictures.h"
+#include "layout_extensions/PlugInRecords.h"
+
+namespace duolinear::gallery {
+namespace {
+
+// Writes NAME.png with the layout's measured box outlined faintly; the layout
+// must draw, and all its ink must stay in the box.
+void draw(const std::string& name, const TagLayout& layout) {
+    drawLayoutPicture(layout, name + ".png", {.margin = 20, .mustDraw = true, .outlineBox = true});
+}
+
+TextList repeated(std::size_t count, const std::string& text) {
+    return TextList(count, text);
+}
+
+TextList joined(TextList a, const TextList& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(PlugInDrawingsGallery, WorkedExamples) {
+    // 23 × 45 = 1035: 23 on top in red, 45 down the side in blue; the band
+    // that makes the tens digit (2 + 0 + 1 = 3) is shaded, and so is its sum.
+    const TextList clear4 = repeated(4, "clear");
+    draw("lattice-23x45",
+         latticeMultiplyLayout(
+             "2", "2", {"2", "3", "4", "5"}, joined({"red", "red", "blue", "blue"}, clear4), {"1", "0", "3", "5"},
+             joined(repeated(4, "black"), {"clear", "clear", "light gray", "clear"}),
+             {"0", "1", "1", "1", "8", "2", "0", "5"},
+             joined(repeated(4, "black"),
+                    joined({"clear", "clear", "clear", "light gray"},
+                           joined(repeated(4, "black"), {"clear", "light gray", "light gray", "clear"}))),
+             "anon"));
+    // 23 × 45 = 800 + 120 + 100 + 15.
+    draw("grid-23x45",
+         gridMultiplyLayout("2", "2", {"20", "3", "40", "5"}, joined({"red", "red", "blue", "blue"}, clear4),
+                            {"800", "120", "100", "15"}, joined(repeated(4, "black"), clear4), "anon"));
+    // 478 + 256 = 734, the sum shaded.
+    draw("add-column-478+256", *addColumnLayout("anon", "+", 3, {{"4", "7", "8"}, {"2", "5", "6"}, {"7", "3", "4"}},
+                                                {{"YN", "YN", "YN"}, {"YN", "YN", "YN"}, {"YR", "YR", "YR"}}));
+    // 1234 ÷ 7 = 176 R 2, written out digit by digit.
+    draw("long-division-1234-7",
+         divideOpLayout("anon", "÷", {"BB176", "71234", "BB7BB", "BB53B", "BB49B", "BBB44", "BBB42", "BBBB2"},
+                        repeated(8, "NNNNN"), {"1", "3", "2", "3", "1", "5", "3", "5", "2", "7", "4", "7"},
+                        {"1234", "7", "", "2"}, {"SUMMARY", "3"}));
+    // 1234 ÷ 7 by taking away 100, 50, 20 and 6 sevens: 176 R 2.
+    draw("partial-division-1234-7",
+         dividePartialOpLayout("anon", "÷", {"", "700", "534", "350", "184", "140", "44", "42", "2"},
+                               {"1234", "7", "176", "2"}, {"SUMMARY", "4"}, {"100", "50", "20", "6"}));
+    // 536 − 281 = 255: a hundred regrouped as ten tens, 5 and 3 struck out.
+    draw("tableau-536-281",
+         tableauOpLayout("anon", "\u2212", {{"4", "13", "Z"}, {"5", "3", "6"}, {"2", "8", "1"}, {"2", "5", "5"}},
+                         {{"YNN", "YNN", "NNN"}, {"YYN", "YYN", "YNN"}, {"YNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
+                         {"4", "3", "1", "false"}, {"4", "false"}));
+    // Counting up from 27 to 50: +3 to 30, +20 to 50; 3 + 20 = 23.
+    draw("count-27-to-50", countOpLayout("anon", "", {{"27", "3", "30"}, {"30", "20", "50"}},
+                                         {"COUNT UP", "2", "2", "23"}, {"SUMMARY", "2"}, {"3", "20"}));
+}
+
+}  // namespace
+}  // namespace duolinear::gallery
