@@ -9,7 +9,9 @@ TEST(Options, LabelsAreExactAndConvertBack) {
     // The escapes pin the superscript, division slash and subscript characters.
     EXPECT_EQ(rawValue(Style::fraction), "show as \u00B9\u2215\u2083 x");
     EXPECT_EQ(rawValue(Style::rational_fraction), "show as \u02E3\u2215\u2083");
+    EXPECT_EQ(rawValue(Status::unique), "valid solution");
     EXPECT_EQ(rawValue(Status::infinite), "TRUE, solution is all values of variable");
+    EXPECT_EQ(rawValue(Status::none), "FALSE, no solution");
     for (Style s : {Style::fraction, Style::rational_fraction, Style::decimal})
         EXPECT_EQ(styleFromRawValue(rawValue(s)), s);
     for (Status s : {Status::unique, Status::infinite, Status::none}) EXPECT_EQ(statusFromRawValue(rawValue(s)), s);

@@ -35,7 +35,8 @@ TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder) {
         EXPECT_TRUE(key->backgroundColor().isClear());
         EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(tag)), hosted.frame(*key))) << title;
     }
-    // A long text shrinks to its label and keeps the baseline of its row.
+    // Texts are centred; a long one shrinks to its label and keeps the
+    // baseline of its row.
     const auto baseline = [&](long long tag) {
         const ui::Label& label = *hosted.label(tag);
         return label.textRect().minY() + label.font().metrics().ascender * label.fontScale();
@@ -43,6 +44,7 @@ TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder) {
     EXPECT_LT(hosted.label(4098)->fontScale(), 1.0);
     EXPECT_LE(hosted.label(4098)->textRect().width(), hosted.frame(*hosted.label(4098)).width());
     EXPECT_NEAR(baseline(4098), baseline(4097), 1e-6);
+    EXPECT_NEAR(hosted.label(4097)->textRect().midX(), 0.5 * hosted.frame(*hosted.label(4097)).width(), 1e-6);
     EXPECT_EQ(hosted.text(1028), "➘");
     EXPECT_EQ(hosted.background(1028), gfx::Color::cyan());
     // Only the first field of the first entry list starts green.
