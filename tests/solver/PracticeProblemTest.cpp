@@ -129,7 +129,31 @@ public:
     std::size_t uniformIndex(std::size_t count) override { return count; }
 };
 
+// Hands out a script, but the whole number at one position lies outside its
+// range; past the script it hands out the low ends and false.
+class OneBadDraw final : public RandomSource {
+public:
+    OneBadDraw(std::vector<std::int64_t> script, std::size_t bad) : script_(std::move(script)), bad_(bad) {}
+    std::int64_t uniformInt(std::int64_t low, std::int64_t high) override {
+        const std::size_t i = at_++;
+        return i == bad_ ? high + 1 : i < script_.size() ? script_[i] : low;
+    }
+    bool fairBool() override { return at_ < script_.size() && script_[at_++] == 1; }
+    std::size_t uniformIndex(std::size_t) override { return 0; }
+
+private:
+    std::vector<std::int64_t> script_;
+    std::size_t bad_;
+    std::size_t at_ = 0;
+};
+
 TEST(PracticeRecipes, RejectionLoopsGiveUpInsteadOfHanging) {
+    // One bad whole number anywhere in an otherwise accepted draw gives no problem.
+    for (std::size_t bad : {0u, 1u, 2u, 3u, 4u, 5u, 8u, 9u}) {
+        OneBadDraw source({0, 0, 2, 3, -1, 3, 1, 1, 1, 1}, bad);
+        EXPECT_FALSE(practiceCoefficients(0, M::addition, source)) << "bad draw " << bad;
+    }
+
     for (std::int64_t level = 0; level <= 4; ++level) {
         for (M method : {M::addition, M::substitution}) {
             SCOPED_TRACE(::testing::Message() << "level " << level << " method " << rawValue(method));
