@@ -7,6 +7,7 @@
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedLinearSteps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
+#include "linear_steps/ExtendedStepProducers.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "support/ExtendedBuilders.h"
 #include "support/ScriptedRandom.h"
@@ -65,6 +66,8 @@ TEST(ExtendedLinearSteps, DistributesThenHandsOverBelowTheWorkedLines) {
         EXPECT_EQ(worked.steps[i + 2], prependLayoutRows(linear.steps[i], {worked.steps[0][0]}));
         EXPECT_EQ(worked.comments[i + 2], linear.comments[i]);
     }
+    // The colours of the equation as given play no part.
+    EXPECT_EQ(solve(recolorExtEquation(Color::red, Color::red, Color::red, kThreeTimes)).steps, worked.steps);
     EXPECT_EQ(comments(solve(kThreeTimes, {.skip = true})),
               (Lines{"distribute to remove (  )", "x terms to one side", "solve for x"}));
 }

@@ -98,6 +98,7 @@ TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {
     for (const Case& c : {Case{Method::smart, equation({xTerm(2), constant(3)}, {constant(5)})},
                           Case{Method::smart, equation({constant(5)}, {xTerm(2), constant(3)})},
                           Case{Method::smart, equation({constant(5)}, {xTerm(-2)})},
+                          Case{Method::smart, equation({constant(5)}, {xTerm(0), constant(3)})},
                           Case{Method::standard, equation({constant(5)}, {xTerm(-2), constant(3)})}}) {
         ScriptedRandom random;
         const std::optional<TransposeAdvice> result =
