@@ -99,10 +99,10 @@ TEST(SubstituteValueAndSolve, RearrangedFormSolvesForTheOtherLetter) {
     EXPECT_TRUE(testing::isBlankLine((*lines)[1]));
     EXPECT_EQ(readLines(*lines),
               (Lines{"x = 4 − [2/3]*y* and *y* *=* *3*", "", "x = 4 − [2/3](3)", "x = 4 − 2", "x = 2"}));
-    // 2x + 6y = 10 with y = 1: the slope -6/2 reduced.
-    const std::optional<StepLines> reduced = substituteValueAndSolve(row(2, 6, 10), Var::y, Rational{1, 1}, false);
+    // 2x + 6y = 0 with y = 1: the slope -6/2 reduced, the zero constant left out.
+    const std::optional<StepLines> reduced = substituteValueAndSolve(row(2, 6, 0), Var::y, Rational{1, 1}, false);
     ASSERT_TRUE(reduced.has_value());
-    EXPECT_EQ(readLines(*reduced), (Lines{"x = 5 − 3*y* and *y* *=* *1*", "", "x = 5 − 3(1)", "x = 5 − 3", "x = 2"}));
+    EXPECT_EQ(readLines(*reduced), (Lines{"x = -3*y* and *y* *=* *1*", "", "x = -3(1)", "x = -3"}));
     EXPECT_FALSE(substituteValueAndSolve(row(0, 2, 12), Var::y, Rational{6, 1}, false).has_value());
 }
 
