@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout/Common.h"
+#include "layout/ItemIndex.h"
 #include "support/LayoutDump.h"
 
 namespace duolinear {
@@ -96,6 +97,7 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
         {{"join_locator", "1", "4"}, 10, {"join_locator", "11", "14"}},
         {{"unary_locator", "07", "extra"}, 2, {"unary_locator", "9"}},  // re-rendered, extra values dropped
         {{"font_locator", "5"}, -2, {"font_locator", "3"}},
+        {{}, 3, {}},
         // Missing or malformed values read as 0.
         {{"font_locator", "x"}, 2, {"font_locator", "2"}},
         {{"join_locator", "1"}, 10, {"join_locator", "11", "10"}},
@@ -133,6 +135,21 @@ TEST(TagLayoutBuilders, MessagesAndJoinAllSkipEmptyPiecesAndNestLeft) {
     EXPECT_FALSE(joinAllLayouts({TagLayout{}, TagLayout{TagRow{}}}).has_value());
     EXPECT_EQ(joinAllLayouts({TagLayout{}, a, TagLayout{TagRow{}}}), a);
     EXPECT_EQ(joinAllLayouts({a, TagLayout{}, b, c}), nested);
+}
+
+TEST(ItemIndex, OnlyWholeDecimalTexts) {
+    const std::pair<const char*, std::optional<std::size_t>> cases[] = {
+        {"12", 12},
+        {"007", 7},
+        {"18446744073709551615", SIZE_MAX},
+        {"18446744073709551616", std::nullopt},
+        {"", std::nullopt},
+        {"-1", std::nullopt},
+        {"+1", std::nullopt},
+        {" 1", std::nullopt},
+        {"1x", std::nullopt},
+    };
+    for (const auto& [text, index] : cases) EXPECT_EQ(parseItemIndex(text), index) << text;
 }
 
 TEST(LayoutEnumerations, RawValuesRoundTripAndRejectNearMisses) {

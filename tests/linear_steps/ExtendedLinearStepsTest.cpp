@@ -168,6 +168,7 @@ TEST(ExtendedLinearSteps, SolutionStatusWithoutSteps) {
     EXPECT_EQ(valueOf(less), "-3/1 > valid solution");
     EXPECT_EQ(valueOf(extEquation(side({{x(1), c(1, 0)}, {times(2, 0)}}), side({{c(3)}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(kMax), c(1)}, {times(2, 0)}}), side({{c(3)}}))), "none");
+    EXPECT_EQ(valueOf(extEquation(side({{c(3)}}), side({{x(kMax)}, {times(2, 0)}}))), "none");  // the right side
     // Refused by the engine, so no value: two letters, with and without a bracket.
     EXPECT_EQ(valueOf(extEquation(side({{x(2)}}), side({{ungrouped(term(3, 1, 1, 'y'))}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(1), ungrouped(term(1, 1, 1, 'y'))}, {times(2, 0)}}), side({{c(4)}}))),

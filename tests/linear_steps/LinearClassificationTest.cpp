@@ -124,6 +124,7 @@ TEST(LinearSolutionStatus, GivesNoValueOutsideLinearArithmetic) {
     EXPECT_FALSE(linearSolutionStatus(equation({xTerm(1, 0)}, {constant(4)})));
     EXPECT_FALSE(linearSolutionStatus(equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)})));
     EXPECT_FALSE(linearSolutionStatus(equation({xTerm(INT64_MIN)}, {constant(1)})));  // 1 / -2^63 has no 2^63
+    EXPECT_FALSE(linearSolutionStatus(equation({xTerm(INT64_MAX), xTerm(INT64_MAX)}, {constant(1)})));  // the sum
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ TEST(NumberCellItems, MeasureAsTheirKindSays) {
         {"fraction", fractionLayout(1, 2), sized(plain, fractionWidth("2"))},
         {"negative fraction", fractionLayout(-3, 4), sized(plain, wholeWidth("-") + fractionWidth("4"))},
         {"mixed number", mixedNumberLayout(2, 1, 3), sized(plain, wholeWidth("2") + fractionWidth("3"))},
+        {"mixed number, wider denominator", mixedNumberLayout(2, 1, 12),
+         sized(plain, wholeWidth("2") + fractionWidth("12"))},
         {"mixed number, negative numerator", mixedNumberLayout(2, -1, 3),
          sized(plain, wholeWidth("2") + fractionWidth("-1"))},
         {"extended fraction", extendedFractionLayout("×", 3, 4, 2, 2), sized(plain, fractionWidth("4 × 2"))},

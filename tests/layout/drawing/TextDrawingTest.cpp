@@ -42,8 +42,10 @@ TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight) {
     EXPECT_LE(2 * gfx::measureText("x\ny", {kFittingFont.withSize(tall)}).height, 30);
 
     // The width decides as well: the widest row must fit.
-    FittedFontSize narrow = fittingFontSize({"x", "wide row"}, attributes, 20, 1000);
-    EXPECT_LE(gfx::measureText("wide row", {kFittingFont.withSize(narrow.size)}).width, 20);
+    for (const std::vector<std::string>& rows : {std::vector<std::string>{"x", "wide row"}, {"wide row", "x"}}) {
+        FittedFontSize narrow = fittingFontSize(rows, attributes, 20, 1000);
+        EXPECT_LE(gfx::measureText("wide row", {kFittingFont.withSize(narrow.size)}).width, 20);
+    }
 }
 
 TEST(FittingFontSize, StopsOnABoxNothingFits) {
