@@ -18,6 +18,7 @@ TEST(TextFunctions, CharactersAreWhatTheReaderSees) {
     const Case cases[] = {
         {"", {}},
         {"x²−3", {"x", "²", "−", "3"}},
+        {"अa", {"अ", "a"}},                      // a three-byte sequence led by 0xE0
         {"✖️x", {"✖️", "x"}},            // variation selector stays with its emoji
         {"👍🏽!", {"👍🏽", "!"}},        // skin-tone modifier
         {"e\u0301a", {"e\u0301", "a"}},          // combining accent
