@@ -196,6 +196,13 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
     ASSERT_GE(first.size(), 11u);
     EXPECT_EQ(testing::messageText(first[1]), "second equation is fine");
     EXPECT_TRUE(testing::isBlankLine(first[9]) && testing::isBlankLine(first[10]));
+
+    // Opposite coefficients are added, by either method.
+    for (M method : {M::addition, M::elimination}) {
+        const auto added = buildMethodSteps(testing::factsOf(integerSystem(2, 3, 7, -2, -1, 3), {.method = method}));
+        ASSERT_TRUE(added.has_value());
+        EXPECT_EQ(testing::messageText(added->steps.front().at(2)), "add the equations") << rawValue(method);
+    }
 }
 
 }  // namespace
