@@ -31,7 +31,7 @@ struct Case {
 const Case kCases[] = {
     {"2x = 6", Style::fraction, PolyEquation{{variable(2)}, {number(6)}}},
     {"2x + 3 = 5x + 7", Style::fraction, PolyEquation{{variable(2), number(3)}, {variable(5), number(7)}}},
-    {"x/2 + 1/3 = 5/4", Style::rational_fraction,
+    {"x/2 + 1/3 < 5/4", Style::rational_fraction,
      PolyEquation{{variable(1, 2), number(1, 3)}, {number(5, 4)}, Relation::less_than}},
     {"0.3x + 0.01 = 2", Style::decimal, PolyEquation{{variable(3, 10), number(1, 100)}, {number(2)}}},
 };

@@ -16,6 +16,7 @@
 #include "algebra/Options.h"
 #include "algebra/Polynomial.h"
 #include "algebra/Rational.h"
+#include "layout/LayoutWriter.h"
 #include "layout/TagLayout.h"
 
 namespace duolinear {
@@ -39,5 +40,12 @@ TagLayout equationLayout(const PolyEquation& equation, Style style = Style::rati
 // f(LHS) relation f(RHS): the factor in its colour next to each bracketed
 // side; brackets, joins and the relation are black.
 TagLayout clearedEquationLayout(const PolyEquationClear& cleared, Style style);
+
+// The same items written into a layout in progress (layout/LayoutWriter.h),
+// for a producer that sets them among items of its own; each gives its root.
+LayoutWriter::Item writeRational(LayoutWriter& writer, const Rational& value, bool alwaysFraction, Style style);
+LayoutWriter::Item writeMonomial(LayoutWriter& writer, const Monomial& term, Style style);
+LayoutWriter::Item writePolynomial(LayoutWriter& writer, const Polynomial& side, Style style);
+LayoutWriter::Item writeEquation(LayoutWriter& writer, const PolyEquation& equation, Style style);
 
 }  // namespace duolinear

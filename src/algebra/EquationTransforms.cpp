@@ -38,9 +38,13 @@ bool eitherSideHasZeroDenominator(const PolyEquation& equation) {
 
 Polynomial dropZeroTerms(bool resetColors, const Polynomial& side) {
     std::vector<Monomial> kept;
+    kept.reserve(side.terms.size());
     std::copy_if(side.terms.begin(), side.terms.end(), std::back_inserter(kept), isNonzeroTerm);
-    const Polynomial result = sideOrZeroTerm(std::move(kept));
-    return resetColors ? recoloredSide(Color::black, result) : result;
+    Polynomial result = sideOrZeroTerm(std::move(kept));
+    if (resetColors) {
+        for (Monomial& term : result.terms) term = recoloredMonomial(Color::black, term);
+    }
+    return result;
 }
 
 Polynomial dropZeroTerms(const Polynomial& side) {

@@ -80,8 +80,19 @@ bool isExtend(char32_t c) {
                        [c](const auto& range) { return c >= range.first && c <= range.second; });
 }
 
+// Whether cur belongs to the same character as prev before it; regionalRun
+// counts the regional indicators of the character so far.
+bool joinsPrevious(char32_t prev, char32_t cur, int regionalRun) {
+    if (prev == '\r' && cur == '\n') return true;
+    if (isControl(prev) || isControl(cur)) return false;
+    if (isExtend(cur) || prev == kZeroWidthJoiner) return true;
+    if (isRegionalIndicator(prev) && isRegionalIndicator(cur)) return regionalRun % 2 == 1;  // flags pair up
+    return false;
+}
+
 std::string repeated(std::string_view pad, std::int64_t count) {
     std::string out;
+    out.reserve(pad.size() * static_cast<std::size_t>(std::max<std::int64_t>(count, 0)));
     for (std::int64_t i = 0; i < count; ++i) out += pad;
     return out;
 }
@@ -95,19 +106,7 @@ std::vector<std::string> characterStrings(std::string_view text) {
     int regionalRun = 0;  // regional indicators in the current character
     for (std::size_t i = 0; i < points.size(); ++i) {
         const char32_t cur = points[i].value;
-        bool join = false;
-        if (i > 0) {
-            const char32_t prev = points[i - 1].value;
-            if (prev == '\r' && cur == '\n') {
-                join = true;
-            } else if (isControl(prev) || isControl(cur)) {
-                join = false;
-            } else if (isExtend(cur) || prev == kZeroWidthJoiner) {
-                join = true;
-            } else if (isRegionalIndicator(prev) && isRegionalIndicator(cur)) {
-                join = regionalRun % 2 == 1;  // flags pair up
-            }
-        }
+        const bool join = i > 0 && joinsPrevious(points[i - 1].value, cur, regionalRun);
         if (i > 0 && !join) {
             characters.emplace_back(text.substr(points[start].begin, points[i].begin - points[start].begin));
             start = i;
@@ -117,6 +116,27 @@ std::vector<std::string> characterStrings(std::string_view text) {
     }
     if (!points.empty()) characters.emplace_back(text.substr(points[start].begin));
     return characters;
+}
+
+std::size_t characterCount(std::string_view text) {
+    // Plain ASCII needs no decoding: every byte is a character, but "\r\n" is one.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) count += i == 0 || text[i - 1] != '\r' || text[i] != '\n';
+        return count;
+    }
+    const std::vector<CodePoint> points = decodeUtf8(text);
+    std::size_t count = points.empty() ? 0 : 1;
+    int regionalRun = 0;  // regional indicators in the current character
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const char32_t cur = points[i].value;
+        if (i > 0 && !joinsPrevious(points[i - 1].value, cur, regionalRun)) {
+            ++count;
+            regionalRun = 0;
+        }
+        if (isRegionalIndicator(cur)) ++regionalRun;
+    }
+    return count;
 }
 
 std::string padLeft(std::string_view text, std::int64_t count, std::string_view pad) {

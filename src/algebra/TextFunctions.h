@@ -27,6 +27,9 @@ std::vector<std::string> padArrayFront(const std::vector<std::string>& items, co
 
 // One text per character, in order.
 std::vector<std::string> characterStrings(std::string_view text);
+// The number of characters, characterStrings(text).size(), without making
+// the texts.
+std::size_t characterCount(std::string_view text);
 
 struct TextLengths {
     std::int64_t first = 0;

@@ -1,8 +1,11 @@
 #include "layout/TagLayout.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "layout/JoinTexts.h"
+#include "layout/LayoutWriter.h"
 
 namespace duolinear {
 
@@ -20,37 +23,44 @@ long long valueAt(const TagRow& row, std::size_t i) {
     return i < row.size() ? parseIndex(row[i]) : 0;
 }
 
-// The locator text of index + offset. A sum beyond the 64-bit range (only a
-// malformed layout holds such an index) gives the empty text, which names no
-// row: the locator stands for nothing.
-std::string shiftedIndex(long long index, long long offset) {
+// Writes the locator text of index + offset. A sum beyond the 64-bit range
+// (only a malformed layout holds such an index) gives the empty text, which
+// names no row: the locator stands for nothing.
+void writeShiftedIndex(std::string& out, long long index, long long offset) {
     long long sum = 0;
-    if (__builtin_add_overflow(index, offset, &sum)) return {};
-    return std::to_string(sum);
-}
-
-TagLayout leaf(const std::string& kind, TagRow values, const TagRow& colors, const std::string& tag) {
-    TagRow kindRow{kind};
-    kindRow.insert(kindRow.end(), values.begin(), values.end());
-    TagRow colorRow{kind + "_color"};
-    colorRow.insert(colorRow.end(), colors.begin(), colors.end());
-    return {{"start", "1"}, std::move(kindRow), std::move(colorRow), {kind + "_tag", tag}};
-}
-
-// Copies rows 1.. of a layout, for the parents whose child keeps its indices.
-void appendBody(TagLayout& out, const TagLayout& layout, long long shift) {
-    for (std::size_t i = 1; i < layout.size(); ++i) {
-        out.push_back(shift == 0 ? layout[i] : shiftLocatorRow(layout[i], shift));
+    if (__builtin_add_overflow(index, offset, &sum)) {
+        out.clear();
+        return;
     }
+    char digits[24];
+    const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), sum);
+    out.assign(digits, written.ptr);
 }
 
-TagLayout wrapChild(const std::string& kind, const std::string& text, const TagLayout& child,
+std::string shiftedIndex(long long index, long long offset) {
+    std::string text;
+    writeShiftedIndex(text, index, offset);
+    return text;
+}
+
+// Room for `size` rows, growing by doubling so that a chain of joins that
+// keeps extending one layout moves its rows only a logarithmic number of times.
+void reserveRows(TagLayout& layout, std::size_t size) {
+    if (layout.capacity() < size) layout.reserve(std::max(size, 2 * layout.capacity()));
+}
+
+// The child's rows, then the rows of a parent item that points at the child's
+// root; the child keeps its indices.
+TagLayout wrapChild(const std::string& kind, const std::string& text, TagLayout child,
                     const std::optional<Color>& color, const std::string& tag) {
     const long long c = static_cast<long long>(child.size());
-    TagLayout out{{"start", std::to_string(c)}};
-    appendBody(out, child, 0);
+    const long long root = layoutRootIndex(child);
+    TagLayout out = std::move(child);
+    if (out.empty()) out.emplace_back();
+    reserveRows(out, out.size() + 4);
+    out[0] = {"start", std::to_string(c)};
     out.push_back({kind, text});
-    out.push_back({kind + "_locator", std::to_string(layoutRootIndex(child))});
+    out.push_back({kind + "_locator", std::to_string(root)});
     if (color) out.push_back({kind + "_color", rawValue(*color)});
     out.push_back({kind + "_tag", tag});
     return out;
@@ -68,48 +78,51 @@ long long layoutRootIndex(const TagLayout& layout) {
 }
 
 TagLayout messageLayout(const std::string& text, Color color, const std::string& tag) {
-    return leaf("message", {text}, {rawValue(color)}, tag);
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root = writer.message(text, color, tag);
+    return std::move(writer).finish(root);
 }
 
 TagLayout integerLayout(long long value, Color color, const std::string& tag) {
-    return leaf("integer", {std::to_string(value)}, {rawValue(color)}, tag);
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root = writer.integer(value, color, tag);
+    return std::move(writer).finish(root);
 }
 
 TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor, Color numeratorColor,
                                Color denominatorColor, Color barColor, const std::string& tag) {
-    const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
-    // Absolute values as text; the magnitude of INT64_MIN has no int64, so
-    // strip the sign from the decimal text instead of negating.
-    auto magnitude = [](long long v) {
-        std::string s = std::to_string(v);
-        return s[0] == '-' ? s.substr(1) : s;
-    };
-    return leaf("signed_rational", {positive ? "+" : "-", magnitude(numerator), magnitude(denominator)},
-                {rawValue(signColor), rawValue(numeratorColor), rawValue(denominatorColor), rawValue(barColor)}, tag);
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root =
+        writer.signedRational(numerator, denominator, signColor, numeratorColor, denominatorColor, barColor, tag);
+    return std::move(writer).finish(root);
 }
 
-TagLayout joinLayouts(const std::string& text, const TagLayout& left, const TagLayout& right, Color color,
-                      const std::string& tag) {
+TagLayout joinLayouts(const std::string& text, TagLayout left, TagLayout right, Color color, const std::string& tag) {
     const long long k = static_cast<long long>(left.size()) - 1;
     const long long n = static_cast<long long>(right.size());
-    TagLayout out;
-    out.reserve(left.size() + right.size() + 3);
-    out.push_back({"start", std::to_string(k + n)});
-    appendBody(out, left, 0);
-    appendBody(out, right, k);
+    const long long leftRoot = layoutRootIndex(left);
+    const long long rightRoot = layoutRootIndex(right);
+    TagLayout out = std::move(left);
+    if (out.empty()) out.emplace_back();
+    reserveRows(out, out.size() + right.size() + 3);
+    out[0] = {"start", std::to_string(k + n)};
+    for (std::size_t i = 1; i < right.size(); ++i) {
+        if (k != 0) shiftLocators(right[i], k);
+        out.push_back(std::move(right[i]));
+    }
     out.push_back({"join", text});
-    out.push_back({"join_locator", std::to_string(layoutRootIndex(left)), shiftedIndex(layoutRootIndex(right), k)});
+    out.push_back({"join_locator", std::to_string(leftRoot), shiftedIndex(rightRoot, k)});
     out.push_back({"join_color", rawValue(color)});
     out.push_back({"join_tag", tag});
     return out;
 }
 
-TagLayout unaryLayout(const std::string& text, const TagLayout& child, Color color, const std::string& tag) {
-    return wrapChild("unary", text, child, color, tag);
+TagLayout unaryLayout(const std::string& text, TagLayout child, Color color, const std::string& tag) {
+    return wrapChild("unary", text, std::move(child), color, tag);
 }
 
-TagLayout fontLayout(Font font, const TagLayout& child, const std::string& tag) {
-    return wrapChild("font", rawValue(font), child, std::nullopt, tag);
+TagLayout fontLayout(Font font, TagLayout child, const std::string& tag) {
+    return wrapChild("font", rawValue(font), std::move(child), std::nullopt, tag);
 }
 
 std::vector<TagLayout> blankLayouts(long long count) {
@@ -126,32 +139,42 @@ std::optional<TagLayout> messagesLayout(const std::vector<ColoredText>& pieces) 
     for (const ColoredText& piece : pieces) {
         if (piece.text.empty()) continue;
         TagLayout next = messageLayout(piece.text, piece.color, defaultLayoutTag());
-        acc = acc ? joinLayouts(kJuxtaposeJoin, *acc, next) : std::move(next);
+        acc = acc ? joinLayouts(kJuxtaposeJoin, std::move(*acc), std::move(next)) : std::move(next);
     }
     return acc;
 }
 
-std::optional<TagLayout> joinAllLayouts(const std::vector<TagLayout>& layouts) {
+std::optional<TagLayout> joinAllLayouts(std::vector<TagLayout> layouts) {
     std::optional<TagLayout> acc;
-    for (const TagLayout& layout : layouts) {
+    for (TagLayout& layout : layouts) {
         bool hasContent = false;
         for (const TagRow& row : layout) hasContent = hasContent || !row.empty();
         if (!hasContent) continue;
-        acc = acc ? joinLayouts(kJuxtaposeJoin, *acc, layout) : layout;
+        acc = acc ? joinLayouts(kJuxtaposeJoin, std::move(*acc), std::move(layout)) : std::move(layout);
     }
     return acc;
 }
 
 TagRow shiftLocatorRow(const TagRow& row, long long offset) {
-    if (row.empty()) return row;
+    TagRow shifted = row;
+    shiftLocators(shifted, offset);
+    return shifted;
+}
+
+void shiftLocators(TagRow& row, long long offset) {
+    if (row.empty()) return;
     const std::string& key = row[0];
     if (key == "unary_locator" || key == "font_locator" || key == "block") {
-        return {key, shiftedIndex(valueAt(row, 1), offset)};
+        const long long index = valueAt(row, 1);
+        row.resize(2);
+        writeShiftedIndex(row[1], index, offset);
+    } else if (key == "join_locator") {
+        const long long left = valueAt(row, 1);
+        const long long right = valueAt(row, 2);
+        row.resize(3);
+        writeShiftedIndex(row[1], left, offset);
+        writeShiftedIndex(row[2], right, offset);
     }
-    if (key == "join_locator") {
-        return {key, shiftedIndex(valueAt(row, 1), offset), shiftedIndex(valueAt(row, 2), offset)};
-    }
-    return row;
 }
 
 }  // namespace duolinear

@@ -3,6 +3,7 @@
 // cancelled, the status of the equation is stated.
 
 #include <optional>
+#include <utility>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
@@ -30,11 +31,18 @@ DivisionTerms divisionTermsOf(const PolyEquation& current) {
     return terms;
 }
 
-// The pair of side layouts in the order of their sides.
-TagLayout joinedInPlace(const std::string& relation, const TagLayout& variableSide, const TagLayout& constantSide,
+using Item = LayoutWriter::Item;
+
+// The variable side and the constant side joined by the relation, in the
+// order of their sides; each side is a function that writes it.
+template <typename WriteVariableSide, typename WriteConstantSide>
+TagLayout joinedInPlace(const std::string& relation, WriteVariableSide variableSide, WriteConstantSide constantSide,
                         bool onLeft, Color color) {
-    return onLeft ? joinLayouts(relation, variableSide, constantSide, color)
-                  : joinLayouts(relation, constantSide, variableSide, color);
+    LayoutWriter writer(48);
+    const Item left = onLeft ? variableSide(writer) : constantSide(writer);
+    const Item right = onLeft ? constantSide(writer) : variableSide(writer);
+    const Item root = writer.join(relation, left, right, color);
+    return std::move(writer).finish(root);
 }
 
 // x REL c when the variable is on the left, c REL' x (relation reversed) when
@@ -47,38 +55,48 @@ PolyEquation answerInPlace(const LinearWork& work, const Rational& c, Relation r
 Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negative) {
     const LinearSolution& solution = work.solution;
     if (terms.onLeft && !negative) return Outcome<Done>::nothing();  // already x REL c
-    const Relation relation = solution.relation;
-    const TagLayout answer =
-        work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation)));
-    StepLines lines = work.derivationWith({work.inStyle(work.current)});
-    if (!terms.onLeft && negative) {
-        const Relation reversed = reversedRelation(relation);
-        const TagLayout reversedLine =
-            work.inStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
-        lines.push_back(reversedLine);
+    if (!work.showing()) return Outcome<Done>::done();
+    const bool reversedFirst = !terms.onLeft && negative;
+    if (reversedFirst) {
+        // The current equation and the reversed answer join the derivation,
+        // and so stand above the answer.
+        const Relation reversed = reversedRelation(solution.relation);
         work.derivation.push_back(work.inStyle(work.current));
-        work.derivation.push_back(reversedLine);
+        work.derivation.push_back(
+            work.inStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed))));
     }
-    lines.push_back(answer);
-    if (negative) lines = concatLines({lines, work.signChangeNotice()});
-    work.worked.append(std::move(lines), work.solveForText());
+    work.addStepLazily(
+        [&work, current = work.current, reversedFirst, negative] {
+            const LinearSolution& solution = work.solution;
+            const Relation relation = solution.relation;
+            StepLines lines;
+            if (!reversedFirst) lines.push_back(work.inStyle(current));
+            lines.push_back(
+                work.inStyle(work.variableRelConstant(solution.value, relation, work.answerRelationColor(relation))));
+            if (negative) appendLinesTo(lines, work.signChangeNotice());
+            return lines;
+        },
+        work.solveForText());
     return Outcome<Done>::done();
 }
 
 // Stage 13b: the variable has cancelled; the status says what is left.
 void cancelledVariableStep(LinearWork& work) {
+    if (!work.showing()) return;
     work.derivation.push_back(work.inStyle(work.current));
-    work.worked.append(work.derivationWith({messageLayout(rawValue(work.solution.status))}), "solve");
+    work.addStep(linesOf(messageLayout(rawValue(work.solution.status))), "solve");
 }
 
 // The line that shows the equation with the coefficient to divide by marked.
 void markCoefficientLine(LinearWork& work, const DivisionTerms& terms) {
+    if (!work.showing()) return;
     Monomial marked = terms.variable;
     marked.coefficient.numerator_color = work.marking();
     marked.coefficient.denominator_color = work.marking();
     marked.coefficient.bar_color = work.marking();
-    work.derivation.push_back(joinedInPlace(rawValue(work.current.relation), monomialLayout(marked, work.style),
-                                            monomialLayout(terms.constant, work.style), terms.onLeft, Color::black));
+    work.derivation.push_back(joinedInPlace(
+        rawValue(work.current.relation), [&](LayoutWriter& w) { return writeMonomial(w, marked, work.style); },
+        [&](LayoutWriter& w) { return writeMonomial(w, terms.constant, work.style); }, terms.onLeft, Color::black));
 }
 
 // With the variable on the right the answer is also written the usual way round.
@@ -91,6 +109,7 @@ void appendUsualAnswer(LinearWork& work, const DivisionTerms& terms) {
 
 // Stage 13c: whole coefficients; ax over a = c over a.
 void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
+    if (!work.showing()) return;
     const std::int64_t a = terms.variable.coefficient.numerator;
     Monomial dividend = terms.variable;
     Monomial constant = terms.constant;
@@ -102,17 +121,17 @@ void wholeDivisionStep(LinearWork& work, const DivisionTerms& terms) {
             c->bar_color = Color::red;
         }
     }
-    const TagLayout variableSide =
-        monomialLayout(work.technique == Technique::balance ? dividend : work.unitTerm(), Style::rational_fraction);
-    const TagLayout constantSide = monomialLayout(constant, Style::rational_fraction);
+    const Monomial variable = work.technique == Technique::balance ? dividend : work.unitTerm();
     const Relation relation = a < 1 ? reversedRelation(work.current.relation) : work.current.relation;
     const bool plain = work.current.relation == Relation::equal_to || a > 0 || !work.highlight;
-    work.derivation.push_back(
-        joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
+    work.derivation.push_back(joinedInPlace(
+        rawValue(relation), [&](LayoutWriter& w) { return writeMonomial(w, variable, Style::rational_fraction); },
+        [&](LayoutWriter& w) { return writeMonomial(w, constant, Style::rational_fraction); }, terms.onLeft,
+        plain ? Color::black : Color::red));
     work.derivation.push_back(
         LinearWork::inFraction(answerInPlace(work, work.solution.value, work.solution.relation, terms.onLeft)));
     appendUsualAnswer(work, terms);
-    work.worked.append(work.derivation, work.solveForText());
+    work.addStep({}, work.solveForText());
 }
 
 // Stage 13d: a fractional coefficient on either side; (1/a)(ax) = (1/a)(b).
@@ -126,17 +145,26 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
     if (!product) return Outcome<Done>::failure();
     const std::optional<bool> needsReducing = rationalNeedsReducing(*product);
     if (!needsReducing) return Outcome<Done>::failure();
+    const std::optional<Rational> reduced = *needsReducing ? reducedRational(*product) : product;
+    if (!reduced) return Outcome<Done>::failure();
+    if (!work.showing()) return Outcome<Done>::done();
 
     const bool alwaysFraction = !(a.numerator == 1 && b.denominator == 1);
     const Relation relation = *negative ? reversedRelation(work.current.relation) : work.current.relation;
     const Color mark = work.marking();
-    const TagLayout factor = rationalLayout(recoloredRational(mark, *reciprocal), alwaysFraction, work.style);
-    const TagLayout variableSide =
-        work.technique == Technique::balance
-            ? joinLayouts("🖇", factor, unaryLayout("()", monomialLayout(terms.variable, work.style)), mark)
-            : monomialLayout(work.unitTerm(), work.style);
-    const TagLayout constantSide =
-        joinLayouts("🖇", factor, unaryLayout("()", rationalLayout(b, alwaysFraction, work.style)));
+    const Rational factor = recoloredRational(mark, *reciprocal);
+    // factor(a x) and factor(b), the factor beside each bracket.
+    const auto variableSide = [&](LayoutWriter& w) {
+        if (work.technique != Technique::balance) return writeMonomial(w, work.unitTerm(), work.style);
+        const Item factorItem = writeRational(w, factor, alwaysFraction, work.style);
+        const Item bracketed = w.unary("()", writeMonomial(w, terms.variable, work.style));
+        return w.join("🖇", factorItem, bracketed, mark);
+    };
+    const auto constantSide = [&](LayoutWriter& w) {
+        const Item factorItem = writeRational(w, factor, alwaysFraction, work.style);
+        const Item bracketed = w.unary("()", writeRational(w, b, alwaysFraction, work.style));
+        return w.join("🖇", factorItem, bracketed);
+    };
     const bool plain = work.current.relation == Relation::equal_to || !*negative || !work.highlight;
     work.derivation.push_back(
         joinedInPlace(rawValue(relation), variableSide, constantSide, terms.onLeft, plain ? Color::black : Color::red));
@@ -146,13 +174,9 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
                                                    : work.constantRelVariable(value, relation));
     };
     work.derivation.push_back(quotientLine(*product));
-    if (*needsReducing) {
-        const std::optional<Rational> reduced = reducedRational(*product);
-        if (!reduced) return Outcome<Done>::failure();
-        work.derivation.push_back(quotientLine(*reduced));
-    }
+    if (*needsReducing) work.derivation.push_back(quotientLine(*reduced));
     appendUsualAnswer(work, terms);
-    work.worked.append(work.derivation, work.solveForText());
+    work.addStep({}, work.solveForText());
     return Outcome<Done>::done();
 }
 

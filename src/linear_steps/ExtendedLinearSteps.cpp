@@ -12,23 +12,43 @@
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearStepChoices.h"
 #include "linear_steps/Refusal.h"
+#include "linear_steps/StepKeeper.h"
 
 namespace duolinear {
 
 namespace {
 
 // What one call keeps while it works: the caller's choices, the opening line,
-// the lines already worked (shown above every later step), the equation in
-// hand and the steps so far.
+// the lines already worked (shown above every later step; the list only ever
+// grows), the equation in hand and the steps so far.
 struct ExtendedWork : LinearStepChoices {
     char letter = 'x';
     TagLayout openingLine;
     StepLines workedLines;
     Ext_polyEquation current;
-    WorkedSteps worked;
+    StepKeeper steps;
     Refusal refusal = Refusal::numbers_too_large;  // why the work stopped, when it did
 
     TagLayout layoutOf(const Ext_polyEquation& equation) const { return extEquationLayout(style, equation); }
+    // A step below the lines already worked.
+    void addStep(StepLines lines, std::vector<std::string> comments) {
+        steps.add(workedLines, workedLines.size(), std::move(lines), std::move(comments));
+    }
+    // The same with the lines made by makeLines only if the step is kept
+    // (see StepKeeper::addLazily: it holds by value what it reads).
+    template <typename Make>
+    void addStepLazily(Make&& makeLines, std::string comment) {
+        steps.addLazily(workedLines, workedLines.size(), std::forward<Make>(makeLines), {std::move(comment)});
+    }
+    // A step of the given lines alone.
+    void addStandaloneStep(StepLines lines, std::string comment) {
+        steps.add(workedLines, 0, std::move(lines), {std::move(comment)});
+    }
+    // The opening line as the first of the lines worked; without the frames
+    // nothing else shows it, so it moves there.
+    void startWorkedLines() {
+        workedLines = linesOf(skipOpeningFrame ? std::move(openingLine) : TagLayout(openingLine));
+    }
 };
 
 // The letter of the first term of exponent 1, left side first, groups and
@@ -58,14 +78,20 @@ bool isRefusal(const WorkedSteps& worked) {
 // One bracket-phase step: the worked lines, the equation before and after.
 // The equation in hand joins the worked lines and the result, in black,
 // becomes the equation in hand.
-Outcome<Done> drawStep(ExtendedWork& work, const Outcome<ExtEquationPair>& rewrite, const std::string& comment) {
+Outcome<Done> drawStep(ExtendedWork& work, Outcome<ExtEquationPair> rewrite, const std::string& comment) {
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
-    const ExtEquationPair& pair = *rewrite.value;
-    work.worked.append(prependLayoutRows({work.layoutOf(pair.before), work.layoutOf(pair.after)}, work.workedLines),
-                       comment);
-    work.workedLines.push_back(work.layoutOf(work.current));
-    work.current = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
+    ExtEquationPair& pair = *rewrite.value;
+    Ext_polyEquation next = recolorExtEquation(Color::black, Color::black, Color::black, pair.after);
+    if (work.steps.showing()) {
+        work.addStepLazily(
+            [style = work.style, pair = std::move(pair)] {
+                return linesOf(extEquationLayout(style, pair.before), extEquationLayout(style, pair.after));
+            },
+            comment);
+        work.workedLines.push_back(work.layoutOf(work.current));
+    }
+    work.current = std::move(next);
     return Outcome<Done>::done();
 }
 
@@ -74,12 +100,19 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
     const ClearedFractions& cleared = *rewrite.value;
-    const std::string message = "\n" + std::to_string(cleared.lcm) +
-                                " is LCM of denominators\n\nwe can use any multiple of the\n"
-                                "denominators to clear fractions";
-    const StepLines lines{work.layoutOf(cleared.first), work.layoutOf(cleared.second), work.layoutOf(cleared.third),
-                          messageLayout(message)};
-    work.worked.append(prependLayoutRows(lines, work.workedLines), "clear fractions");
+    if (!work.steps.showing()) {
+        work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
+        return Outcome<Done>::done();
+    }
+    work.addStepLazily(
+        [style = work.style, cleared] {
+            const std::string message = "\n" + std::to_string(cleared.lcm) +
+                                        " is LCM of denominators\n\nwe can use any multiple of the\n"
+                                        "denominators to clear fractions";
+            return linesOf(extEquationLayout(style, cleared.first), extEquationLayout(style, cleared.second),
+                           extEquationLayout(style, cleared.third), messageLayout(message));
+        },
+        "clear fractions");
     work.workedLines.push_back(work.layoutOf(work.current));
     work.workedLines.push_back(
         work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
@@ -103,19 +136,21 @@ bool bracketPhase(ExtendedWork& work) {
     }
 }
 
-// The steps of linearEquationSteps for eq, each below the given lines. False,
-// with the reason kept, when it refuses the equation.
-bool appendLinearSteps(ExtendedWork& work, const PolyEquation& eq, const StepLines& above) {
+// The steps of linearEquationSteps for eq, each below the lines already
+// worked. It keeps the steps this working keeps: the last of its steps is
+// the last here, and once a first step is there none of its steps is kept.
+// False, with the reason kept, when it refuses the equation.
+bool appendLinearSteps(ExtendedWork& work, const PolyEquation& eq) {
     if (!isLinearInOneVariable(eq)) {
         work.refusal = Refusal::not_linear;
         return false;
     }
     LinearStepChoices handedOver = work;
     handedOver.skipOpeningFrame = true;
-    const WorkedSteps linear = linearEquationSteps(eq, handedOver);
+    WorkedSteps linear = linearEquationSteps(eq, handedOver);
     if (isRefusal(linear)) return false;
     for (std::size_t i = 0; i < linear.steps.size(); ++i) {
-        work.worked.append(prependLayoutRows(linear.steps[i], above), linear.comments[i]);
+        work.addStep(std::move(linear.steps[i]), std::move(linear.comments[i]));
     }
     return true;
 }
@@ -126,6 +161,7 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
     if (work.skipOpeningFrame) return true;
     const std::optional<LinearSolution> solution = linearSolutionStatus(eq);
     if (!solution) return false;
+    if (!work.steps.showing()) return true;
     TagLayout answer;
     if (solution->status == Status::unique) {
         const Monomial variable{Rational{1, 1}, 1, work.letter};
@@ -134,33 +170,34 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
     } else {
         answer = messageLayout(rawValue(solution->status));
     }
-    work.worked.append({work.openingLine, answer}, "😎");
+    work.addStandaloneStep(linesOf(work.openingLine, std::move(answer)), "😎");
     return true;
 }
 
-// The solution of a normalised equation that has brackets, into work.worked;
+// The solution of a normalised equation that has brackets, into work.steps;
 // false when the arithmetic gives out or linearEquationSteps refuses what is
 // left (work.refusal says why).
 bool solveWithBrackets(ExtendedWork& work, const Ext_polyEquation& normalised) {
-    if (!work.skipOpeningFrame) work.worked.append({work.openingLine}, "🤔");
+    if (!work.skipOpeningFrame) work.addStandaloneStep(linesOf(work.openingLine), "🤔");
 
     const Outcome<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
     if (absorbed.failed) return false;
     if (absorbed.applies() && !eitherExtSideHasBrackets(*absorbed.value)) {
         // Absorbing took every bracket away: no bracket phase.
         const PolyEquation eq = extToPolyEquation(*absorbed.value);
-        return appendLinearSteps(work, eq, {work.openingLine}) && closingFrame(work, eq);
+        work.startWorkedLines();
+        return appendLinearSteps(work, eq) && closingFrame(work, eq);
     }
     if (absorbed.applies()) {
         work.current = *absorbed.value;
-        work.workedLines = {work.openingLine};
+        work.startWorkedLines();
     } else {
         work.current = normalised;
     }
 
     if (!bracketPhase(work)) return false;
     const PolyEquation eq = extToPolyEquation(work.current);
-    if (!isSolvedForm(work.style == Style::decimal, eq) && !appendLinearSteps(work, eq, work.workedLines)) {
+    if (!isSolvedForm(work.style == Style::decimal, eq) && !appendLinearSteps(work, eq)) {
         return false;
     }
     return closingFrame(work, eq);
@@ -181,11 +218,12 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
     ExtendedWork work;
     static_cast<LinearStepChoices&>(work) = choices;
     if (work.random == nullptr) work.random = &defaultRandomSource();
+    work.steps = StepKeeper(choices.kept);
     work.letter = variableLetterOf(equation);
     work.openingLine = extEquationLayout(style, normalised);
 
     if (!solveWithBrackets(work, normalised)) return refusalOf(work.refusal, extEquationLayout(style, equation));
-    return std::move(work.worked);
+    return work.steps.take(std::move(work.workedLines));
 }
 
 std::optional<LinearSolution> extendedLinearSolutionStatus(const Ext_polyEquation& equation) {

@@ -5,6 +5,7 @@
 #include "linear_steps/ExtendedPolynomialOps.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "algebra/Checked.h"
@@ -153,13 +154,17 @@ Ext_polynomial pruneExtSide(bool resetColors, const Ext_polynomial& side) {
     // A bracket around a lone zero is worth nothing; dropping it may empty
     // its own group, which is then a lone zero for the next pass.
     bool emptied = true;
+    std::vector<bool> loneZero(result.terms.size());
     while (emptied) {
         emptied = false;
-        const Ext_polynomial start = result;
+        // Which groups are a lone zero as the pass starts.
+        for (std::size_t i = 0; i < result.terms.size(); ++i) {
+            const Group& group = result.terms[i];
+            loneZero[i] =
+                group.size() == 1 && rationalEquals(group.front().monomial.coefficient, Rational{0, 1}, false);
+        }
         const auto isZeroBracket = [&](const Term& t) {
-            if (!t.sub_exp.multiplies || t.sub_exp.index >= start.terms.size()) return false;
-            const Group& inner = start.terms[t.sub_exp.index];
-            return inner.size() == 1 && rationalEquals(inner.front().monomial.coefficient, Rational{0, 1}, false);
+            return t.sub_exp.multiplies && t.sub_exp.index < loneZero.size() && loneZero[t.sub_exp.index];
         };
         for (Group& group : result.terms) {
             const std::size_t before = group.size();
@@ -206,9 +211,11 @@ Polynomial extSideToPolynomial(const Ext_polynomial& side) {
     return sideOrZeroTerm(std::move(monomials));
 }
 
-StepLines prependLayoutRows(const StepLines& step, const StepLines& captured) {
-    StepLines lines = captured;
-    lines.insert(lines.end(), step.begin(), step.end());
+StepLines prependLayoutRows(StepLines step, const StepLines& captured) {
+    StepLines lines;
+    lines.reserve(captured.size() + step.size());
+    lines.insert(lines.end(), captured.begin(), captured.end());
+    lines.insert(lines.end(), std::make_move_iterator(step.begin()), std::make_move_iterator(step.end()));
     return lines;
 }
 

@@ -101,6 +101,6 @@ bool extSideHasBrackets(const Ext_polynomial& side);
 Polynomial extSideToPolynomial(const Ext_polynomial& side);
 
 // The captured lines followed by the step's own lines.
-StepLines prependLayoutRows(const StepLines& step, const StepLines& captured);
+StepLines prependLayoutRows(StepLines step, const StepLines& captured);
 
 }  // namespace duolinear

@@ -1,8 +1,6 @@
 #include "linear_steps/LinearClassification.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <vector>
+#include <cstddef>
 
 namespace duolinear {
 
@@ -18,49 +16,72 @@ bool isConstantTerm(const Monomial& term) {
     return term.exponent == 0;
 }
 
-// The terms of both sides, left side first, that pass the test, in order.
-template <typename Test>
-std::vector<Monomial> termsWhere(const std::vector<Monomial>& all, Test test) {
-    std::vector<Monomial> kept;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(kept), test);
-    return kept;
-}
-
-std::int64_t countNonzero(const std::vector<Monomial>& terms) {
-    return std::count_if(terms.begin(), terms.end(), isNonzeroTerm);
-}
-
 bool hasUnitNumerator(const Monomial& term) {
     return term.coefficient.numerator == 1 || term.coefficient.numerator == -1;
 }
 
-Step_exclusions classifyDecimal(const std::vector<Monomial>& fractional, const std::vector<Monomial>& variables,
-                                const std::vector<Monomial>& constants) {
-    if (fractional.empty()) return Step_exclusions::reduce_and_clear;
-    const bool oneConstantFraction = fractional.size() == 1 && isConstantTerm(fractional.front());
-    const bool oneUnitVariable = variables.size() == 1 && hasUnitNumerator(variables.front());
+// What the classification reads of the terms of both sides, left side first:
+// how many there are of each kind and the first two of each.
+struct TermCensus {
+    struct Kind {
+        std::size_t count = 0;
+        const Monomial* first[2] = {nullptr, nullptr};
+
+        void add(const Monomial& term) {
+            if (count < 2) first[count] = &term;
+            ++count;
+        }
+    };
+
+    std::size_t all = 0;
+    bool someZero = false;
+    Kind fractional, variables, constants;
+    std::size_t nonzeroConstants = 0;
+
+    explicit TermCensus(const PolyEquation& equation) {
+        for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
+            for (const Monomial& term : side->terms) {
+                ++all;
+                someZero = someZero || isZeroTerm(term);
+                if (isFractional(term)) fractional.add(term);
+                if (isVariableTerm(term)) variables.add(term);
+                if (isConstantTerm(term)) {
+                    constants.add(term);
+                    if (isNonzeroTerm(term)) ++nonzeroConstants;
+                }
+            }
+        }
+    }
+};
+
+Step_exclusions classifyDecimal(const TermCensus& terms) {
+    const TermCensus::Kind& fractional = terms.fractional;
+    const TermCensus::Kind& constants = terms.constants;
+    if (fractional.count == 0) return Step_exclusions::reduce_and_clear;
+    const bool oneConstantFraction = fractional.count == 1 && isConstantTerm(*fractional.first[0]);
+    const bool oneUnitVariable = terms.variables.count == 1 && hasUnitNumerator(*terms.variables.first[0]);
     const bool oneConstant =
-        constants.size() == 1 || (constants.size() == 2 && (isZeroTerm(constants[0]) || isZeroTerm(constants[1])));
+        constants.count == 1 ||
+        (constants.count == 2 && (isZeroTerm(*constants.first[0]) || isZeroTerm(*constants.first[1])));
     if (oneConstantFraction && oneUnitVariable && oneConstant) return Step_exclusions::reduce_and_clear;
     return Step_exclusions::reduce;
 }
 
-Step_exclusions classifyFractions(const std::vector<Monomial>& all, const std::vector<Monomial>& fractional,
-                                  const std::vector<Monomial>& variables, const std::vector<Monomial>& constants) {
-    if (fractional.empty()) return Step_exclusions::reduce_and_clear;
-    if (fractional.size() == 1) {
-        const Monomial& only = fractional.front();
+Step_exclusions classifyFractions(const TermCensus& terms) {
+    const TermCensus::Kind& fractional = terms.fractional;
+    if (fractional.count == 0) return Step_exclusions::reduce_and_clear;
+    if (fractional.count == 1) {
+        const Monomial& only = *fractional.first[0];
         if (isVariableTerm(only)) {
-            if (variables.size() != 1) return Step_exclusions::none;
+            if (terms.variables.count != 1) return Step_exclusions::none;
             return only.coefficient.numerator == 1 ? Step_exclusions::reduce_and_clear : Step_exclusions::clear;
         }
-        if (constants.size() == 1 || countNonzero(constants) == 1) return Step_exclusions::clear;
+        if (terms.constants.count == 1 || terms.nonzeroConstants == 1) return Step_exclusions::clear;
         return Step_exclusions::none;
     }
-    if (fractional.size() == 2) {
-        if (fractional[0].exponent == fractional[1].exponent) return Step_exclusions::none;
-        const bool someZero = std::any_of(all.begin(), all.end(), isZeroTerm);
-        if (all.size() == 2 || (all.size() == 3 && someZero)) return Step_exclusions::clear;
+    if (fractional.count == 2) {
+        if (fractional.first[0]->exponent == fractional.first[1]->exponent) return Step_exclusions::none;
+        if (terms.all == 2 || (terms.all == 3 && terms.someZero)) return Step_exclusions::clear;
         return Step_exclusions::none;
     }
     return Step_exclusions::none;
@@ -69,13 +90,9 @@ Step_exclusions classifyFractions(const std::vector<Monomial>& all, const std::v
 }  // namespace
 
 Step_exclusions classifyLinearEquation(Style style, const PolyEquation& equation) {
-    std::vector<Monomial> all = equation.LHS.terms;
-    all.insert(all.end(), equation.RHS.terms.begin(), equation.RHS.terms.end());
-    const std::vector<Monomial> fractional = termsWhere(all, isFractional);
-    const std::vector<Monomial> variables = termsWhere(all, isVariableTerm);
-    const std::vector<Monomial> constants = termsWhere(all, isConstantTerm);
-    if (style == Style::decimal) return classifyDecimal(fractional, variables, constants);
-    return classifyFractions(all, fractional, variables, constants);
+    const TermCensus terms(equation);
+    if (style == Style::decimal) return classifyDecimal(terms);
+    return classifyFractions(terms);
 }
 
 bool isSolvedForm(bool decimal, const PolyEquation& equation) {

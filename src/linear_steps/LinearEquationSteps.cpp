@@ -1,6 +1,7 @@
 #include "linear_steps/LinearEquationSteps.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "algebra/AlgebraLayouts.h"
@@ -25,30 +26,19 @@ char variableLetterOf(const PolyEquation& equation) {
     return rawValue(Var::x);
 }
 
-// The answer line of a unique solution, or the status message otherwise.
-StepLines answerLinesOf(const LinearWork& work, const PolyEquation& start) {
-    const LinearSolution& solution = work.solution;
-    if (solution.status != Status::unique) return {messageLayout(rawValue(solution.status))};
-    const bool solved = isSolvedForm(work.style == Style::decimal, start);
-    if (solved && work.style != Style::rational_fraction) return {};
-    return {work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation))};
-}
-
 // Every stage in order; no value when the arithmetic gives out on the way.
 std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& equation) {
-    const PolyEquation start = dropZeroTermsBothSides(true, equation);
+    work.start = dropZeroTermsBothSides(true, equation);
+    const PolyEquation& start = work.start;
     const std::optional<LinearSolution> solution = linearSolutionStatus(start);
     if (!solution) return std::nullopt;
     work.solution = *solution;
     work.current = start;
-    work.openingLines = {work.inStyle(start)};
-    work.answerLines = answerLinesOf(work, start);
-    work.closingLines = concatLines({work.openingLines, work.answerLines});
 
-    if (!work.skipOpeningFrame) work.worked.append(work.openingLines, "🤔");
+    if (!work.skipOpeningFrame) work.addStandaloneStep(work.openingLines(), "🤔");
     const Outcome<Done> shortcut = solvedFormShortcut(work);
     if (shortcut.failed) return std::nullopt;
-    if (shortcut.applies()) return work.worked;
+    if (shortcut.applies()) return work.takeSteps();
 
     const Step_exclusions exclusions = classifyLinearEquation(work.style, start);
     if (simplifyStage(work, exclusions).failed) return std::nullopt;
@@ -57,8 +47,8 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
         if (stage(work).failed) return std::nullopt;
     }
 
-    if (!work.skipOpeningFrame) work.worked.append(work.closingLines, "😎");
-    return work.worked;
+    if (!work.skipOpeningFrame && work.showing()) work.addStandaloneStep(work.closingLines(), "😎");
+    return work.takeSteps();
 }
 
 }  // namespace
@@ -71,10 +61,12 @@ WorkedSteps linearEquationSteps(const PolyEquation& equation, const LinearStepCh
     LinearWork work;
     static_cast<LinearStepChoices&>(work) = choices;
     if (work.random == nullptr) work.random = &defaultRandomSource();
+    work.steps = StepKeeper(choices.kept);
     work.letter = variableLetterOf(equation);
 
-    const std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
-    return solved ? *solved : refusal(Refusal::numbers_too_large);
+    std::optional<WorkedSteps> solved = workedSolution(std::move(work), equation);
+    if (!solved) return refusal(Refusal::numbers_too_large);
+    return std::move(*solved);
 }
 
 }  // namespace duolinear

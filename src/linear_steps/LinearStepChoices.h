@@ -13,11 +13,17 @@
 // clearFractions: false leaves out the plain engine's clearing stage.
 // clearExtFractions: the bracketed engine's own "clear fractions" step.
 // random: the source of the smart advice; none means the process default.
+// kept: the steps the caller keeps: all, or only the first or the last (the
+//   solver shows one step of a working). The engines then put together only
+//   that step; every stage still does its arithmetic, so a failure anywhere
+//   still refuses the equation and the smart advice draws as often.
 
 #include "algebra/Options.h"
 #include "algebra/RandomSource.h"
 
 namespace duolinear {
+
+enum class KeptSteps { all, first, last };
 
 struct LinearStepChoices {
     Technique technique = Technique::transpose;
@@ -28,6 +34,7 @@ struct LinearStepChoices {
     bool clearFractions = true;
     bool clearExtFractions = true;
     RandomSource* random = nullptr;
+    KeptSteps kept = KeptSteps::all;
 };
 
 }  // namespace duolinear

@@ -1,6 +1,9 @@
 #include "linear_steps/LinearWork.h"
 
+#include <utility>
+
 #include "algebra/AlgebraLayouts.h"
+#include "linear_steps/LinearClassification.h"
 
 namespace duolinear {
 
@@ -51,14 +54,27 @@ TagLayout LinearWork::inFraction(const PolyEquation& equation) {
     return equationLayout(equation, Style::fraction);
 }
 
-StepLines LinearWork::derivationWith(const StepLines& lines) const {
-    return concatLines({derivation, lines});
+StepLines LinearWork::openingLines() const {
+    return linesOf(inStyle(start));
 }
 
-StepLines concatLines(std::initializer_list<StepLines> parts) {
-    StepLines all;
-    for (const StepLines& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
+StepLines LinearWork::answerLines() const {
+    if (solution.status != Status::unique) return linesOf(messageLayout(rawValue(solution.status)));
+    const bool solved = isSolvedForm(style == Style::decimal, start);
+    if (solved && style != Style::rational_fraction) return {};
+    return linesOf(inAnswerStyle(variableRelConstant(solution.value, solution.relation)));
+}
+
+StepLines LinearWork::closingLines() const {
+    return concatLines(openingLines(), answerLines());
+}
+
+void LinearWork::addStep(StepLines lines, std::string comment) {
+    steps.add(derivation, derivation.size(), std::move(lines), {std::move(comment)});
+}
+
+void LinearWork::addStandaloneStep(StepLines lines, std::string comment) {
+    steps.add(derivation, 0, std::move(lines), {std::move(comment)});
 }
 
 }  // namespace duolinear

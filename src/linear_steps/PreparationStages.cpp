@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
@@ -24,12 +25,14 @@ bool vetoesClear(Step_exclusions exclusions) {
 
 // One of the two combining stages; simple merges whole coefficients only.
 Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
-    const std::optional<CombinedEquation> combined = combineLikeTermsBothSides(simple, work.current);
+    std::optional<CombinedEquation> combined = combineLikeTermsBothSides(simple, work.current);
     if (!combined) return Outcome<Done>::failure();
     if (!combined->changed) return Outcome<Done>::nothing();
-    work.derivation.push_back(work.inStyle(work.current));
-    work.worked.append(work.derivationWith({work.inStyle(combined->equation)}), comment);
-    work.current = combined->equation;
+    if (work.showing()) {
+        work.derivation.push_back(work.inStyle(work.current));
+        work.addStepLazily([&work, equation = combined->equation] { return linesOf(work.inStyle(equation)); }, comment);
+    }
+    work.current = std::move(combined->equation);
     return Outcome<Done>::done();
 }
 
@@ -37,11 +40,15 @@ Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
 
 Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions) {
     if (vetoesReduce(exclusions) || !eitherSideNeedsReducing(work.current)) return Outcome<Done>::nothing();
-    const std::optional<PolyEquation> next = reduceBothSides(work.current);
+    std::optional<PolyEquation> next = reduceBothSides(work.current);
     if (!next) return Outcome<Done>::failure();
-    work.worked.append({work.inStyle(work.current), work.inStyle(*next)}, "simplify");
-    work.derivation.push_back(work.inStyle(work.current));
-    work.current = *next;
+    if (work.showing()) {
+        work.addStandaloneStepLazily([&work, current = work.current,
+                                      next = *next] { return linesOf(work.inStyle(current), work.inStyle(next)); },
+                                     "simplify");
+        work.derivation.push_back(work.inStyle(work.current));
+    }
+    work.current = std::move(*next);
     return Outcome<Done>::done();
 }
 
@@ -54,30 +61,36 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     if (!work.clearFractions || vetoesClear(laterExclusions) || !eitherSideHasFractions(work.current)) {
         return Outcome<Done>::nothing();
     }
-    const std::optional<PolyEquation> cleared = clearFractionsBothSides(work.current);
+    std::optional<PolyEquation> cleared = clearFractionsBothSides(work.current);
     const std::optional<std::int64_t> factor = lcmOfDenominators(work.current);
     if (!cleared || !factor) return Outcome<Done>::failure();
 
     const std::string comment = work.style == Style::decimal ? "clear decimals" : "clear fractions";
-    if (*factor != 1) {
-        const Color mark = work.marking();
-        StepLines lines = work.derivationWith({
-            work.inStyle(recolorDenominatorsBothSides(mark, work.current)),
-            clearedEquationLayout(PolyEquationClear{*factor, work.current, mark}, work.style),
-            work.inStyle(*cleared),
-        });
-        for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
-        lines.push_back(messageLayout(clearingMessage(work.style, *factor)));
-        work.worked.append(std::move(lines), comment);
+    if (!work.showing()) {
+        // Nothing is laid out.
+    } else if (*factor != 1) {
+        work.addStepLazily(
+            [&work, current = work.current, cleared = *cleared, factor = *factor] {
+                const Color mark = work.marking();
+                StepLines lines = linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
+                                          clearedEquationLayout(PolyEquationClear{factor, current, mark}, work.style),
+                                          work.inStyle(cleared));
+                appendLinesTo(lines, blankLayouts(2));
+                lines.push_back(messageLayout(clearingMessage(work.style, factor)));
+                return lines;
+            },
+            comment);
         work.derivation.push_back(work.inStyle(work.current));
         work.derivation.push_back(
             clearedEquationLayout(PolyEquationClear{*factor, work.current, Color::black}, work.style));
     } else {
         // A denominator of -1 counts as a fraction although the lcm is 1.
-        work.worked.append(work.derivationWith({work.inStyle(work.current), work.inStyle(*cleared)}), comment);
+        work.addStepLazily([&work, current = work.current,
+                            cleared = *cleared] { return linesOf(work.inStyle(current), work.inStyle(cleared)); },
+                           comment);
         work.derivation.push_back(work.inStyle(work.current));
     }
-    work.current = *cleared;
+    work.current = std::move(*cleared);
     return Outcome<Done>::done();
 }
 

@@ -1,4 +1,5 @@
 #include <optional>
+#include <utility>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
@@ -32,42 +33,46 @@ std::optional<StepLines> shortcutLines(const LinearWork& work, const PolyEquatio
     const SideShape right = shapeOf(start.RHS);
     const bool decimal = work.style == Style::decimal;
     const LinearSolution& solution = work.solution;
-    const StepLines& opening = work.openingLines;
-    const StepLines reducedLine = decimal ? StepLines{} : StepLines{work.inAnswerStyle(reduced)};
-    const Color answerColor = work.answerRelationColor(solution.relation);
-    const TagLayout answer =
-        work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation, answerColor));
-    const Relation reversed = reversedRelation(solution.relation);
-    const TagLayout reversedAnswer =
-        work.inAnswerStyle(work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
+    // Each line is laid out only on the path that shows it.
+    const auto opening = [&] { return work.openingLines(); };
+    const auto reducedLine = [&] { return decimal ? StepLines{} : linesOf(work.inAnswerStyle(reduced)); };
+    const auto answer = [&] {
+        const Color answerColor = work.answerRelationColor(solution.relation);
+        return work.inAnswerStyle(work.variableRelConstant(solution.value, solution.relation, answerColor));
+    };
+    const auto reversedAnswer = [&] {
+        const Relation reversed = reversedRelation(solution.relation);
+        return work.inAnswerStyle(
+            work.constantRelVariable(solution.value, reversed, work.answerRelationColor(reversed)));
+    };
 
-    if (left.reducedConstant && right.reducedConstant) return work.closingLines;
+    if (left.reducedConstant && right.reducedConstant) return work.closingLines();
     if (left.constant && right.constant) {
-        const StepLines reducedInStyle = decimal ? StepLines{} : StepLines{work.inStyle(reduced)};
-        return concatLines({opening, reducedInStyle, work.answerLines});
+        StepLines reducedInStyle = decimal ? StepLines{} : linesOf(work.inStyle(reduced));
+        return concatLines(opening(), std::move(reducedInStyle), work.answerLines());
     }
     if (left.negatedVariable && right.reducedConstant) {
-        return concatLines({opening, {answer}, work.signChangeNotice()});
+        return concatLines(opening(), linesOf(answer()), work.signChangeNotice());
     }
     if (left.negatedVariable && right.constant) {
-        return concatLines({opening, reducedLine, {answer}, work.signChangeNotice()});
+        return concatLines(opening(), reducedLine(), linesOf(answer()), work.signChangeNotice());
     }
-    if (left.variable && right.reducedConstant) return opening;
-    if (left.variable && right.constant) return concatLines({opening, reducedLine});
+    if (left.variable && right.reducedConstant) return opening();
+    if (left.variable && right.constant) return concatLines(opening(), reducedLine());
     if (left.reducedConstant && right.negatedVariable) {
-        return concatLines({opening, {reversedAnswer, answer}, work.signChangeNotice()});
+        return concatLines(opening(), linesOf(reversedAnswer(), answer()), work.signChangeNotice());
     }
     if (left.constant && right.negatedVariable) {
-        return concatLines({opening, reducedLine, {reversedAnswer, answer}, work.signChangeNotice()});
+        return concatLines(opening(), reducedLine(), linesOf(reversedAnswer(), answer()), work.signChangeNotice());
     }
     const Relation exchangedRelation = reversedRelation(start.relation);
     const Color exchangedColor = work.answerRelationColor(exchangedRelation);
     if (left.reducedConstant && right.variable) {
-        return concatLines({opening, {work.inAnswerStyle(exchangedSides(start, exchangedColor))}});
+        return concatLines(opening(), linesOf(work.inAnswerStyle(exchangedSides(start, exchangedColor))));
     }
     if (left.constant && right.variable) {
         const PolyEquation& base = decimal ? start : reduced;
-        return concatLines({opening, reducedLine, {work.inAnswerStyle(exchangedSides(base, exchangedColor))}});
+        return concatLines(opening(), reducedLine(), linesOf(work.inAnswerStyle(exchangedSides(base, exchangedColor))));
     }
     return std::nullopt;
 }
@@ -78,13 +83,13 @@ Outcome<Done> solvedFormShortcut(LinearWork& work) {
     const PolyEquation& start = work.current;
     const std::optional<PolyEquation> reduced = reduceBothSides(start);
     if (!reduced) return Outcome<Done>::failure();
-    const std::optional<StepLines> lines = shortcutLines(work, start, *reduced);
+    std::optional<StepLines> lines = shortcutLines(work, start, *reduced);
     if (!lines) return Outcome<Done>::nothing();
 
-    work.worked.append(*lines, "solve");
-    if (!work.skipOpeningFrame) {
+    work.addStandaloneStep(std::move(*lines), "solve");
+    if (!work.skipOpeningFrame && work.showing()) {
         const bool alreadySolved = isBareVariable(false, start.LHS.terms) && isSingleConstant(true, start.RHS.terms);
-        work.worked.append(alreadySolved ? work.openingLines : work.closingLines, "😎");
+        work.addStandaloneStep(alreadySolved ? work.openingLines() : work.closingLines(), "😎");
     }
     return Outcome<Done>::done();
 }

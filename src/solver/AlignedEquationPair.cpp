@@ -1,9 +1,11 @@
 #include "solver/AlignedEquationPair.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "algebra/Checked.h"
 #include "algebra/TextFunctions.h"
+#include "layout/LayoutWriter.h"
 
 namespace duolinear {
 
@@ -15,15 +17,15 @@ const Monomial& termAt(const Polynomial& side, std::size_t index) {
     return index < side.terms.size() ? side.terms[index] : kZeroTerm;
 }
 
-std::int64_t characterCount(const std::string& text) {
-    return static_cast<std::int64_t>(characterStrings(text).size());
+std::int64_t characters(const std::string& text) {
+    return static_cast<std::int64_t>(characterCount(text));
 }
 
 std::int64_t decimalLength(std::int64_t n) {
-    return characterCount(std::to_string(n));
+    return characters(std::to_string(n));
 }
 std::int64_t magnitudeLength(std::int64_t n) {
-    return characterCount(std::to_string(magnitude(n)));
+    return characters(std::to_string(magnitude(n)));
 }
 
 std::string pad(std::int64_t count) {
@@ -75,16 +77,16 @@ std::string formatAlignedEquation(const PolyEquation& equation, const AlignedCol
 
     std::string text;
     if (hasX && hasY) {
-        text = pad(widths.x - characterCount(xs)) + xTerm(xs) + (y > 0 ? " + " : " − ") +
-               pad(widths.y - characterCount(ya)) + (ya == "1" ? " y" : ya + "y");
+        text = pad(widths.x - characters(xs)) + xTerm(xs) + (y > 0 ? " + " : " − ") + pad(widths.y - characters(ya)) +
+               (ya == "1" ? " y" : ya + "y");
     } else if (hasX) {
-        text = pad(widths.x - characterCount(xs)) + xTerm(xs) + "   " + pad(widths.y - 1) + "  ";
+        text = pad(widths.x - characters(xs)) + xTerm(xs) + "   " + pad(widths.y - 1) + "  ";
     } else if (hasY) {
-        text = pad(widths.x - 1) + "  " + "  " + pad(widths.y - characterCount(ya)) + signedYTerm(y, ys);
+        text = pad(widths.x - 1) + "  " + "  " + pad(widths.y - characters(ya)) + signedYTerm(y, ys);
     } else {
         text = pad(widths.x - 1) + "  " + "   " + pad(widths.y - 1) + "0 ";
     }
-    return text + " = " + pad(widths.constant - characterCount(cs)) + cs;
+    return text + " = " + pad(widths.constant - characters(cs)) + cs;
 }
 
 StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, const AlignedPairLook& look) {
@@ -96,23 +98,28 @@ StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, co
     const std::string first = formatAlignedEquation(entry(0), widths);
     const std::string second = formatAlignedEquation(entry(1), widths);
     const std::string result = formatAlignedEquation(entry(2), widths);
-    const std::string prefixRoom = pad(characterCount(look.prefix));
-    const std::string suffixRoom = pad(characterCount(look.suffix));
+    const std::string prefixRoom = pad(characters(look.prefix));
+    const std::string suffixRoom = pad(characters(look.suffix));
 
     std::string rule;
-    for (std::int64_t i = 0; i < characterCount(second); ++i) rule += "–";
+    const std::int64_t ruleLength = characters(second);
+    for (std::int64_t i = 0; i < ruleLength; ++i) rule += "–";
 
-    const auto monospaced = [](const TagLayout& line) { return fontLayout(Font::monospaced_system, line); };
-    const TagLayout secondRow = joinLayouts(
-        "🖇",
-        joinLayouts("🖇", messageLayout(look.prefix, look.prefixColor), messageLayout(second, look.secondColor)),
-        messageLayout(look.suffix, look.suffixColor));
-    return {
-        monospaced(messageLayout(prefixRoom + first + suffixRoom, look.firstColor)),
-        monospaced(secondRow),
-        monospaced(messageLayout(prefixRoom + rule + suffixRoom)),
-        monospaced(messageLayout(prefixRoom + result + suffixRoom, look.resultColor)),
+    // A line of one text in the monospaced font.
+    const auto monospaced = [](const std::string& text, Color color) {
+        LayoutWriter writer(7);
+        const LayoutWriter::Item root = writer.font(Font::monospaced_system, writer.message(text, color));
+        return std::move(writer).finish(root);
     };
+    // prefix, second equation and suffix side by side, in the monospaced font.
+    LayoutWriter writer(15);
+    const LayoutWriter::Item prefix = writer.message(look.prefix, look.prefixColor);
+    const LayoutWriter::Item prefixed = writer.join("🖇", prefix, writer.message(second, look.secondColor));
+    const LayoutWriter::Item secondRow = writer.join("🖇", prefixed, writer.message(look.suffix, look.suffixColor));
+    TagLayout secondLine = std::move(writer).finish(writer.font(Font::monospaced_system, secondRow));
+    return linesOf(monospaced(prefixRoom + first + suffixRoom, look.firstColor), std::move(secondLine),
+                   monospaced(prefixRoom + rule + suffixRoom, Color::black),
+                   monospaced(prefixRoom + result + suffixRoom, look.resultColor));
 }
 
 }  // namespace duolinear

@@ -38,28 +38,20 @@ std::optional<DuolinearClassification> classifyDuolinearSystem(const Duolinear& 
         case Duolinear_solution_type::one:
             result.x = verdict->x;
             result.y = verdict->y;
-            result.lines = verdictLines({
-                messageLayout("one solution"),
-                valueLine('x', *verdict->x),
-                valueLine('y', *verdict->y),
-                messageLayout("graphs are nonparallel lines"),
-            });
+            result.lines =
+                verdictLines(linesOf(messageLayout("one solution"), valueLine('x', *verdict->x),
+                                     valueLine('y', *verdict->y), messageLayout("graphs are nonparallel lines")));
             break;
         case Duolinear_solution_type::infinite: {
-            const std::optional<TagLayout> commonLine = commonLineTags(system, system.equations[0]);
+            std::optional<TagLayout> commonLine = commonLineTags(system, system.equations[0]);
             if (!commonLine) return std::nullopt;
-            result.lines = verdictLines({
-                messageLayout("infinite solutions"),
-                messageLayout("graphs are the same line"),
-                *commonLine,
-            });
+            result.lines = verdictLines(linesOf(messageLayout("infinite solutions"),
+                                                messageLayout("graphs are the same line"), std::move(*commonLine)));
             break;
         }
         case Duolinear_solution_type::none:
-            result.lines = verdictLines({
-                messageLayout("no solution"),
-                messageLayout("graphs are distinct parallel lines"),
-            });
+            result.lines = verdictLines(
+                linesOf(messageLayout("no solution"), messageLayout("graphs are distinct parallel lines")));
             break;
     }
     return result;

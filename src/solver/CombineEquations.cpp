@@ -1,5 +1,7 @@
 #include "solver/CombineEquations.h"
 
+#include <utility>
+
 #include "algebra/Checked.h"
 #include "algebra/Monomial.h"
 
@@ -39,11 +41,14 @@ std::optional<EquationCombination> combineEquations(const SolverFacts& facts, bo
     const Row first = unscaledRows ? scaled(1, w.a1, w.b1, w.c1) : scaled(m->k1, w.a1, w.b1, w.c1);
     const Row second = unscaledRows ? scaled(1, w.a2, w.b2, w.c2) : scaled(m->k2, w.a2, w.b2, w.c2);
     const Row result = unscaledRows ? first : combined(first, second, add ? 1 : -1);
-    const std::optional<PolyEquation> rows[] = {rowEquation(first), rowEquation(second), rowEquation(result)};
-    for (const std::optional<PolyEquation>& row : rows) {
-        if (!row) return std::nullopt;
+    EquationCombination combination{{}, m->k1, m->k2, add ? "+" : "−"};
+    combination.equations.reserve(3);
+    for (const Row* row : {&first, &second, &result}) {
+        std::optional<PolyEquation> equation = rowEquation(*row);
+        if (!equation) return std::nullopt;
+        combination.equations.push_back(std::move(*equation));
     }
-    return EquationCombination{{*rows[0], *rows[1], *rows[2]}, m->k1, m->k2, add ? "+" : "−"};
+    return combination;
 }
 
 }  // namespace duolinear

@@ -58,8 +58,8 @@ Outcome<SolverFrame> eliminationCommentary(const SolverFacts& facts) {
     const std::string operation = add ? "ADD" : "SUBTRACT";
 
     const std::size_t eliminatedTerm = eliminateX ? 0 : 1;
-    StepLines lines{highlightedEquation(facts.system.equations[0], eliminatedTerm),
-                    highlightedEquation(facts.system.equations[1], eliminatedTerm)};
+    StepLines lines = linesOf(highlightedEquation(facts.system.equations[0], eliminatedTerm),
+                              highlightedEquation(facts.system.equations[1], eliminatedTerm));
     lines.push_back(messageLayout("eliminate " + v + " to find " + other + "\nusing " +
                                   (withLCM ? "the LCM" : "smart multiply") + "\n"));
     lines.push_back(messageLayout(v + "-coefficients: " + decimal(c1) + " and " + decimal(c2) + "\n" +

@@ -1,6 +1,7 @@
 #include "solver/EliminationSteps.h"
 
 #include <string>
+#include <utility>
 
 #include "algebra/Options.h"
 #include "linear_steps/LinearEquationSteps.h"
@@ -26,9 +27,9 @@ std::optional<StepLines> combiningLines(const SolverFacts& facts) {
     if (!combination) return std::nullopt;
     const bool adding = combination->operatorText == "+";
 
-    StepLines lines{multiplierLine("first", combination->k1, Color::red),
-                    multiplierLine("second", combination->k2, Color::blue),
-                    messageLayout(adding ? "add the equations" : "subtract the equations")};
+    StepLines lines = linesOf(multiplierLine("first", combination->k1, Color::red),
+                              multiplierLine("second", combination->k2, Color::blue),
+                              messageLayout(adding ? "add the equations" : "subtract the equations"));
     appendLines(lines, blankLayouts(2));
     if (combination->k1 != 1 || combination->k2 != 1) {
         const std::optional<EquationCombination> unscaled = combineEquations(facts, true);
@@ -44,18 +45,19 @@ std::optional<StepLines> combiningLines(const SolverFacts& facts) {
                                                                         .prefix = combination->operatorText + " ",
                                                                         .suffix = adding ? "     " : " care",
                                                                         .suffixColor = Color::blue}));
-    const std::optional<StepLines> working = firstStepLines(
-        linearEquationSteps(combination->equations[2], {.skipOpeningFrame = true, .style = Style::rational_fraction}));
+    std::optional<StepLines> working = firstStepLines(
+        linearEquationSteps(combination->equations[2],
+                            {.skipOpeningFrame = true, .style = Style::rational_fraction, .kept = KeptSteps::first}));
     if (!working) return std::nullopt;
     appendLines(lines, blankLayouts(2));
-    appendLines(lines, *working);
+    appendLines(lines, std::move(*working));
     return lines;
 }
 
 }  // namespace
 
 std::optional<WorkedSteps> eliminationSteps(const SolverFacts& facts) {
-    const std::optional<StepLines> combining = combiningLines(facts);
+    std::optional<StepLines> combining = combiningLines(facts);
     if (!combining) return std::nullopt;
     const Duolinear& system = facts.system;
     const DuolinearClassification& classification = facts.classification;
@@ -64,16 +66,16 @@ std::optional<WorkedSteps> eliminationSteps(const SolverFacts& facts) {
     const Var found = otherVariable(eliminated);
 
     WorkedSteps steps;
-    steps.append(*combining, "solve equations for " + letterText(found));
+    steps.append(std::move(*combining), "solve equations for " + letterText(found));
     if (classification.type != Duolinear_solution_type::one) return steps;
 
     const std::optional<Rational>& value = found == Var::x ? classification.x : classification.y;
     const std::size_t into = equation == Duolinear_equation::first ? 0 : 1;
     if (!value || into >= system.equations.size()) return std::nullopt;
-    const std::optional<StepLines> solved = substituteValueAndSolve(system.equations[into], found, *value, true);
+    std::optional<StepLines> solved = substituteValueAndSolve(system.equations[into], found, *value, true);
     if (!solved) return std::nullopt;
-    StepLines lines{messageLayout("substitute " + letterText(found) + " into " + rawValue(equation))};
-    appendLines(lines, *solved);
+    StepLines lines = linesOf(messageLayout("substitute " + letterText(found) + " into " + rawValue(equation)));
+    appendLines(lines, std::move(*solved));
     steps.append(std::move(lines), "solve " + rawValue(equation) + " for " + letterText(eliminated));
     return steps;
 }

@@ -66,18 +66,22 @@ Outcome<SolverFrame> simplifyByGCD(const SolverFacts& facts) {
     const WholeEquation equations[] = {{w.a1, w.b1, w.c1}, {w.a2, w.b2, w.c2}};
     const char* ordinals[] = {"first", "second"};
 
-    StepLines lines{equationLayout(system.equations[0], Style::fraction),
-                    equationLayout(system.equations[1], Style::fraction)};
-    bool simplified = false;
+    std::int64_t factors[2] = {1, 1};
     for (std::size_t i = 0; i < 2; ++i) {
         const std::optional<std::int64_t> g = commonFactor(equations[i]);
         if (!g) return Result::failure();
-        // g is 0 only when all three are 0, which the driver refuses earlier.
-        if (*g == 1 || *g == 0) continue;
-        appendSimplification(lines, ordinals[i], system.equations[i], equations[i], *g);
-        simplified = true;
+        factors[i] = *g;
     }
-    if (!simplified) return Result::nothing();
+    // g is 0 only when all three are 0, which the driver refuses earlier.
+    const auto simplifies = [](std::int64_t g) { return g != 1 && g != 0; };
+    if (!simplifies(factors[0]) && !simplifies(factors[1])) return Result::nothing();
+
+    StepLines lines = linesOf(equationLayout(system.equations[0], Style::fraction),
+                              equationLayout(system.equations[1], Style::fraction));
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (simplifies(factors[i]))
+            appendSimplification(lines, ordinals[i], system.equations[i], equations[i], factors[i]);
+    }
     appendLines(lines, blankLayouts(2));
     lines.push_back(messageLayout("always consider"));
     return Result::of({std::move(lines), {"advisory"}});

@@ -25,8 +25,8 @@ std::optional<Rearrangement> rearrangeForVariable(const PolyEquation& equation, 
     const PolyEquation isolated =
         dropZeroTermsBothSides(true, PolyEquation{{t}, dropZeroTerms(true, Polynomial{k, minusU}), Relation::equal_to});
     Rearrangement result;
-    result.lines = {equationLayout(dropZeroTermsBothSides(true, equation), Style::rational_fraction),
-                    equationLayout(isolated, Style::rational_fraction)};
+    result.lines = linesOf(equationLayout(dropZeroTermsBothSides(true, equation), Style::rational_fraction),
+                           equationLayout(isolated, Style::rational_fraction));
     if (*a == 1) {
         result.solved = isolated;
         return result;

@@ -11,6 +11,7 @@
 #include "solver/MethodSteps.h"
 #include "solver/SingleVariableShortcut.h"
 #include "solver/SolverFacts.h"
+#include "solver/SolverLineTools.h"
 
 namespace duolinear {
 
@@ -27,9 +28,9 @@ TagLayout reducedEquationLine(const PolyEquation& equation) {
 const std::string kTooLarge = refusalText(Refusal::numbers_too_large);
 
 // Appends a producer's frame, if it made one. False when it overflowed.
-bool appendOutcome(WorkedSteps& result, const Outcome<SolverFrame>& outcome) {
+bool appendOutcome(WorkedSteps& result, Outcome<SolverFrame> outcome) {
     if (outcome.failed) return false;
-    if (outcome.value) result.append(outcome.value->lines, outcome.value->comments);
+    if (outcome.value) result.append(std::move(outcome.value->lines), std::move(outcome.value->comments));
     return true;
 }
 
@@ -55,13 +56,13 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
     const std::optional<WholeCoefficients> whole = wholeCoefficients(system);
     if (!whole) return refusalSteps("whole numbers only");
 
-    const std::optional<SolverFacts> facts = solverFacts(system, *whole, choices);
+    std::optional<SolverFacts> facts = solverFacts(system, *whole, choices);
     if (!facts) return refusalSteps(kTooLarge);
-    const DuolinearClassification& classification = facts->classification;
+    DuolinearClassification& classification = facts->classification;
 
     const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
     const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
-    const StepLines openingLines{reducedEquationLine(first), reducedEquationLine(second)};
+    const StepLines openingLines = linesOf(reducedEquationLine(first), reducedEquationLine(second));
 
     WorkedSteps result;
     if (!quiet) result.append(openingLines, "🤔");
@@ -69,25 +70,27 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
     // An equation in a single variable is solved at once; otherwise the
     // common-factor advice, the commentary on the multipliers and the
     // method's own steps follow, each only when it has something to say.
-    const Outcome<ShortcutSteps> shortcut =
+    Outcome<ShortcutSteps> shortcut =
         solveSingleVariableShortcut(reducedFirst, reducedSecond, classification.x, classification.y);
     if (shortcut.failed) return refusalSteps(kTooLarge);
     if (shortcut.value) {
-        result.append(shortcut.value->first, shortcut.value->firstCaption);
-        result.append(shortcut.value->second, shortcut.value->secondCaption);
+        result.append(std::move(shortcut.value->first), std::move(shortcut.value->firstCaption));
+        result.append(std::move(shortcut.value->second), std::move(shortcut.value->secondCaption));
     } else {
         if (!appendOutcome(result, simplifyByGCD(*facts))) return refusalSteps(kTooLarge);
         if (!appendOutcome(result, eliminationCommentary(*facts))) return refusalSteps(kTooLarge);
-        const std::optional<WorkedSteps> methodSteps = buildMethodSteps(*facts);
+        std::optional<WorkedSteps> methodSteps = buildMethodSteps(*facts);
         if (!methodSteps) return refusalSteps(kTooLarge);
         for (std::size_t i = 0; i < methodSteps->steps.size(); ++i) {
-            result.append(methodSteps->steps[i], methodSteps->comments[i]);
+            result.append(std::move(methodSteps->steps[i]), std::move(methodSteps->comments[i]));
         }
     }
 
     if (!quiet) {
-        StepLines closingLines = openingLines;
-        closingLines.insert(closingLines.end(), classification.lines.begin(), classification.lines.end());
+        StepLines closingLines;
+        closingLines.reserve(openingLines.size() + classification.lines.size());
+        closingLines.insert(closingLines.end(), openingLines.begin(), openingLines.end());
+        appendLines(closingLines, std::move(classification.lines));
         result.append(std::move(closingLines), "😎");
     }
     return result;

@@ -26,15 +26,15 @@ inline bool isRefusal(const WorkedSteps& worked) {
     return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
 }
 
-// The lines of the first / last step of a working; no value when the working
-// was refused or has no step.
-inline std::optional<StepLines> firstStepLines(const WorkedSteps& worked) {
+// The lines of the first / last step of a working, moved out of it; no value
+// when the working was refused or has no step.
+inline std::optional<StepLines> firstStepLines(WorkedSteps worked) {
     if (worked.steps.empty() || isRefusal(worked)) return std::nullopt;
-    return worked.steps.front();
+    return std::move(worked.steps.front());
 }
-inline std::optional<StepLines> lastStepLines(const WorkedSteps& worked) {
+inline std::optional<StepLines> lastStepLines(WorkedSteps worked) {
     if (worked.steps.empty() || isRefusal(worked)) return std::nullopt;
-    return worked.steps.back();
+    return std::move(worked.steps.back());
 }
 
 inline void appendLines(StepLines& lines, std::vector<TagLayout> more) {
@@ -66,8 +66,11 @@ inline std::string letterText(Var v) {
 
 // "equation and known" side by side, the head line of a substitution step.
 inline TagLayout substitutionHeadLine(const PolyEquation& equation, const PolyEquation& known) {
-    return joinLayouts("🖇", joinLayouts("🖇", equationLayout(equation, Style::fraction), messageLayout(" and ")),
-                       equationLayout(known, Style::fraction));
+    LayoutWriter writer(96);
+    const LayoutWriter::Item shown = writeEquation(writer, equation, Style::fraction);
+    const LayoutWriter::Item joined = writer.join("🖇", shown, writer.message(" and "));
+    const LayoutWriter::Item root = writer.join("🖇", joined, writeEquation(writer, known, Style::fraction));
+    return std::move(writer).finish(root);
 }
 
 }  // namespace duolinear

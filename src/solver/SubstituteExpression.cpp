@@ -1,5 +1,7 @@
 #include "solver/SubstituteExpression.h"
 
+#include <utility>
+
 #include "algebra/EquationTransforms.h"
 #include "algebra/PolynomialQueries.h"
 #include "linear_steps/ExtendedLinearSteps.h"
@@ -19,15 +21,16 @@ std::optional<StepLines> substituteExpressionStep(const PolyEquation& equation, 
         extendedPolynomial(equation.RHS),
         Relation::equal_to,
     };
-    const WorkedSteps working = extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true});
+    std::optional<StepLines> last =
+        lastStepLines(extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true, .kept = KeptSteps::last}));
+    if (!last) return std::nullopt;
 
     PolyEquation shown = equation;
     shown.LHS.terms[at].variable_color = Color::red;
-    const std::optional<StepLines> last = lastStepLines(working);
-    if (!last) return std::nullopt;
-    StepLines lines{substitutionHeadLine(shown, recoloredEquation(Color::red, Color::red, Color::red, expression))};
+    StepLines lines =
+        linesOf(substitutionHeadLine(shown, recoloredEquation(Color::red, Color::red, Color::red, expression)));
     appendLines(lines, blankLayouts(1));
-    appendLines(lines, *last);
+    appendLines(lines, std::move(*last));
     return lines;
 }
 

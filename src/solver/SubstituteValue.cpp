@@ -1,5 +1,7 @@
 #include "solver/SubstituteValue.h"
 
+#include <utility>
+
 #include "algebra/EquationTransforms.h"
 #include "algebra/PolynomialQueries.h"
 #include "linear_steps/ExtendedLinearSteps.h"
@@ -61,13 +63,12 @@ std::optional<StepLines> substituteValueAndSolve(const PolyEquation& equation, V
         shown = dropZeroTermsBothSides(false, shown);
     }
 
-    const WorkedSteps working =
-        extendedLinearEquationSteps(substituted, {.skipOpeningFrame = true, .clearFractions = false});
-    const std::optional<StepLines> last = lastStepLines(working);
+    std::optional<StepLines> last = lastStepLines(extendedLinearEquationSteps(
+        substituted, {.skipOpeningFrame = true, .clearFractions = false, .kept = KeptSteps::last}));
     if (!last) return std::nullopt;
-    StepLines lines{substitutionHeadLine(shown, known)};
+    StepLines lines = linesOf(substitutionHeadLine(shown, known));
     appendLines(lines, blankLayouts(1));
-    appendLines(lines, *last);
+    appendLines(lines, std::move(*last));
     return lines;
 }
 

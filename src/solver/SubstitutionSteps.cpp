@@ -1,6 +1,7 @@
 #include "solver/SubstitutionSteps.h"
 
 #include <string>
+#include <utility>
 
 #include "solver/RearrangeForVariable.h"
 #include "solver/SolverLineTools.h"
@@ -21,22 +22,22 @@ std::optional<WorkedSteps> substitutionSteps(const SolverFacts& facts) {
     const std::string& chosenName = rawValue(equation);
     const std::string otherName = from == 0 ? "second" : "first";
 
-    const std::optional<Rearrangement> rearranged = rearrangeForVariable(chosen, v);
+    std::optional<Rearrangement> rearranged = rearrangeForVariable(chosen, v);
     if (!rearranged) return std::nullopt;
-    const std::optional<StepLines> substituted = substituteExpressionStep(other, v, rearranged->solved);
+    std::optional<StepLines> substituted = substituteExpressionStep(other, v, rearranged->solved);
     if (!substituted) return std::nullopt;
 
     WorkedSteps steps;
-    steps.append(rearranged->lines, letterText(v) + " in terms of " + letterText(w) + " from " + chosenName);
-    steps.append(*substituted, "substitute in " + otherName);
+    steps.append(std::move(rearranged->lines), letterText(v) + " in terms of " + letterText(w) + " from " + chosenName);
+    steps.append(std::move(*substituted), "substitute in " + otherName);
     if (facts.classification.type != Duolinear_solution_type::one) return steps;
 
     const std::optional<Rational>& value = w == Var::x ? facts.classification.x : facts.classification.y;
     if (!value) return std::nullopt;
-    const std::optional<StepLines> solved = substituteValueAndSolve(chosen, w, *value, false);
+    std::optional<StepLines> solved = substituteValueAndSolve(chosen, w, *value, false);
     if (!solved) return std::nullopt;
-    StepLines lines{messageLayout("substitute " + letterText(w) + " into " + chosenName)};
-    appendLines(lines, *solved);
+    StepLines lines = linesOf(messageLayout("substitute " + letterText(w) + " into " + chosenName));
+    appendLines(lines, std::move(*solved));
     steps.append(std::move(lines), "solve " + chosenName + " (rearranged)");
     return steps;
 }

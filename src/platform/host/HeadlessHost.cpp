@@ -23,7 +23,9 @@ Outcome HeadlessHost::screenshot(const std::filesystem::path& file) {
 }
 
 Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions) {
-    ScriptRunner runner(driver_.window(), [this](const std::filesystem::path& file) { return screenshot(file); });
+    // A screenshot is the frame drawn just before it, as a window shows it.
+    ScriptRunner runner(driver_.window(),
+                        [this](const std::filesystem::path& file) { return writePng(*surface_, file); });
     for (const ScriptAction& action : actions) {
         // A window draws each frame before it takes the next input; views that
         // learn their contents while drawing (the step view counts its steps

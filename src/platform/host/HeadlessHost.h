@@ -28,6 +28,8 @@ public:
     Outcome screenshot(const std::filesystem::path& file);
 
     // Carries out the actions in order and stops at the first that fails.
+    // The window is drawn once before each action; a screenshot writes that
+    // frame.
     Outcome run(const std::vector<ScriptAction>& actions);
 
 private:

@@ -158,6 +158,23 @@ TEST_F(DemoTest, CoveredButtonIsNotTapped) {
     EXPECT_TRUE(headless.tapButton("7").ok);
 }
 
+TEST_F(DemoTest, AScreenshotIsTheFrameDrawnBeforeIt) {
+    struct CountingView : ui::View {
+        using View::View;
+        void draw(gfx::Rect) override { ++draws; }
+        int draws = 0;
+    };
+    auto window = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 40, 40));
+    auto view = std::make_shared<CountingView>(gfx::Rect::make(0, 0, 40, 40));
+    window->addSubview(view);
+    HeadlessHost headless(*window, 1.0);
+    const fs::path shot = folder_ / "frame.png";
+    const ScriptAction screenshot{ScriptAction::Kind::screenshot, {}, shot.string(), 1};
+    ASSERT_TRUE(headless.run({screenshot, screenshot}).ok);
+    EXPECT_EQ(view->draws, 2);  // one frame per action, none again for the picture
+    EXPECT_TRUE(fs::exists(shot));
+}
+
 TEST_F(DemoTest, TabletDeviceSetsScreenAndModel) {
     options_.device = DeviceKind::tablet;
     ASSERT_EQ(run("tap-button Open counter\n"), 0);

@@ -1,0 +1,120 @@
+// TagRow against std::vector<std::string>: the same random edits applied to
+// both, from a fixed seed, must leave the same texts, across the switch from
+// the texts held inside the row to the heap and back through copies and moves.
+
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "layout/TagRow.h"
+
+namespace duolinear {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+bool same(const TagRow& row, const Texts& texts) {
+    return Texts(row.begin(), row.end()) == texts;
+}
+
+TEST(TagRow, EditsMatchAVectorOfTexts) {
+    std::mt19937 engine{20250107};
+    const auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine); };
+    // Short texts stay in the string, long ones do not; both must survive every move.
+    const std::string words[] = {"", "join", "message_color", "signed_rational_color", "a long text of many letters"};
+    const auto word = [&] { return words[below(std::size(words))]; };
+
+    for (int round = 0; round < 300; ++round) {
+        TagRow row;
+        Texts want;
+        for (int edit = 0; edit < 40; ++edit) {
+            const std::size_t at = want.empty() ? 0 : below(want.size() + 1);
+            switch (below(9)) {
+                case 0: {
+                    const std::string text = word();
+                    row.push_back(text);
+                    want.push_back(text);
+                    break;
+                }
+                case 1:
+                    if (!want.empty()) {
+                        row.pop_back();
+                        want.pop_back();
+                    }
+                    break;
+                case 2: {
+                    const Texts added(below(5), word());
+                    row.insert(row.begin() + at, added.begin(), added.end());
+                    want.insert(want.begin() + at, added.begin(), added.end());
+                    break;
+                }
+                case 3:
+                    if (!want.empty()) {
+                        // Texts of the row itself, inserted into it.
+                        const std::size_t from = below(want.size());
+                        const Texts copied(want.begin() + from, want.end());
+                        row.insert(row.begin() + at, row.begin() + from, row.end());
+                        want.insert(want.begin() + at, copied.begin(), copied.end());
+                    }
+                    break;
+                case 4:
+                    if (at < want.size()) {
+                        const std::size_t end = at + below(want.size() - at) + 1;
+                        row.erase(row.begin() + at, row.begin() + end);
+                        want.erase(want.begin() + at, want.begin() + end);
+                    }
+                    break;
+                case 5: {
+                    const std::size_t size = below(8);
+                    row.resize(size);
+                    want.resize(size);
+                    break;
+                }
+                case 6: {
+                    TagRow copy = row;
+                    row = std::move(copy);
+                    break;
+                }
+                case 7: {
+                    TagRow moved(std::move(row));
+                    EXPECT_TRUE(row.empty());
+                    row = moved;
+                    break;
+                }
+                case 8:
+                    if (!want.empty()) {
+                        const std::string text = word();
+                        row[at % want.size()] = text;
+                        want[at % want.size()] = text;
+                    }
+                    break;
+            }
+            ASSERT_TRUE(same(row, want)) << "round " << round << ", edit " << edit;
+        }
+        TagRow other{"x", word(), word(), word(), "y"};
+        Texts otherWant(other.begin(), other.end());
+        swap(row, other);
+        EXPECT_TRUE(same(row, otherWant));
+        EXPECT_TRUE(same(other, want));
+        EXPECT_EQ(row == other, otherWant == want);
+        EXPECT_EQ(row < other, otherWant < want);
+    }
+}
+
+TEST(TagRow, BuildsLikeAVectorOfTexts) {
+    EXPECT_TRUE(same(TagRow{}, {}));
+    EXPECT_TRUE(same(TagRow(3), Texts(3)));
+    EXPECT_TRUE(same(TagRow(6, "black"), Texts(6, "black")));
+    EXPECT_TRUE(same(TagRow{"join_locator", "1", "4"}, Texts{"join_locator", "1", "4"}));
+    const Texts texts{"a", "b", "c", "d", "e"};
+    EXPECT_TRUE(same(TagRow(texts.begin(), texts.end()), texts));
+    TagRow row{"a"};
+    row = {"b", "c"};
+    EXPECT_TRUE(same(row, {"b", "c"}));
+}
+
+}  // namespace
+}  // namespace duolinear
