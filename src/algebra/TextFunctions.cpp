@@ -9,8 +9,7 @@ namespace {
 
 struct CodePoint {
     char32_t value = 0;
-    std::size_t begin = 0;
-    std::size_t end = 0;
+    std::size_t begin = 0;  // the first byte; a point ends where the next begins
 };
 
 // UTF-8 decoding; a malformed byte stands alone as U+FFFD.
@@ -40,11 +39,11 @@ std::vector<CodePoint> decodeUtf8(std::string_view text) {
             value = (value << 6) | (next & 0x3F);
         }
         if (!valid) {
-            points.push_back({0xFFFD, i, i + 1});
+            points.push_back({0xFFFD, i});
             ++i;
             continue;
         }
-        points.push_back({value, i, i + length});
+        points.push_back({value, i});
         i += length;
     }
     return points;

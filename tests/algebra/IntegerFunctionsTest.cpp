@@ -150,8 +150,8 @@ TEST(IntegerFunctions, DivisorsOfLargeNumbers) {
 }
 
 TEST(IntegerFunctions, SignsAndDigitCounts) {
-    EXPECT_TRUE(sameSign(0, -3) && sameSign(0, 3));
-    EXPECT_FALSE(sameSign(-1, 2));
+    EXPECT_TRUE(sameSign(0, -3) && sameSign(0, 3) && sameSign(3, 0) && sameSign(-3, 0));
+    EXPECT_FALSE(sameSign(-1, 2) || sameSign(1, -1) || sameSign(-1, 1));
     EXPECT_EQ(decimalDigitCount(0), 1);
     EXPECT_EQ(decimalDigitCount(-100), 3);
     EXPECT_EQ(decimalDigitCount(kMin), 19);

@@ -9,15 +9,29 @@ TEST(Options, LabelsAreExactAndConvertBack) {
     // The escapes pin the superscript, division slash and subscript characters.
     EXPECT_EQ(rawValue(Style::fraction), "show as \u00B9\u2215\u2083 x");
     EXPECT_EQ(rawValue(Style::rational_fraction), "show as \u02E3\u2215\u2083");
+    EXPECT_EQ(rawValue(Status::unique), "valid solution");
     EXPECT_EQ(rawValue(Status::infinite), "TRUE, solution is all values of variable");
+    EXPECT_EQ(rawValue(Status::none), "FALSE, no solution");
     for (Style s : {Style::fraction, Style::rational_fraction, Style::decimal})
         EXPECT_EQ(styleFromRawValue(rawValue(s)), s);
     for (Status s : {Status::unique, Status::infinite, Status::none}) EXPECT_EQ(statusFromRawValue(rawValue(s)), s);
-    for (auto s :
-         {Quadratic_status::rational_repeated, Quadratic_status::irrational_distinct, Quadratic_status::none}) {
-        EXPECT_EQ(quadraticStatusFromRawValue(rawValue(s)), s);
+    using Q = Quadratic_status;
+    const std::pair<Q, const char*> statuses[] = {{Q::rational_repeated, "repeated rational solution"},
+                                                  {Q::rational_distinct, "distinct rational solutions"},
+                                                  {Q::irrational_repeated, "repeated irrational solution"},
+                                                  {Q::irrational_distinct, "distinct irrational solutions"},
+                                                  {Q::none, "no solution"}};
+    for (const auto& [s, text] : statuses) {
+        EXPECT_EQ(rawValue(s), text);
+        EXPECT_EQ(quadraticStatusFromRawValue(text), s);
     }
-    EXPECT_EQ(quadraticMethodFromRawValue("complete the square"), Quadratic_method::complete_the_square);
+    using M = Quadratic_method;
+    const std::pair<M, const char*> methods[] = {
+        {M::factor, "factor"}, {M::formula, "formula"}, {M::complete_the_square, "complete the square"}};
+    for (const auto& [m, text] : methods) {
+        EXPECT_EQ(rawValue(m), text);
+        EXPECT_EQ(quadraticMethodFromRawValue(text), m);
+    }
     EXPECT_EQ(techniqueFromRawValue("transpose"), Technique::transpose);
 }
 

@@ -76,6 +76,9 @@ TEST(TermQueries, DivisionsAndCounters) {
                          Div{term(6, 1, 0), 0, "none"}, Div{term(INT64_MIN, 1, 0), -1, "none"}}) {
         const std::optional<Term> divided = termDividedByFactor(c.t, c.g);
         EXPECT_EQ(divided ? text(divided->monomial) : "none", c.result);
+        if (divided) {
+            EXPECT_TRUE(!divided->sub_exp.multiplies && divided->sub_exp.index == 0);
+        }
     }
 
     struct Count {
@@ -112,6 +115,9 @@ TEST(SideQueries, NegationAndConversions) {
 TEST(SideQueries, ConstantsAndOrder) {
     EXPECT_TRUE(allTermsConstant(kEmpty));
     EXPECT_FALSE(allTermsConstant(Polynomial{term(3, 1, 0), term(0, 1, 1)}));
+    EXPECT_TRUE(bothSidesConstant(PolyEquation{{term(2, 1, 0)}, {term(3, 1, 0)}}));
+    EXPECT_FALSE(bothSidesConstant(PolyEquation{{term(2, 1, 0)}, {term(3, 1, 1)}}));
+    EXPECT_FALSE(bothSidesConstant(PolyEquation{{term(2, 1, 1)}, {term(3, 1, 0)}}));
     EXPECT_TRUE(bothSidesSameConstant(PolyEquation{{term(2, 4, 0)}, {term(1, 2, 0, 'y')}}));
     EXPECT_FALSE(bothSidesSameConstant(PolyEquation{{term(2, 1, 0)}, {term(2, 1, 0), term(0, 1, 0)}}));
     EXPECT_FALSE(bothSidesSameConstant(PolyEquation{{term(1, 0, 0)}, {term(1, 0, 0)}}));

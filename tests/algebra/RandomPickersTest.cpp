@@ -22,6 +22,9 @@ TEST(RandomPickers, SingleDrawsAgainWhileExcluded) {
     EXPECT_EQ(randomIntText(kDigits, {0}, random), "-7");
     EXPECT_EQ(random.requests(), (std::vector<Request>(3, Request{Kind::integer, -9, 9})));
 
+    ScriptedRandom last{2, 3};  // one value left
+    EXPECT_EQ(randomIntNotIn({1, 3}, {1, 2}, last), 3);
+
     ScriptedRandom wide{INT64_MIN};
     EXPECT_EQ(randomIntNotIn({INT64_MIN, INT64_MAX}, {0}, wide), INT64_MIN);
 }

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
+#include "keypads/UniversalIntegerIOView.h"
+#include "keypads/UniversalNumericPadView.h"
 
 namespace duolinear {
 namespace {
@@ -102,12 +104,18 @@ TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries) {
     EXPECT_EQ(keypad.screen.received[0].multiLine, (SelectedTexts{{"second"}}));
 }
 
+void press(EntryKeypadView& pad, const char* title) {
+    ui::Button key;
+    key.setTitle(title);
+    pad.keyPressed(&key);
+}
+
 TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EntryKeypad keypad;
-    for (const char* title : {"O9999", "O4096", "O4353", "I4097", "I999", "P1025", "M3073", "L5121", "X", ""}) {
-        ui::Button key;
-        key.setTitle(title);
-        keypad.pad->keyPressed(&key);
+    // O4105 and O4289 name the row and the group just past the last ones.
+    for (const char* title : {"O9999", "O4096", "O4353", "O4105", "O4289", "I4097", "I999", "P1025", "P_option1028",
+                              "M3073", "L5121", "X", ""}) {
+        press(*keypad.pad, title);
     }
     ui::Button untitled;
     keypad.pad->keyPressed(&untitled);
@@ -117,6 +125,28 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EXPECT_EQ(greenLabels(keypad.hosted, kFields), std::vector<long long>{1});
     EXPECT_EQ(greenLabels(keypad.hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
     EXPECT_TRUE(keypad.screen.received.empty());
+
+    // Multi-line keys past the entries name no label.
+    EntryKeypad lines(EntryElements{.inputs = {{{"0"}}}, .multiLine = {{{"first", "second"}}}});
+    for (const char* title : {"M3075", "M3081", "M3072"}) press(*lines.pad, title);
+    EXPECT_EQ(lines.pad->multiLineSelection(), 3073);
+    EXPECT_EQ(greenLabels(lines.hosted, {3073, 3074}), std::vector<long long>{3073});
+}
+
+// Parts that someone else keeps after the keypad is gone report to no one.
+TEST(EntryKeypad, PartsThatOutliveTheKeypadReportToNoOne) {
+    std::vector<std::shared_ptr<ui::View>> parts;
+    {
+        EntryKeypad keypad;
+        parts = keypad.pad->subviews();
+    }
+    ui::Button key;
+    key.setTitle("5");
+    for (const auto& part : parts) {
+        if (auto* fields = dynamic_cast<UniversalIntegerIOView*>(part.get())) fields->keyPressed(&key);
+        if (auto* numbers = dynamic_cast<UniversalNumericPadView*>(part.get())) numbers->keyPressed(&key);
+    }
+    EXPECT_GE(parts.size(), 3u);
 }
 
 TEST(EntryKeypad, ThreePartsStackedFiveApart) {
@@ -135,10 +165,20 @@ TEST(EntryKeypad, ThreePartsStackedFiveApart) {
         EXPECT_TRUE(testing::nearRect(hosted.frame(keypad.pad->fieldsView()), {{5, 10 + info}, {380, fields}}));
         EXPECT_TRUE(
             testing::nearRect(hosted.frame(keypad.pad->numericPad()), {{5, 15 + info + fields}, {380, numeric}}));
+        // Bands of equal height 5 apart: the option rows, then the two equations;
+        // within a band the fields 5 apart and equally wide.
         const double band = (fields - 5.0 * (optionGroups + 1)) / (optionGroups + 2);
-        EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(4097)), {{5, 10 + info}, {187.5, band}}));
-        EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(67)),
-                                      {{5 + 2 * (370.0 / 3 + 5), 10 + info + fields - band}, {370.0 / 3, band}}));
+        const auto expectBand = [&](std::size_t b, long long firstTag, int count) {
+            const double width = (380.0 - 5.0 * (count - 1)) / count;
+            for (int k = 0; k < count; ++k) {
+                EXPECT_TRUE(testing::nearRect(hosted.frame(*hosted.label(firstTag + k)),
+                                              {{5 + k * (width + 5), 10 + info + b * (band + 5)}, {width, band}}))
+                    << firstTag + k;
+            }
+        };
+        for (std::size_t g = 0; g < optionGroups; ++g) expectBand(g, 4097 + 64 * static_cast<long long>(g), 2);
+        expectBand(optionGroups, 1, 3);
+        expectBand(optionGroups + 1, 65, 3);
     }
 }
 

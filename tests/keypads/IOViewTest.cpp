@@ -17,7 +17,7 @@ TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder) {
     auto io = std::make_shared<UniversalIntegerIOView>(EntryElements{
         .inputs = {{{"0", "0", "0"}}, {{"0", "0", "0"}}},
         .polynomials = {{{"1", "2", "3"}}},
-        .options = {{{"o1", "o2"}}},
+        .options = {{{"o1", "an option far too long for half of this view"}}},
         .multiLine = {{{"m"}}},
     });
     Hosted hosted(io);
@@ -35,6 +35,16 @@ TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder) {
         EXPECT_TRUE(key->backgroundColor().isClear());
         EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(tag)), hosted.frame(*key))) << title;
     }
+    // Texts are centred; a long one shrinks to its label and keeps the
+    // baseline of its row.
+    const auto baseline = [&](long long tag) {
+        const ui::Label& label = *hosted.label(tag);
+        return label.textRect().minY() + label.font().metrics().ascender * label.fontScale();
+    };
+    EXPECT_LT(hosted.label(4098)->fontScale(), 1.0);
+    EXPECT_LE(hosted.label(4098)->textRect().width(), hosted.frame(*hosted.label(4098)).width());
+    EXPECT_NEAR(baseline(4098), baseline(4097), 1e-6);
+    EXPECT_NEAR(hosted.label(4097)->textRect().midX(), 0.5 * hosted.frame(*hosted.label(4097)).width(), 1e-6);
     EXPECT_EQ(hosted.text(1028), "➘");
     EXPECT_EQ(hosted.background(1028), gfx::Color::cyan());
     // Only the first field of the first entry list starts green.
@@ -84,6 +94,8 @@ TEST(IOView, FractionBandsHaveTwoLevels) {
           {2051, {{207.5, 212.5}, {197.5, 97.5}}}}},
         // The next band starts 5 points below the lower level.
         {{{{"a", "b"}}, {{"c", "d"}}}, 520, {{2050, {{5, 215}, {400, 100}}}, {2113, {{5, 320}, {400, 100}}}}},
+        // Two fractions side by side, 10 apart, equally wide.
+        {{{{"a", "b"}, {"c", "d"}}}, 310, {{2049, {{5, 110}, {195, 100}}}, {2058, {{210, 215}, {195, 100}}}}},
     };
     for (const Case& c : cases) {
         const EntryElements elements{.inputs = {{{"i"}}}, .fractions = c.fractions};

@@ -15,7 +15,10 @@ TEST(InfoView, LinesShareTheHeightAndShrinkLongTextsOntoOneLine) {
         const auto& label = dynamic_cast<const ui::Label&>(*info->subviews()[i]);
         EXPECT_EQ(label.text(), lines[i]);
         EXPECT_TRUE(testing::nearRect(hosted.frame(label), gfx::Rect::make(5, 5 + 30.0 * i, 400, 30)));
+        EXPECT_NEAR(label.textRect().midX(), 200, 1e-6) << "centred";
+        EXPECT_NEAR(label.textRect().midY(), 15, 1e-6) << "centred";
     }
+    EXPECT_FALSE(info->isHidden());
     const auto& last = dynamic_cast<const ui::Label&>(*info->subviews()[2]);
     EXPECT_LT(last.fontScale(), 1.0);
     EXPECT_LE(last.textRect().width(), 400.0);

@@ -58,11 +58,20 @@ TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight) {
                       .options = kOptions, .levels = {"1", "2", "3", "4", "5"}, .examples = kOneExample}),
                   315, 335);
     EXPECT_TRUE(hosted.layoutProblems().empty());
-    const std::pair<long long, gfx::Rect> frames[] = {{4098, {{160, 5}, {150, 50}}},
-                                                      {4161, {{5, 60}, {150, 50}}},
-                                                      {5122, {{67, 115}, {57, 50}}},
-                                                      {6145, {{5, 175}, {305, 50}}}};
-    for (const auto& [tag, frame] : frames) EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(tag)), frame)) << tag;
+    // Bands 5 apart, their keys 5 apart and equally wide; the example row 10 below.
+    const struct {
+        long long first;
+        int count;
+        double top;
+    } bands[] = {{4097, 2, 5}, {4161, 2, 60}, {5121, 5, 115}, {6145, 1, 175}};
+    for (const auto& band : bands) {
+        const double width = (305.0 - 5.0 * (band.count - 1)) / band.count;
+        for (int k = 0; k < band.count; ++k) {
+            EXPECT_TRUE(
+                nearRect(hosted.frame(*hosted.label(band.first + k)), {{5 + k * (width + 5), band.top}, {width, 50}}))
+                << band.first + k;
+        }
+    }
     EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(4098)), hosted.frame(*hosted.button("O4098"))));
     const gfx::Rect think = hosted.frame(*hosted.button("🤔"));
     EXPECT_TRUE(nearRect({{think.minX(), 230}, {think.width(), 100}}, think));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PracticeHarness.h"
+#include "keypads/UniversalIntegerPracticeIOView.h"
 
 namespace duolinear {
 namespace {
@@ -101,6 +102,12 @@ TEST(PracticeKeypad, MultiLineEntriesAndExampleRows) {
     ASSERT_EQ(keypad.screen.requests.size(), 1u);
     EXPECT_EQ(keypad.screen.requests[0].multiLine, (SelectedTexts{{"second"}}));
     EXPECT_EQ(keypad.hosted.text(6147), "problem 1, row 2");
+    for (const char* past : {"M3075", "M3081"}) {  // name no label
+        ui::Button key;
+        key.setTitle(past);
+        keypad.pad->keyPressed(&key);
+    }
+    EXPECT_EQ(keypad.pad->multiLineSelection(), 3074);
 
     // Rows that a new problem does not fill are emptied, not left showing the old one.
     keypad.screen.rowsPerProblem = 1;
@@ -118,7 +125,8 @@ TEST(PracticeKeypad, MultiLineEntriesAndExampleRows) {
 
 TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing) {
     HostedPracticeKeypad keypad;
-    for (const char* title : {"I1", "5", "DEL", "+/-", ".", "X", "", "O", "O4096", "O4225", "L5120", "L6145",
+    // O4105 and O4225 name the row and the group just past the last ones.
+    for (const char* title : {"I1", "5", "DEL", "+/-", ".", "X", "", "O", "O4096", "O4105", "O4225", "L5120", "L6145",
                               "L99999999999999999999", "M3073", "🤔 "}) {
         ui::Button key;
         key.setTitle(title);
@@ -132,6 +140,20 @@ TEST(PracticeKeypad, KeysThatNameNoElementChangeNothing) {
               (std::vector<long long>{4097, 4161, 5121}));
     EXPECT_TRUE(keypad.screen.requests.empty());
     EXPECT_TRUE(keypad.screen.received.empty());
+}
+
+TEST(PracticeKeypad, AFieldsViewThatOutlivesTheKeypadReportsToNoOne) {
+    std::vector<std::shared_ptr<ui::View>> parts;
+    {
+        HostedPracticeKeypad keypad;
+        parts = keypad.pad->subviews();
+    }
+    ui::Button key;
+    key.setTitle("O4098");
+    for (const auto& part : parts) {
+        if (auto* fields = dynamic_cast<UniversalIntegerPracticeIOView*>(part.get())) fields->keyPressed(&key);
+    }
+    EXPECT_GE(parts.size(), 2u);
 }
 
 TEST(PracticeKeypad, FieldsViewIsRowsOverHalfTheInfoLinesTimesTheInfoView) {

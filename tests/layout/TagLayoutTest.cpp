@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout/Common.h"
+#include "layout/ItemIndex.h"
 #include "support/LayoutDump.h"
 
 namespace duolinear {
@@ -96,6 +97,11 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
         {{"join_locator", "1", "4"}, 10, {"join_locator", "11", "14"}},
         {{"unary_locator", "07", "extra"}, 2, {"unary_locator", "9"}},  // re-rendered, extra values dropped
         {{"font_locator", "5"}, -2, {"font_locator", "3"}},
+        {{}, 3, {}},
+        // Missing or malformed values read as 0.
+        {{"font_locator", "x"}, 2, {"font_locator", "2"}},
+        {{"join_locator", "1"}, 10, {"join_locator", "11", "10"}},
+        {{"unary_locator"}, 3, {"unary_locator", "3"}},
         // Past either end of the 64-bit range: the locator names nothing.
         {{"join_locator", "9223372036854775807", "4"}, 1, {"join_locator", "", "5"}},
         {{"block", "-9223372036854775808"}, -1, {"block", ""}},
@@ -105,6 +111,7 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
     TagLayout malformed = integerLayout(1);
     malformed[0][1] = "9223372036854775807";
     EXPECT_EQ(joinLayouts("+", integerLayout(2), malformed)[8], (TagRow{"join_locator", "1", ""}));
+    EXPECT_EQ(layoutRootIndex({{"start"}}), 0);
 }
 
 TEST(TagLayoutBuilders, BlankLayoutsGiveAtLeastOne) {
@@ -130,6 +137,21 @@ TEST(TagLayoutBuilders, MessagesAndJoinAllSkipEmptyPiecesAndNestLeft) {
     EXPECT_EQ(joinAllLayouts({a, TagLayout{}, b, c}), nested);
 }
 
+TEST(ItemIndex, OnlyWholeDecimalTexts) {
+    const std::pair<const char*, std::optional<std::size_t>> cases[] = {
+        {"12", 12},
+        {"007", 7},
+        {"18446744073709551615", SIZE_MAX},
+        {"18446744073709551616", std::nullopt},
+        {"", std::nullopt},
+        {"-1", std::nullopt},
+        {"+1", std::nullopt},
+        {" 1", std::nullopt},
+        {"1x", std::nullopt},
+    };
+    for (const auto& [text, index] : cases) EXPECT_EQ(parseItemIndex(text), index) << text;
+}
+
 TEST(LayoutEnumerations, RawValuesRoundTripAndRejectNearMisses) {
     for (int i = 0; i <= 12; ++i) {
         const auto color = static_cast<Color>(i);
@@ -140,7 +162,16 @@ TEST(LayoutEnumerations, RawValuesRoundTripAndRejectNearMisses) {
     EXPECT_EQ(fontFromRawValue("monospaced system"), Font::monospaced_system);
     EXPECT_FALSE(fontFromRawValue("monospaced_system"));
     EXPECT_EQ(fontFromRawValue("monospaced_digit_system"), Font::monospaced_digit_system);
-    EXPECT_EQ(relationFromRawValue("≤"), Relation::less_than_or_equal_to);
+    const std::pair<Relation, const char*> relations[] = {{Relation::equal_to, "="},
+                                                          {Relation::less_than, "<"},
+                                                          {Relation::greater_than, ">"},
+                                                          {Relation::less_than_or_equal_to, "≤"},
+                                                          {Relation::greater_than_or_equal_to, "≥"}};
+    for (const auto& [relation, text] : relations) {
+        EXPECT_EQ(rawValue(relation), text);
+        EXPECT_EQ(relationFromRawValue(text), relation);
+    }
+    EXPECT_EQ(rawValue(Font::system), "system");
     EXPECT_FALSE(relationFromRawValue("<="));
     EXPECT_EQ(tagFromRawValue(5121), Tag::level);
     EXPECT_FALSE(tagFromRawValue(2));

@@ -7,6 +7,7 @@
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedLinearSteps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
+#include "linear_steps/ExtendedStepProducers.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "support/ExtendedBuilders.h"
 #include "support/ScriptedRandom.h"
@@ -65,6 +66,8 @@ TEST(ExtendedLinearSteps, DistributesThenHandsOverBelowTheWorkedLines) {
         EXPECT_EQ(worked.steps[i + 2], prependLayoutRows(linear.steps[i], {worked.steps[0][0]}));
         EXPECT_EQ(worked.comments[i + 2], linear.comments[i]);
     }
+    // The colours of the equation as given play no part.
+    EXPECT_EQ(solve(recolorExtEquation(Color::red, Color::red, Color::red, kThreeTimes)).steps, worked.steps);
     EXPECT_EQ(comments(solve(kThreeTimes, {.skip = true})),
               (Lines{"distribute to remove (  )", "x terms to one side", "solve for x"}));
 }
@@ -165,6 +168,7 @@ TEST(ExtendedLinearSteps, SolutionStatusWithoutSteps) {
     EXPECT_EQ(valueOf(less), "-3/1 > valid solution");
     EXPECT_EQ(valueOf(extEquation(side({{x(1), c(1, 0)}, {times(2, 0)}}), side({{c(3)}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(kMax), c(1)}, {times(2, 0)}}), side({{c(3)}}))), "none");
+    EXPECT_EQ(valueOf(extEquation(side({{c(3)}}), side({{x(kMax)}, {times(2, 0)}}))), "none");  // the right side
     // Refused by the engine, so no value: two letters, with and without a bracket.
     EXPECT_EQ(valueOf(extEquation(side({{x(2)}}), side({{ungrouped(term(3, 1, 1, 'y'))}}))), "none");
     EXPECT_EQ(valueOf(extEquation(side({{x(1), ungrouped(term(1, 1, 1, 'y'))}, {times(2, 0)}}), side({{c(4)}}))),

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
 #include "support/ExtendedBuilders.h"
 
@@ -15,6 +16,7 @@ namespace {
 using namespace testing;
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
 // What a rewrite gave, read: the side after it, "nothing" or "failed".
 std::string readRewrite(const Outcome<ExtSidePair>& r) {
@@ -51,8 +53,10 @@ TEST(ExtendedPolynomialOps, RewritesOneSide) {
          "[[0], [1, 1/2x, -1/3]]"},
         {"distribute none", distribute, side({{x(2), c(1)}}), "nothing"},
         {"distribute overflow", distribute, side({{x(kMax)}, {times(2, 0)}}), "failed"},
+        {"distribute -2^63/-2^63: no 64-bit gcd", distribute, side({{x(kMin)}, {times(1, 0, kMin)}}), "failed"},
         {"absorb 3(5)", absorb, side({{c(5)}, {x(1), times(3, 0)}}), "[[0], [x, 15]]"},
         {"absorb repeats", absorb, side({{c(5)}, {c(4)}, {times(3, 0), times(1, 1, 2)}}), "[[0], [0], [15, 2]]"},
+        {"absorb overflow", absorb, side({{c(kMax)}, {times(2, 0)}}), "failed"},
         {"absorb leaves 3(5x)", absorb, side({{x(5)}, {times(3, 0)}}), "nothing"},
         {"absorb leaves x(5)", absorb, side({{c(5)}, {[] {
                                                  Term t = x(1);
@@ -113,6 +117,11 @@ TEST(ExtendedPolynomialOps, Queries) {
     EXPECT_FALSE(isWellFormedExtSide(side({{times(2, 0)}})));                       // names itself
     EXPECT_FALSE(isWellFormedExtSide(side({{c(1)}, {times(2, 0), times(3, 0)}})));  // named twice
     EXPECT_FALSE(isWellFormedExtSide(side({{c(1)}, {times(2, 5)}})));               // names no group
+
+    // Either side failing fails both.
+    const Ext_polynomial big = side({{c(kMax)}, {times(2, 0)}}), one = side({{c(1)}});
+    EXPECT_TRUE(absorbSingleTermGroupsBothSides(Ext_polyEquation{big, one}).failed);
+    EXPECT_TRUE(absorbSingleTermGroupsBothSides(Ext_polyEquation{one, big}).failed);
 }
 
 }  // namespace

@@ -73,6 +73,8 @@ TEST(LinearSolutionStatus, SolvesInOneStep) {
     const Relation eq = Relation::equal_to;
     const Relation lt = Relation::less_than;
     const Relation gt = Relation::greater_than;
+    const Relation ge = Relation::greater_than_or_equal_to;
+    const Relation le = Relation::less_than_or_equal_to;
     const StatusCase cases[] = {
         {"2x + 3 = 7", equation({xTerm(2), constant(3)}, {constant(7)}), Status::unique, {2, 1}, eq},
         {"2x + 1 = 2x + 1", equation({xTerm(2), constant(1)}, {xTerm(2), constant(1)}), Status::infinite, {0, 1}, eq},
@@ -85,7 +87,17 @@ TEST(LinearSolutionStatus, SolvesInOneStep) {
          Status::infinite,
          {0, 1},
          Relation::less_than_or_equal_to},
+        // Without the variable: 0 REL c, c zero or one either side of it.
+        {"x > x", equation({xTerm(1)}, {xTerm(1)}, gt), Status::none, {0, 1}, gt},
+        {"x >= x", equation({xTerm(1)}, {xTerm(1)}, ge), Status::infinite, {0, 1}, ge},
+        {"x >= x + 1", equation({xTerm(1)}, {xTerm(1), constant(1)}, ge), Status::none, {0, 1}, ge},
+        {"x >= x - 1", equation({xTerm(1)}, {xTerm(1), constant(-1)}, ge), Status::infinite, {0, 1}, ge},
+        {"x <= x - 1", equation({xTerm(1)}, {xTerm(1), constant(-1)}, le), Status::none, {0, 1}, le},
+        {"x > x - 1", equation({xTerm(1)}, {xTerm(1), constant(-1)}, gt), Status::infinite, {0, 1}, gt},
+        {"x < x - 1", equation({xTerm(1)}, {xTerm(1), constant(-1)}, lt), Status::none, {0, 1}, lt},
+        {"0 = -2", equation({constant(0)}, {constant(-2)}), Status::none, {0, 1}, eq},
         {"-2x < 4 reverses", equation({xTerm(-2)}, {constant(4)}, lt), Status::unique, {-2, 1}, gt},
+        {"x/2 < 2 keeps", equation({xTerm(1, 2)}, {constant(2)}, lt), Status::unique, {4, 1}, lt},
         {"3x = 2", equation({xTerm(3)}, {constant(2)}), Status::unique, {2, 3}, eq},
         {"4x = 6 reduced", equation({xTerm(4)}, {constant(6)}), Status::unique, {3, 2}, eq},
         {"letter ignored", equation({xTerm(2, 1, 'y')}, {constant(4)}), Status::unique, {2, 1}, eq},
@@ -112,6 +124,7 @@ TEST(LinearSolutionStatus, GivesNoValueOutsideLinearArithmetic) {
     EXPECT_FALSE(linearSolutionStatus(equation({xTerm(1, 0)}, {constant(4)})));
     EXPECT_FALSE(linearSolutionStatus(equation({xTerm(2), constant(INT64_MAX)}, {constant(-INT64_MAX)})));
     EXPECT_FALSE(linearSolutionStatus(equation({xTerm(INT64_MIN)}, {constant(1)})));  // 1 / -2^63 has no 2^63
+    EXPECT_FALSE(linearSolutionStatus(equation({xTerm(INT64_MAX), xTerm(INT64_MAX)}, {constant(1)})));  // the sum
 }
 
 }  // namespace

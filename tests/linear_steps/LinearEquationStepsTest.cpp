@@ -195,6 +195,11 @@ TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
         ASSERT_EQ(steps[0].lines.size(), 5u);
         EXPECT_EQ(Lines(steps[0].lines.begin() + 1, steps[0].lines.end()), (Lines{"", "", c.reason, "please correct"}));
     }
+    // The smart move takes -2^63x to the right, which has no negation.
+    const std::vector<ReadStep> crossing =
+        solve(equation({xTerm(INT64_MIN), constant(1)}, {xTerm(-1), constant(3)}), {.skip = true}, {2});
+    ASSERT_EQ(crossing.size(), 1u);
+    EXPECT_EQ(crossing[0].lines, (Lines{"-9223372036854775808x + 1 = -x + 3", "", "", tooLarge, "please correct"}));
     // Clearing 2^62/2^62 x = -3x multiplies -3 by 2^62: only the decimal
     // style, which leaves the coefficient unreduced, overflows on the way.
     const PolyEquation big = equation({xTerm(INT64_C(1) << 62, INT64_C(1) << 62)}, {xTerm(-3)});
@@ -232,6 +237,60 @@ TEST(LinearEquationSteps, ClearsFractionsUnlessTold) {
                          "clear fractions"}}));
     for (const ReadStep& step : solve(e, {.skip = true, .clear = false})) {
         EXPECT_NE(step.comment, "clear fractions");
+    }
+}
+
+// Equations that pass through every stage: the comments of their steps, and
+// the solving step in full, which repeats every line worked before it.
+TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
+    struct Case {
+        const char* name;
+        PolyEquation e;
+        Options o;
+        Lines comments;
+        Lines solving;
+    };
+    const Technique tr = Technique::transpose;
+    const Case cases[] = {
+        {"2/4x + 1 + 2 = 3/4x + 1/2",
+         equation({xTerm(2, 4), constant(1), constant(2)}, {xTerm(3, 4), constant(1, 2)}),
+         {.technique = tr, .skip = true, .method = Method::standard},
+         {"simplify", "combine simple like terms", "clear fractions", "x terms to one side",
+          "constant terms opposite to x", "solve for x"},
+         {"[2/4]x + 1 + 2 = [3/4]x + [1/2]", "[1/2]x + 1 + 2 = [3/4]x + [1/2]", "[1/2]x + 3 = [3/4]x + [1/2]",
+          "4([1/2]x + 3) = 4([3/4]x + [1/2])", "2x + 12 = 3x + 2", "2x − 3x + 12 = 2", "-x + 12 = 2", "-x = 2 − 12",
+          "-x = -10", "x = 10"}},
+        {"1/2 = 3x - 1",
+         equation({constant(1, 2)}, {xTerm(3), constant(-1)}),
+         {},
+         {"🤔", "clear fractions", "constant terms opposite to x", "solve for x", "😎"},
+         {"[1/2] = 3x − 1", "2([1/2]) = 2(3x − 1)", "1 = 6x − 2", "1 + 2 = 6x − 2 + 2", "3 = *6*x",
+          "{3*/**6*} = {6x*/**6*}", "[1/2] = x", "x = [1/2]"}},
+        {"1/3x + 2/6 = 1/3x + 1/2",
+         equation({xTerm(1, 3), constant(2, 6)}, {xTerm(1, 3), constant(1, 2)}),
+         {.technique = tr},
+         {"🤔", "simplify", "clear fractions", "x terms to one side", "solve", "😎"},
+         {"[1/3]x + [2/6] = [1/3]x + [1/2]", "[1/3]x + [1/3] = [1/3]x + [1/2]", "6([1/3]x + [1/3]) = 6([1/3]x + [1/2])",
+          "2x + 2 = 2x + 3", "2x − 2x + 2 = 3", "2 = 3", "FALSE, no solution"}},
+        // A denominator of -1 is cleared by 1 when decimals leave it unreduced.
+        {"3/(-1)x + 1 + 2 = 7 in decimals",
+         equation({xTerm(3, -1), constant(1), constant(2)}, {constant(7)}),
+         {.skip = true, .style = Style::decimal},
+         {"combine simple like terms", "clear decimals", "constant terms opposite to x", "solve for x"},
+         {"-3x + 1 + 2 = 7", "-3x + 3 = 7", "-3x + 3 = 7", "-3x + 3 − 3 = 7 − 3", "*-3*x = 4",
+          "{-3x*/**-3*} = {4*/**-3*}", "x = -[4/3]"}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<ReadStep> steps = solve(c.e, c.o);
+        Lines comments;
+        const ReadStep* solving = nullptr;
+        for (const ReadStep& step : steps) {
+            comments.push_back(step.comment);
+            if (step.comment.rfind("solve", 0) == 0) solving = &step;
+        }
+        EXPECT_EQ(comments, c.comments) << c.name;
+        ASSERT_NE(solving, nullptr) << c.name;
+        EXPECT_EQ(solving->lines, c.solving) << c.name;
     }
 }
 

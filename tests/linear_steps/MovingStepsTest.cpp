@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "linear_steps/ConstantTermsOpposite.h"
+#include "linear_steps/TermEdits.h"
 #include "linear_steps/TransposeAdvice.h"
 #include "support/EquationBuilders.h"
 #include "support/ScriptedRandom.h"
@@ -60,6 +61,12 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
          equation({xTerm(3)}, {xTerm(1), constant(4)}),
          {"3x = x + 4", "3x − x = 4", "2x = 4"},
          ""},
+        {"no constants: the emptied side reads 0",
+         tr,
+         std_,
+         equation({xTerm(3)}, {xTerm(1)}),
+         {"3x = x", "3x − x = 0", "2x = 0"},
+         ""},
         {"constant on the left",
          tr,
          std_,
@@ -90,6 +97,24 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
     }
 }
 
+// Highlighted, the term that crosses is marked with its letter on both sides.
+TEST(TransposeAdvice, MarksTheTermThatCrosses) {
+    const PolyEquation e = equation({constant(5)}, {xTerm(-2), constant(3)});
+    const std::pair<Technique, Lines> cases[] = {
+        {Technique::transpose, {"5 = *-2**x* + 3", "*2**x* + 5 = 3"}},
+        {Technique::balance, {"5 = *-2**x* + 3", "*2**x* + 5 = -2x *+* *2**x* + 3", "2x + 5 = 3"}},
+    };
+    for (const auto& [technique, shows] : cases) {
+        ScriptedRandom random;
+        const std::optional<TransposeAdvice> result = transposeAdvice(technique, true, Method::smart, e, random);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(readEquations(result->equations, true), shows);
+    }
+    // Taking out a term past the end leaves the side; taking out the last leaves 0.
+    const Terms two{xTerm(2), constant(3)};
+    EXPECT_EQ(readEquation(equation(withoutTerm(two, 2), withoutTerm({constant(3)}, 0))), "2x + 3 = 0");
+}
+
 TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {
     struct Case {
         Method method;
@@ -98,6 +123,7 @@ TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {
     for (const Case& c : {Case{Method::smart, equation({xTerm(2), constant(3)}, {constant(5)})},
                           Case{Method::smart, equation({constant(5)}, {xTerm(2), constant(3)})},
                           Case{Method::smart, equation({constant(5)}, {xTerm(-2)})},
+                          Case{Method::smart, equation({constant(5)}, {xTerm(0), constant(3)})},
                           Case{Method::standard, equation({constant(5)}, {xTerm(-2), constant(3)})}}) {
         ScriptedRandom random;
         const std::optional<TransposeAdvice> result =

@@ -1,6 +1,7 @@
 // The leaf, join and unary items: what they measure, where they draw.
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -141,6 +142,55 @@ TEST(LayoutItems, FractionsCentreOnTheAxis) {
     }
 }
 
+// Each case colours one part red: its ink lies in the box where that part
+// belongs (to within a point), or there is none.
+TEST(LayoutItems, EachPartInksItsOwnPlace) {
+    const LayoutSize b = measureRoot(integerLayout(5)), e = measureRoot(integerLayout(2), 14);
+    const LayoutSize one = measureRoot(integerLayout(1)), d = measureRoot(integerLayout(345));
+    const double k = kWhole.ascender - kWhole.xHeight - digitFont(14).metrics().descender;
+    const double minus = widthOf("-", kWholeFont), n1 = widthOf("1", kFractionFont),
+                 n345 = widthOf("345", kFractionFont);
+    const double w12 = widthOf("12", kWholeFont), opening = widthOf(" = ", kWholeFont);
+    const Color k0 = Color::black, red = Color::red;
+    const auto box = [](double left, double top, double right, double bottom) {
+        return std::optional(gfx::Rect::make(left, top, right - left, bottom - top));
+    };
+    const std::tuple<const char*, TagLayout, std::optional<gfx::Rect>> cases[] = {
+        {"sign of -3/4", signedRationalLayout(-3, 4, red, k0, k0, k0), box(20, kAxis - 8, 20 + minus, kAxis + 8)},
+        {"no sign on 3/4", signedRationalLayout(3, 4, red, k0, k0, k0), std::nullopt},
+        {"numerator of -1/345", signedRationalLayout(-1, 345, k0, red, k0, k0),
+         box(20 + minus + 0.5 * (n345 - n1), kAxis - 2.5 - kFraction.capHeight, 20 + minus + 0.5 * (n345 + n1),
+             kAxis - 2.5)},
+        {"denominator of 345/1", signedRationalLayout(345, 1, k0, k0, red, k0),
+         box(20 + 0.5 * (n345 - n1), kAxis + 2.5, 20 + 0.5 * (n345 + n1), kAxis + 2.5 + kFraction.capHeight)},
+        {"numerator of 1 over 345", joinLayouts("/", integerLayout(1, red), integerLayout(345)),
+         box(20 + 0.5 * (d.width - one.width), kAxis - 2.5 - one.height, 20 + 0.5 * (d.width + one.width),
+             kAxis - 2.5)},
+        {"denominator of 345 over 1", joinLayouts("/", integerLayout(345), integerLayout(1, red)),
+         box(20 + 0.5 * (d.width - one.width), kAxis + 2.5, 20 + 0.5 * (d.width + one.width),
+             kAxis + 2.5 + one.height)},
+        {"exponent", joinLayouts("^", integerLayout(5), integerLayout(2, red)),
+         box(20 + b.width, 80 - b.ascent + k - e.height, 20 + b.width + e.width, 80 - b.ascent + k)},
+        {"right operand", joinLayouts("=", integerLayout(12), integerLayout(12, red)),
+         box(20 + w12 + opening, 80 - kWhole.ascender, 20 + 2 * w12 + opening, 80 - kWhole.descender)},
+        {"right side of a juxtaposition", joinLayouts("🖇", integerLayout(12), integerLayout(12, red)),
+         box(20 + w12, 80 - kWhole.ascender, 20 + 2 * w12, 80 - kWhole.descender)},
+        {"operator", joinLayouts("=", integerLayout(12), integerLayout(12), red),
+         box(20 + w12, 80 - kWhole.capHeight, 20 + w12 + opening, 80)},
+        {"prefix", unaryLayout("−", integerLayout(12), red),
+         box(20, 80 - kWhole.capHeight, 20 + widthOf("−", kWholeFont), 80)},
+    };
+    for (const auto& [what, layout, expected] : cases) {
+        const auto ink = redInk(*render(layout));
+        EXPECT_EQ(ink.any, expected.has_value()) << what;
+        if (!ink.any || !expected) continue;
+        EXPECT_GE(ink.minX, expected->minX() - 1) << what;
+        EXPECT_LE(ink.maxX + 1, expected->maxX() + 1) << what;
+        EXPECT_GE(ink.minY, expected->minY() - 1) << what;
+        EXPECT_LE(ink.maxY + 1, expected->maxY() + 1) << what;
+    }
+}
+
 TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild) {
     const TagLayout child = integerLayout(49, Color::blue);
     const LayoutSize c = measureRoot(child), r = measureRoot(unaryLayout("√", child));
@@ -149,9 +199,23 @@ TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild) {
     EXPECT_NEAR(strokes.maxX + 1, 20 + r.width, 1.5);    // the overbar ends over the child's right edge
     EXPECT_NEAR(strokes.minY, 80 - c.ascent - 3.75, 1);  // 2.5 thick, centred 2.5 above the child
     EXPECT_GE(strokes.minX, 20);
+    // Its three strokes pass through their midpoints: the overbar, the long
+    // stroke down to the bottom corner and the short one up to the left.
+    const double rw = widthOf("√", kWholeFont), overbar = 80 - c.ascent - 2.5, bottom = 80 + c.descent() - 2.5;
+    const gfx::Point through[] = {{20 + rw + 0.5 * c.width, overbar},
+                                  {20 + 0.6 * rw, 0.5 * (overbar + bottom)},
+                                  {20 + 0.25 * rw, bottom - 0.2 * c.height}};
+    for (const gfx::Point p : through) {
+        const gfx::Color ink = plain->pixel(static_cast<int>(p.x), static_cast<int>(p.y));
+        EXPECT_TRUE(ink.a > 0.5 && ink.r > 0.6 && ink.b < 0.4) << "no stroke through " << p.x << ", " << p.y;
+    }
     // Over a tall child the sharp bottom corner still ends inside the item's box.
     const TagLayout tall = unaryLayout("√", joinLayouts("/", child, child), Color::red);
     EXPECT_LE(redInk(*render(tall)).maxY + 1, 80 + measureRoot(tall).descent() + 0.5);
+    // The sign is never filled, whatever fill an earlier bar left behind.
+    const TagLayout afterBar = joinLayouts("🖇", fraction(1, 2, Color::black, Color::green), unaryLayout("√", child));
+    const gfx::Rect bar = inkIn(*render(afterBar), gfx::Color::green());
+    EXPECT_LE(bar.maxX(), 20 + measureRoot(fraction(1, 2)).width + 1);
     // Only an index adds a digit, in the upper left of the item's box.
     const auto digit = differences(*plain, *render(unaryLayout("√4", child, Color::red)));
     ASSERT_TRUE(digit.any);

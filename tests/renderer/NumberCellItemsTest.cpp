@@ -44,6 +44,8 @@ TEST(NumberCellItems, MeasureAsTheirKindSays) {
         {"fraction", fractionLayout(1, 2), sized(plain, fractionWidth("2"))},
         {"negative fraction", fractionLayout(-3, 4), sized(plain, wholeWidth("-") + fractionWidth("4"))},
         {"mixed number", mixedNumberLayout(2, 1, 3), sized(plain, wholeWidth("2") + fractionWidth("3"))},
+        {"mixed number, wider denominator", mixedNumberLayout(2, 1, 12),
+         sized(plain, wholeWidth("2") + fractionWidth("12"))},
         {"mixed number, negative numerator", mixedNumberLayout(2, -1, 3),
          sized(plain, wholeWidth("2") + fractionWidth("-1"))},
         {"extended fraction", extendedFractionLayout("×", 3, 4, 2, 2), sized(plain, fractionWidth("4 × 2"))},
@@ -124,6 +126,22 @@ TEST(NumberCellItems, FractionStandsAroundTheAxis) {
     EXPECT_NEAR(four.origin.y, axis + hbs, 0.5);
     EXPECT_NEAR(four.origin.y + four.size.height, axis + hbs + fc, 0.5);
     EXPECT_NEAR(four.origin.x + 0.5 * four.size.width, x + 0.5 * w, 0.5);
+
+    // Every kind of cell puts its numerator (and bar) above the axis, its
+    // denominator below, a whole part before them.
+    const std::tuple<const char*, TagLayout, bool> kinds[] = {
+        {"extended fraction", extendedFractionLayout("×", 3, 4, 2, 2, Color::red, Color::blue), false},
+        {"mixed number", mixedNumberLayout(2, 1, 3, Color::green, Color::red, Color::blue), true},
+    };
+    for (const auto& [label, layout, hasWhole] : kinds) {
+        const auto cell = renderSharp(layout, x, y);
+        const gfx::Rect top = inkIn(*cell, gfx::Color::red()), bottom = inkIn(*cell, gfx::Color::blue());
+        EXPECT_TRUE(!top.isEmpty() && top.maxY() <= axis + hbs) << label;
+        EXPECT_TRUE(!bottom.isEmpty() && bottom.minY() >= axis) << label;
+        const gfx::Rect whole = inkIn(*cell, gfx::Color::green());
+        EXPECT_EQ(!whole.isEmpty(), hasWhole) << label;
+        EXPECT_LE(whole.isEmpty() ? 0 : whole.maxX(), std::min(top.minX(), bottom.minX())) << label;
+    }
 }
 
 TEST(NumberCellItems, BlockRulesAndOperator) {
@@ -140,6 +158,23 @@ TEST(NumberCellItems, BlockRulesAndOperator) {
     EXPECT_LE(plus.origin.y + plus.size.height, y + 0.25);
     // The rule lies barSpace below the baseline of a denominator on line 2.
     EXPECT_NEAR(r1 - (y - hx + hbs + fc), bs, 1e-9);
+
+    // Each cell on its own line of the column, right-aligned in it: A over B,
+    // the first rule, E, the second rule.
+    const auto cells = renderSharp(
+        block(wholeLayout(12, Color::green), wholeLayout(7, Color::magenta), wholeLayout(19, Color::cyan)), x, y);
+    const gfx::Rect a = inkIn(*cells, gfx::Color::green()), b = inkIn(*cells, gfx::Color::magenta()),
+                    e = inkIn(*cells, gfx::Color::cyan());
+    EXPECT_TRUE(a.maxY() <= b.minY() && b.maxY() <= r1 && r1 <= e.minY() && e.maxY() <= r2);
+    EXPECT_TRUE(a.minX() >= cx && e.minX() >= cx);
+    EXPECT_NEAR(b.maxX(), a.maxX(), 1);
+    EXPECT_NEAR(e.maxX(), a.maxX(), 1);
+
+    // An operator whose colour row lacks the colour is drawn black.
+    TagLayout cut = block(wholeLayout(12), wholeLayout(7), wholeLayout(19)), black = cut;
+    cut[9].resize(1);
+    black[9][1] = "black";
+    EXPECT_FALSE(differences(*renderSharp(cut, x, y), *renderSharp(black, x, y)).any);
 }
 
 TEST(NumberCellItems, CancelStrokesAndReplacements) {
@@ -179,6 +214,14 @@ TEST(NumberCellItems, CancelStrokesAndReplacements) {
         EXPECT_LE((ink.maxX + 1) / kScale, x + size.width + stroke) << c.label;
         EXPECT_GE(ink.minY / kScale, y - size.ascent - 0.5) << c.label;
         EXPECT_LE((ink.maxY + 1) / kScale, y - size.ascent + size.height + 0.5) << c.label;
+    }
+    // A fraction cancelled on one side only draws nothing on the other.
+    for (const TagLayout& one : {fractionCancelNumeratorLayout(6, 8, 3), fractionCancelDenominatorLayout(15, 4, 2)}) {
+        const LayoutSize size = measureRoot(one);
+        const gfx::testing::InkBounds ink = gfx::testing::inkBounds(*renderSharp(one, x, y));
+        EXPECT_LE((ink.maxX + 1) / kScale, x + size.width + stroke) << one[1][0];
+        EXPECT_GE(ink.minY / kScale, y - size.ascent - 0.5) << one[1][0];
+        EXPECT_LE((ink.maxY + 1) / kScale, y - size.ascent + size.height + 0.5) << one[1][0];
     }
 }
 

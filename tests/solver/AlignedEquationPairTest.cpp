@@ -7,6 +7,7 @@
 #include "algebra/TextFunctions.h"
 #include "platform/gfx/Text.h"
 #include "solver/AlignedEquationPair.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear {
 namespace {
@@ -29,12 +30,18 @@ TEST(AlignedEquationPair, PaddedTextsLineUpTheColumns) {
         AlignedColumnWidths widths;
         const char* text;
     } cases[] = {
-        {row(2, 3, 12), narrow, "2x + 3y = 12"},  {row(1, -4, -5), narrow, " x − 4y = -5"},
-        {row(3, -1, 7), narrow, "3x −  y =  7"},  {row(1, 3, 12), wideX, "  x + 3y = 12"},
-        {row(-1, 3, 12), wideX, " -x + 3y = 12"}, {row(2, 0, 12), narrow, "2x      = 12"},
-        {row(0, -4, -5), narrow, "    -4y = -5"}, {row(0, 4, 5), narrow, "     4y =  5"},
-        {row(0, 1, 5), narrow, "      y =  5"},   {row(0, -1, 5), narrow, "     -y =  5"},
+        {row(2, 3, 12), narrow, "2x + 3y = 12"},
+        {row(1, -4, -5), narrow, " x − 4y = -5"},
+        {row(3, -1, 7), narrow, "3x −  y =  7"},
+        {row(1, 3, 12), wideX, "  x + 3y = 12"},
+        {row(-1, 3, 12), wideX, " -x + 3y = 12"},
+        {row(2, 0, 12), narrow, "2x      = 12"},
+        {row(0, -4, -5), narrow, "    -4y = -5"},
+        {row(0, 4, 5), narrow, "     4y =  5"},
+        {row(0, 1, 5), narrow, "      y =  5"},
+        {row(0, -1, 5), narrow, "     -y =  5"},
         {row(0, 0, 13), narrow, "     0  = 13"},
+        {testing::equation({testing::xTerm(2)}, {}), narrow, "2x      =  0"},  // missing terms read as 0
     };
     for (const auto& c : cases) {
         const std::string text = formatAlignedEquation(c.equation, c.widths);
@@ -61,6 +68,12 @@ TEST(AlignedEquationPair, TableLinesAreMonospacedAndEquallyLong) {
         EXPECT_EQ(testing::messagePieces(lines[i]), expected[i]) << i;
         EXPECT_EQ(lines[i][layoutRootIndex(lines[i])], (TagRow{"font", "monospaced system"})) << i;
     }
+    EXPECT_EQ(testing::readLayout(lines[1]), "− 2x − 2y = 2 care");  // one line of three pieces
+    // Without a result the last line reads 0 = 0.
+    AlignedPairLook remark;
+    remark.suffix = " care";
+    EXPECT_EQ(testing::messagePieces(alignedEquationPairTags({row(2, 3, 7), row(2, -2, 2)}, remark)[3]),
+              std::vector<std::string>{"     0  = 0     |black"});
 
     // In the monospaced font every character of the table has one advance,
     // so lines of equal length are equally wide and the columns meet.

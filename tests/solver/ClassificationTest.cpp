@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "SolverTestSupport.h"
-#include "algebra/AlgebraLayouts.h"
 #include "solver/Classification.h"
 #include "solver/Determinants.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear {
 namespace {
@@ -60,8 +60,8 @@ TEST(Classification, CramerTableAndVerdictLines) {
         ASSERT_EQ(result->lines.size(), 2 + c.messages.size());
         EXPECT_TRUE(testing::isBlankLine(result->lines[0]) && testing::isBlankLine(result->lines[1]));
         for (std::size_t i = 0; i < c.messages.size(); ++i) EXPECT_EQ(messageText(result->lines[2 + i]), c.messages[i]);
-        if (c.type == T::infinite) {  // the common line of the first equation
-            EXPECT_EQ(result->lines.back(), equationLayout(*commonLineEquation(system.equations[0]), Style::fraction));
+        if (c.type == T::infinite) {  // the common line of 2x + 4y = 6
+            EXPECT_EQ(testing::readLayout(result->lines.back()), "y = -[1/2]x + [3/2]");
         }
     }
 }
@@ -86,12 +86,19 @@ TEST(Classification, CommonLineTable) {
         ASSERT_TRUE(line);
         ASSERT_EQ(line->LHS.terms.size(), 1u);
         EXPECT_EQ(line->LHS.terms[0].variable, c.letter);
+        EXPECT_EQ(line->LHS.terms[0].exponent, 1u);
+        EXPECT_EQ(parts(line->LHS.terms[0].coefficient), Fraction(1, 1));
+        EXPECT_EQ(line->relation, Relation::equal_to);
         std::vector<Fraction> right;
         for (const Monomial& term : line->RHS.terms) right.push_back(parts(term.coefficient));
         EXPECT_EQ(right, c.right);
         EXPECT_EQ(line->RHS.terms[0].exponent, c.a != 0 && c.b != 0 ? 1u : 0u);  // the slope term
     }
-    EXPECT_FALSE(commonLineEquation(testing::row(0, 0, 1)));
+    // No line, and quotients or a slope beyond 64 bits.
+    for (const PolyEquation& e : {testing::row(0, 0, 1), testing::row(-1, 0, INT64_MIN), testing::row(0, -1, INT64_MIN),
+                                  testing::row(INT64_MIN, 1, 0), testing::row(1, -1, INT64_MIN)}) {
+        EXPECT_FALSE(commonLineEquation(e)) << testing::readEquation(e);
+    }
 }
 
 TEST(Classification, NoValueForOverflowZeroDenominatorOrWrongShape) {

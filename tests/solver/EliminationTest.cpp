@@ -110,6 +110,13 @@ TEST(EliminationCommentary, TextsByMultipliers) {
          M::addition,
          {lcmLine, "x-coefficients: 3 and -3\nsame absolute values\nopposite sign, LCM is 3\n|black",
           "both equations are fine\n\nADD THE EQUATIONS|black"}},
+        // Elimination adds as well when the signs are opposite.
+        {integerSystem(3, 2, 7, -3, -5, 4),
+         V::x,
+         Mode::LCM,
+         M::elimination,
+         {lcmLine, "x-coefficients: 3 and -3\nsame absolute values\nopposite sign, LCM is 3\n|black",
+          "both equations are fine\n\nADD THE EQUATIONS|black"}},
         {integerSystem(3, 2, 7, 3, -5, 4),
          V::x,
          Mode::smart,
@@ -189,6 +196,13 @@ TEST(EliminationSteps, SubtractTheScaledEquationsThenSubstituteBack) {
     ASSERT_GE(first.size(), 11u);
     EXPECT_EQ(testing::messageText(first[1]), "second equation is fine");
     EXPECT_TRUE(testing::isBlankLine(first[9]) && testing::isBlankLine(first[10]));
+
+    // Opposite coefficients are added, by either method.
+    for (M method : {M::addition, M::elimination}) {
+        const auto added = buildMethodSteps(testing::factsOf(integerSystem(2, 3, 7, -2, -1, 3), {.method = method}));
+        ASSERT_TRUE(added.has_value());
+        EXPECT_EQ(testing::messageText(added->steps.front().at(2)), "add the equations") << rawValue(method);
+    }
 }
 
 }  // namespace

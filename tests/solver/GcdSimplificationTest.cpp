@@ -6,6 +6,7 @@
 #include "SolverTestSupport.h"
 #include "algebra/AlgebraLayouts.h"
 #include "solver/GcdSimplification.h"
+#include "support/LayoutReading.h"
 
 namespace duolinear {
 namespace {
@@ -44,6 +45,10 @@ TEST(GcdSimplification, AdvisesOnEachEquationThatSimplifies) {
         EXPECT_EQ(outcome.value->comments, std::vector<std::string>{"advisory"});
         EXPECT_EQ(messages(outcome.value->lines), c.messages);
     }
+    // A common factor beyond 64 bits fails the step.
+    SolverFacts huge = testing::factsOf(integerSystem(2, 3, 5, 1, -1, 1));
+    huge.whole.a2 = huge.whole.b2 = huge.whole.c2 = INT64_MIN;
+    EXPECT_TRUE(simplifyByGCD(huge).failed);
 }
 
 TEST(GcdSimplification, SimplifiedEquationsKeepTheirSigns) {
@@ -55,6 +60,29 @@ TEST(GcdSimplification, SimplifiedEquationsKeepTheirSigns) {
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[9], equationLayout(testing::row(-2, -3, -5), Style::rational_fraction));
     EXPECT_EQ(lines[17], equationLayout(testing::row(1, 2, 0), Style::rational_fraction));
+    std::vector<std::string> read;
+    for (const TagLayout& line : lines) read.push_back(testing::readLayout(line));
+    EXPECT_EQ(read, (std::vector<std::string>{"-4x − 6y = -10",
+                                              "2x + 4y = 0",
+                                              "",
+                                              "",
+                                              "first equation simplifies",
+                                              "2 is GCD of -4, -6 and -10",
+                                              "",
+                                              "-4x − 6y = -10",
+                                              "2(-2x − 3y) = 2(-5)",
+                                              "-2x − 3y = -5",
+                                              "",
+                                              "",
+                                              "second equation simplifies",
+                                              "2 is GCD of 2, 4 and 0",
+                                              "",
+                                              "2x + 4y = 0",
+                                              "2(x + 2y) = 2(0)",
+                                              "x + 2y = 0",
+                                              "",
+                                              "",
+                                              "always consider"}));
 }
 
 }  // namespace

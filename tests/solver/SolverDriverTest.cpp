@@ -24,7 +24,9 @@ using M = Duolinear_method;
 TEST(DuolinearOptions, RawTextsAndMenus) {
     EXPECT_EQ(duolinearMethodFromRawValue("substitution"), M::substitution);
     EXPECT_EQ(rawValue(Duolinear_LCM::smart), "smart");
+    EXPECT_EQ(rawValue(Duolinear_solution_type::one), "one solution");
     EXPECT_EQ(rawValue(Duolinear_solution_type::none), "FALSE : no solution");
+    EXPECT_EQ(rawValue(Duolinear_solution_type::infinite), "TRUE : infinite solutions");
     for (const char* text : {"Addition", "addition ", ""}) EXPECT_FALSE(duolinearMethodFromRawValue(text));
     EXPECT_FALSE(duolinearLCMFromRawValue("smart \u2716\uFE0F"));
 

@@ -97,6 +97,12 @@ TEST(SubstituteValueAndSolve, RearrangedFormSolvesForTheOtherLetter) {
     const PolyEquation redKnown = recoloredEquation(Color::red, Color::red, Color::red, known);
     EXPECT_EQ((*lines)[0], joinLayouts("🖇", left, equationLayout(redKnown, Style::fraction)));
     EXPECT_TRUE(testing::isBlankLine((*lines)[1]));
+    EXPECT_EQ(readLines(*lines),
+              (Lines{"x = 4 − [2/3]*y* and *y* *=* *3*", "", "x = 4 − [2/3](3)", "x = 4 − 2", "x = 2"}));
+    // 2x + 6y = 0 with y = 1: the slope -6/2 reduced, the zero constant left out.
+    const std::optional<StepLines> reduced = substituteValueAndSolve(row(2, 6, 0), Var::y, Rational{1, 1}, false);
+    ASSERT_TRUE(reduced.has_value());
+    EXPECT_EQ(readLines(*reduced), (Lines{"x = -3*y* and *y* *=* *1*", "", "x = -3(1)", "x = -3"}));
     EXPECT_FALSE(substituteValueAndSolve(row(0, 2, 12), Var::y, Rational{6, 1}, false).has_value());
 }
 

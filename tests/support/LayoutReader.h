@@ -3,8 +3,8 @@
 // steps briefly: messages and integers as their text, a stacked fraction as
 // [n/d] (with a leading - when negative), a "/" join as {a/b}, a "🖇" join as
 // its two sides side by side, other joins as "a op b", a unary item as its
-// text around its child ("()" gives (a)), a blank line as the empty text and
-// any other kind as <kind>. With marks, every red item is wrapped in *...* (a
+// text around its child ("()" gives (a)), a font item as its child, a blank
+// line as the empty text and any other kind as <kind>. With marks, every red item is wrapped in *...* (a
 // red relation or operator as *=*), and a stacked fraction is red when any of
 // its parts is.
 //
@@ -69,6 +69,7 @@ private:
             const std::string sign = at(kind, 1) == "-" ? "-" : "";
             return marked(sign + "[" + at(kind, 2) + "/" + at(kind, 3) + "]", fractionColor(row(i + 1)));
         }
+        if (key == "font") return readItem(std::stoll(at(row(i + 1), 1)));
         if (key == "unary") return unary(at(kind, 1), readItem(std::stoll(at(row(i + 1), 1))), at(row(i + 2), 1));
         if (key == "join") {
             const TagRow& locator = row(i + 1);

@@ -60,7 +60,6 @@ void drawTextRows(const std::vector<std::string>& rows, bool centred, gfx::Color
     gfx::TextAttributes attributes{gfx::Font::system(fontSize, weight), textColor, backgroundColor};
     double size = fittingFontSize(rows, attributes, width, height).size;
     attributes.font = gfx::Font::system(size, weight);
-    attributes.foreground = textColor;
 
     const double lineHeight = attributes.font.metrics().lineHeight;
     double cursor = y;

@@ -37,9 +37,15 @@ TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight) {
     EXPECT_TRUE(fitted.fits);
     EXPECT_DOUBLE_EQ(fitted.size, expected);
 
+    // The tallest row counts once per row.
+    const double tall = fittingFontSize({"x\ny", "z"}, attributes, 1000, 30).size;
+    EXPECT_LE(2 * gfx::measureText("x\ny", {kFittingFont.withSize(tall)}).height, 30);
+
     // The width decides as well: the widest row must fit.
-    FittedFontSize narrow = fittingFontSize({"x", "wide row"}, attributes, 20, 1000);
-    EXPECT_LE(gfx::measureText("wide row", {kFittingFont.withSize(narrow.size)}).width, 20);
+    for (const std::vector<std::string>& rows : {std::vector<std::string>{"x", "wide row"}, {"wide row", "x"}}) {
+        FittedFontSize narrow = fittingFontSize(rows, attributes, 20, 1000);
+        EXPECT_LE(gfx::measureText("wide row", {kFittingFont.withSize(narrow.size)}).width, 20);
+    }
 }
 
 TEST(FittingFontSize, StopsOnABoxNothingFits) {
@@ -70,12 +76,15 @@ TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart) {
         gfx::ImageSurface image(300, 200);
         {
             gfx::DrawingScope scope(image.context());
-            drawTextRows(rows, centred, gfx::Color::black(), gfx::Color::clear(), 40, 10, 220, 180, 20,
+            drawTextRows(rows, centred, gfx::Color::blue(), gfx::Color::clear(), 40, 10, 220, 180, 20,
                          gfx::FontWeight::medium());
         }
         if (png != nullptr) {
             EXPECT_TRUE(image.writePng(gfx::testing::outputPath(png)));
         }
+        // The text is in its colour.
+        EXPECT_GT(gfx::testing::countWhere(image, [](gfx::Color c) { return c.a >= 0.5 && c.b > 0.6 && c.r < 0.4; }),
+                  0);
         return inkBounds(image);
     };
     const auto left = draw({"IIII", "I"}, false);
@@ -86,6 +95,9 @@ TEST(DrawTextRows, RowsStartAtTheLeftEdgeOrAreCentredOneLineApart) {
     const auto centred = draw({"IIIIIIII", "solve equations for y 🤔"}, true, "layout_text_rows.png");
     EXPECT_NEAR((centred.minX + centred.maxX + 1) / 2.0, 40 + 110, 3);
     EXPECT_LT(centred.maxX, 40 + 220);
+
+    const auto narrow = draw({"II"}, true);
+    EXPECT_NEAR((narrow.minX + narrow.maxX + 1) / 2.0, 40 + 110, 2);
 
     // An empty row still takes a line.
     const auto second = draw({"", "H"}, false);
@@ -100,6 +112,7 @@ TEST(DrawLine, StrokesInTheColourAndKeepsTheState) {
     EXPECT_EQ(image.pixel(25, 24), gfx::Color::red());  // 2.5 wide by default
     EXPECT_EQ(image.pixel(25, 28), gfx::Color::clear());
     EXPECT_EQ(context.strokeColor(), gfx::Color::red());
+    EXPECT_EQ(context.fillColor(), gfx::Color::red());
     EXPECT_EQ(context.lineWidth(), kDefaultLineWidth);
 
     drawLine(context, gfx::Color::blue(), {25, 0}, {25, 50}, 6);
