@@ -56,6 +56,19 @@ LayoutWriter::Item LayoutWriter::message(const std::string& text, Color color, c
     return item;
 }
 
+LayoutWriter::Item LayoutWriter::message(std::string&& text, Color color, const std::string& tag) {
+    const Item item = static_cast<Item>(layout_.size());
+    TagRow& row = keyed(layout_, "message");
+    if (text.size() < 16) {
+        appendText(row, text);
+    } else {
+        row.emplace_back(std::move(text));
+    }
+    appendText(keyed(layout_, "message_color"), rawValue(color));
+    appendTag(keyed(layout_, "message_tag"), tag);
+    return item;
+}
+
 LayoutWriter::Item LayoutWriter::integer(long long value, Color color, const std::string& tag) {
     const Item item = static_cast<Item>(layout_.size());
     appendNumber(keyed(layout_, "integer"), value);

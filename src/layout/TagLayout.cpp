@@ -78,6 +78,12 @@ TagLayout messageLayout(const std::string& text, Color color, const std::string&
     return std::move(writer).finish(root);
 }
 
+TagLayout messageLayout(std::string&& text, Color color, const std::string& tag) {
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root = writer.message(std::move(text), color, tag);
+    return std::move(writer).finish(root);
+}
+
 TagLayout integerLayout(long long value, Color color, const std::string& tag) {
     LayoutWriter writer(3);
     const LayoutWriter::Item root = writer.integer(value, color, tag);

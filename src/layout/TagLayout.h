@@ -46,6 +46,8 @@ inline const std::string& defaultLayoutTag() {
 
 TagLayout messageLayout(const std::string& text, Color color = Color::black,
                         const std::string& tag = defaultLayoutTag());
+// The same taking over a text made for it.
+TagLayout messageLayout(std::string&& text, Color color = Color::black, const std::string& tag = defaultLayoutTag());
 TagLayout integerLayout(long long value, Color color = Color::black, const std::string& tag = defaultLayoutTag());
 TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor, Color numeratorColor,
                                Color denominatorColor, Color barColor, const std::string& tag = defaultLayoutTag());
