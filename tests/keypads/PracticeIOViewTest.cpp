@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PracticeHarness.h"
+#include "keypads/KeypadStyle.h"
 #include "keypads/UniversalIntegerPracticeIOView.h"
 
 namespace duolinear {
@@ -42,13 +43,14 @@ TEST(PracticeIOView, KeysTitledByKindAndTagOverTheirLabels) {
         EXPECT_EQ(titles, c.titles);
         EXPECT_EQ(green, c.green);
     }
-    // White example rows, keeping their attributes.
+    // White example rows in the keypad's font size, keeping their attributes.
     gfx::AttributedText question("2x + y = 1");
     question.addForegroundColor({0, 2}, gfx::Color::red());
     UniversalIntegerPracticeIOView view(PracticeElements{.levels = {"1"}, .examples = {kOneExample[0], question}});
     const auto& example = dynamic_cast<ui::Label&>(*view.viewWithTag(6146));
     EXPECT_EQ(example.attributedText(), question);
     EXPECT_EQ(example.backgroundColor(), gfx::Color::white());
+    EXPECT_EQ(example.font().pointSize(), keypadFontSize());
 }
 
 TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight) {
