@@ -25,7 +25,13 @@ TEST(Options, LabelsAreExactAndConvertBack) {
         EXPECT_EQ(rawValue(s), text);
         EXPECT_EQ(quadraticStatusFromRawValue(text), s);
     }
-    EXPECT_EQ(quadraticMethodFromRawValue("complete the square"), Quadratic_method::complete_the_square);
+    using M = Quadratic_method;
+    const std::pair<M, const char*> methods[] = {
+        {M::factor, "factor"}, {M::formula, "formula"}, {M::complete_the_square, "complete the square"}};
+    for (const auto& [m, text] : methods) {
+        EXPECT_EQ(rawValue(m), text);
+        EXPECT_EQ(quadraticMethodFromRawValue(text), m);
+    }
     EXPECT_EQ(techniqueFromRawValue("transpose"), Technique::transpose);
 }
 

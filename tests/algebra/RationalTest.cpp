@@ -230,8 +230,8 @@ TEST(RationalFromDecimalText, PlainNumeralsStayUnreduced) {
 }
 
 TEST(RationalFromDecimalText, NoNumberGivesZeroAndOtherFormsGiveNoValue) {
-    for (const char* input : {"", "abc", ".", "-", "+", "1.2.3", " 1", "1 ", "1,5", "--1", "+-1", "1e", "0x", "½",
-                              "−3" /* U+2212 is not a minus sign here */}) {
+    for (const char* input : {"", "abc", ".", "-", "+", "1.2.3", " 1", "1 ", "1,5", "--1", "+-1", "1e", "0x", "0x1g",
+                              "½", "−3" /* U+2212 is not a minus sign here */}) {
         EXPECT_EQ(text(rationalFromDecimalText(input)), "0/1") << input;
     }
     for (const char* input :

@@ -19,11 +19,12 @@ TEST(TextFunctions, CharactersAreWhatTheReaderSees) {
         {"", {}},
         {"x²−3", {"x", "²", "−", "3"}},
         {"अa", {"अ", "a"}},                      // a three-byte sequence led by 0xE0
+        {"\u07FFa", {"\u07FF", "a"}},            // a two-byte sequence led by 0xDF
         {"✖️x", {"✖️", "x"}},            // variation selector stays with its emoji
         {"👍🏽!", {"👍🏽", "!"}},        // skin-tone modifier
         {"e\u0301a", {"e\u0301", "a"}},          // combining accent
         {"👩‍💻a", {"👩‍💻", "a"}},  // joined sequence
-        {"🇫🇷🇩🇪", {"🇫🇷", "🇩🇪"}},                  // flags pair their regional indicators
+        {"🇫🇷🇿🇦", {"🇫🇷", "🇿🇦"}},                  // flags pair their regional indicators, A to Z
         {"🇫x🇷", {"🇫", "x", "🇷"}},                // a lone one stands alone
         {"a\r\nb", {"a", "\r\n", "b"}},
         {"\n\u0301", {"\n", "\u0301"}},  // nothing extends a control

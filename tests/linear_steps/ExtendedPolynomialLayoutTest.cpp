@@ -50,6 +50,8 @@ TEST(ExtendedPolynomialLayout, DrawsBracketsByStyle) {
         {Style::rational_fraction, inner(times(-1, 0, 2)), "2 − {x + 1/2}"},
         {Style::decimal, inner(times(1, 0, 2)), "2 + {x + 1/2}"},
         {Style::fraction, side({{c(2), x(std::numeric_limits<std::int64_t>::min())}}), "2 − 9223372036854775808x"},
+        // In decimals no digit text of 2^63 - 1 is written, so none is replaced.
+        {Style::decimal, side({{c(2), x(std::numeric_limits<std::int64_t>::min(), 3)}}), "2 − 3.0744573e+18x"},
         {Style::fraction, side({{c(1)}, {x(1), times(2, 1)}}), "x + 2(unexpected error)"},
     };
     for (const LayoutCase& test : cases) {

@@ -16,6 +16,7 @@ namespace {
 using namespace testing;
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
 // What a rewrite gave, read: the side after it, "nothing" or "failed".
 std::string readRewrite(const Outcome<ExtSidePair>& r) {
@@ -52,6 +53,7 @@ TEST(ExtendedPolynomialOps, RewritesOneSide) {
          "[[0], [1, 1/2x, -1/3]]"},
         {"distribute none", distribute, side({{x(2), c(1)}}), "nothing"},
         {"distribute overflow", distribute, side({{x(kMax)}, {times(2, 0)}}), "failed"},
+        {"distribute -2^63/-2^63: no 64-bit gcd", distribute, side({{x(kMin)}, {times(1, 0, kMin)}}), "failed"},
         {"absorb 3(5)", absorb, side({{c(5)}, {x(1), times(3, 0)}}), "[[0], [x, 15]]"},
         {"absorb repeats", absorb, side({{c(5)}, {c(4)}, {times(3, 0), times(1, 1, 2)}}), "[[0], [0], [15, 2]]"},
         {"absorb overflow", absorb, side({{c(kMax)}, {times(2, 0)}}), "failed"},

@@ -54,6 +54,9 @@ TEST(ExtendedStepProducers, ClearsTopLevelFractions) {
             clearFractionsStep(false, extEquation(side({{x(1)}, {times(1, 0, 2)}}), side({{c(1)}}))).value->third),
         "[[0], [x]] = [[2]]");
     EXPECT_FALSE(clearFractionsStep(true, extEquation(side({{x(1, 2)}, {times(2, 0)}}), side({{c(1)}}))).applies());
+    // A side without terms is no equation to clear.
+    EXPECT_TRUE(clearFractionsStep(true, extEquation(side({{x(1, 2)}}), side({}))).failed);
+    EXPECT_TRUE(clearFractionsStep(true, extEquation(side({}), side({{x(1, 2)}}))).failed);
 }
 
 TEST(ExtendedStepProducers, RecolouringKeepsTheValues) {

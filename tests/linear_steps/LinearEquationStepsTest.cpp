@@ -195,6 +195,11 @@ TEST(LinearEquationSteps, RefusesInOneStepWhatItCannotWorkExactly) {
         ASSERT_EQ(steps[0].lines.size(), 5u);
         EXPECT_EQ(Lines(steps[0].lines.begin() + 1, steps[0].lines.end()), (Lines{"", "", c.reason, "please correct"}));
     }
+    // The smart move takes -2^63x to the right, which has no negation.
+    const std::vector<ReadStep> crossing =
+        solve(equation({xTerm(INT64_MIN), constant(1)}, {xTerm(-1), constant(3)}), {.skip = true}, {2});
+    ASSERT_EQ(crossing.size(), 1u);
+    EXPECT_EQ(crossing[0].lines, (Lines{"-9223372036854775808x + 1 = -x + 3", "", "", tooLarge, "please correct"}));
     // Clearing 2^62/2^62 x = -3x multiplies -3 by 2^62: only the decimal
     // style, which leaves the coefficient unreduced, overflows on the way.
     const PolyEquation big = equation({xTerm(INT64_C(1) << 62, INT64_C(1) << 62)}, {xTerm(-3)});
@@ -267,6 +272,13 @@ TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
          {"🤔", "simplify", "clear fractions", "x terms to one side", "solve", "😎"},
          {"[1/3]x + [2/6] = [1/3]x + [1/2]", "[1/3]x + [1/3] = [1/3]x + [1/2]", "6([1/3]x + [1/3]) = 6([1/3]x + [1/2])",
           "2x + 2 = 2x + 3", "2x − 2x + 2 = 3", "2 = 3", "FALSE, no solution"}},
+        // A denominator of -1 is cleared by 1 when decimals leave it unreduced.
+        {"3/(-1)x + 1 + 2 = 7 in decimals",
+         equation({xTerm(3, -1), constant(1), constant(2)}, {constant(7)}),
+         {.skip = true, .style = Style::decimal},
+         {"combine simple like terms", "clear decimals", "constant terms opposite to x", "solve for x"},
+         {"-3x + 1 + 2 = 7", "-3x + 3 = 7", "-3x + 3 = 7", "-3x + 3 − 3 = 7 − 3", "*-3*x = 4",
+          "{-3x*/**-3*} = {4*/**-3*}", "x = -[4/3]"}},
     };
     for (const Case& c : cases) {
         const std::vector<ReadStep> steps = solve(c.e, c.o);

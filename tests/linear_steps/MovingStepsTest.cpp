@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "linear_steps/ConstantTermsOpposite.h"
+#include "linear_steps/TermEdits.h"
 #include "linear_steps/TransposeAdvice.h"
 #include "support/EquationBuilders.h"
 #include "support/ScriptedRandom.h"
@@ -94,6 +95,24 @@ TEST(TransposeAdvice, CollectsVariableTermsWithoutDrawing) {
         EXPECT_EQ(result->advice, c.advice) << c.name;
         EXPECT_EQ(random.remaining(), 0u) << c.name;
     }
+}
+
+// Highlighted, the term that crosses is marked with its letter on both sides.
+TEST(TransposeAdvice, MarksTheTermThatCrosses) {
+    const PolyEquation e = equation({constant(5)}, {xTerm(-2), constant(3)});
+    const std::pair<Technique, Lines> cases[] = {
+        {Technique::transpose, {"5 = *-2**x* + 3", "*2**x* + 5 = 3"}},
+        {Technique::balance, {"5 = *-2**x* + 3", "*2**x* + 5 = -2x *+* *2**x* + 3", "2x + 5 = 3"}},
+    };
+    for (const auto& [technique, shows] : cases) {
+        ScriptedRandom random;
+        const std::optional<TransposeAdvice> result = transposeAdvice(technique, true, Method::smart, e, random);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(readEquations(result->equations, true), shows);
+    }
+    // Taking out a term past the end leaves the side; taking out the last leaves 0.
+    const Terms two{xTerm(2), constant(3)};
+    EXPECT_EQ(readEquation(equation(withoutTerm(two, 2), withoutTerm({constant(3)}, 0))), "2x + 3 = 0");
 }
 
 TEST(TransposeAdvice, LeavesAloneWhatNeedsNoMove) {

@@ -112,13 +112,21 @@ TEST(PracticeRecipes, ScriptedDrawsOfEveryRecipe) {
     }
 }
 
-// Always the low end of a range and false: every recipe rejects its draws for ever.
+// Whole numbers from a script, then always the low end of a range, and
+// false: past the script every recipe rejects its draws for ever.
 class StuckSource final : public RandomSource {
 public:
-    std::int64_t uniformInt(std::int64_t low, std::int64_t) override { return ++draws, low; }
+    explicit StuckSource(std::vector<std::int64_t> script = {}) : script_(std::move(script)) {}
+    std::int64_t uniformInt(std::int64_t low, std::int64_t) override {
+        const auto at = static_cast<std::size_t>(draws++);
+        return at < script_.size() ? script_[at] : low;
+    }
     bool fairBool() override { return ++draws, false; }
     std::size_t uniformIndex(std::size_t) override { return 0; }
     long draws = 0;
+
+private:
+    std::vector<std::int64_t> script_;
 };
 
 // Hands out values outside every asked range.
@@ -163,6 +171,13 @@ TEST(PracticeRecipes, RejectionLoopsGiveUpInsteadOfHanging) {
             BrokenSource broken;
             EXPECT_FALSE(generatePracticeProblem(level, method, broken));
         }
+    }
+    // Past an accepted pair of x coefficients (2 and 3), the y coefficients
+    // get as many attempts: two draws each, four at level 3 (with constants).
+    for (const auto& [level, perAttempt] : {std::pair{2, 4L}, std::pair{3, 8L}}) {
+        StuckSource pairFirst({0, 0, 2, 1, 3, 1});
+        EXPECT_FALSE(practiceCoefficients(level, M::addition, pairFirst));
+        EXPECT_EQ(pairFirst.draws, 6 + perAttempt * kPracticeMaxAttempts) << "level " << level;
     }
 }
 
