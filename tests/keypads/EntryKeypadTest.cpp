@@ -112,9 +112,10 @@ void press(EntryKeypadView& pad, const char* title) {
 
 TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EntryKeypad keypad;
-    // O4105 and O4289 name the row and the group just past the last ones.
-    for (const char* title : {"O9999", "O4096", "O4353", "O4105", "O4289", "I4097", "I999", "P1025", "P_option1028",
-                              "M3073", "L5121", "X", ""}) {
+    // O4099 names the option just past its row's, O4105 and O4289 the row
+    // and the group just past the last ones.
+    for (const char* title : {"O9999", "O4096", "O4353", "O4099", "O4105", "O4289", "I4097", "I999", "P1025",
+                              "P_option1028", "M3073", "L5121", "X", ""}) {
         press(*keypad.pad, title);
     }
     ui::Button untitled;
@@ -131,6 +132,10 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     for (const char* title : {"M3075", "M3081", "M3072"}) press(*lines.pad, title);
     EXPECT_EQ(lines.pad->multiLineSelection(), 3073);
     EXPECT_EQ(greenLabels(lines.hosted, {3073, 3074}), std::vector<long long>{3073});
+    // An empty input group leaves no field selected, and then no key acts.
+    EntryKeypad noField(EntryElements{.inputs = {{}}, .multiLine = {{{"first", "second"}}}});
+    for (const char* title : {"5", "M3074"}) press(*noField.pad, title);
+    EXPECT_EQ(noField.pad->multiLineSelection(), 3073);
 }
 
 // Parts that someone else keeps after the keypad is gone report to no one.

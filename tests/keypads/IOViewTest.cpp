@@ -94,8 +94,10 @@ TEST(IOView, FractionBandsHaveTwoLevels) {
           {2051, {{207.5, 212.5}, {197.5, 97.5}}}}},
         // The next band starts 5 points below the lower level.
         {{{{"a", "b"}}, {{"c", "d"}}}, 520, {{2050, {{5, 215}, {400, 100}}}, {2113, {{5, 320}, {400, 100}}}}},
-        // Two fractions side by side, 10 apart, equally wide.
-        {{{{"a", "b"}, {"c", "d"}}}, 310, {{2049, {{5, 110}, {195, 100}}}, {2058, {{210, 215}, {195, 100}}}}},
+        // Two fractions side by side, 10 apart, equally wide, above another band.
+        {{{{"a", "b"}, {"c", "d"}}, {{"e", "f"}}},
+         520,
+         {{2049, {{5, 110}, {195, 100}}}, {2058, {{210, 215}, {195, 100}}}, {2113, {{5, 320}, {400, 100}}}}},
     };
     for (const Case& c : cases) {
         const EntryElements elements{.inputs = {{{"i"}}}, .fractions = c.fractions};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PracticeHarness.h"
+#include "keypads/KeypadStyle.h"
 #include "keypads/UniversalIntegerPracticeIOView.h"
 
 namespace duolinear {
@@ -42,13 +43,14 @@ TEST(PracticeIOView, KeysTitledByKindAndTagOverTheirLabels) {
         EXPECT_EQ(titles, c.titles);
         EXPECT_EQ(green, c.green);
     }
-    // White example rows, keeping their attributes.
+    // White example rows in the keypad's font size, keeping their attributes.
     gfx::AttributedText question("2x + y = 1");
     question.addForegroundColor({0, 2}, gfx::Color::red());
     UniversalIntegerPracticeIOView view(PracticeElements{.levels = {"1"}, .examples = {kOneExample[0], question}});
     const auto& example = dynamic_cast<ui::Label&>(*view.viewWithTag(6146));
     EXPECT_EQ(example.attributedText(), question);
     EXPECT_EQ(example.backgroundColor(), gfx::Color::white());
+    EXPECT_EQ(example.font().pointSize(), keypadFontSize());
 }
 
 TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight) {
@@ -78,13 +80,18 @@ TEST(PracticeIOView, BandsExampleRowsAndThinkKeyShareOneHeight) {
     EXPECT_NEAR(think.midX(), 5 + 305 / 2.0, 1e-6);
 
     // Five levels in 320 points are 60 wide; the rows of a band stand side
-    // by side 10 apart, their keys 5 apart, all as wide as the first.
-    Hosted rows(std::make_shared<UniversalIntegerPracticeIOView>(PracticeElements{
-                    .options = {{{"a"}, {"b", "c"}}}, .levels = {"1", "2", "3", "4", "5"}, .examples = kOneExample}),
+    // by side 10 apart, their keys 5 apart, all as wide as the first; a long
+    // option shrinks to its key.
+    Hosted rows(std::make_shared<UniversalIntegerPracticeIOView>(
+                    PracticeElements{.options = {{{"an option far too long for its key"}, {"b", "c"}}},
+                                     .levels = {"1", "2", "3", "4", "5"},
+                                     .examples = kOneExample}),
                 330, 335);
     EXPECT_NEAR(rows.frame(*rows.label(5125)).minX(), 5 + 4 * 65, 1e-6);
     const double w = (320 - 5 - 10) / 3.0;
     EXPECT_TRUE(nearRect(rows.frame(*rows.label(4106)), {{5 + 2 * w + 15, 5}, {w, 61}}));
+    EXPECT_LT(rows.label(4097)->fontScale(), 1.0);
+    EXPECT_LE(rows.label(4097)->textRect().width(), w);
 
     // Without bands, rows or examples the view still lays out, the "🤔" key at the bottom.
     for (const PracticeElements& elements : {PracticeElements{}, PracticeElements{.examples = kOneExample},

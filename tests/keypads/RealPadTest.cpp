@@ -21,6 +21,7 @@ TEST(RealPad, PointAndOneLeadingZeroDoNotCountAgainstTheLimit) {
         {{"5", ".", "1", "2", "3"}, "5.12"},
         {{"1", ".", "5", "."}, "1.5"},
         {{"7"}, "7"},
+        {{"+/-", "7"}, "-7"},
         {{".", "5", "DEL"}, "0."},
         {{".", "5", "DEL", "DEL"}, "0"},
     };

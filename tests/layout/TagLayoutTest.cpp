@@ -150,6 +150,8 @@ TEST(ItemIndex, OnlyWholeDecimalTexts) {
         {"1x", std::nullopt},
     };
     for (const auto& [text, index] : cases) EXPECT_EQ(parseItemIndex(text), index) << text;
+    // A view that stops inside a longer run of digits is read to its own end.
+    EXPECT_EQ(parseItemIndex(std::string_view("1234").substr(0, 2)), 12u);
 }
 
 TEST(LayoutEnumerations, RawValuesRoundTripAndRejectNearMisses) {

@@ -85,6 +85,8 @@ TEST(BoxAndPlugInItems, MalformedItemsStandForNothing) {
         {"column addition lines not whole", edited(*addColumnLayout("t", "+", 3, {{"1"}}, {}), 2, 2, "1.5")},
     };
     for (const auto& [label, layout] : cases) expectStandsForNothing(layout, label);
+    // Cut short of its last rows, a lattice still measures by its counts but draws nothing.
+    EXPECT_FALSE(gfx::testing::inkBounds(*render(TagLayout(lattice.begin(), lattice.end() - 3))).any);
 }
 
 TEST(BoxAndPlugInItems, TextsLinesAndStrokesInPlace) {

@@ -45,6 +45,7 @@ TEST(LayoutItems, MeasureAsTheirKindSays) {
 
     const std::tuple<const char*, TagLayout, LayoutSize> cases[] = {
         {"integer", integerLayout(12), {w, lh, asc}},
+        {"integer without its value", {{"start", "1"}, {"integer"}, {"integer_color", "black"}}, {}},
         {"message", messageLayout("12"), {w, lh, asc}},
         {"two-line message", messageLayout("12\n34"), {w, 2 * lh, asc + 0.5 * lh}},
         {"-3/4", fraction(-3, 4), {widthOf("-", kWholeFont) + widthOf("3", kFractionFont), fh, fa}},
@@ -169,6 +170,8 @@ TEST(LayoutItems, EachPartInksItsOwnPlace) {
         {"denominator of 345 over 1", joinLayouts("/", integerLayout(345), integerLayout(1, red)),
          box(20 + 0.5 * (d.width - one.width), kAxis + 2.5, 20 + 0.5 * (d.width + one.width),
              kAxis + 2.5 + one.height)},
+        {"base of a power", joinLayouts("^", integerLayout(5, red), integerLayout(2)),
+         box(20, 80 - kWhole.capHeight, 20 + b.width, 80)},
         {"exponent", joinLayouts("^", integerLayout(5), integerLayout(2, red)),
          box(20 + b.width, 80 - b.ascent + k - e.height, 20 + b.width + e.width, 80 - b.ascent + k)},
         {"right operand", joinLayouts("=", integerLayout(12), integerLayout(12, red)),
