@@ -193,10 +193,13 @@ TagLayout equationLayout(const PolyEquation& equation, Style style) {
 }
 
 TagLayout clearedEquationLayout(const PolyEquationClear& cleared, Style style) {
-    const PolyEquation& equation = cleared.equation;
+    return clearedEquationLayout(cleared.factor, cleared.factor_color, cleared.equation, style);
+}
+
+TagLayout clearedEquationLayout(std::int64_t factor, Color factorColor, const PolyEquation& equation, Style style) {
     LayoutWriter writer(sideRows(equation.LHS, style) + sideRows(equation.RHS, style) + 24);
-    const Item left = writeSideWithFactor(writer, cleared.factor, cleared.factor_color, equation.LHS, style);
-    const Item right = writeSideWithFactor(writer, cleared.factor, cleared.factor_color, equation.RHS, style);
+    const Item left = writeSideWithFactor(writer, factor, factorColor, equation.LHS, style);
+    const Item right = writeSideWithFactor(writer, factor, factorColor, equation.RHS, style);
     return std::move(writer).finish(writer.join(rawValue(equation.relation), left, right));
 }
 

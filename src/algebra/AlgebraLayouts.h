@@ -40,6 +40,8 @@ TagLayout equationLayout(const PolyEquation& equation, Style style = Style::rati
 // f(LHS) relation f(RHS): the factor in its colour next to each bracketed
 // side; brackets, joins and the relation are black.
 TagLayout clearedEquationLayout(const PolyEquationClear& cleared, Style style);
+// The same from the parts, without making the PolyEquationClear.
+TagLayout clearedEquationLayout(std::int64_t factor, Color factorColor, const PolyEquation& equation, Style style);
 
 // The same items written into a layout in progress (layout/LayoutWriter.h),
 // for a producer that sets them among items of its own; each gives its root.

@@ -107,15 +107,14 @@ PolyEquation recolorDenominatorsBothSides(Color color, const PolyEquation& equat
                         equation.relation};
 }
 
-Polynomial recoloredSide(Color color, const Polynomial& side) {
-    Polynomial result = side;
-    for (Monomial& term : result.terms) term = recoloredMonomial(color, term);
-    return result;
+Polynomial recoloredSide(Color color, Polynomial side) {
+    for (Monomial& term : side.terms) term = recoloredMonomial(color, term);
+    return side;
 }
 
-PolyEquation recoloredEquation(Color lhsColor, Color rhsColor, Color relationColor, const PolyEquation& equation) {
-    return PolyEquation{recoloredSide(lhsColor, equation.LHS), recoloredSide(rhsColor, equation.RHS), equation.relation,
-                        relationColor};
+PolyEquation recoloredEquation(Color lhsColor, Color rhsColor, Color relationColor, PolyEquation equation) {
+    return PolyEquation{recoloredSide(lhsColor, std::move(equation.LHS)),
+                        recoloredSide(rhsColor, std::move(equation.RHS)), equation.relation, relationColor};
 }
 
 bool isNonzeroVariableTerm(const Monomial& term) {

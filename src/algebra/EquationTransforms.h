@@ -93,8 +93,8 @@ Polynomial recolorDenominators(Color color, const Polynomial& side);
 PolyEquation recolorDenominatorsBothSides(Color color, const PolyEquation& equation);
 
 // Every colour of every term (numerator, denominator, bar, letter).
-Polynomial recoloredSide(Color color, const Polynomial& side);
-PolyEquation recoloredEquation(Color lhsColor, Color rhsColor, Color relationColor, const PolyEquation& equation);
+Polynomial recoloredSide(Color color, Polynomial side);
+PolyEquation recoloredEquation(Color lhsColor, Color rhsColor, Color relationColor, PolyEquation equation);
 
 // A non-zero numerator and an exponent of at least 1.
 bool isNonzeroVariableTerm(const Monomial& term);

@@ -26,11 +26,11 @@ std::optional<std::vector<Monomial>> multipliedThrough(const std::vector<Monomia
     return result;
 }
 
-std::optional<std::vector<Monomial>> clearedTerms(const std::vector<Monomial>& terms) {
-    const std::optional<std::int64_t> factor = lcmOfSideDenominators(Polynomial(terms));
+std::optional<std::vector<Monomial>> clearedTerms(const Polynomial& side) {
+    const std::optional<std::int64_t> factor = lcmOfSideDenominators(side);
     // A zero lcm means a zero denominator, which cannot be cleared.
     if (!factor || *factor == 0) return std::nullopt;
-    return multipliedThrough(terms, *factor);
+    return multipliedThrough(side.terms, *factor);
 }
 
 }  // namespace
@@ -38,6 +38,7 @@ std::optional<std::vector<Monomial>> clearedTerms(const std::vector<Monomial>& t
 std::optional<CombinedSide> combineLikeTerms(bool simple, const Polynomial& side) {
     const std::vector<Monomial>& terms = side.terms;
     std::vector<Monomial> combined;
+    combined.reserve(terms.size());
     bool changed = false;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const Monomial& t = terms[i];
@@ -86,16 +87,20 @@ std::optional<std::int64_t> lcmOfDenominators(const PolyEquation& equation) {
 }
 
 std::optional<Polynomial> clearSideFractions(const Polynomial& side) {
-    std::optional<std::vector<Monomial>> terms = clearedTerms(side.terms);
+    std::optional<std::vector<Monomial>> terms = clearedTerms(side);
     if (!terms) return std::nullopt;
     return sideOrZeroTerm(std::move(*terms));
 }
 
 std::optional<PolyEquation> clearFractionsBothSides(const PolyEquation& equation) {
-    const std::optional<std::vector<Monomial>> terms = clearedTerms(joinedSides(equation));
-    if (!terms) return std::nullopt;
-    auto [lhs, rhs] = splitSides(*terms, equation.LHS.terms.size());
-    return PolyEquation{std::move(lhs), std::move(rhs), equation.relation};
+    // The lcm over both sides is that of the two sides' lcms; each side is
+    // then multiplied through on its own.
+    const std::optional<std::int64_t> factor = lcmOfDenominators(equation);
+    if (!factor || *factor == 0) return std::nullopt;
+    std::optional<std::vector<Monomial>> lhs = multipliedThrough(equation.LHS.terms, *factor);
+    std::optional<std::vector<Monomial>> rhs = multipliedThrough(equation.RHS.terms, *factor);
+    if (!lhs || !rhs) return std::nullopt;
+    return PolyEquation{sideOrZeroTerm(std::move(*lhs)), sideOrZeroTerm(std::move(*rhs)), equation.relation};
 }
 
 }  // namespace duolinear

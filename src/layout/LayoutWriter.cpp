@@ -1,49 +1,44 @@
 #include "layout/LayoutWriter.h"
 
+#include <charconv>
+#include <cstddef>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <utility>
+
+#include "layout/RowText.h"
 
 namespace duolinear {
 
 namespace {
 
-// The keys of the rows written here, made once rather than per row.
-struct RowKeys {
-    std::string kind, locator, color, tag;
-    explicit RowKeys(const std::string& k) : kind(k), locator(k + "_locator"), color(k + "_color"), tag(k + "_tag") {}
-};
+// A row's key is written from a literal, whose length the compiler knows
+// (see RowText.h).
+template <std::size_t N>
+TagRow& keyed(TagLayout& layout, const char (&key)[N]) {
+    TagRow& row = layout.emplace_back();
+    row.emplace_fixed<N - 1>(key);
+    return row;
+}
 
-const RowKeys& messageKeys() {
-    static const RowKeys keys("message");
-    return keys;
-}
-const RowKeys& integerKeys() {
-    static const RowKeys keys("integer");
-    return keys;
-}
-const RowKeys& signedRationalKeys() {
-    static const RowKeys keys("signed_rational");
-    return keys;
-}
-const RowKeys& joinKeys() {
-    static const RowKeys keys("join");
-    return keys;
-}
-const RowKeys& unaryKeys() {
-    static const RowKeys keys("unary");
-    return keys;
-}
-const RowKeys& fontKeys() {
-    static const RowKeys keys("font");
-    return keys;
+// The tag of nearly every item is the default one.
+void appendTag(TagRow& row, const std::string& tag) {
+    if (&tag == &defaultLayoutTag()) {
+        row.emplace_fixed<4>("anon");
+    } else {
+        appendText(row, tag);
+    }
 }
 
 // The decimal text of a magnitude: the text of the value without its sign
 // (the magnitude of the least 64-bit value has no int64).
-std::string magnitudeText(long long value) {
-    std::string text = std::to_string(value);
-    if (text[0] == '-') text.erase(0, 1);
-    return text;
+void appendMagnitude(TagRow& row, long long value) {
+    const unsigned long long size =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    char digits[24];
+    const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), size);
+    appendText(row, std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
 }
 
 }  // namespace
@@ -54,70 +49,83 @@ LayoutWriter::LayoutWriter(std::size_t rows) {
 }
 
 LayoutWriter::Item LayoutWriter::message(const std::string& text, Color color, const std::string& tag) {
-    const RowKeys& keys = messageKeys();
     const Item item = static_cast<Item>(layout_.size());
-    addRow(keys.kind, text);
-    addRow(keys.color, rawValue(color));
-    addRow(keys.tag, tag);
+    appendText(keyed(layout_, "message"), text);
+    appendText(keyed(layout_, "message_color"), rawValue(color));
+    appendTag(keyed(layout_, "message_tag"), tag);
+    return item;
+}
+
+LayoutWriter::Item LayoutWriter::message(std::string&& text, Color color, const std::string& tag) {
+    const Item item = static_cast<Item>(layout_.size());
+    TagRow& row = keyed(layout_, "message");
+    if (text.size() < 16) {
+        appendText(row, text);
+    } else {
+        row.emplace_back(std::move(text));
+    }
+    appendText(keyed(layout_, "message_color"), rawValue(color));
+    appendTag(keyed(layout_, "message_tag"), tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::integer(long long value, Color color, const std::string& tag) {
-    const RowKeys& keys = integerKeys();
     const Item item = static_cast<Item>(layout_.size());
-    addRow(keys.kind, std::to_string(value));
-    addRow(keys.color, rawValue(color));
-    addRow(keys.tag, tag);
+    appendNumber(keyed(layout_, "integer"), value);
+    appendText(keyed(layout_, "integer_color"), rawValue(color));
+    appendTag(keyed(layout_, "integer_tag"), tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::signedRational(long long numerator, long long denominator, Color signColor,
                                                 Color numeratorColor, Color denominatorColor, Color barColor,
                                                 const std::string& tag) {
-    const RowKeys& keys = signedRationalKeys();
     const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
     const Item item = static_cast<Item>(layout_.size());
-    addRow(keys.kind, positive ? "+" : "-", magnitudeText(numerator), magnitudeText(denominator));
-    addRow(keys.color, rawValue(signColor), rawValue(numeratorColor), rawValue(denominatorColor), rawValue(barColor));
-    addRow(keys.tag, tag);
+    TagRow& kind = keyed(layout_, "signed_rational");
+    kind.emplace_fixed<1>(positive ? "+" : "-");
+    appendMagnitude(kind, numerator);
+    appendMagnitude(kind, denominator);
+    TagRow& colors = keyed(layout_, "signed_rational_color");
+    for (Color color : {signColor, numeratorColor, denominatorColor, barColor}) appendText(colors, rawValue(color));
+    appendTag(keyed(layout_, "signed_rational_tag"), tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::join(const std::string& text, Item left, Item right, Color color,
                                       const std::string& tag) {
-    const RowKeys& keys = joinKeys();
     const Item item = static_cast<Item>(layout_.size());
-    addRow(keys.kind, text);
-    addRow(keys.locator, std::to_string(left), std::to_string(right));
-    addRow(keys.color, rawValue(color));
-    addRow(keys.tag, tag);
+    appendText(keyed(layout_, "join"), text);
+    TagRow& locator = keyed(layout_, "join_locator");
+    appendNumber(locator, left);
+    appendNumber(locator, right);
+    appendText(keyed(layout_, "join_color"), rawValue(color));
+    appendTag(keyed(layout_, "join_tag"), tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::unary(const std::string& text, Item child, Color color, const std::string& tag) {
-    const RowKeys& keys = unaryKeys();
     const Item item = static_cast<Item>(layout_.size());
-    addRow(keys.kind, text);
-    addRow(keys.locator, std::to_string(child));
-    addRow(keys.color, rawValue(color));
-    addRow(keys.tag, tag);
+    appendText(keyed(layout_, "unary"), text);
+    appendNumber(keyed(layout_, "unary_locator"), child);
+    appendText(keyed(layout_, "unary_color"), rawValue(color));
+    appendTag(keyed(layout_, "unary_tag"), tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::font(Font font, Item child, const std::string& tag) {
-    const RowKeys& keys = fontKeys();
     const Item item = static_cast<Item>(layout_.size());
-    addRow(keys.kind, rawValue(font));
-    addRow(keys.locator, std::to_string(child));
-    addRow(keys.tag, tag);
+    appendText(keyed(layout_, "font"), rawValue(font));
+    appendNumber(keyed(layout_, "font_locator"), child);
+    appendTag(keyed(layout_, "font_tag"), tag);
     return item;
 }
 
 TagLayout LayoutWriter::finish(Item root) && {
     TagRow& start = layout_[0];
     start.clear();
-    start.emplace_back("start");
-    start.push_back(std::to_string(root));
+    start.emplace_fixed<5>("start");
+    appendNumber(start, root);
     return std::move(layout_);
 }
 

@@ -27,6 +27,8 @@ public:
     explicit LayoutWriter(std::size_t rows = 0);
 
     Item message(const std::string& text, Color color = Color::black, const std::string& tag = defaultLayoutTag());
+    // The same taking over a text made for it (a long one is then not copied).
+    Item message(std::string&& text, Color color = Color::black, const std::string& tag = defaultLayoutTag());
     Item integer(long long value, Color color = Color::black, const std::string& tag = defaultLayoutTag());
     Item signedRational(long long numerator, long long denominator, Color signColor, Color numeratorColor,
                         Color denominatorColor, Color barColor, const std::string& tag = defaultLayoutTag());
@@ -44,14 +46,6 @@ public:
     TagLayout finish(Item root) &&;
 
 private:
-    // Writes one row of the given texts.
-    template <typename... Texts>
-    void addRow(Texts&&... texts) {
-        TagRow& row = layout_.emplace_back();
-        if constexpr (sizeof...(texts) > TagRow::kInlineCapacity) row.reserve(sizeof...(texts));
-        (row.emplace_back(std::forward<Texts>(texts)), ...);
-    }
-
     TagLayout layout_;
 };
 

@@ -68,11 +68,6 @@ TagLayout wrapChild(const std::string& kind, const std::string& text, TagLayout 
 
 }  // namespace
 
-const std::string& defaultLayoutTag() {
-    static const std::string tag = "anon";
-    return tag;
-}
-
 long long layoutRootIndex(const TagLayout& layout) {
     return layout.empty() ? 0 : valueAt(layout[0], 1);
 }
@@ -80,6 +75,12 @@ long long layoutRootIndex(const TagLayout& layout) {
 TagLayout messageLayout(const std::string& text, Color color, const std::string& tag) {
     LayoutWriter writer(3);
     const LayoutWriter::Item root = writer.message(text, color, tag);
+    return std::move(writer).finish(root);
+}
+
+TagLayout messageLayout(std::string&& text, Color color, const std::string& tag) {
+    LayoutWriter writer(3);
+    const LayoutWriter::Item root = writer.message(std::move(text), color, tag);
     return std::move(writer).finish(root);
 }
 
@@ -127,8 +128,13 @@ TagLayout fontLayout(Font font, TagLayout child, const std::string& tag) {
 
 std::vector<TagLayout> blankLayouts(long long count) {
     std::vector<TagLayout> out;
+    out.reserve(count > 1 ? static_cast<std::size_t>(count) : 1);
     do {
-        out.push_back({{"start", "1"}, {"BLANK"}});
+        // Written in place: the rows of a braced list would be copied.
+        TagLayout& blank = out.emplace_back(2);
+        blank[0].emplace_fixed<5>("start");
+        blank[0].emplace_fixed<1>("1");
+        blank[1].emplace_fixed<5>("BLANK");
         --count;
     } while (count > 0);
     return out;

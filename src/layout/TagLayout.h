@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "layout/Enumerations.h"
+#include "layout/RowStorage.h"
 #include "layout/TagRow.h"
 
 namespace duolinear {
 
-using TagLayout = std::vector<TagRow>;
-using StepLines = std::vector<TagLayout>;  // one step: a layout per line
-using StepList = std::vector<StepLines>;   // a worked solution's steps
+using TagLayout = std::vector<TagRow, RowStorage<TagRow>>;  // see RowStorage.h
+using StepLines = std::vector<TagLayout>;                   // one step: a layout per line
+using StepList = std::vector<StepLines>;                    // a worked solution's steps
 using StepComments = std::vector<std::vector<std::string>>;
 using StepParameters = std::vector<std::string>;
 
@@ -37,10 +38,16 @@ struct ColoredText {
     Color color = Color::black;
 };
 
-const std::string& defaultLayoutTag();  // "anon"
+// "anon". Defined here so that the default argument below costs no call.
+inline const std::string& defaultLayoutTag() {
+    static const std::string tag = "anon";
+    return tag;
+}
 
 TagLayout messageLayout(const std::string& text, Color color = Color::black,
                         const std::string& tag = defaultLayoutTag());
+// The same taking over a text made for it.
+TagLayout messageLayout(std::string&& text, Color color = Color::black, const std::string& tag = defaultLayoutTag());
 TagLayout integerLayout(long long value, Color color = Color::black, const std::string& tag = defaultLayoutTag());
 TagLayout signedRationalLayout(long long numerator, long long denominator, Color signColor, Color numeratorColor,
                                Color denominatorColor, Color barColor, const std::string& tag = defaultLayoutTag());

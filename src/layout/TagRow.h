@@ -62,12 +62,14 @@ public:
     TagRow(const TagRow& other) {
         reserve(other.size_);
         try {
-            std::uninitialized_copy(other.data_, other.data_ + other.size_, data_);
+            for (const std::string& text : other) {
+                copyText(data_ + size_, text);
+                ++size_;
+            }
         } catch (...) {
-            freeHeap();  // the copies made so far are gone already
+            release();  // the copies made so far
             throw;
         }
-        size_ = other.size_;
     }
     TagRow(TagRow&& other) noexcept { takeFrom(other); }
     TagRow& operator=(const TagRow& other) {
@@ -148,6 +150,15 @@ public:
         }
         return *::new (static_cast<void*>(data_ + size_++)) std::string(std::forward<Args>(args)...);
     }
+    // Appends the N bytes at text, N known at compile time, so that the copy
+    // is a few moves rather than a call (see RowText.h). The text must not
+    // lie in this row.
+    template <std::size_t N>
+    std::string& emplace_fixed(const char* text) {
+        if (size_ == capacity_) [[unlikely]]
+            grow();
+        return *::new (static_cast<void*>(data_ + size_++)) std::string(text, N);
+    }
     void push_back(const std::string& text) { emplace_back(text); }
     void push_back(std::string&& text) { emplace_back(std::move(text)); }
     void pop_back() noexcept { std::destroy_at(data_ + --size_); }
@@ -213,6 +224,26 @@ public:
     }
 
 private:
+    // Doubles the room, apart from the writing paths that rarely need it.
+    [[gnu::noinline]] void grow() { reserve(2 * static_cast<size_type>(capacity_)); }
+
+    // Copies text into the raw storage at. A text short enough to live
+    // inside its string is copied with its length fixed at compile time, a
+    // few moves where the string's own copy calls into the library (rows are
+    // copied whole, and nearly all their texts are short).
+    template <std::size_t N = 0>
+    static void copyText(std::string* at, const std::string& text) {
+        if constexpr (N > 15) {
+            ::new (static_cast<void*>(at)) std::string(text);
+        } else {
+            if (text.size() == N) {
+                ::new (static_cast<void*>(at)) std::string(text.data(), N);
+            } else {
+                copyText<N + 1>(at, text);
+            }
+        }
+    }
+
     std::string* inlineData() noexcept { return reinterpret_cast<std::string*>(inline_); }
     bool isInline() const noexcept { return static_cast<const void*>(data_) == static_cast<const void*>(inline_); }
 
@@ -259,10 +290,12 @@ private:
         capacity_ = kInlineCapacity;
     }
 
-    alignas(std::string) std::byte inline_[kInlineCapacity * sizeof(std::string)];
+    // The bookkeeping stands before the texts, so that a short row's few
+    // texts share its cache lines.
     std::string* data_ = inlineData();
     std::uint32_t size_ = 0;
     std::uint32_t capacity_ = kInlineCapacity;
+    alignas(std::string) std::byte inline_[kInlineCapacity * sizeof(std::string)];
 };
 
 }  // namespace duolinear

@@ -17,7 +17,7 @@ TagRow keyedGrid(const std::string& key, const TextGrid& grid) {
 }
 
 // ["start", "1"], ["plug_in", name, N], the rows, the tag row.
-TagLayout plugIn(const std::string& name, std::vector<TagRow> rows, const std::string& tag) {
+TagLayout plugIn(const std::string& name, TagLayout rows, const std::string& tag) {
     TagLayout layout{{"start", "1"}, {"plug_in", name, std::to_string(rows.size() + 2)}};
     for (TagRow& row : rows) layout.push_back(std::move(row));
     layout.push_back({name + "_tag", tag});

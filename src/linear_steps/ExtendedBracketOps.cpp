@@ -16,16 +16,33 @@ namespace {
 
 using Group = std::vector<Term>;
 
+bool isConstantOne(const Monomial& m) {
+    return m.exponent == 0 && rationalEquals(m.coefficient, Rational{1, 1}, false);
+}
+
 // The terms replace the term at position, in order; the group that the
 // removed bracket named becomes the zero term.
-Ext_polynomial spliced(const Ext_polynomial& side, const ExtTermPosition& position, const Group& terms,
+void splice(Ext_polynomial& side, const ExtTermPosition& position, Group terms, std::size_t openedGroup) {
+    Group& group = side.terms[position.group];
+    const auto at = group.begin() + static_cast<std::ptrdiff_t>(position.index);
+    group.insert(group.erase(at), std::make_move_iterator(terms.begin()), std::make_move_iterator(terms.end()));
+    Group& opened = side.terms[openedGroup];
+    opened.clear();
+    opened.push_back(extZeroTerm());
+}
+
+Ext_polynomial spliced(const Ext_polynomial& side, const ExtTermPosition& position, Group terms,
                        std::size_t openedGroup) {
     Ext_polynomial result = side;
-    Group& group = result.terms[position.group];
-    const auto at = group.begin() + static_cast<std::ptrdiff_t>(position.index);
-    group.insert(group.erase(at), terms.begin(), terms.end());
-    result.terms[openedGroup] = {extZeroTerm()};
+    splice(result, position, std::move(terms), openedGroup);
     return result;
+}
+
+// The first bracket whose multiplier is the constant 1, if any.
+std::optional<ExtTermPosition> firstUnitBracket(const Ext_polynomial& side) {
+    return firstExtTermWhere(side, [](const Term& t, const ExtTermPosition& position) {
+        return namesEarlierGroup(t, position) && isConstantOne(t.monomial);
+    });
 }
 
 // t × multiplier in lowest terms with a positive denominator, t's letter,
@@ -48,10 +65,6 @@ std::optional<Term> productTerm(const Monomial& t, const Monomial& multiplier, C
                 SubExpression{}};
 }
 
-bool isConstantOne(const Monomial& m) {
-    return m.exponent == 0 && rationalEquals(m.coefficient, Rational{1, 1}, false);
-}
-
 }  // namespace
 
 Outcome<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial& side) {
@@ -70,7 +83,7 @@ Outcome<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial
         products.push_back(*product);
     }
 
-    ExtSidePair pair{side, spliced(side, *found, products, k)};
+    ExtSidePair pair{side, spliced(side, *found, std::move(products), k)};
     if (highlight) {
         Term& marked = pair.before.terms[found->group][found->index];
         marked.monomial = recoloredMonomial(Color::red, marked.monomial);
@@ -110,18 +123,18 @@ Outcome<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side) {
 }
 
 std::optional<Ext_polynomial> unwrapUnitBracket(const Ext_polynomial& side) {
-    const auto found = firstExtTermWhere(side, [](const Term& t, const ExtTermPosition& position) {
-        return namesEarlierGroup(t, position) && isConstantOne(t.monomial);
-    });
+    const auto found = firstUnitBracket(side);
     if (!found) return std::nullopt;
     const std::size_t k = extTermAt(side, *found).sub_exp.index;
     return spliced(side, *found, side.terms[k], k);
 }
 
-Ext_polynomial unwrapUnitBrackets(const Ext_polynomial& side) {
-    Ext_polynomial result = side;
-    while (std::optional<Ext_polynomial> next = unwrapUnitBracket(result)) result = std::move(*next);
-    return result;
+Ext_polynomial unwrapUnitBrackets(Ext_polynomial side) {
+    while (const auto found = firstUnitBracket(side)) {
+        const std::size_t k = extTermAt(side, *found).sub_exp.index;
+        splice(side, *found, side.terms[k], k);
+    }
+    return side;
 }
 
 }  // namespace duolinear

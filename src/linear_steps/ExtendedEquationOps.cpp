@@ -1,5 +1,7 @@
 #include "linear_steps/ExtendedEquationOps.h"
 
+#include <utility>
+
 #include "linear_steps/ExtendedPolynomialOps.h"
 
 namespace duolinear {
@@ -12,14 +14,14 @@ bool eitherExtSideHasZeroDenominator(const Ext_polyEquation& equation) {
     return extSideHasZeroDenominator(equation.LHS) || extSideHasZeroDenominator(equation.RHS);
 }
 
-Ext_polyEquation pruneExtEquation(bool resetColors, const Ext_polyEquation& equation) {
-    return Ext_polyEquation{pruneExtSide(resetColors, equation.LHS), pruneExtSide(resetColors, equation.RHS),
-                            equation.relation, Color::black};
+Ext_polyEquation pruneExtEquation(bool resetColors, Ext_polyEquation equation) {
+    return Ext_polyEquation{pruneExtSide(resetColors, std::move(equation.LHS)),
+                            pruneExtSide(resetColors, std::move(equation.RHS)), equation.relation, Color::black};
 }
 
-Ext_polyEquation unwrapUnitBracketsBothSides(const Ext_polyEquation& equation) {
-    return Ext_polyEquation{unwrapUnitBrackets(equation.LHS), unwrapUnitBrackets(equation.RHS), equation.relation,
-                            Color::black};
+Ext_polyEquation unwrapUnitBracketsBothSides(Ext_polyEquation equation) {
+    return Ext_polyEquation{unwrapUnitBrackets(std::move(equation.LHS)), unwrapUnitBrackets(std::move(equation.RHS)),
+                            equation.relation, Color::black};
 }
 
 PolyEquation extToPolyEquation(const Ext_polyEquation& equation) {

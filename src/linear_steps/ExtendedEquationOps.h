@@ -16,10 +16,10 @@ bool isWellFormedExtEquation(const Ext_polyEquation& equation);
 bool eitherExtSideHasZeroDenominator(const Ext_polyEquation& equation);
 
 // Zero terms and brackets around a lone zero dropped on both sides.
-Ext_polyEquation pruneExtEquation(bool resetColors, const Ext_polyEquation& equation);
+Ext_polyEquation pruneExtEquation(bool resetColors, Ext_polyEquation equation);
 
 // Every bracket whose multiplier is 1 opened on both sides.
-Ext_polyEquation unwrapUnitBracketsBothSides(const Ext_polyEquation& equation);
+Ext_polyEquation unwrapUnitBracketsBothSides(Ext_polyEquation equation);
 
 // The plain equation of the two top-level groups.
 PolyEquation extToPolyEquation(const Ext_polyEquation& equation);

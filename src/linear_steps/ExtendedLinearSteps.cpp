@@ -72,7 +72,9 @@ WorkedSteps malformedRefusal() {
 
 // linearEquationSteps answers an equation it cannot work with its one "oops" step.
 bool isRefusal(const WorkedSteps& worked) {
-    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
+    if (worked.comments.size() != 1) return false;
+    const std::vector<std::string>& comment = worked.comments.front();
+    return comment.size() == 1 && comment.front() == "oops";
 }
 
 // One bracket-phase step: the worked lines, the equation before and after.
@@ -96,16 +98,18 @@ Outcome<Done> drawStep(ExtendedWork& work, Outcome<ExtEquationPair> rewrite, con
 }
 
 Outcome<Done> clearFractionsStage(ExtendedWork& work) {
-    const Outcome<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current);
+    Outcome<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current);
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
-    const ClearedFractions& cleared = *rewrite.value;
+    ClearedFractions& cleared = *rewrite.value;
     if (!work.steps.showing()) {
-        work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
+        work.current = recolorExtEquation(Color::black, Color::black, Color::black, std::move(cleared.third));
         return Outcome<Done>::done();
     }
+    Ext_polyEquation second = recolorExtEquation(Color::black, Color::black, Color::black, cleared.second);
+    Ext_polyEquation next = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
     work.addStepLazily(
-        [style = work.style, cleared] {
+        [style = work.style, cleared = std::move(cleared)] {
             const std::string message = "\n" + std::to_string(cleared.lcm) +
                                         " is LCM of denominators\n\nwe can use any multiple of the\n"
                                         "denominators to clear fractions";
@@ -114,9 +118,8 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
         },
         "clear fractions");
     work.workedLines.push_back(work.layoutOf(work.current));
-    work.workedLines.push_back(
-        work.layoutOf(recolorExtEquation(Color::black, Color::black, Color::black, cleared.second)));
-    work.current = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
+    work.workedLines.push_back(work.layoutOf(second));
+    work.current = std::move(next);
     return Outcome<Done>::done();
 }
 
@@ -177,10 +180,10 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
 // The solution of a normalised equation that has brackets, into work.steps;
 // false when the arithmetic gives out or linearEquationSteps refuses what is
 // left (work.refusal says why).
-bool solveWithBrackets(ExtendedWork& work, const Ext_polyEquation& normalised) {
+bool solveWithBrackets(ExtendedWork& work, Ext_polyEquation normalised) {
     if (!work.skipOpeningFrame) work.addStandaloneStep(linesOf(work.openingLine), "🤔");
 
-    const Outcome<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
+    Outcome<Ext_polyEquation> absorbed = absorbSingleTermGroupsBothSides(normalised);
     if (absorbed.failed) return false;
     if (absorbed.applies() && !eitherExtSideHasBrackets(*absorbed.value)) {
         // Absorbing took every bracket away: no bracket phase.
@@ -189,10 +192,10 @@ bool solveWithBrackets(ExtendedWork& work, const Ext_polyEquation& normalised) {
         return appendLinearSteps(work, eq) && closingFrame(work, eq);
     }
     if (absorbed.applies()) {
-        work.current = *absorbed.value;
+        work.current = std::move(*absorbed.value);
         work.startWorkedLines();
     } else {
-        work.current = normalised;
+        work.current = std::move(normalised);
     }
 
     if (!bracketPhase(work)) return false;
@@ -212,7 +215,7 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
     }
     if (!isWellFormedExtEquation(equation)) return malformedRefusal();
 
-    const Ext_polyEquation normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
+    Ext_polyEquation normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
     if (!eitherExtSideHasBrackets(normalised)) return linearEquationSteps(extToPolyEquation(normalised), choices);
 
     ExtendedWork work;
@@ -222,7 +225,8 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
     work.letter = variableLetterOf(equation);
     work.openingLine = extEquationLayout(style, normalised);
 
-    if (!solveWithBrackets(work, normalised)) return refusalOf(work.refusal, extEquationLayout(style, equation));
+    if (!solveWithBrackets(work, std::move(normalised)))
+        return refusalOf(work.refusal, extEquationLayout(style, equation));
     return work.steps.take(std::move(work.workedLines));
 }
 

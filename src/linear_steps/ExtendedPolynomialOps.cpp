@@ -77,13 +77,61 @@ std::optional<Group> combinedGroup(bool simple, const Group& group, bool& change
     return rebuilt;
 }
 
+// Whether some two plain terms of the group would be summed.
+bool holdsLikePlainTerms(bool simple, const Group& group) {
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        if (group[i].sub_exp.multiplies) continue;
+        for (std::size_t j = i + 1; j < group.size(); ++j) {
+            if (!group[j].sub_exp.multiplies && areLikeTerms(group[j].monomial, group[i].monomial, simple)) return true;
+        }
+    }
+    return false;
+}
+
 template <typename Transform>
-Ext_polynomial mapTerms(const Ext_polynomial& side, Transform transform) {
-    Ext_polynomial result = side;
-    for (Group& group : result.terms) {
+void mapTerms(Ext_polynomial& side, Transform transform) {
+    for (Group& group : side.terms) {
         for (Term& t : group) t = transform(t);
     }
-    return result;
+}
+
+bool holdsBracket(const Ext_polynomial& side) {
+    for (const Group& group : side.terms) {
+        for (const Term& t : group) {
+            if (t.sub_exp.multiplies) return true;
+        }
+    }
+    return false;
+}
+
+// Brackets around a lone zero dropped until none is left; dropping one may
+// empty its own group, which is then a lone zero for the next pass.
+void dropZeroBrackets(Ext_polynomial& side) {
+    bool emptied = true;
+    std::vector<bool> loneZero(side.terms.size());
+    while (emptied) {
+        emptied = false;
+        // Which groups are a lone zero as the pass starts.
+        for (std::size_t i = 0; i < side.terms.size(); ++i) {
+            const Group& group = side.terms[i];
+            loneZero[i] =
+                group.size() == 1 && rationalEquals(group.front().monomial.coefficient, Rational{0, 1}, false);
+        }
+        const auto isZeroBracket = [&](const Term& t) {
+            return t.sub_exp.multiplies && t.sub_exp.index < loneZero.size() && loneZero[t.sub_exp.index];
+        };
+        for (Group& group : side.terms) {
+            const std::size_t before = group.size();
+            std::erase_if(group, isZeroBracket);
+            if (group.size() == before || !group.empty()) continue;
+            group.push_back(extZeroTerm());
+            emptied = true;
+        }
+    }
+}
+
+void recolorInPlace(Color color, Ext_polynomial& side) {
+    mapTerms(side, [&](const Term& t) { return Term{recoloredMonomial(color, t.monomial), t.sub_exp, color}; });
 }
 
 }  // namespace
@@ -94,33 +142,52 @@ Term extZeroTerm() {
 
 bool isWellFormedExtSide(const Ext_polynomial& side) {
     if (side.terms.empty()) return false;
-    std::vector<bool> named(side.terms.size(), false);
+    // A bracket is checked against the brackets before it in scan order; a
+    // side holds a few, so that costs less than marking the named groups.
+    const auto namedBefore = [&](const ExtTermPosition& position) {
+        const std::uint64_t named = extTermAt(side, position).sub_exp.index;
+        for (std::size_t g = 0; g <= position.group; ++g) {
+            const Group& group = side.terms[g];
+            const std::size_t end = g == position.group ? position.index : group.size();
+            for (std::size_t i = 0; i < end; ++i) {
+                if (group[i].sub_exp.multiplies && group[i].sub_exp.index == named) return true;
+            }
+        }
+        return false;
+    };
     const auto malformed = firstExtTermWhere(side, [&](const Term& t, const ExtTermPosition& position) {
         if (!t.sub_exp.multiplies) return false;
-        if (!namesEarlierGroup(t, position) || named[t.sub_exp.index]) return true;
-        named[t.sub_exp.index] = true;
-        return false;
+        return !namesEarlierGroup(t, position) || namedBefore(position);
     });
     return !malformed;
 }
 
 Outcome<ExtSidePair> reduceExtCoefficients(const Ext_polynomial& side) {
-    bool changed = false;
-    Ext_polynomial mapped = side;
-    for (Group& group : mapped.terms) {
-        for (Term& t : group) {
-            const std::optional<Term> reduced = reducedTerm(t, changed);
+    // The side is copied only once a coefficient is found to change.
+    std::optional<Ext_polynomial> mapped;
+    for (std::size_t g = 0; g < side.terms.size(); ++g) {
+        for (std::size_t i = 0; i < side.terms[g].size(); ++i) {
+            bool changed = false;
+            std::optional<Term> reduced = reducedTerm(side.terms[g][i], changed);
             if (!reduced) return Outcome<ExtSidePair>::failure();
-            t = *reduced;
+            if (!changed) continue;
+            if (!mapped) mapped = side;
+            mapped->terms[g][i] = std::move(*reduced);
         }
     }
-    if (!changed) return Outcome<ExtSidePair>::nothing();
-    return Outcome<ExtSidePair>::of({side, unwrapUnitBrackets(mapped)});
+    if (!mapped) return Outcome<ExtSidePair>::nothing();
+    return Outcome<ExtSidePair>::of({side, unwrapUnitBrackets(std::move(*mapped))});
 }
 
 Outcome<ExtSidePair> combineExtLikeTerms(bool simple, const Ext_polynomial& side) {
+    // Only a sum can fail or change anything.
+    if (std::none_of(side.terms.begin(), side.terms.end(),
+                     [simple](const Group& group) { return holdsLikePlainTerms(simple, group); })) {
+        return Outcome<ExtSidePair>::nothing();
+    }
     bool changed = false;
     Ext_polynomial rebuilt;
+    rebuilt.terms.reserve(side.terms.size());
     for (const Group& group : side.terms) {
         std::optional<Group> combined = combinedGroup(simple, group, changed);
         if (!combined) return Outcome<ExtSidePair>::failure();
@@ -147,43 +214,22 @@ std::optional<Term> clearedTerm(const Term& term, std::int64_t lcm) {
     return withCoefficient(term, Rational{*numerator, 1});
 }
 
-Ext_polynomial pruneExtSide(bool resetColors, const Ext_polynomial& side) {
-    Ext_polynomial result = side;
-    for (Group& group : result.terms) dropTerms(group, hasZeroNumerator);
-
-    // A bracket around a lone zero is worth nothing; dropping it may empty
-    // its own group, which is then a lone zero for the next pass.
-    bool emptied = true;
-    std::vector<bool> loneZero(result.terms.size());
-    while (emptied) {
-        emptied = false;
-        // Which groups are a lone zero as the pass starts.
-        for (std::size_t i = 0; i < result.terms.size(); ++i) {
-            const Group& group = result.terms[i];
-            loneZero[i] =
-                group.size() == 1 && rationalEquals(group.front().monomial.coefficient, Rational{0, 1}, false);
-        }
-        const auto isZeroBracket = [&](const Term& t) {
-            return t.sub_exp.multiplies && t.sub_exp.index < loneZero.size() && loneZero[t.sub_exp.index];
-        };
-        for (Group& group : result.terms) {
-            const std::size_t before = group.size();
-            std::erase_if(group, isZeroBracket);
-            if (group.size() == before || !group.empty()) continue;
-            group.push_back(extZeroTerm());
-            emptied = true;
-        }
-    }
-    return resetColors ? recolorExtSide(Color::black, result) : result;
+Ext_polynomial pruneExtSide(bool resetColors, Ext_polynomial side) {
+    for (Group& group : side.terms) dropTerms(group, hasZeroNumerator);
+    // A bracket around a lone zero is worth nothing.
+    if (holdsBracket(side)) dropZeroBrackets(side);
+    if (resetColors) recolorInPlace(Color::black, side);
+    return side;
 }
 
-Ext_polynomial recolorExtSide(Color color, const Ext_polynomial& side) {
-    return mapTerms(side, [&](const Term& t) { return Term{recoloredMonomial(color, t.monomial), t.sub_exp, color}; });
+Ext_polynomial recolorExtSide(Color color, Ext_polynomial side) {
+    recolorInPlace(color, side);
+    return side;
 }
 
-Ext_polynomial recolorExtSideCoefficients(Color color, const Ext_polynomial& side) {
-    return mapTerms(
-        side, [&](const Term& t) { return withCoefficient(t, recoloredRational(color, t.monomial.coefficient)); });
+Ext_polynomial recolorExtSideCoefficients(Color color, Ext_polynomial side) {
+    mapTerms(side, [&](const Term& t) { return withCoefficient(t, recoloredRational(color, t.monomial.coefficient)); });
+    return side;
 }
 
 Ext_polyEquation recolorExtCoefficients(Color lhsColor, Color rhsColor, const Ext_polyEquation& equation) {

@@ -11,7 +11,8 @@
 //
 // Wherever an operation looks for "the first" term it scans the groups by
 // ascending position and each group's terms in order; each single rewrite
-// changes one term per call. The operations are pure: they return new values.
+// changes one term per call. The operations are pure: they return new values
+// (a side taken by value may be handed over with std::move to spare a copy).
 //
 // Sides are expected to be well formed (isWellFormedExtSide). A bracket that
 // names no earlier group makes the arithmetic rewrites fail and is passed over
@@ -58,7 +59,7 @@ Outcome<Ext_polynomial> absorbSingleTermGroups(const Ext_polynomial& side);
 // -1 does not) is opened: the group's terms, unchanged, take its place. The
 // plural form opens them all and returns the side itself when there is none.
 std::optional<Ext_polynomial> unwrapUnitBracket(const Ext_polynomial& side);
-Ext_polynomial unwrapUnitBrackets(const Ext_polynomial& side);
+Ext_polynomial unwrapUnitBrackets(Ext_polynomial side);
 
 // Every coefficient in lowest terms with a positive denominator (rebuilt terms
 // black), then the brackets whose multiplier has become 1 opened. Nothing to
@@ -83,12 +84,12 @@ std::optional<Term> clearedTerm(const Term& term, std::int64_t lcm);
 // Terms with numerator 0 dropped, then brackets around a lone zero dropped
 // until none is left; a group left empty becomes the zero term. With
 // resetColors everything is black.
-Ext_polynomial pruneExtSide(bool resetColors, const Ext_polynomial& side);
+Ext_polynomial pruneExtSide(bool resetColors, Ext_polynomial side);
 
 // Every term in color, its brackets included.
-Ext_polynomial recolorExtSide(Color color, const Ext_polynomial& side);
+Ext_polynomial recolorExtSide(Color color, Ext_polynomial side);
 // Every coefficient in color; letters and brackets black.
-Ext_polynomial recolorExtSideCoefficients(Color color, const Ext_polynomial& side);
+Ext_polynomial recolorExtSideCoefficients(Color color, Ext_polynomial side);
 // Each side's coefficients in its colour; relation kept, relation colour black.
 Ext_polyEquation recolorExtCoefficients(Color lhsColor, Color rhsColor, const Ext_polyEquation& equation);
 

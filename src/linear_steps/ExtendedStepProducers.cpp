@@ -1,6 +1,7 @@
 #include "linear_steps/ExtendedStepProducers.h"
 
 #include <optional>
+#include <utility>
 
 #include "algebra/IntegerFunctions.h"
 #include "linear_steps/ExtendedEquationOps.h"
@@ -15,13 +16,16 @@ namespace {
 // after has each changed side replaced.
 template <typename SideOperation>
 Outcome<ExtEquationPair> onBothSides(const Ext_polyEquation& equation, SideOperation operation) {
-    const Outcome<ExtSidePair> lhs = operation(equation.LHS);
-    const Outcome<ExtSidePair> rhs = operation(equation.RHS);
+    Outcome<ExtSidePair> lhs = operation(equation.LHS);
+    Outcome<ExtSidePair> rhs = operation(equation.RHS);
     if (lhs.failed || rhs.failed) return Outcome<ExtEquationPair>::failure();
     if (!lhs.applies() && !rhs.applies()) return Outcome<ExtEquationPair>::nothing();
-    Ext_polyEquation after = equation;
-    if (lhs.applies()) after.LHS = lhs.value->after;
-    if (rhs.applies()) after.RHS = rhs.value->after;
+    // A side that changed moves in; the other is copied.
+    const auto side = [](Outcome<ExtSidePair>& changed, const Ext_polynomial& given) {
+        return changed.applies() ? Ext_polynomial(std::move(changed.value->after)) : Ext_polynomial(given);
+    };
+    Ext_polyEquation after{side(lhs, equation.LHS), side(rhs, equation.RHS), equation.relation,
+                           equation.relation_color};
     return Outcome<ExtEquationPair>::of({equation, std::move(after)});
 }
 
@@ -67,21 +71,21 @@ Outcome<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyE
 }
 
 Outcome<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation) {
-    const Outcome<ExtSidePair> lhs = distributeFirstBracket(highlight, equation.LHS);
+    Outcome<ExtSidePair> lhs = distributeFirstBracket(highlight, equation.LHS);
     if (lhs.failed) return Outcome<ExtEquationPair>::failure();
     if (lhs.applies()) {
-        const auto& [before, after] = *lhs.value;
+        auto& [before, after] = *lhs.value;
         return Outcome<ExtEquationPair>::of(
-            {Ext_polyEquation{before, equation.RHS, equation.relation, equation.relation_color},
-             Ext_polyEquation{after, equation.RHS, equation.relation, equation.relation_color}});
+            {Ext_polyEquation{std::move(before), equation.RHS, equation.relation, equation.relation_color},
+             Ext_polyEquation{std::move(after), equation.RHS, equation.relation, equation.relation_color}});
     }
-    const Outcome<ExtSidePair> rhs = distributeFirstBracket(highlight, equation.RHS);
+    Outcome<ExtSidePair> rhs = distributeFirstBracket(highlight, equation.RHS);
     if (rhs.failed) return Outcome<ExtEquationPair>::failure();
     if (!rhs.applies()) return Outcome<ExtEquationPair>::nothing();
-    const auto& [before, after] = *rhs.value;
+    auto& [before, after] = *rhs.value;
     return Outcome<ExtEquationPair>::of(
-        {Ext_polyEquation{equation.LHS, before, equation.relation, equation.relation_color},
-         Ext_polyEquation{equation.LHS, after, equation.relation, equation.relation_color}});
+        {Ext_polyEquation{equation.LHS, std::move(before), equation.relation, equation.relation_color},
+         Ext_polyEquation{equation.LHS, std::move(after), equation.relation, equation.relation_color}});
 }
 
 Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation) {
@@ -110,10 +114,9 @@ Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquat
     return Outcome<ClearedFractions>::of(std::move(result));
 }
 
-Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor,
-                                    const Ext_polyEquation& equation) {
-    return Ext_polyEquation{recolorExtSide(lhsColor, equation.LHS), recolorExtSide(rhsColor, equation.RHS),
-                            equation.relation, relationColor};
+Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor, Ext_polyEquation equation) {
+    return Ext_polyEquation{recolorExtSide(lhsColor, std::move(equation.LHS)),
+                            recolorExtSide(rhsColor, std::move(equation.RHS)), equation.relation, relationColor};
 }
 
 }  // namespace duolinear

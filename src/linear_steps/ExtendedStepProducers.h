@@ -46,7 +46,6 @@ Outcome<ExtEquationPair> combineSimpleLikeTermsStep(bool simple, const Ext_polyE
 Outcome<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& equation);
 
 // Each side wholly in its colour, brackets included; the relation in relationColor.
-Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor,
-                                    const Ext_polyEquation& equation);
+Ext_polyEquation recolorExtEquation(Color lhsColor, Color rhsColor, Color relationColor, Ext_polyEquation equation);
 
 }  // namespace duolinear

@@ -55,6 +55,12 @@ struct LinearWork : LinearStepChoices {
     void addStepLazily(Make&& makeLines, std::string comment) {
         steps.addLazily(derivation, derivation.size(), std::forward<Make>(makeLines), {std::move(comment)});
     }
+    // The same below the first `shown` lines of the derivation, for a stage
+    // that extends the derivation before it hands its own lines over.
+    template <typename Make>
+    void addStepLazilyBelow(std::size_t shown, Make&& makeLines, std::string comment) {
+        steps.addLazily(derivation, shown, std::forward<Make>(makeLines), {std::move(comment)});
+    }
     template <typename Make>
     void addStandaloneStepLazily(Make&& makeLines, std::string comment) {
         steps.addLazily(derivation, 0, std::forward<Make>(makeLines), {std::move(comment)});

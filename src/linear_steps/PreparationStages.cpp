@@ -23,8 +23,24 @@ bool vetoesClear(Step_exclusions exclusions) {
     return exclusions == Step_exclusions::clear || exclusions == Step_exclusions::reduce_and_clear;
 }
 
+// Whether some two terms of the side are like (simple: whole coefficients
+// only), that is whether combining merges anything.
+bool hasLikeTerms(bool simple, const Polynomial& side) {
+    const std::vector<Monomial>& terms = side.terms;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        for (std::size_t j = i + 1; j < terms.size(); ++j) {
+            if (areLikeTerms(terms[j], terms[i], simple)) return true;
+        }
+    }
+    return false;
+}
+
 // One of the two combining stages; simple merges whole coefficients only.
 Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
+    // Only a merge can fail or change the equation.
+    if (!hasLikeTerms(simple, work.current.LHS) && !hasLikeTerms(simple, work.current.RHS)) {
+        return Outcome<Done>::nothing();
+    }
     std::optional<CombinedEquation> combined = combineLikeTermsBothSides(simple, work.current);
     if (!combined) return Outcome<Done>::failure();
     if (!combined->changed) return Outcome<Done>::nothing();
@@ -43,10 +59,10 @@ Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions) {
     std::optional<PolyEquation> next = reduceBothSides(work.current);
     if (!next) return Outcome<Done>::failure();
     if (work.showing()) {
-        work.addStandaloneStepLazily([&work, current = work.current,
+        work.derivation.push_back(work.inStyle(work.current));
+        work.addStandaloneStepLazily([&work, current = std::move(work.current),
                                       next = *next] { return linesOf(work.inStyle(current), work.inStyle(next)); },
                                      "simplify");
-        work.derivation.push_back(work.inStyle(work.current));
     }
     work.current = std::move(*next);
     return Outcome<Done>::done();
@@ -66,29 +82,34 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     if (!cleared || !factor) return Outcome<Done>::failure();
 
     const std::string comment = work.style == Style::decimal ? "clear decimals" : "clear fractions";
-    if (!work.showing()) {
-        // Nothing is laid out.
-    } else if (*factor != 1) {
-        work.addStepLazily(
-            [&work, current = work.current, cleared = *cleared, factor = *factor] {
-                const Color mark = work.marking();
-                StepLines lines = linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
-                                          clearedEquationLayout(PolyEquationClear{factor, current, mark}, work.style),
-                                          work.inStyle(cleared));
-                appendLinesTo(lines, blankLayouts(2));
-                lines.push_back(messageLayout(clearingMessage(work.style, factor)));
-                return lines;
-            },
-            comment);
+    if (work.showing()) {
+        // The equation cleared joins the derivation above the step's lines
+        // and then moves into them.
+        const std::size_t shown = work.derivation.size();
         work.derivation.push_back(work.inStyle(work.current));
-        work.derivation.push_back(
-            clearedEquationLayout(PolyEquationClear{*factor, work.current, Color::black}, work.style));
-    } else {
-        // A denominator of -1 counts as a fraction although the lcm is 1.
-        work.addStepLazily([&work, current = work.current,
-                            cleared = *cleared] { return linesOf(work.inStyle(current), work.inStyle(cleared)); },
-                           comment);
-        work.derivation.push_back(work.inStyle(work.current));
+        if (*factor != 1) {
+            work.derivation.push_back(clearedEquationLayout(*factor, Color::black, work.current, work.style));
+            work.addStepLazilyBelow(
+                shown,
+                [&work, current = std::move(work.current), cleared = *cleared, factor = *factor] {
+                    const Color mark = work.marking();
+                    StepLines lines =
+                        linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
+                                clearedEquationLayout(factor, mark, current, work.style), work.inStyle(cleared));
+                    appendLinesTo(lines, blankLayouts(2));
+                    lines.push_back(messageLayout(clearingMessage(work.style, factor)));
+                    return lines;
+                },
+                comment);
+        } else {
+            // A denominator of -1 counts as a fraction although the lcm is 1.
+            work.addStepLazilyBelow(
+                shown,
+                [&work, current = std::move(work.current), cleared = *cleared] {
+                    return linesOf(work.inStyle(current), work.inStyle(cleared));
+                },
+                comment);
+        }
     }
     work.current = std::move(*cleared);
     return Outcome<Done>::done();

@@ -32,6 +32,11 @@ std::string pad(std::int64_t count) {
     return padLeft("", count, " ");
 }
 
+// count blanks (none for a count below 1) at the end of text.
+void appendPad(std::string& text, std::int64_t count) {
+    if (count > 0) text.append(static_cast<std::size_t>(count), ' ');
+}
+
 std::string xTerm(const std::string& xs) {
     if (xs == "1") return " x";
     if (xs == "-1") return " -x";
@@ -75,18 +80,36 @@ std::string formatAlignedEquation(const PolyEquation& equation, const AlignedCol
     const bool hasX = xs != "0";
     const bool hasY = ya != "0";
 
+    // Written into one text, piece by piece.
     std::string text;
+    text.reserve(static_cast<std::size_t>(std::max<std::int64_t>(widths.x + widths.y + widths.constant, 0)) + 16);
     if (hasX && hasY) {
-        text = pad(widths.x - characters(xs)) + xTerm(xs) + (y > 0 ? " + " : " − ") + pad(widths.y - characters(ya)) +
-               (ya == "1" ? " y" : ya + "y");
+        appendPad(text, widths.x - characters(xs));
+        text += xTerm(xs);
+        text += y > 0 ? " + " : " − ";
+        appendPad(text, widths.y - characters(ya));
+        text += ya == "1" ? " y" : ya + "y";
     } else if (hasX) {
-        text = pad(widths.x - characters(xs)) + xTerm(xs) + "   " + pad(widths.y - 1) + "  ";
+        appendPad(text, widths.x - characters(xs));
+        text += xTerm(xs);
+        text += "   ";
+        appendPad(text, widths.y - 1);
+        text += "  ";
     } else if (hasY) {
-        text = pad(widths.x - 1) + "  " + "  " + pad(widths.y - characters(ya)) + signedYTerm(y, ys);
+        appendPad(text, widths.x - 1);
+        text += "    ";
+        appendPad(text, widths.y - characters(ya));
+        text += signedYTerm(y, ys);
     } else {
-        text = pad(widths.x - 1) + "  " + "   " + pad(widths.y - 1) + "0 ";
+        appendPad(text, widths.x - 1);
+        text += "     ";
+        appendPad(text, widths.y - 1);
+        text += "0 ";
     }
-    return text + " = " + pad(widths.constant - characters(cs)) + cs;
+    text += " = ";
+    appendPad(text, widths.constant - characters(cs));
+    text += cs;
+    return text;
 }
 
 StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, const AlignedPairLook& look) {
@@ -96,25 +119,27 @@ StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, co
     };
     const AlignedColumnWidths widths = alignedColumnWidths(equations);
     const std::string first = formatAlignedEquation(entry(0), widths);
-    const std::string second = formatAlignedEquation(entry(1), widths);
+    std::string second = formatAlignedEquation(entry(1), widths);
     const std::string result = formatAlignedEquation(entry(2), widths);
     const std::string prefixRoom = pad(characters(look.prefix));
     const std::string suffixRoom = pad(characters(look.suffix));
 
     std::string rule;
     const std::int64_t ruleLength = characters(second);
+    rule.reserve(3 * static_cast<std::size_t>(std::max<std::int64_t>(ruleLength, 0)));
     for (std::int64_t i = 0; i < ruleLength; ++i) rule += "–";
 
     // A line of one text in the monospaced font.
-    const auto monospaced = [](const std::string& text, Color color) {
+    const auto monospaced = [](std::string text, Color color) {
         LayoutWriter writer(7);
-        const LayoutWriter::Item root = writer.font(Font::monospaced_system, writer.message(text, color));
+        const LayoutWriter::Item root = writer.font(Font::monospaced_system, writer.message(std::move(text), color));
         return std::move(writer).finish(root);
     };
     // prefix, second equation and suffix side by side, in the monospaced font.
     LayoutWriter writer(15);
     const LayoutWriter::Item prefix = writer.message(look.prefix, look.prefixColor);
-    const LayoutWriter::Item prefixed = writer.join("🖇", prefix, writer.message(second, look.secondColor));
+    const LayoutWriter::Item prefixed =
+        writer.join("🖇", prefix, writer.message(std::move(second), look.secondColor));
     const LayoutWriter::Item secondRow = writer.join("🖇", prefixed, writer.message(look.suffix, look.suffixColor));
     TagLayout secondLine = std::move(writer).finish(writer.font(Font::monospaced_system, secondRow));
     return linesOf(monospaced(prefixRoom + first + suffixRoom, look.firstColor), std::move(secondLine),

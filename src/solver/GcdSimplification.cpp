@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/IntegerFunctions.h"
@@ -43,8 +44,10 @@ PolyEquation plainEquation(const WholeEquation& e) {
         {Monomial{whole(e.a), 1, 'x'}, Monomial{whole(e.b), 1, 'y'}}, {Monomial{whole(e.c), 0}}, Relation::equal_to};
 }
 
-void appendSimplification(StepLines& lines, const std::string& ordinal, const PolyEquation& equation,
-                          const WholeEquation& e, std::int64_t g) {
+// shown: the equation as the step's opening lines show it; it is shown again
+// above its simplification.
+void appendSimplification(StepLines& lines, const std::string& ordinal, TagLayout shown, const WholeEquation& e,
+                          std::int64_t g) {
     // g is positive, so the divisions are exact and keep the signs.
     const WholeEquation reduced{e.a / g, e.b / g, e.c / g};
     appendLines(lines, blankLayouts(2));
@@ -52,7 +55,7 @@ void appendSimplification(StepLines& lines, const std::string& ordinal, const Po
     lines.push_back(messageLayout(std::to_string(g) + " is GCD of " + std::to_string(e.a) + ", " + std::to_string(e.b) +
                                   " and " + std::to_string(e.c)));
     appendLines(lines, blankLayouts(1));
-    lines.push_back(equationLayout(equation, Style::fraction));
+    lines.push_back(std::move(shown));
     lines.push_back(extEquationLayout(Style::rational_fraction, factoredEquation(reduced, g)));
     lines.push_back(equationLayout(plainEquation(reduced), Style::rational_fraction));
 }
@@ -78,9 +81,10 @@ Outcome<SolverFrame> simplifyByGCD(const SolverFacts& facts) {
 
     StepLines lines = linesOf(equationLayout(system.equations[0], Style::fraction),
                               equationLayout(system.equations[1], Style::fraction));
+    lines.reserve(lines.size() + 8 * 2 + 3);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (simplifies(factors[i]))
-            appendSimplification(lines, ordinals[i], system.equations[i], equations[i], factors[i]);
+        // The equation's line is copied rather than laid out again.
+        if (simplifies(factors[i])) appendSimplification(lines, ordinals[i], lines[i], equations[i], factors[i]);
     }
     appendLines(lines, blankLayouts(2));
     lines.push_back(messageLayout("always consider"));

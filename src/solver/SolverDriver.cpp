@@ -62,7 +62,7 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
 
     const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
     const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
-    const StepLines openingLines = linesOf(reducedEquationLine(first), reducedEquationLine(second));
+    StepLines openingLines = linesOf(reducedEquationLine(first), reducedEquationLine(second));
 
     WorkedSteps result;
     if (!quiet) result.append(openingLines, "🤔");
@@ -87,9 +87,8 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
     }
 
     if (!quiet) {
-        StepLines closingLines;
-        closingLines.reserve(openingLines.size() + classification.lines.size());
-        closingLines.insert(closingLines.end(), openingLines.begin(), openingLines.end());
+        // The opening lines are not needed again: they move into the close.
+        StepLines closingLines = std::move(openingLines);
         appendLines(closingLines, std::move(classification.lines));
         result.append(std::move(closingLines), "😎");
     }
