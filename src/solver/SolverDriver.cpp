@@ -17,9 +17,9 @@ namespace duolinear {
 
 namespace {
 
-// An equation without zero terms, all black, with stacked fractions.
-TagLayout reducedEquationLine(const PolyEquation& equation) {
-    return equationLayout(dropZeroTermsBothSides(true, equation), Style::fraction);
+// An equation already without zero terms, all black, with stacked fractions.
+TagLayout reducedEquationLine(const PolyEquation& reduced) {
+    return equationLayout(reduced, Style::fraction);
 }
 
 // A one-variable working refused by a step engine: the solver hands the
@@ -62,7 +62,7 @@ WorkedSteps solveDuolinearSystem(const Duolinear& system, const SolverChoices& c
 
     const PolyEquation reducedFirst = dropZeroTermsBothSides(true, first);
     const PolyEquation reducedSecond = dropZeroTermsBothSides(true, second);
-    StepLines openingLines = linesOf(reducedEquationLine(first), reducedEquationLine(second));
+    StepLines openingLines = linesOf(reducedEquationLine(reducedFirst), reducedEquationLine(reducedSecond));
 
     WorkedSteps result;
     if (!quiet) result.append(openingLines, "🤔");
