@@ -18,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "TypicalSystems.h"
 #include "algebra/RandomSource.h"
 #include "solver/Determinants.h"
 #include "solver/DuolinearModel.h"
@@ -90,39 +91,15 @@ void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
 namespace {
 
 using namespace duolinear;
+using namespace duolinear::bench;
 using Clock = std::chrono::steady_clock;
-
-struct Case {
-    const char* label;
-    std::int64_t a1, b1, c1, a2, b2, c2;
-};
-
-const Case kCases[] = {
-    {"2x + 3y = 7, x - y = 1", 2, 3, 7, 1, -1, 1},
-    {"-713x + 452y = -999, 881x - 37y = 605", -713, 452, -999, 881, -37, 605},
-    {"4x + 6y = 10, 2x + 3y = 7", 4, 6, 10, 2, 3, 7},
-    {"2x + 0y = 4, 3x + 5y = 16", 2, 0, 4, 3, 5, 16},
-};
-
-constexpr Duolinear_method kMethods[] = {Duolinear_method::addition, Duolinear_method::elimination,
-                                         Duolinear_method::substitution};
 
 // Answers are cheap, so a batch of them is timed per worked solution to keep
 // the clock's own cost small next to what it measures.
 constexpr int kVerdictsPerSolution = 64;
 
-DuolinearModel model(const Case& c, Duolinear_method method) {
-    DuolinearModel m;
-    m.coeffs_L_0 = {Rational{c.a1, 1}, Rational{c.b1, 1}};
-    m.coeffs_R_0 = {Rational{c.c1, 1}};
-    m.coeffs_L_1 = {Rational{c.a2, 1}, Rational{c.b2, 1}};
-    m.coeffs_R_1 = {Rational{c.c2, 1}};
-    m.method = method;
-    return m;
-}
-
 // The same system as the model builds it: a·x + b·y = c twice.
-Duolinear system(const Case& c) {
+Duolinear system(const TypicalSystem& c) {
     auto equation = [](std::int64_t a, std::int64_t b, std::int64_t k) {
         return PolyEquation{{Monomial{Rational{a, 1}, 1, 'x'}, Monomial{Rational{b, 1}, 1, 'y'}},
                             {Monomial{Rational{k, 1}, 0}}};
@@ -137,8 +114,8 @@ double seconds(Clock::duration d) {
 // range(0): the method; range(1): the system.
 void workedSolutionCost(benchmark::State& state) {
     const Duolinear_method method = kMethods[state.range(0)];
-    const Case& c = kCases[state.range(1)];
-    const DuolinearModel m = model(c, method);
+    const TypicalSystem& c = kTypicalSystems[state.range(1)];
+    const DuolinearModel m = typicalModel(c, method);
     const Duolinear s = system(c);
     SystemRandomSource random{42};
     RandomSource* previous = setDefaultRandomSource(&random);
