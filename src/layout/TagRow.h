@@ -19,6 +19,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -63,7 +64,7 @@ public:
         reserve(other.size_);
         try {
             for (const std::string& text : other) {
-                copyText(data_ + size_, text);
+                makeText(data_ + size_, text.data(), text.size());
                 ++size_;
             }
         } catch (...) {
@@ -159,6 +160,14 @@ public:
             grow();
         return *::new (static_cast<void*>(data_ + size_++)) std::string(text, N);
     }
+    // Appends a copy of text; a short one is copied as emplace_fixed does.
+    std::string& emplace_text(std::string_view text) {
+        if (size_ == capacity_) [[unlikely]]
+            return emplace_back(text);  // made before growing: text may lie in this row
+        std::string* at = data_ + size_++;
+        makeText(at, text.data(), text.size());
+        return *at;
+    }
     void push_back(const std::string& text) { emplace_back(text); }
     void push_back(std::string&& text) { emplace_back(std::move(text)); }
     void pop_back() noexcept { std::destroy_at(data_ + --size_); }
@@ -227,19 +236,19 @@ private:
     // Doubles the room, apart from the writing paths that rarely need it.
     [[gnu::noinline]] void grow() { reserve(2 * static_cast<size_type>(capacity_)); }
 
-    // Copies text into the raw storage at. A text short enough to live
-    // inside its string is copied with its length fixed at compile time, a
-    // few moves where the string's own copy calls into the library (rows are
-    // copied whole, and nearly all their texts are short).
+    // Makes the text of the size bytes at text in the raw storage at. A text
+    // short enough to live inside its string is copied with its length fixed
+    // at compile time, a few moves where the string's own copy calls into the
+    // library (rows are copied whole, and nearly all their texts are short).
     template <std::size_t N = 0>
-    static void copyText(std::string* at, const std::string& text) {
+    static void makeText(std::string* at, const char* text, std::size_t size) {
         if constexpr (N > 15) {
-            ::new (static_cast<void*>(at)) std::string(text);
+            ::new (static_cast<void*>(at)) std::string(text, size);
         } else {
-            if (text.size() == N) {
-                ::new (static_cast<void*>(at)) std::string(text.data(), N);
+            if (size == N) {
+                ::new (static_cast<void*>(at)) std::string(text, N);
             } else {
-                copyText<N + 1>(at, text);
+                makeText<N + 1>(at, text, size);
             }
         }
     }
