@@ -21,19 +21,19 @@ constexpr bool kKeepsBlocks = true;
 constexpr bool kKeepsBlocks = true;
 #endif
 
-constexpr std::size_t kSmallest = 1024;      // smaller blocks are the heap's own business
+constexpr std::size_t kSmallest = 128;       // smaller blocks are the heap's own business
 constexpr std::size_t kLargest = 64 * 1024;  // larger ones are rare
-constexpr std::size_t kClasses = 6;          // 2, 4, ..., 64 KiB
-constexpr std::size_t kKeptPerClass = 16;
+constexpr std::size_t kClasses = 9;          // 256 B, 512 B, ..., 64 KiB
+constexpr std::size_t kKeptPerClass = 64;
 
 // The class of a block of the given size, or kClasses when it is not kept.
 std::size_t classOf(std::size_t bytes) {
     if (!kKeepsBlocks || bytes <= kSmallest || bytes > kLargest) return kClasses;
-    return static_cast<std::size_t>(std::bit_width(bytes - 1)) - 11;
+    return static_cast<std::size_t>(std::bit_width(bytes - 1)) - 8;
 }
 
 std::size_t classBytes(std::size_t index) {
-    return std::size_t{2048} << index;
+    return std::size_t{256} << index;
 }
 
 struct Kept {

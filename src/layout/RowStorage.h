@@ -1,10 +1,12 @@
 #pragma once
 // The allocator of a layout's rows. A worked solution makes and drops a few
-// dozen layouts of some kilobytes each, and blocks that large miss the
-// general allocator's per-thread caches: each one then costs a walk of its
-// free lists. Blocks of 1 KiB to 64 KiB are therefore kept for reuse, per
-// thread, in size classes of powers of two (a few blocks per class, returned
-// to the heap when the thread ends); other sizes go straight to operator new.
+// dozen layouts of a few hundred bytes to some kilobytes each, and blocks
+// that large miss the general allocator's per-thread caches (or overflow
+// them when a whole solution is dropped at once): each one then costs a walk
+// of its free lists. Blocks of 256 B to 64 KiB are therefore kept for reuse,
+// per thread, in size classes of powers of two (up to 64 blocks per class,
+// returned to the heap when the thread ends); other sizes go straight to
+// operator new.
 //
 // Any two RowStorage allocators are equal: a block may be freed through any
 // of them, on any thread. Under AddressSanitizer nothing is kept, so that a

@@ -17,6 +17,9 @@ namespace duolinear {
 inline void appendText(TagRow& row, std::string_view text) {
     row.emplace_text(text);
 }
+inline void appendText(TagRow& row, const std::string& text) {
+    row.emplace_text(text);
+}
 
 // The decimal text of value.
 inline void appendNumber(TagRow& row, long long value) {

@@ -64,7 +64,7 @@ public:
         reserve(other.size_);
         try {
             for (const std::string& text : other) {
-                makeText(data_ + size_, text.data(), text.size());
+                copyText(data_ + size_, text);
                 ++size_;
             }
         } catch (...) {
@@ -160,12 +160,21 @@ public:
             grow();
         return *::new (static_cast<void*>(data_ + size_++)) std::string(text, N);
     }
-    // Appends a copy of text; a short one is copied as emplace_fixed does.
+    // Appends a copy of text.
     std::string& emplace_text(std::string_view text) {
         if (size_ == capacity_) [[unlikely]]
-            return emplace_back(text);  // made before growing: text may lie in this row
+            return emplaceGrowing(text);
         std::string* at = data_ + size_++;
         makeText(at, text.data(), text.size());
+        return *at;
+    }
+    // The same for a whole string: a short one is copied with a few fixed
+    // moves (see copyText), which is what the layout writers append most.
+    std::string& emplace_text(const std::string& text) {
+        if (size_ == capacity_) [[unlikely]]
+            return emplaceGrowing(text);
+        std::string* at = data_ + size_++;
+        copyText(at, text);
         return *at;
     }
     void push_back(const std::string& text) { emplace_back(text); }
@@ -252,6 +261,22 @@ private:
             }
         }
     }
+
+    // A string holds a text of up to 15 bytes inside itself, in a buffer of
+    // 16, so a copy of a short string can read 15 bytes whatever its length:
+    // it is made as a copy of 15 bytes (two moves of a known length) cut back
+    // to the text's length.
+    static void copyText(std::string* at, const std::string& text) {
+        if (text.size() < 16) {
+            (::new (static_cast<void*>(at)) std::string(text.data(), 15))->resize(text.size());
+        } else {
+            ::new (static_cast<void*>(at)) std::string(text);
+        }
+    }
+
+    // Appends when the row is full: the text is made before growing, since
+    // it may lie in this row.
+    [[gnu::noinline]] std::string& emplaceGrowing(std::string_view text) { return emplace_back(text); }
 
     std::string* inlineData() noexcept { return reinterpret_cast<std::string*>(inline_); }
     bool isInline() const noexcept { return static_cast<const void*>(data_) == static_cast<const void*>(inline_); }

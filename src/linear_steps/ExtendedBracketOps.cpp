@@ -77,6 +77,7 @@ Outcome<ExtSidePair> distributeFirstBracket(bool highlight, const Ext_polynomial
     const Color mark = highlight ? Color::red : Color::black;
 
     Group products;
+    products.reserve(side.terms[k].size());
     for (const Term& t : side.terms[k]) {
         const std::optional<Term> product = productTerm(t.monomial, multiplier.monomial, mark);
         if (!product) return Outcome<ExtSidePair>::failure();

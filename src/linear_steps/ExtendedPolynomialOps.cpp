@@ -252,6 +252,7 @@ bool extSideHasBrackets(const Ext_polynomial& side) {
 Polynomial extSideToPolynomial(const Ext_polynomial& side) {
     std::vector<Monomial> monomials;
     if (!side.terms.empty()) {
+        monomials.reserve(side.terms.back().size());
         for (const Term& t : side.terms.back()) monomials.push_back(t.monomial);
     }
     return sideOrZeroTerm(std::move(monomials));

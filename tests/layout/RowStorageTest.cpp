@@ -17,8 +17,8 @@ namespace {
 
 TEST(RowStorage, BlocksHoldWhatIsAskedAndAreReused) {
     // Sizes around every class edge, and beyond the largest class.
-    std::vector<std::size_t> sizes{1, 1023, 1024, 1025};
-    for (std::size_t edge = 2048; edge <= 128 * 1024; edge *= 2) {
+    std::vector<std::size_t> sizes{1, 127, 128, 129};
+    for (std::size_t edge = 256; edge <= 128 * 1024; edge *= 2) {
         for (std::size_t size : {edge - 1, edge, edge + 1}) sizes.push_back(size);
     }
     for (int round = 0; round < 2; ++round) {
