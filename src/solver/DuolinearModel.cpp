@@ -27,13 +27,20 @@ std::optional<PolyEquation> modelEquation(const std::vector<Rational>& left, con
 }  // namespace
 
 WorkedSolution DuolinearModel::workedSolution() const {
-    const std::optional<PolyEquation> first = modelEquation(coeffs_L_0, coeffs_R_0);
-    const std::optional<PolyEquation> second = modelEquation(coeffs_L_1, coeffs_R_1);
-    WorkedSteps steps =
-        first && second ? solveDuolinearSystem(
-                              Duolinear{{*first, *second}},
-                              {.variable = variable, .equation = equation, .use_LCM = use_LCM, .method = method}, false)
-                        : refusalSteps("missing coefficient");
+    std::optional<PolyEquation> first = modelEquation(coeffs_L_0, coeffs_R_0);
+    std::optional<PolyEquation> second = modelEquation(coeffs_L_1, coeffs_R_1);
+    WorkedSteps steps;
+    if (!first || !second) {
+        steps = refusalSteps("missing coefficient");
+    } else {
+        // The equations move into the system (a braced list would copy them).
+        Duolinear system;
+        system.equations.reserve(2);
+        system.equations.push_back(std::move(*first));
+        system.equations.push_back(std::move(*second));
+        steps = solveDuolinearSystem(
+            system, {.variable = variable, .equation = equation, .use_LCM = use_LCM, .method = method}, false);
+    }
     return WorkedSolution{std::move(steps.steps), std::move(steps.comments), {"?"}};
 }
 

@@ -1,6 +1,7 @@
 #include "solver/GcdSimplification.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -33,10 +34,17 @@ Rational whole(std::int64_t n) {
 // the factor g multiplying it as the top-level sum.
 Ext_polyEquation factoredEquation(const WholeEquation& reduced, std::int64_t g) {
     const Term factor{Monomial{whole(g), 0}, SubExpression{true, 0}};
-    const std::vector<Term> left{plainTerm(Monomial{whole(reduced.a), 1, 'x'}),
-                                 plainTerm(Monomial{whole(reduced.b), 1, 'y'})};
-    const std::vector<Term> right{plainTerm(Monomial{whole(reduced.c), 0})};
-    return Ext_polyEquation{Ext_polynomial{{left, {factor}}}, Ext_polynomial{{right, {factor}}}, Relation::equal_to};
+    // Each side's groups are made in place (a braced list of groups would copy them).
+    const auto side = [&factor](std::initializer_list<Term> terms) {
+        Ext_polynomial made;
+        made.terms.reserve(2);
+        made.terms.emplace_back(terms);
+        made.terms.emplace_back(1, factor);
+        return made;
+    };
+    return Ext_polyEquation{
+        side({plainTerm(Monomial{whole(reduced.a), 1, 'x'}), plainTerm(Monomial{whole(reduced.b), 1, 'y'})}),
+        side({plainTerm(Monomial{whole(reduced.c), 0})}), Relation::equal_to};
 }
 
 PolyEquation plainEquation(const WholeEquation& e) {
