@@ -55,7 +55,7 @@ struct ExtendedWork : LinearStepChoices {
 // terms in order; x when there is none.
 char variableLetterOf(const Ext_polyEquation& equation) {
     for (const Ext_polynomial* side : {&equation.LHS, &equation.RHS}) {
-        for (const std::vector<Term>& group : side->terms) {
+        for (const ExtGroup& group : side->terms) {
             for (const Term& t : group) {
                 if (t.monomial.exponent == 1) return t.monomial.variable;
             }

@@ -108,7 +108,7 @@ bool descendingPowersStep(Opening& o) {
     if (exchange.failed) return false;
     if (!exchange.applies()) return true;
     const std::vector<PolyEquation>& equations = exchange.value->equations;
-    std::vector<TagLayout> own;
+    Layouts own;
     for (const PolyEquation& q : equations) own = appendEquationLine(o.choices.style, std::move(own), q);
     if (exchange.value->message) {
         own.push_back(messageLayout(*exchange.value->message));

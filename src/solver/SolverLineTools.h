@@ -37,7 +37,7 @@ inline std::optional<StepLines> lastStepLines(WorkedSteps worked) {
     return std::move(worked.steps.back());
 }
 
-inline void appendLines(StepLines& lines, std::vector<TagLayout> more) {
+inline void appendLines(StepLines& lines, Layouts more) {
     for (TagLayout& line : more) lines.push_back(std::move(line));
 }
 
