@@ -70,13 +70,6 @@ WorkedSteps malformedRefusal() {
     return worked;
 }
 
-// linearEquationSteps answers an equation it cannot work with its one "oops" step.
-bool isRefusal(const WorkedSteps& worked) {
-    if (worked.comments.size() != 1) return false;
-    const std::vector<std::string>& comment = worked.comments.front();
-    return comment.size() == 1 && comment.front() == "oops";
-}
-
 // One bracket-phase step: the worked lines, the equation before and after.
 // The equation in hand joins the worked lines and the result, in black,
 // becomes the equation in hand.
