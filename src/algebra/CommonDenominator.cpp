@@ -11,12 +11,12 @@ namespace duolinear {
 namespace {
 
 struct Rewritten {
-    std::vector<Monomial> terms;  // empty when there was nothing to rewrite
+    Monomials terms;  // empty when there was nothing to rewrite
     bool hasFractions = false;
     bool changed = false;
 };
 
-std::optional<Rewritten> overCommonDenominator(const std::vector<Monomial>& terms) {
+std::optional<Rewritten> overCommonDenominator(const Monomials& terms) {
     std::optional<std::int64_t> common = 1;
     for (const Monomial& term : terms) {
         if (term.coefficient.denominator == 1) continue;

@@ -37,7 +37,7 @@ bool eitherSideHasZeroDenominator(const PolyEquation& equation) {
 }
 
 Polynomial dropZeroTerms(bool resetColors, const Polynomial& side) {
-    std::vector<Monomial> kept;
+    Monomials kept;
     kept.reserve(side.terms.size());
     std::copy_if(side.terms.begin(), side.terms.end(), std::back_inserter(kept), isNonzeroTerm);
     Polynomial result = sideOrZeroTerm(std::move(kept));
@@ -69,7 +69,7 @@ bool eitherSideNeedsReducing(const PolyEquation& equation) {
 }
 
 std::optional<Polynomial> reducedSide(const Polynomial& side) {
-    std::vector<Monomial> terms;
+    Monomials terms;
     terms.reserve(side.terms.size());
     for (const Monomial& term : side.terms) {
         const std::optional<Rational> reduced = reducedRational(term.coefficient);

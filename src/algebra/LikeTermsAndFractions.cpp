@@ -14,8 +14,8 @@ namespace {
 
 // The terms with n/d replaced by n·(factor/d) over 1, black. factor is a
 // common multiple of every denominator, so each division is exact.
-std::optional<std::vector<Monomial>> multipliedThrough(const std::vector<Monomial>& terms, std::int64_t factor) {
-    std::vector<Monomial> result;
+std::optional<Monomials> multipliedThrough(const Monomials& terms, std::int64_t factor) {
+    Monomials result;
     result.reserve(terms.size());
     for (const Monomial& term : terms) {
         const CheckedInt numerator =
@@ -26,7 +26,7 @@ std::optional<std::vector<Monomial>> multipliedThrough(const std::vector<Monomia
     return result;
 }
 
-std::optional<std::vector<Monomial>> clearedTerms(const Polynomial& side) {
+std::optional<Monomials> clearedTerms(const Polynomial& side) {
     const std::optional<std::int64_t> factor = lcmOfSideDenominators(side);
     // A zero lcm means a zero denominator, which cannot be cleared.
     if (!factor || *factor == 0) return std::nullopt;
@@ -36,8 +36,8 @@ std::optional<std::vector<Monomial>> clearedTerms(const Polynomial& side) {
 }  // namespace
 
 std::optional<CombinedSide> combineLikeTerms(bool simple, const Polynomial& side) {
-    const std::vector<Monomial>& terms = side.terms;
-    std::vector<Monomial> combined;
+    const Monomials& terms = side.terms;
+    Monomials combined;
     combined.reserve(terms.size());
     bool changed = false;
     for (std::size_t i = 0; i < terms.size(); ++i) {
@@ -87,7 +87,7 @@ std::optional<std::int64_t> lcmOfDenominators(const PolyEquation& equation) {
 }
 
 std::optional<Polynomial> clearSideFractions(const Polynomial& side) {
-    std::optional<std::vector<Monomial>> terms = clearedTerms(side);
+    std::optional<Monomials> terms = clearedTerms(side);
     if (!terms) return std::nullopt;
     return sideOrZeroTerm(std::move(*terms));
 }
@@ -97,8 +97,8 @@ std::optional<PolyEquation> clearFractionsBothSides(const PolyEquation& equation
     // then multiplied through on its own.
     const std::optional<std::int64_t> factor = lcmOfDenominators(equation);
     if (!factor || *factor == 0) return std::nullopt;
-    std::optional<std::vector<Monomial>> lhs = multipliedThrough(equation.LHS.terms, *factor);
-    std::optional<std::vector<Monomial>> rhs = multipliedThrough(equation.RHS.terms, *factor);
+    std::optional<Monomials> lhs = multipliedThrough(equation.LHS.terms, *factor);
+    std::optional<Monomials> rhs = multipliedThrough(equation.RHS.terms, *factor);
     if (!lhs || !rhs) return std::nullopt;
     return PolyEquation{sideOrZeroTerm(std::move(*lhs)), sideOrZeroTerm(std::move(*rhs)), equation.relation};
 }

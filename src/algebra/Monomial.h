@@ -3,9 +3,11 @@
 // letter. A constant term (exponent 0) still carries a letter, normally 'x'.
 
 #include <cstdint>
+#include <vector>
 
 #include "algebra/Rational.h"
 #include "layout/Enumerations.h"
+#include "layout/PooledStorage.h"
 
 namespace duolinear {
 
@@ -18,6 +20,10 @@ struct Monomial {
     char variable = 'x';
     Color variable_color = Color::black;
 };
+
+// A list of monomials, such as one side's terms. A working makes and drops
+// these by the hundred, most of one or two terms, so their blocks are pooled.
+using Monomials = std::vector<Monomial, PooledStorage<Monomial>>;
 
 // The monomial with its coefficient's three colours and its letter's colour set to color.
 Monomial recoloredMonomial(Color color, const Monomial& monomial);

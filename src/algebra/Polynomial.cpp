@@ -13,13 +13,13 @@ bool equals(const Polynomial& a, const Polynomial& b) {
     return true;
 }
 
-bool isBareVariable(bool negative, const std::vector<Monomial>& side) {
+bool isBareVariable(bool negative, const Monomials& side) {
     if (side.size() != 1) return false;
     const Rational& c = side.front().coefficient;
     return side.front().exponent == 1 && c.denominator == 1 && c.numerator == (negative ? -1 : 1);
 }
 
-bool isSingleConstant(bool reduced, const std::vector<Monomial>& side) {
+bool isSingleConstant(bool reduced, const Monomials& side) {
     if (side.size() != 1 || side.front().exponent != 0) return false;
     const Rational& c = side.front().coefficient;
     if (c.denominator == 0) return false;

@@ -12,12 +12,12 @@
 namespace duolinear {
 
 struct Polynomial {
-    std::vector<Monomial> terms;
+    Monomials terms;
 
     // The single zero term.
     Polynomial() : terms(1) {}
     // Exactly the given terms, in order; an empty list gives an empty side.
-    Polynomial(std::vector<Monomial> list) : terms(std::move(list)) {}
+    Polynomial(Monomials list) : terms(std::move(list)) {}
     Polynomial(std::initializer_list<Monomial> list) : terms(list) {}
 };
 
@@ -27,10 +27,10 @@ bool equals(const Polynomial& a, const Polynomial& b);
 
 // Whether the side reads x (or -x with negative): one term, exponent 1,
 // coefficient 1/1 (or -1/1). The letter is not looked at.
-bool isBareVariable(bool negative, const std::vector<Monomial>& side);
+bool isBareVariable(bool negative, const Monomials& side);
 
 // Whether the side is one constant term with a non-zero denominator; with
 // reduced, also in lowest terms with a positive denominator.
-bool isSingleConstant(bool reduced, const std::vector<Monomial>& side);
+bool isSingleConstant(bool reduced, const Monomials& side);
 
 }  // namespace duolinear

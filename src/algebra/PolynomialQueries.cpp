@@ -98,7 +98,7 @@ std::optional<PolyEquation> negatedBothSides(const PolyEquation& equation) {
 }
 
 Ext_polynomial extendedPolynomial(const Polynomial& side) {
-    std::vector<Term> group;
+    ExtGroup group;
     group.reserve(side.terms.size());
     for (const Monomial& term : side.terms) group.push_back(Term{term, SubExpression{false, 0}});
     return wrapArray({std::move(group)});

@@ -12,21 +12,21 @@
 namespace duolinear {
 
 // The side made of the given terms, or [zero term] when there are none.
-inline Polynomial sideOrZeroTerm(std::vector<Monomial> terms) {
+inline Polynomial sideOrZeroTerm(Monomials terms) {
     if (terms.empty()) return Polynomial{};
     return Polynomial(std::move(terms));
 }
 
 // LHS terms, then RHS terms.
-inline std::vector<Monomial> joinedSides(const PolyEquation& equation) {
-    std::vector<Monomial> terms = equation.LHS.terms;
+inline Monomials joinedSides(const PolyEquation& equation) {
+    Monomials terms = equation.LHS.terms;
     terms.insert(terms.end(), equation.RHS.terms.begin(), equation.RHS.terms.end());
     return terms;
 }
 
 // The inverse of joinedSides for a list of the same length: the first
 // lhsCount terms and the rest, each side kept non-empty.
-inline std::pair<Polynomial, Polynomial> splitSides(const std::vector<Monomial>& terms, std::size_t lhsCount) {
+inline std::pair<Polynomial, Polynomial> splitSides(const Monomials& terms, std::size_t lhsCount) {
     const auto middle = terms.begin() + static_cast<std::ptrdiff_t>(lhsCount);
     return {sideOrZeroTerm({terms.begin(), middle}), sideOrZeroTerm({middle, terms.end()})};
 }

@@ -4,7 +4,7 @@
 
 namespace duolinear {
 
-Ext_polynomial wrapArray(std::vector<std::vector<Term>> groups) {
+Ext_polynomial wrapArray(ExtGroups groups) {
     return Ext_polynomial{std::move(groups)};
 }
 

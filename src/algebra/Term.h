@@ -28,8 +28,12 @@ struct Term {
     Color sub_exp_parenthesis_color = Color::black;
 };
 
+// One group of terms, and a side's groups; pooled like Monomials.
+using ExtGroup = std::vector<Term, PooledStorage<Term>>;
+using ExtGroups = std::vector<ExtGroup, PooledStorage<ExtGroup>>;
+
 struct Ext_polynomial {
-    std::vector<std::vector<Term>> terms;
+    ExtGroups terms;
 };
 
 struct Ext_polyEquation {
@@ -40,7 +44,7 @@ struct Ext_polyEquation {
 };
 
 // The extended polynomial made of the given groups.
-Ext_polynomial wrapArray(std::vector<std::vector<Term>> groups);
+Ext_polynomial wrapArray(ExtGroups groups);
 
 // equals() of the monomials, and neither term multiplies a group: a term that
 // multiplies a group equals no term, not even itself (hence no operator==).

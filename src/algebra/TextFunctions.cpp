@@ -12,39 +12,47 @@ struct CodePoint {
     std::size_t begin = 0;  // the first byte; a point ends where the next begins
 };
 
-// UTF-8 decoding; a malformed byte stands alone as U+FFFD.
+// The code point that starts at byte i, and the bytes it takes; a malformed
+// byte stands alone as U+FFFD.
+struct Decoded {
+    char32_t value = 0;
+    std::size_t length = 1;
+};
+
+Decoded decodeAt(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    char32_t value = lead;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0x80) {
+        length = 0;
+    }
+    bool valid = length > 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        valid = (next & 0xC0) == 0x80;
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (!valid) return {0xFFFD, 1};
+    return {value, length};
+}
+
+// UTF-8 decoding of a whole text.
 std::vector<CodePoint> decodeUtf8(std::string_view text) {
     std::vector<CodePoint> points;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        char32_t value = lead;
-        if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            value = lead & 0x07;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            value = lead & 0x0F;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            value = lead & 0x1F;
-        } else if (lead >= 0x80) {
-            length = 0;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            value = (value << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            points.push_back({0xFFFD, i});
-            ++i;
-            continue;
-        }
-        points.push_back({value, i});
-        i += length;
+    points.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Decoded point = decodeAt(text, i);
+        points.push_back({point.value, i});
+        i += point.length;
     }
     return points;
 }
@@ -125,16 +133,19 @@ std::size_t characterCount(std::string_view text) {
         for (std::size_t i = 0; i < text.size(); ++i) count += i == 0 || text[i - 1] != '\r' || text[i] != '\n';
         return count;
     }
-    const std::vector<CodePoint> points = decodeUtf8(text);
-    std::size_t count = points.empty() ? 0 : 1;
+    // Decoded as it is read: counting needs only the point before.
+    std::size_t count = 0;
+    char32_t prev = 0;
     int regionalRun = 0;  // regional indicators in the current character
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const char32_t cur = points[i].value;
-        if (i > 0 && !joinsPrevious(points[i - 1].value, cur, regionalRun)) {
+    for (std::size_t i = 0; i < text.size();) {
+        const Decoded point = decodeAt(text, i);
+        if (i == 0 || !joinsPrevious(prev, point.value, regionalRun)) {
             ++count;
             regionalRun = 0;
         }
-        if (isRegionalIndicator(cur)) ++regionalRun;
+        if (isRegionalIndicator(point.value)) ++regionalRun;
+        prev = point.value;
+        i += point.length;
     }
     return count;
 }

@@ -126,8 +126,8 @@ TagLayout fontLayout(Font font, TagLayout child, const std::string& tag) {
     return wrapChild("font", rawValue(font), std::move(child), std::nullopt, tag);
 }
 
-std::vector<TagLayout> blankLayouts(long long count) {
-    std::vector<TagLayout> out;
+Layouts blankLayouts(long long count) {
+    Layouts out;
     out.reserve(count > 1 ? static_cast<std::size_t>(count) : 1);
     do {
         // Written in place: the rows of a braced list would be copied.
@@ -150,7 +150,7 @@ std::optional<TagLayout> messagesLayout(const std::vector<ColoredText>& pieces) 
     return acc;
 }
 
-std::optional<TagLayout> joinAllLayouts(std::vector<TagLayout> layouts) {
+std::optional<TagLayout> joinAllLayouts(Layouts layouts) {
     std::optional<TagLayout> acc;
     for (TagLayout& layout : layouts) {
         bool hasContent = false;

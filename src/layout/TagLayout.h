@@ -11,14 +11,15 @@
 #include <vector>
 
 #include "layout/Enumerations.h"
-#include "layout/RowStorage.h"
+#include "layout/PooledStorage.h"
 #include "layout/TagRow.h"
 
 namespace duolinear {
 
-using TagLayout = std::vector<TagRow, RowStorage<TagRow>>;  // see RowStorage.h
-using StepLines = std::vector<TagLayout>;                   // one step: a layout per line
-using StepList = std::vector<StepLines>;                    // a worked solution's steps
+using TagLayout = std::vector<TagRow, PooledStorage<TagRow>>;  // see PooledStorage.h
+using Layouts = std::vector<TagLayout, PooledStorage<TagLayout>>;
+using StepLines = Layouts;                                      // one step: a layout per line
+using StepList = std::vector<StepLines, PooledStorage<StepLines>>;  // a worked solution's steps
 using StepComments = std::vector<std::vector<std::string>>;
 using StepParameters = std::vector<std::string>;
 
@@ -63,12 +64,12 @@ TagLayout unaryLayout(const std::string& text, TagLayout child, Color color = Co
 TagLayout fontLayout(Font font, TagLayout child, const std::string& tag = defaultLayoutTag());
 
 // `count` blank lines, at least one.
-std::vector<TagLayout> blankLayouts(long long count);
+Layouts blankLayouts(long long count);
 
 // Non-empty pieces set side by side (left-nested "🖇" joins); none: no value.
 std::optional<TagLayout> messagesLayout(const std::vector<ColoredText>& pieces);
 // Layouts with at least one non-empty row set side by side; none: no value.
-std::optional<TagLayout> joinAllLayouts(std::vector<TagLayout> layouts);
+std::optional<TagLayout> joinAllLayouts(Layouts layouts);
 
 // One row with its locators moved by offset; rows without locators unchanged.
 // A locator moved beyond the 64-bit range becomes the empty text, which names

@@ -30,7 +30,7 @@ std::string boxGridTermText(const Monomial& term, std::size_t position) {
     return number + power;
 }
 
-TagLayout boxGridLayout(const std::vector<Monomial>& terms, const std::vector<Color>& colors, const std::string& tag) {
+TagLayout boxGridLayout(const Monomials& terms, const std::vector<Color>& colors, const std::string& tag) {
     TagRow texts{"box_grid_terms"};
     for (std::size_t k = 0; k < terms.size(); ++k) texts.push_back(boxGridTermText(terms[k], k));
     TagRow colorRow{"box_grid_colors"};

@@ -29,7 +29,7 @@ namespace duolinear {
 std::string boxGridTermText(const Monomial& term, std::size_t position);
 
 // One text per term and one colour per colour, as many as given.
-TagLayout boxGridLayout(const std::vector<Monomial>& terms, const std::vector<Color>& colors, const std::string& tag);
+TagLayout boxGridLayout(const Monomials& terms, const std::vector<Color>& colors, const std::string& tag);
 
 // The table of rows × columns entries, row after row. When entries is empty or
 // does not hold exactly rows × columns numbers (a product too large for 64

@@ -81,10 +81,10 @@ std::string linearFormKey(std::string_view format) {
 
 std::optional<Ext_polynomial> parseTermGroups(const TermGroups& groups, const std::map<char, Rational>& coefficients,
                                               Var variable) {
-    std::vector<std::vector<Term>> parsed;
+    ExtGroups parsed;
     parsed.reserve(groups.size());
     for (const std::vector<std::string>& group : groups) {
-        std::vector<Term> terms;
+        ExtGroup terms;
         terms.reserve(group.size());
         for (const std::string& token : group) {
             std::optional<Term> term = parseTermToken(token, coefficients, variable);

@@ -14,7 +14,7 @@ namespace duolinear {
 
 namespace {
 
-using Group = std::vector<Term>;
+using Group = ExtGroup;
 
 bool isConstantOne(const Monomial& m) {
     return m.exponent == 0 && rationalEquals(m.coefficient, Rational{1, 1}, false);

@@ -26,10 +26,19 @@ struct ExtendedWork : LinearStepChoices {
     TagLayout openingLine;
     StepLines workedLines;
     Ext_polyEquation current;
+    bool currentIsOpening = false;  // current is still the equation the opening line draws
     StepKeeper steps;
     Refusal refusal = Refusal::numbers_too_large;  // why the work stopped, when it did
 
     TagLayout layoutOf(const Ext_polyEquation& equation) const { return extEquationLayout(style, equation); }
+    // The line of the equation in hand, which is about to be replaced: while
+    // that is still the opening equation, its line is the opening line, taken
+    // over when no frame shows it again and copied otherwise, not drawn anew.
+    TagLayout currentLine() {
+        if (!currentIsOpening) return layoutOf(current);
+        currentIsOpening = false;
+        return skipOpeningFrame ? std::move(openingLine) : TagLayout(openingLine);
+    }
     // A step below the lines already worked.
     void addStep(StepLines lines, std::vector<std::string> comments) {
         steps.add(workedLines, workedLines.size(), std::move(lines), std::move(comments));
@@ -55,7 +64,7 @@ struct ExtendedWork : LinearStepChoices {
 // terms in order; x when there is none.
 char variableLetterOf(const Ext_polyEquation& equation) {
     for (const Ext_polynomial* side : {&equation.LHS, &equation.RHS}) {
-        for (const std::vector<Term>& group : side->terms) {
+        for (const ExtGroup& group : side->terms) {
             for (const Term& t : group) {
                 if (t.monomial.exponent == 1) return t.monomial.variable;
             }
@@ -68,13 +77,6 @@ WorkedSteps malformedRefusal() {
     WorkedSteps worked;
     worked.append({messageLayout("unexpected error")}, "oops");
     return worked;
-}
-
-// linearEquationSteps answers an equation it cannot work with its one "oops" step.
-bool isRefusal(const WorkedSteps& worked) {
-    if (worked.comments.size() != 1) return false;
-    const std::vector<std::string>& comment = worked.comments.front();
-    return comment.size() == 1 && comment.front() == "oops";
 }
 
 // One bracket-phase step: the worked lines, the equation before and after.
@@ -91,9 +93,10 @@ Outcome<Done> drawStep(ExtendedWork& work, Outcome<ExtEquationPair> rewrite, con
                 return linesOf(extEquationLayout(style, pair.before), extEquationLayout(style, pair.after));
             },
             comment);
-        work.workedLines.push_back(work.layoutOf(work.current));
+        work.workedLines.push_back(work.currentLine());
     }
     work.current = std::move(next);
+    work.currentIsOpening = false;
     return Outcome<Done>::done();
 }
 
@@ -104,6 +107,7 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
     ClearedFractions& cleared = *rewrite.value;
     if (!work.steps.showing()) {
         work.current = recolorExtEquation(Color::black, Color::black, Color::black, std::move(cleared.third));
+        work.currentIsOpening = false;
         return Outcome<Done>::done();
     }
     Ext_polyEquation second = recolorExtEquation(Color::black, Color::black, Color::black, cleared.second);
@@ -117,9 +121,10 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
                            extEquationLayout(style, cleared.third), messageLayout(message));
         },
         "clear fractions");
-    work.workedLines.push_back(work.layoutOf(work.current));
+    work.workedLines.push_back(work.currentLine());
     work.workedLines.push_back(work.layoutOf(second));
     work.current = std::move(next);
+    work.currentIsOpening = false;
     return Outcome<Done>::done();
 }
 
@@ -196,6 +201,7 @@ bool solveWithBrackets(ExtendedWork& work, Ext_polyEquation normalised) {
         work.startWorkedLines();
     } else {
         work.current = std::move(normalised);
+        work.currentIsOpening = true;
     }
 
     if (!bracketPhase(work)) return false;

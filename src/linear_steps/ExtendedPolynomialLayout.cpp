@@ -29,7 +29,7 @@ bool isConstant(const Monomial& m, std::int64_t value) {
 // Whether every group that drawing `group` reaches holds a term.
 bool reachesOnlyFilledGroups(const Ext_polynomial& side, std::size_t group) {
     if (group >= side.terms.size()) return true;  // drawn as "unexpected error"
-    const std::vector<Term>& terms = side.terms[group];
+    const ExtGroup& terms = side.terms[group];
     if (terms.empty()) return false;
     for (const Term& t : terms) {
         if (!t.sub_exp.multiplies || t.sub_exp.index >= group) continue;
@@ -41,7 +41,7 @@ bool reachesOnlyFilledGroups(const Ext_polynomial& side, std::size_t group) {
 // At least as many rows as drawing the side takes, for a reserve.
 std::size_t sideRows(const Ext_polynomial& side) {
     std::size_t rows = 8;
-    for (const std::vector<Term>& group : side.terms) rows += 24 * group.size();
+    for (const ExtGroup& group : side.terms) rows += 24 * group.size();
     return rows;
 }
 
@@ -114,7 +114,7 @@ public:
 
     Piece group(std::size_t group) {
         if (group >= side_.terms.size()) return unexpectedError();
-        const std::vector<Term>& terms = side_.terms[group];
+        const ExtGroup& terms = side_.terms[group];
         if (terms.empty()) return build_.empty();
         Piece result{};
         for (std::size_t j = 0; j < terms.size(); ++j) {

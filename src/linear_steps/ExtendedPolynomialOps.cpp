@@ -18,7 +18,7 @@ namespace duolinear {
 
 namespace {
 
-using Group = std::vector<Term>;
+using Group = ExtGroup;
 
 bool hasZeroNumerator(const Term& t) {
     return t.monomial.coefficient.numerator == 0;
@@ -250,7 +250,7 @@ bool extSideHasBrackets(const Ext_polynomial& side) {
 }
 
 Polynomial extSideToPolynomial(const Ext_polynomial& side) {
-    std::vector<Monomial> monomials;
+    Monomials monomials;
     if (!side.terms.empty()) {
         monomials.reserve(side.terms.back().size());
         for (const Term& t : side.terms.back()) monomials.push_back(t.monomial);

@@ -7,7 +7,7 @@ namespace duolinear {
 namespace {
 
 // The sum of the coefficients of the terms of one exponent, in list order.
-std::optional<Rational> coefficientSum(const std::vector<Monomial>& side, std::uint64_t exponent) {
+std::optional<Rational> coefficientSum(const Monomials& side, std::uint64_t exponent) {
     std::optional<Rational> sum = Rational{0, 1};
     for (const Monomial& term : side) {
         if (term.exponent != exponent) continue;
@@ -17,7 +17,7 @@ std::optional<Rational> coefficientSum(const std::vector<Monomial>& side, std::u
     return sum;
 }
 
-bool hasHigherPowerTerm(const std::vector<Monomial>& side) {
+bool hasHigherPowerTerm(const Monomials& side) {
     for (const Monomial& term : side) {
         if (term.exponent > 1 && isNonzeroTerm(term)) return true;
     }
@@ -46,8 +46,8 @@ Status statusWithoutVariable(const Rational& c, Relation relation) {
 }  // namespace
 
 std::optional<LinearSolution> linearSolutionStatus(const PolyEquation& equation) {
-    const std::vector<Monomial>& lhs = equation.LHS.terms;
-    const std::vector<Monomial>& rhs = equation.RHS.terms;
+    const Monomials& lhs = equation.LHS.terms;
+    const Monomials& rhs = equation.RHS.terms;
     if (hasHigherPowerTerm(lhs) || hasHigherPowerTerm(rhs)) return std::nullopt;
 
     const std::optional<Rational> lhsVariables = coefficientSum(lhs, 1);

@@ -32,7 +32,7 @@ struct LinearWork : LinearStepChoices {
 
     // Progress.
     PolyEquation current;
-    std::vector<TagLayout> derivation;  // equations already passed, shown above new lines; only ever grows
+    Layouts derivation;  // equations already passed, shown above new lines; only ever grows
     StepKeeper steps;                   // the steps made, as the caller keeps them
 
     // The opening equation.

@@ -26,7 +26,7 @@ bool vetoesClear(Step_exclusions exclusions) {
 // Whether some two terms of the side are like (simple: whole coefficients
 // only), that is whether combining merges anything.
 bool hasLikeTerms(bool simple, const Polynomial& side) {
-    const std::vector<Monomial>& terms = side.terms;
+    const Monomials& terms = side.terms;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         for (std::size_t j = i + 1; j < terms.size(); ++j) {
             if (areLikeTerms(terms[j], terms[i], simple)) return true;

@@ -22,6 +22,12 @@ std::string refusalText(Refusal reason);
 // The refusal step drawn under the given equation line.
 WorkedSteps refusalOf(Refusal reason, TagLayout equationLine);
 
+// Whether a working is such a refusal: its one step commented "oops".
+inline bool isRefusal(const WorkedSteps& worked) {
+    return worked.comments.size() == 1 && worked.comments.front().size() == 1 &&
+           worked.comments.front().front() == "oops";
+}
+
 // Every term with a non-zero numerator is a constant or a first power of one
 // and the same letter.
 bool isLinearInOneVariable(const PolyEquation& equation);

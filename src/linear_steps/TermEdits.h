@@ -12,7 +12,7 @@
 
 namespace duolinear {
 
-using Terms = std::vector<Monomial>;
+using Terms = Monomials;
 
 // The position of the first term of exponent 1 (of exponent 0); the side's
 // length when there is none.

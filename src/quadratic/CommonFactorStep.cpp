@@ -45,7 +45,7 @@ Outcome<CommonFactorStep> factorOutGCDStep(const PolyEquation& equation) {
     const std::int64_t G = worked.terms.front().coefficient.numerator < 0 ? -*divisor : *divisor;
     if (G == 1 || G == 0 || worked.terms.back().exponent != 0) return Outcome<CommonFactorStep>::nothing();
 
-    std::vector<Term> quotient;
+    ExtGroup quotient;
     for (const Monomial& term : worked.terms) {
         const std::optional<Term> divided = termDividedByFactor(term, G);
         if (!divided) return Outcome<CommonFactorStep>::failure();
@@ -64,13 +64,13 @@ Outcome<CommonFactorStep> factorOutGCDStep(const PolyEquation& equation) {
     return Outcome<CommonFactorStep>::of({{marked, factored, divided}, gcdFactorMessage(G)});
 }
 
-std::vector<TagLayout> appendExtEquationLine(Style style, std::vector<TagLayout> lines,
+Layouts appendExtEquationLine(Style style, Layouts lines,
                                              const Ext_polyEquation& equation) {
     lines.push_back(extEquationLayout(style, equation));
     return lines;
 }
 
-std::vector<TagLayout> appendBlackExtEquationLine(Style style, std::vector<TagLayout> lines,
+Layouts appendBlackExtEquationLine(Style style, Layouts lines,
                                                   const Ext_polyEquation& equation) {
     lines.push_back(extEquationLayout(style, recolorExtEquation(Color::black, Color::black, Color::black, equation)));
     return lines;

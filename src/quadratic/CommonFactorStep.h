@@ -34,9 +34,9 @@ Outcome<CommonFactorStep> factorOutGCDStep(const PolyEquation& equation);
 
 // Fold steps: lines followed by the equation's line in the style, with its
 // colours (appendExtEquationLine) or all black (appendBlackExtEquationLine).
-std::vector<TagLayout> appendExtEquationLine(Style style, std::vector<TagLayout> lines,
+Layouts appendExtEquationLine(Style style, Layouts lines,
                                              const Ext_polyEquation& equation);
-std::vector<TagLayout> appendBlackExtEquationLine(Style style, std::vector<TagLayout> lines,
+Layouts appendBlackExtEquationLine(Style style, Layouts lines,
                                                   const Ext_polyEquation& equation);
 
 }  // namespace duolinear

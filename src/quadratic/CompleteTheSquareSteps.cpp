@@ -45,7 +45,7 @@ PolyEquation inBlack(const PolyEquation& equation) {
 }
 
 // The notes under a step's equations, or one blank line when there are none.
-void addNotes(StepLines& own, const std::vector<TagLayout>& notes) {
+void addNotes(StepLines& own, const Layouts& notes) {
     if (notes.empty()) {
         own.push_back(blankLayouts(0).front());
     } else {

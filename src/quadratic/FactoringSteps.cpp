@@ -45,7 +45,7 @@ bool commonFactorStep(Factoring& f) {
     if (!step.applies()) return true;
     const std::vector<Ext_polyEquation>& equations = step.value->equations;
     const Style style = f.choices.style;
-    std::vector<TagLayout> own;
+    Layouts own;
     for (const Ext_polyEquation& x : equations) own = appendExtEquationLine(style, std::move(own), x);
     own.push_back(messageLayout(step.value->message));
     f.addStep(f.carriedWith(own), "simplify the equation");

@@ -76,7 +76,7 @@ std::optional<StepLines> formulaPresentation(bool highlight, const PolyEquation&
     const Rational b = linear ? recoloredRational(colorB, linear->coefficient) : coloredRational(0, 1, colorB);
     const Rational c = constant ? recoloredRational(colorC, constant->coefficient) : coloredRational(0, 1, colorC);
 
-    std::vector<Monomial> rebuilt{Monomial{a, 2, letter}};
+    Monomials rebuilt{Monomial{a, 2, letter}};
     if (linear) rebuilt.push_back(Monomial{b, 1, letter});
     if (constant) rebuilt.push_back(Monomial{c, 0, letter});
     const PolyEquation marked{Polynomial{std::move(rebuilt)}, zeroSide(letter), equation.relation};

@@ -27,7 +27,7 @@ Outcome<std::vector<PolyEquation>> constantToRightSideStep(const PolyEquation& e
     const std::optional<Rational> moved = negatedRational(constant.coefficient);
     if (!moved) return Result::failure();
 
-    std::vector<Monomial> rest(equation.LHS.terms.begin(), equation.LHS.terms.end() - 1);
+    Monomials rest(equation.LHS.terms.begin(), equation.LHS.terms.end() - 1);
     if (rest.empty()) rest.push_back(Monomial{Rational{0, 1}, 0, constant.variable});
     const Polynomial right =
         recolorFirstTermCoefficient(Color::red, Polynomial{Monomial{*moved, 0, constant.variable}});
@@ -64,7 +64,7 @@ Outcome<HalveAndSquareStep> halveAndSquareStep(const PolyEquation& equation, Sty
     auto number = [style](const Rational& value, Color color) {
         return rationalLayout(recoloredRational(color, value), false, style);
     };
-    std::vector<TagLayout> notes{
+    Layouts notes{
         *joinAllLayouts({messageLayout("halve " + std::string(1, v) + " coefficient from ", Color::red),
                          number(b, Color::red), messageLayout(" to ", Color::red), number(*h, Color::red)}),
         *joinAllLayouts({messageLayout("square to ", Color::blue), number(*s, Color::blue),
@@ -73,7 +73,7 @@ Outcome<HalveAndSquareStep> halveAndSquareStep(const PolyEquation& equation, Sty
     return Result::of({std::move(equations), Polynomial_Equation_XL{left, right, relation}, std::move(notes)});
 }
 
-std::vector<TagLayout> appendBlackEquationLine(Style style, std::vector<TagLayout> lines,
+Layouts appendBlackEquationLine(Style style, Layouts lines,
                                                const PolyEquation& equation) {
     lines.push_back(equationLayout(recoloredEquation(Color::black, Color::black, Color::black, equation), style));
     return lines;

@@ -36,7 +36,7 @@ Outcome<std::vector<PolyEquation>> constantToRightSideStep(const PolyEquation& e
 struct HalveAndSquareStep {
     std::vector<PolyEquation> equations;  // before, after
     Polynomial_Equation_XL square;
-    std::vector<TagLayout> notes;  // the three note lines
+    Layouts notes;  // the three note lines
 };
 
 // Nothing to do unless the last left-hand term has power 1 (r is 0 when the
@@ -44,6 +44,6 @@ struct HalveAndSquareStep {
 Outcome<HalveAndSquareStep> halveAndSquareStep(const PolyEquation& equation, Style style = Style::fraction);
 
 // lines followed by the equation's line in the style, all black.
-std::vector<TagLayout> appendBlackEquationLine(Style style, std::vector<TagLayout> lines, const PolyEquation& equation);
+Layouts appendBlackEquationLine(Style style, Layouts lines, const PolyEquation& equation);
 
 }  // namespace duolinear

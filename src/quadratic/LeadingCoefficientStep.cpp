@@ -35,7 +35,7 @@ Outcome<LeadingCoefficientStep> divideByLeadingCoefficientStep(const PolyEquatio
     if (!reciprocal) return Result::failure();
     const Monomial multiplier{recoloredRational(Color::red, *reciprocal), 0, leading.variable};
 
-    std::vector<Monomial> divided;
+    Monomials divided;
     for (const Monomial& term : equation.LHS.terms) {
         const std::optional<Rational> quotient = rationalQuotient(term.coefficient, a);
         if (!quotient) return Result::failure();

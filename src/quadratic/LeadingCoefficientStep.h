@@ -25,7 +25,7 @@ struct LeadingCoefficientStep {
     PolyEquation before;
     Ext_polyEquation bracketed;
     PolyEquation after;
-    std::vector<TagLayout> notes;  // the two note lines
+    Layouts notes;  // the two note lines
 };
 
 // Nothing to do when a equals 1 by value (3/3 counts). Fails for an empty

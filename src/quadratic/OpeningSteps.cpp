@@ -20,7 +20,7 @@ const std::string kLeftSideMessage = "left hand side for convenience";
 std::optional<Polynomial> withoutSquareTerms(const Polynomial& side) {
     const auto first = std::find_if(side.terms.begin(), side.terms.end(), isSquareTerm);
     if (first == side.terms.end()) return std::nullopt;
-    std::vector<Monomial> kept;
+    Monomials kept;
     std::copy_if(side.terms.begin(), side.terms.end(), std::back_inserter(kept), isNotSquareTerm);
     if (kept.empty()) return zeroSide(first->variable);
     return Polynomial{std::move(kept)};
@@ -39,13 +39,13 @@ PolyEquation equationOf(Polynomial left, Polynomial right, Relation relation) {
 std::optional<Polynomial> collectedOnTheLeft(const PolyEquation& equation) {
     const std::optional<Polynomial> negatedRight = negatedSide(equation.RHS);
     if (!negatedRight) return std::nullopt;
-    std::vector<Monomial> all = equation.LHS.terms;
+    Monomials all = equation.LHS.terms;
     all.insert(all.end(), negatedRight->terms.begin(), negatedRight->terms.end());
     const Polynomial sorted = sortedByDescendingPowers(Polynomial{std::move(all)});
     if (sorted.terms.empty()) return zeroSide('x');
 
     const char letter = sorted.terms.front().variable;
-    std::vector<Monomial> collected;
+    Monomials collected;
     std::optional<Rational> sum = Rational{0, 1};
     std::uint64_t power = sorted.terms.front().exponent;
     auto closeGroup = [&]() -> bool {
@@ -143,7 +143,7 @@ Outcome<ExchangeSides> exchangeSidesStep(const PolyEquation& equation) {
     return Outcome<ExchangeSides>::of({{equation, equationOf(*left, zeroSide(letter), relation)}, kLeftSideMessage});
 }
 
-std::vector<TagLayout> appendEquationLine(Style style, std::vector<TagLayout> lines, const PolyEquation& equation) {
+Layouts appendEquationLine(Style style, Layouts lines, const PolyEquation& equation) {
     lines.push_back(equationLayout(equation, style));
     return lines;
 }

@@ -74,6 +74,6 @@ struct ExchangeSides {
 Outcome<ExchangeSides> exchangeSidesStep(const PolyEquation& equation);
 
 // A fold step: lines followed by the equation's line in the style.
-std::vector<TagLayout> appendEquationLine(Style style, std::vector<TagLayout> lines, const PolyEquation& equation);
+Layouts appendEquationLine(Style style, Layouts lines, const PolyEquation& equation);
 
 }  // namespace duolinear

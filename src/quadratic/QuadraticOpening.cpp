@@ -10,6 +10,7 @@
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearSolutionStatus.h"
+#include "linear_steps/Refusal.h"
 #include "quadratic/OpeningSteps.h"
 #include "quadratic/QuadraticRefusal.h"
 
@@ -36,11 +37,6 @@ struct Opening {
     void carry(TagLayout line) { state.carriedLines.push_back(std::move(line)); }
     void addStep(StepLines lines, std::string caption) { state.worked.append(std::move(lines), std::move(caption)); }
 };
-
-// Whether a worked solution is the linear engine's one-step refusal.
-bool isRefusal(const WorkedSteps& worked) {
-    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
-}
 
 // "simplify": false when the arithmetic gave out.
 bool simplifyStep(Opening& o) {
@@ -108,7 +104,7 @@ bool descendingPowersStep(Opening& o) {
     if (exchange.failed) return false;
     if (!exchange.applies()) return true;
     const std::vector<PolyEquation>& equations = exchange.value->equations;
-    std::vector<TagLayout> own;
+    Layouts own;
     for (const PolyEquation& q : equations) own = appendEquationLine(o.choices.style, std::move(own), q);
     if (exchange.value->message) {
         own.push_back(messageLayout(*exchange.value->message));

@@ -49,7 +49,7 @@ enum class OpeningTidying { simplify, clear_fractions };
 // What the opening hands to a method when the equation is still quadratic.
 struct OpeningState {
     WorkedSteps worked;                   // the steps and comments so far
-    std::vector<TagLayout> carriedLines;  // the equations passed, for the top of every later step
+    Layouts carriedLines;  // the equations passed, for the top of every later step
     TagLayout openingLine;                // startEquation's line: the "🤔" step and every closing step open with it
     PolyEquation startEquation;           // the equation with zero terms dropped, before any other change
     PolyEquation equation;                // the prepared equation: descending powers against a zero side

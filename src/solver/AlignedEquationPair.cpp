@@ -136,7 +136,7 @@ StepLines alignedEquationPairTags(const std::vector<PolyEquation>& equations, co
         return std::move(writer).finish(root);
     };
     // prefix, second equation and suffix side by side, in the monospaced font.
-    LayoutWriter writer(15);
+    LayoutWriter writer(20);
     const LayoutWriter::Item prefix = writer.message(look.prefix, look.prefixColor);
     const LayoutWriter::Item prefixed =
         writer.join("🖇", prefix, writer.message(std::move(second), look.secondColor));

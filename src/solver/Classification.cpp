@@ -14,8 +14,8 @@ TagLayout valueLine(char letter, const Rational& value) {
     return equationLayout(solvedForEquation(letter, value), Style::fraction);
 }
 
-std::vector<TagLayout> verdictLines(std::vector<TagLayout> body) {
-    std::vector<TagLayout> lines = blankLayouts(2);
+Layouts verdictLines(Layouts body) {
+    Layouts lines = blankLayouts(2);
     for (TagLayout& line : body) lines.push_back(std::move(line));
     return lines;
 }

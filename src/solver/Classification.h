@@ -15,7 +15,7 @@
 namespace duolinear {
 
 struct DuolinearClassification {
-    std::vector<TagLayout> lines;  // two blank lines, then the verdict
+    Layouts lines;  // two blank lines, then the verdict
     Duolinear_solution_type type = Duolinear_solution_type::one;
     std::optional<Rational> x;  // present exactly when type is one
     std::optional<Rational> y;

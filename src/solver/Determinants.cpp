@@ -82,7 +82,7 @@ std::optional<PolyEquation> commonLineEquation(const PolyEquation& equation) {
     if (!slope || !intercept) return std::nullopt;
 
     // The slope is never zero here; a zero intercept is left out (y = -2x).
-    std::vector<Monomial> right{Monomial{*slope, 1, 'x'}};
+    Monomials right{Monomial{*slope, 1, 'x'}};
     if (intercept->numerator != 0) right.push_back(Monomial{*intercept, 0});
     return PolyEquation{{Monomial{kOne, 1, 'y'}}, std::move(right), Relation::equal_to};
 }

@@ -14,20 +14,16 @@
 #include "algebra/Options.h"
 #include "algebra/Term.h"
 #include "layout/TagLayout.h"
+#include "linear_steps/Refusal.h"
 #include "linear_steps/WorkedSteps.h"
 
 namespace duolinear {
 
-// Whether a one-variable working is the step engines' refusal, the single
-// step commented "oops". The solver passes no zero denominators and only
-// linear equations in one letter, so here it is always the engines' "numbers
-// too large", which the driver's refusal repeats.
-inline bool isRefusal(const WorkedSteps& worked) {
-    return worked.comments.size() == 1 && worked.comments.front() == std::vector<std::string>{"oops"};
-}
-
 // The lines of the first / last step of a working, moved out of it; no value
-// when the working was refused or has no step.
+// when the working was refused (isRefusal) or has no step. The solver passes
+// no zero denominators and only linear equations in one letter, so a refusal
+// here is always the engines' "numbers too large", which the driver's refusal
+// repeats.
 inline std::optional<StepLines> firstStepLines(WorkedSteps worked) {
     if (worked.steps.empty() || isRefusal(worked)) return std::nullopt;
     return std::move(worked.steps.front());
@@ -37,7 +33,7 @@ inline std::optional<StepLines> lastStepLines(WorkedSteps worked) {
     return std::move(worked.steps.back());
 }
 
-inline void appendLines(StepLines& lines, std::vector<TagLayout> more) {
+inline void appendLines(StepLines& lines, Layouts more) {
     for (TagLayout& line : more) lines.push_back(std::move(line));
 }
 

@@ -14,7 +14,7 @@ std::optional<StepLines> substituteExpressionStep(const PolyEquation& equation, 
     const std::size_t at = termIndex(v);
 
     // The coefficient of v now multiplies the bracketed expression, group 0.
-    std::vector<Term> left = extendedPolynomial(equation.LHS).terms.front();
+    ExtGroup left = extendedPolynomial(equation.LHS).terms.front();
     multiplyGroupZero(left[at]);
     const Ext_polyEquation substituted{
         Ext_polynomial{{extendedPolynomial(expression.RHS).terms.front(), left}},

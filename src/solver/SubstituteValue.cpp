@@ -41,8 +41,8 @@ std::optional<StepLines> substituteValueAndSolve(const PolyEquation& equation, V
     const PolyEquation known =
         recoloredEquation(Color::red, Color::red, Color::red,
                           PolyEquation{{Monomial{kOne, 1, character(v)}}, {Monomial{value, 0}}, Relation::equal_to});
-    std::vector<Term> left = extendedPolynomial(R.LHS).terms.front();
-    std::vector<Term> right = extendedPolynomial(R.RHS).terms.front();
+    ExtGroup left = extendedPolynomial(R.LHS).terms.front();
+    ExtGroup right = extendedPolynomial(R.RHS).terms.front();
 
     Ext_polyEquation substituted;
     PolyEquation shown = R;

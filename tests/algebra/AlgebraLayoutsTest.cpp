@@ -135,7 +135,7 @@ TEST(AlgebraLayouts, SidesJoinLaterTermsBySignWithTheirMagnitude) {
         // The least 64-bit numerator is drawn with its exact magnitude.
         {{term(1, 1, 0), term(INT64_MIN, 3, 0)}, kFraction, "('1' − [+9223372036854775808/3])"},
         {{term(1, 1, 0), term(INT64_MIN, 1, 0)}, kDecimal, "('1' − '9.223372e+18')"},
-        {Polynomial(std::vector<Monomial>{}), kFraction, "'0'"},  // drawn as the zero term
+        {Polynomial(Monomials{}), kFraction, "'0'"},  // drawn as the zero term
     };
     for (const Case& c : cases) EXPECT_EQ(tree(polynomialLayout(c.side, c.style)), c.tree) << text(c.side);
 }

@@ -12,7 +12,7 @@ using testing::colors;
 using testing::term;
 using testing::text;
 
-const Polynomial kEmpty{std::vector<Monomial>{}};
+const Polynomial kEmpty{Monomials{}};
 const std::string kBlack = "black,black,black|black";
 
 TEST(EquationQueries, ZeroDenominatorsReducingAndFractions) {

@@ -12,7 +12,7 @@ using testing::colors;
 using testing::term;
 using testing::text;
 
-const Polynomial kEmpty{std::vector<Monomial>{}};
+const Polynomial kEmpty{Monomials{}};
 
 // Groups separated by " | "; each term its monomial, its colours (numerator
 // / letter) and its factors as (group^exponent)@colour.
@@ -181,7 +181,7 @@ TEST(SideQueries, CommonDenominator) {
         {{term(1, 6, 1), term(5, 6, 0)}, "1/6x + 5/6", true, false},
         {{term(1, -2, 1), term(1, 2, 0)}, "-1/2x + 1/2", true, true},
         {{term(2, 1, 1), term(3, -1, 0)}, "0/1", false, false},      // nothing to rewrite: the zero term
-        {Polynomial{std::vector<Monomial>{}}, "0/1", false, false},  // an empty side: the zero term too
+        {Polynomial{Monomials{}}, "0/1", false, false},  // an empty side: the zero term too
     };
     for (const Case& c : cases) {
         const std::optional<CommonDenominatorSide> r = commonDenominatorSide(c.side);

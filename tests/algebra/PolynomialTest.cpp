@@ -15,8 +15,8 @@ TEST(Polynomial, DefaultSideIsTheZeroTermButAnEmptyListStaysEmpty) {
     ASSERT_EQ(side.terms.size(), 1u);
     EXPECT_TRUE(equals(side.terms[0], term(0, 1, 0)) && side.terms[0].coefficient.denominator == 1 &&
                 side.terms[0].variable == 'x');
-    EXPECT_TRUE(Polynomial(std::vector<Monomial>{}).terms.empty());
-    EXPECT_FALSE(equals(Polynomial(std::vector<Monomial>{}), Polynomial{}));
+    EXPECT_TRUE(Polynomial(Monomials{}).terms.empty());
+    EXPECT_FALSE(equals(Polynomial(Monomials{}), Polynomial{}));
 
     const Monomial red = recoloredMonomial(Color::red, term(-2, 3, 1, 'y'));
     EXPECT_TRUE(rationalEquals(red.coefficient, Rational{-2, 3}, true));
@@ -73,7 +73,7 @@ TEST(Polynomial, TermEqualityRejectsGroupMultipliers) {
 }
 
 TEST(Polynomial, SideAndTermTests) {
-    using Side = std::vector<Monomial>;
+    using Side = Monomials;
     struct Case {
         const char* what;
         Side side;

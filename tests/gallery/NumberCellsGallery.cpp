@@ -23,7 +23,7 @@ LayoutSize measured(const TagLayout& layout) {
 
 // Draws the samples side by side on one baseline into NAME.png and checks
 // that each one's ink stays in its measured box (one point of slack).
-void drawKind(const std::string& name, const std::vector<TagLayout>& samples) {
+void drawKind(const std::string& name, const Layouts& samples) {
     std::vector<LayoutSize> sizes;
     double width = kMargin, ascent = 0, descent = 0;
     for (const TagLayout& sample : samples) {

@@ -116,9 +116,9 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
 
 TEST(TagLayoutBuilders, BlankLayoutsGiveAtLeastOne) {
     const TagLayout blank{{"start", "1"}, {"BLANK"}};
-    EXPECT_EQ(blankLayouts(0), std::vector<TagLayout>{blank});
-    EXPECT_EQ(blankLayouts(-5), std::vector<TagLayout>{blank});
-    EXPECT_EQ(blankLayouts(3), (std::vector<TagLayout>{blank, blank, blank}));
+    EXPECT_EQ(blankLayouts(0), Layouts{blank});
+    EXPECT_EQ(blankLayouts(-5), Layouts{blank});
+    EXPECT_EQ(blankLayouts(3), (Layouts{blank, blank, blank}));
 }
 
 TEST(TagLayoutBuilders, MessagesAndJoinAllSkipEmptyPiecesAndNestLeft) {

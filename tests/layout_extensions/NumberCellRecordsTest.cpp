@@ -128,7 +128,7 @@ TEST(NumberCellRecords, RationalToLayoutShowsTheValueRandomized) {
 }
 
 // A layout of items side by side (a left-nested row of juxtapositions).
-TagLayout row(const std::vector<TagLayout>& items) {
+TagLayout row(const Layouts& items) {
     TagLayout out = items.front();
     for (std::size_t i = 1; i < items.size(); ++i) out = joinLayouts("🖇", out, items[i]);
     return out;
@@ -244,7 +244,7 @@ TEST(NumberCellRecolourers, FindTheTaggedItemInRandomLayouts) {
         [] { return integerLayout(8, Color::black, "target"); },
     };
     for (int trial = 0; trial < 300; ++trial) {
-        std::vector<TagLayout> items;
+        Layouts items;
         const std::size_t count = 1 + random.uniformIndex(8);
         const std::size_t target = random.uniformIndex(count);
         for (std::size_t i = 0; i < count; ++i) {

@@ -139,12 +139,12 @@ TEST(FactoringSteps, RootsOfRandomProductsOfTwoFactors) {
         const std::int64_t divisor = pick(0, 2) == 0 ? pick(2, 5) : 1;
         const char letter = pick(0, 3) == 0 ? 'y' : 'x';
         const std::int64_t coefficients[] = {a, -a * (p + q), a * p * q};  // of x², x, 1
-        std::vector<Monomial> terms;
+        Monomials terms;
         for (std::uint64_t e = 0; e < 3; ++e) {
             if (coefficients[2 - e] != 0) terms.push_back(Monomial{Rational{coefficients[2 - e], divisor}, e, letter});
         }
         std::shuffle(terms.begin(), terms.end(), engine);
-        PolyEquation e{Polynomial{std::vector<Monomial>{}}, Polynomial{std::vector<Monomial>{}}};
+        PolyEquation e{Polynomial{Monomials{}}, Polynomial{Monomials{}}};
         for (Monomial term : terms) {
             const bool across = pick(0, 1) == 1;
             if (across) term.coefficient.numerator = -term.coefficient.numerator;

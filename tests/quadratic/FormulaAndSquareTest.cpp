@@ -173,7 +173,7 @@ TEST(QuadraticMethods, RootsOfRandomQuadraticsAgreeWithTheDiscriminant) {
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
     for (int trial = 0; trial < 120; ++trial) {
         const std::int64_t a = pick(1, 5) * (pick(0, 1) ? 1 : -1), b = pick(-9, 9), c = pick(-9, 9);
-        std::vector<Monomial> left{Monomial{Rational{a, 1}, 2}};
+        Monomials left{Monomial{Rational{a, 1}, 2}};
         if (b != 0) left.push_back(Monomial{Rational{b, 1}, 1});
         const bool across = pick(0, 1) == 1;  // the constant on the right, so the opening rearranges
         if (c != 0 && !across) left.push_back(Monomial{Rational{c, 1}, 0});

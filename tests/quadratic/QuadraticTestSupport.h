@@ -42,7 +42,7 @@ inline Monomial parseTerm(const std::string& text, bool negative) {
 
 inline Polynomial parseSide(const std::string& text) {
     std::istringstream words(text);
-    std::vector<Monomial> terms;
+    Monomials terms;
     std::string word;
     bool negative = false;
     while (words >> word) {

@@ -91,7 +91,7 @@ TEST(SolverDriver, RefusedInputGivesOneOopsStepByEveryMethodWhateverQuietIs) {
 
 // a·x + b·y = c with stacked fractions, zero variable terms left out.
 TagLayout line(std::int64_t a, std::int64_t b, std::int64_t c) {
-    std::vector<Monomial> left;
+    Monomials left;
     if (a != 0) left.push_back(Monomial{Rational{a, 1}, 1, 'x'});
     if (b != 0) left.push_back(Monomial{Rational{b, 1}, 1, 'y'});
     return equationLayout(PolyEquation{left, {Monomial{Rational{c, 1}, 0}}, Relation::equal_to}, Style::fraction);

@@ -30,7 +30,7 @@ inline Monomial constant(std::int64_t numerator, std::int64_t denominator = 1) {
     return term(numerator, denominator, 0);
 }
 
-inline PolyEquation equation(std::vector<Monomial> lhs, std::vector<Monomial> rhs,
+inline PolyEquation equation(Monomials lhs, Monomials rhs,
                              Relation relation = Relation::equal_to) {
     return PolyEquation{Polynomial(std::move(lhs)), Polynomial(std::move(rhs)), relation};
 }

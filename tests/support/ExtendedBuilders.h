@@ -33,7 +33,7 @@ inline Term times(std::int64_t n, std::uint64_t group, std::int64_t d = 1) {
     return t;
 }
 
-inline Ext_polynomial side(std::vector<std::vector<Term>> groups) {
+inline Ext_polynomial side(ExtGroups groups) {
     return Ext_polynomial{std::move(groups)};
 }
 inline Ext_polyEquation extEquation(Ext_polynomial lhs, Ext_polynomial rhs, Relation relation = Relation::equal_to) {

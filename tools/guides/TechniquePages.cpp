@@ -29,7 +29,7 @@ Monomial constant(long long value) {
     return Monomial{Rational{value, 1}, 0};
 }
 
-TagLayout line(std::vector<Monomial> left, std::vector<Monomial> right) {
+TagLayout line(Monomials left, Monomials right) {
     return equationLayout(PolyEquation{Polynomial{std::move(left)}, Polynomial{std::move(right)}}, Style::fraction);
 }
 
