@@ -22,15 +22,6 @@ TagRow& keyed(TagLayout& layout, const char (&key)[N]) {
     return row;
 }
 
-// The tag of nearly every item is the default one.
-void appendTag(TagRow& row, const std::string& tag) {
-    if (&tag == &defaultLayoutTag()) {
-        row.emplace_fixed<4>("anon");
-    } else {
-        appendText(row, tag);
-    }
-}
-
 // The decimal text of a magnitude: the text of the value without its sign
 // (the magnitude of the least 64-bit value has no int64).
 void appendMagnitude(TagRow& row, long long value) {
@@ -50,9 +41,9 @@ LayoutWriter::LayoutWriter(std::size_t rows) {
 
 LayoutWriter::Item LayoutWriter::message(const std::string& text, Color color, const std::string& tag) {
     const Item item = static_cast<Item>(layout_.size());
-    appendText(keyed(layout_, "message"), text);
-    appendText(keyed(layout_, "message_color"), rawValue(color));
-    appendTag(keyed(layout_, "message_tag"), tag);
+    layout_.emplace_back("message", text);
+    layout_.emplace_back("message_color", rawValue(color));
+    layout_.emplace_back("message_tag", tag);
     return item;
 }
 
@@ -64,16 +55,16 @@ LayoutWriter::Item LayoutWriter::message(std::string&& text, Color color, const 
     } else {
         row.emplace_back(std::move(text));
     }
-    appendText(keyed(layout_, "message_color"), rawValue(color));
-    appendTag(keyed(layout_, "message_tag"), tag);
+    layout_.emplace_back("message_color", rawValue(color));
+    layout_.emplace_back("message_tag", tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::integer(long long value, Color color, const std::string& tag) {
     const Item item = static_cast<Item>(layout_.size());
     appendNumber(keyed(layout_, "integer"), value);
-    appendText(keyed(layout_, "integer_color"), rawValue(color));
-    appendTag(keyed(layout_, "integer_tag"), tag);
+    layout_.emplace_back("integer_color", rawValue(color));
+    layout_.emplace_back("integer_tag", tag);
     return item;
 }
 
@@ -88,36 +79,36 @@ LayoutWriter::Item LayoutWriter::signedRational(long long numerator, long long d
     appendMagnitude(kind, denominator);
     TagRow& colors = keyed(layout_, "signed_rational_color");
     for (Color color : {signColor, numeratorColor, denominatorColor, barColor}) appendText(colors, rawValue(color));
-    appendTag(keyed(layout_, "signed_rational_tag"), tag);
+    layout_.emplace_back("signed_rational_tag", tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::join(const std::string& text, Item left, Item right, Color color,
                                       const std::string& tag) {
     const Item item = static_cast<Item>(layout_.size());
-    appendText(keyed(layout_, "join"), text);
+    layout_.emplace_back("join", text);
     TagRow& locator = keyed(layout_, "join_locator");
     appendNumber(locator, left);
     appendNumber(locator, right);
-    appendText(keyed(layout_, "join_color"), rawValue(color));
-    appendTag(keyed(layout_, "join_tag"), tag);
+    layout_.emplace_back("join_color", rawValue(color));
+    layout_.emplace_back("join_tag", tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::unary(const std::string& text, Item child, Color color, const std::string& tag) {
     const Item item = static_cast<Item>(layout_.size());
-    appendText(keyed(layout_, "unary"), text);
+    layout_.emplace_back("unary", text);
     appendNumber(keyed(layout_, "unary_locator"), child);
-    appendText(keyed(layout_, "unary_color"), rawValue(color));
-    appendTag(keyed(layout_, "unary_tag"), tag);
+    layout_.emplace_back("unary_color", rawValue(color));
+    layout_.emplace_back("unary_tag", tag);
     return item;
 }
 
 LayoutWriter::Item LayoutWriter::font(Font font, Item child, const std::string& tag) {
     const Item item = static_cast<Item>(layout_.size());
-    appendText(keyed(layout_, "font"), rawValue(font));
+    layout_.emplace_back("font", rawValue(font));
     appendNumber(keyed(layout_, "font_locator"), child);
-    appendTag(keyed(layout_, "font_tag"), tag);
+    layout_.emplace_back("font_tag", tag);
     return item;
 }
 

@@ -50,34 +50,47 @@ struct FreeBlock {
 };
 
 // This thread's kept blocks. Constant-initialised and trivially destructible,
-// so that reaching it costs no check of whether it is made yet; the blocks
-// are handed back to the heap by a Releaser, made only once a block is kept.
+// so that reaching it costs no check of whether it is made yet. Each class
+// has room for no block until the first one is kept: that first keep makes
+// the Releaser, which hands the blocks back to the heap at the thread's end
+// and leaves no room again.
 struct Kept {
     std::array<FreeBlock*, kClasses> heads;
-    std::array<std::size_t, kClasses> counts;
-    bool releasing;  // a Releaser will free what is kept, at the thread's end
-    bool closed;     // the thread is ending: nothing more is kept
+    std::array<std::size_t, kClasses> room;  // blocks the class may still keep
+    bool started;                            // the Releaser is made
 };
 
 thread_local constinit Kept kept{};
 
 struct Releaser {
     ~Releaser() {
-        kept.closed = true;
         for (std::size_t c = 0; c < kClasses; ++c) {
+            kept.room[c] = 0;
             while (FreeBlock* block = kept.heads[c]) {
                 kept.heads[c] = block->next;
                 ::operator delete(block);
             }
-            kept.counts[c] = 0;
         }
     }
 };
 
-[[gnu::noinline]] void startReleasing() {
-    static thread_local Releaser releaser;
-    (void)releaser;
-    kept.releasing = true;
+void keep(void* block, std::size_t c) {
+    kept.heads[c] = ::new (block) FreeBlock{kept.heads[c]};
+    --kept.room[c];
+}
+
+// A block that finds no room in its class: either nothing was kept on this
+// thread yet, or the class is full, or the thread is ending.
+[[gnu::noinline]] void deallocateWithoutRoom(void* block, std::size_t c) noexcept {
+    if (c != kClasses && !kept.started) {
+        kept.started = true;
+        static thread_local Releaser releaser;
+        (void)releaser;
+        for (std::size_t k = 0; k < kClasses; ++k) kept.room[k] = keptAtMost(k);
+        keep(block, c);
+        return;
+    }
+    ::operator delete(block);
 }
 
 }  // namespace
@@ -87,7 +100,7 @@ void* allocate(std::size_t bytes) {
     if (c == kClasses) return ::operator new(bytes);
     if (FreeBlock* block = kept.heads[c]) {
         kept.heads[c] = block->next;
-        --kept.counts[c];
+        ++kept.room[c];
         return block;
     }
     return ::operator new(classBytes(c));
@@ -96,13 +109,11 @@ void* allocate(std::size_t bytes) {
 void deallocate(void* block, std::size_t bytes) noexcept {
     if (block == nullptr) return;
     const std::size_t c = classOf(bytes);
-    if (c != kClasses && !kept.closed && kept.counts[c] < keptAtMost(c)) {
-        if (!kept.releasing) startReleasing();
-        kept.heads[c] = ::new (block) FreeBlock{kept.heads[c]};
-        ++kept.counts[c];
+    if (c != kClasses && kept.room[c] != 0) {
+        keep(block, c);
         return;
     }
-    ::operator delete(block);
+    deallocateWithoutRoom(block, c);
 }
 
 }  // namespace duolinear::pooled_storage

@@ -60,6 +60,16 @@ public:
         for (; first != last; ++first) emplace_back(*first);
     }
 
+    // A key, N bytes known at compile time, followed by one text: the shape
+    // of most rows the layout writers make, made without growing the row.
+    template <std::size_t N>
+    TagRow(const char (&key)[N], const std::string& text) : TagRow() {
+        ::new (static_cast<void*>(data_)) std::string(key, N - 1);
+        size_ = 1;
+        copyText(data_ + 1, text);
+        size_ = 2;
+    }
+
     TagRow(const TagRow& other) {
         reserve(other.size_);
         try {
