@@ -27,7 +27,7 @@ constexpr std::size_t kRows = 100000;
 TagLayout sharedJoins() {
     TagLayout layout = integerLayout(7);
     for (int i = 0; i < 30; ++i) {
-        const std::string previous = layout[0][1];
+        const std::string previous(layout[0][1]);
         layout = joinLayouts("+", layout, integerLayout(1));
         layout[layout.size() - 3] = {"join_locator", previous, previous};
     }

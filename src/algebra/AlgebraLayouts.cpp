@@ -64,7 +64,7 @@ Item writeSignedRational(LayoutWriter& writer, const DrawnCoefficient& c) {
     const std::int64_t standIn = numerator ? *numerator : (c.negative ? -1 : 1);
     const Item item = writer.signedRational(standIn, c.denominator, c.numeratorColor, c.numeratorColor,
                                             c.denominatorColor, c.barColor);
-    if (!numerator) writer.row(static_cast<std::size_t>(item))[2] = std::to_string(c.magnitude);
+    if (!numerator) writer.row(static_cast<std::size_t>(item)).set(2, std::to_string(c.magnitude));
     return item;
 }
 

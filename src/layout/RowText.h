@@ -2,7 +2,7 @@
 // Appending one text, or the decimal text of a number, to a layout row. The
 // layout writers add a few texts per row and a worked solution holds hundreds
 // of rows, so the cost of making each text counts: TagRow::emplace_text copies
-// a short text with its length fixed at compile time.
+// its bytes straight into the row's buffer.
 
 #include <charconv>
 #include <cstddef>
@@ -15,9 +15,6 @@
 namespace duolinear {
 
 inline void appendText(TagRow& row, std::string_view text) {
-    row.emplace_text(text);
-}
-inline void appendText(TagRow& row, const std::string& text) {
     row.emplace_text(text);
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 // Decimal integer in text; malformed text reads as 0 so that a bad operand
 // yields a bad layout rather than undefined behaviour.
-long long parseIndex(const std::string& text) {
+long long parseIndex(std::string_view text) {
     long long value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -169,17 +169,17 @@ TagRow shiftLocatorRow(const TagRow& row, long long offset) {
 
 void shiftLocators(TagRow& row, long long offset) {
     if (row.empty()) return;
-    const std::string& key = row[0];
+    const std::string_view key = row[0];
     if (key == "unary_locator" || key == "font_locator" || key == "block") {
         const long long index = valueAt(row, 1);
         row.resize(2);
-        writeShiftedIndex(row[1], index, offset);
+        row.set(1, shiftedIndex(index, offset));
     } else if (key == "join_locator") {
         const long long left = valueAt(row, 1);
         const long long right = valueAt(row, 2);
         row.resize(3);
-        writeShiftedIndex(row[1], left, offset);
-        writeShiftedIndex(row[2], right, offset);
+        row.set(1, shiftedIndex(left, offset));
+        row.set(2, shiftedIndex(right, offset));
     }
 }
 

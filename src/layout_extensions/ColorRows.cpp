@@ -5,7 +5,7 @@ namespace duolinear {
 void rewriteColorRow(TagLayout& layout, std::size_t kindRow, const std::vector<ColorSlot>& slots) {
     if (kindRow + 1 >= layout.size() || layout[kindRow].empty()) return;
     const TagRow& old = layout[kindRow + 1];
-    TagRow colors{layout[kindRow][0] + "_color"};
+    TagRow colors{std::string(layout[kindRow][0]) + "_color"};
     for (std::size_t k = 0; k < slots.size(); ++k) {
         if (slots[k]) {
             colors.push_back(rawValue(*slots[k]));

@@ -25,8 +25,8 @@ void recolorFirstTagged(TagLayout& layout, const std::vector<KindColors>& handle
         if (layout[i].empty()) return false;
         for (const KindColors& candidate : handled) {
             if (layout[i][0] != candidate.kind) continue;
-            const std::string* itemTag = itemTagAt(layout, i, kTagRowOffset);
-            if (itemTag == nullptr || *itemTag != tag) return false;
+            const std::optional<std::string_view> itemTag = itemTagAt(layout, i, kTagRowOffset);
+            if (!itemTag || *itemTag != tag) return false;
             rule = &candidate;
             return true;
         }

@@ -132,7 +132,7 @@ TagLayout rationalToLayout(std::int64_t numerator, std::int64_t denominator, boo
         // n over 0 as it stands: the usual sign rule would call -3/0 positive.
         TagLayout layout = signedRationalLayout(numerator, 0, Color::black, Color::black, Color::black, Color::black,
                                                 defaultLayoutTag());
-        layout[1][1] = numerator < 0 ? "-" : "+";
+        layout[1].set(1, numerator < 0 ? "-" : "+");
         return layout;
     }
     // -1 divides everything; asking for the remainder of the least value by -1
@@ -140,7 +140,7 @@ TagLayout rationalToLayout(std::int64_t numerator, std::int64_t denominator, boo
     if (denominator == -1 || numerator % denominator == 0) {
         const CheckedInt quotient = checkedDivide(numerator, denominator);
         TagLayout layout = integerLayout(quotient.value_or(0), Color::black, defaultLayoutTag());
-        if (!quotient) layout[1][1] = negatedDecimal(numerator);  // only the least value over -1
+        if (!quotient) layout[1].set(1, negatedDecimal(numerator));  // only the least value over -1
         return layout;
     }
     std::int64_t n = numerator;

@@ -23,6 +23,11 @@ double widthOf(const std::string& text, const gfx::TextAttributes& attributes) {
     return gfx::measureText(text, attributes).width;
 }
 
+// Text i of a row, as the drawing calls take it.
+std::string textAt(const TagRow& row, std::size_t i) {
+    return std::string(row[i]);
+}
+
 gfx::TextAttributes inColor(gfx::TextAttributes attributes, const std::string& colorName) {
     attributes.foreground = uiColor(numberCellColor(colorName));
     return attributes;
@@ -46,14 +51,14 @@ NumberCellSize measureNumberCell(const TagRow& cell, const gfx::TextAttributes& 
     size.kind = std::string(kUnknownCellKind);
     size.height = 2.0 * font.capHeight + std::max(kCellBarRoomRatio * font.pointSize, kCellBarRoomFloor);
 
-    const std::string kind = cell.empty() ? std::string() : cell[0];
+    const std::string kind = cell.empty() ? std::string() : std::string(cell[0]);
     if (kind == "whole" && holds(cell, 1)) {
-        size.wholeWidth = widthOf(cell[1], wholeAttributes);
+        size.wholeWidth = widthOf(textAt(cell, 1), wholeAttributes);
     } else if (kind == "fraction" && holds(cell, 2)) {
-        size.fractionWidth = std::max(widthOf(cell[1], fractionAttributes), widthOf(cell[2], fractionAttributes));
+        size.fractionWidth = std::max(widthOf(textAt(cell, 1), fractionAttributes), widthOf(textAt(cell, 2), fractionAttributes));
     } else if (kind == "mixed_number" && holds(cell, 3)) {
-        size.wholeWidth = widthOf(cell[1], wholeAttributes);
-        size.fractionWidth = std::max(widthOf(cell[2], fractionAttributes), widthOf(cell[3], fractionAttributes));
+        size.wholeWidth = widthOf(textAt(cell, 1), wholeAttributes);
+        size.fractionWidth = std::max(widthOf(textAt(cell, 2), fractionAttributes), widthOf(textAt(cell, 3), fractionAttributes));
     } else {
         return size;
     }
@@ -116,19 +121,19 @@ void drawBlockCell(const TagRow& cell, const TagRow& colors, const gfx::TextAttr
                    const gfx::TextAttributes& fractionAttributes, CellWidths widths, const Metric& metric, double x,
                    double y, double wholeColumnWidth, double fractionColumnWidth) {
     if (cell.empty()) return;
-    const std::string& kind = cell[0];
+    const std::string_view kind = cell[0];
     const std::vector<std::string> top{std::string(kTopAlignment)};
     const double wholeLeft = x + wholeColumnWidth - widths.whole;
     const double fractionLeft = x + wholeColumnWidth + 0.5 * (fractionColumnWidth - widths.fraction);
 
     if (kind == "whole" && holds(cell, 1) && holds(colors, 1)) {
-        drawWholeCell(cell[1], colors[1], fractionAttributes, wholeAttributes, metric, wholeLeft, y);
+        drawWholeCell(textAt(cell, 1), textAt(colors, 1), fractionAttributes, wholeAttributes, metric, wholeLeft, y);
     } else if (kind == "fraction" && holds(cell, 2) && holds(colors, 2)) {
-        drawFractionCell(cell[1], cell[2], colors[1], colors[2], fractionAttributes, wholeAttributes, metric, top,
+        drawFractionCell(textAt(cell, 1), textAt(cell, 2), textAt(colors, 1), textAt(colors, 2), fractionAttributes, wholeAttributes, metric, top,
                          fractionLeft, y);
     } else if (kind == "mixed_number" && holds(cell, 3) && holds(colors, 3)) {
-        drawWholeCell(cell[1], colors[1], fractionAttributes, wholeAttributes, metric, wholeLeft, y);
-        drawFractionCell(cell[2], cell[3], colors[2], colors[3], fractionAttributes, wholeAttributes, metric, top,
+        drawWholeCell(textAt(cell, 1), textAt(colors, 1), fractionAttributes, wholeAttributes, metric, wholeLeft, y);
+        drawFractionCell(textAt(cell, 2), textAt(cell, 3), textAt(colors, 2), textAt(colors, 3), fractionAttributes, wholeAttributes, metric, top,
                          fractionLeft, y);
     }
 }

@@ -21,8 +21,8 @@ void recolorPlugIn(TagLayout& layout, const std::string& kind, std::size_t tagOf
     const std::optional<std::size_t> found = findInRowWalk(layout, [&](std::size_t i) {
         const TagRow& row = layout[i];
         if (row.size() < 2 || row[0] != "plug_in" || row[1] != kind) return false;
-        const std::string* itemTag = itemTagAt(layout, i, tagOffset);
-        return itemTag != nullptr && *itemTag == tag;
+        const std::optional<std::string_view> itemTag = itemTagAt(layout, i, tagOffset);
+        return itemTag && *itemTag == tag;
     });
     if (!found) return;
     // The tag row exists, so every row before it does too.

@@ -62,7 +62,7 @@ public:
 
     // The children of the item at k, the right one of a join pushed last.
     void pushChildren(std::size_t k) {
-        const std::string& kind = layout_[k][0];
+        const std::string_view kind = layout_[k][0];
         if (kind == "start" || kind == "block") {
             pushChild(k, 0, 1);
         } else if (kind == "unary" || kind == "font") {
@@ -85,7 +85,7 @@ bool isStartedLayout(const TagLayout& layout) {
 
 // Every colour of one item set to c.
 void recolorItem(TagLayout& layout, std::size_t k, Color c) {
-    const std::string kind = layout[k][0];
+    const std::string kind(layout[k][0]);
     auto fill = [&](std::size_t count) { rewriteColorRow(layout, k, std::vector<ColorSlot>(count, c)); };
     if (kind == "message" || kind == "integer" || kind == "whole") {
         fill(1);
@@ -126,10 +126,10 @@ std::optional<std::size_t> findItemByTag(const TagLayout& layout, const std::str
     if (tag == "start") return 0;
     TreeWalk walk(layout, 0);
     while (const std::optional<std::size_t> k = walk.next()) {
-        const std::string& kind = layout[*k][0];
+        const std::string kind(layout[*k][0]);
         if (const std::optional<std::size_t> offset = tagRowOffset(kind)) {
-            const std::string* itemTag = itemTagAt(layout, *k, *offset);
-            if (itemTag != nullptr && *itemTag == tag) return k;
+            const std::optional<std::string_view> itemTag = itemTagAt(layout, *k, *offset);
+            if (itemTag && *itemTag == tag) return k;
         }
         walk.pushChildren(*k);
     }

@@ -17,7 +17,7 @@ std::size_t plugInRowCount(const TagRow& row) {
 std::size_t itemRowCount(const TagLayout& layout, std::size_t kindRow) {
     if (kindRow >= layout.size() || layout[kindRow].empty()) return 3;
     const TagRow& row = layout[kindRow];
-    const std::string& kind = row[0];
+    const std::string_view kind = row[0];
     if (kind == "start" || kind == "block" || kind == "BLANK") return 1;
     if (kind == "unary" || kind == "join" || kind == "box_grid" || kind == "box_table") return 4;
     if (kind == "plug_in") return plugInRowCount(row);
@@ -36,10 +36,11 @@ std::optional<std::size_t> findInRowWalk(const TagLayout& layout,
     return std::nullopt;
 }
 
-const std::string* itemTagAt(const TagLayout& layout, std::size_t kindRow, std::size_t offset) {
-    if (kindRow >= layout.size() || offset >= layout.size() - kindRow) return nullptr;
+std::optional<std::string_view> itemTagAt(const TagLayout& layout, std::size_t kindRow, std::size_t offset) {
+    if (kindRow >= layout.size() || offset >= layout.size() - kindRow) return std::nullopt;
     const TagRow& row = layout[kindRow + offset];
-    return row.size() > 1 ? &row[1] : nullptr;
+    if (row.size() <= 1) return std::nullopt;
+    return row[1];
 }
 
 }  // namespace duolinear

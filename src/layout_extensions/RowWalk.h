@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <string>
 
 #include "layout/TagLayout.h"
@@ -28,7 +29,7 @@ std::optional<std::size_t> findInRowWalk(const TagLayout& layout,
                                          const std::function<bool(std::size_t kindRow)>& matches);
 
 // Value 1 of the row `offset` rows after kindRow (an item's tag, for the
-// offset of its tag row); nullptr when that row or value is missing.
-const std::string* itemTagAt(const TagLayout& layout, std::size_t kindRow, std::size_t offset);
+// offset of its tag row); no value when that row or value is missing.
+std::optional<std::string_view> itemTagAt(const TagLayout& layout, std::size_t kindRow, std::size_t offset);
 
 }  // namespace duolinear

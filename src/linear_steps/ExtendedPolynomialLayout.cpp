@@ -68,9 +68,9 @@ struct Composing {
     // The first text of the piece equal to `from` rewritten as `to`.
     void rewriteText(Piece& piece, const std::string& from, const std::string& to) {
         for (TagRow& row : piece) {
-            for (std::string& text : row) {
-                if (text != from) continue;
-                text = to;
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                if (row[k] != from) continue;
+                row.set(k, to);
                 return;
             }
         }
@@ -96,9 +96,10 @@ struct Writing {
 
     void rewriteText(Piece& /*piece*/, const std::string& from, const std::string& to) {
         for (std::size_t i = pieceStart; i < writer.rowCount(); ++i) {
-            for (std::string& text : writer.row(i)) {
-                if (text != from) continue;
-                text = to;
+            TagRow& row = writer.row(i);
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                if (row[k] != from) continue;
+                row.set(k, to);
                 return;
             }
         }

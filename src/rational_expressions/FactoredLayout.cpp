@@ -39,9 +39,9 @@ TagLayout magnitudeLayout(Monomial m, Draw draw) {
     if (size) return layout;
     const std::string standIn = std::to_string(std::numeric_limits<std::int64_t>::max());
     for (TagRow& row : layout) {
-        for (std::string& text : row) {
-            if (text != standIn) continue;
-            text = std::to_string(magnitude(std::numeric_limits<std::int64_t>::min()));
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            if (row[k] != standIn) continue;
+            row.set(k, std::to_string(magnitude(std::numeric_limits<std::int64_t>::min())));
             return layout;
         }
     }
@@ -56,7 +56,7 @@ TagLayout besideEachOther(const TagLayout& left, const TagLayout& right) {
 // that every unsigned value is drawn as it is).
 TagLayout exponentLayout(const Factor& factor) {
     TagLayout layout = integerLayout(0, factor.exponent_color);
-    layout[1][1] = std::to_string(factor.exponent);
+    layout[1].set(1, std::to_string(factor.exponent));
     return layout;
 }
 

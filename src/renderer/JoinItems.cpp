@@ -27,16 +27,16 @@ JoinForm joinForm(std::string_view text) {
     return JoinForm::none;
 }
 
-const std::string& joinText(const LayoutFrame& frame) {
+std::string joinText(const LayoutFrame& frame) {
     return frame.entry(0, 1);
 }
-const std::string& leftIndex(const LayoutFrame& frame) {
+std::string leftIndex(const LayoutFrame& frame) {
     return frame.entry(1, 1);
 }
-const std::string& rightIndex(const LayoutFrame& frame) {
+std::string rightIndex(const LayoutFrame& frame) {
     return frame.entry(1, 2);
 }
-const std::string& colorName(const LayoutFrame& frame) {
+std::string colorName(const LayoutFrame& frame) {
     return frame.entry(2, 1);
 }
 

@@ -4,16 +4,7 @@
 
 namespace duolinear {
 
-namespace {
-
-const std::string& emptyText() {
-    static const std::string empty;
-    return empty;
-}
-
-}  // namespace
-
-const std::string& LayoutFrame::kind() const {
+std::string LayoutFrame::kind() const {
     return entry(0, 0);
 }
 
@@ -22,10 +13,10 @@ const TagRow* LayoutFrame::row(std::size_t offset) const {
     return &(*rows)[index + offset];
 }
 
-const std::string& LayoutFrame::entry(std::size_t offset, std::size_t position) const {
+std::string LayoutFrame::entry(std::size_t offset, std::size_t position) const {
     const TagRow* r = row(offset);
-    if (r == nullptr || position >= r->size()) return emptyText();
-    return (*r)[position];
+    if (r == nullptr || position >= r->size()) return std::string();
+    return std::string((*r)[position]);
 }
 
 bool LayoutFrame::hasCompanionRows(std::size_t count) const {

@@ -59,12 +59,12 @@ struct LayoutFrame {
     LayoutWalk* walk = nullptr;
 
     // The kind text of the item (rows[index][0]); empty when the row is empty.
-    const std::string& kind() const;
+    std::string kind() const;
     // rows[index + offset], or nullptr past the end of the layout. Companion
     // rows are found by position only; their keys are never compared.
     const TagRow* row(std::size_t offset) const;
     // Entry `position` of rows[index + offset]; the empty text when either is missing.
-    const std::string& entry(std::size_t offset, std::size_t position) const;
+    std::string entry(std::size_t offset, std::size_t position) const;
     // True when rows[index + 1] ... rows[index + count] all exist.
     bool hasCompanionRows(std::size_t count) const;
     // The whole (or fraction) attributes drawing in the colour named by an entry.

@@ -28,8 +28,8 @@ double textWidth(const std::string& text, const gfx::TextAttributes& attributes)
 // numerator, denominator and bar.
 struct StackedFraction {
     bool minus = false;
-    const std::string& numerator;
-    const std::string& denominator;
+    std::string numerator;
+    std::string denominator;
 };
 
 struct StackedGeometry {

@@ -134,10 +134,9 @@ std::optional<BlockRows> readBlock(const LayoutFrame& frame) {
     return b;
 }
 
-const std::string& valueOf(const LayoutFrame& frame, std::size_t index, std::size_t position) {
-    static const std::string empty;
+std::string valueOf(const LayoutFrame& frame, std::size_t index, std::size_t position) {
     const TagRow* row = rowAt(frame, index);
-    return row != nullptr && position < row->size() ? (*row)[position] : empty;
+    return row != nullptr && position < row->size() ? std::string((*row)[position]) : std::string();
 }
 
 // The block's columns: the operator's room, then the whole column W1 and the

@@ -48,8 +48,8 @@ PlugInSize measureGrid(const LayoutFrame& frame) {
         return {};
     }
     const std::size_t firstRowHeading = static_cast<std::size_t>(*q) + 1;
-    return measureGridMultiply(frame.size, *p, *q, characterCount((*headings)[1]),
-                               characterCount((*headings)[firstRowHeading]));
+    return measureGridMultiply(frame.size, *p, *q, characterCount(std::string((*headings)[1])),
+                               characterCount(std::string((*headings)[firstRowHeading])));
 }
 
 PlugInSize measureAddColumnItem(const LayoutFrame& frame) {

@@ -26,7 +26,7 @@ std::optional<TreeShape> treeShape(const LayoutFrame& frame) {
     if (pairs == nullptr || colors == nullptr || pairs->size() < 3) return std::nullopt;
     const std::size_t texts = pairs->size() - 1;
     if (texts % 2 != 0 || colors->size() <= texts) return std::nullopt;
-    return TreeShape{texts / 2, gfx::measureText((*pairs)[2], frame.wholeAttributes).width,
+    return TreeShape{texts / 2, gfx::measureText(std::string((*pairs)[2]), frame.wholeAttributes).width,
                      kGapShare * frame.metric.wholeLineHeight};
 }
 

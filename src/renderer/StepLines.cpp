@@ -27,10 +27,9 @@ double leadingBetween(const LineFontSize& upper, const LineFontSize& lower, doub
 
 }  // namespace
 
-const std::string& lineRootIndex(const TagLayout& line) {
-    static const std::string none;
-    if (line.empty() || line[0].size() < 2) return none;
-    return line[0][1];
+std::string lineRootIndex(const TagLayout& line) {
+    if (line.empty() || line[0].size() < 2) return std::string();
+    return std::string(line[0][1]);
 }
 
 double lineLeadingUnit(double baseSize, gfx::FontWeight weight) {

@@ -40,6 +40,6 @@ void drawStepLines(const StepLines& lines, const LineFontSizes& sizes, double x,
 double lineLeadingUnit(double baseSize, gfx::FontWeight weight);
 
 // The root item index of a line (the value of its row 0), or "" when missing.
-const std::string& lineRootIndex(const TagLayout& line);
+std::string lineRootIndex(const TagLayout& line);
 
 }  // namespace duolinear

@@ -31,13 +31,13 @@ UnaryForm unaryForm(std::string_view text) {
     return UnaryForm::prefix;
 }
 
-const std::string& unaryText(const LayoutFrame& frame) {
+std::string unaryText(const LayoutFrame& frame) {
     return frame.entry(0, 1);
 }
-const std::string& childIndex(const LayoutFrame& frame) {
+std::string childIndex(const LayoutFrame& frame) {
     return frame.entry(1, 1);
 }
-const std::string& colorName(const LayoutFrame& frame) {
+std::string colorName(const LayoutFrame& frame) {
     return frame.entry(2, 1);
 }
 

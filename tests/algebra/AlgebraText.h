@@ -51,7 +51,7 @@ inline std::string colors(const Polynomial& side) {
 
 inline std::string tree(const TagLayout& layout, std::size_t i = 0) {
     auto at = [&](std::size_t row, std::size_t col) -> std::string {
-        return row < layout.size() && col < layout[row].size() ? layout[row][col] : "?";
+        return row < layout.size() && col < layout[row].size() ? std::string(layout[row][col]) : "?";
     };
     auto tint = [&](std::size_t row, std::size_t col) { return at(row, col) == "black" ? "" : "@" + at(row, col); };
     auto child = [&](std::size_t row, std::size_t col) { return tree(layout, std::stoul(at(row, col))); };

@@ -109,7 +109,7 @@ TEST(TagLayoutBuilders, ShiftLocatorRowMovesOnlyLocators) {
     };
     for (const Case& c : cases) EXPECT_EQ(shiftLocatorRow(c.row, c.offset), c.want) << c.row[0];
     TagLayout malformed = integerLayout(1);
-    malformed[0][1] = "9223372036854775807";
+    malformed[0].set(1, "9223372036854775807");
     EXPECT_EQ(joinLayouts("+", integerLayout(2), malformed)[8], (TagRow{"join_locator", "1", ""}));
     EXPECT_EQ(layoutRootIndex({{"start"}}), 0);
 }

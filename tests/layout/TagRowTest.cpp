@@ -1,6 +1,7 @@
 // TagRow against std::vector<std::string>: the same random edits applied to
 // both, from a fixed seed, must leave the same texts, across the switch from
-// the texts held inside the row to the heap and back through copies and moves.
+// the texts held inside the row to the heap and back through copies and moves,
+// and when a row's own texts are inserted into it or set in it.
 
 #include <random>
 #include <string>
@@ -86,8 +87,15 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
                 }
                 case 8:
                     if (!want.empty()) {
-                        const std::string text = word();
-                        row[at % want.size()] = text;
+                        // A new text, or one of the row's own, which may move as the row changes.
+                        const std::size_t from = below(want.size());
+                        const bool own = below(2) == 0;
+                        const std::string text = own ? want[from] : word();
+                        if (own) {
+                            row.set(at % want.size(), row[from]);
+                        } else {
+                            row.set(at % want.size(), text);
+                        }
                         want[at % want.size()] = text;
                     }
                     break;

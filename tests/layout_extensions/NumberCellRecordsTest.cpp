@@ -48,7 +48,7 @@ TEST(NumberCellRecords, BuildersWriteTheirRows) {
          "fraction_cancel_denominator_color, black, gray, blue, red"},
     };
     for (const auto& [layout, kindRow, colorRow] : cases) {
-        EXPECT_EQ(dump(layout), (Rows{"start, 1", kindRow, colorRow, layout[1][0] + "_tag, anon"})) << kindRow;
+        EXPECT_EQ(dump(layout), (Rows{"start, 1", kindRow, colorRow, std::string(layout[1][0]) + "_tag, anon"})) << kindRow;
     }
     // The one whose tag row is keyed by the kind alone.
     EXPECT_EQ(dump(extendedFractionLayout("×", 1, 2, 3, 5, Color::red, Color::blue, "e")),
@@ -67,7 +67,7 @@ TEST(NumberCellRecords, BlockFollowsItsChild) {
     EXPECT_EQ(block.back(), (TagRow{"block", child[0][1]}));
     // Joined as a right operand, its reference moves with the rows.
     const TagLayout joined = joinLayouts("🖇", wholeLayout(1), block);
-    EXPECT_EQ(joined[layoutRootIndex(joined) - 1], (TagRow{"block", std::to_string(std::stoi(child[0][1]) + 3)}));
+    EXPECT_EQ(joined[layoutRootIndex(joined) - 1], (TagRow{"block", std::to_string(std::stoi(std::string(child[0][1])) + 3)}));
 }
 
 TEST(NumberCellRecords, ChoosersPickTheForm) {
@@ -116,7 +116,7 @@ TEST(NumberCellRecords, RationalToLayoutShowsTheValueRandomized) {
             continue;
         }
         ASSERT_EQ(layout[1][0], "signed_rational");
-        const __int128 top = std::stoull(layout[1][2]), bottom = std::stoull(layout[1][3]);
+        const __int128 top = std::stoull(std::string(layout[1][2])), bottom = std::stoull(std::string(layout[1][3]));
         const __int128 sign = layout[1][1] == "-" ? -1 : 1;
         EXPECT_EQ(sign * top * D, N * bottom);
         if (reduce) {

@@ -20,7 +20,7 @@ const TagLayout kTwoLeaves = joinLayouts("+", messageLayout("a"), messageLayout(
 // rows: 0 start, 1 message a, 4 message b, 7 join
 
 TagLayout withEntry(TagLayout layout, std::size_t row, std::size_t position, const std::string& text) {
-    layout[row][position] = text;
+    layout[row].set(position, text);
     return layout;
 }
 
@@ -119,7 +119,7 @@ TEST(RecordEditors, RecolourASubtree) {
 
     // Only below the found item.
     TagLayout tagged = layout;
-    tagged[10][1] = "u";
+    tagged[10].set(1, "u");
     const TagLayout part = recolorSubtree(tagged, Color::green, "u");
     EXPECT_EQ(part[2], layout[2]);
     EXPECT_EQ(part[9], (TagRow{"unary_color", "green"}));

@@ -68,7 +68,7 @@ TEST(BoxAndPlugInItems, MeasureAsTheirKindSays) {
 TEST(BoxAndPlugInItems, MalformedItemsStandForNothing) {
     // Value `position` of a row changed, or the row cut there when the text is empty.
     const auto edited = [](TagLayout layout, std::size_t row, std::size_t position, std::string text) {
-        text.empty() ? layout[row].resize(position) : void(layout[row][position] = std::move(text));
+        text.empty() ? layout[row].resize(position) : layout[row].set(position, text);
         return layout;
     };
     const TagLayout lattice = latticeMultiplyLayout("2", "3", {}, {}, {}, {}, {}, {}, "t");

@@ -16,7 +16,7 @@ void expectNothing(const TagLayout& layout) {
 }
 
 TagLayout withRoot(TagLayout layout, const std::string& root) {
-    layout[0][1] = root;
+    layout[0].set(1, root);
     return layout;
 }
 
@@ -76,7 +76,7 @@ TEST(LayoutInterpreter, ChildIndexesMustNameAnEarlierRow) {
     const double minus = widthOf("−", digitFont(30));
     EXPECT_DOUBLE_EQ(measureRoot(layout).width, minus + widthOf("5", digitFont(30)));
     for (const char* bad : {"4", "6", "99", "one", "BLANK"}) {
-        layout[5][1] = bad;
+        layout[5].set(1, bad);
         EXPECT_EQ(measureRoot(layout), (LayoutSize{minus, 0, 0})) << bad;
     }
 }
@@ -127,7 +127,7 @@ TEST(LayoutInterpreter, EachItemIsMeasuredOnceAndDrawnOncePerPass) {
 TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly) {
     TagLayout shared = integerLayout(7);  // each join uses the one before twice: 2^40 visits unchecked
     for (int i = 0; i < 40; ++i) {
-        const std::string previous = shared[0][1];
+        const std::string previous(shared[0][1]);
         shared = joinLayouts("+", shared, integerLayout(1));
         shared[shared.size() - 3] = {"join_locator", previous, previous};
     }

@@ -26,7 +26,7 @@ TagLayout fraction(long long n, long long d, Color texts = Color::black, Color b
 
 // The join with its left (1) or right (2) locator entry replaced.
 TagLayout withOperand(TagLayout join, int side, const std::string& index) {
-    join[join.size() - 3][side] = index;
+    join[join.size() - 3].set(side, index);
     return join;
 }
 

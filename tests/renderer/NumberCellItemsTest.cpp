@@ -78,7 +78,7 @@ TEST(NumberCellItems, MalformedItemsStandForNothing) {
     // rows: 1, 4 and 11 the cells, 7 the "+" join (locator 8), 14 the "=" join
     // (locator 15, colour 16), 18 the block
     auto edited = [](TagLayout layout, std::size_t row, std::size_t position, std::string text) {
-        layout[row][position] = std::move(text);
+        layout[row].set(position, text);
         return layout;
     };
     auto shortened = [](TagLayout layout, std::size_t row, std::size_t size) {
@@ -173,7 +173,7 @@ TEST(NumberCellItems, BlockRulesAndOperator) {
     // An operator whose colour row lacks the colour is drawn black.
     TagLayout cut = block(wholeLayout(12), wholeLayout(7), wholeLayout(19)), black = cut;
     cut[9].resize(1);
-    black[9][1] = "black";
+    black[9].set(1, "black");
     EXPECT_FALSE(differences(*renderSharp(cut, x, y), *renderSharp(black, x, y)).any);
 }
 

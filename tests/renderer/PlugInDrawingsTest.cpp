@@ -222,7 +222,7 @@ TEST(PlugInDrawings, BrokenRecordsStayInsideTheirBox) {
             TagRow& row = broken[2 + random() % (broken.size() - 3)];
             const std::size_t at = 1 + random() % (row.size() + 1);
             if (at < row.size() && random() % 2 == 0) {
-                row[at] = junk[random() % std::size(junk)];
+                row.set(at, junk[random() % std::size(junk)]);
             } else {
                 row.resize(std::min(at, row.size()));
             }

@@ -141,7 +141,7 @@ struct Mutator {
             const std::size_t r = below(layout.size());
             const auto at = layout.begin() + static_cast<long>(r);
             const std::size_t what = layout.empty() ? 4 : below(7);
-            if (what <= 1 && !layout[r].empty()) layout[r][below(layout[r].size())] = token(layout.size(), r);
+            if (what <= 1 && !layout[r].empty()) layout[r].set(below(layout[r].size()), token(layout.size(), r));
             if (what == 2) layout.erase(at);
             if (what == 3) layout.insert(at, TagRow(layout[below(layout.size())]));
             if (what == 4) layout.resize(below(layout.size() + 1));

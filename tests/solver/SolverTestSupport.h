@@ -36,7 +36,7 @@ inline SolverFacts factsOf(const Duolinear& system, const SolverChoices& choices
 
 // The text of a line that is a single message item; "" otherwise.
 inline std::string messageText(const TagLayout& line) {
-    if (line.size() == 4 && line[1].size() == 2 && line[1][0] == "message") return line[1][1];
+    if (line.size() == 4 && line[1].size() == 2 && line[1][0] == "message") return std::string(line[1][1]);
     return "";
 }
 
@@ -48,7 +48,7 @@ inline bool isBlankLine(const TagLayout& line) {
 inline std::vector<std::string> messagePieces(const TagLayout& line) {
     std::vector<std::string> pieces;
     for (std::size_t i = 1; i + 1 < line.size(); ++i) {
-        if (line[i].size() == 2 && line[i][0] == "message") pieces.push_back(line[i][1] + "|" + line[i + 1][1]);
+        if (line[i].size() == 2 && line[i][0] == "message") pieces.push_back(std::string(line[i][1]) + "|" + std::string(line[i + 1][1]));
     }
     return pieces;
 }

@@ -28,7 +28,7 @@ public:
     std::string read() const { return readItem(layoutRootIndex(layout_)); }
 
 protected:
-    static std::string at(const TagRow& r, std::size_t i) { return i < r.size() ? r[i] : "?"; }
+    static std::string at(const TagRow& r, std::size_t i) { return i < r.size() ? std::string(r[i]) : "?"; }
     bool marks() const { return marks_; }
 
     // The text wrapped in the marks of the colour it is drawn in (a colour's
