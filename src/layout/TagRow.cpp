@@ -48,7 +48,8 @@ void TagRow::set(size_type i, std::string_view text) {
     const std::uint32_t start = i == 0 ? 0 : ends_[i - 1];
     const std::uint32_t end = ends_[i];
     const size_type count = byteCount_ - (end - start) + held.size();
-    if (count > byteCapacity_) regrow(textCapacity_, std::max<size_type>(count, 2 * static_cast<size_type>(byteCapacity_)));
+    if (count > byteCapacity_)
+        regrow(textCapacity_, std::max<size_type>(count, 2 * static_cast<size_type>(byteCapacity_)));
     std::memmove(bytes_ + start + held.size(), bytes_ + end, byteCount_ - end);
     std::memcpy(bytes_ + start, held.data(), held.size());
     const std::int64_t shift = static_cast<std::int64_t>(held.size()) - static_cast<std::int64_t>(end - start);

@@ -41,6 +41,35 @@ constexpr bool isTextIterator() {
     }
 }
 
+// Copies n bytes that do not overlap. Row texts are mostly a few bytes long,
+// so short ones are copied with two overlapping moves of a fixed width
+// instead of a call.
+inline void copyBytes(char* to, const char* from, std::size_t n) noexcept {
+    if (n >= 8) {
+        if (n > 16) {
+            std::memcpy(to, from, n);
+            return;
+        }
+        std::uint64_t head;
+        std::uint64_t tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        std::uint32_t head;
+        std::uint32_t tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else if (n > 0) {
+        to[0] = from[0];
+        to[n - 1] = from[n - 1];
+        to[n / 2] = from[n / 2];
+    }
+}
+
 }  // namespace tag_row_detail
 
 class TagRow {
@@ -202,7 +231,7 @@ public:
             appendGrowing(text);
             return;
         }
-        std::memcpy(bytes_ + byteCount_, text.data(), text.size());
+        tag_row_detail::copyBytes(bytes_ + byteCount_, text.data(), text.size());
         byteCount_ += static_cast<std::uint32_t>(text.size());
         ends_[size_++] = byteCount_;
     }
@@ -284,9 +313,16 @@ private:
     const_iterator insertAll(size_type at, TagRow added);
 
     // Copies other's texts into this empty row, which has room for them.
+    // Every row has room for at least the inline texts, so a row that fits
+    // them is copied as two blocks of fixed size, a few moves.
     void copyTexts(const TagRow& other) noexcept {
-        std::memcpy(ends_, other.ends_, other.size_ * sizeof(std::uint32_t));
-        std::memcpy(bytes_, other.bytes_, other.byteCount_);
+        if (other.size_ <= kInlineTexts && other.byteCount_ <= kInlineBytes) {
+            std::memcpy(ends_, other.ends_, kInlineTexts * sizeof(std::uint32_t));
+            std::memcpy(bytes_, other.bytes_, kInlineBytes);
+        } else {
+            std::memcpy(ends_, other.ends_, other.size_ * sizeof(std::uint32_t));
+            std::memcpy(bytes_, other.bytes_, other.byteCount_);
+        }
         size_ = other.size_;
         byteCount_ = other.byteCount_;
     }

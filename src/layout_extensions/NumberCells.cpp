@@ -55,10 +55,12 @@ NumberCellSize measureNumberCell(const TagRow& cell, const gfx::TextAttributes& 
     if (kind == "whole" && holds(cell, 1)) {
         size.wholeWidth = widthOf(textAt(cell, 1), wholeAttributes);
     } else if (kind == "fraction" && holds(cell, 2)) {
-        size.fractionWidth = std::max(widthOf(textAt(cell, 1), fractionAttributes), widthOf(textAt(cell, 2), fractionAttributes));
+        size.fractionWidth =
+            std::max(widthOf(textAt(cell, 1), fractionAttributes), widthOf(textAt(cell, 2), fractionAttributes));
     } else if (kind == "mixed_number" && holds(cell, 3)) {
         size.wholeWidth = widthOf(textAt(cell, 1), wholeAttributes);
-        size.fractionWidth = std::max(widthOf(textAt(cell, 2), fractionAttributes), widthOf(textAt(cell, 3), fractionAttributes));
+        size.fractionWidth =
+            std::max(widthOf(textAt(cell, 2), fractionAttributes), widthOf(textAt(cell, 3), fractionAttributes));
     } else {
         return size;
     }
@@ -129,12 +131,12 @@ void drawBlockCell(const TagRow& cell, const TagRow& colors, const gfx::TextAttr
     if (kind == "whole" && holds(cell, 1) && holds(colors, 1)) {
         drawWholeCell(textAt(cell, 1), textAt(colors, 1), fractionAttributes, wholeAttributes, metric, wholeLeft, y);
     } else if (kind == "fraction" && holds(cell, 2) && holds(colors, 2)) {
-        drawFractionCell(textAt(cell, 1), textAt(cell, 2), textAt(colors, 1), textAt(colors, 2), fractionAttributes, wholeAttributes, metric, top,
-                         fractionLeft, y);
+        drawFractionCell(textAt(cell, 1), textAt(cell, 2), textAt(colors, 1), textAt(colors, 2), fractionAttributes,
+                         wholeAttributes, metric, top, fractionLeft, y);
     } else if (kind == "mixed_number" && holds(cell, 3) && holds(colors, 3)) {
         drawWholeCell(textAt(cell, 1), textAt(colors, 1), fractionAttributes, wholeAttributes, metric, wholeLeft, y);
-        drawFractionCell(textAt(cell, 2), textAt(cell, 3), textAt(colors, 2), textAt(colors, 3), fractionAttributes, wholeAttributes, metric, top,
-                         fractionLeft, y);
+        drawFractionCell(textAt(cell, 2), textAt(cell, 3), textAt(colors, 2), textAt(colors, 3), fractionAttributes,
+                         wholeAttributes, metric, top, fractionLeft, y);
     }
 }
 

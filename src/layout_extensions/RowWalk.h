@@ -13,8 +13,8 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 
 #include "layout/TagLayout.h"
 

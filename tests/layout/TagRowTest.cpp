@@ -24,8 +24,17 @@ bool same(const TagRow& row, const Texts& texts) {
 TEST(TagRow, EditsMatchAVectorOfTexts) {
     std::mt19937 engine{20250107};
     const auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine); };
-    // Short texts stay in the string, long ones do not; both must survive every move.
-    const std::string words[] = {"", "join", "message_color", "signed_rational_color", "a long text of many letters"};
+    // Texts of every length class a row copies differently (0, 1-3, 4-7,
+    // 8-16 bytes and longer), few enough to stay inside the row or too long.
+    const std::string words[] = {"",
+                                 "+",
+                                 "12",
+                                 "abc",
+                                 "join",
+                                 "message",
+                                 "message_color",
+                                 "signed_rational_color",
+                                 "a long text of many letters"};
     const auto word = [&] { return words[below(std::size(words))]; };
 
     for (int round = 0; round < 300; ++round) {

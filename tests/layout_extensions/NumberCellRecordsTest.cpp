@@ -48,7 +48,8 @@ TEST(NumberCellRecords, BuildersWriteTheirRows) {
          "fraction_cancel_denominator_color, black, gray, blue, red"},
     };
     for (const auto& [layout, kindRow, colorRow] : cases) {
-        EXPECT_EQ(dump(layout), (Rows{"start, 1", kindRow, colorRow, std::string(layout[1][0]) + "_tag, anon"})) << kindRow;
+        EXPECT_EQ(dump(layout), (Rows{"start, 1", kindRow, colorRow, std::string(layout[1][0]) + "_tag, anon"}))
+            << kindRow;
     }
     // The one whose tag row is keyed by the kind alone.
     EXPECT_EQ(dump(extendedFractionLayout("×", 1, 2, 3, 5, Color::red, Color::blue, "e")),
@@ -67,7 +68,8 @@ TEST(NumberCellRecords, BlockFollowsItsChild) {
     EXPECT_EQ(block.back(), (TagRow{"block", child[0][1]}));
     // Joined as a right operand, its reference moves with the rows.
     const TagLayout joined = joinLayouts("🖇", wholeLayout(1), block);
-    EXPECT_EQ(joined[layoutRootIndex(joined) - 1], (TagRow{"block", std::to_string(std::stoi(std::string(child[0][1])) + 3)}));
+    EXPECT_EQ(joined[layoutRootIndex(joined) - 1],
+              (TagRow{"block", std::to_string(std::stoi(std::string(child[0][1])) + 3)}));
 }
 
 TEST(NumberCellRecords, ChoosersPickTheForm) {

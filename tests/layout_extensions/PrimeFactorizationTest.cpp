@@ -76,7 +76,8 @@ std::vector<std::string> items(const TagLayout& layout) {
     std::vector<std::string> out;
     for (std::size_t i = 1; i + 1 < layout.size(); ++i) {
         if (layout[i][0] == "integer" || layout[i][0] == "join") {
-            out.push_back(std::string(layout[i][1]) + " " + std::string(layout[i + (layout[i][0] == "join" ? 2 : 1)][1]));
+            out.push_back(std::string(layout[i][1]) + " " +
+                          std::string(layout[i + (layout[i][0] == "join" ? 2 : 1)][1]));
         }
     }
     return out;

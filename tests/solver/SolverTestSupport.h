@@ -48,7 +48,8 @@ inline bool isBlankLine(const TagLayout& line) {
 inline std::vector<std::string> messagePieces(const TagLayout& line) {
     std::vector<std::string> pieces;
     for (std::size_t i = 1; i + 1 < line.size(); ++i) {
-        if (line[i].size() == 2 && line[i][0] == "message") pieces.push_back(std::string(line[i][1]) + "|" + std::string(line[i + 1][1]));
+        if (line[i].size() == 2 && line[i][0] == "message")
+            pieces.push_back(std::string(line[i][1]) + "|" + std::string(line[i + 1][1]));
     }
     return pieces;
 }
