@@ -41,28 +41,28 @@ constexpr bool isTextIterator() {
     }
 }
 
+// Copies the first and the last sizeof(Word) bytes of n, which together
+// cover all n when n is at most twice that.
+template <typename Word>
+void copyEnds(char* to, const char* from, std::size_t n) noexcept {
+    Word head;
+    Word tail;
+    std::memcpy(&head, from, sizeof(Word));
+    std::memcpy(&tail, from + n - sizeof(Word), sizeof(Word));
+    std::memcpy(to, &head, sizeof(Word));
+    std::memcpy(to + n - sizeof(Word), &tail, sizeof(Word));
+}
+
 // Copies n bytes that do not overlap. Row texts are mostly a few bytes long,
 // so short ones are copied with two overlapping moves of a fixed width
 // instead of a call.
 inline void copyBytes(char* to, const char* from, std::size_t n) noexcept {
-    if (n >= 8) {
-        if (n > 16) {
-            std::memcpy(to, from, n);
-            return;
-        }
-        std::uint64_t head;
-        std::uint64_t tail;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + n - 8, 8);
-        std::memcpy(to, &head, 8);
-        std::memcpy(to + n - 8, &tail, 8);
+    if (n > 16) {
+        std::memcpy(to, from, n);
+    } else if (n >= 8) {
+        copyEnds<std::uint64_t>(to, from, n);
     } else if (n >= 4) {
-        std::uint32_t head;
-        std::uint32_t tail;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + n - 4, 4);
-        std::memcpy(to, &head, 4);
-        std::memcpy(to + n - 4, &tail, 4);
+        copyEnds<std::uint32_t>(to, from, n);
     } else if (n > 0) {
         to[0] = from[0];
         to[n - 1] = from[n - 1];
