@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cstddef>
 #include <iterator>
-#include <string>
 #include <string_view>
 
 #include "layout/TagRow.h"

@@ -23,24 +23,15 @@ long long valueAt(const TagRow& row, std::size_t i) {
     return i < row.size() ? parseIndex(row[i]) : 0;
 }
 
-// Writes the locator text of index + offset. A sum beyond the 64-bit range
-// (only a malformed layout holds such an index) gives the empty text, which
-// names no row: the locator stands for nothing.
-void writeShiftedIndex(std::string& out, long long index, long long offset) {
+// The locator text of index + offset. A sum beyond the 64-bit range (only a
+// malformed layout holds such an index) gives the empty text, which names no
+// row: the locator stands for nothing.
+std::string shiftedIndex(long long index, long long offset) {
     long long sum = 0;
-    if (__builtin_add_overflow(index, offset, &sum)) {
-        out.clear();
-        return;
-    }
+    if (__builtin_add_overflow(index, offset, &sum)) return std::string();
     char digits[24];
     const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), sum);
-    out.assign(digits, written.ptr);
-}
-
-std::string shiftedIndex(long long index, long long offset) {
-    std::string text;
-    writeShiftedIndex(text, index, offset);
-    return text;
+    return std::string(digits, written.ptr);
 }
 
 // Room for `size` rows, growing by doubling so that a chain of joins that

@@ -44,15 +44,19 @@ void TagRow::appendGrowing(std::string_view text) {
 }
 
 void TagRow::set(size_type i, std::string_view text) {
-    const std::string held(text);  // text may lie in this row
+    if (holds(text)) {
+        const std::string held(text);  // the bytes move as the row changes
+        set(i, held);
+        return;
+    }
     const std::uint32_t start = i == 0 ? 0 : ends_[i - 1];
     const std::uint32_t end = ends_[i];
-    const size_type count = byteCount_ - (end - start) + held.size();
+    const size_type count = byteCount_ - (end - start) + text.size();
     if (count > byteCapacity_)
         regrow(textCapacity_, std::max<size_type>(count, 2 * static_cast<size_type>(byteCapacity_)));
-    std::memmove(bytes_ + start + held.size(), bytes_ + end, byteCount_ - end);
-    std::memcpy(bytes_ + start, held.data(), held.size());
-    const std::int64_t shift = static_cast<std::int64_t>(held.size()) - static_cast<std::int64_t>(end - start);
+    std::memmove(bytes_ + start + text.size(), bytes_ + end, byteCount_ - end);
+    std::memcpy(bytes_ + start, text.data(), text.size());
+    const std::int64_t shift = static_cast<std::int64_t>(text.size()) - static_cast<std::int64_t>(end - start);
     for (size_type k = i; k < size_; ++k) ends_[k] = static_cast<std::uint32_t>(ends_[k] + shift);
     byteCount_ = static_cast<std::uint32_t>(count);
 }

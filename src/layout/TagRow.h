@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <stdexcept>
@@ -276,9 +277,13 @@ public:
             truncate(count);
             return;
         }
-        const std::string held(text);  // text may lie in this row
+        if (holds(text)) {
+            const std::string held(text);  // the bytes move as the row grows
+            resize(count, held);
+            return;
+        }
         reserve(count);
-        while (size_ < count) emplace_text(held);
+        while (size_ < count) emplace_text(text);
     }
 
     void swap(TagRow& other) noexcept {
@@ -299,6 +304,11 @@ public:
 
 private:
     bool isInline() const noexcept { return bytes_ == inlineBytes_; }
+    // Whether text lies in this row's buffer.
+    bool holds(std::string_view text) const noexcept {
+        const std::less<const char*> before;
+        return !before(text.data(), bytes_) && before(text.data(), bytes_ + byteCapacity_);
+    }
 
     // The texts from i on are dropped.
     void truncate(size_type i) noexcept {
