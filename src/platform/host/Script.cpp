@@ -35,6 +35,9 @@ std::string argument(const std::string& rest) {
     return text;
 }
 
+// A file is read this many bytes at a time.
+constexpr std::size_t kPiece = 4096;
+
 // Takes a script a piece at a time and each line as soon as its newline
 // arrives, holding no more than the line being read besides the actions.
 class ScriptParser {
@@ -155,7 +158,7 @@ ParsedScript loadScript(const std::filesystem::path& file) {
     if (fd < 0) return {{}, "cannot read the script " + file.string() + ": " + std::strerror(errno)};
     ScriptParser parser;
     std::string error;
-    char buffer[4096];
+    char buffer[kPiece];
     while (true) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
@@ -170,8 +173,11 @@ ParsedScript loadScript(const std::filesystem::path& file) {
 }
 
 ParsedScript parseScript(std::string_view text) {
+    // In pieces as a file is read, so that a bound is met at the same line.
     ScriptParser parser;
-    parser.feed(text);
+    for (std::size_t at = 0; at < text.size(); at += kPiece) {
+        if (!parser.feed(text.substr(at, kPiece))) break;
+    }
     return parser.finish();
 }
 
