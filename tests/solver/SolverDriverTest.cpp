@@ -30,10 +30,16 @@ TEST(DuolinearOptions, RawTextsAndMenus) {
     for (const char* text : {"Addition", "addition ", ""}) EXPECT_FALSE(duolinearMethodFromRawValue(text));
     EXPECT_FALSE(duolinearLCMFromRawValue("smart \u2716\uFE0F"));
 
-    EXPECT_EQ(Duolinear_elimination_menu::variableOptions(), (Texts{"eliminate x to find y", "eliminate y to find x"}));
-    EXPECT_EQ(Duolinear_addition_menu::equationOptions(), (Texts{"substitute in first", "substitute in second"}));
-    EXPECT_EQ(Duolinear_addition_menu::lcmOptions(),
-              (Texts{"LCM", "smart \xE2\x9C\x96\xEF\xB8\x8F"}));  // U+2716 U+FE0F
+    // The addition and elimination screens offer the same lists.
+    const Texts eliminate{"eliminate x to find y", "eliminate y to find x"};
+    const Texts substituteIn{"substitute in first", "substitute in second"};
+    const Texts lcm{"LCM", "smart \xE2\x9C\x96\xEF\xB8\x8F"};  // U+2716 U+FE0F
+    EXPECT_EQ(Duolinear_addition_menu::variableOptions(), eliminate);
+    EXPECT_EQ(Duolinear_elimination_menu::variableOptions(), eliminate);
+    EXPECT_EQ(Duolinear_addition_menu::equationOptions(), substituteIn);
+    EXPECT_EQ(Duolinear_elimination_menu::equationOptions(), substituteIn);
+    EXPECT_EQ(Duolinear_addition_menu::lcmOptions(), lcm);
+    EXPECT_EQ(Duolinear_elimination_menu::lcmOptions(), lcm);
     EXPECT_EQ(Duolinear_substitution_menu::variableOptions(), (Texts{"x in terms of y", "y in terms of x"}));
     EXPECT_EQ(Duolinear_substitution_menu::equationOptions(), (Texts{"from the first", "from the second"}));
 }
@@ -116,7 +122,11 @@ TEST(SolverDriver, OpensWithTheEquationsAndClosesWithTheVerdict) {
     Duolinear coloured = integerSystem(0, 2, 4, 3, 5, 0);
     coloured.equations[0].LHS.terms[1].coefficient.numerator_color = Color::red;
     coloured.equations[0].LHS.terms[1].variable_color = Color::blue;
-    EXPECT_EQ(solve(coloured).steps.front(), (StepLines{line(0, 2, 4), line(3, 5, 0)}));
+    coloured.equations[1].LHS.terms[0].coefficient.numerator_color = Color::red;
+    coloured.equations[1].RHS.terms[0].coefficient.numerator_color = Color::blue;
+    const WorkedSteps shown = solve(coloured);
+    EXPECT_EQ(shown.steps.front(), (StepLines{line(0, 2, 4), line(3, 5, 0)}));
+    EXPECT_EQ(StepLines(shown.steps.back().begin(), shown.steps.back().begin() + 2), shown.steps.front());
 }
 
 DuolinearModel model(std::vector<std::int64_t> l0, std::vector<std::int64_t> r0, std::vector<std::int64_t> l1,
