@@ -172,12 +172,20 @@ TEST(PracticeRecipes, RejectionLoopsGiveUpInsteadOfHanging) {
             EXPECT_FALSE(generatePracticeProblem(level, method, broken));
         }
     }
+    // Each loop makes exactly kPracticeMaxAttempts attempts. After x and y,
+    // an attempt at level 0 draws a size and two signs, a size and two coins,
+    // x and y; level 1 draws a factor and an exchange more for each pair.
     // Past an accepted pair of x coefficients (2 and 3), the y coefficients
     // get as many attempts: two draws each, four at level 3 (with constants).
-    for (const auto& [level, perAttempt] : {std::pair{2, 4L}, std::pair{3, 8L}}) {
-        StuckSource pairFirst({0, 0, 2, 1, 3, 1});
-        EXPECT_FALSE(practiceCoefficients(level, M::addition, pairFirst));
-        EXPECT_EQ(pairFirst.draws, 6 + perAttempt * kPracticeMaxAttempts) << "level " << level;
+    const struct {
+        std::int64_t level;
+        std::vector<std::int64_t> script;
+        long before, perAttempt;
+    } bounded[] = {{0, {}, 2, 8}, {1, {}, 2, 12}, {2, {0, 0, 2, 1, 3, 1}, 6, 4}, {3, {0, 0, 2, 1, 3, 1}, 6, 8}};
+    for (const auto& c : bounded) {
+        StuckSource source(c.script);
+        EXPECT_FALSE(practiceCoefficients(c.level, M::addition, source));
+        EXPECT_EQ(source.draws, c.before + c.perAttempt * kPracticeMaxAttempts) << "level " << c.level;
     }
 }
 
