@@ -82,6 +82,9 @@ TEST(SolverDriver, RefusedInputGivesOneOopsStepByEveryMethodWhateverQuietIs) {
         // not show up as "division by zero" inside the solution.
         {integerSystem(707957912, 1238297398, 3792575216, 2336995545, -2, 0), "numbers too large"},
         {integerSystem(30480831, 2, -4, 2, -9827317, 11083090), "numbers too large"},
+        // Both equations in x: parallel lines, found without a quotient, but
+        // solving -x = min does not fit.
+        {integerSystem(1, 0, 1, -1, 0, INT64_MIN), "numbers too large"},
         {integerSystem(big + 1, 1, 1, big - 1, 1, 1), "numbers too large", false},          // lcm does not fit
         {integerSystem(1, 3, std::int64_t{1} << 62, 3, 1, 1), "numbers too large", false},  // 3·c1 does not fit
     };
