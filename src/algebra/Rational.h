@@ -6,8 +6,10 @@
 // A Rational is stored as built: not necessarily in lowest terms, the sign in
 // either part. A denominator of 0 marks an undefined value. The arithmetic
 // returns results in lowest terms with a positive denominator, all black, and
-// no value when a denominator is 0 or a 64-bit product, sum or negation would
-// overflow.
+// no value when a denominator is 0 or when the result in lowest terms does not
+// fit in 64 bits: sums, differences and reduced products and quotients are
+// worked exactly, whatever their operands' stored form, so they never fail
+// for an intermediate value alone.
 
 #include <cstdint>
 #include <optional>
@@ -66,7 +68,8 @@ std::optional<Rational> negatedRational(const Rational& value);
 // -1/value; no value when the value is 0 or undefined.
 std::optional<Rational> negativeReciprocal(const Rational& value);
 // a * b. With reduce the result is in lowest terms; without it the parts are
-// the plain products with the sign moved into the numerator.
+// the plain products with the sign moved into the numerator (no value when a
+// plain product does not fit).
 std::optional<Rational> rationalProduct(const Rational& a, const Rational& b, bool reduce = true);
 // dividend / divisor, as the product of divisor's flipped parts and dividend.
 std::optional<Rational> rationalQuotient(const Rational& dividend, const Rational& divisor, bool reduce = true);
