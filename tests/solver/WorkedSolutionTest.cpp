@@ -233,6 +233,9 @@ TEST(WorkedSolution, CornerValuesOfTheEntryRange) {
         for (int i = 0, rest = index; i < 6; ++i, rest /= 3) k[i] = kValues[rest % 3];
         checkSolution(k, engine, kMethods[index % 3]);
     }
+    // Beyond the range: every value in the working of -x − 2³¹y = 1, x − y = 0
+    // fits in 64 bits, whatever the method and the choices drawn.
+    for (int i = 0; i < 24; ++i) checkSolution({-1, -2147483648, 1, 1, -1, 0}, engine, kMethods[i % 3]);
 }
 
 }  // namespace
