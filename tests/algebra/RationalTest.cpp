@@ -216,11 +216,21 @@ TEST(Rational, ArithmeticAgreesWithExactWideResults) {
     auto part = [&](bool nonzero) -> std::int64_t {
         std::int64_t v = 0;
         switch (pick(0, 4)) {
-            case 0: v = pick(kMin, kMax); break;
-            case 1: v = pick(0, 1) ? kMax - pick(0, 3) : kMin + pick(0, 3); break;
-            case 2: v = pick(-30, 30); break;
-            case 3: v = pick(-3, 3) * (std::int64_t{1} << pick(40, 61)); break;
-            default: v = pick(-2000000, 2000000) * pick(-4000000000, 4000000000); break;
+            case 0:
+                v = pick(kMin, kMax);
+                break;
+            case 1:
+                v = pick(0, 1) ? kMax - pick(0, 3) : kMin + pick(0, 3);
+                break;
+            case 2:
+                v = pick(-30, 30);
+                break;
+            case 3:
+                v = pick(-3, 3) * (std::int64_t{1} << pick(40, 61));
+                break;
+            default:
+                v = pick(-2000000, 2000000) * pick(-4000000000, 4000000000);
+                break;
         }
         return v == 0 && nonzero ? 1 : v;
     };
@@ -245,10 +255,9 @@ TEST(Rational, ArithmeticAgreesWithExactWideResults) {
         // Unreduced: the plain products, the sign moved into the numerator.
         const Wide sign = ad * bd < 0 ? -1 : 1, rawN = an * bn * sign, rawD = ad * bd * sign;
         const bool rawFits = rawN >= kMin && rawN <= kMax && rawD <= kMax;
-        EXPECT_EQ(text(rationalProduct(a, b, false)),
-                  rawFits ? std::to_string(static_cast<std::int64_t>(rawN)) + "/" +
-                                std::to_string(static_cast<std::int64_t>(rawD))
-                          : "none")
+        EXPECT_EQ(text(rationalProduct(a, b, false)), rawFits ? std::to_string(static_cast<std::int64_t>(rawN)) + "/" +
+                                                                    std::to_string(static_cast<std::int64_t>(rawD))
+                                                              : "none")
             << what;
     }
     EXPECT_GT(fitting, 2000);  // the draws reach both outcomes
