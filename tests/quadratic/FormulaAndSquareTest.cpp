@@ -143,6 +143,13 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
             }
         }
     }
+    // A coefficient stored as -2⁶³/-1 has no lowest terms in 64 bits: the
+    // simplify step gives out.
+    const PolyEquation unreduced{{Monomial{Rational{INT64_MIN, -1}, 2}, Monomial{Rational{1, 1}, 1}},
+                                 {Monomial{Rational{0, 1}, 0}}};
+    for (const auto method : {kFormula, kSquare}) {
+        EXPECT_EQ(readLines(quadraticSteps(method, unreduced).steps.front()).back(), "numbers too large");
+    }
     // A root outside what quadraticRoots makes (its common denominator does
     // not fit) is still stated, as a decimal.
     const Quadratic_solution odd{Rational{1, 3}, Rational{1, 4611686018427387905}, 2};
@@ -231,7 +238,7 @@ TEST(QuadraticMethods, RootsOfRandomQuadraticsAgreeWithTheDiscriminant) {
     auto sign = [&] { return pickWide(0, 1) ? 1 : -1; };
     int solved = 0, checked = 0;
     for (int trial = 0; trial < 300; ++trial) {
-        const int kind = trial % 3;  // whole, fractions, or either for each coefficient
+        const int kind = trial % 3;   // whole, fractions, or either for each coefficient
         std::array<Rational, 3> abc;  // of x², x, 1
         for (Rational& r : abc) {
             const bool fraction = kind == 1 || (kind == 2 && pickWide(0, 1) == 1);

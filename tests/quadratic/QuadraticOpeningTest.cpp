@@ -55,25 +55,34 @@ TEST(QuadraticOpening, FinishesWhatIsLinear) {
         std::string equation;
         bool skip;
         std::vector<std::string> steps;
+        Style style = Style::fraction;
     } cases[] = {
         {"0x^2 + x = 2", false, {"🤔: x = 2", "😎: x = 2 | x = 2"}},
         // Already solved: without the frame the answer is still given.
         {"x = 5", true, {"😎: x = 5 | x = 5"}},
         {"x = 5", false, {"🤔: x = 5", "😎: x = 5 | x = 5"}},
         {"2x < 6", false, concat({{"🤔: 2x < 6"}, linearEngineSteps("", "2x < 6"), {"😎: 2x < 6 | x < 3"}})},
+        // The answer is a fraction, or a decimal in the decimal style.
+        {"2x = 1", false, concat({{"🤔: 2x = 1"}, linearEngineSteps("", "2x = 1"), {"😎: 2x = 1 | x = [1/2]"}})},
+        {"2x = 1", false,
+         concat({{"🤔: 2x = 1"}, linearEngineSteps("", "2x = 1", Style::decimal), {"😎: 2x = 1 | x = 0.5"}}),
+         Style::decimal},
         {"x^2 + 3 = x^2 + x", true,
          concat({{"same square term on both sides: x² + 3 = x² + x | 3 = x"},
                  linearEngineSteps("x² + 3 = x² + x", "3 = x")})},
     };
     for (const auto& c : cases) {
-        const OpeningResult result = quadraticOpening(parseEquation(c.equation), {.skipOpeningFrame = c.skip});
+        const OpeningResult result =
+            quadraticOpening(parseEquation(c.equation), {.skipOpeningFrame = c.skip, .style = c.style});
         const WorkedSteps* finished = std::get_if<WorkedSteps>(&result);
         ASSERT_NE(finished, nullptr) << c.equation;
         EXPECT_EQ(readSteps(*finished, true), c.steps) << c.equation;
         // Every method finishes a linear equation through the opening.
         for (const auto method :
              {Quadratic_method::formula, Quadratic_method::complete_the_square, Quadratic_method::factor}) {
-            EXPECT_EQ(readSteps(quadraticSteps(method, parseEquation(c.equation), {.skipOpeningFrame = c.skip}), true),
+            EXPECT_EQ(readSteps(quadraticSteps(method, parseEquation(c.equation),
+                                               {.skipOpeningFrame = c.skip, .style = c.style}),
+                                true),
                       c.steps)
                 << rawValue(method) << ": " << c.equation;
         }
