@@ -49,8 +49,8 @@ void drawCountOp(const std::string& text, const TextList& tableau, const TextLis
     // Right-aligned in `count` columns of width d starting at `left`; a value
     // wider than its room, which ends at the columns' right edge, is drawn
     // smaller there.
-    const auto inColumns = [&](const std::string& value, double left, std::int64_t count, double room,
-                               double rowTop, gfx::Color behind) {
+    const auto inColumns = [&](const std::string& value, double left, std::int64_t count, double room, double rowTop,
+                               gfx::Color behind) {
         // Placed by its characters, d wide each; a text that would then end
         // past the columns or start before its room ends at the columns' edge.
         const double right = left + static_cast<double>(count) * d, w = widthIn(main, value);

@@ -21,8 +21,8 @@
 // baseline. The box is sized for the first headings' digits: a longer text
 // (a later heading, a product wider than its cell) is drawn smaller where it
 // stands, within its cell or the margin beside the grid. Lists that do not
-// fit together (no factor digits, a product list
-// or a grid of another shape than the factors give) draw nothing.
+// fit together (no factor digits, a product list or a grid of another shape
+// than the factors give) draw nothing.
 
 #include <vector>
 

@@ -144,15 +144,15 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
                 // The highlight is two small digits wide, whatever the text,
                 // and shrinks with a text where the column has less room.
                 const double room = roomInColumn(m, left, right, TextAnchor::centre);
-                const gfx::Rect highlight = drawTextInRoom("10", {centredInColumn(left, d, w10), top},
-                                                           {m.small, gfx::Color::clear(), behind}, room,
-                                                           TextAnchor::centre);
+                const gfx::Rect highlight =
+                    drawTextInRoom("10", {centredInColumn(left, d, w10), top}, {m.small, gfx::Color::clear(), behind},
+                                   room, TextAnchor::centre);
                 const double w = widthIn(m.small, cell);
                 drawTextInRoom(cell, {centredInColumn(left, d, w), top}, {m.small}, room, TextAnchor::centre);
                 if (struck && context != nullptr) {
                     const double base = top + 0.5 * m.smallLine + 0.5 * hS, rise = h10 * highlight.width() / w10;
-                    drawLine(*context, gfx::Color::black(), {highlight.minX(), base},
-                             {highlight.maxX(), base - rise}, kStrikeWidth);
+                    drawLine(*context, gfx::Color::black(), {highlight.minX(), base}, {highlight.maxX(), base - rise},
+                             kStrikeWidth);
                 }
             } else {
                 const gfx::TextAttributes full{m.main, gfx::Color::black(), behind};
@@ -226,8 +226,8 @@ void drawAddColumn(const std::string& text, std::int64_t lines, std::int64_t row
             } else {
                 const double w = widthIn(m.small, cell);
                 drawTextInRoom(cell, {centredInColumn(left, d, w), rowTop + drop},
-                               {m.small, gfx::Color::black(), behind},
-                               roomInColumn(m, left, right, TextAnchor::centre), TextAnchor::centre);
+                               {m.small, gfx::Color::black(), behind}, roomInColumn(m, left, right, TextAnchor::centre),
+                               TextAnchor::centre);
             }
         }
         rowTop += r == 1 ? lh + kRuleGap : lh + kRowGap;

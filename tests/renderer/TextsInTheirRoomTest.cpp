@@ -111,20 +111,19 @@ TEST(TextsInTheirRoom, NoTextIsCutOrRunsIntoAnother) {
         // digits; the later heading and its product are wider.
         {"grid 5 × 7300",
          [&] {
-             return drawnLayout(gridMultiplyLayout("1", "2", {"300", "7000", "5"}, textsOnClear(3),
-                                                   {"1500", "35000"}, textsOnClear(2), "anon"),
+             return drawnLayout(gridMultiplyLayout("1", "2", {"300", "7000", "5"}, textsOnClear(3), {"1500", "35000"},
+                                                   textsOnClear(2), "anon"),
                                 30);
          },
          {"7000", "35000", "1500"}},
         // 305 × 7300: a later row heading wider than the first as well.
         {"grid 305 × 7300",
          [&] {
-             return drawnLayout(gridMultiplyLayout("2", "2", {"300", "7000", "5", "300"}, textsOnClear(4),
-                                                   {"1500", "35000", "90000", "2100000"},
-                                                   {"black", "black", "black", "black", "clear", "clear", "gray",
-                                                    "clear"},
-                                                   "anon"),
-                                30);
+             return drawnLayout(
+                 gridMultiplyLayout("2", "2", {"300", "7000", "5", "300"}, textsOnClear(4),
+                                    {"1500", "35000", "90000", "2100000"},
+                                    {"black", "black", "black", "black", "clear", "clear", "gray", "clear"}, "anon"),
+                 30);
          },
          {"300", "2100000"}},
         // 987 ÷ 7, first taking 200 sevens: the product 1400 is wider than
@@ -141,22 +140,21 @@ TEST(TextsInTheirRoom, NoTextIsCutOrRunsIntoAnother) {
         {"tableau 503 − 48",
          [] {
              return drawnLayout(
-                 tableauOpLayout("anon", "\u2212",
-                                 {{"4", "10", "13"}, {"5", "0", "3"}, {"Z", "4", "8"}, {"4", "5", "5"}},
-                                 {{"YNN", "YNN", "YNR"}, {"YYN", "YYN", "YYN"}, {"NNN", "YNN", "YNN"},
-                                  {"YNN", "YNN", "YNN"}},
-                                 {"4", "3", "1", "false"}, {"4", "false"}),
+                 tableauOpLayout(
+                     "anon", "\u2212", {{"4", "10", "13"}, {"5", "0", "3"}, {"Z", "4", "8"}, {"4", "5", "5"}},
+                     {{"YNN", "YNN", "YNR"}, {"YYN", "YYN", "YYN"}, {"NNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
+                     {"4", "3", "1", "false"}, {"4", "false"}),
                  30);
          },
          {"10", "13"}},
         // Two-digit carries over the last two columns of a column addition.
         {"column addition with two-digit carries",
          [] {
-             return drawnLayout(*addColumnLayout("anon", "+", 4,
-                                                 {{"Z", "10", "13"}, {"5", "9", "8"}, {"4", "9", "5"}, {"10", "9", "3"}},
-                                                 {{"NN", "YN", "YR"}, {"YN", "YN", "YN"}, {"YN", "YN", "YN"},
-                                                  {"YN", "YN", "YN"}}),
-                                30);
+             return drawnLayout(
+                 *addColumnLayout("anon", "+", 4,
+                                  {{"Z", "10", "13"}, {"5", "9", "8"}, {"4", "9", "5"}, {"10", "9", "3"}},
+                                  {{"NN", "YN", "YR"}, {"YN", "YN", "YN"}, {"YN", "YN", "YN"}, {"YN", "YN", "YN"}}),
+                 30);
          },
          {"10", "13"}},
         {"make a double, n = 17, 390 wide",
@@ -187,9 +185,9 @@ TEST(TextsInTheirRoom, NoTextIsCutOrRunsIntoAnother) {
         }
         for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
             const PlacedText& t = drawn.texts[i];
-            EXPECT_TRUE(inside(t.box, drawn.box)) << where(t) << " leaves the box (" << drawn.box.minX() << ", "
-                                                  << drawn.box.minY() << ")–(" << drawn.box.maxX() << ", "
-                                                  << drawn.box.maxY() << ")";
+            EXPECT_TRUE(inside(t.box, drawn.box))
+                << where(t) << " leaves the box (" << drawn.box.minX() << ", " << drawn.box.minY() << ")–("
+                << drawn.box.maxX() << ", " << drawn.box.maxY() << ")";
             for (std::size_t j = i + 1; j < drawn.texts.size(); ++j) {
                 // The cross-out mark is drawn over the face it crosses out.
                 if (drawn.texts[j].text == "❌") continue;

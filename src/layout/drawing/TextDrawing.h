@@ -52,8 +52,8 @@ enum class TextAnchor { left, centre, right };
 // the smaller text keeps the full-size text's vertical middle and its left
 // edge, middle or right edge, as the anchor says. Returns the box of the
 // text as drawn (its top-left corner and measured size).
-gfx::Rect drawTextInRoom(const std::string& text, gfx::Point topLeft, const gfx::TextAttributes& attributes, double room,
-                    TextAnchor anchor);
+gfx::Rect drawTextInRoom(const std::string& text, gfx::Point topLeft, const gfx::TextAttributes& attributes,
+                         double room, TextAnchor anchor);
 
 // The smallest of the fitted sizes of the groups, at most the attributes' own
 // point size; fits is false when some group doesn't fit.

@@ -26,8 +26,7 @@ const gfx::Font& chalkBaseFont() {
 
 // The caption centred across the width on the height, in the font shrunk until
 // the caption fills no more than its share of the width.
-void drawCaption(gfx::Context& context, const std::string& text, const gfx::Font& font, double width,
-                 double centreY) {
+void drawCaption(gfx::Context& context, const std::string& text, const gfx::Font& font, double width, double centreY) {
     const gfx::TextAttributes attributes{captionFont(shrunkFontSize(text, font, kCaptionWidthShare * width))};
     const gfx::Size size = gfx::measureText(text, attributes);
     gfx::drawText(context, text, {(width - size.width) / 2.0, centreY - size.height / 2.0}, attributes);
