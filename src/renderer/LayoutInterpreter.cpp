@@ -1,6 +1,7 @@
 #include "renderer/LayoutInterpreter.h"
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "layout/ItemIndex.h"
@@ -163,25 +164,62 @@ bool LayoutWalk::enter() {
     return true;
 }
 
+void LayoutWalk::coverRowsUpTo(std::size_t index) {
+    if (index < rows_.size() && index >= table_.size()) table_.resize(index + 1);
+}
+
+std::uint32_t LayoutWalk::fontNumber(std::string_view fontName) const {
+    if (fontName == kDefaultLayoutFontName) return 1;
+    for (std::size_t i = 0; i < fontNames_.size(); ++i) {
+        if (fontNames_[i] == fontName) return static_cast<std::uint32_t>(i + 2);
+    }
+    return 0;
+}
+
 std::optional<LayoutSize> LayoutWalk::knownSize(std::size_t index, std::string_view fontName, double size,
                                                 gfx::FontWeight weight) const {
-    const auto found = measured_.find(index);
-    if (found == measured_.end()) return std::nullopt;
-    for (const Measured& m : found->second) {
-        if (m.size == size && m.weight == weight && m.fontName == fontName) return m.result;
+    if (index >= table_.size() || table_[index].first.font == 0) return std::nullopt;
+    const std::uint32_t font = fontNumber(fontName);
+    if (font == 0) return std::nullopt;
+    for (const Measured* m = &table_[index].first;; m = &overflow_[m->next - 1]) {
+        if (m->font == font && m->size == size && m->weight == weight) return m->result;
+        if (m->next == 0) return std::nullopt;
     }
-    return std::nullopt;
 }
 
 void LayoutWalk::rememberSize(std::size_t index, std::string_view fontName, double size, gfx::FontWeight weight,
                               LayoutSize result) {
-    measured_[index].push_back({std::string(fontName), size, weight, result});
+    if (index >= table_.size()) return;
+    std::uint32_t font = fontNumber(fontName);
+    if (font == 0) {
+        fontNames_.emplace_back(fontName);
+        font = static_cast<std::uint32_t>(fontNames_.size() + 1);
+    }
+    const Measured entry{result, size, weight, font, 0};
+    Measured& first = table_[index].first;
+    if (first.font == 0) {
+        first = entry;
+        return;
+    }
+    // A further set of arguments goes in front of the ones already chained
+    // (the visit budget keeps their number far below the numbering's range).
+    if (overflow_.size() >= std::numeric_limits<std::uint32_t>::max()) return;
+    overflow_.push_back(entry);
+    overflow_.back().next = first.next;
+    first.next = static_cast<std::uint32_t>(overflow_.size());
+}
+
+bool LayoutWalk::firstDrawOf(std::size_t index) {
+    if (index >= table_.size() || table_[index].drawn) return false;
+    table_[index].drawn = true;
+    return true;
 }
 
 LayoutSize measureLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view fontName, double size,
                          gfx::FontWeight weight) {
     const std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return {};
+    walk.coverRowsUpTo(*index);
     return measureItem(walk, *index, fontName, size, weight);
 }
 
@@ -199,6 +237,7 @@ void drawLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view f
                 double size, gfx::FontWeight weight) {
     const std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return;
+    walk.coverRowsUpTo(*index);
     drawItem(walk, *index, fontName, x, y, size, weight);
 }
 
@@ -219,6 +258,7 @@ LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, 
     if (!index || parent.rows == nullptr) return {};
     if (parent.walk == nullptr) {
         LayoutWalk walk(*parent.rows);
+        walk.coverRowsUpTo(*index);
         return measureItem(walk, *index, fontName, size, weight);
     }
     return measureItem(*parent.walk, *index, fontName, size, weight);
@@ -230,6 +270,7 @@ void drawChild(const LayoutFrame& parent, std::string_view childIndex, std::stri
     if (!index || parent.rows == nullptr) return;
     if (parent.walk == nullptr) {
         LayoutWalk walk(*parent.rows);
+        walk.coverRowsUpTo(*index);
         drawItem(walk, *index, fontName, x, y, size, weight);
         return;
     }

@@ -20,14 +20,22 @@
 // linear in the layout's rows, however its items share children. A budget of
 // visits linear in the rows bounds even layouts that measure one item with
 // ever new arguments.
+//
+// The memory is one flat table with an entry per row, made once per walk for
+// the rows up to the first item it is asked for (children stand before their
+// parents, so no item below reaches further; rows after it are never looked
+// at): a well-formed layout measures each item with one set of arguments
+// (its one parent hands them down), which the row's entry holds;
+// only a malformed layout that shares an item between parents of different
+// sizes chains further entries behind it. Font names are named by a number
+// (other names than the default are kept once per walk), so remembering a
+// size allocates nothing.
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "layout/TagLayout.h"
@@ -55,28 +63,48 @@ public:
     // The items visited so far (measured afresh or drawn).
     std::uint64_t visits() const { return visits_; }
 
+    // Makes room in the memory for the rows up to index (an item asked for
+    // from outside; the items below it stand before it). The memory of the
+    // other calls below stays to hand.
+    void coverRowsUpTo(std::size_t index);
+
     // The size an item was measured at with these arguments in this walk.
     std::optional<LayoutSize> knownSize(std::size_t index, std::string_view fontName, double size,
                                         gfx::FontWeight weight) const;
     void rememberSize(std::size_t index, std::string_view fontName, double size, gfx::FontWeight weight,
                       LayoutSize result);
-    // True the first time it is asked for an item, false ever after.
-    bool firstDrawOf(std::size_t index) { return drawn_.insert(index).second; }
+    // True the first time it is asked for an item, false ever after (and for
+    // a row that coverRowsUpTo has not covered).
+    bool firstDrawOf(std::size_t index);
 
 private:
+    // One set of arguments and the size measured with it. font is the number
+    // of the font name (fontNumber); 0 marks an entry not yet used.
+    // next is the place in overflow_ plus one of the entry with the item's
+    // next set of arguments, 0 when there is none.
     struct Measured {
-        std::string fontName;
+        LayoutSize result;
         double size = 0.0;
         gfx::FontWeight weight;
-        LayoutSize result;
+        std::uint32_t font = 0;
+        std::uint32_t next = 0;
     };
+    struct RowEntry {
+        Measured first;
+        bool drawn = false;
+    };
+
+    // The number of the font name: 1 for kDefaultLayoutFontName, the place in
+    // fontNames_ plus 2 for another; 0 when it was never remembered.
+    std::uint32_t fontNumber(std::string_view fontName) const;
 
     const TagLayout& rows_;
     std::uint64_t visitsLeft_ = 0;
     std::uint64_t visits_ = 0;
     int depth_ = 0;
-    std::unordered_map<std::size_t, std::vector<Measured>> measured_;
-    std::unordered_set<std::size_t> drawn_;
+    std::vector<RowEntry> table_;       // one entry per row, up to the highest item asked for
+    std::vector<Measured> overflow_;    // further sets of arguments of shared items
+    std::vector<std::string> fontNames_;
 };
 
 // The width, height and ascent of the item whose kind row is named by
