@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "layout/ItemIndex.h"
 #include "renderer/ExtendedItems.h"
@@ -146,7 +147,17 @@ std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view 
 
 }  // namespace
 
-LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows) {
+namespace {
+
+// The tables of the walks of this thread that have ended, for the next walks
+// to use; tables of huge layouts are not kept.
+constexpr std::size_t kKeptTableRows = 1 << 14;
+thread_local std::vector<LayoutWalk::Table> spareTables;
+thread_local std::uint64_t walksBegun = 0;
+
+}  // namespace
+
+LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows), number_(++walksBegun) {
     // A well-formed layout of n rows holds at most n items; a walk draws each
     // once and measures it once for each weight its ancestors hand down (at
     // most the four named weights): well under 8 n visits in all.
@@ -154,6 +165,14 @@ LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows) {
     constexpr std::uint64_t kPerRow = 8;
     constexpr std::uint64_t kFloor = 64;
     visitsLeft_ = n * kPerRow + kFloor;
+    if (!spareTables.empty()) {
+        table_ = std::move(spareTables.back());
+        spareTables.pop_back();
+    }
+}
+
+LayoutWalk::~LayoutWalk() {
+    if (table_.capacity() != 0 && table_.size() <= kKeptTableRows) spareTables.push_back(std::move(table_));
 }
 
 bool LayoutWalk::enter() {
@@ -169,7 +188,9 @@ void LayoutWalk::coverRowsUpTo(std::size_t index) {
 }
 
 std::uint32_t LayoutWalk::fontNumber(std::string_view fontName) const {
-    if (fontName == kDefaultLayoutFontName) return 1;
+    // Nearly every item is measured in the default font, handed down as it is.
+    const bool sameText = fontName.data() == kDefaultLayoutFontName.data() && fontName.size() == kDefaultLayoutFontName.size();
+    if (sameText || fontName == kDefaultLayoutFontName) return 1;
     for (std::size_t i = 0; i < fontNames_.size(); ++i) {
         if (fontNames_[i] == fontName) return static_cast<std::uint32_t>(i + 2);
     }
@@ -178,7 +199,7 @@ std::uint32_t LayoutWalk::fontNumber(std::string_view fontName) const {
 
 std::optional<LayoutSize> LayoutWalk::knownSize(std::size_t index, std::string_view fontName, double size,
                                                 gfx::FontWeight weight) const {
-    if (index >= table_.size() || table_[index].first.font == 0) return std::nullopt;
+    if (index >= table_.size() || table_[index].measuredIn != number_) return std::nullopt;
     const std::uint32_t font = fontNumber(fontName);
     if (font == 0) return std::nullopt;
     for (const Measured* m = &table_[index].first;; m = &overflow_[m->next - 1]) {
@@ -196,22 +217,23 @@ void LayoutWalk::rememberSize(std::size_t index, std::string_view fontName, doub
         font = static_cast<std::uint32_t>(fontNames_.size() + 1);
     }
     const Measured entry{result, size, weight, font, 0};
-    Measured& first = table_[index].first;
-    if (first.font == 0) {
-        first = entry;
+    RowEntry& row = table_[index];
+    if (row.measuredIn != number_) {
+        row.measuredIn = number_;
+        row.first = entry;
         return;
     }
     // A further set of arguments goes in front of the ones already chained
     // (the visit budget keeps their number far below the numbering's range).
     if (overflow_.size() >= std::numeric_limits<std::uint32_t>::max()) return;
     overflow_.push_back(entry);
-    overflow_.back().next = first.next;
-    first.next = static_cast<std::uint32_t>(overflow_.size());
+    overflow_.back().next = row.first.next;
+    row.first.next = static_cast<std::uint32_t>(overflow_.size());
 }
 
 bool LayoutWalk::firstDrawOf(std::size_t index) {
-    if (index >= table_.size() || table_[index].drawn) return false;
-    table_[index].drawn = true;
+    if (index >= table_.size() || table_[index].drawnIn == number_) return false;
+    table_[index].drawnIn = number_;
     return true;
 }
 

@@ -21,15 +21,18 @@
 // visits linear in the rows bounds even layouts that measure one item with
 // ever new arguments.
 //
-// The memory is one flat table with an entry per row, made once per walk for
-// the rows up to the first item it is asked for (children stand before their
-// parents, so no item below reaches further; rows after it are never looked
-// at): a well-formed layout measures each item with one set of arguments
-// (its one parent hands them down), which the row's entry holds;
-// only a malformed layout that shares an item between parents of different
-// sizes chains further entries behind it. Font names are named by a number
-// (other names than the default are kept once per walk), so remembering a
-// size allocates nothing.
+// The memory is one flat table with an entry per row, indexed by row and
+// covering the rows up to the first item the walk is asked for (children
+// stand before their parents, so no item below reaches further; rows after
+// it are never looked at). A well-formed layout measures each item with one
+// set of arguments (its one parent hands them down), which the row's entry
+// holds; only a malformed layout that shares an item between parents of
+// different sizes chains further entries behind it. Font names are named by
+// a number (names other than the default are kept once per walk). The table
+// is not made afresh for every walk: a walk takes one that an earlier walk of
+// the thread has finished with, whose entries, marked with that walk's
+// number, then stand for nothing; so an ordinary walk allocates nothing and
+// clears nothing.
 
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +54,7 @@ inline constexpr int kMaxLayoutDepth = 256;
 class LayoutWalk {
 public:
     explicit LayoutWalk(const TagLayout& rows);
+    ~LayoutWalk();
     LayoutWalk(const LayoutWalk&) = delete;
     LayoutWalk& operator=(const LayoutWalk&) = delete;
 
@@ -64,8 +68,8 @@ public:
     std::uint64_t visits() const { return visits_; }
 
     // Makes room in the memory for the rows up to index (an item asked for
-    // from outside; the items below it stand before it). The memory of the
-    // other calls below stays to hand.
+    // from outside; the items below it stand before it). What the walk
+    // remembers of other items stays.
     void coverRowsUpTo(std::size_t index);
 
     // The size an item was measured at with these arguments in this walk.
@@ -77,11 +81,9 @@ public:
     // a row that coverRowsUpTo has not covered).
     bool firstDrawOf(std::size_t index);
 
-private:
     // One set of arguments and the size measured with it. font is the number
-    // of the font name (fontNumber); 0 marks an entry not yet used.
-    // next is the place in overflow_ plus one of the entry with the item's
-    // next set of arguments, 0 when there is none.
+    // of the font name (fontNumber). next is the place in overflow_ plus one
+    // of the entry with the item's next set of arguments, 0 when there is none.
     struct Measured {
         LayoutSize result;
         double size = 0.0;
@@ -89,11 +91,16 @@ private:
         std::uint32_t font = 0;
         std::uint32_t next = 0;
     };
+    // A row's entry belongs to the walk whose number it carries; an entry of
+    // an earlier walk stands for nothing.
     struct RowEntry {
+        std::uint64_t measuredIn = 0;  // first holds a size of this walk
+        std::uint64_t drawnIn = 0;     // the item was drawn in this walk
         Measured first;
-        bool drawn = false;
     };
+    using Table = std::vector<RowEntry>;
 
+private:
     // The number of the font name: 1 for kDefaultLayoutFontName, the place in
     // fontNames_ plus 2 for another; 0 when it was never remembered.
     std::uint32_t fontNumber(std::string_view fontName) const;
@@ -102,8 +109,9 @@ private:
     std::uint64_t visitsLeft_ = 0;
     std::uint64_t visits_ = 0;
     int depth_ = 0;
-    std::vector<RowEntry> table_;       // one entry per row, up to the highest item asked for
-    std::vector<Measured> overflow_;    // further sets of arguments of shared items
+    std::uint64_t number_ = 0;         // this walk's number, above that of every walk before on the thread
+    Table table_;                      // an entry per row, up to the highest item asked for
+    std::vector<Measured> overflow_;   // further sets of arguments of shared items
     std::vector<std::string> fontNames_;
 };
 
