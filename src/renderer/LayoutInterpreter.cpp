@@ -147,17 +147,10 @@ std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view 
 
 }  // namespace
 
-namespace {
+thread_local std::vector<LayoutWalk::Table> LayoutWalk::spareTables_;
+thread_local std::uint64_t LayoutWalk::walksBegun_ = 0;
 
-// The tables of the walks of this thread that have ended, for the next walks
-// to use; tables of huge layouts are not kept.
-constexpr std::size_t kKeptTableRows = 1 << 14;
-thread_local std::vector<LayoutWalk::Table> spareTables;
-thread_local std::uint64_t walksBegun = 0;
-
-}  // namespace
-
-LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows), number_(++walksBegun) {
+LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows), number_(++walksBegun_) {
     // A well-formed layout of n rows holds at most n items; a walk draws each
     // once and measures it once for each weight its ancestors hand down (at
     // most the four named weights): well under 8 n visits in all.
@@ -165,14 +158,16 @@ LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows), number_(++walksBegu
     constexpr std::uint64_t kPerRow = 8;
     constexpr std::uint64_t kFloor = 64;
     visitsLeft_ = n * kPerRow + kFloor;
-    if (!spareTables.empty()) {
-        table_ = std::move(spareTables.back());
-        spareTables.pop_back();
+    if (!spareTables_.empty()) {
+        table_ = std::move(spareTables_.back());
+        spareTables_.pop_back();
     }
 }
 
 LayoutWalk::~LayoutWalk() {
-    if (table_.capacity() != 0 && table_.size() <= kKeptTableRows) spareTables.push_back(std::move(table_));
+    // The table of a huge layout is let go rather than kept for the thread.
+    constexpr std::size_t kKeptTableRows = 1 << 14;
+    if (table_.capacity() != 0 && table_.size() <= kKeptTableRows) spareTables_.push_back(std::move(table_));
 }
 
 bool LayoutWalk::enter() {
@@ -189,7 +184,8 @@ void LayoutWalk::coverRowsUpTo(std::size_t index) {
 
 std::uint32_t LayoutWalk::fontNumber(std::string_view fontName) const {
     // Nearly every item is measured in the default font, handed down as it is.
-    const bool sameText = fontName.data() == kDefaultLayoutFontName.data() && fontName.size() == kDefaultLayoutFontName.size();
+    const bool sameText =
+        fontName.data() == kDefaultLayoutFontName.data() && fontName.size() == kDefaultLayoutFontName.size();
     if (sameText || fontName == kDefaultLayoutFontName) return 1;
     for (std::size_t i = 0; i < fontNames_.size(); ++i) {
         if (fontNames_[i] == fontName) return static_cast<std::uint32_t>(i + 2);

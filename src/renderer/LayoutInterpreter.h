@@ -78,9 +78,10 @@ public:
     void rememberSize(std::size_t index, std::string_view fontName, double size, gfx::FontWeight weight,
                       LayoutSize result);
     // True the first time it is asked for an item, false ever after (and for
-    // a row that coverRowsUpTo has not covered).
+    // a row beyond the walk's memory).
     bool firstDrawOf(std::size_t index);
 
+private:
     // One set of arguments and the size measured with it. font is the number
     // of the font name (fontNumber). next is the place in overflow_ plus one
     // of the entry with the item's next set of arguments, 0 when there is none.
@@ -100,7 +101,6 @@ public:
     };
     using Table = std::vector<RowEntry>;
 
-private:
     // The number of the font name: 1 for kDefaultLayoutFontName, the place in
     // fontNames_ plus 2 for another; 0 when it was never remembered.
     std::uint32_t fontNumber(std::string_view fontName) const;
@@ -109,10 +109,15 @@ private:
     std::uint64_t visitsLeft_ = 0;
     std::uint64_t visits_ = 0;
     int depth_ = 0;
-    std::uint64_t number_ = 0;         // this walk's number, above that of every walk before on the thread
-    Table table_;                      // an entry per row, up to the highest item asked for
-    std::vector<Measured> overflow_;   // further sets of arguments of shared items
+    std::uint64_t number_ = 0;        // this walk's number, above that of every walk before on the thread
+    Table table_;                     // an entry per row, up to the highest item asked for
+    std::vector<Measured> overflow_;  // further sets of arguments of shared items
     std::vector<std::string> fontNames_;
+
+    // The tables of the walks of this thread that have ended, for the next
+    // walks to take, and the number of walks begun on this thread.
+    static thread_local std::vector<Table> spareTables_;
+    static thread_local std::uint64_t walksBegun_;
 };
 
 // The width, height and ascent of the item whose kind row is named by
