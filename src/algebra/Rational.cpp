@@ -141,8 +141,9 @@ std::optional<bool> rationalIsPositive(const Rational& value) {
 bool rationalIsInteger(bool reduced, const Rational& value) {
     if (value.denominator == 0) return false;
     if (!reduced) return value.denominator == 1;
-    const std::optional<Rational> lowest = reducedRational(value);
-    return lowest && lowest->denominator == 1;
+    // Whether the denominator divides the numerator, on magnitudes: exact also
+    // where the quotient has no 64-bit form (the least value over -1 is 2^63).
+    return magnitude(value.numerator) % magnitude(value.denominator) == 0;
 }
 
 bool rationalIsPerfectSquare(const Rational& value) {

@@ -57,7 +57,8 @@ bool operator>=(const Rational& lhs, const Rational& rhs);
 std::optional<bool> rationalSignClass(const Rational& value);
 // Whether the value is positive; no value for a zero denominator; 0 is not positive.
 std::optional<bool> rationalIsPositive(const Rational& value);
-// reduced: whether the value in lowest terms has denominator 1; otherwise
+// reduced: whether the value in lowest terms has denominator 1, answered from
+// the exact value even when that integer does not fit in 64 bits; otherwise
 // whether the stored denominator is 1. False for a zero denominator.
 bool rationalIsInteger(bool reduced, const Rational& value);
 // Whether the value is a square of a rational (0 included); false when undefined or negative.

@@ -95,6 +95,9 @@ TEST(Rational, SignAndKindPredicates) {
         // In lowest terms this needs the denominator 2^63: no integer, no square.
         {{1, kMin}, true, false, false, false, false},
         {{kMin, kMin}, false, true, true, false, true},
+        // 2^63: an integer, although it has no 64-bit form; not a square.
+        {{kMin, -1}, false, true, true, false, false},
+        {{kMin, 1}, true, false, true, true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(rationalSignClass(c.r), c.negative) << text(c.r);
