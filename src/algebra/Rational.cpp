@@ -8,6 +8,7 @@ namespace duolinear {
 namespace {
 
 using Wide = __int128;
+using UWide = unsigned __int128;
 
 int signOf(std::int64_t n) {
     return (n > 0) - (n < 0);
@@ -24,6 +25,64 @@ std::optional<Rational> lowestTerms(bool negative, std::uint64_t num, std::uint6
     const CheckedInt denominator = signedFromMagnitude(false, den);
     if (!numerator || !denominator) return std::nullopt;
     return Rational{*numerator, *denominator};
+}
+
+// A defined value as a sign and two magnitudes in lowest terms; the
+// denominator is never 0. Any stored value has such parts (the least 64-bit
+// value included), so working on them never overflows before the result.
+struct Parts {
+    bool negative = false;
+    std::uint64_t num = 0;
+    std::uint64_t den = 1;
+};
+
+std::optional<Parts> partsOf(const Rational& value) {
+    if (value.denominator == 0) return std::nullopt;
+    const std::uint64_t num = magnitude(value.numerator);
+    const std::uint64_t den = magnitude(value.denominator);
+    const std::uint64_t g = gcdOfMagnitudes(num, den);
+    return Parts{num != 0 && (value.numerator < 0) != (value.denominator < 0), num / g, den / g};
+}
+
+// sign * num / den, already in lowest terms, when both parts fit.
+std::optional<Rational> fitted(bool negative, UWide num, UWide den) {
+    constexpr UWide kLimit = UWide{1} << 64;
+    if (num >= kLimit || den >= kLimit) return std::nullopt;
+    const CheckedInt numerator = signedFromMagnitude(negative && num != 0, static_cast<std::uint64_t>(num));
+    const CheckedInt denominator = signedFromMagnitude(false, static_cast<std::uint64_t>(den));
+    if (!numerator || !denominator) return std::nullopt;
+    return Rational{*numerator, *denominator};
+}
+
+// a * b in lowest terms. Each numerator is first divided by its common factor
+// with the other's denominator, so the products are the result's own parts.
+std::optional<Rational> reducedProduct(const Parts& a, const Parts& b) {
+    const std::uint64_t g1 = gcdOfMagnitudes(a.num, b.den);
+    const std::uint64_t g2 = gcdOfMagnitudes(b.num, a.den);
+    return fitted(a.negative != b.negative, UWide{a.num / g1} * (b.num / g2), UWide{a.den / g2} * (b.den / g1));
+}
+
+// a + b in lowest terms, over the least common denominator: with g the gcd
+// of the denominators, t = a.num·(b.den/g) ± b.num·(a.den/g), and the only
+// factor t can still share with the denominator divides g.
+std::optional<Rational> reducedSum(const Parts& a, const Parts& b) {
+    const std::uint64_t g = gcdOfMagnitudes(a.den, b.den);
+    const UWide left = UWide{a.num} * (b.den / g);
+    const UWide right = UWide{b.num} * (a.den / g);
+    // Each product is below 2^126, so their sum fits in 128 unsigned bits.
+    bool negative = a.negative;
+    UWide t = 0;
+    if (a.negative == b.negative) {
+        t = left + right;
+    } else if (left >= right) {
+        t = left - right;
+    } else {
+        t = right - left;
+        negative = b.negative;
+    }
+    if (t == 0) return Rational{0, 1};
+    const std::uint64_t g2 = gcdOfMagnitudes(static_cast<std::uint64_t>(t % g), g);
+    return fitted(negative, t / g2, UWide{a.den / g} * (b.den / g2));
 }
 
 // n / d in lowest terms; no value when d is 0 or a part is absent.
@@ -82,8 +141,9 @@ std::optional<bool> rationalIsPositive(const Rational& value) {
 bool rationalIsInteger(bool reduced, const Rational& value) {
     if (value.denominator == 0) return false;
     if (!reduced) return value.denominator == 1;
-    const std::optional<Rational> lowest = reducedRational(value);
-    return lowest && lowest->denominator == 1;
+    // Whether the denominator divides the numerator, on magnitudes: exact also
+    // where the quotient has no 64-bit form (the least value over -1 is 2^63).
+    return magnitude(value.numerator) % magnitude(value.denominator) == 0;
 }
 
 bool rationalIsPerfectSquare(const Rational& value) {
@@ -109,16 +169,23 @@ std::optional<Rational> negativeReciprocal(const Rational& value) {
 }
 
 std::optional<Rational> rationalProduct(const Rational& a, const Rational& b, bool reduce) {
+    if (reduce) {
+        const std::optional<Parts> left = partsOf(a);
+        const std::optional<Parts> right = partsOf(b);
+        if (!left || !right) return std::nullopt;
+        return reducedProduct(*left, *right);
+    }
+    // The plain products, worked in 128 bits so that moving the sign never
+    // overflows on the way to a result that fits.
     if (a.denominator == 0 || b.denominator == 0) return std::nullopt;
-    const CheckedInt n = checkedMultiply(a.numerator, b.numerator);
-    const CheckedInt d = checkedMultiply(a.denominator, b.denominator);
-    if (reduce) return reducedParts(n, d);
-    if (!n || !d) return std::nullopt;
-    if (*d > 0) return Rational{*n, *d};
-    const CheckedInt flippedN = checkedNegate(n);
-    const CheckedInt flippedD = checkedNegate(d);
-    if (!flippedN || !flippedD) return std::nullopt;
-    return Rational{*flippedN, *flippedD};
+    Wide n = Wide{a.numerator} * b.numerator;
+    Wide d = Wide{a.denominator} * b.denominator;
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    if (n < INT64_MIN || n > INT64_MAX || d > INT64_MAX) return std::nullopt;
+    return Rational{static_cast<std::int64_t>(n), static_cast<std::int64_t>(d)};
 }
 
 std::optional<Rational> rationalQuotient(const Rational& dividend, const Rational& divisor, bool reduce) {
@@ -128,16 +195,18 @@ std::optional<Rational> rationalQuotient(const Rational& dividend, const Rationa
 }
 
 std::optional<Rational> rationalSum(const Rational& a, const Rational& b) {
-    if (a.denominator == 0 || b.denominator == 0) return std::nullopt;
-    const CheckedInt n =
-        checkedAdd(checkedMultiply(b.numerator, a.denominator), checkedMultiply(a.numerator, b.denominator));
-    return reducedParts(n, checkedMultiply(b.denominator, a.denominator));
+    const std::optional<Parts> left = partsOf(a);
+    const std::optional<Parts> right = partsOf(b);
+    if (!left || !right) return std::nullopt;
+    return reducedSum(*left, *right);
 }
 
 std::optional<Rational> rationalDifference(const Rational& minuend, const Rational& subtrahend) {
-    const CheckedInt negated = checkedNegate(subtrahend.numerator);
-    if (!negated) return std::nullopt;
-    return rationalSum(minuend, Rational{*negated, subtrahend.denominator});
+    const std::optional<Parts> left = partsOf(minuend);
+    std::optional<Parts> right = partsOf(subtrahend);
+    if (!left || !right) return std::nullopt;
+    right->negative = !right->negative && right->num != 0;
+    return reducedSum(*left, *right);
 }
 
 std::optional<Rational> sumOfRationals(const std::vector<Rational>& values) {

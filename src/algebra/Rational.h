@@ -6,8 +6,10 @@
 // A Rational is stored as built: not necessarily in lowest terms, the sign in
 // either part. A denominator of 0 marks an undefined value. The arithmetic
 // returns results in lowest terms with a positive denominator, all black, and
-// no value when a denominator is 0 or a 64-bit product, sum or negation would
-// overflow.
+// no value when a denominator is 0 or when the result in lowest terms does not
+// fit in 64 bits: sums, differences and reduced products and quotients are
+// worked exactly, whatever their operands' stored form, so they never fail
+// for an intermediate value alone.
 
 #include <cstdint>
 #include <optional>
@@ -55,7 +57,8 @@ bool operator>=(const Rational& lhs, const Rational& rhs);
 std::optional<bool> rationalSignClass(const Rational& value);
 // Whether the value is positive; no value for a zero denominator; 0 is not positive.
 std::optional<bool> rationalIsPositive(const Rational& value);
-// reduced: whether the value in lowest terms has denominator 1; otherwise
+// reduced: whether the value in lowest terms has denominator 1, answered from
+// the exact value even when that integer does not fit in 64 bits; otherwise
 // whether the stored denominator is 1. False for a zero denominator.
 bool rationalIsInteger(bool reduced, const Rational& value);
 // Whether the value is a square of a rational (0 included); false when undefined or negative.
@@ -66,7 +69,8 @@ std::optional<Rational> negatedRational(const Rational& value);
 // -1/value; no value when the value is 0 or undefined.
 std::optional<Rational> negativeReciprocal(const Rational& value);
 // a * b. With reduce the result is in lowest terms; without it the parts are
-// the plain products with the sign moved into the numerator.
+// the plain products with the sign moved into the numerator (no value when a
+// plain product does not fit).
 std::optional<Rational> rationalProduct(const Rational& a, const Rational& b, bool reduce = true);
 // dividend / divisor, as the product of divisor's flipped parts and dividend.
 std::optional<Rational> rationalQuotient(const Rational& dividend, const Rational& divisor, bool reduce = true);

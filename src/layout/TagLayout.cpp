@@ -90,6 +90,10 @@ TagLayout signedRationalLayout(long long numerator, long long denominator, Color
 }
 
 TagLayout joinLayouts(const std::string& text, TagLayout left, TagLayout right, Color color, const std::string& tag) {
+    // An operand without an item (no rows, or its start row alone) has no
+    // root for the join to name: the other operand stands alone.
+    if (left.size() < 2) return right;
+    if (right.size() < 2) return left;
     const long long k = static_cast<long long>(left.size()) - 1;
     const long long n = static_cast<long long>(right.size());
     const long long leftRoot = layoutRootIndex(left);

@@ -57,6 +57,8 @@ TagLayout signedRationalLayout(long long numerator, long long denominator, Color
 // layout handed over with std::move) is consumed, its rows moved into the
 // result rather than copied, so that building a deep layout from the leaves
 // up never copies a row twice.
+// An operand without an item (no rows, or the start row alone) joins as the
+// other operand alone; so two such operands give the right one.
 TagLayout joinLayouts(const std::string& text, TagLayout left, TagLayout right, Color color = Color::black,
                       const std::string& tag = defaultLayoutTag());
 TagLayout unaryLayout(const std::string& text, TagLayout child, Color color = Color::black,

@@ -51,10 +51,15 @@ PolyEquation answerInPlace(const LinearWork& work, const Rational& c, Relation r
     return onLeft ? work.variableRelConstant(c, relation) : work.constantRelVariable(c, reversedRelation(relation));
 }
 
-// Stage 13a: the variable term is x or -x.
+// Stage 13a: the variable term has the value x or -x. Only a term stored as
+// 1/1 · x on the left is already the answer; one whose coefficient is 1 only
+// in value, such as 2/2 (the decimal style does not reduce it), is written
+// as x in a step of its own.
 Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negative) {
     const LinearSolution& solution = work.solution;
-    if (terms.onLeft && !negative) return Outcome<Done>::nothing();  // already x REL c
+    const Rational& c = terms.variable.coefficient;
+    const bool bareX = c.numerator == 1 && c.denominator == 1;
+    if (terms.onLeft && bareX) return Outcome<Done>::nothing();  // already x REL c
     if (!work.showing()) return Outcome<Done>::done();
     const bool reversedFirst = !terms.onLeft && negative;
     if (reversedFirst) {

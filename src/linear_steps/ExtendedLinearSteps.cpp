@@ -60,13 +60,14 @@ struct ExtendedWork : LinearStepChoices {
     }
 };
 
-// The letter of the first term of exponent 1, left side first, groups and
-// terms in order; x when there is none.
+// The letter of the first term of exponent 1 with a non-zero numerator (a
+// zero term is dropped before any step, as the plain engine drops it), left
+// side first, groups and terms in order; x when there is none.
 char variableLetterOf(const Ext_polyEquation& equation) {
     for (const Ext_polynomial* side : {&equation.LHS, &equation.RHS}) {
         for (const ExtGroup& group : side->terms) {
             for (const Term& t : group) {
-                if (t.monomial.exponent == 1) return t.monomial.variable;
+                if (t.monomial.exponent == 1 && isNonzeroTerm(t.monomial)) return t.monomial.variable;
             }
         }
     }

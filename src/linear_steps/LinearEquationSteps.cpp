@@ -48,6 +48,9 @@ std::optional<WorkedSteps> workedSolution(LinearWork work, const PolyEquation& e
     }
 
     if (!work.skipOpeningFrame && work.showing()) work.addStandaloneStep(work.closingLines(), "😎");
+    // A working is never empty: should the stages have found nothing to show,
+    // it still states the answer.
+    if (work.steps.empty()) work.addStandaloneStep(work.closingLines(), "solve");
     return work.takeSteps();
 }
 

@@ -35,6 +35,8 @@ public:
 
     // Whether a step made now is kept, so that its lines are worth laying out.
     bool showing() const { return kept_ != KeptSteps::first || worked_.steps.empty(); }
+    // Whether no step has been added yet.
+    bool empty() const { return worked_.steps.empty() && !held_; }
 
     // A step: the first `shown` lines of above, then own. When only the
     // first step is kept, that step takes its lines out of above, which the

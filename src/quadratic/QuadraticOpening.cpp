@@ -44,8 +44,14 @@ bool simplifyStep(Opening& o) {
     if (!eitherSideNeedsReducing(e)) return true;
     const std::optional<PolyEquation> reduced = reduceBothSides(e);
     if (!reduced) return false;
-    o.addStep(o.carriedWith({o.line(e), o.line(*reduced)}), "simplify");
-    o.carry(o.line(e));
+    // In the decimal style 5/10 and 1/2 both read 0.5: a step whose two
+    // lines read the same shows nothing, and its line is not carried.
+    TagLayout before = o.line(e);
+    TagLayout after = o.line(*reduced);
+    if (before != after) {
+        o.addStep(o.carriedWith({before, std::move(after)}), "simplify");
+        o.carry(std::move(before));
+    }
     e = *reduced;
     return true;
 }
@@ -57,19 +63,25 @@ bool clearFractionsStep(Opening& o) {
     const std::optional<std::int64_t> factor = lcmOfDenominators(e);
     const std::optional<PolyEquation> cleared = clearFractionsBothSides(e);
     if (!factor || !cleared) return false;
-    const Style style = o.choices.style;
-    const std::string caption = style == Style::decimal ? "clear decimals" : "clear fractions";
+    // Decimals are cleared by a power of ten. Any other factor clears
+    // fractions, which the decimal style could only show rounded (3 times
+    // 0.66666667 is not 2), so that step and its carried lines show them as
+    // fractions.
+    const bool decimals = o.choices.style == Style::decimal && isPowerOfTenText(std::to_string(*factor));
+    const Style style = o.choices.style == Style::decimal && !decimals ? Style::fraction : o.choices.style;
+    const auto line = [style](const PolyEquation& equation) { return equationLayout(equation, style); };
+    const std::string caption = decimals ? "clear decimals" : "clear fractions";
     if (*factor != 1) {
-        StepLines own{o.line(recolorDenominatorsBothSides(o.marking(), e)),
-                      clearedEquationLayout(PolyEquationClear{*factor, e, o.marking()}, style), o.line(*cleared)};
+        StepLines own{line(recolorDenominatorsBothSides(o.marking(), e)),
+                      clearedEquationLayout(PolyEquationClear{*factor, e, o.marking()}, style), line(*cleared)};
         for (TagLayout& blank : blankLayouts(2)) own.push_back(std::move(blank));
         own.push_back(messageLayout(clearingStepMessage(style, *factor)));
         o.addStep(o.carriedWith(own), caption);
-        o.carry(o.line(e));
+        o.carry(line(e));
         o.carry(clearedEquationLayout(PolyEquationClear{*factor, e, Color::black}, style));
     } else {
-        o.addStep(o.carriedWith({o.line(e), o.line(*cleared)}), caption);
-        o.carry(o.line(e));
+        o.addStep(o.carriedWith({line(e), line(*cleared)}), caption);
+        o.carry(line(e));
     }
     e = *cleared;
     return true;
@@ -132,12 +144,16 @@ WorkedSteps linearFinish(Opening& o) {
                                                            .method = Method::smart,
                                                            .clearFractions = o.choices.clearFractions,
                                                            .random = o.choices.random});
-        if (isRefusal(linear)) return linear;
+        // The engine gets a linear equation in one letter without a zero
+        // denominator: its only refusal left is the overflow.
+        if (isRefusal(linear)) return o.refuse(QuadraticRefusal::overflow);
         for (std::size_t i = 0; i < linear.steps.size(); ++i) {
             o.state.worked.append(o.carriedWith(linear.steps[i]), linear.comments[i]);
         }
     }
-    if (!o.choices.skipOpeningFrame) {
+    // Without the frame the answer still closes a solution that would
+    // otherwise be empty (x = 3 needs no working).
+    if (!o.choices.skipOpeningFrame || o.state.worked.steps.empty()) {
         StepLines closing{o.state.openingLine};
         if (answer->status == Status::unique) {
             const PolyEquation solved{Polynomial{Monomial{Rational{1, 1}, 1, o.state.variable}},
@@ -206,10 +222,11 @@ OpeningResult quadraticOpening(const PolyEquation& equation, const LinearStepCho
     if (higherPowerTermCount(state.equation) == 0) return linearFinish(o);
     if (!descendingPowersStep(o)) return o.refuse(QuadraticRefusal::overflow);
 
-    if (state.equation.relation != Relation::equal_to) return o.refuse(QuadraticRefusal::inequality);
+    // The degree first: a cubic inequality is refused for its degree.
     const std::optional<std::uint64_t> degree = degreeOf(state.equation);
     if (!degree) return o.refuse(QuadraticRefusal::overflow);
     if (*degree != 2) return o.refuse(QuadraticRefusal::not_degree_two);
+    if (state.equation.relation != Relation::equal_to) return o.refuse(QuadraticRefusal::inequality);
     const std::optional<QuadraticRoots> roots = quadraticRoots(state.startEquation);
     if (!roots) return o.refuse(QuadraticRefusal::overflow);
     state.roots = *roots;

@@ -8,21 +8,26 @@
 //   a refusal ("oops", QuadraticRefusal.h) for a zero denominator, or for
 //     non-constant terms in more than one letter
 //   "🤔"                            the equation with its zero terms dropped
-//   "simplify"                      every coefficient in lowest terms, or, for
-//   "clear fractions" / "clear decimals"   the factoring method, both sides
-//                                   multiplied by the lcm of the denominators
+//   "simplify"                      every coefficient in lowest terms (no step
+//                                   when both lines read the same in the style),
+//   "clear fractions" / "clear decimals"   or, for the factoring method, both
+//                                   sides multiplied by the lcm of the
+//                                   denominators ("clear decimals" only for a
+//                                   power of ten in the decimal style)
 //   "combine like terms"
 //   "same square term on both sides"
 //   no term of degree two or more left: the linear step engine finishes the
 //     solution (its steps under the lines carried so far, then a "😎" step
 //     with the answer or the status)
 //   "descending powers of v"        the sides sorted, exchanged or collected
-//   a refusal when what is left is an inequality, has a term of degree
-//     above 2 or no x² term, or when the roots cannot be formed in 64 bits
+//   a refusal when what is left has a term of degree above 2 or no x² term,
+//     else when it is an inequality, or when the roots cannot be formed in
+//     64 bits
 // Each step after "🤔" begins with the lines of the equations already passed
 // (carriedLines), so the learner sees the derivation so far. With
 // skipOpeningFrame there is no "🤔" step and the linear finish has no "😎"
-// step. Arithmetic that gives out anywhere gives the overflow refusal.
+// step, unless it is the only step (an equation already solved, x = 3).
+// Arithmetic that gives out anywhere gives the overflow refusal.
 //
 // The opening reads the choices' skipOpeningFrame, style and clearFractions
 // (handed to the linear engine), highlight (the clearing step's marks) and
@@ -48,13 +53,13 @@ enum class OpeningTidying { simplify, clear_fractions };
 
 // What the opening hands to a method when the equation is still quadratic.
 struct OpeningState {
-    WorkedSteps worked;                   // the steps and comments so far
-    Layouts carriedLines;  // the equations passed, for the top of every later step
-    TagLayout openingLine;                // startEquation's line: the "🤔" step and every closing step open with it
-    PolyEquation startEquation;           // the equation with zero terms dropped, before any other change
-    PolyEquation equation;                // the prepared equation: descending powers against a zero side
-    char variable = 'x';                  // the letter of comments and answers (equationLetter of the input)
-    QuadraticRoots roots;                 // quadraticRoots(startEquation); always formed
+    WorkedSteps worked;          // the steps and comments so far
+    Layouts carriedLines;        // the equations passed, for the top of every later step
+    TagLayout openingLine;       // startEquation's line: the "🤔" step and every closing step open with it
+    PolyEquation startEquation;  // the equation with zero terms dropped, before any other change
+    PolyEquation equation;       // the prepared equation: descending powers against a zero side
+    char variable = 'x';         // the letter of comments and answers (equationLetter of the input)
+    QuadraticRoots roots;        // quadraticRoots(startEquation); always formed
 };
 
 // Either the finished worked solution (a refusal or the linear finish), which

@@ -19,7 +19,7 @@ ReasonLines reasonLines(QuadraticRefusal reason) {
         case QuadraticRefusal::zero_denominator:
             return {"division by zero", "please correct"};
         case QuadraticRefusal::overflow:
-            return {"numbers too large", "please correct"};
+            return {"numbers too large", ""};  // a limit of the program, not the learner's mistake
         case QuadraticRefusal::several_letters:
             return {"only equations in", "one variable are solved"};
         case QuadraticRefusal::not_degree_two:
@@ -37,7 +37,7 @@ WorkedSteps quadraticRefusal(QuadraticRefusal reason, const PolyEquation& equati
     for (TagLayout& blank : blankLayouts(2)) lines.push_back(std::move(blank));
     const ReasonLines why = reasonLines(reason);
     lines.push_back(messageLayout(why.first));
-    lines.push_back(messageLayout(why.second));
+    if (!why.second.empty()) lines.push_back(messageLayout(why.second));
     WorkedSteps worked;
     worked.append(std::move(lines), "oops");
     return worked;

@@ -1,7 +1,8 @@
 #pragma once
 // The in-band refusal of the quadratic methods: when an equation cannot be
 // worked, the whole worked solution is one step, commented "oops": the given
-// equation, two blank lines and two lines saying why. It replaces every step
+// equation, two blank lines and the lines saying why ("please correct" only
+// where the learner can correct something). It replaces every step
 // built so far and is given whether or not the opening and closing frames are
 // skipped.
 
@@ -13,7 +14,7 @@ namespace duolinear {
 
 enum class QuadraticRefusal {
     zero_denominator,  // "division by zero" / "please correct"
-    overflow,          // "numbers too large" / "please correct": 64-bit arithmetic gave out
+    overflow,          // "numbers too large" alone: 64-bit arithmetic gave out
     several_letters,   // "only equations in" / "one variable are solved"
     not_degree_two,    // "only equations of degree 2" / "are solved": a higher power, or no x² term
     inequality,        // "quadratic inequalities" / "are not solved"

@@ -1,7 +1,9 @@
 #include "renderer/LayoutInterpreter.h"
 
 #include <cmath>
+#include <limits>
 #include <optional>
+#include <utility>
 
 #include "layout/ItemIndex.h"
 #include "renderer/ExtendedItems.h"
@@ -145,7 +147,10 @@ std::optional<std::size_t> childRow(const LayoutFrame& parent, std::string_view 
 
 }  // namespace
 
-LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows) {
+thread_local std::vector<LayoutWalk::Table> LayoutWalk::spareTables_;
+thread_local std::uint64_t LayoutWalk::walksBegun_ = 0;
+
+LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows), number_(++walksBegun_) {
     // A well-formed layout of n rows holds at most n items; a walk draws each
     // once and measures it once for each weight its ancestors hand down (at
     // most the four named weights): well under 8 n visits in all.
@@ -153,6 +158,16 @@ LayoutWalk::LayoutWalk(const TagLayout& rows) : rows_(rows) {
     constexpr std::uint64_t kPerRow = 8;
     constexpr std::uint64_t kFloor = 64;
     visitsLeft_ = n * kPerRow + kFloor;
+    if (!spareTables_.empty()) {
+        table_ = std::move(spareTables_.back());
+        spareTables_.pop_back();
+    }
+}
+
+LayoutWalk::~LayoutWalk() {
+    // The table of a huge layout is let go rather than kept for the thread.
+    constexpr std::size_t kKeptTableRows = 1 << 14;
+    if (table_.capacity() != 0 && table_.size() <= kKeptTableRows) spareTables_.push_back(std::move(table_));
 }
 
 bool LayoutWalk::enter() {
@@ -163,25 +178,66 @@ bool LayoutWalk::enter() {
     return true;
 }
 
+void LayoutWalk::coverRowsUpTo(std::size_t index) {
+    if (index < rows_.size() && index >= table_.size()) table_.resize(index + 1);
+}
+
+std::uint32_t LayoutWalk::fontNumber(std::string_view fontName) const {
+    // Nearly every item is measured in the default font, handed down as it is.
+    const bool sameText =
+        fontName.data() == kDefaultLayoutFontName.data() && fontName.size() == kDefaultLayoutFontName.size();
+    if (sameText || fontName == kDefaultLayoutFontName) return 1;
+    for (std::size_t i = 0; i < fontNames_.size(); ++i) {
+        if (fontNames_[i] == fontName) return static_cast<std::uint32_t>(i + 2);
+    }
+    return 0;
+}
+
 std::optional<LayoutSize> LayoutWalk::knownSize(std::size_t index, std::string_view fontName, double size,
                                                 gfx::FontWeight weight) const {
-    const auto found = measured_.find(index);
-    if (found == measured_.end()) return std::nullopt;
-    for (const Measured& m : found->second) {
-        if (m.size == size && m.weight == weight && m.fontName == fontName) return m.result;
+    if (index >= table_.size() || table_[index].measuredIn != number_) return std::nullopt;
+    const std::uint32_t font = fontNumber(fontName);
+    if (font == 0) return std::nullopt;
+    for (const Measured* m = &table_[index].first;; m = &overflow_[m->next - 1]) {
+        if (m->font == font && m->size == size && m->weight == weight) return m->result;
+        if (m->next == 0) return std::nullopt;
     }
-    return std::nullopt;
 }
 
 void LayoutWalk::rememberSize(std::size_t index, std::string_view fontName, double size, gfx::FontWeight weight,
                               LayoutSize result) {
-    measured_[index].push_back({std::string(fontName), size, weight, result});
+    if (index >= table_.size()) return;
+    std::uint32_t font = fontNumber(fontName);
+    if (font == 0) {
+        fontNames_.emplace_back(fontName);
+        font = static_cast<std::uint32_t>(fontNames_.size() + 1);
+    }
+    const Measured entry{result, size, weight, font, 0};
+    RowEntry& row = table_[index];
+    if (row.measuredIn != number_) {
+        row.measuredIn = number_;
+        row.first = entry;
+        return;
+    }
+    // A further set of arguments goes in front of the ones already chained
+    // (the visit budget keeps their number far below the numbering's range).
+    if (overflow_.size() >= std::numeric_limits<std::uint32_t>::max()) return;
+    overflow_.push_back(entry);
+    overflow_.back().next = row.first.next;
+    row.first.next = static_cast<std::uint32_t>(overflow_.size());
+}
+
+bool LayoutWalk::firstDrawOf(std::size_t index) {
+    if (index >= table_.size() || table_[index].drawnIn == number_) return false;
+    table_[index].drawnIn = number_;
+    return true;
 }
 
 LayoutSize measureLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view fontName, double size,
                          gfx::FontWeight weight) {
     const std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return {};
+    walk.coverRowsUpTo(*index);
     return measureItem(walk, *index, fontName, size, weight);
 }
 
@@ -199,6 +255,7 @@ void drawLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view f
                 double size, gfx::FontWeight weight) {
     const std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return;
+    walk.coverRowsUpTo(*index);
     drawItem(walk, *index, fontName, x, y, size, weight);
 }
 
@@ -219,6 +276,7 @@ LayoutSize measureChild(const LayoutFrame& parent, std::string_view childIndex, 
     if (!index || parent.rows == nullptr) return {};
     if (parent.walk == nullptr) {
         LayoutWalk walk(*parent.rows);
+        walk.coverRowsUpTo(*index);
         return measureItem(walk, *index, fontName, size, weight);
     }
     return measureItem(*parent.walk, *index, fontName, size, weight);
@@ -230,6 +288,7 @@ void drawChild(const LayoutFrame& parent, std::string_view childIndex, std::stri
     if (!index || parent.rows == nullptr) return;
     if (parent.walk == nullptr) {
         LayoutWalk walk(*parent.rows);
+        walk.coverRowsUpTo(*index);
         drawItem(walk, *index, fontName, x, y, size, weight);
         return;
     }

@@ -20,14 +20,25 @@
 // linear in the layout's rows, however its items share children. A budget of
 // visits linear in the rows bounds even layouts that measure one item with
 // ever new arguments.
+//
+// The memory is one flat table with an entry per row, indexed by row and
+// covering the rows up to the first item the walk is asked for (children
+// stand before their parents, so no item below reaches further; rows after
+// it are never looked at). A well-formed layout measures each item with one
+// set of arguments (its one parent hands them down), which the row's entry
+// holds; only a malformed layout that shares an item between parents of
+// different sizes chains further entries behind it. Font names are named by
+// a number (names other than the default are kept once per walk). The table
+// is not made afresh for every walk: a walk takes one that an earlier walk of
+// the thread has finished with, whose entries, marked with that walk's
+// number, then stand for nothing; so an ordinary walk allocates nothing and
+// clears nothing.
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "layout/TagLayout.h"
@@ -43,6 +54,7 @@ inline constexpr int kMaxLayoutDepth = 256;
 class LayoutWalk {
 public:
     explicit LayoutWalk(const TagLayout& rows);
+    ~LayoutWalk();
     LayoutWalk(const LayoutWalk&) = delete;
     LayoutWalk& operator=(const LayoutWalk&) = delete;
 
@@ -55,28 +67,57 @@ public:
     // The items visited so far (measured afresh or drawn).
     std::uint64_t visits() const { return visits_; }
 
+    // Makes room in the memory for the rows up to index (an item asked for
+    // from outside; the items below it stand before it). What the walk
+    // remembers of other items stays.
+    void coverRowsUpTo(std::size_t index);
+
     // The size an item was measured at with these arguments in this walk.
     std::optional<LayoutSize> knownSize(std::size_t index, std::string_view fontName, double size,
                                         gfx::FontWeight weight) const;
     void rememberSize(std::size_t index, std::string_view fontName, double size, gfx::FontWeight weight,
                       LayoutSize result);
-    // True the first time it is asked for an item, false ever after.
-    bool firstDrawOf(std::size_t index) { return drawn_.insert(index).second; }
+    // True the first time it is asked for an item, false ever after (and for
+    // a row beyond the walk's memory).
+    bool firstDrawOf(std::size_t index);
 
 private:
+    // One set of arguments and the size measured with it. font is the number
+    // of the font name (fontNumber). next is the place in overflow_ plus one
+    // of the entry with the item's next set of arguments, 0 when there is none.
     struct Measured {
-        std::string fontName;
+        LayoutSize result;
         double size = 0.0;
         gfx::FontWeight weight;
-        LayoutSize result;
+        std::uint32_t font = 0;
+        std::uint32_t next = 0;
     };
+    // A row's entry belongs to the walk whose number it carries; an entry of
+    // an earlier walk stands for nothing.
+    struct RowEntry {
+        std::uint64_t measuredIn = 0;  // first holds a size of this walk
+        std::uint64_t drawnIn = 0;     // the item was drawn in this walk
+        Measured first;
+    };
+    using Table = std::vector<RowEntry>;
+
+    // The number of the font name: 1 for kDefaultLayoutFontName, the place in
+    // fontNames_ plus 2 for another; 0 when it was never remembered.
+    std::uint32_t fontNumber(std::string_view fontName) const;
 
     const TagLayout& rows_;
     std::uint64_t visitsLeft_ = 0;
     std::uint64_t visits_ = 0;
     int depth_ = 0;
-    std::unordered_map<std::size_t, std::vector<Measured>> measured_;
-    std::unordered_set<std::size_t> drawn_;
+    std::uint64_t number_ = 0;        // this walk's number, above that of every walk before on the thread
+    Table table_;                     // an entry per row, up to the highest item asked for
+    std::vector<Measured> overflow_;  // further sets of arguments of shared items
+    std::vector<std::string> fontNames_;
+
+    // The tables of the walks of this thread that have ended, for the next
+    // walks to take, and the number of walks begun on this thread.
+    static thread_local std::vector<Table> spareTables_;
+    static thread_local std::uint64_t walksBegun_;
 };
 
 // The width, height and ascent of the item whose kind row is named by

@@ -1,6 +1,8 @@
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +95,9 @@ TEST(Rational, SignAndKindPredicates) {
         // In lowest terms this needs the denominator 2^63: no integer, no square.
         {{1, kMin}, true, false, false, false, false},
         {{kMin, kMin}, false, true, true, false, true},
+        // 2^63: an integer, although it has no 64-bit form; not a square.
+        {{kMin, -1}, false, true, true, false, false},
+        {{kMin, 1}, true, false, true, true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(rationalSignClass(c.r), c.negative) << text(c.r);
@@ -143,8 +148,10 @@ TEST(Rational, ProductsAndQuotients) {
         {{0, 5}, {7, 0}, "none", "none", "none", "none"},  // numerators multiply to 0, denominators too
         {{kMax, 1}, {1, 2}, "9223372036854775807/2", "9223372036854775807/2", "none", "none"},
         {{kMin, 1}, {1, -1}, "none", "none", "none", "none"},  // moving the sign of the least value
-        // An intermediate product that overflows counts, even where the reduced value would fit.
-        {{kMax, 3}, {3, kMax}, "none", "none", "none", "none"},
+        // Reduced products cross-reduce first: only a result that does not fit
+        // fails; the plain products are the parts themselves.
+        {{kMax, 3}, {3, kMax}, "1/1", "none", "none", "none"},
+        {{kMin, 2}, {1, -1}, "4611686018427387904/1", "none", "4611686018427387904/1", "none"},
     };
     for (const Case& c : cases) {
         const std::string what = text(c.a) + " and " + text(c.b);
@@ -169,14 +176,94 @@ TEST(Rational, SumsAndDifferences) {
         {{1, 2}, {0, 0}, "none", "none"},
         {{kMax, 1}, {1, 1}, "none", "9223372036854775806/1"},
         {{kMin, 1}, {1, 1}, "-9223372036854775807/1", "none"},
-        {{kMin, 1}, {kMin, 1}, "none", "none"},  // negating the least subtrahend overflows
+        {{kMin, 1}, {kMin, 1}, "none", "0/1"},
+        {{kMin, -1}, {-1, 1}, "9223372036854775807/1", "none"},  // 2^63 stored, the sum fits
         {{1, kMax}, {1, kMax - 1}, "none", "none"},
+        // Over the least common denominator: only the result has to fit.
+        {{1, 3298534883328}, {1, 5497558138880}, "1/2061584302080", "1/8246337208320"},  // 3·2^40, 5·2^40
+        {{kMax, kMax - 1}, {1, kMax - 1}, "4611686018427387904/4611686018427387903", "1/1"},
     };
     for (const Case& c : cases) {
         const std::string what = text(c.a) + " and " + text(c.b);
         EXPECT_EQ(text(rationalSum(c.a, c.b)), c.sum) << what;
         EXPECT_EQ(text(rationalDifference(c.a, c.b)), c.difference) << what;
     }
+}
+
+// The exact result n/d (d not 0) worked out here in 128 bits: lowest terms,
+// positive denominator, "none" when a part leaves 64 bits.
+using Wide = __int128;
+
+Wide wideGcd(Wide a, Wide b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b != 0) a = std::exchange(b, a % b);
+    return a;
+}
+
+std::string exact(Wide n, Wide d) {
+    if (d < 0) n = -n, d = -d;
+    const Wide g = wideGcd(n, d);
+    n /= g, d /= g;
+    if (n < kMin || n > kMax || d > kMax) return "none";
+    return std::to_string(static_cast<std::int64_t>(n)) + "/" + std::to_string(static_cast<std::int64_t>(d));
+}
+
+// Parts near the limits, small parts and parts with large common factors, so
+// that sums need the least common denominator and products cross-reduce.
+TEST(Rational, ArithmeticAgreesWithExactWideResults) {
+    std::mt19937_64 engine(20261207);
+    auto pick = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine);
+    };
+    auto part = [&](bool nonzero) -> std::int64_t {
+        std::int64_t v = 0;
+        switch (pick(0, 4)) {
+            case 0:
+                v = pick(kMin, kMax);
+                break;
+            case 1:
+                v = pick(0, 1) ? kMax - pick(0, 3) : kMin + pick(0, 3);
+                break;
+            case 2:
+                v = pick(-30, 30);
+                break;
+            case 3:
+                v = pick(-3, 3) * (std::int64_t{1} << pick(40, 61));
+                break;
+            default:
+                v = pick(-2000000, 2000000) * pick(-4000000000, 4000000000);
+                break;
+        }
+        return v == 0 && nonzero ? 1 : v;
+    };
+    int fitting = 0;
+    for (int trial = 0; trial < 20000; ++trial) {
+        const Rational a{part(false), part(true)}, b{part(false), part(true)};
+        const Wide an = a.numerator, ad = a.denominator, bn = b.numerator, bd = b.denominator;
+        const std::string what = text(a) + " and " + text(b);
+        Wide sum = 0, difference = 0;
+        // Both cross products at 2^126 is the one case beyond 127 bits.
+        if (!__builtin_add_overflow(an * bd, bn * ad, &sum)) {
+            EXPECT_EQ(text(rationalSum(a, b)), exact(sum, ad * bd)) << what;
+            fitting += text(rationalSum(a, b)) != "none";
+        }
+        if (!__builtin_sub_overflow(an * bd, bn * ad, &difference)) {
+            EXPECT_EQ(text(rationalDifference(a, b)), exact(difference, ad * bd)) << what;
+        }
+        EXPECT_EQ(text(rationalProduct(a, b)), exact(an * bn, ad * bd)) << what;
+        if (bn != 0) {
+            EXPECT_EQ(text(rationalQuotient(a, b)), exact(an * bd, ad * bn)) << what;
+        }
+        // Unreduced: the plain products, the sign moved into the numerator.
+        const Wide sign = ad * bd < 0 ? -1 : 1, rawN = an * bn * sign, rawD = ad * bd * sign;
+        const bool rawFits = rawN >= kMin && rawN <= kMax && rawD <= kMax;
+        EXPECT_EQ(text(rationalProduct(a, b, false)), rawFits ? std::to_string(static_cast<std::int64_t>(rawN)) + "/" +
+                                                                    std::to_string(static_cast<std::int64_t>(rawD))
+                                                              : "none")
+            << what;
+    }
+    EXPECT_GT(fitting, 2000);  // the draws reach both outcomes
 }
 
 TEST(Rational, SumOfList) {

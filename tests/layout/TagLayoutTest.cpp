@@ -70,6 +70,13 @@ TEST(TagLayoutBuilders, JoinShiftsOnlyTheRightOperand) {
     EXPECT_EQ(dump(rightNested)[0], "start, 14");
     EXPECT_EQ(dump(rightNested)[11], "join_locator, 4, 7");  // inner locators 1, 4 shifted by 3
     EXPECT_EQ(dump(rightNested)[15], "join_locator, 1, 10");
+
+    // An operand without an item has no root to name: the other stands alone.
+    for (const TagLayout& empty : {TagLayout{}, TagLayout{{"start", "1"}}}) {
+        EXPECT_EQ(joinLayouts("+", empty, inner), inner) << empty.size();
+        EXPECT_EQ(joinLayouts("+", inner, empty, Color::red), inner) << empty.size();
+        EXPECT_EQ(joinLayouts("=", empty, empty), empty) << empty.size();
+    }
 }
 
 TEST(TagLayoutBuilders, UnaryAndFontWrapWithoutShifting) {

@@ -122,6 +122,12 @@ TEST(ExtendedLinearSteps, ShortRoadsAndClosingAnswers) {
     EXPECT_EQ(readLayout(solve(four, {.style = Style::rational_fraction}).steps.back()[1]), "x = -[1/2]");
     const Ext_polyEquation always = extEquation(side({{x(1), c(1)}, {times(2, 0)}}), side({{x(2), c(2)}}));
     EXPECT_EQ(readLayout(solve(always).steps.back()[1]), "TRUE, solution is all values of variable");
+    // The answer is in the equation's letter, which a zero term does not name.
+    const Term y = ungrouped(term(1, 1, 1, 'y'));
+    for (const Ext_polyEquation& inY : {extEquation(side({{y, c(1)}, {times(4, 0)}}), side({{c(2)}})),
+                                        extEquation(side({{x(0), y, c(1)}, {times(4, 0)}}), side({{c(2)}}))}) {
+        EXPECT_EQ(readLayout(solve(inY).steps.back()[1]), "y = -[1/2]") << readExt(inY);
+    }
 }
 
 TEST(ExtendedLinearSteps, RefusesInOneStep) {

@@ -78,6 +78,14 @@ TEST(ExtendedPolynomialLayout, TermsInRationalFractionAreSeparateMessages) {
 TEST(ExtendedPolynomialLayout, EquationNeedsAGroupOnEachSide) {
     EXPECT_EQ(readExt(extEquation(side({{x(1)}}), side({{c(2)}}), Relation::less_than)), "x < 2");
     EXPECT_EQ(readExt(extEquation(side({{x(1)}}), side({}))), "unexpected error");
+    // A top-level group without terms is drawn as nothing, so the relation
+    // has nothing on that side: the other side stands alone.
+    const Ext_polynomial two = side({{c(2)}});
+    EXPECT_EQ(extEquationLayout(Style::fraction, extEquation(side({{}}), two)),
+              extPolynomialLayout(0, Style::fraction, two));
+    EXPECT_EQ(extEquationLayout(Style::fraction, extEquation(two, side({{x(1)}, {}}))),
+              extPolynomialLayout(0, Style::fraction, two));
+    EXPECT_TRUE(extEquationLayout(Style::decimal, extEquation(side({{}}), side({{}}))).empty());
 }
 
 }  // namespace

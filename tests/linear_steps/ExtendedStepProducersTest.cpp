@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "linear_steps/ExtendedPolynomialOps.h"
 #include "linear_steps/ExtendedStepProducers.h"
 #include "support/ExtendedBuilders.h"
 
@@ -64,6 +65,11 @@ TEST(ExtendedStepProducers, RecolouringKeepsTheValues) {
     const Ext_polyEquation red = recolorExtEquation(Color::red, Color::black, Color::red, e);
     EXPECT_EQ(readExt(red), "*2*(*x* *+* *3*) *>* 5");
     EXPECT_EQ(readGroups(recolorExtEquation(Color::black, Color::black, Color::black, red)), readGroups(e));
+    // Coefficients only: letters, brackets and the relation stay black.
+    const Ext_polyEquation turned = extEquation(e.RHS, e.LHS, Relation::less_than);
+    const Ext_polyEquation marked = recolorExtCoefficients(Color::black, Color::red, turned);
+    EXPECT_EQ(readExt(marked), "5 < *2*(x *+* *3*)");  // the sign takes the colour of its term
+    EXPECT_EQ(readGroups(recolorExtCoefficients(Color::black, Color::black, marked)), readGroups(turned));
 }
 
 }  // namespace

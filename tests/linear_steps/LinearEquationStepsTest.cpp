@@ -279,6 +279,28 @@ TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
          {"combine simple like terms", "clear decimals", "constant terms opposite to x", "solve for x"},
          {"-3x + 1 + 2 = 7", "-3x + 3 = 7", "-3x + 3 = 7", "-3x + 3 − 3 = 7 − 3", "*-3*x = 4",
           "{-3x*/**-3*} = {4*/**-3*}", "x = -[4/3]"}},
+        // Decimals neither reduce nor (here) clear 2/2, and draw (2/2)x as x;
+        // a coefficient of 1 in value only still takes a step to the answer.
+        {"2/2x = 2 in decimals, not cleared",
+         equation({xTerm(2, 2)}, {constant(2)}),
+         {.skip = true, .style = Style::decimal, .clear = false},
+         {"solve for x"},
+         {"x = 2", "x = 2"}},
+        {"3/3x < 2 in decimals, not cleared",
+         equation({xTerm(3, 3)}, {constant(2)}, Relation::less_than),
+         {.skip = true, .style = Style::decimal, .clear = false},
+         {"solve for x"},
+         {"x < 2", "x *<* 2"}},
+        {"-4/-4x >= -1 in decimals, not cleared",
+         equation({xTerm(-4, -4)}, {constant(-1)}, Relation::greater_than_or_equal_to),
+         {.highlight = false, .skip = true, .style = Style::decimal, .clear = false},
+         {"solve for x"},
+         {"x ≥ -1", "x ≥ -1"}},
+        {"2/2x = 2 in decimals, not cleared, framed",
+         equation({xTerm(2, 2)}, {constant(2)}),
+         {.style = Style::decimal, .clear = false},
+         {"🤔", "solve for x", "😎"},
+         {"x = 2", "x = 2"}},
     };
     for (const Case& c : cases) {
         const std::vector<ReadStep> steps = solve(c.e, c.o);

@@ -80,6 +80,17 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
           "zero-product rule: 2y² − 2y = 12 | 2y² − 2y − 12 = 0 | 2(y² − y − 6) = 0 | y² − y − 6 = 0 | (y + 2)(y − 3) "
           "= 0 |  |  | y + 2 = 0 or y − 3 = 0 | y = -2 or y = 3",
           "😎: 2y² − 2y = 12 |  |  | y = -2 or y = 3 | distinct rational solutions | (number line order)"}},
+        // A factor other than a power of ten clears fractions, shown as
+        // fractions: 3 times 0.66666667 would not read 2.
+        {"2/3x^2 + 4x = 0",
+         {.style = Style::decimal},
+         {"🤔: 0.66666667x² + 4x = 0",
+          "clear fractions: [2/3]x² + 4x = 0 | 3([2/3]x² + 4x) = 3(0) | 2x² + 12x = 0 |  |  | 3 is LCM of "
+          "denominators\n\nwe can use any multiple of the\ndenominators to clear fractions",
+          "complete the factorization: [2/3]x² + 4x = 0 | 3([2/3]x² + 4x) = 3(0) | 2x² + 12x = 0 | 2x(x + 6) = 0",
+          "zero-product rule: [2/3]x² + 4x = 0 | 3([2/3]x² + 4x) = 3(0) | 2x² + 12x = 0 | 2x(x + 6) = 0 |  |  | x = 0 "
+          "or x + 6 = 0 | x = 0 or x = -6",
+          "😎: 0.66666667x² + 4x = 0 |  |  | x = -6 or x = 0 | distinct rational solutions | (number line order)"}},
         {"0.3x^2 - 0.5x = 0.2",
          {.skipOpeningFrame = true, .style = Style::decimal},
          {"clear decimals: 0.3x² − 0.5x = 0.2 | 10(0.3x² − 0.5x) = 10(0.2) | 3x² − 5x = 2 |  |  | \nhighest decimal "
@@ -100,15 +111,19 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
     const std::string big = "4611686018427387904";  // 2^62: the discriminant leaves 64 bits
     const struct {
         std::string equation;
-        std::string first, second;
+        std::vector<std::string> why;
     } cases[] = {
-        {"x^2 + 1/0x = 0", "division by zero", "please correct"},
-        {"x^3 - 4x = 0", "only equations of degree 2", "are solved"},
-        {"x^3 = 8", "only equations of degree 2", "are solved"},
-        {"x^2 < 4", "quadratic inequalities", "are not solved"},
-        {"2x^2 ≥ x^2 + 3x", "quadratic inequalities", "are not solved"},
-        {"x^2 + y = 4", "only equations in", "one variable are solved"},
-        {big + "x^2 + " + big + "x + 1 = 0", "numbers too large", "please correct"},
+        {"x^2 + 1/0x = 0", {"division by zero", "please correct"}},
+        {"x^3 - 4x = 0", {"only equations of degree 2", "are solved"}},
+        {"x^3 = 8", {"only equations of degree 2", "are solved"}},
+        // The degree is tested before the relation.
+        {"x^3 + x < 1", {"only equations of degree 2", "are solved"}},
+        {"x^3 > x^2", {"only equations of degree 2", "are solved"}},
+        {"x^2 < 4", {"quadratic inequalities", "are not solved"}},
+        {"2x^2 ≥ x^2 + 3x", {"quadratic inequalities", "are not solved"}},
+        {"x^2 + y = 4", {"only equations in", "one variable are solved"}},
+        // A limit of the program, not a mistake to correct.
+        {big + "x^2 + " + big + "x + 1 = 0", {"numbers too large"}},
     };
     for (const auto& c : cases) {
         const PolyEquation e = parseEquation(c.equation);
@@ -116,9 +131,8 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
             const WorkedSteps worked = factoringSteps(e, {.skipOpeningFrame = skip});
             ASSERT_EQ(worked.steps.size(), 1u) << c.equation;
             EXPECT_EQ(worked.comments.front(), std::vector<std::string>{"oops"}) << c.equation;
-            EXPECT_EQ(
-                readLines(worked.steps.front()),
-                (std::vector<std::string>{readLine(equationLayout(e, Style::fraction)), "", "", c.first, c.second}))
+            EXPECT_EQ(readLines(worked.steps.front()),
+                      concat({{readLine(equationLayout(e, Style::fraction)), "", ""}, c.why}))
                 << c.equation;
         }
     }

@@ -3,6 +3,7 @@
 // refusals, and a randomized check of every method's roots against roots
 // computed here from the discriminant.
 
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <random>
@@ -105,33 +106,49 @@ TEST(QuadraticMethods, SurdsFollowTheStyle) {
     EXPECT_EQ(readLine(halves.steps[4][3]), "x = {-3 − √13/2} or x = {-3 + √13/2}");
 }
 
-// What cannot be worked is refused in one step by both methods, frame or not.
-// 3x² + x + 7·10¹⁷ = 0 has roots in 64 bits, but its completed square does not.
+// What cannot be worked is refused in one step, frame or not, and only that:
+// 2147483648x² + x + 1 = 0 has roots in 64 bits, but completing its square
+// needs (1/2³²)² = 1/2⁶⁴; every value that 99999x² + (1/99)x − 1 = 0 shows
+// fits, though the product of its denominators does not.
 TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
     const std::string big = "4611686018427387904";
     const struct {
-        std::string equation, reason;
-        bool formulaWorks;
+        std::string equation;
+        std::vector<std::string> why;  // the lines after the blanks; none when solved
+        bool formulaRefuses, squareRefuses;
     } cases[] = {
-        {"x^2 + 1/0x = 0", "division by zero", false},
-        {"x^3 - 4x = 0", "only equations of degree 2", false},
-        {"x^2 ≥ 3x", "quadratic inequalities", false},
-        {"x^2 + y = 4", "only equations in", false},
-        {big + "x^2 + " + big + "x + 1 = 0", "numbers too large", false},
-        {"3x^2 + x + 700000000000000000 = 0", "numbers too large", true},
+        {"x^2 + 1/0x = 0", {"division by zero", "please correct"}, true, true},
+        {"x^3 - 4x = 0", {"only equations of degree 2", "are solved"}, true, true},
+        {"x^3 + x < 1", {"only equations of degree 2", "are solved"}, true, true},
+        {"x^2 ≥ 3x", {"quadratic inequalities", "are not solved"}, true, true},
+        {"x^2 + y = 4", {"only equations in", "one variable are solved"}, true, true},
+        {big + "x^2 + " + big + "x + 1 = 0", {"numbers too large"}, true, true},
+        {"2147483648x^2 + x + 1 = 0", {"numbers too large"}, false, true},
+        {"99999x^2 + 1/99x - 1 = 0", {}, false, false},
+        {"3x^2 + x + 700000000000000000 = 0", {}, false, false},
     };
     for (const auto& c : cases) {
         for (const auto method : {kFormula, kSquare}) {
             for (bool skip : {false, true}) {
-                const WorkedSteps worked =
-                    quadraticSteps(method, parseEquation(c.equation), {.skipOpeningFrame = skip});
+                const PolyEquation e = parseEquation(c.equation);
+                const WorkedSteps worked = quadraticSteps(method, e, {.skipOpeningFrame = skip});
                 const bool refused = worked.comments == StepComments{{"oops"}};
-                EXPECT_EQ(refused, method == kSquare || !c.formulaWorks) << c.equation;
+                EXPECT_EQ(refused, method == kSquare ? c.squareRefuses : c.formulaRefuses)
+                    << rawValue(method) << ": " << c.equation;
                 if (refused) {
-                    EXPECT_EQ(readLines(worked.steps.front()).at(3), c.reason) << c.equation;
+                    EXPECT_EQ(readLines(worked.steps.front()),
+                              concat({{readLine(equationLayout(e, Style::fraction)), "", ""}, c.why}))
+                        << c.equation;
                 }
             }
         }
+    }
+    // A coefficient stored as -2⁶³/-1 has no lowest terms in 64 bits: the
+    // simplify step gives out.
+    const PolyEquation unreduced{{Monomial{Rational{INT64_MIN, -1}, 2}, Monomial{Rational{1, 1}, 1}},
+                                 {Monomial{Rational{0, 1}, 0}}};
+    for (const auto method : {kFormula, kSquare}) {
+        EXPECT_EQ(readLines(quadraticSteps(method, unreduced).steps.front()).back(), "numbers too large");
     }
     // A root outside what quadraticRoots makes (its common denominator does
     // not fit) is still stated, as a decimal.
@@ -210,6 +227,63 @@ TEST(QuadraticMethods, RootsOfRandomQuadraticsAgreeWithTheDiscriminant) {
             EXPECT_EQ(last.back(), expected.substr(0, expected.find(" | "))) << what;
         }
     }
+
+    // Coefficients of 4-5 digits, and fractions with 2-3 digit denominators:
+    // no method refuses what another solves, and the roots are those computed
+    // here from the integers A, B, C that clear the fractions (when the test can
+    // take D apart into k²m quickly).
+    auto pickWide = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine);
+    };
+    auto sign = [&] { return pickWide(0, 1) ? 1 : -1; };
+    int solved = 0, checked = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        const int kind = trial % 3;   // whole, fractions, or either for each coefficient
+        std::array<Rational, 3> abc;  // of x², x, 1
+        for (Rational& r : abc) {
+            const bool fraction = kind == 1 || (kind == 2 && pickWide(0, 1) == 1);
+            r = fraction ? Rational{sign() * pickWide(1, 999), pickWide(10, 999)}
+                         : Rational{sign() * pickWide(1000, 99999), 1};
+        }
+        if (pickWide(0, 5) == 0) abc[1 + pickWide(0, 1)].numerator = 0;
+        Monomials left;
+        for (std::uint64_t i = 0; i < 3; ++i) {
+            if (abc[i].numerator != 0) left.push_back(Monomial{abc[i], 2 - i});
+        }
+        const PolyEquation e{left, {Monomial{Rational{0, 1}, 0}}};
+        const std::string what = readLine(equationLayout(e, Style::fraction));
+
+        std::vector<std::string> roots;  // the closing roots of each method that solves
+        int refusals = 0;
+        for (const auto method : {kFormula, kSquare, Quadratic_method::factor}) {
+            const WorkedSteps worked = quadraticSteps(method, e);
+            if (worked.comments == StepComments{{"oops"}}) {
+                ++refusals;
+                EXPECT_EQ(readLines(worked.steps.front()).back(), "numbers too large") << what;
+                continue;
+            }
+            const std::vector<std::string> closing = readLines(worked.steps.back());
+            ASSERT_GE(closing.size(), 4u) << what;
+            roots.push_back(closing.size() == 4 ? closing[3] : closing[3] + " | " + closing[4]);
+        }
+        EXPECT_TRUE(refusals == 0 || refusals == 3) << "some methods refuse, others solve: " << what;
+        if (refusals != 0) continue;
+        ++solved;
+        // The integers: every coefficient times the lcm of the denominators.
+        std::int64_t L = 1;
+        for (const Rational& r : abc) L = std::lcm(L, r.denominator);
+        const __int128 A = __int128{abc[0].numerator} * (L / abc[0].denominator),
+                       B = __int128{abc[1].numerator} * (L / abc[1].denominator),
+                       C = __int128{abc[2].numerator} * (L / abc[2].denominator);
+        const __int128 D = B * B - 4 * A * C;
+        if (D > 1000000000000 || D < -1000000000000 || A * A > INT64_MAX || B * B > INT64_MAX) continue;
+        ++checked;
+        const std::string expected =
+            expectedRoots(static_cast<std::int64_t>(A), static_cast<std::int64_t>(B), static_cast<std::int64_t>(C));
+        for (const std::string& r : roots) EXPECT_EQ(r, expected) << what;
+    }
+    EXPECT_GT(solved, 250);
+    EXPECT_GT(checked, 100);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "QuadraticTestSupport.h"
 #include "quadratic/QuadraticOpening.h"
+#include "quadratic/QuadraticSteps.h"
 
 namespace duolinear {
 namespace {
@@ -12,23 +13,41 @@ namespace {
 using namespace duolinear::testing;
 
 TEST(QuadraticOpening, HandsOverAQuadraticInDescendingPowers) {
-    const OpeningResult result = quadraticOpening(parseEquation("2/4x^2 + x + x = 3"), {});
-    const OpeningState* state = std::get_if<OpeningState>(&result);
-    ASSERT_NE(state, nullptr);
-    EXPECT_EQ(readSteps(state->worked),
-              (std::vector<std::string>{
-                  "🤔: [2/4]x² + x + x = 3",
-                  "simplify: [2/4]x² + x + x = 3 | [1/2]x² + x + x = 3",
-                  "combine like terms: [2/4]x² + x + x = 3 | [1/2]x² + x + x = 3 | [1/2]x² + 2x = 3",
-                  "descending powers of x: [2/4]x² + x + x = 3 | [1/2]x² + x + x = 3 | [1/2]x² + 2x = 3 | [1/2]x² + "
-                  "2x − 3 = 0 | left hand side for convenience",
-              }));
-    EXPECT_EQ(readLines(state->carriedLines),
-              (std::vector<std::string>{"[2/4]x² + x + x = 3", "[1/2]x² + x + x = 3", "[1/2]x² + 2x = 3"}));
-    EXPECT_EQ(readLine(state->openingLine), "[2/4]x² + x + x = 3");
-    EXPECT_EQ(readLine(equationLayout(state->equation, Style::fraction)), "[1/2]x² + 2x − 3 = 0");
-    EXPECT_EQ(state->variable, 'x');
-    EXPECT_EQ(state->roots.status, Quadratic_status::irrational_distinct);
+    const struct {
+        std::string equation;
+        Style style;
+        std::vector<std::string> steps, carried;
+        std::string prepared;  // in the fraction style
+    } cases[] = {
+        {"2/4x^2 + x + x = 3",
+         Style::fraction,
+         {"🤔: [2/4]x² + x + x = 3", "simplify: [2/4]x² + x + x = 3 | [1/2]x² + x + x = 3",
+          "combine like terms: [2/4]x² + x + x = 3 | [1/2]x² + x + x = 3 | [1/2]x² + 2x = 3",
+          "descending powers of x: [2/4]x² + x + x = 3 | [1/2]x² + x + x = 3 | [1/2]x² + 2x = 3 | [1/2]x² + 2x − 3 = 0 "
+          "| left hand side for convenience"},
+         {"[2/4]x² + x + x = 3", "[1/2]x² + x + x = 3", "[1/2]x² + 2x = 3"},
+         "[1/2]x² + 2x − 3 = 0"},
+        // 2/4 and 1/2 both read 0.5: no "simplify" step, nothing carried twice.
+        {"2/4x^2 + 0.5x^2 = 4.5",
+         Style::decimal,
+         {"🤔: 0.5x² + 0.5x² = 4.5", "combine like terms: 0.5x² + 0.5x² = 4.5 | x² = 4.5",
+          "descending powers of x: 0.5x² + 0.5x² = 4.5 | x² = 4.5 | x² − 4.5 = 0 | left hand side for convenience"},
+         {"0.5x² + 0.5x² = 4.5", "x² = 4.5"},
+         "x² − [9/2] = 0"},
+        {"0.5x^2 - 4.5 = 0", Style::decimal, {"🤔: 0.5x² − 4.5 = 0"}, {}, "[1/2]x² − [9/2] = 0"},
+    };
+    for (const auto& c : cases) {
+        const OpeningResult result = quadraticOpening(parseEquation(c.equation), {.style = c.style});
+        const OpeningState* state = std::get_if<OpeningState>(&result);
+        ASSERT_NE(state, nullptr) << c.equation;
+        EXPECT_EQ(readSteps(state->worked), c.steps) << c.equation;
+        EXPECT_EQ(readLines(state->carriedLines), c.carried) << c.equation;
+        EXPECT_EQ(readLine(state->openingLine), c.steps.front().substr(std::string("🤔: ").size())) << c.equation;
+        EXPECT_EQ(readLine(equationLayout(state->equation, Style::fraction)), c.prepared) << c.equation;
+        EXPECT_EQ(state->variable, 'x');
+    }
+    const OpeningResult first = quadraticOpening(parseEquation("2/4x^2 + x + x = 3"), {});
+    EXPECT_EQ(std::get<OpeningState>(first).roots.status, Quadratic_status::irrational_distinct);
 }
 
 TEST(QuadraticOpening, FinishesWhatIsLinear) {
@@ -36,19 +55,37 @@ TEST(QuadraticOpening, FinishesWhatIsLinear) {
         std::string equation;
         bool skip;
         std::vector<std::string> steps;
+        Style style = Style::fraction;
     } cases[] = {
         {"0x^2 + x = 2", false, {"🤔: x = 2", "😎: x = 2 | x = 2"}},
-        {"x = 5", true, {}},
+        // Already solved: without the frame the answer is still given.
+        {"x = 5", true, {"😎: x = 5 | x = 5"}},
+        {"x = 5", false, {"🤔: x = 5", "😎: x = 5 | x = 5"}},
         {"2x < 6", false, concat({{"🤔: 2x < 6"}, linearEngineSteps("", "2x < 6"), {"😎: 2x < 6 | x < 3"}})},
+        // The answer is a fraction, or a decimal in the decimal style.
+        {"2x = 1", false, concat({{"🤔: 2x = 1"}, linearEngineSteps("", "2x = 1"), {"😎: 2x = 1 | x = [1/2]"}})},
+        {"2x = 1", false,
+         concat({{"🤔: 2x = 1"}, linearEngineSteps("", "2x = 1", Style::decimal), {"😎: 2x = 1 | x = 0.5"}}),
+         Style::decimal},
         {"x^2 + 3 = x^2 + x", true,
          concat({{"same square term on both sides: x² + 3 = x² + x | 3 = x"},
                  linearEngineSteps("x² + 3 = x² + x", "3 = x")})},
     };
     for (const auto& c : cases) {
-        const OpeningResult result = quadraticOpening(parseEquation(c.equation), {.skipOpeningFrame = c.skip});
+        const OpeningResult result =
+            quadraticOpening(parseEquation(c.equation), {.skipOpeningFrame = c.skip, .style = c.style});
         const WorkedSteps* finished = std::get_if<WorkedSteps>(&result);
         ASSERT_NE(finished, nullptr) << c.equation;
         EXPECT_EQ(readSteps(*finished, true), c.steps) << c.equation;
+        // Every method finishes a linear equation through the opening.
+        for (const auto method :
+             {Quadratic_method::formula, Quadratic_method::complete_the_square, Quadratic_method::factor}) {
+            EXPECT_EQ(readSteps(quadraticSteps(method, parseEquation(c.equation),
+                                               {.skipOpeningFrame = c.skip, .style = c.style}),
+                                true),
+                      c.steps)
+                << rawValue(method) << ": " << c.equation;
+        }
     }
 }
 

@@ -151,6 +151,20 @@ TEST(LayoutInterpreter, SharedAndDeeplyNestedChildrenEndQuickly) {
     const double sevenAndPlus = widthOf("7 + ", digitFont(30));
     EXPECT_LT(gfx::testing::inkBounds(*image).maxX, 20 + sevenAndPlus);
 
+    // Shared as exponent and base, an item is measured at ever smaller sizes:
+    // each size is remembered beside the others, and the sizes are those of
+    // the same tree written out without sharing.
+    TagLayout powers = integerLayout(2);
+    TagLayout sharedPowers = powers;
+    for (int i = 0; i < 8; ++i) {
+        powers = joinLayouts("^", powers, powers);
+        const std::string previous(sharedPowers[0][1]);
+        sharedPowers = joinLayouts("^", sharedPowers, integerLayout(1));
+        sharedPowers[sharedPowers.size() - 3] = {"join_locator", previous, previous};
+    }
+    EXPECT_EQ(measureRoot(sharedPowers), measureRoot(powers));
+    EXPECT_LE(visitsOf(sharedPowers).measured, 8u * 9u);
+
     TagLayout deep = integerLayout(7);
     for (int i = 0; i < 300; ++i) deep = unaryLayout("−", deep);
     render(deep);

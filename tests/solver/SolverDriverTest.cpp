@@ -31,6 +31,18 @@ TEST(DuolinearOptions, RawTextsAndMenus) {
         EXPECT_EQ(duolinearSolutionTypeFromRawValue(rawValue(type)), type);
     for (const char* text : {"Addition", "addition ", ""}) EXPECT_FALSE(duolinearMethodFromRawValue(text));
     EXPECT_FALSE(duolinearLCMFromRawValue("smart \u2716\uFE0F"));
+    // Every raw text reads back as its own case.
+    for (const auto v : {Duolinear_variable::x, Duolinear_variable::y}) {
+        EXPECT_EQ(duolinearVariableFromRawValue(rawValue(v)), v);
+    }
+    for (const auto e : {Duolinear_equation::first, Duolinear_equation::second}) {
+        EXPECT_EQ(duolinearEquationFromRawValue(rawValue(e)), e);
+    }
+    for (const auto l : {Duolinear_LCM::LCM, Duolinear_LCM::smart}) EXPECT_EQ(duolinearLCMFromRawValue(rawValue(l)), l);
+    for (const auto t :
+         {Duolinear_solution_type::one, Duolinear_solution_type::none, Duolinear_solution_type::infinite}) {
+        EXPECT_EQ(duolinearSolutionTypeFromRawValue(rawValue(t)), t);
+    }
 
     // The addition and elimination screens offer the same lists.
     const Texts eliminate{"eliminate x to find y", "eliminate y to find x"};

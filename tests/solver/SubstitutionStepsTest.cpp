@@ -103,6 +103,14 @@ TEST(SubstituteValueAndSolve, RearrangedFormSolvesForTheOtherLetter) {
     const std::optional<StepLines> reduced = substituteValueAndSolve(row(2, 6, 0), Var::y, Rational{1, 1}, false);
     ASSERT_TRUE(reduced.has_value());
     EXPECT_EQ(readLines(*reduced), (Lines{"x = -3*y* and *y* *=* *1*", "", "x = -3(1)", "x = -3"}));
+    // -x − 2³¹y = 1 with x = -1/(2³¹ + 1): the sum of the last line but one
+    // needs only the least common denominator, 2³¹(2³¹ + 1).
+    const std::optional<StepLines> extreme =
+        substituteValueAndSolve(row(-1, -2147483648, 1), Var::x, Rational{-1, 2147483649}, false);
+    ASSERT_TRUE(extreme.has_value());
+    EXPECT_EQ(readLines(*extreme), (Lines{"y = -[1/2147483648] − [1/2147483648]*x* and *x* *=* *-[1/2147483649]*", "",
+                                          "y = -[1/2147483648] − [1/2147483648](-[1/2147483649])",
+                                          "y = -[1/2147483648] + [1/4611686020574871552]", "y = -[1/2147483649]"}));
     EXPECT_FALSE(substituteValueAndSolve(row(0, 2, 12), Var::y, Rational{6, 1}, false).has_value());
 }
 

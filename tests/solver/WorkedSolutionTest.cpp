@@ -17,6 +17,7 @@
 #include "linear_steps/LinearEquationSteps.h"
 #include "solver/CombineEquations.h"
 #include "solver/SolverDriver.h"
+#include "support/LayoutReading.h"
 #include "support/ScriptedRandom.h"
 
 namespace duolinear {
@@ -77,6 +78,12 @@ TEST(WorkedSolution, CaptionsByMethodAndKindOfSystem) {
         EXPECT_EQ(captionsOf(solve(c.system, M::elimination, c.variable, c.equation)), c.elimination);
         EXPECT_EQ(captionsOf(solve(c.system, M::substitution, c.variable, c.equation)), c.substitution);
     }
+    // The value found is put into the rearranged equation, the one of the
+    // first step: x = 4 − (2/3)y with y = 3 for 3x + 2y = 12, x + 2y = 8.
+    const WorkedSteps rearranged = solve(integerSystem(3, 2, 12, 1, 2, 8), M::substitution);
+    ASSERT_EQ(rearranged.steps.size(), 5u);
+    EXPECT_EQ(testing::messageText(rearranged.steps[3][0]), "substitute y into first");
+    EXPECT_EQ(testing::readLayout(rearranged.steps[3][1], true), "x = 4 − [2/3]*y* and *y* *=* *3*");
 }
 
 StepLines linearStart(const PolyEquation& equation) {
@@ -233,6 +240,9 @@ TEST(WorkedSolution, CornerValuesOfTheEntryRange) {
         for (int i = 0, rest = index; i < 6; ++i, rest /= 3) k[i] = kValues[rest % 3];
         checkSolution(k, engine, kMethods[index % 3]);
     }
+    // Beyond the range: every value in the working of -x − 2³¹y = 1, x − y = 0
+    // fits in 64 bits, whatever the method and the choices drawn.
+    for (int i = 0; i < 24; ++i) checkSolution({-1, -2147483648, 1, 1, -1, 0}, engine, kMethods[i % 3]);
 }
 
 }  // namespace
