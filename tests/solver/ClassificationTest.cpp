@@ -32,6 +32,7 @@ TEST(Classification, CramerTableAndVerdictLines) {
         T type;
         std::optional<Fraction> x, y;
         std::vector<std::string> messages;  // after the two blank lines
+        std::string commonLine = "";        // read from the first equation
     };
     const std::vector<std::string> one{"one solution", "", "", "graphs are nonparallel lines"};
     const std::vector<std::string> none{"no solution", "graphs are distinct parallel lines"};
@@ -41,7 +42,9 @@ TEST(Classification, CramerTableAndVerdictLines) {
         {2, 4, 1, 3, -1, 2, -14, -9, 1, T::one, Fraction{9, 14}, Fraction{-1, 14}, one},
         {1, 1, 1, 2, 2, 5, 0, -3, 3, T::none, std::nullopt, std::nullopt, none},
         {0, 2, 6, 0, 4, 10, 0, 4, 0, T::none, std::nullopt, std::nullopt, none},  // Dx alone non-zero
-        {2, 4, 6, 1, 2, 3, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same},
+        {2, 4, 6, 1, 2, 3, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same, "y = -[1/2]x + [3/2]"},
+        // The second equation's own line would need -1/min.
+        {1, 1, 1, INT64_MIN, INT64_MIN, INT64_MIN, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same, "y = -x + 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.a1 << " " << c.b1 << " " << c.c1 << " / " << c.a2 << " " << c.b2);
@@ -60,8 +63,8 @@ TEST(Classification, CramerTableAndVerdictLines) {
         ASSERT_EQ(result->lines.size(), 2 + c.messages.size());
         EXPECT_TRUE(testing::isBlankLine(result->lines[0]) && testing::isBlankLine(result->lines[1]));
         for (std::size_t i = 0; i < c.messages.size(); ++i) EXPECT_EQ(messageText(result->lines[2 + i]), c.messages[i]);
-        if (c.type == T::infinite) {  // the common line of 2x + 4y = 6
-            EXPECT_EQ(testing::readLayout(result->lines.back()), "y = -[1/2]x + [3/2]");
+        if (c.type == T::infinite) {
+            EXPECT_EQ(testing::readLayout(result->lines.back()), c.commonLine);
         }
     }
 }
