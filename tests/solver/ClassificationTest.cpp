@@ -44,7 +44,8 @@ TEST(Classification, CramerTableAndVerdictLines) {
         {0, 2, 6, 0, 4, 10, 0, 4, 0, T::none, std::nullopt, std::nullopt, none},  // Dx alone non-zero
         {2, 4, 6, 1, 2, 3, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same, "y = -[1/2]x + [3/2]"},
         // The second equation's own line would need -1/min.
-        {1, 1, 1, INT64_MIN, INT64_MIN, INT64_MIN, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same, "y = -x + 1"},
+        {1, 1, 1, INT64_MIN, INT64_MIN, INT64_MIN, 0, 0, 0, T::infinite, std::nullopt, std::nullopt, same,
+         "y = -x + 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.a1 << " " << c.b1 << " " << c.c1 << " / " << c.a2 << " " << c.b2);
