@@ -10,6 +10,7 @@
 #include "rational_expressions/GuessAndCheck.h"
 #include "rational_expressions/MonomialSplit.h"
 #include "rational_expressions/RationalExpressionQueries.h"
+#include "rational_expressions/SharedFactors.h"
 
 namespace duolinear {
 
@@ -80,6 +81,9 @@ std::optional<std::vector<Rational_Expression>> finalFormPictures(const Rational
         (sharesFactor(expression) || splitCommonMonomialPictures(expression))) {
         return std::nullopt;
     }
+    // However the parts are written, their values must have nothing left in
+    // common; what cannot be decided is not shown to be final.
+    if (sharesFactorOrConstant(n, d) != false) return std::nullopt;
     const bool oneOnTop = n.terms.back().size() == 1;
     const bool oneBelow = d.terms.back().size() == 1;
     if (oneOnTop && oneBelow) return monomialOverMonomial(expression);

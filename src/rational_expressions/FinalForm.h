@@ -18,8 +18,10 @@
 //   −(N) over the denominator negated when its numerator is negative;
 // - several over several: final when both are settled.
 // Apart from a monomial over a monomial, an expression whose numerator and
-// denominator share a factor, or whose monomials would split off a common
-// one, is never final. Neither is one with an undefined coefficient or a
+// denominator share a factor as written, or whose monomials would split off
+// a common one, is never final; nor, whatever its shape, is one whose parts
+// share by value a factor with a power of the letter or a common constant,
+// or for which that cannot be decided (sharesFactorOrConstant). Neither is one with an undefined coefficient or a
 // part that is not well formed; a tidied form that would not fit 64 bits
 // answers none too. A negated coefficient keeps its denominator and a
 // product keeps its factors.
