@@ -9,7 +9,8 @@
 // coefficient is not negative, it has no common monomial factor and its
 // focus group cannot be factored. By the number of terms of the two roots:
 // - one over one (monomials or products): a numerator 0 closes with 0/1;
-//   otherwise it is final only when the gcd of the two numerators is 1 and
+//   otherwise it is final only when the gcd of the two numerators (of the
+//   coefficients in lowest terms) is 1 and
 //   one power is 0, closing with both coefficients negated when the
 //   denominator's numerator is negative;
 // - one over several: final when the denominator is settled (a numerator 0
