@@ -39,6 +39,10 @@ TEST(FactoredPolynomialLayout, DrawsTermsAndBracketsByStyle) {
         {"decimal: a square keeps its brackets", Style::decimal, "[x, 2] [1(0)^2]", "(x + 2)^2"},
         {"rational fraction: a later −2/3·x", Style::rational_fraction, "[x, -1] [x, -2/3x(0)]", "x − {2x(x − 1)/3}"},
         {"rational fraction: a leading −1", Style::rational_fraction, "[x, 1] [-1(0)(0)]", "-(x + 1)(x + 1)"},
+        // A bracket around the constant 1, as factoring leaves it, is not drawn.
+        {"a bracket (1) is left out", Style::fraction, "[x, -2] [1] [1(0)(1)]", "(x − 2)"},
+        {"rational fraction: so the lone bracket goes", Style::rational_fraction, "[1] [x, -2] [1(0)(1)]", "x − 2"},
+        {"nothing left but the coefficient", Style::fraction, "[1] [3x(0)^2]", "3x"},
         {"a pointer outside the terms", Style::fraction, "[x] [2(5)]", "2(unexpected error)"},
         {"a cycle back to the group being drawn", Style::fraction, "[1(1)] [2(0)]", "2((unexpected error))"},
         {"an empty referenced group", Style::fraction, "[] [2(0)]", "2(unexpected error)"},
