@@ -3,7 +3,8 @@
 // strategy pictures, factored polynomials, quadratic worked solutions), drawn
 // through the real renderer into PNGs under gallery/ beside the test binary, so
 // that a person can look at them. Each picture is also checked: no ink may
-// fall outside the box its item was measured to fill. RendererPictures.h draws
+// fall outside the box its item was measured to fill, and the picture must
+// match its reviewed reference (ReferenceImages.h). RendererPictures.h draws
 // layouts and worked steps with these.
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gallery/ReferenceImages.h"
 #include "platform/gfx/GfxTestSupport.h"
 #include "platform/gfx/ImageSurface.h"
 
@@ -32,10 +34,13 @@ inline std::unique_ptr<gfx::ImageSurface> blankPicture(double width, double heig
     return image;
 }
 
-// Writes the picture as gallery/NAME (a .png name), failing the test if it
-// cannot be written.
+// Writes the picture as gallery/NAME (a .png name) and compares it with its
+// reference; fails the test when it cannot be written or does not match.
 inline void savePicture(const gfx::ImageSurface& image, const std::string& name) {
-    EXPECT_TRUE(image.writePng(galleryPath(name).string())) << "could not write " << galleryPath(name);
+    const std::filesystem::path written = galleryPath(name);
+    ASSERT_TRUE(image.writePng(written.string())) << "could not write " << written;
+    const std::filesystem::path diff = galleryPath(written.stem().string() + "-diff.png");
+    EXPECT_TRUE(matchesReference(image, name, written, diff));
 }
 
 // Pixel bounds of the ink (any pixel that is not near white) of a picture

@@ -1,6 +1,7 @@
 // The strategy pictures of early arithmetic, in their question and answer
 // forms: towers of boxes, the doubles pictures and the ten-frame pictures.
-// Each must keep its ink inside the area it was given.
+// Each must keep its ink inside the area it was given, drawn with a blank
+// margin around it.
 
 #include <functional>
 #include <string>
@@ -16,13 +17,19 @@ namespace {
 constexpr double kWidth = 390;
 constexpr double kHeight = 700;
 
+// Blank points around the area, so that ink outside it shows.
+constexpr double kMargin = 10;
+
+// Draws into an area of the given size, its top-left corner at the picture's
+// (kMargin, kMargin); all ink must stay in the area.
 void drawPicture(const std::string& name, double width, double height, const std::function<void(gfx::Context&)>& draw) {
-    auto image = blankPicture(width, height);
+    auto image = blankPicture(width + 2 * kMargin, height + 2 * kMargin);
     {
         gfx::DrawingScope scope(image->context());
+        image->context().translate(kMargin, kMargin);
         draw(image->context());
     }
-    EXPECT_TRUE(inkWithin(*image, gfx::Rect::make(0, 0, width, height))) << name;
+    EXPECT_TRUE(inkWithin(*image, gfx::Rect::make(kMargin, kMargin, width, height))) << name;
     savePicture(*image, name);
 }
 
