@@ -196,7 +196,8 @@ std::optional<Polynomial_XL> oneTermGroupsAbsorbed(const Polynomial_XL& part) {
     std::vector<Factor> kept;
     for (const Factor& f : root.factors) {
         const TermGroup& group = part.terms[f.pointer];
-        if (group.size() != 1 || !group.front().factors.empty()) {
+        // A bracket (1) is not drawn, so taking it in would show no change.
+        if (group.size() != 1 || !group.front().factors.empty() || isOne(group.front().monomial)) {
             kept.push_back(f);
             continue;
         }

@@ -45,7 +45,8 @@ GroupPictures groupContentPictures(Color color, const Polynomial_XL& part);
 GroupPictures groupFactoredPictures(Color color, const Polynomial_XL& part);
 
 // A product part with every group of a single term without factors that
-// its root names multiplied into the root's own monomial (a constant root
+// its root names, other than the constant 1 (which is not drawn),
+// multiplied into the root's own monomial (a constant root
 // takes the letter of the first power it absorbs) and its bracket dropped.
 // None when there is none, the part is not well formed or a value does not
 // fit.
