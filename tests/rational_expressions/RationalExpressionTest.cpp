@@ -131,6 +131,12 @@ TEST(RationalExpression, Cancelling) {
                        {"[1]", "[1]", "none"},
                        {"[x, 2]", "[-1] [x, 1] [1(0)(1)]",
                         "[x, 2] / [-1] [x, 1] [1(0)(1)] => [x, 2] [-1(0)] / [-1] [x, 1] [1(1)]"},
+                       // A denominator −1, or −1 times a bracket, moves its sign up.
+                       {"[x, 1]", "[-1]", "[x, 1] / [-1] => [x, 1] [-1(0)] / [1]"},
+                       {"[x, 2]", "[x, 1] [-1(0)]", "[x, 2] / [x, 1] [-1(0)] => [x, 2] [-1(0)] / [x, 1] [1(0)]"},
+                       // The mark falls on the coefficient in front, not the bracket.
+                       {"[2x] [2x(0)]", "[2x]", "[2x] [*2x(0)] / [*2x] => [2x] [2x] / [1]"},
+                       {"[3] [3(0)]", "[x, 1] [3(0)]", "[3] [*3(0)] / [x, 1] [*3(0)] => [3] [3] / [x, 1] [1(0)]"},
                        {"[3] [x, 1] [x(1)]", "[3]", "none"},    // a group nothing names
                        {"[x, 1] [x(0), 2]", "[x, 2]", "none"},  // a sum with factors
                        {"[x, 1] [1(3)]", "[x, 1]", "none"},     // a pointer to a missing group
