@@ -202,8 +202,7 @@ std::optional<Polynomial_XL> oneTermGroupsAbsorbed(const Polynomial_XL& part) {
             continue;
         }
         const std::optional<Monomial> multiplier = monomialPower(group.front().monomial, f.exponent);
-        const std::optional<Monomial> product =
-            multiplier ? monomialProduct(root.monomial, *multiplier) : std::nullopt;
+        const std::optional<Monomial> product = multiplier ? monomialProduct(root.monomial, *multiplier) : std::nullopt;
         if (!product) return std::nullopt;
         root.monomial = *product;
     }

@@ -55,8 +55,10 @@ Outcome<Polynomial_XL> linearFactor(const Polynomial_XL& polynomial);
 // Linear factors found one after another, the quotient divided down each
 // time, and the last quotient (what no factor could be found for, or the
 // constant left when every degree gave a factor) at the end: 6x² + 7x + 2
-// gives [2x + 1, 3x + 2, 1]. Nothing when the degree is below 2, the first
-// group is a single term or no factor is found at all.
+// gives [2x + 1, 3x + 2, 1], x²/2 − 1/2 gives [x + 1, x − 1, 1/2]. Nothing
+// when the degree is below 2, the first group is a single term or no factor
+// is found at all; a failure when the first search fails (a later failed
+// search ends the chain like one that finds nothing).
 Outcome<std::vector<Polynomial_XL>> linearFactors(const Polynomial_XL& polynomial);
 
 // The focus group has at least two terms, begins with a power above 1, and

@@ -70,8 +70,7 @@ TEST(GuessAndCheck, ChainsOfFactors) {
         {"[x^2]", "nothing"},
         {"[960x^4, -4576x^3, 3964x^2, 7920x, -10368]", "[3x, 4] | [4x, -9] | [4x, -9] | [5x, -8] | [4]"},
         // 27·168⁸ does not fit, but 1/3 is found after it.
-        {"[27x^8, -9x^7, 15x^6, -5x^5, -6x^4, 2x^3, 3x^2, 503x, -168]",
-         "[3x, -1] | [9x^7, 5x^5, -2x^3, x, 168]"},
+        {"[27x^8, -9x^7, 15x^6, -5x^5, -6x^4, 2x^3, 3x^2, 503x, -168]", "[3x, -1] | [9x^7, 5x^5, -2x^3, x, 168]"},
         // Fractions keep their value: the quotient is divided by 2 again.
         {"[1/2x^2, -1/2]", "[x, 1] | [x, -1] | [1/2]"},
         {"[2/3x^3, -4/6x]", "[x, 1] | [x, -1] | [2/3x]"},
