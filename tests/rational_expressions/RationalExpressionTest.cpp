@@ -86,6 +86,37 @@ TEST(RationalExpression, LayoutAndPictureRewrites) {
           "[*1/2x^2, *-2] [x, 1] [3*(0)(1)] / [x] => [1/2x^2, -2] [x, 1] [*x, *2] [*x, *-2] [*3/2*(2)*(3)(1)] / [x]"}});
 }
 
+TEST(RationalExpression, QuestionsOfBothParts) {
+    // Each question answers for the numerator alone, the denominator alone, or neither.
+    struct Question {
+        std::string n, d;
+        bool sorted, factors, common, negative, undefined;
+    };
+    const std::vector<Question> cases{
+        {"[x^2, -1]", "[x, 1]", true, true, false, false, false},
+        {"[x, 1]", "[x^2, -1]", true, true, false, false, false},
+        {"[2x, 4]", "[x, 1]", true, false, true, false, false},
+        {"[x, 1]", "[2x, 4]", true, false, true, false, false},
+        {"[-x, 1]", "[x, 2]", true, false, false, true, false},
+        {"[x, 2]", "[-x, 1]", true, false, false, true, false},
+        {"[1, x]", "[x, 2]", false, false, false, false, false},
+        {"[x, 2]", "[1, x]", false, false, false, false, false},
+        {"[x, 1/0]", "[x]", true, false, false, false, true},
+        {"[x]", "[x, 1/0]", true, false, false, false, true},
+    };
+    for (const Question& q : cases) {
+        const Rational_Expression e{xl(q.n), xl(q.d)};
+        EXPECT_EQ(isSortedPlain(e), q.sorted) << q.n << " over " << q.d;
+        EXPECT_EQ(canFactorFocusGroup(e), q.factors) << q.n << " over " << q.d;
+        EXPECT_EQ(hasCommonMonomialFactor(e), q.common) << q.n << " over " << q.d;
+        EXPECT_EQ(hasNegativeLeadingCoefficient(e), q.negative) << q.n << " over " << q.d;
+        EXPECT_EQ(hasZeroDenominator(e), q.undefined) << q.n << " over " << q.d;
+    }
+    EXPECT_TRUE(isConstant(5, Rational_Expression{xl("[5]"), xl("[1]")}));
+    EXPECT_FALSE(isConstant(5, Rational_Expression{xl("[5]"), xl("[2]")}));
+    EXPECT_FALSE(isConstant(5, Rational_Expression{xl("[10]"), xl("[2]")}));  // nothing is reduced
+}
+
 TEST(RationalExpression, FinalForm) {
     expectPictures(finalFormPictures, {
                                           {"[0]", "[5x]", "[0] / [5x] => [0] / [1]"},
