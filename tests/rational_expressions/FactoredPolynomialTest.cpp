@@ -120,6 +120,7 @@ TEST(FactoredPolynomialValues, TermEqualityIgnoresColoursButNotFactorsOrLetters)
     EXPECT_TRUE(equals(red, xl("[2x]").terms[0][0]));
     EXPECT_TRUE(equals(xl("[x, 1]").terms[0], xl("[2/2x, 1]").terms[0]));
     EXPECT_FALSE(equals(xl("[x, 1]").terms[0], xl("[x]").terms[0]));
+    EXPECT_FALSE(equals(xl("[x, 1]").terms[0], xl("[x, 2]").terms[0]));
 }
 
 TEST(FactoredPolynomialValues, RecolouringAndTheQuadraticBuilder) {

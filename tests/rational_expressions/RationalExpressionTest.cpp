@@ -160,6 +160,7 @@ TEST(RationalExpression, SplitCommonMonomial) {
                        {"[0x]", "[0x^2]", "none"},                   // g = 0
                    });
     EXPECT_EQ(show(splitCommonMonomialPictures(leastFirst("[x]", "[x^2]"))), "none");
+    EXPECT_EQ(splitOffMonomial(xl("[x, 1] [2x(0)]"), 2, 2, 1, Color::red), std::nullopt);  // no group 2
 }
 
 TEST(RationalExpression, Cancelling) {
