@@ -54,6 +54,7 @@ TEST(GuessAndCheck, RootSearchAndDivision) {
         {"[0x, 1]", "[x^2, 1]", "none"},
         {"[x, 1]", "[0]", "none"},
         {"[x, -1]", "[x, 9223372036854775807]", "none"},  // the remainder does not fit
+        {"[x, 1]", "[x, 9223372036854775807, 1]", "none"},  // nor the sum of like powers
     };
     for (const auto& [divisor, dividend, expected] : division) {
         EXPECT_EQ(testing::text(dividedByLinearFactor(xl(divisor), xl(dividend))), expected) << dividend;
@@ -118,7 +119,7 @@ TEST(GuessAndCheck, QuadraticFactorOrder) {
     };
     EXPECT_EQ(after("split the middle term", "[6x^2, 7x, 2]"), "[2x, 1] [3x, 2] [1] [1(0)(1)(2)]");
     EXPECT_EQ(after("split the middle term", "[6x^2, 5x, 1]"), "[3x, 1] [2x, 1] [1] [1(0)(1)(2)]");
-    EXPECT_EQ(after(kGuessAndCheck, "[6x^2, 5x, 1]"), "[2x, 1] [3x, 1] [1] [1(0)(1)(2)]");
+    EXPECT_EQ(after("guess and check", "[6x^2, 5x, 1]"), "[2x, 1] [3x, 1] [1] [1(0)(1)(2)]");
     EXPECT_EQ(after("split the middle term", "[x^2, 1]"), "none");
 
     // Exchanged groups take their powers and colours with them.
