@@ -53,7 +53,7 @@ TEST(GuessAndCheck, RootSearchAndDivision) {
         {"[x, 1]", "[x^3, 0x^5, 2x^2, x^2, 3x, 3]", "[x^2, 2x, 1]"},  // zero terms skipped, like powers added
         {"[0x, 1]", "[x^2, 1]", "none"},
         {"[x, 1]", "[0]", "none"},
-        {"[x, -1]", "[x, 9223372036854775807]", "none"},  // the remainder does not fit
+        {"[x, -1]", "[x, 9223372036854775807]", "none"},    // the remainder does not fit
         {"[x, 1]", "[x, 9223372036854775807, 1]", "none"},  // nor the sum of like powers
     };
     for (const auto& [divisor, dividend, expected] : division) {
