@@ -1,6 +1,7 @@
 // Factored polynomial values: equality, recolouring, the quadratic builder
 // and the layouts of groups, roots and equations.
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ TEST(FactoredPolynomialLayout, DrawsTermsAndBracketsByStyle) {
     for (const LayoutCase& c : cases) {
         EXPECT_EQ(readLayout(xlRootLayout(c.style, xl(c.polynomial))), c.expected) << c.label;
     }
+    // A later coefficient of the least 64-bit value: its magnitude has no
+    // signed form, but is drawn all the same.
+    Polynomial_XL least = xl("[x, -2]");
+    least.terms[0][1].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(readLayout(xlRootLayout(Style::fraction, least)), "x − 9223372036854775808");
 }
 
 TEST(FactoredPolynomialLayout, ColoursComeFromTheValues) {

@@ -63,6 +63,10 @@ Rational_Expression leastFirst(const std::string& n, const std::string& d) {
 
 TEST(RationalExpression, LayoutAndPictureRewrites) {
     EXPECT_EQ(readLayout(rationalExpressionTags(Rational_Expression{{}, xl("[2]")}, false)), "{unexpected error/2}");
+    const Rational_Expression marked = recolored(Rational_Expression{xl("[x, 1]"), xl("[2]"), Color::green}, Color::red,
+                                                 Color::blue);  // the bar keeps its colour
+    EXPECT_EQ(show(marked), "[*x, *1] / [*2]");
+    EXPECT_EQ(marked.color, Color::green);
     expectPictures(kOperations[0],
                    {{"[x, 1]", "[1, x]", "[x, 1] / [*1, *x] => [x, 1] / [*x, *1]"},
                     // A bracket of a product is sorted, the product not flattened.
