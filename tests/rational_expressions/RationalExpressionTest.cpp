@@ -145,6 +145,11 @@ TEST(RationalExpression, FinalForm) {
                                           {"[2/2]", "[2/2x]", "[2/2] / [2/2x]"},  // read in lowest terms
                                       });
     EXPECT_EQ(show(finalFormPictures(leastFirst("[1]", "[-1]"))), "none");
+    // By value: a common factor, a common constant, neither, undecided.
+    EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [2x, 3] [1(0)(1)]"), xl("[3, 2x]")), true);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[4x, 2]"), xl("[6]")), true);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[1/2x, 1]"), xl("[x, 1]")), false);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [1(0)^300]"), xl("[x, 1]")), std::nullopt);
     EXPECT_EQ(show(finalFormPictures(Rational_Expression{Polynomial_XL{{{}}}, xl("[2]")})), "none");
 }
 
