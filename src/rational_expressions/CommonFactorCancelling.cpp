@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rational_expressions/FactoredValues.h"
+#include "rational_expressions/GroupRewrites.h"
 
 namespace duolinear {
 
@@ -178,8 +179,15 @@ std::optional<ExpressionPictures> cancellationPictures(const Rational_Expression
     if (!plan->any) {
         const Outcome<Rational_Expression> tidied =
             transformBothParts(hasNegativeDenominator(expression.poly_D), expression);
-        if (!tidied.value) return std::nullopt;
-        return ExpressionPictures{expression, *tidied.value};
+        if (tidied.value) return ExpressionPictures{expression, *tidied.value};
+        if (tidied.failed) return std::nullopt;
+        // One-term groups that are not leading (a constant left by factoring)
+        // would hide the root's own monomial from the monomial split.
+        const std::optional<Polynomial_XL> numerator = oneTermGroupsAbsorbed(expression.poly_N);
+        const std::optional<Polynomial_XL> denominator = oneTermGroupsAbsorbed(expression.poly_D);
+        if (!numerator && !denominator) return std::nullopt;
+        return ExpressionPictures{expression, Rational_Expression{numerator.value_or(expression.poly_N),
+                                                                  denominator.value_or(expression.poly_D)}};
     }
     const Polynomial_XL& n = expression.poly_N;
     const Polynomial_XL& d = expression.poly_D;

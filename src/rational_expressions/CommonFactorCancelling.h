@@ -31,7 +31,9 @@ bool sharesFactor(const Rational_Expression& expression);
 // root group of several terms by the constant 1, tidied by
 // transformBothParts (negating both parts when the denominator is then −1,
 // or 1 times a group −1). When nothing is shared: [the expression, its
-// tidied form], or none when tidying changes nothing. Both pictures have a
+// tidied form], and when that changes nothing [the expression, its parts
+// with every one-term group absorbed into the root (oneTermGroupsAbsorbed)],
+// or none when neither changes anything. Both pictures have a
 // black bar, except an untouched before picture. None when a part is not
 // well formed or tidying fails.
 std::optional<ExpressionPictures> cancellationPictures(const Rational_Expression& expression);

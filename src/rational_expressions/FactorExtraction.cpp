@@ -114,13 +114,15 @@ std::optional<std::array<Polynomial_XL, 2>> commonFactorPictures(bool negateLead
     std::optional<TermGroup> quotient = dividedGroup(focus, g, e, true, color);
     if (!quotient) return std::nullopt;
     const TermGroup minusOne{plainTerm(-1, 0, v)};
-    TermGroup bracket;
-    for (const Term_XL& t : focus) bracket.push_back(termRecolored(color, t));
     const Factor black{0, 1};
     const Factor first{1, 1, color, color};
     const Factor second{2, 1, color, color};
     const Monomial one{Rational{1, 1}, 0, v};
-    const Polynomial_XL before{{minusOne, bracket, {Term_XL{one, {black, first}}}}};
+    // Before is the polynomial as it stands (−(F) stays −(F)), F marked.
+    Polynomial_XL before = polynomial;
+    for (Term_XL& t : before.terms[*f]) t = termRecolored(color, t);
+    Factor& bracket = before.terms.back().front().factors.back();
+    bracket = factorRecolored(color, bracket);
     const Term_XL common{recoloredMonomial(color, Monomial{Rational{g, 1}, e, v}), {}};
     const Polynomial_XL after{{minusOne, {common}, *quotient, {Term_XL{one, {black, first, second}}}}};
     return std::array<Polynomial_XL, 2>{before, after};

@@ -37,8 +37,9 @@ std::optional<Monomial> commonMonomialFactor(const Polynomial_XL& polynomial);
 // numerator g is taken negative. A polynomial of several groups must be −F:
 // a one-term root of power 0 whose factors are all of power 1, the last
 // naming F and the others constant one-term groups, the constants and the
-// root's coefficient multiplying to −1. Then before is (−1)(F) with F and
-// its bracket in color, and after is (−1)(g·v^e)(F ÷ g·v^e) with all but
+// root's coefficient multiplying to −1. Then before is the polynomial as
+// it stands (−(F) is not redrawn as (−1)(F)) with F and its bracket in
+// color, and after is (−1)(g·v^e)(F ÷ g·v^e) with all but
 // the −1 in color. None when g is 0 (every numerator 0), F's terms have
 // factors, or the shape does not hold.
 std::optional<std::array<Polynomial_XL, 2>> commonFactorPictures(bool negateLeading, Color color,

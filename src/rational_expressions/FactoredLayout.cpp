@@ -77,7 +77,7 @@ public:
         TagLayout result;
         const std::vector<Term_XL>& terms = groups_[index];
         for (std::size_t k = 0; k < terms.size(); ++k) {
-            const Term_XL& term = terms[k];
+            const Term_XL term = withoutOnes(terms[k]);
             const Rational& c = term.monomial.coefficient;
             const bool first = k == 0;
             bool negative = c.numerator < 0;
@@ -98,6 +98,18 @@ public:
     }
 
 private:
+    // The term without its brackets around the constant 1 (what factoring
+    // or cancelling may leave), as a coefficient 1 is not drawn either.
+    Term_XL withoutOnes(const Term_XL& term) const {
+        Term_XL result = term;
+        std::erase_if(result.factors, [this](const Factor& f) {
+            if (f.pointer >= groups_.size() || groups_[f.pointer].size() != 1) return false;
+            const Term_XL& only = groups_[f.pointer].front();
+            return only.factors.empty() && isConstant(only.monomial, 1);
+        });
+        return result;
+    }
+
     // The group a factor names, drawn without brackets.
     TagLayout named(std::uint64_t pointer) {
         if (pointer >= groups_.size() || drawing_[pointer] || groups_[pointer].empty()) return unexpectedError();

@@ -2,9 +2,12 @@
 // Layouts of factored polynomials and equations. A group is drawn as a chain
 // of "+" and "−" joins in stored order; a term with factors is its coefficient
 // set before the product of its bracketed groups, each raised to its exponent
-// ("^" join) unless the exponent is 1. The Style decides how a coefficient
-// looks (see algebra/AlgebraLayouts.h); in rational_fraction and decimal the
-// denominator of a bracket term's coefficient goes under the whole term.
+// ("^" join) unless the exponent is 1; a bracket around the constant 1 (a
+// group of the single term 1) is left out, as a coefficient 1 is, and a term
+// left with no bracket is drawn as its monomial. The Style decides how a
+// coefficient looks (see algebra/AlgebraLayouts.h); in rational_fraction and
+// decimal the denominator of a bracket term's coefficient goes under the
+// whole term.
 // Every colour comes from the values; joins that set pieces side by side are
 // black; every item carries the tag "anon".
 //

@@ -10,6 +10,7 @@
 #include "rational_expressions/GuessAndCheck.h"
 #include "rational_expressions/MonomialSplit.h"
 #include "rational_expressions/RationalExpressionQueries.h"
+#include "rational_expressions/SharedFactors.h"
 
 namespace duolinear {
 
@@ -48,7 +49,11 @@ Pictures monomialOverMonomial(const Rational_Expression& expression) {
     const Monomial& n = expression.poly_N.terms.back().front().monomial;
     const Monomial& d = expression.poly_D.terms.back().front().monomial;
     if (n.coefficient.numerator == 0) return std::vector{expression, zeroOverOne(n.variable)};
-    const std::optional<std::int64_t> g = gcd(n.coefficient.numerator, d.coefficient.numerator);
+    // In lowest terms: 2/2 over 2/2·x has nothing left in common.
+    const std::optional<Rational> top = reducedRational(n.coefficient);
+    const std::optional<Rational> bottom = reducedRational(d.coefficient);
+    if (!top || !bottom) return std::nullopt;
+    const std::optional<std::int64_t> g = gcd(top->numerator, bottom->numerator);
     if (g != 1 || std::min(n.exponent, d.exponent) != 0) return std::nullopt;
     if (d.coefficient.numerator >= 0) return std::vector{expression};
     std::optional<Polynomial_XL> numerator = rootNegated(expression.poly_N);
@@ -80,6 +85,9 @@ std::optional<std::vector<Rational_Expression>> finalFormPictures(const Rational
         (sharesFactor(expression) || splitCommonMonomialPictures(expression))) {
         return std::nullopt;
     }
+    // However the parts are written, their values must have nothing left in
+    // common; what cannot be decided is not shown to be final.
+    if (sharesFactorOrConstant(n, d) != false) return std::nullopt;
     const bool oneOnTop = n.terms.back().size() == 1;
     const bool oneBelow = d.terms.back().size() == 1;
     if (oneOnTop && oneBelow) return monomialOverMonomial(expression);

@@ -9,7 +9,8 @@
 // coefficient is not negative, it has no common monomial factor and its
 // focus group cannot be factored. By the number of terms of the two roots:
 // - one over one (monomials or products): a numerator 0 closes with 0/1;
-//   otherwise it is final only when the gcd of the two numerators is 1 and
+//   otherwise it is final only when the gcd of the two numerators (of the
+//   coefficients in lowest terms) is 1 and
 //   one power is 0, closing with both coefficients negated when the
 //   denominator's numerator is negative;
 // - one over several: final when the denominator is settled (a numerator 0
@@ -18,8 +19,10 @@
 //   −(N) over the denominator negated when its numerator is negative;
 // - several over several: final when both are settled.
 // Apart from a monomial over a monomial, an expression whose numerator and
-// denominator share a factor, or whose monomials would split off a common
-// one, is never final. Neither is one with an undefined coefficient or a
+// denominator share a factor as written, or whose monomials would split off
+// a common one, is never final; nor, whatever its shape, is one whose parts
+// share by value a factor with a power of the letter or a common constant,
+// or for which that cannot be decided (sharesFactorOrConstant). Neither is one with an undefined coefficient or a
 // part that is not well formed; a tidied form that would not fit 64 bits
 // answers none too. A negated coefficient keeps its denominator and a
 // product keeps its factors.

@@ -18,20 +18,61 @@ Polynomial_XL linear(std::int64_t p, std::int64_t s, char v) {
     return Polynomial_XL{{{Term_XL{Monomial{Rational{p, 1}, 1, v}, {}}, Term_XL{Monomial{Rational{s, 1}, 0, v}, {}}}}};
 }
 
-// p^n · P(root) for the root sign·q/p: the sum over the non-zero terms c·v^e
-// of c · (sign·q)^e · p^(n − e). None on overflow.
-CheckedInt scaledValue(const TermGroup& group, std::uint64_t n, std::int64_t p, std::int64_t q, bool negativeRoot) {
-    CheckedInt sum = 0;
+// The coefficients of a group cleared of fractions: every term multiplied
+// by the least common multiple L of the denominators, so that the numerators
+// n·(L/d) are whole, and L kept. None for an undefined coefficient or when a
+// value does not fit.
+struct ClearedGroup {
+    TermGroup terms;
+    std::int64_t scale = 1;
+};
+
+std::optional<ClearedGroup> cleared(const TermGroup& group) {
+    std::int64_t scale = 1;
+    for (const Term_XL& term : group) {
+        const std::int64_t d = term.monomial.coefficient.denominator;
+        const std::optional<std::int64_t> next = d == 0 ? std::nullopt : lcm(scale, d);
+        if (!next) return std::nullopt;
+        scale = *next;
+    }
+    ClearedGroup result{group, scale};
+    for (Term_XL& term : result.terms) {
+        Rational& c = term.monomial.coefficient;
+        const CheckedInt n = checkedMultiply(c.numerator, checkedDivide(scale, c.denominator));
+        if (!n) return std::nullopt;
+        c = Rational{*n, 1, c.numerator_color, c.denominator_color, c.bar_color};
+    }
+    return result;
+}
+
+// The coefficients of a whole-number group by power, highest first, like
+// powers added (zero terms, whose power may exceed n, are left out). None
+// on overflow.
+std::optional<std::vector<std::int64_t>> digitsOf(const TermGroup& group, std::uint64_t n) {
+    std::vector<std::int64_t> digits(n + 1, 0);
     for (const Term_XL& term : group) {
         const std::int64_t c = term.monomial.coefficient.numerator;
-        const std::uint64_t e = term.monomial.exponent;
-        if (c == 0) continue;  // only non-zero terms have e <= n
-        CheckedInt b = integerPower(q, e);
-        if (negativeRoot && e % 2 == 1) b = checkedNegate(b);
-        sum = checkedAdd(sum, checkedMultiply(checkedMultiply(c, b), integerPower(p, n - e)));
+        if (c == 0) continue;
+        const CheckedInt sum = checkedAdd(digits[n - term.monomial.exponent], c);
         if (!sum) return std::nullopt;
+        digits[n - term.monomial.exponent] = *sum;
     }
-    return sum;
+    return digits;
+}
+
+// Whether s/p (p > 0, gcd(p, s) = 1) is a root: the synthetic division by
+// p·v − s goes through in whole numbers and leaves no remainder. A whole
+// polynomial that has the root is p·v − s times a whole quotient, so a
+// digit that p does not divide rules the root out. Far smaller numbers than
+// p^n·P(s/p); none when one still does not fit.
+std::optional<bool> isRoot(const std::vector<std::int64_t>& digits, std::int64_t p, std::int64_t s) {
+    CheckedInt r = digits[0];
+    for (std::size_t i = 1; i < digits.size(); ++i) {
+        if (*r % p != 0) return false;
+        r = checkedAdd(digits[i], checkedMultiply(*r / p, s));
+        if (!r) return std::nullopt;
+    }
+    return *r == 0;
 }
 
 // The position of the root's factor that names the group, if any.
@@ -77,20 +118,17 @@ std::optional<Polynomial_XL> dividedByLinearFactor(const Polynomial_XL& divisor,
     const std::int64_t b = divisor.terms[0].back().monomial.coefficient.numerator;
     const char v = divisor.terms[0].front().monomial.variable;
     if (a == 0 || *n > kMaxDivisionDegree) return std::nullopt;
-    std::vector<CheckedInt> digits(*n + 1, 0);
-    for (const Term_XL& term : dividend.terms[0]) {
-        const std::int64_t c = term.monomial.coefficient.numerator;
-        if (c == 0) continue;
-        CheckedInt& digit = digits[*n - term.monomial.exponent];
-        digit = checkedAdd(digit, c);
-    }
+    const std::optional<ClearedGroup> whole = cleared(dividend.terms[0]);
+    if (!whole || whole->scale != 1) return std::nullopt;
+    const std::optional<std::vector<std::int64_t>> digits = digitsOf(whole->terms, *n);
+    if (!digits) return std::nullopt;
     TermGroup quotient;
-    CheckedInt r = digits[0];
+    CheckedInt r = (*digits)[0];
     for (std::uint64_t i = 1; i <= *n; ++i) {
         const CheckedInt q = checkedDivide(r, a);
         if (!q) return std::nullopt;
         if (*q != 0) quotient.push_back(Term_XL{Monomial{Rational{*q, 1}, *n - i, v}, {}});
-        r = checkedSubtract(digits[i], checkedMultiply(q, b));
+        r = checkedSubtract((*digits)[i], checkedMultiply(q, b));
     }
     if (!r) return std::nullopt;
     return Polynomial_XL{{std::move(quotient)}};
@@ -99,44 +137,58 @@ std::optional<Polynomial_XL> dividedByLinearFactor(const Polynomial_XL& divisor,
 Outcome<Polynomial_XL> linearFactor(const Polynomial_XL& polynomial) {
     using Result = Outcome<Polynomial_XL>;
     const std::optional<std::uint64_t> n = degree(polynomial);
-    if (!n) return Result::failure();
-    const TermGroup& group = polynomial.terms[0];
-    const std::int64_t lead = group.front().monomial.coefficient.numerator;
-    const CheckedInt constant = checkedAbs(group.back().monomial.coefficient.numerator);
-    if (lead <= 0 || !constant) return Result::failure();
+    if (!n || *n > kMaxDivisionDegree) return Result::failure();
+    // The roots of the group are those of its whole-number multiple.
+    const std::optional<ClearedGroup> whole = cleared(polynomial.terms[0]);
+    if (!whole) return Result::failure();
+    const std::optional<std::vector<std::int64_t>> digits = digitsOf(whole->terms, *n);
+    const std::int64_t lead = whole->terms.front().monomial.coefficient.numerator;
+    const CheckedInt constant = checkedAbs(whole->terms.back().monomial.coefficient.numerator);
+    if (!digits || lead <= 0 || !constant) return Result::failure();
     if (*constant == 0) return Result::nothing();
-    const char v = group.front().monomial.variable;
+    const char v = whole->terms.front().monomial.variable;
     const std::vector<std::int64_t> qs = divisors(*constant);
+    // A candidate whose trial does not fit is passed over; only when no
+    // other has the root is the search a failure rather than "no root".
+    bool undecided = false;
     for (const std::int64_t p : divisors(lead)) {
         for (const std::int64_t q : qs) {
             if (gcd(p, q) != 1) continue;
-            const CheckedInt atNegative = scaledValue(group, *n, p, q, true);
-            const CheckedInt atPositive = scaledValue(group, *n, p, q, false);
-            if (!atNegative || !atPositive) return Result::failure();
-            if (*atNegative == 0) return Result::of(linear(p, q, v));
-            if (*atPositive == 0) return Result::of(linear(p, -q, v));
+            const std::optional<bool> atNegative = isRoot(*digits, p, -q);
+            if (atNegative == true) return Result::of(linear(p, q, v));
+            const std::optional<bool> atPositive = isRoot(*digits, p, q);
+            if (atPositive == true) return Result::of(linear(p, -q, v));
+            undecided = undecided || !atNegative || !atPositive;
         }
     }
-    return Result::nothing();
+    return undecided ? Result::failure() : Result::nothing();
 }
 
 Outcome<Factors> linearFactors(const Polynomial_XL& polynomial) {
     using Result = Outcome<Factors>;
     const std::optional<std::uint64_t> d = degree(polynomial);
     if (!d || *d < 2 || polynomial.terms[0].size() < 2) return Result::nothing();
-    Polynomial_XL rest = polynomial;
+    // The factors are found in the whole-number multiple L·P, and the last
+    // quotient is divided by L again, so that the product keeps P's value.
+    const std::optional<ClearedGroup> whole = cleared(polynomial.terms[0]);
+    if (!whole) return Result::failure();
+    Polynomial_XL rest{{whole->terms}};
     Factors found;
     for (std::uint64_t i = 0; i < *d; ++i) {
         Outcome<Polynomial_XL> factor = linearFactor(rest);
-        if (factor.failed) return Result::failure();
         if (!factor.value) {
-            if (found.empty()) return Result::nothing();
+            if (found.empty()) return factor.failed ? Result::failure() : Result::nothing();
             break;
         }
         std::optional<Polynomial_XL> quotient = dividedByLinearFactor(*factor.value, rest);
         if (!quotient) return Result::failure();
         found.push_back(std::move(*factor.value));
         rest = std::move(*quotient);
+    }
+    for (Term_XL& term : rest.terms[0]) {
+        const std::optional<Rational> c = rationalQuotient(term.monomial.coefficient, Rational{whole->scale, 1});
+        if (!c) return Result::failure();
+        term.monomial.coefficient = *c;
     }
     found.push_back(std::move(rest));
     return Result::of(std::move(found));

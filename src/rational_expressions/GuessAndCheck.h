@@ -2,14 +2,18 @@
 // Guess-and-check factoring: a plain polynomial with integer coefficients is
 // split into linear factors p·v + s (p > 0) by trying the rational roots ±q/p
 // with p dividing the leading and q the constant coefficient, and a factored
-// polynomial's focus group is shown before and after it is factored. Only
-// numerators are read; every term built here is over 1.
+// polynomial's focus group is shown before and after it is factored. A group
+// with fractions is searched as its whole-number multiple (every coefficient
+// times the least common multiple L of the denominators); the factors found
+// are over 1 and the last quotient is divided by L again, so that the
+// product always has the group's value.
 //
 // The searches answer nothing when no root is found and fail (no value,
-// failed set) when a value would not fit 64 bits or the polynomial cannot be
-// searched (no degree, a leading coefficient that is not positive, a constant
-// of 2^63). The pictures answer none rather than a picture whose value
-// differs from the polynomial.
+// failed set) when the polynomial cannot be searched (no degree, a leading
+// coefficient that is not positive, an undefined coefficient, a value that
+// does not fit 64 bits) or when no candidate has the root but some could not
+// be tried because its trial did not fit. The pictures answer none rather
+// than a picture whose value differs from the polynomial.
 
 #include <array>
 #include <cstdint>
@@ -36,20 +40,25 @@ inline constexpr std::uint64_t kMaxDivisionDegree = 4096;
 // a·v + b (its first and last terms): the quotient, highest power first,
 // zero digits left out, the remainder dropped. Like powers of the dividend
 // are added. None when the dividend has no degree or one above
-// kMaxDivisionDegree, a is 0, or on overflow.
+// kMaxDivisionDegree, a coefficient of it that is not whole, a is 0, or on
+// overflow.
 std::optional<Polynomial_XL> dividedByLinearFactor(const Polynomial_XL& divisor, const Polynomial_XL& dividend);
 
 // The first factor found: smaller p first, then smaller q, the root −q/p
 // before q/p; [p·v, q] for the root −q/p. The leading and constant
-// coefficients are read from the first and last terms of the first group,
-// which is expected in descending order.
+// coefficients are read from the first and last terms of the first group
+// (cleared of fractions), which is expected in descending order. A root is
+// tried by synthetic division, which stays within 64 bits far longer than
+// the value of the polynomial at the root would.
 Outcome<Polynomial_XL> linearFactor(const Polynomial_XL& polynomial);
 
 // Linear factors found one after another, the quotient divided down each
 // time, and the last quotient (what no factor could be found for, or the
 // constant left when every degree gave a factor) at the end: 6x² + 7x + 2
-// gives [2x + 1, 3x + 2, 1]. Nothing when the degree is below 2, the first
-// group is a single term or no factor is found at all.
+// gives [2x + 1, 3x + 2, 1], x²/2 − 1/2 gives [x + 1, x − 1, 1/2]. Nothing
+// when the degree is below 2, the first group is a single term or no factor
+// is found at all; a failure when the first search fails (a later failed
+// search ends the chain like one that finds nothing).
 Outcome<std::vector<Polynomial_XL>> linearFactors(const Polynomial_XL& polynomial);
 
 // The focus group has at least two terms, begins with a power above 1, and

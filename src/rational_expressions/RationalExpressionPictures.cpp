@@ -4,6 +4,7 @@
 #include "rational_expressions/FactoredQueries.h"
 #include "rational_expressions/FactoredRewrites.h"
 #include "rational_expressions/FactoredValues.h"
+#include "rational_expressions/GroupRewrites.h"
 #include "rational_expressions/GuessAndCheck.h"
 
 namespace duolinear {
@@ -36,31 +37,40 @@ std::optional<ExpressionPictures> picturesOfParts(const Rational_Expression& exp
 
 }  // namespace
 
+// Each rewrite takes a plain part as a whole, or the focus group of a
+// product, and otherwise the first group of a product that it applies to.
 std::optional<ExpressionPictures> sortedPictures(const Rational_Expression& expression) {
     return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
         if (isSortedPlainPolynomial(part)) return std::nullopt;
-        return wholly(color, part, sortedDescending(part));
+        if (PartPictures whole = wholly(color, part, sortedDescending(part))) return whole;
+        return groupSortedPictures(color, part);
     });
 }
 
 std::optional<ExpressionPictures> factorPictures(const Rational_Expression& expression) {
     return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
-        if (!canFactorFocusGroup(part)) return std::nullopt;
-        return factorFocusGroupPictures(color, part);
+        if (canFactorFocusGroup(part)) {
+            if (PartPictures focus = factorFocusGroupPictures(color, part)) return focus;
+        }
+        return groupFactoredPictures(color, part);
     });
 }
 
 std::optional<ExpressionPictures> commonFactorPictures(const Rational_Expression& expression) {
     return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
-        if (!hasCommonMonomialFactor(part)) return std::nullopt;
-        return commonFactorPictures(false, color, part);
+        if (hasCommonMonomialFactor(part)) {
+            if (PartPictures focus = commonFactorPictures(false, color, part)) return focus;
+        }
+        return groupContentPictures(color, part);
     });
 }
 
 std::optional<ExpressionPictures> negativeOnePictures(const Rational_Expression& expression) {
     return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
-        if (!hasNegativeLeadingCoefficient(part) || isConstant(-1, part)) return std::nullopt;
-        return wholly(color, part, negativeOneFactoredOut(part));
+        if (hasNegativeLeadingCoefficient(part) && !isConstant(-1, part)) {
+            if (PartPictures whole = wholly(color, part, negativeOneFactoredOut(part))) return whole;
+        }
+        return groupNegatedPictures(color, part);
     });
 }
 

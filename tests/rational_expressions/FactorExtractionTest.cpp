@@ -57,7 +57,7 @@ TEST(FactorExtraction, CommonFactorPictures) {
         {false, "[0x^2, 0x]", "none"},                                      // g = 0
         // The shape left by factoring out −1, and the third negation picture.
         {false, "[-1] [2x, 4] [1(0)(1)]", "[-1] [*2x, *4] [1(0)*(1)] => [-1] [*2] [*x, *2] [1(0)*(1)*(2)]"},
-        {true, "[-4, 2x] [-1(0)]", "[-1] [*-4, *2x] [1(0)*(1)] => [-1] [*2] [*-2, *x] [1(0)*(1)*(2)]"},
+        {true, "[-4, 2x] [-1(0)]", "[*-4, *2x] [-1*(0)] => [-1] [*2] [*-2, *x] [1(0)*(1)*(2)]"},  // −(F) stays
         // Any other shape would lose the root's other factors or coefficient.
         {false, "[x] [2x, 4] [3(0)(1)]", "none"},
         {false, "[x, 1] [2x, 4] [1(0)(1)]", "none"},

@@ -135,6 +135,7 @@ TEST(FactoredAlgebra, Questions) {
 
     EXPECT_TRUE(isSortedPlainPolynomial(xl("[x^2, 3x, x, 1]")));
     EXPECT_FALSE(isSortedPlainPolynomial(xl("[x, x^2]")));
+    EXPECT_FALSE(isSortedPlainPolynomial(xl("[x^2(0), x]")));  // a first term with factors
     EXPECT_TRUE(sameMonomials(xl("[x, 1/2]"), xl("[x, 2/4(0)]")));
     EXPECT_FALSE(sameMonomials(xl("[x, 1]"), xl("[x, 1, 0]")));
     EXPECT_TRUE(sameMonomials(xl("[]"), xl("[]")));

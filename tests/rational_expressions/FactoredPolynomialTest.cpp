@@ -1,6 +1,7 @@
 // Factored polynomial values: equality, recolouring, the quadratic builder
 // and the layouts of groups, roots and equations.
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ TEST(FactoredPolynomialLayout, DrawsTermsAndBracketsByStyle) {
         {"decimal: a square keeps its brackets", Style::decimal, "[x, 2] [1(0)^2]", "(x + 2)^2"},
         {"rational fraction: a later −2/3·x", Style::rational_fraction, "[x, -1] [x, -2/3x(0)]", "x − {2x(x − 1)/3}"},
         {"rational fraction: a leading −1", Style::rational_fraction, "[x, 1] [-1(0)(0)]", "-(x + 1)(x + 1)"},
+        // A bracket around the constant 1, as factoring leaves it, is not drawn.
+        {"a bracket (1) is left out", Style::fraction, "[x, -2] [1] [1(0)(1)]", "(x − 2)"},
+        {"rational fraction: so the lone bracket goes", Style::rational_fraction, "[1] [x, -2] [1(0)(1)]", "x − 2"},
+        {"nothing left but the coefficient", Style::fraction, "[1] [3x(0)^2]", "3x"},
         {"a pointer outside the terms", Style::fraction, "[x] [2(5)]", "2(unexpected error)"},
         {"a cycle back to the group being drawn", Style::fraction, "[1(1)] [2(0)]", "2((unexpected error))"},
         {"an empty referenced group", Style::fraction, "[] [2(0)]", "2(unexpected error)"},
@@ -46,6 +51,11 @@ TEST(FactoredPolynomialLayout, DrawsTermsAndBracketsByStyle) {
     for (const LayoutCase& c : cases) {
         EXPECT_EQ(readLayout(xlRootLayout(c.style, xl(c.polynomial))), c.expected) << c.label;
     }
+    // A later coefficient of the least 64-bit value: its magnitude has no
+    // signed form, but is drawn all the same.
+    Polynomial_XL least = xl("[x, -2]");
+    least.terms[0][1].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(readLayout(xlRootLayout(Style::fraction, least)), "x − 9223372036854775808");
 }
 
 TEST(FactoredPolynomialLayout, ColoursComeFromTheValues) {
@@ -116,6 +126,7 @@ TEST(FactoredPolynomialValues, TermEqualityIgnoresColoursButNotFactorsOrLetters)
     EXPECT_TRUE(equals(red, xl("[2x]").terms[0][0]));
     EXPECT_TRUE(equals(xl("[x, 1]").terms[0], xl("[2/2x, 1]").terms[0]));
     EXPECT_FALSE(equals(xl("[x, 1]").terms[0], xl("[x]").terms[0]));
+    EXPECT_FALSE(equals(xl("[x, 1]").terms[0], xl("[x, 2]").terms[0]));
 }
 
 TEST(FactoredPolynomialValues, RecolouringAndTheQuadraticBuilder) {

@@ -40,7 +40,10 @@ TEST(GuessAndCheck, RootSearchAndDivision) {
         {"[-x^2, 1]", "failed"},  // a leading coefficient that is not positive
         {"[0]", "failed"},
         {"[x^2, 1] [1(0)]", "failed"},
-        {"[x^40, -3]", "failed"},  // 3^40 overflows before a root is found
+        {"[x^40, -3]", "failed"},  // no root, and the trial of 3 does not fit
+        // The trials of q = 2^31 and 2^32 do not fit; p = 2 then finds 1/2.
+        {"[2x^3, -x^2, 8589934592x, -4294967296]", "[2x, -1]"},
+        {"[1/2x^2, 3/2x, 1]", "[x, 1]"},  // cleared of fractions: x² + 3x + 2
     };
     for (const auto& [input, expected] : factor) EXPECT_EQ(testing::text(linearFactor(xl(input))), expected) << input;
 
@@ -50,6 +53,8 @@ TEST(GuessAndCheck, RootSearchAndDivision) {
         {"[x, 1]", "[x^3, 0x^5, 2x^2, x^2, 3x, 3]", "[x^2, 2x, 1]"},  // zero terms skipped, like powers added
         {"[0x, 1]", "[x^2, 1]", "none"},
         {"[x, 1]", "[0]", "none"},
+        {"[x, -1]", "[x, 9223372036854775807]", "none"},    // the remainder does not fit
+        {"[x, 1]", "[x, 9223372036854775807, 1]", "none"},  // nor the sum of like powers
     };
     for (const auto& [divisor, dividend, expected] : division) {
         EXPECT_EQ(testing::text(dividedByLinearFactor(xl(divisor), xl(dividend))), expected) << dividend;
@@ -65,6 +70,12 @@ TEST(GuessAndCheck, ChainsOfFactors) {
         {"[x^2, 1]", "nothing"},
         {"[x, 1]", "nothing"},
         {"[x^2]", "nothing"},
+        {"[960x^4, -4576x^3, 3964x^2, 7920x, -10368]", "[3x, 4] | [4x, -9] | [4x, -9] | [5x, -8] | [4]"},
+        // 27·168⁸ does not fit, but 1/3 is found after it.
+        {"[27x^8, -9x^7, 15x^6, -5x^5, -6x^4, 2x^3, 3x^2, 503x, -168]", "[3x, -1] | [9x^7, 5x^5, -2x^3, x, 168]"},
+        // Fractions keep their value: the quotient is divided by 2 again.
+        {"[1/2x^2, -1/2]", "[x, 1] | [x, -1] | [1/2]"},
+        {"[2/3x^3, -4/6x]", "[x, 1] | [x, -1] | [2/3x]"},
     };
     for (const auto& [input, expected] : cases) EXPECT_EQ(text(linearFactors(xl(input))), expected) << input;
 
@@ -91,6 +102,8 @@ TEST(GuessAndCheck, FocusGroupPictures) {
         // The focus group also named by another factor stays where it is.
         {"[x^2, -1] [1(0)(0)]", "[*x^2, *-1] [1(0)*(0)] => [x^2, -1] [*x, *1] [*x, *-1] [*1] [1(0)*(1)*(2)*(3)]"},
         {"[x^2, 1]", "none"},
+        {"[9x^2, -4/2]", "none"},  // 9x² − 2 has no rational root
+        {"[1/2x^2, -1/2]", "[*1/2x^2, *-1/2] => [*x, *1] [*x, *-1] [*1/2] [1*(0)*(1)*(2)]"},
         {"[x^2, -1] [2(0), 3]", "none"},  // a root of two terms
         {"[x^2, -1(1)] [2(0)]", "none"},  // a pointer that does not point back
     };
@@ -106,7 +119,7 @@ TEST(GuessAndCheck, QuadraticFactorOrder) {
     };
     EXPECT_EQ(after("split the middle term", "[6x^2, 7x, 2]"), "[2x, 1] [3x, 2] [1] [1(0)(1)(2)]");
     EXPECT_EQ(after("split the middle term", "[6x^2, 5x, 1]"), "[3x, 1] [2x, 1] [1] [1(0)(1)(2)]");
-    EXPECT_EQ(after(kGuessAndCheck, "[6x^2, 5x, 1]"), "[2x, 1] [3x, 1] [1] [1(0)(1)(2)]");
+    EXPECT_EQ(after("guess and check", "[6x^2, 5x, 1]"), "[2x, 1] [3x, 1] [1] [1(0)(1)(2)]");
     EXPECT_EQ(after("split the middle term", "[x^2, 1]"), "none");
 
     // Exchanged groups take their powers and colours with them.

@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -62,11 +63,62 @@ Rational_Expression leastFirst(const std::string& n, const std::string& d) {
 
 TEST(RationalExpression, LayoutAndPictureRewrites) {
     EXPECT_EQ(readLayout(rationalExpressionTags(Rational_Expression{{}, xl("[2]")}, false)), "{unexpected error/2}");
-    expectPictures(kOperations[0], {{"[x, 1]", "[1, x]", "[x, 1] / [*1, *x] => [x, 1] / [*x, *1]"},
-                                    {"[1, x] [2(0)]", "[x]", "none"}});  // a product is not flattened
-    expectPictures(kOperations[1], {{"[-1] [x, 1] [1(0)(1)]", "[1]", "none"}});
+    const Rational_Expression marked = recolored(Rational_Expression{xl("[x, 1]"), xl("[2]"), Color::green}, Color::red,
+                                                 Color::blue);  // the bar keeps its colour
+    EXPECT_EQ(show(marked), "[*x, *1] / [*2]");
+    EXPECT_EQ(marked.color, Color::green);
+    expectPictures(kOperations[0],
+                   {{"[x, 1]", "[1, x]", "[x, 1] / [*1, *x] => [x, 1] / [*x, *1]"},
+                    // A bracket of a product is sorted, the product not flattened.
+                    {"[1, x] [2(0)]", "[x]", "[*1, *x] [2*(0)] / [x] => [1, x] [*x, *1] [2*(1)] / [x]"}});
+    // Brackets of a product other than its focus group: the −1, the content
+    // (fractions too) and the constant left by factoring go to the root.
+    expectPictures(kOperations[1],
+                   {{"[-1] [x, 1] [1(0)(1)]", "[1]", "none"},
+                    {"[x, 1] [-x, 3] [2(0)(1)]", "[1]",
+                     "[x, 1] [*-x, *3] [2(0)*(1)] / [1] => [x, 1] [-x, 3] [*x, *-3] [*-2(0)*(2)] / [1]"}});
     expectPictures(kOperations[2],
-                   {{"[0x^2, 0x]", "[2x, 4]", "[0x^2, 0x] / [*2x, *4] => [0x^2, 0x] / [*x, *2] [*2*(0)]"}});
+                   {{"[0x^2, 0x]", "[2x, 4]", "[0x^2, 0x] / [*2x, *4] => [0x^2, 0x] / [*x, *2] [*2*(0)]"},
+                    {"[x, 1] [1/2x, 1] [2x(0)(1)^2]", "[3]",
+                     "[x, 1] [*1/2x, *1] [2x(0)*(1)^2] / [3] => [x, 1] [1/2x, 1] [*x, *2] [*1/2x(0)*(2)^2] / [3]"},
+                    {"[1/2x, 1]", "[x]", "[*1/2x, *1] / [x] => [*x, *2] [*1/2*(0)] / [x]"}});
+    expectPictures(
+        kOperations[3],
+        {{"[x^2, -1] [x, 2] [1(0)(1)]", "[x, 1]",
+          "[*x^2, *-1] [x, 2] [1*(0)(1)] / [x, 1] => [x^2, -1] [x, 2] [*x, *1] [*x, *-1] [1*(2)*(3)(1)] / [x, 1]"},
+         {"[1/2x^2, -2] [x, 1] [3(0)(1)]", "[x]",
+          "[*1/2x^2, *-2] [x, 1] [3*(0)(1)] / [x] => [1/2x^2, -2] [x, 1] [*x, *2] [*x, *-2] [*3/2*(2)*(3)(1)] / [x]"}});
+}
+
+TEST(RationalExpression, QuestionsOfBothParts) {
+    // Each question answers for the numerator alone, the denominator alone, or neither.
+    struct Question {
+        std::string n, d;
+        bool sorted, factors, common, negative, undefined;
+    };
+    const std::vector<Question> cases{
+        {"[x^2, -1]", "[x, 1]", true, true, false, false, false},
+        {"[x, 1]", "[x^2, -1]", true, true, false, false, false},
+        {"[2x, 4]", "[x, 1]", true, false, true, false, false},
+        {"[x, 1]", "[2x, 4]", true, false, true, false, false},
+        {"[-x, 1]", "[x, 2]", true, false, false, true, false},
+        {"[x, 2]", "[-x, 1]", true, false, false, true, false},
+        {"[1, x]", "[x, 2]", false, false, false, false, false},
+        {"[x, 2]", "[1, x]", false, false, false, false, false},
+        {"[x, 1/0]", "[x]", true, false, false, false, true},
+        {"[x]", "[x, 1/0]", true, false, false, false, true},
+    };
+    for (const Question& q : cases) {
+        const Rational_Expression e{xl(q.n), xl(q.d)};
+        EXPECT_EQ(isSortedPlain(e), q.sorted) << q.n << " over " << q.d;
+        EXPECT_EQ(canFactorFocusGroup(e), q.factors) << q.n << " over " << q.d;
+        EXPECT_EQ(hasCommonMonomialFactor(e), q.common) << q.n << " over " << q.d;
+        EXPECT_EQ(hasNegativeLeadingCoefficient(e), q.negative) << q.n << " over " << q.d;
+        EXPECT_EQ(hasZeroDenominator(e), q.undefined) << q.n << " over " << q.d;
+    }
+    EXPECT_TRUE(isConstant(5, Rational_Expression{xl("[5]"), xl("[1]")}));
+    EXPECT_FALSE(isConstant(5, Rational_Expression{xl("[5]"), xl("[2]")}));
+    EXPECT_FALSE(isConstant(5, Rational_Expression{xl("[10]"), xl("[2]")}));  // nothing is reduced
 }
 
 TEST(RationalExpression, FinalForm) {
@@ -82,9 +134,22 @@ TEST(RationalExpression, FinalForm) {
                                           {"[x, 1] [3(0)]", "[x, 2] [-2(0)]",
                                            "[x, 1] [3(0)] / [x, 2] [-2(0)] => [x, 1] [-3(0)] / [x, 2] [2(0)]"},
                                           {"[1/2x]", "[-3]", "[1/2x] / [-3] => [-1/2x] / [3]"},
+                                          {"[-1]", "[-1]", "[-1] / [-1] => [1] / [1]"},
                                           {"[1/0]", "[2]", "none"},
+                                          // Whatever the shape, nothing may be left in common by value.
+                                          {"[x^2, -1] [x, 2] [1(0)(1)]", "[x, 1]", "none"},
+                                          {"[2x, 4] [1(0)]", "[x, 2] [1] [1(0)(1)]", "none"},
+                                          {"[x, 1] [x, -3] [1(0)(1)]", "[x, 2] [3, -x] [1(0)(1)]", "none"},
+                                          {"[x, -2]", "[2, -x] [1(0)]", "none"},
+                                          {"[2x^2, 4x, 6] [x(0)]", "[4]", "none"},
+                                          {"[2/2]", "[2/2x]", "[2/2] / [2/2x]"},  // read in lowest terms
                                       });
     EXPECT_EQ(show(finalFormPictures(leastFirst("[1]", "[-1]"))), "none");
+    // By value: a common factor, a common constant, neither, undecided.
+    EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [2x, 3] [1(0)(1)]"), xl("[3, 2x]")), true);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[4x, 2]"), xl("[6]")), true);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[1/2x, 1]"), xl("[x, 1]")), false);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [1(0)^300]"), xl("[x, 1]")), std::nullopt);
     EXPECT_EQ(show(finalFormPictures(Rational_Expression{Polynomial_XL{{{}}}, xl("[2]")})), "none");
 }
 
@@ -105,123 +170,283 @@ TEST(RationalExpression, SplitCommonMonomial) {
                        {"[0x]", "[0x^2]", "none"},                   // g = 0
                    });
     EXPECT_EQ(show(splitCommonMonomialPictures(leastFirst("[x]", "[x^2]"))), "none");
+    EXPECT_EQ(splitOffMonomial(xl("[x, 1] [2x(0)]"), 2, 2, 1, Color::red), std::nullopt);  // no group 2
 }
 
 TEST(RationalExpression, Cancelling) {
-    expectPictures(cancellationPictures,
-                   {
-                       {"[x, 1]", "[x, 1] [x, -2] [1(0)(1)]",
-                        "[*x, *1] / [*x, *1] [x, -2] [1*(0)(1)] => [1] / [*x, *1] [x, -2] [1(1)]"},
-                       {"[x, 1] [1(0)^2]", "[x, 1]", "[*x, *1] [1*(0)^2] / [*x, *1] => [*x, *1] [1(0)] / [1]"},
-                       {"[x, 1] [x, 1] [1(0)(1)]", "[x, 1] [1(0)^2]",
-                        "[*x, *1] [*x, *1] [1*(0)*(1)] / [*x, *1] [1*(0)^2] => [*x, *1] [*x, *1] [1] / [*x, *1] [1]"},
-                       {"[x, 1] [x, 1] [1(0)(1)]", "[x, 1] [x, 2] [1(0)(1)]",
-                        "[*x, *1] [x, 1] [1*(0)(1)] / [*x, *1] [x, 2] [1*(0)(1)] => "
-                        "[*x, *1] [x, 1] [1(1)] / [*x, *1] [x, 2] [1(1)]"},
-                       {"[x, 1]", "[1, x]", "none"},
-                       {"[1]", "[1]", "none"},
-                       {"[x, 2]", "[-1] [x, 1] [1(0)(1)]",
-                        "[x, 2] / [-1] [x, 1] [1(0)(1)] => [x, 2] [-1(0)] / [-1] [x, 1] [1(1)]"},
-                       {"[3] [x, 1] [x(1)]", "[3]", "none"},    // a group nothing names
-                       {"[x, 1] [x(0), 2]", "[x, 2]", "none"},  // a sum with factors
-                       {"[x, 1] [1(3)]", "[x, 1]", "none"},     // a pointer to a missing group
-                   });
+    expectPictures(
+        cancellationPictures,
+        {
+            {"[x, 1]", "[x, 1] [x, -2] [1(0)(1)]",
+             "[*x, *1] / [*x, *1] [x, -2] [1*(0)(1)] => [1] / [*x, *1] [x, -2] [1(1)]"},
+            {"[x, 1] [1(0)^2]", "[x, 1]", "[*x, *1] [1*(0)^2] / [*x, *1] => [*x, *1] [1(0)] / [1]"},
+            {"[x, 1] [x, 1] [1(0)(1)]", "[x, 1] [1(0)^2]",
+             "[*x, *1] [*x, *1] [1*(0)*(1)] / [*x, *1] [1*(0)^2] => [*x, *1] [*x, *1] [1] / [*x, *1] [1]"},
+            {"[x, 1] [x, 1] [1(0)(1)]", "[x, 1] [x, 2] [1(0)(1)]",
+             "[*x, *1] [x, 1] [1*(0)(1)] / [*x, *1] [x, 2] [1*(0)(1)] => "
+             "[*x, *1] [x, 1] [1(1)] / [*x, *1] [x, 2] [1(1)]"},
+            {"[x, 1]", "[1, x]", "none"},
+            {"[1]", "[1]", "none"},
+            {"[x, 2]", "[-1] [x, 1] [1(0)(1)]",
+             "[x, 2] / [-1] [x, 1] [1(0)(1)] => [x, 2] [-1(0)] / [-1] [x, 1] [1(1)]"},
+            // A denominator −1, or −1 times a bracket, moves its sign up.
+            {"[x, 1]", "[-1]", "[x, 1] / [-1] => [x, 1] [-1(0)] / [1]"},
+            {"[x, 2]", "[x, 1] [-1(0)]", "[x, 2] / [x, 1] [-1(0)] => [x, 2] [-1(0)] / [x, 1] [1(0)]"},
+            // The mark falls on the coefficient in front, not the bracket.
+            {"[2x] [2x(0)]", "[2x]", "[2x] [*2x(0)] / [*2x] => [2x] [2x] / [1]"},
+            {"[3] [3(0)]", "[x, 1] [3(0)]", "[3] [*3(0)] / [x, 1] [*3(0)] => [3] [3] / [x, 1] [1(0)]"},
+            {"[x, 1] [3] [1(0)(1)]", "[x, 2]",
+             "[x, 1] [3] [1(0)(1)] / [x, 2] => [x, 1] [3] [3(0)] / [x, 2]"},  // a later one-term bracket is taken in
+            {"[3] [x, 1] [x(1)]", "[3]", "none"},                             // a group nothing names
+            {"[x, 1] [x(0), 2]", "[x, 2]", "none"},                           // a sum with factors
+            {"[x, 1] [1(3)]", "[x, 1]", "none"},                              // a pointer to a missing group
+        });
     Rational_Expression green{xl("[x, 2]"), xl("[-1] [x, 1] [1(0)(1)]"), Color::green};
     EXPECT_EQ(cancellationPictures(green)->front().color, Color::green);
     green.poly_N = xl("[x, 1]");
     EXPECT_EQ(cancellationPictures(green)->front().color, Color::black);
 }
 
-// s·v^e times linear factors p·v + q, expanded into one group, highest power
-// first.
-Polynomial_XL expanded(std::int64_t s, std::uint64_t e, const std::vector<std::array<std::int64_t, 2>>& linear,
-                       char v) {
-    std::vector<std::int64_t> c{s};  // c[k] multiplies v^(e + k)
-    for (const auto& [p, q] : linear) {
-        std::vector<std::int64_t> next(c.size() + 1, 0);
-        for (std::size_t k = 0; k < c.size(); ++k) {
-            next[k] += q * c[k];
-            next[k + 1] += p * c[k];
-        }
-        c = next;
-    }
-    Polynomial_XL result{{{}}};
-    for (std::size_t k = c.size(); k-- > 0;) {
-        if (c[k] != 0) result.terms[0].push_back(Term_XL{Monomial{Rational{c[k], 1}, e + k, v}, {}});
-    }
+// Exact rationals of the test's own, wide enough for every value checked.
+struct Exact {
+    __int128 n = 0;
+    __int128 d = 1;
+};
+
+__int128 wideGcd(__int128 a, __int128 b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b != 0) a = std::exchange(b, a % b);
+    return a;
+}
+
+Exact exact(__int128 n, __int128 d) {
+    if (d < 0) n = -n, d = -d;
+    const __int128 g = wideGcd(n, d);
+    return g > 1 ? Exact{n / g, d / g} : Exact{n, d};
+}
+
+// Set when a value does not fit, so that no comparison rests on it.
+bool exactOverflowed = false;
+
+__int128 wideProduct(__int128 a, __int128 b) {
+    __int128 result = 0;
+    if (__builtin_mul_overflow(a, b, &result)) exactOverflowed = true;
     return result;
 }
 
-// The picture has the value of the start at a few points (none of them a
-// root of a factor, so both are defined) and writes powers only in v.
-::testing::AssertionResult keeps(const Rational_Expression& start, const Rational_Expression& picture, char v) {
-    const auto at = [](const Rational_Expression& e, double x) {
-        return valueOf(e.poly_N, e.poly_N.terms.size() - 1, x) / valueOf(e.poly_D, e.poly_D.terms.size() - 1, x);
-    };
-    std::string others = "xyz";
-    std::erase(others, v);
-    if (show(picture).find_first_of(others) != std::string::npos) {
-        return ::testing::AssertionFailure() << show(picture) << " is not in " << v;
-    }
-    for (const double x : {0.375, -1.625, 2.75}) {
-        if (std::abs(at(start, x) - at(picture, x)) > 1e-9 * std::max(1.0, std::abs(at(start, x)))) {
-            return ::testing::AssertionFailure() << show(start) << " and " << show(picture) << " differ at " << x;
-        }
-    }
-    return ::testing::AssertionSuccess();
+Exact operator+(Exact a, Exact b) {
+    __int128 n = 0;
+    if (__builtin_add_overflow(wideProduct(a.n, b.d), wideProduct(b.n, a.d), &n)) exactOverflowed = true;
+    return exact(n, wideProduct(a.d, b.d));
 }
 
-TEST(RationalExpression, RandomSimplificationsKeepTheValue) {
+Exact operator*(Exact a, Exact b) {
+    return exact(wideProduct(a.n, b.n), wideProduct(a.d, b.d));
+}
+
+bool operator==(Exact a, Exact b) {
+    return a.n == b.n && a.d == b.d;
+}
+
+Exact exactPower(Exact x, std::uint64_t n) {
+    Exact result{1, 1};
+    for (std::uint64_t k = 0; k < n; ++k) result = result * x;
+    return result;
+}
+
+// The value of a group at x, by following its pointers.
+Exact exactValue(const Polynomial_XL& p, std::size_t group, Exact x) {
+    Exact sum;
+    for (const Term_XL& t : p.terms.at(group)) {
+        Exact term = exact(t.monomial.coefficient.numerator, t.monomial.coefficient.denominator) *
+                     exactPower(x, t.monomial.exponent);
+        for (const Factor& f : t.factors) term = term * exactPower(exactValue(p, f.pointer, x), f.exponent);
+        sum = sum + term;
+    }
+    return sum;
+}
+
+// Coefficients by power (lowest first) of a group multiplied out.
+std::vector<Exact> exactCoefficients(const Polynomial_XL& p, std::size_t group) {
+    std::vector<Exact> sum;
+    for (const Term_XL& t : p.terms.at(group)) {
+        std::vector<Exact> term(t.monomial.exponent + 1);
+        term.back() = exact(t.monomial.coefficient.numerator, t.monomial.coefficient.denominator);
+        for (const Factor& f : t.factors) {
+            const std::vector<Exact> base = exactCoefficients(p, f.pointer);
+            for (std::uint64_t k = 0; k < f.exponent; ++k) {
+                std::vector<Exact> next(term.size() + base.size() - 1);
+                for (std::size_t i = 0; i < term.size(); ++i) {
+                    for (std::size_t j = 0; j < base.size(); ++j) next[i + j] = next[i + j] + term[i] * base[j];
+                }
+                term = next;
+            }
+        }
+        if (sum.size() < term.size()) sum.resize(term.size());
+        for (std::size_t i = 0; i < term.size(); ++i) sum[i] = sum[i] + term[i];
+    }
+    return sum;
+}
+
+// The gcd of the numerators of the coefficients of a part.
+__int128 contentNumerator(const Polynomial_XL& p) {
+    __int128 g = 0;
+    for (const Exact& c : exactCoefficients(p, p.terms.size() - 1)) g = wideGcd(g, c.n);
+    return g;
+}
+
+Exact at(const Polynomial_XL& p, Exact x) {
+    return exactValue(p, p.terms.size() - 1, x);
+}
+
+// A factor p·v + q, or a factorable quadratic: the product of two of them.
+struct Linear {
+    std::int64_t p, q;
+};
+
+// s·v^e times the factors, multiplied out into one group, highest power
+// first, its coefficients over 1 (times s, which may be a fraction).
+TermGroup multipliedOut(Exact s, std::uint64_t e, const std::vector<Linear>& factors, char v) {
+    std::vector<Exact> c{s};
+    for (const Linear& f : factors) {
+        std::vector<Exact> next(c.size() + 1);
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            next[k] = next[k] + Exact{f.q, 1} * c[k];
+            next[k + 1] = next[k + 1] + Exact{f.p, 1} * c[k];
+        }
+        c = next;
+    }
+    TermGroup group;
+    for (std::size_t k = c.size(); k-- > 0;) {
+        if (c[k].n == 0) continue;
+        group.push_back(Term_XL{
+            Monomial{Rational{static_cast<std::int64_t>(c[k].n), static_cast<std::int64_t>(c[k].d)}, e + k, v}, {}});
+    }
+    return group;
+}
+
+// Simplifies the expression in the order of kOperations, each step starting
+// from the black after picture of the last, and checks that every picture
+// has the value of the start at points that are no root of anything here,
+// that it ends in a form the final-form check accepts, and that this form
+// has no common root (among the small fractions a/b) and no common constant.
+// Every power is written in the letter v.
+void expectSimplified(const Rational_Expression& start, char v = 'x') {
+    const std::vector<Exact> points{{7, 11}, {-13, 17}, {29, 23}};
+    std::string others = "xyz";
+    std::erase(others, v);
+    const auto keeps = [&](const Rational_Expression& picture) {
+        if (show(picture).find_first_of(others) != std::string::npos) {
+            return ::testing::AssertionFailure() << show(picture) << " is not in " << v;
+        }
+        exactOverflowed = false;
+        for (const Exact& x : points) {
+            const Exact value = at(start.poly_N, x) * exact(at(start.poly_D, x).d, at(start.poly_D, x).n);
+            const Exact now = at(picture.poly_N, x) * exact(at(picture.poly_D, x).d, at(picture.poly_D, x).n);
+            if (!(value == now) && !exactOverflowed) {
+                return ::testing::AssertionFailure() << show(picture) << " differs from " << show(start);
+            }
+        }
+        if (exactOverflowed) return ::testing::AssertionFailure() << show(picture) << " is too large to check";
+        return ::testing::AssertionSuccess();
+    };
+    Rational_Expression e = start;
+    int steps = 0;
+    for (; steps < 60; ++steps) {
+        std::optional<ExpressionPictures> pictures;
+        for (const Operation& operation : kOperations) {
+            if ((pictures = operation(e))) break;
+        }
+        if (!pictures) break;
+        EXPECT_TRUE(keeps((*pictures)[0]));
+        EXPECT_TRUE(keeps((*pictures)[1]));
+        e = recolored((*pictures)[1], Color::black);
+    }
+    EXPECT_LT(steps, 60) << show(start) << " does not settle";
+    const std::optional<std::vector<Rational_Expression>> closing = finalFormPictures(e);
+    ASSERT_TRUE(closing) << show(start) << " ends unfinished at " << show(e);
+    for (const Rational_Expression& picture : *closing) EXPECT_TRUE(keeps(picture));
+    if (at(e.poly_N, {7, 11}).n == 0) return;  // 0 over anything
+    for (std::int64_t b = 1; b <= 12; ++b) {
+        for (std::int64_t a = -12; a <= 12; ++a) {
+            if (wideGcd(a, b) != 1) continue;
+            const Exact x{a, b};
+            ASSERT_FALSE(at(e.poly_N, x).n == 0 && at(e.poly_D, x).n == 0)
+                << show(start) << " ends at " << show(e) << ", both 0 at " << a << "/" << b;
+        }
+    }
+    EXPECT_EQ(wideGcd(contentNumerator(e.poly_N), contentNumerator(e.poly_D)), 1)
+        << show(start) << " ends at " << show(e) << " with a common constant";
+}
+
+TEST(RationalExpression, SimplificationsKeepTheValueAndEndFinal) {
+    const std::vector<std::pair<std::string, std::string>> examples{
+        {"[1/2x^2, -1/2]", "[x, -1]"},
+        {"[27x^8, -9x^7, 15x^6, -5x^5, -6x^4, 2x^3, 3x^2, 503x, -168]", "[3x, -1]"},
+        {"[x^2, -1] [x, 2] [1(0)(1)]", "[x, 1]"},
+        {"[2x, 4] [x, -1] [1(0)(1)]", "[x^2, x, -2]"},
+        {"[x, 1] [x, -3] [1(0)(1)]", "[x, 2] [3, -x] [1(0)(1)]"},
+        {"[x, -2]", "[2, -x] [1(0)]"},
+        {"[2x^2, 4x, 6] [2x(0)]", "[8]"},
+        {"[4x^2, 28x, -32] [-x(0)]", "[6x, -8] [x, 8] [10x(0)^2(1)]"},
+        {"[2/2]", "[2/2x]"},
+        {"[x, 1] [2/2(0)]", "[2/2] [x, 2] [1(0)(1)]"},
+    };
+    for (const auto& [n, d] : examples) expectSimplified(Rational_Expression{xl(n), xl(d)});
+
     SystemRandomSource draws(2026);
     const auto nonzero = [&draws](std::int64_t bound) {
         const std::int64_t value = draws.uniformInt(1, bound);
         return draws.fairBool() ? value : -value;
     };
-    const auto factors = [&](std::int64_t most) {
-        std::vector<std::array<std::int64_t, 2>> list;
-        for (std::int64_t k = draws.uniformInt(0, most); k > 0; --k)
-            list.push_back({draws.uniformInt(1, 3), nonzero(4)});
-        return list;
-    };
+    const auto linear = [&] { return Linear{draws.uniformInt(1, 3), nonzero(5)}; };
     for (int round = 0; round < 300; ++round) {
         const char v = "xyz"[draws.uniformIndex(3)];
+        // Factors of one or two linear factors (a factorable quadratic);
+        // shared ones go into both parts, some of them negated in one.
+        const auto factors = [&](std::int64_t most) {
+            std::vector<std::vector<Linear>> list;
+            for (std::int64_t k = draws.uniformInt(0, most); k > 0; --k) {
+                list.push_back({linear()});
+                if (draws.uniformInt(0, 3) == 0) list.back().push_back(linear());
+            }
+            return list;
+        };
         const auto shared = factors(2);
-        auto top = factors(2), bottom = factors(2);
+        auto top = factors(2), bottom = factors(1);
         top.insert(top.end(), shared.begin(), shared.end());
-        bottom.insert(bottom.begin(), shared.begin(), shared.end());
+        for (std::vector<Linear> f : shared) {
+            if (f.size() == 1 && draws.fairBool()) f[0] = Linear{-f[0].p, -f[0].q};
+            bottom.insert(bottom.begin(), f);
+        }
+        // Coefficients whole or fractions, with a constant the parts may share.
+        const std::int64_t common = draws.uniformInt(1, 4);
+        const auto constant = [&] { return exact(common * nonzero(3), draws.uniformInt(0, 2) == 0 ? 2 : 1); };
         const auto power = [&draws] { return static_cast<std::uint64_t>(draws.uniformInt(0, 2)); };
-        // Expanded, or factored with each linear factor in its own group, to
-        // the power 1 or 2.
-        const auto part = [&](const std::vector<std::array<std::int64_t, 2>>& linear, bool factored) {
-            if (!factored) return expanded(nonzero(6), power(), linear, v);
+        const auto part = [&](const std::vector<std::vector<Linear>>& list, bool factored) {
+            const Exact s = constant();
+            if (!factored) {
+                std::vector<Linear> all;
+                for (const std::vector<Linear>& f : list) all.insert(all.end(), f.begin(), f.end());
+                Polynomial_XL p{{multipliedOut(s, power(), all, v)}};
+                if (draws.fairBool()) std::reverse(p.terms[0].begin(), p.terms[0].end());
+                return p;
+            }
             Polynomial_XL p;
-            Term_XL root{Monomial{Rational{nonzero(6), 1}, power(), v}, {}};
-            for (const auto& [a, b] : linear) {
-                root.factors.push_back(Factor{p.terms.size(), power() == 2 ? 2u : 1u});
-                p.terms.push_back(expanded(1, 0, {{a, b}}, v).terms[0]);
+            Term_XL root{Monomial{Rational{static_cast<std::int64_t>(s.n), static_cast<std::int64_t>(s.d)}, power(), v},
+                         {}};
+            for (const std::vector<Linear>& f : list) {
+                root.factors.push_back(Factor{p.terms.size(), draws.uniformInt(0, 3) == 0 ? 2u : 1u});
+                // A bracket sometimes over 2, or written constant first.
+                const Exact scale = exact(1, draws.uniformInt(0, 3) == 0 ? 2 : 1);
+                p.terms.push_back(multipliedOut(scale, 0, f, v));
+                if (draws.uniformInt(0, 3) == 0) std::reverse(p.terms.back().begin(), p.terms.back().end());
             }
             p.terms.push_back({root});
             return p;
         };
-        const bool factored = draws.fairBool();
-        Rational_Expression e{part(top, factored), part(bottom, factored)};
-        if (!factored && draws.fairBool()) std::reverse(e.poly_N.terms[0].begin(), e.poly_N.terms[0].end());
-        const Rational_Expression start = e;
-        int steps = 0;
-        for (; steps < 40; ++steps) {
-            std::optional<ExpressionPictures> pictures;
-            for (const Operation& operation : kOperations) {
-                if ((pictures = operation(e))) break;
-            }
-            if (!pictures) break;
-            EXPECT_TRUE(keeps(start, (*pictures)[0], v));
-            EXPECT_TRUE(keeps(start, (*pictures)[1], v));
-            e = (*pictures)[1];
-        }
-        EXPECT_LT(steps, 40) << show(start) << " does not settle";
-        const std::optional<std::vector<Rational_Expression>> closing = finalFormPictures(e);
-        ASSERT_TRUE(closing) << show(start) << " ends unfinished at " << show(e);
-        for (const Rational_Expression& picture : *closing) EXPECT_TRUE(keeps(start, picture, v));
+        expectSimplified(Rational_Expression{part(top, draws.fairBool()), part(bottom, draws.fairBool())}, v);
     }
 }
 
