@@ -70,6 +70,12 @@ TEST(TagLayoutBuilders, JoinShiftsOnlyTheRightOperand) {
     EXPECT_EQ(dump(rightNested)[0], "start, 14");
     EXPECT_EQ(dump(rightNested)[11], "join_locator, 4, 7");  // inner locators 1, 4 shifted by 3
     EXPECT_EQ(dump(rightNested)[15], "join_locator, 1, 10");
+
+    // A blank left operand holds one row after its start: the right one moves by 1.
+    const TagLayout afterBlank = joinLayouts("=", blankLayouts(1)[0], inner);
+    EXPECT_EQ(dump(afterBlank)[0], "start, 12");
+    EXPECT_EQ(dump(afterBlank)[9], "join_locator, 2, 5");
+    EXPECT_EQ(dump(afterBlank)[13], "join_locator, 1, 8");
 }
 
 TEST(TagLayoutBuilders, UnaryAndFontWrapWithoutShifting) {
