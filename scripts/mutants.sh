@@ -30,15 +30,15 @@
 # emptied, a condition of if or while negated (one that spans lines too), a
 # "!" dropped, the branches of ?: swapped, a returned value replaced by {}
 # (zero, false, empty) or by true, a break or continue removed, or the
-# statement deleted. A fault that does not compile is replaced by another draw
-# and counted. Lines the preprocessor drops in this build (a branch of #if
-# that is not taken) are left alone: they are not compiled, so no test could
-# see a change to them. Sizes in template arguments (std::array<T, 5>) and
-# lines that call reserve() are left alone too: changing them cannot change
-# what the code does. The work happens on a copy of the sources under
-# MUTANTS_DIR (a Debug build without sanitizers, with the standard library's
-# assertions), so the worktree is never touched; the mutated file of the copy
-# is restored after each fault, on interrupt too. The score is printed with
+# statement deleted. A fault that does not compile is replaced by another
+# draw and counted. Lines the preprocessor drops in this build (a branch of
+# #if that is not taken) are left alone: they are not compiled, so no test
+# could see a change to them. Sizes in template arguments (std::array<T, 5>),
+# lines that call reserve() and statements "(void)name;" are left alone too:
+# changing them cannot change what the code does. The work happens on a copy
+# of the sources under MUTANTS_DIR (a Debug build without sanitizers, with the
+# standard library's assertions), so the worktree is never touched; the
+# mutated file of the copy is restored after each fault, on interrupt too. The score is printed with
 # its margin (a 95% binomial interval: about +-10 points with 40 faults).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -346,7 +346,8 @@ printf '%s\n' "${folder_files[@]}" | xargs awk -v activeFile="$dir/active.tsv" '
     }
     # A whole statement deleted.
     if (t ~ /;$/ && previousEnd ~ /[;{}:]/ &&
-        t !~ /^(return|break|continue|using|namespace|friend|template|struct|class|enum|case|default|[}])/)
+        t !~ /^(return|break|continue|using|namespace|friend|template|struct|class|enum|case|default|[}])/ &&
+        t !~ /^\(void\) *[A-Za-z_][A-Za-z0-9_]* *;$/)
       emit("statement deleted", "")
     previousEnd = substr(t, length(t), 1)
   }' | sort -t "$(printf '\t')" -k1,1 -k2,2n -s >"$faults"

@@ -34,6 +34,10 @@ TEST(Checked, ArithmeticAtTheLimitsAndAbsentOperands) {
         {"-7 / 2", checkedDivide(-7, 2), -3},
         {"5 / 0", checkedDivide(5, 0), kNone},
         {"none + 1", checkedAdd(kNone, 1), kNone},
+        {"2 - none", checkedSubtract(2, kNone), kNone},
+        {"none * 2", checkedMultiply(kNone, 2), kNone},
+        {"4 / none", checkedDivide(4, kNone), kNone},
+        {"|none|", checkedAbs(kNone), kNone},
         {"max * 2 - max", checkedAdd(checkedMultiply(kMax, 2), checkedNegate(kMax)), kNone},
         {"3 * 4 - 5", checkedAdd(checkedMultiply(3, 4), checkedNegate(5)), 7},
     };

@@ -45,6 +45,9 @@ TEST(Options, ConversionsMatchWholeTextsOnly) {
     EXPECT_EQ(varFromRawValue('X'), std::nullopt);
     EXPECT_EQ(varFromRawValue('z'), Var::z);
     EXPECT_EQ(character(Var::y), 'y');
+    // A category's raw value is its degree.
+    const Category byDegree[] = {Category::constant, Category::linear, Category::quadratic, Category::cubic};
+    for (int degree = 0; degree < 4; ++degree) EXPECT_EQ(categoryFromRawValue(degree), byDegree[degree]) << degree;
     EXPECT_EQ(categoryFromRawValue(-1), Category::error);
     EXPECT_EQ(categoryFromRawValue(4), std::nullopt);
     EXPECT_EQ(categoryFromRawValue(-2), std::nullopt);

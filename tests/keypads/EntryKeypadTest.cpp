@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
+#include "keypads/KeyTitles.h"
 #include "keypads/UniversalIntegerIOView.h"
 #include "keypads/UniversalNumericPadView.h"
+#include "platform/ui/Responder.h"
 
 namespace duolinear {
 namespace {
@@ -91,6 +93,20 @@ TEST(EntryKeypad, ThinkKeyHandsOverEntriesAndChosenOptionsAndResetsNothing) {
 }
 
 TEST(EntryKeypad, PolynomialArrowsAndMultiLineEntries) {
+    // The first field of the first kind there is starts selected: inputs,
+    // then polynomials, then fractions.
+    const std::pair<EntryElements, long long> firsts[] = {
+        {{.inputs = {{{"0"}, {"0"}}}, .fractions = {{{"0", "0"}}}}, 1},
+        {{.polynomials = {{{"0"}, {"0"}}}, .fractions = {{{"0", "0"}}}}, 1025},
+        {{.fractions = {{{"0", "0"}, {"0", "0"}}, {{"0", "0"}}}}, 2049},
+    };
+    for (const auto& [elements, first] : firsts) {
+        EntryKeypad fields(elements);
+        fields.hosted.tapKeys({"5"});
+        EXPECT_EQ(fields.pad->selection(), first);
+        EXPECT_EQ(fields.hosted.text(first), "5");
+    }
+
     EntryKeypad keypad(EntryElements{.polynomials = {{{"0", "0", "0"}}}, .multiLine = {{{"first", "second"}}}});
     auto& hosted = keypad.hosted;
     EXPECT_EQ(keypad.pad->selection(), 1025);
@@ -126,6 +142,15 @@ TEST(EntryKeypad, KeysThatNameNoElementChangeNothing) {
     EXPECT_EQ(greenLabels(keypad.hosted, kFields), std::vector<long long>{1});
     EXPECT_EQ(greenLabels(keypad.hosted, kOptions), (std::vector<long long>{4097, 4161, 4225}));
     EXPECT_TRUE(keypad.screen.received.empty());
+
+    // The keypad's own platform action reaches its key handler; any other
+    // action passes it by.
+    ui::Button five;
+    five.setTitle("5");
+    EXPECT_FALSE(ui::sendAction("tapWithSender:", nullptr, *keypad.pad, &five));
+    EXPECT_EQ(keypad.hosted.text(1), "0");
+    EXPECT_TRUE(ui::sendAction(kKeyPressedAction, nullptr, *keypad.pad, &five));
+    EXPECT_EQ(keypad.hosted.text(1), "5");
 
     // Multi-line keys past the entries name no label.
     EntryKeypad lines(EntryElements{.inputs = {{{"0"}}}, .multiLine = {{{"first", "second"}}}});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KeypadHarness.h"
+#include "keypads/KeypadStyle.h"
 #include "keypads/UniversalIntegerIOView.h"
 
 namespace duolinear {
@@ -34,6 +35,9 @@ TEST(IOView, KeysUnderLabelsTitledByKindAndTagInBandOrder) {
         ASSERT_NE(key, nullptr) << title;
         EXPECT_TRUE(key->backgroundColor().isClear());
         EXPECT_TRUE(nearRect(hosted.frame(*hosted.label(tag)), hosted.frame(*key))) << title;
+        // Titles and texts in the keypad's size, the texts a little heavier.
+        EXPECT_EQ(key->titleLabel().font(), gfx::Font::system(keypadFontSize())) << title;
+        EXPECT_EQ(hosted.label(tag)->font(), gfx::Font::system(keypadFontSize(), kLabelWeight)) << title;
     }
     // Texts are centred; a long one shrinks to its label and keeps the
     // baseline of its row.

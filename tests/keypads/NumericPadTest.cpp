@@ -24,6 +24,8 @@ TEST(NumericPad, FourRowsOnePointApartWithTheBottomRowTwoToOneToOne) {
             ASSERT_NE(key, nullptr) << kRows[r][k];
             const gfx::Rect expected = gfx::Rect::make(left, 5.0 + r * (height + 1.0), width, height);
             EXPECT_TRUE(testing::nearRect(hosted.frame(*key), expected)) << kRows[r][k];
+            EXPECT_EQ(key->titleColor(), gfx::Color::black()) << kRows[r][k];
+            EXPECT_EQ(key->backgroundColor(), gfx::Color::lightGray()) << kRows[r][k];
             left += width + 1.0;
         }
     }

@@ -39,6 +39,12 @@ TEST(PracticeIOView, KeysTitledByKindAndTagOverTheirLabels) {
             const auto* key = dynamic_cast<const ui::Button*>(subview.get());
             if (key != nullptr) titles.push_back(*key->currentTitle());
             if (subview->backgroundColor() == gfx::Color::green()) green.push_back(subview->tag());
+            // Every title and text in the keypad's size, but the large "🤔".
+            const auto* label = dynamic_cast<const ui::Label*>(subview.get());
+            ASSERT_TRUE(key != nullptr || label != nullptr);
+            const gfx::Font font = key != nullptr ? key->titleLabel().font() : label->font();
+            EXPECT_EQ(font, gfx::Font::system(key != nullptr && *key->currentTitle() == "🤔" ? 120.0 : keypadFontSize()))
+                << subview->tag();
         }
         EXPECT_EQ(titles, c.titles);
         EXPECT_EQ(green, c.green);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "PracticeHarness.h"
+#include "keypads/KeyTitles.h"
 #include "keypads/UniversalIntegerPracticeIOView.h"
+#include "platform/ui/Responder.h"
 
 namespace duolinear {
 namespace {
@@ -88,6 +90,15 @@ TEST(PracticeKeypad, OptionsMoveWithinTheirRowAndAskForProblemsOnlyWhereFlagged)
     keypad.hosted.tapKeys({"O4162"});
     ASSERT_EQ(keypad.screen.requests.size(), 1u);
     EXPECT_EQ(keypad.screen.requests[0].options, (SelectedTexts{{"x in terms of y"}, {"from the second"}}));
+
+    // The keypad's own platform action reaches its key handler; any other
+    // action passes it by.
+    ui::Button key;
+    key.setTitle("O4098");
+    EXPECT_FALSE(ui::sendAction("tapWithSender:", nullptr, *keypad.pad, &key));
+    EXPECT_EQ(keypad.pad->optionsSelections(), (Tags{{4097}, {4162}}));
+    EXPECT_TRUE(ui::sendAction(kKeyPressedAction, nullptr, *keypad.pad, &key));
+    EXPECT_EQ(keypad.pad->optionsSelections(), (Tags{{4098}, {4162}}));
 }
 
 TEST(PracticeKeypad, MultiLineEntriesAndExampleRows) {

@@ -6,7 +6,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
+
+#include <malloc.h>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +51,24 @@ TEST(PooledStorage, BlocksHoldWhatIsAskedAndAreReused) {
     EXPECT_NE(other, small);
     pooled_storage::deallocate(same, 48);
     pooled_storage::deallocate(other, 49);
+
+    // A thread that ends hands its kept blocks back to the heap, and the
+    // blocks that find no room go back at once: small ones past the 128 a
+    // class keeps, large ones past the 64, and one larger than any class.
+    const auto inUse = [] {
+        const struct mallinfo2 heap = mallinfo2();
+        return heap.uordblks + heap.hblkhd;
+    };
+    std::thread([] {}).join();  // what the first thread leaves in place for all others
+    const std::size_t before = inUse();
+    std::thread([] {
+        std::vector<std::pair<void*, std::size_t>> blocks;
+        for (int i = 0; i < 200; ++i) blocks.emplace_back(pooled_storage::allocate(16), 16);
+        for (int i = 0; i < 80; ++i) blocks.emplace_back(pooled_storage::allocate(60000), 60000);
+        blocks.emplace_back(pooled_storage::allocate(100000), 100000);
+        for (const auto& [block, size] : blocks) pooled_storage::deallocate(block, size);
+    }).join();
+    EXPECT_LT(inUse(), before + 1024);
 #endif
 }
 

@@ -77,6 +77,11 @@ TEST(TagLayoutBuilders, JoinShiftsOnlyTheRightOperand) {
         EXPECT_EQ(joinLayouts("+", inner, empty, Color::red), inner) << empty.size();
         EXPECT_EQ(joinLayouts("=", empty, empty), empty) << empty.size();
     }
+    // A blank left operand holds one row after its start: the right one moves by 1.
+    const TagLayout afterBlank = joinLayouts("=", blankLayouts(1)[0], inner);
+    EXPECT_EQ(dump(afterBlank)[0], "start, 12");
+    EXPECT_EQ(dump(afterBlank)[9], "join_locator, 2, 5");
+    EXPECT_EQ(dump(afterBlank)[13], "join_locator, 1, 8");
 }
 
 TEST(TagLayoutBuilders, UnaryAndFontWrapWithoutShifting) {
