@@ -1,12 +1,14 @@
 #pragma once
 // Gallery pictures drawn through the renderer: a layout alone on a picture
-// that fits it, and the lines of one worked step fitted into a band (a phone's
+// that fits it, layouts side by side, and the lines of one worked step fitted into a band (a phone's
 // step band with its comment above it, for whole worked solutions). Each
 // picture is checked against the box it was measured or fitted to fill, then
 // saved under gallery/.
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gallery/Gallery.h"
 #include "layout/drawing/TextDrawing.h"
@@ -58,6 +60,47 @@ inline void drawLayoutPicture(const TagLayout& layout, const std::string& fileNa
         image->context().strokeRect(gfx::Rect::make(m, m, size.width, size.height));
     }
     savePicture(*image, fileName);
+}
+
+// Draws the layouts side by side on one baseline at the given size into
+// gallery/NAME.png, each measured box outlined faintly, and checks each one,
+// drawn again alone, for ink and for ink outside its box (one point of slack).
+inline void drawLayoutsInARow(const std::string& name, const std::vector<TagLayout>& layouts, double size = 30) {
+    constexpr double kMargin = 20;
+    const gfx::FontWeight weight = gfx::FontWeight::medium();
+    std::vector<LayoutSize> sizes;
+    double width = kMargin, ascent = 0, descent = 0;
+    for (const TagLayout& layout : layouts) {
+        sizes.push_back(measureLayout(layout, std::to_string(layoutRootIndex(layout)), size, weight));
+        ASSERT_GT(sizes.back().width, 0) << name;
+        width += sizes.back().width + kMargin;
+        ascent = std::max(ascent, sizes.back().ascent);
+        descent = std::max(descent, sizes.back().descent());
+    }
+    const double baseline = kMargin + ascent;
+    auto image = blankPicture(width, baseline + descent + kMargin);
+    {
+        gfx::DrawingScope scope(image->context());
+        double x = kMargin;
+        for (std::size_t i = 0; i < layouts.size(); ++i) {
+            const gfx::Rect box = gfx::Rect::make(x, baseline - sizes[i].ascent, sizes[i].width, sizes[i].height);
+            image->context().setStrokeColor(gfx::Color{0.93, 0.93, 1.0, 1.0});
+            image->context().setLineWidth(0.5);
+            image->context().strokeRect(box);
+            drawLayout(layouts[i], std::to_string(layoutRootIndex(layouts[i])), x, baseline, size, weight);
+            x += sizes[i].width + kMargin;
+        }
+    }
+    savePicture(*image, name + ".png");
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        auto alone = blankPicture(sizes[i].width + 2 * kMargin, sizes[i].height + 2 * kMargin);
+        gfx::DrawingScope scope(alone->context());
+        drawLayout(layouts[i], std::to_string(layoutRootIndex(layouts[i])), kMargin, kMargin + sizes[i].ascent, size,
+                   weight);
+        EXPECT_TRUE(inkOnWhite(*alone).any) << name << " sample " << i << " draws nothing";
+        EXPECT_TRUE(inkWithin(*alone, gfx::Rect::make(kMargin, kMargin, sizes[i].width, sizes[i].height)))
+            << name << " sample " << i;
+    }
 }
 
 // Draws one step's lines at the given sizes into `band` on a white picture
