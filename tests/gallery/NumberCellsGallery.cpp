@@ -29,7 +29,9 @@ TEST(NumberCellsGallery, OnePicturePerKind) {
         {rationalItemLayout(3, 4), rationalItemLayout(3, -4, Color::black, Color::red, Color::blue, Color::gray)});
     drawLayoutsInARow(
         "number-cell-extended-fraction",
-        {extendedFractionLayout("×", 3, 4, 2, 2), extendedFractionLayout("×", -1, 2, 5, 5, Color::red, Color::blue)});
+        {extendedFractionLayout("×", 3, 4, 2, 2), extendedFractionLayout("×", -1, 2, 5, 5, Color::red, Color::blue),
+         // 3/4 × 1/2 as one fraction: two operands.
+         extendedFractionLayout("×", 3, 4, 1, 2)});
     drawLayoutsInARow("number-cell-block",
                       {block(wholeLayout(12), "+", wholeLayout(7), wholeLayout(19)),
                        block(fractionLayout(1, 2), "+", fractionLayout(1, 3), fractionLayout(5, 6)),
