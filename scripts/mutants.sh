@@ -1,33 +1,45 @@
 #!/usr/bin/env bash
 # Plants deliberate faults, one at a time, in the sources of one folder and
-# runs that folder's tests after each: a fault the tests let pass is a place
-# where they do not look. A tool for developers, not part of CI (it takes
-# minutes).
+# runs the tests that can see them after each: a fault the tests let pass is
+# a place where they do not look. A tool for developers, not part of CI (it
+# takes minutes).
 #
 #   scripts/mutants.sh FOLDER [COUNT] [SEED]
 #
 #   FOLDER  a folder under src/ (algebra, linear_steps, solver, renderer,
-#           keypads, layout, layout/drawing ...); its tests are the test
-#           executables of tests/FOLDER and of its subfolders
+#           keypads, layout, layout/drawing ...)
 #   COUNT   how many faults to plant (default 40)
 #   SEED    seed of the draw (default 1): the same seed and sources plant the
 #           same faults
 #
-# Environment: JOBS (parallel compile jobs, default 4), MUTANTS_DIR (default
-# build/mutants), TESTS (test names to run instead, e.g. "layout layout_drawing").
+# Environment: JOBS (parallel compile and test jobs, default 4), MUTANTS_DIR
+# (default build/mutants), TESTS (test names to run instead, e.g. "layout
+# layout_drawing").
 #
-# A fault is drawn as a line of the folder's .cpp files that holds an
+# The tests run are read from the build's own link graph (CMake's graphviz
+# output): the libraries built from the folder's sources, the libraries that
+# link one of them directly, and then every test executable that links one of
+# those. So a fault in src/keypads runs the keypads and screens tests, and one
+# in src/layout_extensions the layout_extensions, renderer and gallery tests.
+#
+# A fault is drawn as a line of the folder's .cpp and .h files that holds an
 # operator, a literal or a whole statement, then one change on that line: a
 # comparison flipped (< and <=, == and !=), an arithmetic or logical operator
-# swapped, a number changed (0 and 1 swapped, else one added), true and false
-# swapped, a string emptied, a condition negated, a "!" dropped, or the
-# statement deleted. A fault that does not compile is replaced by another
-# draw. Sizes in template arguments (std::array<T, 5>) and reserve() calls are
-# left alone: changing them cannot change what the code does. The work
-# happens on a copy of the sources under MUTANTS_DIR (a Debug build without
-# sanitizers, with the standard library's assertions), so the worktree is
-# never touched; the mutated file of the copy is restored after each fault,
-# on interrupt too.
+# swapped (% becomes /), ++ and -- swapped, a unary minus dropped, a number
+# changed (0 and 1 swapped, else one added), true and false swapped, a string
+# emptied, a condition of if or while negated (one that spans lines too), a
+# "!" dropped, the branches of ?: swapped, a returned value replaced by {}
+# (zero, false, empty) or by true, a break or continue removed, or the
+# statement deleted. A fault that does not compile is replaced by another draw
+# and counted. Lines the preprocessor drops in this build (a branch of #if
+# that is not taken) are left alone: they are not compiled, so no test could
+# see a change to them. Sizes in template arguments (std::array<T, 5>) and
+# lines that call reserve() are left alone too: changing them cannot change
+# what the code does. The work happens on a copy of the sources under
+# MUTANTS_DIR (a Debug build without sanitizers, with the standard library's
+# assertions), so the worktree is never touched; the mutated file of the copy
+# is restored after each fault, on interrupt too. The score is printed with
+# its margin (a 95% binomial interval: about +-10 points with 40 faults).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
@@ -39,6 +51,8 @@ seed="${3:-1}"
 jobs="${JOBS:-4}"
 dir="${MUTANTS_DIR:-build/mutants}"
 [ -d "src/$folder" ] || { echo "No folder src/$folder" >&2; exit 2; }
+mkdir -p "$dir"
+dir="$(cd "$dir" && pwd)"
 
 # The copy: files that git knows (tracked, or new and not ignored); a file is
 # copied only when its content differs, so incremental builds stay incremental.
@@ -57,27 +71,97 @@ done < "$dir/files"
 
 # With the standard library's checks, an index one past the end fails at once.
 cmake -S "$source_copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUOLINEAR_BENCHMARKS=OFF \
-  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >/dev/null
+  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS --graphviz="$dir/graph/links.dot" >/dev/null
 
-# The folder's tests: tests/FOLDER and its subfolders, each test executable
-# named after its path (tests/layout/drawing -> layout_drawing).
+# From the build: the lines of the folder's files that the preprocessor keeps
+# (file TAB line, into active.tsv), and the tests that can see the folder.
+folder_files=()
+mapfile -t folder_files < <(find "$source_copy/src/$folder" \( -name '*.cpp' -o -name '*.h' \) | sort)
+mapfile -t found_tests < <(python3 - "$build" "$source_copy/src/$folder" "$dir/graph/links.dot" "$dir/active.tsv" "$jobs" "${folder_files[@]}" <<'PY'
+import json, os, re, shlex, subprocess, sys
+from concurrent.futures import ThreadPoolExecutor
+
+build, folder, dot, active_out, jobs, *files = sys.argv[1:]
+entries = json.load(open(os.path.join(build, "compile_commands.json")))
+owner = {}     # source file -> the target it is compiled into
+command = {}   # source file -> its compile command
+for e in entries:
+    m = re.search(r"CMakeFiles/([^/]+)\.dir/", e["command"])
+    if m:
+        owner[e["file"]] = m.group(1)
+        command[e["file"]] = e["command"]
+
+def preprocess_args(path):
+    """The compile command of the file (a header borrows one from a .cpp beside
+    it, or else from the folder) turned into a preprocessor run."""
+    donor = path if path in command else None
+    if donor is None:
+        here = os.path.dirname(path)
+        near = sorted(f for f in command if os.path.dirname(f) == here)
+        wide = sorted(f for f in command if f.startswith(folder + "/"))
+        donor = (near or wide or [None])[0]
+    if donor is None:
+        return None
+    args, skip = [], False
+    for a in shlex.split(command[donor]):
+        if skip:
+            skip = False
+        elif a in ("-o", "-MF", "-MT", "-MQ"):
+            skip = True
+        elif a in ("-c", "-MD", "-MMD", donor):
+            pass
+        else:
+            args.append(a)
+    return args + ["-E", "-x", "c++", path]
+
+def active_lines(path):
+    args = preprocess_args(path)
+    if args is None:
+        return path, None
+    run = subprocess.run(args, capture_output=True, text=True, cwd=build)
+    if run.returncode != 0:
+        return path, None
+    lines, current, number = set(), None, 0
+    for text in run.stdout.split("\n"):
+        marker = re.match(r'# (\d+) "(.*)"', text)
+        if marker:
+            number, current = int(marker.group(1)), marker.group(2)
+            continue
+        if current == path and text.strip():
+            lines.add(number)
+        number += 1
+    return path, lines
+
+with open(active_out, "w") as out, ThreadPoolExecutor(max(1, int(jobs))) as pool:
+    for path, lines in pool.map(active_lines, files):
+        if lines is None:  # not preprocessed: every line counts
+            out.write(f"{path}\t*\n")
+        for n in sorted(lines or ()):
+            out.write(f"{path}\t{n}\n")
+
+links = {}
+for text in open(dot):
+    m = re.search(r"// (\S+) -> (\S+)\s*$", text)
+    if m:
+        links.setdefault(m.group(1), set()).add(m.group(2))
+libraries = {owner[f] for f in owner if f.startswith(folder + "/") and not owner[f].startswith("test_")}
+seen = libraries | {t for t, to in links.items() if to & libraries and not t.startswith("test_")}
+tests = sorted(t for t, to in links.items() if t.startswith("test_") and to & seen)
+print("\n".join(t[len("test_"):] for t in tests))
+PY
+)
+
 if [ -n "${TESTS:-}" ]; then
   read -r -a tests <<<"$TESTS"
 else
-  tests=()
-  targets="$(ninja -C "$build" -t targets all)"
-  while IFS= read -r d; do
-    name="${d#tests/}"
-    name="${name//\//_}"
-    if grep -q "^test_$name:" <<<"$targets"; then tests+=("$name"); fi
-  done < <(find "tests/$folder" -type d 2>/dev/null | sort)
+  tests=("${found_tests[@]}")
 fi
 [ ${#tests[@]} -gt 0 ] || { echo "No test executable for $folder (set TESTS)" >&2; exit 2; }
 targets_to_build=("${tests[@]/#/test_}")
 test_regex="^($(IFS='|'; echo "${tests[*]}"))\$"
 
 build_tests() { cmake --build "$build" -j "$jobs" --target "${targets_to_build[@]}" >"$dir/build.log" 2>&1; }
-run_tests() { ctest --test-dir "$build" -R "$test_regex" --timeout "$1" --stop-on-failure >"$dir/test.log" 2>&1; }
+run_tests() { ctest --test-dir "$build" -R "$test_regex" -j "$jobs" --timeout "$1" --stop-on-failure >"$dir/test.log" 2>&1; }
 
 echo "Building ${targets_to_build[*]} in $build ..."
 build_tests || { cat "$dir/build.log" >&2; echo "The unchanged sources do not build." >&2; exit 1; }
@@ -85,9 +169,17 @@ started=$SECONDS
 run_tests 600 || { cat "$dir/test.log" >&2; echo "The tests fail without any fault." >&2; exit 1; }
 timeout=$(((SECONDS - started) * 3 + 20))
 
-# Every fault that can be planted: file TAB line TAB what changes TAB the new line.
+# Every fault that can be planted: file TAB line TAB what changes TAB the new
+# line, and for a condition that spans lines, TAB its last line TAB that
+# line's new text.
 faults="$dir/faults.tsv"
-find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
+printf '%s\n' "${folder_files[@]}" | xargs awk -v activeFile="$dir/active.tsv" '
+  BEGIN {
+    while ((getline entry < activeFile) > 0) { split(entry, part, "\t"); active[part[1], part[2]] = 1 }
+    # Binary operators, written with a blank on each side as the formatter leaves them.
+    nops = split("<= >= < > == != + - * / % && || += -= *= /= %=", from, " ")
+    split("< > <= >= != == - + / * / || && -= += /= *= /=", to, " ")
+  }
   function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
   function ident(c) { return c ~ /[A-Za-z0-9_]/ }
   # The line with string and character contents replaced by "~" and comments
@@ -119,16 +211,30 @@ find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
   }
   function emit(what, text) { print FILENAME "\t" FNR "\t" what "\t" text }
   function splice(from, len, by) { return substr(line, 1, from - 1) by substr(line, from + len) }
-  FNR == 1 { inBlock = 0; previousEnd = "{" }
+  # The last non-blank character of m before position i, or "" at the start.
+  function before(i) { while (--i >= 1 && substr(m, i, 1) == " ") ; return i >= 1 ? substr(m, i, 1) : "" }
+  FNR == 1 { inBlock = 0; previousEnd = "{"; pending = 0 }
   {
     line = $0
     m = mask(line)
     t = trim(m)
+    n = length(m)
+    # The rest of a condition of if or while that opened on an earlier line:
+    # where it closes, the whole condition is negated.
+    if (pending) {
+      for (j = 1; j <= n; j++) {
+        c = substr(m, j, 1)
+        if (c == "(") pendingDepth++
+        else if (c == ")" && --pendingDepth == 0) break
+      }
+      if (j <= n) {
+        print FILENAME "\t" pendingLine "\tcondition negated (to line " FNR ")\t" pendingText "\t" FNR "\t" substr(line, 1, j - 1) ")" substr(line, j)
+        pending = 0
+      }
+    }
     if (t == "") next
-    if (t ~ /^#/ || t ~ /static_assert/) { previousEnd = ";"; next }
-    # Operators, written with a blank on each side as the formatter leaves them.
-    nops = split("<= >= < > == != + - * / && || += -= *= /=", from, " ")
-    split("< > <= >= != == - + / * || && -= += /= *=", to, " ")
+    if (t ~ /^#/ || t ~ /static_assert/ || t ~ /reserve\(/) { previousEnd = ";"; next }
+    if (!((FILENAME, "*") in active) && !((FILENAME, FNR) in active)) { previousEnd = ";"; next }
     for (k = 1; k <= nops; k++) {
       pattern = " " from[k] " "; start = 1
       while ((at = index(substr(m, start), pattern)) > 0) {
@@ -139,8 +245,22 @@ find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
         start = p
       }
     }
+    # ++ and -- swapped.
+    for (i = 1; i < n; i++) {
+      two = substr(m, i, 2)
+      if ((two == "++" || two == "--") && substr(m, i + 2, 1) != substr(two, 1, 1) && substr(m, i - 1, 1) != substr(two, 1, 1)) {
+        emit(two " -> " (two == "++" ? "--" : "++"), splice(i, 2, two == "++" ? "--" : "++"))
+        i++
+      }
+    }
+    # A unary minus dropped: a "-" with no operand before it.
+    for (i = 1; i < n; i++) {
+      if (substr(m, i, 1) != "-" || substr(m, i + 1, 1) !~ /[A-Za-z0-9_(]/ || substr(m, i - 1, 1) == "-") continue
+      b = before(i)
+      if (b == "" || b ~ /[(,=[{?:!<>+*\/%&|^~-]/ || substr(m, 1, i - 1) ~ /(^|[^A-Za-z0-9_])return *$/)
+        emit("unary - dropped", splice(i, 1, ""))
+    }
     # Numbers without suffix: 0 and 1 swapped, else one added to the whole part.
-    n = length(m)
     for (i = 1; i <= n; i++) {
       c = substr(m, i, 1)
       if (c !~ /[0-9]/ || (i > 1 && substr(m, i - 1, 1) ~ /[A-Za-z0-9_.]/)) continue
@@ -167,7 +287,47 @@ find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
     # "!" dropped.
     for (i = 1; i <= n; i++)
       if (substr(m, i, 1) == "!" && substr(m, i + 1, 1) != "=") emit("! dropped", splice(i, 1, ""))
-    # Conditions of if and while negated, when they close on the same line.
+    # The branches of ?: swapped, when the whole expression is on the line.
+    start = 1
+    while ((at = index(substr(m, start), " ? ")) > 0) {
+      q = start + at; start = q + 1; depth = 0; nested = 0
+      for (j = q + 2; j <= n; j++) {
+        c = substr(m, j, 1)
+        if (c ~ /[([{]/) depth++
+        else if (c ~ /[)\]}]/ && --depth < 0) break
+        else if (depth == 0 && substr(m, j, 3) == " ? ") nested++
+        else if (depth == 0 && substr(m, j, 3) == " : " && nested-- == 0) break
+      }
+      if (j > n || substr(m, j, 3) != " : ") continue
+      colon = j; depth = 0
+      for (e = colon + 3; e <= n; e++) {
+        c = substr(m, e, 1)
+        if (c ~ /[([{]/) depth++
+        else if (c ~ /[)\]}]/ && --depth < 0) break
+        else if (depth == 0 && (c == "," || c == ";")) break
+      }
+      whenTrue = substr(line, q + 2, colon - q - 2)
+      whenFalse = trim(substr(line, colon + 3, e - colon - 3))
+      if (whenFalse != "")
+        emit("?: branches swapped", substr(line, 1, q + 1) whenFalse " : " whenTrue substr(line, colon + 3 + length(whenFalse)))
+    }
+    # A returned value replaced by {} (zero, false, an empty result) or by true.
+    if (t ~ /^return .+;$/ && gsub(/;/, ";", t) == 1) {
+      r = index(m, "return ")
+      value = trim(substr(line, r + 7, index(m, ";") - r - 7))
+      if (value !~ /^(true|false|0|1|\{\}|nullptr|std::nullopt)$/) {
+        emit("returned value -> {}", substr(line, 1, r + 6) "{};" substr(line, index(m, ";") + 1))
+        emit("returned value -> true", substr(line, 1, r + 6) "true;" substr(line, index(m, ";") + 1))
+      }
+    }
+    # break and continue removed.
+    for (i = 1; i <= n; i++) {
+      if (i > 1 && ident(substr(m, i - 1, 1))) continue
+      if (substr(m, i, 6) == "break;") emit("break removed", splice(i, 5, ""))
+      if (substr(m, i, 9) == "continue;") emit("continue removed", splice(i, 8, ""))
+    }
+    # Conditions of if and while negated; one that does not close on this
+    # line is finished where it closes.
     for (i = 1; i <= n; i++) {
       if (i > 1 && ident(substr(m, i - 1, 1))) continue
       if (substr(m, i, 4) == "if (") open = i + 3; else if (substr(m, i, 7) == "while (") open = i + 6; else continue
@@ -179,13 +339,17 @@ find "$source_copy/src/$folder" -name '*.cpp' | sort | xargs awk '
       }
       if (j <= n)
         emit("condition negated", substr(line, 1, open) "!(" substr(line, open + 1, j - open - 1) ")" substr(line, j))
+      else if (!pending) {
+        pending = 1; pendingLine = FNR; pendingDepth = depth
+        pendingText = substr(line, 1, open) "!(" substr(line, open + 1)
+      }
     }
     # A whole statement deleted.
-    if (t ~ /;$/ && previousEnd ~ /[;{}:]/ && t !~ /\.reserve\(/ &&
+    if (t ~ /;$/ && previousEnd ~ /[;{}:]/ &&
         t !~ /^(return|break|continue|using|namespace|friend|template|struct|class|enum|case|default|[}])/)
       emit("statement deleted", "")
     previousEnd = substr(t, length(t), 1)
-  }' >"$faults"
+  }' | sort -t "$(printf '\t')" -k1,1 -k2,2n -s >"$faults"
 
 mapfile -t fault_lines <"$faults"
 # Lines that hold at least one fault, each with the range of its faults.
@@ -196,7 +360,8 @@ for i in "${!fault_lines[@]}"; do
   if [ "$f:$l" != "$previous" ]; then line_first+=("$i"); line_count+=(0); previous="$f:$l"; fi
   line_count[-1]=$((line_count[-1] + 1))
 done
-echo "$folder: ${#line_first[@]} lines hold ${#fault_lines[@]} faults; planting $count (seed $seed); tests: ${tests[*]} (timeout ${timeout} s)"
+echo "$folder: ${#line_first[@]} lines hold ${#fault_lines[@]} faults; planting $count (seed $seed)"
+echo "tests: ${tests[*]} (timeout ${timeout} s)"
 
 RANDOM=$seed
 draw() { drawn=$(((RANDOM * 32768 + RANDOM) % $1)); }
@@ -226,13 +391,16 @@ while [ $((killed + survived)) -lt "$count" ]; do
   index=$((line_first[line_index] + drawn))
   [ -z "${tried[$index]:-}" ] || continue
   tried[$index]=1
-  IFS=$'\t' read -r file line what text <<<"${fault_lines[$index]}"
+  IFS=$'\t' read -r file line what text last_line last_text <<<"${fault_lines[$index]}"
   shown="${file#"$source_copy"/}:$line"
   original="$(sed -n "${line}p" "$file")"
 
   cp "$file" "$backup"
   mutated_file="$file"
-  TEXT="$text" awk -v at="$line" 'NR == at { print ENVIRON["TEXT"]; next } { print }' "$backup" >"$file"
+  TEXT="$text" LAST_TEXT="${last_text:-}" awk -v at="$line" -v last="${last_line:-0}" '
+    NR == at { print ENVIRON["TEXT"]; next }
+    NR == last { print ENVIRON["LAST_TEXT"]; next }
+    { print }' "$backup" >"$file"
   number=$((killed + survived + 1))
   if ! build_tests; then
     not_built=$((not_built + 1))
@@ -262,6 +430,12 @@ if [ ${#survivors[@]} -gt 0 ]; then
 fi
 total=$((killed + survived))
 if [ "$total" -gt 0 ]; then
-  awk -v k="$killed" -v t="$total" -v nb="$not_built" -v f="$folder" \
-    'BEGIN { printf "%s: %d of %d faults caught (%.1f%%); %d drawn faults did not build and were replaced\n", f, k, t, 100 * k / t, nb }'
+  # The margin: 1.96 standard errors of the share (normal approximation),
+  # and the Wilson interval, which stays honest when nearly all are caught.
+  awk -v k="$killed" -v t="$total" -v nb="$not_built" -v f="$folder" -v s="$seed" 'BEGIN {
+    p = k / t; z = 1.96
+    centre = (p + z * z / (2 * t)) / (1 + z * z / t)
+    half = z * sqrt(p * (1 - p) / t + z * z / (4 * t * t)) / (1 + z * z / t)
+    printf "%s (seed %d): %d of %d faults caught: %.1f%% +- %.1f points (95%%; Wilson interval %.0f-%.0f%%); %d drawn faults did not compile and were replaced\n",
+      f, s, k, t, 100 * p, 100 * z * sqrt(p * (1 - p) / t), 100 * (centre - half), 100 * (centre + half), nb }'
 fi

@@ -2,8 +2,11 @@
 // Random integer pickers of the problem generators: uniform draws from closed
 // ranges, drawn again while a draw is excluded. When no draw can ever be
 // accepted (every value of a range excluded, no acceptable pair) they give no
-// value instead of drawing for ever; so they do, after about a million draws,
-// when a broken source keeps giving rejected values.
+// value instead of drawing for ever. So they do when a broken source keeps
+// giving rejected values, after as many draws as a fair source would all
+// fail with odds below e^−64 (about 70 for a range of −9…9 without 0; never
+// more than about a million), and at once when it answers outside the range
+// asked for (CheckedDraws.h).
 
 #include <cstdint>
 #include <optional>

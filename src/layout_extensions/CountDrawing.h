@@ -17,7 +17,9 @@
 // The drawer sizes itself with measureCountOp (PlugInMeasurers.h) and fills
 // that box: left edge x, top y − ascent, where y is the baseline. A record the
 // measurer refuses, fewer than four globals, a step count that is not a whole
-// number or fewer than 3m tableau texts draws nothing.
+// number or fewer than 3m tableau texts draws nothing. A number wider than its
+// room is drawn smaller, right-aligned on its columns; the second columns list
+// at most m amounts, one per step, for which the box has room.
 
 #include <string>
 

@@ -147,7 +147,7 @@ void drawDividePartialOp(const std::string& text, const TextList& tableau, const
     const std::string& divisor = globals[1];
     const std::string& quotient = globals[2];
     const std::string& remainder = globals[3];
-    const double wq = widthIn(font, quotient), wp = widthIn(font, "+"), wm = widthIn(font, kMinus);
+    const double wq = widthIn(font, quotient), wp = widthIn(font, "+");
     const double top = y - box.ascent;
     const double x0 = x + widthIn(font, divisor) + 2.0 * g, x1 = x0 + widthIn(font, dividend);
     const double p0 = x1 + kChoiceGap + wp, p1 = p0 + wq;
@@ -164,27 +164,39 @@ void drawDividePartialOp(const std::string& text, const TextList& tableau, const
     const gfx::TextAttributes& answer = stage == "SOLUTION"  ? sets.light
                                         : stage == "SUMMARY" ? sets.plain
                                                              : sets.hidden;
-    gfx::drawText(quotient, {x1 - wq, top}, answer);
+    drawTextInRoom(quotient, {x1 - wq, top}, answer, x1 - x, TextAnchor::right);
     if (hasRemainder) gfx::drawText(" R " + remainder, {x1, top}, answer);
     gfx::drawText(divisor, {x, top + lh + kRowGap}, sets.plain);
     gfx::drawText(dividend, {x0, top + lh + kRowGap}, stage == "CHOOSE" ? sets.light : sets.plain);
 
-    const auto rightAligned = [&](const std::string& value, double right, double rowTop,
+    // The steps' numbers are right-aligned on the dividend's right edge and
+    // the partial quotients on the quotient's; a number wider than its room
+    // (the item's left edge to the dividend's right, the separator to the
+    // quotient's right) is drawn smaller there.
+    const double numberRoom = x1 - x, partialRoom = p1 - (x1 + g + kPlugInLineWidth);
+    const auto rightAligned = [&](const std::string& value, double right, double room, double rowTop,
                                   const gfx::TextAttributes& set) {
-        gfx::drawText(value, {right - widthIn(font, value), rowTop}, set);
+        drawTextInRoom(value, {right - widthIn(font, value), rowTop}, set, room, TextAnchor::right);
     };
     for (std::size_t k = 0; k < m; ++k) {
         const bool last = k + 1 == m;
         const double rowTop = top + 2.0 * lh + kRowGap + static_cast<double>(k) * (2.0 * lh + kRowGap);
         const double ruleHeight = rowTop + lh + 0.5 * kRowGap;
         const std::string& product = tableau[2 * k + 1];
-        const double wk = widthIn(font, product);
-        rightAligned(product, x1, rowTop, stage == "CHOICE" && last ? sets.light : sets.plain);
-        gfx::drawText(kMinus, {x1 - wk - wm, rowTop}, sets.plain);
-        rightAligned(partials[k], p1, rowTop, stage == "ADD" || (stage == "CHOICE" && last) ? sets.light : sets.plain);
+        // The product and its minus sign shrink together, so that the sign
+        // stays inside the item beside it.
+        const gfx::Font productFont = font.withSize(shrunkFontSize(kMinus + product, font, numberRoom));
+        const double wk = widthIn(productFont, product);
+        const double productTop = rowTop + 0.5 * (lh - productFont.metrics().lineHeight);
+        gfx::TextAttributes productSet = stage == "CHOICE" && last ? sets.light : sets.plain;
+        productSet.font = productFont;
+        gfx::drawText(product, {x1 - wk, productTop}, productSet);
+        gfx::drawText(kMinus, {x1 - wk - widthIn(productFont, kMinus), productTop}, {productFont});
+        rightAligned(partials[k], p1, partialRoom, rowTop,
+                     stage == "ADD" || (stage == "CHOICE" && last) ? sets.light : sets.plain);
         const bool lightDifference =
             last && (stage == "GRAB AND CHOOSE" || stage == "GRAB" || (stage == "SOLUTION" && hasRemainder));
-        rightAligned(tableau[2 * k + 2], x1, rowTop + lh + kRowGap,
+        rightAligned(tableau[2 * k + 2], x1, numberRoom, rowTop + lh + kRowGap,
                      lightDifference             ? sets.light
                      : last && stage == "CHOICE" ? sets.hidden
                                                  : sets.plain);
@@ -192,7 +204,7 @@ void drawDividePartialOp(const std::string& text, const TextList& tableau, const
         if (last && (stage == "ADD" || stage == "SOLUTION" || stage == "SUMMARY")) {
             stroke(context, {p0, ruleHeight}, {p1, ruleHeight});
             gfx::drawText("+", {p0 - wp, rowTop}, sets.plain);
-            rightAligned(quotient, p1, rowTop + lh + kRowGap,
+            rightAligned(quotient, p1, partialRoom, rowTop + lh + kRowGap,
                          stage == "ADD"        ? sets.dark
                          : stage == "SOLUTION" ? sets.light
                                                : sets.plain);

@@ -12,7 +12,9 @@
 // Each drawer sizes itself with its measurer (PlugInMeasurers.h) and fills
 // that box: left edge x, top y − ascent, where y is the baseline. A record its
 // measurer refuses, a step count that is not a whole number, or too few
-// entries for the steps drawn draws nothing.
+// entries for the steps drawn draws nothing. In partial division a product
+// wider than the dividend is drawn smaller, together with its minus sign, so
+// that both stay inside the box.
 
 #include <string>
 

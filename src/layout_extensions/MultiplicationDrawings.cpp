@@ -24,15 +24,15 @@ bool isGrid(const PlugInCellGrid& grid, std::size_t rows, std::size_t columns) {
            std::all_of(grid.begin(), grid.end(), [&](const PlugInCells& row) { return row.size() == columns; });
 }
 
-// The text in its colour over its background, top-left corner at the point.
-void drawCell(const PlugInCell& cell, const gfx::Font& font, gfx::Point topLeft) {
-    gfx::drawText(cell.text, topLeft, {font, plugInTextColor(cell.color), plugInBackgroundColor(cell.background)});
+// The cell's text colour over its background, in the font.
+gfx::TextAttributes cellAttributes(const PlugInCell& cell, const gfx::Font& font) {
+    return {font, plugInTextColor(cell.color), plugInBackgroundColor(cell.background)};
 }
 
-// The text in its colour on no background: the cell's background has been
-// painted over the triangle or square it stands in.
-void drawCellText(const PlugInCell& cell, const gfx::Font& font, gfx::Point topLeft) {
-    gfx::drawText(cell.text, topLeft, {font, plugInTextColor(cell.color), gfx::Color::clear()});
+// The cell's text colour on no background: the cell's background has been
+// painted over the triangle or square its text stands in.
+gfx::TextAttributes textOnly(const PlugInCell& cell, const gfx::Font& font) {
+    return {font, plugInTextColor(cell.color), gfx::Color::clear()};
 }
 
 void fillPolygon(gfx::Context* context, const PlugInCell& cell, std::initializer_list<gfx::Point> corners) {
@@ -84,12 +84,15 @@ void drawLatticeMultiply(const PlugInCells& topFactor, const PlugInCells& sideFa
     const double gy = y + factor.lineHeight - box.ascent;
     gfx::Context* context = gfx::currentContext();
 
+    // Every text is a digit, sized for by the measure; a longer text is drawn
+    // smaller where it stands, within its half cell, cell or margin.
+    const double half = 0.5 * c;
     for (std::size_t i = 0; i < a; ++i) {
         for (std::size_t j = 0; j < b; ++j) {
             const double left = gx + static_cast<double>(j) * c, top = gy + static_cast<double>(i) * c;
             const PlugInCell& upper = upperDigits[i][j];
             fillPolygon(context, upper, {{left, top}, {left + c, top}, {left, top + c}});
-            drawCellText(upper, digitFont, {left + sup, top});
+            drawTextInRoom(upper.text, {left + sup, top}, textOnly(upper, digitFont), half - sup, TextAnchor::left);
         }
     }
     for (std::size_t i = 0; i < a; ++i) {
@@ -97,23 +100,29 @@ void drawLatticeMultiply(const PlugInCells& topFactor, const PlugInCells& sideFa
             const double left = gx + static_cast<double>(j) * c, top = gy + static_cast<double>(i) * c;
             const PlugInCell& lower = lowerDigits[i][j];
             fillPolygon(context, lower, {{left + c, top}, {left + c, top + c}, {left, top + c}});
-            drawCellText(lower, digitFont, {left + c - w8s - kOverhang, top + c - digit.lineHeight});
+            drawTextInRoom(lower.text, {left + c - w8s - kOverhang, top + c - digit.lineHeight},
+                           textOnly(lower, digitFont), w8s, TextAnchor::left);
         }
     }
     const double rows = static_cast<double>(a), columns = static_cast<double>(b);
     for (std::size_t i = 0; i < a; ++i) {
-        drawCell(leftProducts[i], productFont, {x, gy + static_cast<double>(i + 1) * c - product.lineHeight});
+        drawTextInRoom(leftProducts[i].text, {x, gy + static_cast<double>(i + 1) * c - product.lineHeight},
+                       cellAttributes(leftProducts[i], productFont), gx - x - kOverhang, TextAnchor::left);
     }
     for (std::size_t j = 0; j < b; ++j) {
-        drawCell(bottomProducts[j], productFont, {gx + static_cast<double>(j) * c, gy + rows * c});
+        drawTextInRoom(bottomProducts[j].text, {gx + static_cast<double>(j) * c, gy + rows * c},
+                       cellAttributes(bottomProducts[j], productFont), c, TextAnchor::left);
     }
     for (std::size_t j = 0; j < b; ++j) {
-        drawCell(topFactor[j], factorFont, {gx + static_cast<double>(j) * c + 0.5 * (c - w8F), gy - factor.lineHeight});
+        const double w = widthIn(factorFont, topFactor[j].text);
+        drawTextInRoom(topFactor[j].text, {gx + static_cast<double>(j) * c + 0.5 * (c - w), gy - factor.lineHeight},
+                       cellAttributes(topFactor[j], factorFont), c, TextAnchor::centre);
     }
     for (std::size_t i = 0; i < a; ++i) {
-        drawCell(sideFactor[i], factorFont,
-                 {gx + columns * c - factor.descender,
-                  gy + static_cast<double>(i) * c + 0.5 * c - (factor.ascender - 0.5 * factor.capHeight)});
+        drawTextInRoom(sideFactor[i].text,
+                       {gx + columns * c - factor.descender,
+                        gy + static_cast<double>(i) * c + 0.5 * c - (factor.ascender - 0.5 * factor.capHeight)},
+                       cellAttributes(sideFactor[i], factorFont), w8F, TextAnchor::left);
     }
 
     if (context == nullptr) return;
@@ -155,25 +164,33 @@ void drawGridMultiply(const PlugInCells& topFactor, const PlugInCells& sideFacto
     const double gy = y + factor.lineHeight - box.ascent;
     gfx::Context* context = gfx::currentContext();
 
+    // The cells and the headings are sized for the first headings' digits; a
+    // longer text is drawn smaller, where it would have stood, so that it
+    // keeps inside its cell (the pad the measure leaves) or the room left of
+    // the grid.
+    const double cellRoom = c - kGridCellPad;
     for (std::size_t i = 0; i < a; ++i) {
         for (std::size_t j = 0; j < b; ++j) {
             const double left = gx + static_cast<double>(j) * c, top = gy + static_cast<double>(i) * c;
             const PlugInCell& cell = cells[i][j];
             fillPolygon(context, cell, {{left, top}, {left + c, top}, {left + c, top + c}, {left, top + c}});
             const double w = widthIn(cellFont, cell.text);
-            drawCellText(cell, cellFont,
-                         {left + 0.5 * (c - w), top + 0.5 * c - (cellMetrics.ascender - 0.5 * cellMetrics.capHeight)});
+            drawTextInRoom(cell.text,
+                           {left + 0.5 * (c - w), top + 0.5 * c - (cellMetrics.ascender - 0.5 * cellMetrics.capHeight)},
+                           textOnly(cell, cellFont), cellRoom, TextAnchor::centre);
         }
     }
     for (std::size_t j = 0; j < b; ++j) {
         const double w = widthIn(factorFont, topFactor[j].text);
-        drawCell(topFactor[j], factorFont, {gx + static_cast<double>(j) * c + 0.5 * (c - w), gy - factor.lineHeight});
+        drawTextInRoom(topFactor[j].text, {gx + static_cast<double>(j) * c + 0.5 * (c - w), gy - factor.lineHeight},
+                       cellAttributes(topFactor[j], factorFont), cellRoom, TextAnchor::centre);
     }
     for (std::size_t i = 0; i < a; ++i) {
         const double w = widthIn(factorFont, sideFactor[i].text);
-        drawCell(sideFactor[i], factorFont,
-                 {gx - w + factor.descender,
-                  gy + static_cast<double>(i) * c + 0.5 * c - (factor.ascender - 0.5 * factor.capHeight)});
+        drawTextInRoom(sideFactor[i].text,
+                       {gx - w + factor.descender,
+                        gy + static_cast<double>(i) * c + 0.5 * c - (factor.ascender - 0.5 * factor.capHeight)},
+                       cellAttributes(sideFactor[i], factorFont), wS, TextAnchor::right);
     }
 
     if (context == nullptr) return;

@@ -18,8 +18,11 @@
 // cell (grid) rather than the text's own box. Each drawer sizes itself with
 // its measurer (PlugInMeasurers.h) from the counts of the lists it gets and
 // fills exactly that box: left edge x, top y − ascent, where y is the
-// baseline. Lists that do not fit together (no factor digits, a product list
-// or a grid of another shape than the factors give) draw nothing.
+// baseline. The box is sized for the first headings' digits: a longer text
+// (a later heading, a product wider than its cell) is drawn smaller where it
+// stands, within its cell or the margin beside the grid. Lists that do not
+// fit together (no factor digits, a product list or a grid of another shape
+// than the factors give) draw nothing.
 
 #include <vector>
 

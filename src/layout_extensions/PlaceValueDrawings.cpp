@@ -19,6 +19,7 @@ constexpr double kRuleGap = 10.0;                          // below the row a ru
 constexpr double kRuleRise = 6.25;                         // of a rule above the top of the row after it
 constexpr double kStrikeWidth = 3.0;                       // of the stroke through a struck cell
 constexpr double kColumnLineWidth = 1.25;                  // of the lines between columns
+constexpr double kRowFit = 1e-9;                           // rounding allowed when a row's fit is checked
 constexpr double kLabelAngle = -0.425 * std::numbers::pi;  // the labels rise steeply to the right
 
 // The fonts and measures of one drawing at size S.
@@ -64,10 +65,19 @@ bool isGrid(const TextGrid& grid, std::size_t rows, std::size_t columns) {
            std::all_of(grid.begin(), grid.end(), [&](const TextList& row) { return row.size() == columns; });
 }
 
-// The left edge of a text `width` wide centred on the column at `left`, kept
-// inside the column area that ends at `areaRight`.
-double centredInColumn(double left, double digit, double width, double areaRight) {
-    return std::min(left + 0.5 * digit - 0.5 * width, areaRight - width);
+// The left edge of a text `width` wide centred on the column at `left`.
+double centredInColumn(double left, double digit, double width) {
+    return left + 0.5 * digit - 0.5 * width;
+}
+
+// The room of a text in the column at `left`: the column's pitch less the
+// width of the line midway between two columns, so that it touches neither
+// that line nor its neighbour's text; and never past the item's right edge
+// at `right` (a centred text reaches as far to the left of the column's
+// middle as to its right).
+double roomInColumn(const ColumnMeasures& m, double left, double right, TextAnchor anchor) {
+    const double edge = anchor == TextAnchor::centre ? 2.0 * (right - left - 0.5 * m.digit) : right - left;
+    return std::min(m.digit + m.gap - kColumnLineWidth, edge);
 }
 
 void drawRule(gfx::Context* context, double left, double right, double height) {
@@ -102,7 +112,9 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
     const double ye = yd + (compact ? 0.0 : lh + kRuleGap);
     gfx::Context* context = gfx::currentContext();
 
-    gfx::drawText(text, {x + 0.5 * (p - t), ya}, {m.main});
+    // The text stands in the "+"-wide slot at the left; a wider text is drawn
+    // smaller there.
+    drawTextInRoom(text, {x + 0.5 * (p - t), ya}, {m.main}, p, TextAnchor::centre);
     drawLabels(m, columns, x0);
     if (context != nullptr) {
         drawRule(context, x0, x1, yb - kRuleRise);
@@ -115,6 +127,7 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
         }
     }
 
+    const double right = x + box.width;
     const double w10 = widthIn(m.small, "10"), h10 = gfx::measureText("10", {m.small}).height;
     const double hS = gfx::measureText("0", {m.small}).height;
     double top = m.firstRowTop;
@@ -128,18 +141,27 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
             const bool struck = letter(code, 1) == 'Y';
             const gfx::Color behind = highlight(letter(code, 2));
             if (row < small) {
-                // The highlight is two small digits wide, whatever the text.
-                const double boxLeft = centredInColumn(left, d, w10, x1);
-                gfx::drawText("10", {boxLeft, top}, {m.small, gfx::Color::clear(), behind});
+                // The highlight is two small digits wide, whatever the text,
+                // and shrinks with a text where the column has less room.
+                const double room = roomInColumn(m, left, right, TextAnchor::centre);
+                const gfx::Rect highlight =
+                    drawTextInRoom("10", {centredInColumn(left, d, w10), top}, {m.small, gfx::Color::clear(), behind},
+                                   room, TextAnchor::centre);
                 const double w = widthIn(m.small, cell);
-                gfx::drawText(cell, {centredInColumn(left, d, w, x1), top}, {m.small});
+                drawTextInRoom(cell, {centredInColumn(left, d, w), top}, {m.small}, room, TextAnchor::centre);
                 if (struck && context != nullptr) {
-                    const double base = top + 0.5 * m.smallLine + 0.5 * hS;
-                    drawLine(*context, gfx::Color::black(), {boxLeft, base}, {boxLeft + w10, base - h10}, kStrikeWidth);
+                    const double base = top + 0.5 * m.smallLine + 0.5 * hS, rise = h10 * highlight.width() / w10;
+                    drawLine(*context, gfx::Color::black(), {highlight.minX(), base}, {highlight.maxX(), base - rise},
+                             kStrikeWidth);
                 }
             } else {
-                const double shift = cell == "-" ? d + g - t : 0.0;
-                gfx::drawText(cell, {left + shift, top}, {m.main, gfx::Color::black(), behind});
+                const gfx::TextAttributes full{m.main, gfx::Color::black(), behind};
+                if (cell == "-") {
+                    gfx::drawText(cell, {left + d + g - t, top}, full);
+                } else {
+                    drawTextInRoom(cell, {left, top}, full, roomInColumn(m, left, right, TextAnchor::left),
+                                   TextAnchor::left);
+                }
                 if (struck && context != nullptr) {
                     drawLine(*context, gfx::Color::black(), {left, top + lh}, {left + d, top}, kStrikeWidth);
                 }
@@ -173,10 +195,14 @@ void drawAddColumn(const std::string& text, std::int64_t lines, std::int64_t row
     const double ya = m.firstRowTop + lh + kRowGap, yb = ya + lh + kRuleGap;
     gfx::Context* context = gfx::currentContext();
 
-    gfx::drawText(text, {x, ya}, {m.main});
+    // The item has room for the rows it is sized for; a row, the text in
+    // front of row 1 or the rule under it that would fall below is left out.
+    const double itemBottom = top + box.height;
+    const auto fits = [&](double bottom) { return bottom <= itemBottom + kRowFit; };
+    if (fits(ya + lh)) gfx::drawText(text, {x, ya}, {m.main});
     drawLabels(m, columns, x0);
     if (context != nullptr) {
-        drawRule(context, x0, x1, yb - kRuleRise);
+        if (fits(yb - kRuleRise + 0.5 * kPlugInLineWidth)) drawRule(context, x0, x1, yb - kRuleRise);
         const double bottom = m.firstRowTop + static_cast<double>(lines) * (lh + kRowGap);
         for (std::int64_t j = 0; j + 1 < columns; ++j) {
             const double across = x0 + d + 0.5 * g + static_cast<double>(j) * (d + g);
@@ -186,8 +212,9 @@ void drawAddColumn(const std::string& text, std::int64_t lines, std::int64_t row
 
     // A smaller text is centred on the height of a full-size digit.
     const double drop = 0.5 * (gfx::measureText("0", {m.main}).height - gfx::measureText("0", {m.small}).height);
+    const double right = x + box.width;
     double rowTop = m.firstRowTop;
-    for (std::size_t r = 0; r < n; ++r) {
+    for (std::size_t r = 0; r < n && fits(rowTop + lh); ++r) {
         double left = x0;
         for (std::size_t c = 0; c < count; ++c, left += d + g) {
             const std::string& cell = tableau[r][c];
@@ -198,8 +225,9 @@ void drawAddColumn(const std::string& text, std::int64_t lines, std::int64_t row
                 gfx::drawText(cell, {left, rowTop}, {m.main, gfx::Color::black(), behind});
             } else {
                 const double w = widthIn(m.small, cell);
-                gfx::drawText(cell, {centredInColumn(left, d, w, x1), rowTop + drop},
-                              {m.small, gfx::Color::black(), behind});
+                drawTextInRoom(cell, {centredInColumn(left, d, w), rowTop + drop},
+                               {m.small, gfx::Color::black(), behind}, roomInColumn(m, left, right, TextAnchor::centre),
+                               TextAnchor::centre);
             }
         }
         rowTop += r == 1 ? lh + kRuleGap : lh + kRowGap;

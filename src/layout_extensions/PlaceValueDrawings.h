@@ -17,8 +17,10 @@
 // that box: left edge x, top y − ascent, where y is the baseline. A record its
 // measurer refuses, a grid of another shape than its counts say, or a number
 // field that is not a decimal integer draws nothing. A two-digit text in the
-// smaller font is centred on its column but kept inside the column area, so
-// that a last column's carry or sum stays inside the box.
+// smaller font is centred on its column; a text with less room than it needs
+// (its column's pitch less the line between columns, and no further than the
+// box's right edge) is drawn smaller where it stands, so that it neither
+// leaves the box nor touches a neighbour's text or a column line.
 
 #include <cstdint>
 #include <string>

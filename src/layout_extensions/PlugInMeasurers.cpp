@@ -98,8 +98,8 @@ double latticeCellSide(double size) {
 double gridCellSide(double size, std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength) {
     const gfx::Font a = plugInFont(0.75 * size), c = plugInFont(size);
     return std::max({a.metrics().lineHeight,
-                     widthIn(a, eights(firstColumnHeadingLength + firstRowHeadingLength)) + kTextGap,
-                     c.metrics().lineHeight, widthIn(c, eights(firstColumnHeadingLength)) + kTextGap});
+                     widthIn(a, eights(firstColumnHeadingLength + firstRowHeadingLength)) + kGridCellPad,
+                     c.metrics().lineHeight, widthIn(c, eights(firstColumnHeadingLength)) + kGridCellPad});
 }
 
 PlugInSize measureLatticeMultiply(double size, std::int64_t rows, std::int64_t columns) {

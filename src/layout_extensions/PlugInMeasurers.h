@@ -45,6 +45,9 @@ inline constexpr std::int64_t kMostPlugInDigits = 19;
 // within 64 bits; no value for any other text.
 std::optional<std::int64_t> parsePlugInInteger(std::string_view text);
 
+// What a grid cell leaves beside the widest text it is sized for, in points.
+inline constexpr double kGridCellPad = 5.0;
+
 // The side of a lattice cell and of a grid cell, as the two measurers below
 // size them (the grid's for headings of the given character counts).
 double latticeCellSide(double size);

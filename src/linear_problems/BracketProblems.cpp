@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/CheckedDraws.h"
 #include "linear_problems/ExtendedProblemLevels.h"
 #include "linear_problems/LinearProblemGenerator.h"
 
@@ -89,8 +90,9 @@ private:
 }  // namespace
 
 std::optional<LinearProblemRecord> bracketProblem(std::string_view relationSymbol, RandomSource& source) {
-    const std::int64_t drawn = source.uniformInt(0, 4);
-    const int variant = drawn >= 0 && drawn <= 3 ? static_cast<int>(drawn) : 4;
+    CheckedDraws variantDraw(source);
+    const int variant = static_cast<int>(variantDraw.range(0, 4));
+    if (variantDraw.broken()) return std::nullopt;
 
     Draws draw(source);
     Whole a, b, c, d, e, f, g;

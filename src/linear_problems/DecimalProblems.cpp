@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/CheckedDraws.h"
 #include "algebra/DecimalText.h"
 #include "linear_problems/ExtendedProblemLevels.h"
 #include "linear_problems/LinearProblemGenerator.h"
@@ -15,12 +16,25 @@
 
 namespace duolinear {
 
-std::int64_t randomDecimalNumerator(RandomSource& source) {
+namespace {
+
+// (10·t + u)·s as randomDecimalNumerator draws it; a broken draw stands in as
+// its range's low end, so the value stays within 1…49 in magnitude.
+std::int64_t decimalNumerator(CheckedDraws& draws) {
     static constexpr std::array<std::int64_t, 4> kSigns{-1, 1, 1, 1};
-    const std::int64_t tens = source.uniformInt(0, 4);
-    const std::int64_t units = source.uniformInt(1, 9);
-    const std::int64_t sign = kSigns[source.uniformIndex(kSigns.size()) % kSigns.size()];
+    const std::int64_t tens = draws.range(0, 4);
+    const std::int64_t units = draws.range(1, 9);
+    const std::int64_t sign = kSigns[draws.index(kSigns.size())];
     return (10 * tens + units) * sign;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> randomDecimalNumerator(RandomSource& source) {
+    CheckedDraws draws(source);
+    const std::int64_t numerator = decimalNumerator(draws);
+    if (draws.broken()) return std::nullopt;
+    return numerator;
 }
 
 namespace detail {
@@ -63,18 +77,19 @@ std::string scale(const Decimal& k) {
 
 // With probability 1/4 (two fair coins, the second flipped only after
 // heads) one of the four denominators, chosen uniformly, becomes the given one.
-void perhapsSetOneDenominator(std::array<Decimal, 4>& coefficients, std::int64_t denominator, RandomSource& source) {
-    if (!source.fairBool() || !source.fairBool()) return;
-    coefficients[source.uniformIndex(coefficients.size()) % coefficients.size()].denominator = denominator;
+void perhapsSetOneDenominator(std::array<Decimal, 4>& coefficients, std::int64_t denominator, CheckedDraws& draws) {
+    if (!draws.truth() || !draws.truth()) return;
+    coefficients[draws.index(coefficients.size())].denominator = denominator;
 }
 
 }  // namespace
 
 std::optional<LinearProblemRecord> decimalProblem(std::string_view relationSymbol, RandomSource& source) {
+    CheckedDraws draws(source);
     std::array<Decimal, 4> k;  // a, b, c, d
-    for (Decimal& coefficient : k) coefficient.numerator = randomDecimalNumerator(source);
-    perhapsSetOneDenominator(k, 1, source);
-    perhapsSetOneDenominator(k, 100, source);
+    for (Decimal& coefficient : k) coefficient.numerator = decimalNumerator(draws);
+    perhapsSetOneDenominator(k, 1, draws);
+    perhapsSetOneDenominator(k, 100, draws);
 
     static constexpr std::array<std::string_view, 4> kForms{
         " ax + b ? cx + d !",
@@ -82,7 +97,8 @@ std::optional<LinearProblemRecord> decimalProblem(std::string_view relationSymbo
         " a + bx ? cx + d !",
         " a + bx ? c + dx !",
     };
-    const std::size_t variant = drawVariantOfFour(source);
+    const std::size_t variant = drawVariantOfFour(draws);
+    if (draws.broken()) return std::nullopt;
 
     const auto& [a, b, c, d] = k;
     const std::string rel = " " + std::string(relationSymbol) + " ";

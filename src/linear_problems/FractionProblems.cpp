@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/CheckedDraws.h"
 #include "linear_problems/DiagonalFractionLine.h"
 #include "linear_problems/ExtendedProblemLevels.h"
 #include "linear_problems/LinearProblemGenerator.h"
@@ -73,7 +74,9 @@ std::optional<LinearProblemRecord> fractionProblem(std::string_view relationSymb
         " a + bx ? cx + d ",
         " a + bx ? c + dx ",
     };
-    const std::size_t variant = drawVariantOfFour(source);
+    CheckedDraws draws(source);
+    const std::size_t variant = drawVariantOfFour(draws);
+    if (draws.broken()) return std::nullopt;
     const bool xFirstLeft = variant < 2, xFirstRight = variant % 2 == 0;
     const std::string R(relationSymbol);
     const bool bNegative = isNegativeText(b->numerator), dNegative = isNegativeText(d->numerator);
@@ -94,7 +97,9 @@ std::optional<LinearProblemRecord> fractionProblem(std::string_view relationSymb
 
 std::optional<LinearProblemRecord> fractionTimesBracketProblem(std::string_view relationSymbol, RandomSource& source) {
     constexpr ClosedIntRange overTwoToNine{2, 9};
-    const std::int64_t variant = source.uniformInt(0, 2);
+    CheckedDraws variantDraw(source);
+    const std::int64_t variant = variantDraw.range(0, 2);
+    if (variantDraw.broken()) return std::nullopt;
 
     std::optional<CoefficientText> a = drawFraction(defaultCoefficientRange, overTwoToNine, source);
     std::optional<IntTextPair> bc = a ? randomIntPair({1, 9}, defaultExcludedCoefficients, defaultCoefficientRange,

@@ -99,9 +99,8 @@ std::optional<CoefficientText> drawCoefficient(Draw kind, const IntTextPair& pai
 
 }  // namespace
 
-std::size_t drawVariantOfFour(RandomSource& source) {
-    const std::int64_t drawn = source.uniformInt(0, 3);
-    return drawn >= 0 && drawn <= 2 ? static_cast<std::size_t>(drawn) : 3;
+std::size_t drawVariantOfFour(CheckedDraws& draws) {
+    return static_cast<std::size_t>(draws.range(0, 3));
 }
 
 std::optional<LinearProblemRecord> generateLinearProblem(std::int64_t level, std::string_view relationSymbol,
@@ -114,7 +113,9 @@ std::optional<LinearProblemRecord> generateLinearProblem(std::int64_t level, std
         if (!pair) return std::nullopt;
         xCoefficients = std::move(*pair);
     }
-    const Variant& variant = levelTable(level)[drawVariantOfFour(source)];
+    CheckedDraws draws(source);
+    const Variant& variant = levelTable(level)[drawVariantOfFour(draws)];
+    if (draws.broken()) return std::nullopt;
 
     std::vector<CoefficientText> coefficients;
     for (Draw kind : variant.letters) {

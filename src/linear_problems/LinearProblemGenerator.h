@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "algebra/CheckedDraws.h"
 #include "algebra/RandomPickers.h"
 #include "algebra/RandomSource.h"
 #include "linear_problems/LinearProblemRecord.h"
@@ -37,15 +38,16 @@ namespace duolinear {
 inline constexpr ClosedIntRange defaultCoefficientRange{-9, 9};
 inline const std::vector<std::int64_t> defaultExcludedCoefficients{0};
 
-// One of four variants by one uniform draw of 0 to 3: 0, 1 and 2 select their
-// own, any other value (a broken source) selects variant 3.
-std::size_t drawVariantOfFour(RandomSource& source);
+// One of four variants by one uniform draw of 0 to 3; a draw outside it
+// breaks the draws (CheckedDraws.h) and selects variant 0.
+std::size_t drawVariantOfFour(CheckedDraws& draws);
 
 // One problem of one equation: the display line (the spaced form with the
 // coefficients put in and relationSymbol, copied verbatim, in place of "?")
 // and the inputs [[input list]]. Every level is accepted, negative ones
-// included. No value only when the source keeps giving values that a draw
-// rejects (a broken source); a fair source always gives a problem.
+// included. No value only when the source answers outside a range asked for
+// or keeps giving values that a draw rejects (a broken source); a fair source
+// always gives a problem.
 std::optional<LinearProblemRecord> generateLinearProblem(std::int64_t level, std::string_view relationSymbol,
                                                          RandomSource& source = defaultRandomSource());
 

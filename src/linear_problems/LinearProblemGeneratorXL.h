@@ -32,15 +32,16 @@ namespace duolinear {
 
 // One problem of one equation for the level (every value accepted, negative
 // ones included), with relationSymbol copied verbatim between single blanks
-// in place of "?". No value only when the source keeps giving values that a
-// draw rejects (a broken source); a fair source always gives a problem.
+// in place of "?". No value only when the source answers outside a range
+// asked for or keeps giving values that a draw rejects (a broken source); a
+// fair source always gives a problem.
 std::optional<LinearProblemRecord> generateLinearProblemXL(std::int64_t level, std::string_view relationSymbol,
                                                            RandomSource& source = defaultRandomSource());
 
 // The numerator of a decimal coefficient: (10·t + u)·s with t drawn from 0…4,
 // u from 1…9 and s a uniform element of [-1, 1, 1, 1], in that order. Its
 // magnitude is 1 to 49 and never a multiple of 10; it is negative with
-// probability 1/4.
-std::int64_t randomDecimalNumerator(RandomSource& source = defaultRandomSource());
+// probability 1/4. No value when the source answers outside a range.
+std::optional<std::int64_t> randomDecimalNumerator(RandomSource& source = defaultRandomSource());
 
 }  // namespace duolinear

@@ -156,6 +156,10 @@ BlockColumns blockColumns(const LayoutFrame& frame, const BlockRows& b) {
     BlockColumns c;
     for (int k = 0; k < 3; ++k) {
         c.cells[k] = measureNumberCell(*rowAt(frame, b.cells[k]), frame.wholeAttributes, frame.fractionAttributes);
+        // A cell's own bar room has a floor of its own; the block places its
+        // rows by the renderer's bar space, which outgrows that room above
+        // 48 points, so a row is never measured lower than it is drawn.
+        c.cells[k].height = std::max(c.cells[k].height, frame.metric.fracHeight);
         c.wholeColumn = std::max(c.wholeColumn, c.cells[k].wholeWidth);
         c.fractionColumn = std::max(c.fractionColumn, c.cells[k].fractionWidth);
     }

@@ -9,7 +9,6 @@
 #include "layout_extensions/MultiplicationDrawings.h"
 #include "layout_extensions/PlaceValueDrawings.h"
 #include "layout_extensions/PlugInMeasurers.h"
-#include "platform/gfx/Context.h"
 #include "renderer/PrimeTreeItems.h"
 
 namespace duolinear {
@@ -215,15 +214,9 @@ void drawPlugInItem(const LayoutFrame& frame, double x, double y) {
         drawPrimeTree(frame, x, y);
         return;
     }
-    // Nothing of an arithmetic picture reaches past its measured box: a
-    // record whose texts or counts would reach further is cut at its edge.
-    const LayoutSize box = measurePlugInItem(frame);
-    gfx::Context* context = gfx::currentContext();
-    if (context == nullptr || box.width <= 0.0 || box.height <= 0.0) return;
-    context->saveState();
-    context->clipToRect(gfx::Rect::make(x, y - box.ascent, box.width, box.height));
+    // Nothing is clipped: the drawings themselves draw a text too wide for
+    // its room smaller, so that no number is cut.
     drawPlugIn(frame, name, x, y);
-    context->restoreState();
 }
 
 }  // namespace duolinear

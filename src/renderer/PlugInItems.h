@@ -41,8 +41,9 @@
 //   divide_partial_op  the value lists of i+2 ... i+5 in row order
 //   divide_op          the value lists of i+2 ... i+6
 //   count_op           the value lists of i+2 ... i+5
-// An item whose rows are too short for what its counts ask draws nothing, and
-// nothing of a plug-in is drawn outside the box it measures.
+// An item whose rows are too short for what its counts ask draws nothing.
+// Nothing is clipped: the drawers keep inside the box they measure by drawing
+// a text that has less room than it needs smaller, never cut.
 
 #include <string_view>
 

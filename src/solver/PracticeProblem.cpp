@@ -3,38 +3,24 @@
 #include <utility>
 
 #include "algebra/Checked.h"
+#include "algebra/CheckedDraws.h"
 #include "algebra/IntegerFunctions.h"
 
 namespace duolinear {
 
 namespace {
 
-// The draws of one problem. A value outside the asked range marks the source
-// as broken and is replaced by the range's low end, so that every number the
-// recipes compute stays small; a broken draw makes the whole problem fail.
-class Draws {
+// The draws of one problem, checked against their ranges (a broken draw
+// stands in as the range's low end, so every number the recipes compute stays
+// small, and makes the whole problem fail), with the recipes' two signs.
+class Draws : public CheckedDraws {
 public:
-    explicit Draws(RandomSource& source) : source_(source) {}
+    using CheckedDraws::CheckedDraws;
 
-    std::int64_t range(std::int64_t low, std::int64_t high) {
-        const std::int64_t value = source_.uniformInt(low, high);
-        if (value < low || value > high) {
-            broken_ = true;
-            return low;
-        }
-        return value;
-    }
     // -1 with probability 1/12, else +1.
     std::int64_t sign12() { return range(-1, 10) < 0 ? -1 : 1; }
     // -1 or +1, each with probability one half.
-    std::int64_t coin() { return source_.fairBool() ? 1 : -1; }
-    bool truth() { return source_.fairBool(); }
-
-    bool broken() const { return broken_; }
-
-private:
-    RandomSource& source_;
-    bool broken_ = false;
+    std::int64_t coin() { return truth() ? 1 : -1; }
 };
 
 // Each draw is its own statement: the order of the draws is part of the recipe.

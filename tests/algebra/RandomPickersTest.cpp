@@ -1,3 +1,4 @@
+#include <limits>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -49,10 +50,30 @@ TEST(RandomPickers, SingleGivesNoValueWhenEveryValueIsExcluded) {
 }
 
 TEST(RandomPickers, ABrokenSourceThatOnlyGivesRejectedValuesEndsTheDraw) {
+    // A draw that passes with probability p gets 64/p attempts: a fair source
+    // fails them all with odds below e^−64.
     testing::ConstantRandom zero(0);
     EXPECT_EQ(randomIntText(kDigits, {0}, zero), std::nullopt);
+    EXPECT_EQ(zero.requestCount(), 68u);                                                  // p = 18/19
     EXPECT_EQ(randomIntPair(kDigits, {}, kDigits, {}, false, true, zero), std::nullopt);  // never distinct
-    EXPECT_GT(zero.requestCount(), 1000u);
+    EXPECT_EQ(zero.requestCount(), 68u + 2 * 68u);  // p = 19·18/19², two draws an attempt
+    // A fair source gets through however small p: one value in 400, one pair in 10000.
+    std::vector<std::int64_t> allBut7;
+    for (std::int64_t v = 0; v < 400; ++v) {
+        if (v != 7) allBut7.push_back(v);
+    }
+    SystemRandomSource fair(3);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(randomIntNotIn({0, 399}, allBut7, fair), 7);
+        EXPECT_EQ(randomIntPairValues({0, 99}, allBut7, {0, 99}, allBut7, false, false, fair), (IntPair{7, 7}));
+    }
+    // An answer outside the range asked for ends the draw at once.
+    for (std::int64_t outside : {std::int64_t{10}, std::int64_t{-10}, std::numeric_limits<std::int64_t>::min()}) {
+        testing::ConstantRandom broken(outside);
+        EXPECT_EQ(randomIntNotIn(kDigits, {}, broken), std::nullopt) << outside;
+        EXPECT_EQ(randomIntPairValues(kDigits, {}, {-20, 20}, {}, false, true, broken), std::nullopt) << outside;
+        EXPECT_EQ(broken.requestCount(), 3u) << outside;  // one single draw, one pair
+    }
 }
 
 TEST(RandomPickers, PairsAreDrawnAgainTogether) {

@@ -44,6 +44,33 @@ FittedFontSize fittingFontSize(const std::vector<std::string>& strings, const gf
     }
 }
 
+double shrunkFontSize(const std::string& text, const gfx::Font& font, double width) {
+    double size = font.pointSize();
+    while (gfx::measureText(text, {font.withSize(size)}).width > width) {
+        const double next = size * kFittingShrinkFactor;
+        // Written so that a size that is not a number stops too.
+        if (!(next >= kSmallestFittingFontSize)) break;
+        size = next;
+    }
+    return size;
+}
+
+gfx::Rect drawTextInRoom(const std::string& text, gfx::Point topLeft, const gfx::TextAttributes& attributes,
+                         double room, TextAnchor anchor) {
+    const gfx::Size full = gfx::measureText(text, attributes);
+    if (full.width <= room) {
+        gfx::drawText(text, topLeft, attributes);
+        return {topLeft, full};
+    }
+    gfx::TextAttributes smaller = attributes;
+    smaller.font = attributes.font.withSize(shrunkFontSize(text, attributes.font, room));
+    const gfx::Size size = gfx::measureText(text, smaller);
+    const double share = anchor == TextAnchor::left ? 0.0 : anchor == TextAnchor::centre ? 0.5 : 1.0;
+    const gfx::Point at{topLeft.x + share * (full.width - size.width), topLeft.y + 0.5 * (full.height - size.height)};
+    gfx::drawText(text, at, smaller);
+    return {at, size};
+}
+
 FittedFontSize smallestFittingFontSize(const std::vector<std::vector<std::string>>& groups,
                                        const gfx::TextAttributes& attributes, double width, double height) {
     FittedFontSize result{attributes.font.pointSize(), true};

@@ -1,6 +1,8 @@
 #pragma once
 // Text rows and lines drawn in the current drawing pass: the comment and
-// navigator bands of the step screen, rules and fraction bars.
+// navigator bands of the step screen, rules and fraction bars; and the one way
+// a drawing shrinks a text too wide for its room (the arithmetic drawings and
+// the strategy pictures' captions).
 
 #include <string>
 #include <vector>
@@ -35,6 +37,23 @@ struct FittedFontSize {
 // size tried is returned with fits false.
 FittedFontSize fittingFontSize(const std::vector<std::string>& strings, const gfx::TextAttributes& attributes,
                                double width, double height);
+
+// The point size reached by shrinking the font by kFittingShrinkFactor while
+// the text is wider than `width`, stopping at kSmallestFittingFontSize (or at
+// once when a size or width is not a number): the font's own size when the
+// text fits.
+double shrunkFontSize(const std::string& text, const gfx::Font& font, double width);
+
+// Which point of a text stays in place when it is drawn smaller.
+enum class TextAnchor { left, centre, right };
+
+// Draws the text with its top-left corner at the point, as drawText does; but
+// a text wider than `room` is drawn in its font shrunk by shrunkFontSize, and
+// the smaller text keeps the full-size text's vertical middle and its left
+// edge, middle or right edge, as the anchor says. Returns the box of the
+// text as drawn (its top-left corner and measured size).
+gfx::Rect drawTextInRoom(const std::string& text, gfx::Point topLeft, const gfx::TextAttributes& attributes,
+                         double room, TextAnchor anchor);
 
 // The smallest of the fitted sizes of the groups, at most the attributes' own
 // point size; fits is false when some group doesn't fit.

@@ -82,8 +82,7 @@ void drawDoublesPicture(gfx::Context& context, DoublesStrategy strategy, std::in
     const double h = area->height;
 
     const PictureScale scale = doublesPictureScale(n, 0.5, w, h);
-    const bool shrinkBottom = !hideAnswer && strategy != DoublesStrategy::plainDouble;
-    drawPictureCaptions(context, plan->captions, {scale.fontSize, scale.lineHeight}, *area, shrinkBottom);
+    drawPictureCaptions(context, plan->captions, {scale.fontSize, scale.lineHeight}, *area);
 
     const double baseline = h / 2.0 + kBoxHeight * scale.scale * static_cast<double>(n) / 2.0;
     const double b = kBoxHeight * scale.scale;

@@ -10,7 +10,8 @@
 // top-left corner is the context's origin; the smaller of width and height is
 // taken as the width. A picture draws nothing at all when n is outside its
 // limits (below 0, 1 or 2 as the strategy needs, or above kMostPictureUnits)
-// or when the area is empty.
+// or when the area is empty. Both captions are drawn smaller where they would
+// fill more than 0.95 of the width (drawPictureCaptions).
 
 #include <cstdint>
 #include <optional>

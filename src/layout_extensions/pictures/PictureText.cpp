@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "layout/drawing/TextDrawing.h"
 #include "platform/gfx/Text.h"
 
 namespace duolinear {
@@ -11,8 +12,8 @@ namespace {
 // The widest caption the pictures are sized for.
 constexpr const char* kCaptionProbe = "double 66 plus 99";
 constexpr double kCaptionStartSize = 40.0;
-// A shrunk bottom caption may fill this share of the width.
-constexpr double kBottomCaptionWidthShare = 0.95;
+// A shrunk caption may fill this share of the width.
+constexpr double kCaptionWidthShare = 0.95;
 
 // Asking fontconfig is slow, and every box face asks: the match is made once.
 const gfx::Font& chalkBaseFont() {
@@ -23,8 +24,10 @@ const gfx::Font& chalkBaseFont() {
     return font;
 }
 
-void drawCentredOn(gfx::Context& context, const std::string& text, const gfx::TextAttributes& attributes, double width,
-                   double centreY) {
+// The caption centred across the width on the height, in the font shrunk until
+// the caption fills no more than its share of the width.
+void drawCaption(gfx::Context& context, const std::string& text, const gfx::Font& font, double width, double centreY) {
+    const gfx::TextAttributes attributes{captionFont(shrunkFontSize(text, font, kCaptionWidthShare * width))};
     const gfx::Size size = gfx::measureText(text, attributes);
     gfx::drawText(context, text, {(width - size.width) / 2.0, centreY - size.height / 2.0}, attributes);
 }
@@ -39,16 +42,6 @@ gfx::Font captionFont(double size) {
     return gfx::Font::system(size, gfx::FontWeight::medium());
 }
 
-double shrunkFontSize(const std::string& text, const gfx::Font& font, double widthLimit) {
-    double size = font.pointSize();
-    while (gfx::measureText(text, {font.withSize(size)}).width > widthLimit) {
-        const double next = size * kPictureShrinkFactor;
-        if (!(next >= kSmallestPictureFontSize)) break;
-        size = next;
-    }
-    return size;
-}
-
 CaptionSizing captionSizing(double width) {
     const double size = shrunkFontSize(kCaptionProbe, captionFont(kCaptionStartSize), width);
     return {size, gfx::measureText(kCaptionProbe, {captionFont(size)}).height};
@@ -61,15 +54,10 @@ std::optional<PictureArea> uprightArea(double width, double height) {
 }
 
 void drawPictureCaptions(gfx::Context& context, const PictureCaptions& captions, const CaptionSizing& sizing,
-                         const PictureArea& area, bool shrinkBottom) {
-    const gfx::TextAttributes top{captionFont(sizing.fontSize)};
-    drawCentredOn(context, captions.top, top, area.width, 0.75 * sizing.lineHeight);
-
-    gfx::TextAttributes bottom = top;
-    if (shrinkBottom) {
-        bottom.font = captionFont(shrunkFontSize(captions.bottom, bottom.font, kBottomCaptionWidthShare * area.width));
-    }
-    drawCentredOn(context, captions.bottom, bottom, area.width, area.height - 0.75 * sizing.lineHeight);
+                         const PictureArea& area) {
+    const gfx::Font font = captionFont(sizing.fontSize);
+    drawCaption(context, captions.top, font, area.width, 0.75 * sizing.lineHeight);
+    drawCaption(context, captions.bottom, font, area.width, area.height - 0.75 * sizing.lineHeight);
 }
 
 }  // namespace duolinear

@@ -1,10 +1,11 @@
 #pragma once
 // What the strategy pictures share: the chalk-style font of the box faces, the
-// caption font fitted to a probe text, fonts shrunk to a width, the upright
-// drawing area and the largest number a picture builds.
+// caption font fitted to a probe text, the captions, the upright drawing area
+// and the largest number a picture builds.
 //
-// Every shrinking stops at kSmallestPictureFontSize, so an empty, tiny or
-// nonsensical area can never make it run for ever.
+// Fonts shrink to a width with shrunkFontSize (layout/drawing/TextDrawing.h),
+// which stops at a smallest size, so an empty, tiny or nonsensical area can
+// never make it run for ever.
 
 #include <cstdint>
 #include <optional>
@@ -19,11 +20,6 @@ namespace duolinear {
 // drawn in the system font.
 inline constexpr const char* kChalkFontFamily = "Cabin Sketch";
 
-// Each shrinking step is this much smaller than the one before, and shrinking
-// never goes below the smallest size.
-inline constexpr double kPictureShrinkFactor = 0.95;
-inline constexpr double kSmallestPictureFontSize = 1.0;
-
 // Towers taller and numbers of counters larger than this are refused (the
 // pictures draw nothing): no area shows them, and building them could
 // exhaust memory. It also keeps every sum a caption writes far from overflow.
@@ -35,11 +31,6 @@ gfx::Font chalkFont(double size);
 
 // The caption font of the pictures: the system font of medium weight.
 gfx::Font captionFont(double size);
-
-// The point size reached by shrinking the font by kPictureShrinkFactor while
-// the text is wider than `widthLimit`, stopping at kSmallestPictureFontSize
-// (or at once when a size or width is not a number).
-double shrunkFontSize(const std::string& text, const gfx::Font& font, double widthLimit);
 
 // The caption size of a picture of a given width: the caption font starts at
 // 40 points and shrinks until the probe text "double 66 plus 99" fits the
@@ -75,10 +66,10 @@ struct PictureCaptions {
 
 // Draws the top caption centred on 0.75 T from the top and the bottom caption
 // centred on 0.75 T from the bottom (T the sizing's line height), both centred
-// across the width, in the caption font in the default text colour. With
-// shrinkBottom the bottom caption's font shrinks until the caption is no wider
-// than 0.95 W.
+// across the width, in the caption font of the sizing in the default text
+// colour. A caption wider than 0.95 W is drawn in its font shrunk until it is
+// no wider, so that it never reaches the area's edges.
 void drawPictureCaptions(gfx::Context& context, const PictureCaptions& captions, const CaptionSizing& sizing,
-                         const PictureArea& area, bool shrinkBottom);
+                         const PictureArea& area);
 
 }  // namespace duolinear

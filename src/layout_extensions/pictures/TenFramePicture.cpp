@@ -91,7 +91,7 @@ void drawTenFramePicture(gfx::Context& context, std::int64_t a, std::int64_t b, 
 
     const frame& grid = plan->left.emptyFrame;
     const PictureScale scale = frameScale(grid.frameWidth, area->width, area->height);
-    drawPictureCaptions(context, plan->captions, {scale.fontSize, scale.lineHeight}, *area, !hideAnswer);
+    drawPictureCaptions(context, plan->captions, {scale.fontSize, scale.lineHeight}, *area);
 
     // Three equal gaps across; both frames centred vertically.
     const double drawnWidth = grid.frameWidth * scale.scale;

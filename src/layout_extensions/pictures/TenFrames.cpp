@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/pictures/PictureText.h"
 #include "platform/gfx/Path.h"
 #include "platform/gfx/Text.h"

@@ -1,7 +1,11 @@
 #include "platform/gfx/Text.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
+
+#include <cairo.h>
 
 #include "platform/gfx/Context.h"
 #include "platform/gfx/PangoSupport.h"
@@ -41,6 +45,32 @@ MeasureCache& cache() {
     return instance;
 }
 
+std::function<void(const DrawnText&)>& drawnObserver() {
+    static std::function<void(const DrawnText&)> observer;
+    return observer;
+}
+
+// Tells the observer, if there is one, where the laid-out text's glyphs landed.
+void reportDrawn(Context& context, const std::string& text, const detail::TextLayout& layout, Point topLeft) {
+    const std::function<void(const DrawnText&)>& observer = drawnObserver();
+    if (!observer) return;
+    const Rect ink = layout.inkBounds();
+    if (ink.size.width <= 0.0 || ink.size.height <= 0.0) return;
+    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+    bool first = true;
+    for (const Point corner : {Point{ink.minX(), ink.minY()}, Point{ink.maxX(), ink.minY()},
+                               Point{ink.minX(), ink.maxY()}, Point{ink.maxX(), ink.maxY()}}) {
+        double px = topLeft.x + corner.x, py = topLeft.y + corner.y;
+        cairo_user_to_device(context.cairo(), &px, &py);
+        minX = first ? px : std::min(minX, px);
+        minY = first ? py : std::min(minY, py);
+        maxX = first ? px : std::max(maxX, px);
+        maxY = first ? py : std::max(maxY, py);
+        first = false;
+    }
+    observer({text, Rect::make(minX, minY, maxX - minX, maxY - minY)});
+}
+
 }  // namespace
 
 Size measureText(const std::string& text, const TextAttributes& attributes) {
@@ -61,12 +91,16 @@ Rect inkBounds(const std::string& text, const TextAttributes& attributes) {
 void drawText(Context& context, const std::string& text, Point topLeft, const TextAttributes& attributes) {
     if (text.empty()) return;
     if (attributes.foreground.isClear() && attributes.background.isClear()) return;
-    detail::TextLayout(text, attributes).draw(context, topLeft);
+    const detail::TextLayout layout(text, attributes);
+    layout.draw(context, topLeft);
+    if (!attributes.foreground.isClear()) reportDrawn(context, text, layout, topLeft);
 }
 
 void drawText(Context& context, const AttributedText& text, Point topLeft, const TextAttributes& defaults) {
     if (text.text().empty()) return;
-    detail::TextLayout(text, defaults).draw(context, topLeft);
+    const detail::TextLayout layout(text, defaults);
+    layout.draw(context, topLeft);
+    reportDrawn(context, text.text(), layout, topLeft);
 }
 
 void drawText(const std::string& text, Point topLeft, const TextAttributes& attributes) {
@@ -79,6 +113,10 @@ void drawText(const AttributedText& text, Point topLeft, const TextAttributes& d
 
 void clearTextMeasureCache() {
     cache().clear();
+}
+
+void setTextDrawnObserver(std::function<void(const DrawnText&)> observer) {
+    drawnObserver() = std::move(observer);
 }
 
 }  // namespace gfx

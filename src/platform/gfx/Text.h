@@ -10,6 +10,7 @@
 // colour emoji in colour. Bytes that are not UTF-8 are drawn as "?". All of
 // this runs on the main thread only.
 
+#include <functional>
 #include <string>
 
 #include "platform/gfx/AttributedText.h"
@@ -47,5 +48,17 @@ void drawText(Context& context, const AttributedText& text, Point topLeft, const
 
 // Empties the measurement cache (for timing cold measurements).
 void clearTextMeasureCache();
+
+// A text as it was drawn: the text, and the rectangle its glyphs cover in the
+// pixels of the drawing's surface (the context's transform applied; for a
+// turned text, the upright rectangle around the turned one).
+struct DrawnText {
+    std::string text;
+    Rect pixels;
+};
+// Called with every text drawn whose glyphs show (its foreground is not
+// clear), for tests that check where texts land; an empty function, the
+// default, stops the calls.
+void setTextDrawnObserver(std::function<void(const DrawnText&)> observer);
 
 }  // namespace gfx

@@ -40,7 +40,9 @@ Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions) {
 Outcome writePng(const gfx::ImageSurface& surface, const std::filesystem::path& file) {
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    if (!surface.writePng(file.string())) return Outcome::failure("cannot write the screenshot " + file.string());
+    if (!surface.writePng(file.string())) {
+        return Outcome::failure("cannot write the screenshot " + echoText(file.string()));
+    }
     return Outcome::success();
 }
 

@@ -3,11 +3,14 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#include "platform/gfx/Utf8.h"
 
 namespace host {
 
@@ -32,91 +35,189 @@ std::string argument(const std::string& rest) {
     return text;
 }
 
-// The whole file; empty with the reason in `error` when it cannot be read
-// (reading a folder fails with "Is a directory").
-std::string readWhole(const std::filesystem::path& file, std::string& error) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return {};
+// A file is read this many bytes at a time.
+constexpr std::size_t kPiece = 4096;
+
+// Takes a script a piece at a time and each line as soon as its newline
+// arrives, holding no more than the line being read besides the actions.
+class ScriptParser {
+public:
+    // Takes the next piece of the text; false once the script is refused.
+    bool feed(std::string_view piece) {
+        if (!parsed_.error.empty()) return false;
+        size_ += piece.size();
+        if (size_ > kMaxScriptSize) {
+            return refuse(where() + "the script is larger than " + std::to_string(kMaxScriptSize) + " bytes");
+        }
+        while (!piece.empty()) {
+            const std::size_t newline = piece.find('\n');
+            const std::string_view part = piece.substr(0, newline);
+            if (line_.size() + part.size() > kMaxScriptLineLength) {
+                return refuse(where() + "the line is longer than " + std::to_string(kMaxScriptLineLength) + " bytes");
+            }
+            line_.append(part);
+            if (newline == std::string_view::npos) break;
+            if (!takeLine()) return false;
+            piece.remove_prefix(newline + 1);
+        }
+        return true;
     }
-    std::string text;
-    char buffer[4096];
-    while (true) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) error = std::strerror(errno);
-        if (n <= 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
+
+    // The script read, once every piece has been fed.
+    ParsedScript finish() {
+        if (parsed_.error.empty() && !line_.empty()) takeLine();
+        return std::move(parsed_);
     }
-    ::close(fd);
-    return error.empty() ? text : std::string();
+
+private:
+    std::string where() const { return "line " + std::to_string(number_ + 1) + ": "; }
+
+    bool refuse(std::string error) {
+        parsed_.error = std::move(error);
+        return false;
+    }
+
+    // Parses the line held, the next one of the script.
+    bool takeLine() {
+        const std::string at = where();
+        ++number_;
+        std::string raw = std::move(line_);
+        line_.clear();
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        const std::string line = trim(raw);
+        if (line.empty() || line.front() == '#') return true;
+        const auto space = line.find_first_of(" \t");
+        const std::string verbText = line.substr(0, space);
+        const std::string rest = space == std::string::npos ? std::string() : line.substr(space);
+
+        ScriptAction action;
+        action.line = number_;
+        if (verbText == "tap") {
+            std::istringstream words(rest);
+            std::string x, y, extra;
+            words >> x >> y >> extra;
+            if (!parseNumber(x, action.point.x) || !parseNumber(y, action.point.y) || !extra.empty()) {
+                return refuse(at + "tap takes two numbers, X and Y");
+            }
+            action.kind = ScriptAction::Kind::tap;
+        } else if (verbText == "tap-button") {
+            action.kind = ScriptAction::Kind::tapButton;
+            action.text = argument(rest);
+            if (action.text.empty()) return refuse(at + "tap-button needs a title");
+        } else if (verbText == "back") {
+            if (!trim(rest).empty()) return refuse(at + "back takes nothing after it");
+            action.kind = ScriptAction::Kind::back;
+        } else if (verbText == "screenshot") {
+            action.kind = ScriptAction::Kind::screenshot;
+            action.text = argument(rest);
+            if (action.text.empty()) return refuse(at + "screenshot needs a file name");
+        } else {
+            return refuse(at + "unknown action \"" + echoText(verbText) + "\" (tap, tap-button, back or screenshot)");
+        }
+        parsed_.actions.push_back(std::move(action));
+        return true;
+    }
+
+    ParsedScript parsed_;
+    std::string line_;
+    std::size_t size_ = 0;
+    int number_ = 0;  // lines taken
+};
+
+// "\e", "\x01": a control character as a message shows it.
+std::string escaped(unsigned char c) {
+    switch (c) {
+        case '\a':
+            return "\\a";
+        case '\b':
+            return "\\b";
+        case '\t':
+            return "\\t";
+        case '\n':
+            return "\\n";
+        case '\v':
+            return "\\v";
+        case '\f':
+            return "\\f";
+        case '\r':
+            return "\\r";
+        case 0x1B:
+            return "\\e";
+        default: {
+            char text[8];
+            std::snprintf(text, sizeof text, "\\x%02x", c);
+            return text;
+        }
+    }
 }
 
 }  // namespace
 
 ParsedScript loadScript(const std::filesystem::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {{}, "cannot read the script " + file.string() + ": " + std::strerror(errno)};
+    ScriptParser parser;
     std::string error;
-    const std::string text = readWhole(file, error);
+    char buffer[kPiece];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = std::strerror(errno);  // reading a folder fails with "Is a directory"
+        if (n <= 0 || !parser.feed(std::string_view(buffer, static_cast<std::size_t>(n)))) break;
+    }
+    ::close(fd);
     if (!error.empty()) return {{}, "cannot read the script " + file.string() + ": " + error};
-    ParsedScript parsed = parseScript(text);
+    ParsedScript parsed = parser.finish();
     if (!parsed.error.empty()) parsed.error = file.string() + ", " + parsed.error;
     return parsed;
 }
 
-ParsedScript parseScript(const std::string& text) {
-    ParsedScript parsed;
-    std::istringstream lines(text);
-    std::string raw;
-    int number = 0;
-    while (std::getline(lines, raw)) {
-        ++number;
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-        const std::string line = trim(raw);
-        if (line.empty() || line.front() == '#') continue;
-        const auto space = line.find_first_of(" \t");
-        const std::string verb = line.substr(0, space);
-        const std::string rest = space == std::string::npos ? std::string() : line.substr(space);
-        const std::string where = "line " + std::to_string(number) + ": ";
-
-        ScriptAction action;
-        action.line = number;
-        if (verb == "tap") {
-            std::istringstream words(rest);
-            std::string x, y, extra;
-            words >> x >> y >> extra;
-            if (!parseNumber(x, action.point.x) || !parseNumber(y, action.point.y) || !extra.empty()) {
-                parsed.error = where + "tap takes two numbers, X and Y";
-                return parsed;
-            }
-            action.kind = ScriptAction::Kind::tap;
-        } else if (verb == "tap-button") {
-            action.kind = ScriptAction::Kind::tapButton;
-            action.text = argument(rest);
-            if (action.text.empty()) {
-                parsed.error = where + "tap-button needs a title";
-                return parsed;
-            }
-        } else if (verb == "back") {
-            if (!trim(rest).empty()) {
-                parsed.error = where + "back takes nothing after it";
-                return parsed;
-            }
-            action.kind = ScriptAction::Kind::back;
-        } else if (verb == "screenshot") {
-            action.kind = ScriptAction::Kind::screenshot;
-            action.text = argument(rest);
-            if (action.text.empty()) {
-                parsed.error = where + "screenshot needs a file name";
-                return parsed;
-            }
-        } else {
-            parsed.error = where + "unknown action \"" + verb + "\" (tap, tap-button, back or screenshot)";
-            return parsed;
-        }
-        parsed.actions.push_back(std::move(action));
+ParsedScript parseScript(std::string_view text) {
+    // In pieces as a file is read, so that a bound is met at the same line.
+    ScriptParser parser;
+    for (std::size_t at = 0; at < text.size(); at += kPiece) {
+        if (!parser.feed(text.substr(at, kPiece))) break;
     }
-    return parsed;
+    return parser.finish();
+}
+
+const char* verb(ScriptAction::Kind kind) {
+    switch (kind) {
+        case ScriptAction::Kind::tap:
+            return "tap";
+        case ScriptAction::Kind::tapButton:
+            return "tap-button";
+        case ScriptAction::Kind::back:
+            return "back";
+        case ScriptAction::Kind::screenshot:
+            return "screenshot";
+    }
+    return "?";
+}
+
+std::string echoText(std::string_view text) {
+    constexpr std::size_t kShownCharacters = 80;
+    std::string shown;
+    std::size_t at = 0;
+    for (std::size_t count = 0; at < text.size() && count < kShownCharacters; ++count) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        const std::size_t length = gfx::utf8SequenceLength(text, at);
+        if (length == 0 || (length == 1 && (c < 0x20 || c == 0x7F))) {
+            shown += escaped(c);
+            ++at;
+        } else if (c == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0) {
+            // U+0080 to U+009F, the C1 controls.
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned char>(text[at + 1]));
+            shown += code;
+            at += 2;
+        } else {
+            shown.append(text, at, length);
+            at += length;
+        }
+    }
+    if (at < text.size()) shown += "\u2026";
+    return shown;
 }
 
 std::string describe(const ScriptAction& action) {
@@ -127,11 +228,10 @@ std::string describe(const ScriptAction& action) {
             return text.str();
         }
         case ScriptAction::Kind::tapButton:
-            return "tap-button \"" + action.text + "\"";
+            return "tap-button \"" + echoText(action.text) + "\"";
         case ScriptAction::Kind::back:
-            return "back";
         case ScriptAction::Kind::screenshot:
-            return "screenshot " + action.text;
+            return verb(action.kind) + (action.text.empty() ? "" : " " + echoText(action.text));
     }
     return "?";
 }

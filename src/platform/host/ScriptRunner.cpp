@@ -18,9 +18,11 @@ Outcome ScriptRunner::perform(const ScriptAction& action) {
             outcome = screenshot_(action.text);
             break;
     }
+    // The message names what the action was about (a title, a point, a file);
+    // the action itself is named by its word only, so nothing shows twice.
     if (!outcome.ok) {
         outcome.message =
-            "script line " + std::to_string(action.line) + " (" + describe(action) + "): " + outcome.message;
+            "script line " + std::to_string(action.line) + " (" + verb(action.kind) + "): " + outcome.message;
     }
     return outcome;
 }

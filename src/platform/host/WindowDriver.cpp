@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/host/Script.h"
 #include "platform/ui/NavigationBar.h"
 
 namespace host {
@@ -58,8 +59,8 @@ ui::Button* WindowDriver::findButton(const std::string& title, std::string& why)
             covered = hit != nullptr ? "covered by " + hit->debugDescription() : "not taking touches";
         }
     }
-    why = covered.empty() ? "no button titled \"" + title + "\" is shown"
-                          : "the button titled \"" + title + "\" is " + covered;
+    why = covered.empty() ? "no button titled \"" + echoText(title) + "\" is shown"
+                          : "the button titled \"" + echoText(title) + "\" is " + covered;
     return nullptr;
 }
 

@@ -171,7 +171,7 @@ Outcome WindowHost::screenshot(const std::string& file) {
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     const cairo_status_t status = cairo_surface_write_to_png(image, file.c_str());
     cairo_surface_destroy(image);
-    if (status != CAIRO_STATUS_SUCCESS) return Outcome::failure("cannot write the screenshot " + file);
+    if (status != CAIRO_STATUS_SUCCESS) return Outcome::failure("cannot write the screenshot " + echoText(file));
     return Outcome::success();
 }
 

@@ -78,6 +78,16 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
+// Gives the new file the owner and group of the one it replaces, as far as
+// the process may: root sets both, an owner at least the group when it is
+// one of the owner's; false when neither could be kept (the file is then the
+// process's). Done before the mode is set, as a change of owner clears the
+// set-id bits.
+bool keepOwner(int fd, const struct stat& replaced) {
+    if (::fchown(fd, replaced.st_uid, replaced.st_gid) == 0) return true;
+    return ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) == 0;
+}
+
 // The process id of a temporary file name "NAME.tmp-PID"; none for any other name.
 std::optional<long> temporaryFilePid(const std::string& name, const std::string& prefix) {
     if (!name.starts_with(prefix) || name.size() == prefix.size()) return std::nullopt;
@@ -168,13 +178,15 @@ bool replaceFileAtomically(const fs::path& target, const std::string& text, std:
     ::unlink(temporary.c_str());  // left by an earlier process with this id
     mode_t mode = 0644;
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) mode = info.st_mode & 07777;
+    const bool replacing = ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    if (replacing) mode = info.st_mode & 07777;
 
     FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.get() < 0) {
         problem = errorText(errno);
         return false;
     }
+    if (replacing) keepOwner(fd.get(), info);
     const bool written = writeAll(fd.get(), text) && ::fchmod(fd.get(), mode) == 0 && ::fsync(fd.get()) == 0;
     const int writeError = errno;
     if (!fd.close() || !written) {

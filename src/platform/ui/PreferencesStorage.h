@@ -42,7 +42,8 @@ std::filesystem::path temporaryFileFor(const std::filesystem::path& target, long
 
 // Writes text to a temporary file beside `target`, flushes it to disk and
 // renames it over `target`; on failure nothing but `target` as it was is left.
-// An existing target keeps its permissions.
+// An existing target keeps its permissions, and its owner and group where
+// the process may set them.
 bool replaceFileAtomically(const std::filesystem::path& target, const std::string& text, std::string& problem);
 
 // Moves `file` to the first free name of "file.suffix", "file.suffix-2", ...

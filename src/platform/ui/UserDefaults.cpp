@@ -1,8 +1,8 @@
 #include "platform/ui/UserDefaults.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
-#include <limits>
 #include <memory>
 #include <optional>
 
@@ -95,8 +95,7 @@ UserDefaults& UserDefaults::standard() {
     return *standardInstance();
 }
 
-UserDefaults::UserDefaults(std::filesystem::path file)
-    : file_(std::move(file)), values_(std::make_unique<nlohmann::json>(nlohmann::json::object())) {
+UserDefaults::UserDefaults(std::filesystem::path file) : file_(std::move(file)) {
     load();
 }
 
@@ -119,31 +118,28 @@ void UserDefaults::load() {
              " levels; it is left alone and the preferences are kept in memory only");
         return;
     }
-    nlohmann::json document = nlohmann::json::parse(read.text, nullptr, false);
-    if (document.is_discarded() || !document.is_object()) {
+    if (!nlohmann::json::accept(read.text) || read.text[read.text.find_first_not_of(" \t\r\n")] != '{') {
         state_ = FileState::moveAside;
         warn(name + " is not a JSON object; starting with no preferences (the file is moved aside when they are " +
              "next saved)");
         return;
     }
-    *values_ = std::move(document);
+    members_ = preferencesMembers(read.text);
 }
 
 std::int64_t UserDefaults::integerForKey(const std::string& key) const {
-    const auto it = values_->find(key);
-    if (it == values_->end()) return 0;
-    if (it->is_number_integer() && !it->is_number_unsigned()) return it->get<std::int64_t>();
-    if (it->is_number_unsigned()) {
-        const auto value = it->get<std::uint64_t>();
-        if (value <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-            return static_cast<std::int64_t>(value);
-        }
-    }
-    return 0;
+    const auto it = members_.find(key);
+    if (it == members_.end()) return 0;
+    // Only a whole JSON integer that fits counts; 1.0, 1e2, "1" and wider
+    // integers read 0.
+    const std::string& text = it->second;
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size() ? value : 0;
 }
 
 bool UserDefaults::setInteger(std::int64_t value, const std::string& key) {
-    (*values_)[key] = value;
+    members_[key] = std::to_string(value);
     return save();
 }
 
@@ -154,6 +150,12 @@ bool UserDefaults::save() {
     }
     if (state_ == FileState::leaveAlone) return false;  // said when it was read
     const std::string cannotSave = "cannot save the preferences to " + file_.string() + ": ";
+    const std::string text = preferencesText(members_);
+    if (text.size() > kMaxPreferencesFileSize) {
+        warn(cannotSave + "they would take " + std::to_string(text.size()) + " bytes, more than the " +
+             std::to_string(kMaxPreferencesFileSize) + " bytes that are read at start; the file is kept as it was");
+        return false;
+    }
     const PreferencesTarget target = preferencesTarget(file_);
     if (target.path.empty()) {
         warn(cannotSave + "it " + target.problem);
@@ -180,7 +182,7 @@ bool UserDefaults::save() {
     }
     state_ = FileState::replace;
     removeStaleTemporaryFiles(target.path);
-    if (!replaceFileAtomically(target.path, values_->dump(2) + "\n", problem)) {
+    if (!replaceFileAtomically(target.path, text, problem)) {
         warn(cannotSave + problem);
         return false;
     }

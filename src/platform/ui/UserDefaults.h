@@ -20,15 +20,19 @@
 //   writes a new one, and stderr says where it went; an empty one holds
 //   nothing and is simply replaced.
 // A file that cannot be written leaves the values in memory and says so on
-// stderr. Members of the file that are not integers are kept as they are.
+// stderr, and so do preferences that would make a file larger than
+// kMaxPreferencesFileSize (the file is written compact, and a save never
+// writes what the next start would refuse: the old file stays). Members of
+// the file that the app does not use are kept as they are written, numbers
+// wider than 64 bits included. A file that is replaced keeps its permissions
+// and, where the process may set them, its owner and group.
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 
-#include <nlohmann/json_fwd.hpp>
+#include "platform/ui/PreferencesText.h"
 
 namespace ui {
 
@@ -76,7 +80,7 @@ private:
 
     std::filesystem::path file_;
     FileState state_ = FileState::replace;
-    std::unique_ptr<nlohmann::json> values_;  // always an object
+    PreferencesMembers members_;
 };
 
 }  // namespace ui

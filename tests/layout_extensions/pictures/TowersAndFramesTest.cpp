@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "layout/drawing/TextDrawing.h"
 #include "layout_extensions/pictures/PictureTestSupport.h"
 #include "layout_extensions/pictures/PictureText.h"
 #include "layout_extensions/pictures/TenFrames.h"
@@ -135,8 +136,8 @@ TEST(TenFrames, ACounterNumberShrinksToThreeQuartersOfTheCounterAndDegenerateSiz
     // Shrinking to an empty width stops at the smallest size.
     for (double width : {0.0, -5.0, 1e-9}) {
         const double size = shrunkFontSize("double 66 plus 99", captionFont(40), width);
-        EXPECT_GE(size, kSmallestPictureFontSize);
-        EXPECT_LT(size * kPictureShrinkFactor, kSmallestPictureFontSize);
+        EXPECT_GE(size, kSmallestFittingFontSize);
+        EXPECT_LT(size * kFittingShrinkFactor, kSmallestFittingFontSize);
     }
 }
 

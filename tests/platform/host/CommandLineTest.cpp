@@ -1,9 +1,17 @@
 // The host's command line and scripts.
 
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/host/Options.h"
 #include "platform/host/Script.h"
@@ -79,16 +87,75 @@ TEST(Script, ReadsActionsLineByLine) {
 
 TEST(Script, NamesTheLineItCannotRead) {
     struct Case {
-        const char* text;
-        const char* error;
+        std::string text;
+        std::string error;
     };
     const Case cases[] = {
-        {"tap 10\n", "line 1: tap takes two numbers"}, {"back\ntap x y\n", "line 2: tap takes two numbers"},
-        {"tap 1 2 3\n", "tap takes two numbers"},      {"tap-button\n", "tap-button needs a title"},
-        {"back now\n", "back takes nothing"},          {"screenshot\n", "screenshot needs a file name"},
+        {"tap 10\n", "line 1: tap takes two numbers"},
+        {"back\ntap x y\n", "line 2: tap takes two numbers"},
+        {"tap 1 2 3\n", "tap takes two numbers"},
+        {"tap-button\n", "tap-button needs a title"},
+        {"back now\n", "back takes nothing"},
+        {"screenshot\n", "screenshot needs a file name"},
         {"swipe 1 2\n", "unknown action \"swipe\""},
+        // Refused as soon as it is too long, newline or not.
+        {"back\n" + std::string(5000, 'x') + "\nback\n", "line 2: the line is longer than 4096 bytes"},
+        {"# \n\nback\n" + std::string(kMaxScriptLineLength + 1, ' '), "line 4: the line is longer than 4096 bytes"},
+        // What is echoed is cut short and shows its control characters escaped.
+        {"\x1b[2J\a\x7f\xc2\x9b\xff\xc3\xa9 1\n", "line 1: unknown action \"\\e[2J\\a\\x7f\\u009b\\xff\xc3\xa9\""},
+        {std::string(300, 'y') + "\n", "unknown action \"" + std::string(80, 'y') + "\u2026\""},
     };
-    for (const Case& c : cases) EXPECT_THAT(parseScript(c.text).error, HasSubstr(c.error)) << c.text;
+    for (const Case& c : cases) {
+        const std::string error = parseScript(c.text).error;
+        EXPECT_THAT(error, HasSubstr(c.error)) << c.text.substr(0, 40);
+        EXPECT_LT(error.size(), 200u);
+        EXPECT_TRUE(std::none_of(error.begin(), error.end(), [](char b) { return b >= 0 && b < 0x20; })) << error;
+    }
+    // A line of the longest length is read.
+    const ParsedScript longest = parseScript("tap-button " + std::string(kMaxScriptLineLength - 11, 'z') + "\n");
+    ASSERT_EQ(longest.error, "");
+    EXPECT_EQ(longest.actions.at(0).text.size(), kMaxScriptLineLength - 11);
+    EXPECT_EQ(describe(longest.actions[0]), "tap-button \"" + std::string(80, 'z') + "\u2026\"");
+}
+
+// A script is read a piece at a time and refused as soon as a line, or the
+// whole, passes its bound: a writer into a pipe is cut off long before it has
+// written its 64 MiB, whether it writes one endless line or endless actions.
+TEST(Script, AnEndlessInputIsRefusedWithoutBeingReadWhole) {
+    struct Case {
+        std::string unit;  // written again and again
+        std::string error;
+    };
+    const Case cases[] = {
+        {std::string(4096, 'x'), "line 1: the line is longer than 4096 bytes"},
+        {"back\n# and again\n\n", "the script is larger than 1048576 bytes"},
+    };
+    const std::filesystem::path fifo =
+        std::filesystem::temp_directory_path() / ("duolinear-script-" + std::to_string(::getpid()));
+    for (const Case& c : cases) {
+        std::filesystem::remove(fifo);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        const pid_t writer = ::fork();
+        if (writer == 0) {
+            std::signal(SIGPIPE, SIG_IGN);
+            const int fd = ::open(fifo.c_str(), O_WRONLY);
+            std::string block;
+            while (block.size() < 65536) block += c.unit;
+            for (std::size_t written = 0; written < (std::size_t{64} << 20); written += block.size()) {
+                if (::write(fd, block.data(), block.size()) != static_cast<ssize_t>(block.size())) ::_exit(1);
+            }
+            ::_exit(0);  // wrote it all: it was read whole
+        }
+        ASSERT_GT(writer, 0);
+        const ParsedScript script = loadScript(fifo);
+        int status = 0;
+        ::waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << c.error;
+        EXPECT_THAT(script.error, HasSubstr(fifo.string() + ", line "));
+        EXPECT_THAT(script.error, HasSubstr(c.error));
+        EXPECT_LT(script.error.size(), 200u);
+    }
+    std::filesystem::remove(fifo);
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
     };
     const Case cases[] = {
         {"tap-button Open counter\ntap-button Subtract\n",
-         "script line 2 (tap-button \"Subtract\"): no button titled \"Subtract\" is shown"},
+         "script line 2 (tap-button): no button titled \"Subtract\" is shown"},
         {"back\n", "script line 1 (back): there is no back button to go back with"},
         {"tap 400 10\n", "the point (400, 10) is outside the window (390 x 844 points)"},
         {"tap-button Open counter\ntap-button Open counter\n", "no button titled \"Open counter\" is shown"},
@@ -117,6 +117,16 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
         EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr(c.message));
         EXPECT_EQ(delegate_->terminated, 1);
     }
+    // A title that is long and holds control characters shows once, cut
+    // short, its control characters escaped.
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run("tap-button \x1b]0;owned\a" + std::string(3000, 'T') + "\n"), 1);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    const std::string shown = "\\e]0;owned\\a" + std::string(70, 'T') + "\u2026";
+    EXPECT_THAT(said, HasSubstr("script line 1 (tap-button): no button titled \"" + shown + "\" is shown"));
+    EXPECT_EQ(said.find(shown), said.rfind(shown)) << said;
+    EXPECT_LT(said.size(), 300u);
+    EXPECT_EQ(said.find('\x1b'), std::string::npos);
 
     // A script that cannot be read is a failure, never an empty run.
     struct Unreadable {

@@ -128,15 +128,83 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
 
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     const fs::path file = folder_ / "preferences.json";
-    write(file, R"({"text": "1", "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1})");
+    write(file, R"({"text": "1", "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1,
+                    "wide": 12345678901234567890123, "tiny": -1.25E-7, "spelled": 1.0, "shape": {"a" : [ 1, "b c" ]}})");
     UserDefaults defaults(file);
-    for (const char* key : {"text", "real", "list", "huge"}) EXPECT_EQ(defaults.integerForKey(key), 0) << key;
+    for (const char* key : {"text", "real", "list", "huge", "wide", "tiny", "spelled", "shape"}) {
+        EXPECT_EQ(defaults.integerForKey(key), 0) << key;
+    }
     EXPECT_EQ(defaults.integerForKey("ok"), 1);
     ASSERT_TRUE(defaults.setInteger(2, "ok"));
-    const nlohmann::json saved = nlohmann::json::parse(read(file));
-    EXPECT_EQ(saved["text"], "1");
-    EXPECT_EQ(saved["real"], 1.5);
-    EXPECT_EQ(saved["ok"], 2);
+    // Written back exactly as they were written, blanks outside strings left out.
+    EXPECT_EQ(read(file), R"({"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"shape":{"a":[1,"b c"]},)"
+                          R"("spelled":1.0,"text":"1","tiny":-1.25E-7,"wide":12345678901234567890123})"
+                          "\n");
+}
+
+// Saving writes compact JSON, and never a file larger than a start reads: a
+// list of small numbers that indenting would make too large is saved and
+// read back, and preferences even the compact text of which is too large
+// are refused with the old file kept.
+TEST_F(UserDefaultsTest, ASaveNeverWritesWhatTheNextStartRefuses) {
+    const fs::path file = folder_ / "preferences.json";
+    std::string list = "[0";
+    for (int i = 1; i < 200000; ++i) list += ",0";
+    list += "]";
+    const std::string head = R"({"duolinear_variable":0,"list":)" + list + R"(,"pad":")";
+    const std::string tail = "\"}\n";
+    const std::string full = head + std::string(kMaxPreferencesFileSize - head.size() - tail.size(), 'p') + tail;
+    ASSERT_EQ(full.size(), kMaxPreferencesFileSize);
+    write(file, full);
+    {
+        UserDefaults defaults(file);
+        ASSERT_TRUE(defaults.setInteger(1, "duolinear_variable"));  // the same size
+    }
+    std::string expected = full;
+    expected[std::string(R"({"duolinear_variable":)").size()] = '1';
+    EXPECT_TRUE(read(file) == expected);
+    UserDefaults again(file);
+    EXPECT_EQ(again.integerForKey("duolinear_variable"), 1);
+    // One byte more: refused, said so, the file as it was and nothing beside it.
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(again.setInteger(10, "duolinear_variable"));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot save the preferences to " + file.string() + ": they would take 1048577 bytes"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(again.integerForKey("duolinear_variable"), 10);
+    EXPECT_TRUE(read(file) == expected);
+    EXPECT_EQ(names(), std::vector<std::string>{"preferences.json"});
+}
+
+// Run by root on a file of another user, directly or through a link, a save
+// leaves the file that user's, so that they can still read it.
+TEST_F(UserDefaultsTest, ReplacingAFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    constexpr uid_t kNobody = 65534;
+    const fs::path file = folder_ / "theirs.json";
+    const fs::path link = folder_ / "link.json";
+    write(file, R"({"duolinear_variable": 1})");
+    ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(file.filename(), link);
+    EXPECT_TRUE(UserDefaults(file).setInteger(2, "duolinear_equation"));
+    EXPECT_TRUE(UserDefaults(link).setInteger(1, "duolinear_LCM"));
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kNobody);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    const int status = inChildProcess(
+        [&] {
+            UserDefaults defaults(file);
+            const bool readable = defaults.integerForKey("duolinear_variable") == 1 &&
+                                  defaults.integerForKey("duolinear_equation") == 2 &&
+                                  defaults.integerForKey("duolinear_LCM") == 1;
+            return readable ? 0 : 1;
+        },
+        true);
+    EXPECT_EQ(status, 0);
 }
 
 TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
