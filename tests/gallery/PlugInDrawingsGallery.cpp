@@ -59,6 +59,19 @@ TEST(PlugInDrawingsGallery, WorkedExamples) {
          tableauOpLayout("anon", "\u2212", {{"4", "13", "Z"}, {"5", "3", "6"}, {"2", "8", "1"}, {"2", "5", "5"}},
                          {{"YNN", "YNN", "NNN"}, {"YYN", "YYN", "YNN"}, {"YNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
                          {"4", "3", "1", "false"}, {"4", "false"}));
+    // The same subtraction checked by adding 281 back to 255: the plus
+    // section, its "+" and two rules.
+    draw("tableau-536-281-checked",
+         tableauOpLayout(
+             "anon", "\u2212",
+             {{"4", "13", "Z"}, {"5", "3", "6"}, {"2", "8", "1"}, {"2", "5", "5"}, {"2", "8", "1"}, {"5", "3", "6"}},
+             {{"YNN", "YNN", "NNN"},
+              {"YYN", "YYN", "YNN"},
+              {"YNN", "YNN", "YNN"},
+              {"YNN", "YNN", "YNN"},
+              {"YNN", "YNN", "YNN"},
+              {"YNG", "YNG", "YNG"}},
+             {"6", "3", "1", "false"}, {"6", "true"}));
     // Counting up from 27 to 50: +3 to 30, +20 to 50; 3 + 20 = 23.
     draw("count-27-to-50", countOpLayout("anon", "", {{"27", "3", "30"}, {"30", "20", "50"}},
                                          {"COUNT UP", "2", "2", "23"}, {"SUMMARY", "2"}, {"3", "20"}));
