@@ -1,7 +1,8 @@
 // The arithmetic plug-ins drawn through the renderer as worked examples:
 // 23 × 45 by lattice and by grid, 478 + 256 in columns, 1234 ÷ 7 by long and
-// by partial division, a subtraction with regrouping and a count up; each
-// inside its measured box.
+// by partial division, a subtraction with regrouping and a count up; the
+// stages of the divisions and of the count; and the edge cases where a text
+// has less room than it needs. Each inside its measured box.
 
 #include "gallery/RendererPictures.h"
 #include "layout_extensions/PlugInRecords.h"
@@ -58,9 +59,75 @@ TEST(PlugInDrawingsGallery, WorkedExamples) {
          tableauOpLayout("anon", "\u2212", {{"4", "13", "Z"}, {"5", "3", "6"}, {"2", "8", "1"}, {"2", "5", "5"}},
                          {{"YNN", "YNN", "NNN"}, {"YYN", "YYN", "YNN"}, {"YNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
                          {"4", "3", "1", "false"}, {"4", "false"}));
+    // The same subtraction checked by adding 281 back to 255: the plus
+    // section, its "+" and two rules.
+    draw("tableau-536-281-checked",
+         tableauOpLayout(
+             "anon", "\u2212",
+             {{"4", "13", "Z"}, {"5", "3", "6"}, {"2", "8", "1"}, {"2", "5", "5"}, {"2", "8", "1"}, {"5", "3", "6"}},
+             {{"YNN", "YNN", "NNN"},
+              {"YYN", "YYN", "YNN"},
+              {"YNN", "YNN", "YNN"},
+              {"YNN", "YNN", "YNN"},
+              {"YNN", "YNN", "YNN"},
+              {"YNG", "YNG", "YNG"}},
+             {"6", "3", "1", "false"}, {"6", "true"}));
     // Counting up from 27 to 50: +3 to 30, +20 to 50; 3 + 20 = 23.
     draw("count-27-to-50", countOpLayout("anon", "", {{"27", "3", "30"}, {"30", "20", "50"}},
                                          {"COUNT UP", "2", "2", "23"}, {"SUMMARY", "2"}, {"3", "20"}));
+}
+
+TEST(PlugInDrawingsGallery, StagesOfTheDivisionsAndTheCount) {
+    // 1234 ÷ 7 by long division: the second subtraction in progress, its
+    // product light gray; then the solution, the remainder light gray.
+    drawLayoutsInARow(
+        "long-division-1234-7-stages",
+        {divideOpLayout("anon", "÷", {"BB17B", "71234", "BB7BB", "BB53B", "BB49B"},
+                        {"NNNNN", "NNNNN", "NNNNN", "NNNNN", "NNLLN"}, {"1", "3", "2", "3", "1", "5", "3", "5"},
+                        {"1234", "7", "", "2"}, {"SUBTRACT", "1"}),
+         divideOpLayout("anon", "÷", {"BB176", "71234", "BB7BB", "BB53B", "BB49B", "BBB44", "BBB42", "BBBB2"},
+                        {"NNNNN", "NNNNN", "NNNNN", "NNNNN", "NNNNN", "NNNNN", "NNNNN", "NNNND"},
+                        {"1", "3", "2", "3", "1", "5", "3", "5", "2", "7", "4", "7"}, {"1234", "7", "", "2"},
+                        {"SOLUTION", "3"})});
+    // 1234 ÷ 7 by partial quotients, stage by stage up to the solution.
+    const TextList tableau = {"", "700", "534", "350", "184", "140", "44", "42", "2"};
+    const TextList globals = {"1234", "7", "176", "2"};
+    const TextList partials = {"100", "50", "20", "6"};
+    const auto stage = [&](const std::string& name, int steps) {
+        return dividePartialOpLayout("anon", "÷", tableau, globals, {name, std::to_string(steps)}, partials);
+    };
+    drawLayoutsInARow("partial-division-1234-7-stages",
+                      {stage("PROBLEM", 0), stage("CHOOSE", 0), stage("GRAB AND CHOOSE", 1), stage("GRAB", 2),
+                       stage("CHOICE", 3), stage("ADD", 4), stage("SOLUTION", 4)});
+    // Counting up from 27 to 50: no step yet, the first step, both steps
+    // shown, the amounts counted; and counting down from 50 to 27.
+    const TextGrid up = {{"27", "3", "30"}, {"30", "20", "50"}};
+    const auto count = [&](const std::string& name, int steps) {
+        return countOpLayout("anon", "", up, {"COUNT UP", "2", "2", "23"}, {name, std::to_string(steps)}, {"3", "20"});
+    };
+    drawLayoutsInARow("count-27-to-50-stages",
+                      {count("STEP", 0), count("STEP", 1), count("SHOW", 2), count("COUNT", 2),
+                       countOpLayout("anon", "", {{"50", "20", "30"}, {"30", "3", "27"}},
+                                     {"COUNT DOWN", "2", "2", "23"}, {"SUMMARY SHORT", "2"}, {"20", "3"})});
+}
+
+TEST(PlugInDrawingsGallery, TextsWithLittleRoom) {
+    // 5 × 7300 = 1500 + 35000 with 300 heading the first column: the cells
+    // are sized for the first heading's digits; the later heading and its
+    // product are wider.
+    draw("grid-5x7300",
+         gridMultiplyLayout("1", "2", {"300", "7000", "5"}, joined({"red", "red", "blue"}, repeated(3, "clear")),
+                            {"1500", "35000"}, joined(repeated(2, "black"), repeated(2, "clear")), "anon"));
+    // 987 ÷ 7, first choosing 200 sevens: the product 1400 is wider than the
+    // dividend, and its minus sign stands left of the divisor.
+    draw("partial-division-987-7-wide-product",
+         dividePartialOpLayout("anon", "÷", {"", "1400", "−413"}, {"987", "7", "200", "0"}, {"CHOICE", "1"}, {"200"}));
+    // 503 − 48 = 455: a hundred regrouped into tens and a ten into ones,
+    // leaving the two-digit small texts "10" and "13" side by side.
+    draw("tableau-503-48",
+         tableauOpLayout("anon", "−", {{"4", "10", "13"}, {"5", "0", "3"}, {"Z", "4", "8"}, {"4", "5", "5"}},
+                         {{"YNN", "YYN", "YNR"}, {"YYN", "YYN", "YYN"}, {"NNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
+                         {"4", "3", "1", "false"}, {"4", "false"}));
 }
 
 }  // namespace

@@ -75,6 +75,15 @@ TEST(StrategyPicturesGallery, DoublesPicturesForFour) {
     }
 }
 
+// Captions that are long for their area: "n + (n − 2) = double (n − 1)" at
+// n = 17 across 390 points, "double n minus 1" at n = 10 across 300.
+TEST(StrategyPicturesGallery, DoublesPicturesWithLongCaptions) {
+    drawPicture("doubles-make-a-double-17-answer-390.png", kWidth, kHeight,
+                [](gfx::Context& context) { drawMakeADoublePicture(context, 17, false, kWidth, kHeight); });
+    drawPicture("doubles-double-minus-one-10-answer-300.png", 300, 600,
+                [](gfx::Context& context) { drawDoubleMinusOnePicture(context, 10, false, 300, 600); });
+}
+
 TEST(StrategyPicturesGallery, TenFramePictures) {
     const struct {
         const char* name;

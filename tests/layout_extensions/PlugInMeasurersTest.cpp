@@ -81,6 +81,7 @@ TEST(PlugInMeasurers, MalformedRecordsMeasureNothing) {
 }
 
 TEST(RotatedText, TurnsAboutThePointAndRestoresTheTransform) {
+    drawRotatedText("1000", {font(1)}, 50, 40, 1.0);  // no current context: nothing is drawn
     gfx::ImageSurface image(200, 200);
     image.context().translate(10, 20);  // the caller's own shift, kept afterwards
     cairo_matrix_t before, after;

@@ -16,8 +16,7 @@ namespace {
 using testing::dump;
 using Rows = std::vector<std::string>;
 
-// The rows after ["start", "1"]: their order is the format (the renderer
-// checks the other plug-ins' rows by measuring them).
+// The rows after ["start", "1"]: their keys and order are the format.
 TEST(PlugInRecords, BuildersWriteTheirRows) {
     const Rows tableMessage{"message, system error in table", "message_color, black", "message_tag, anon"};
     const std::tuple<const char*, TagLayout, Rows> cases[] = {
@@ -36,6 +35,25 @@ TEST(PlugInRecords, BuildersWriteTheirRows) {
          *addColumnLayout("t", "+", 3, {{"4", "7", "8"}, {"2"}}, {{"YN"}, {"NG"}}),
          {"plug_in, add_column, 5", "add_column, +, 3, 2, 3", "add_column_tableau, 4, 7, 8, 2",
           "add_column_attributes, YN, NG", "add_column_tag, t"}},
+        {"long division",
+         divideOpLayout("t", "÷", {"B2", "48"}, {"NN", "NL"}, {"1"}, {"8", "4"}, {"SUMMARY", "1"}),
+         {"plug_in, divide_op, 8", "divide_op, ÷", "divide_op_tableau, B2, 48", "divide_op_background_tableau, NN, NL",
+          "divide_op_lines, 1", "divide_op_globals, 8, 4", "divide_op_locals, SUMMARY, 1", "divide_op_tag, t"}},
+        {"partial division",
+         dividePartialOpLayout("t", "÷", {"", "8"}, {"8", "4"}, {"ADD", "1"}, {"2"}),
+         {"plug_in, divide_partial_op, 7", "divide_partial_op, ÷", "divide_partial_op_tableau, , 8",
+          "divide_partial_op_partials, 2", "divide_partial_op_globals, 8, 4", "divide_partial_op_locals, ADD, 1",
+          "divide_partial_op_tag, t"}},
+        {"tableau",
+         tableauOpLayout("t", "−", {{"5", "3"}, {"2"}}, {{"YNN", "NNN"}, {"YYR"}}, {"3", "2"}, {"2", "false"}),
+         {"plug_in, tableau_op, 7", "tableau_op, −", "tableau_op_tableau, 5, 3, 2",
+          "tableau_op_attributes, YNN, NNN, YYR", "tableau_op_globals, 3, 2", "tableau_op_locals, 2, false",
+          "tableau_op_tag, t"}},
+        {"grid",
+         gridMultiplyLayout("1", "1", {"3", "2"}, {"red", "blue"}, {"6"}, {"black", "clear"}, "t"),
+         {"plug_in, grid_multiply, 7", "grid_multiply, 1, 1", "grid_multiply_factors, 3, 2",
+          "grid_multiply_factor_colors, red, blue", "grid_multiply_partials, 6",
+          "grid_multiply_partial_colors, black, clear", "grid_multiply_tag, t"}},
         {"lattice",
          latticeMultiplyLayout("1", "2", {"3"}, {"red"}, {"1"}, {"blue"}, {"6"}, {}, "t"),
          {"plug_in, lattice_multiply, 9", "lattice_multiply, 1, 2", "lattice_multiply_factors, 3",

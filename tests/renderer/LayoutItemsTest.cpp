@@ -219,11 +219,17 @@ TEST(LayoutItems, RadicalsAndBracketsDecorateTheirChild) {
     const TagLayout afterBar = joinLayouts("🖇", fraction(1, 2, Color::black, Color::green), unaryLayout("√", child));
     const gfx::Rect bar = inkIn(*render(afterBar), gfx::Color::green());
     EXPECT_LE(bar.maxX(), 20 + measureRoot(fraction(1, 2)).width + 1);
-    // Only an index adds a digit, in the upper left of the item's box.
-    const auto digit = differences(*plain, *render(unaryLayout("√4", child, Color::red)));
+    // Only an index adds a digit, in the upper left of the item's box, in
+    // the item's colour.
+    const auto indexed = render(unaryLayout("√4", child, Color::red));
+    const auto digit = differences(*plain, *indexed);
     ASSERT_TRUE(digit.any);
     EXPECT_LT(digit.maxX, 20 + 0.05 * widthOf("√", kWholeFont) + widthOf("4", digitFont(14)) + 1);
     EXPECT_TRUE(digit.minY >= 80 - r.ascent && digit.maxY < 80 - c.ascent + 0.5 * c.height);
+    const gfx::testing::PixelRegion digitRegion{digit.minX, digit.minY, digit.maxX + 1, digit.maxY + 1};
+    EXPECT_EQ(gfx::testing::countWhere(
+                  *indexed, [](gfx::Color ink) { return ink.a > 0.5 && ink.r < 0.4; }, digitRegion),
+              0);
 
     const auto brackets = render(unaryLayout("()", child, Color::red));
     EXPECT_TRUE(redInk(*brackets).minX < blueInk(*brackets).minX && redInk(*brackets).maxX > blueInk(*brackets).maxX);
