@@ -93,6 +93,10 @@ TEST(CommonFactorStep, TakesOutTheGreatestCommonDivisor) {
         {parseEquation("2x^2 = 4x + 6"), "none"},     // no zero side
         {parseEquation("1/2x^2 - 1 = 0"), "none"},    // not whole coefficients
         {parseEquation("0 = 0"), "none"},             // G = 0
+        // A zero leading coefficient is not negative: G stays positive.
+        {parseEquation("0x^2 + 2x + 4 = 0"),
+         "*0*x² *+* *2*x *+* *4* = 0 | *2*(0x² + x + 2) = 0 | 0x² + x + 2 = 0 | \n2 is greatest common "
+         "divisor\n\nfactor out  2\ndivide both sides by  2"},
     };
     for (const auto& c : cases) {
         const Outcome<CommonFactorStep> step = factorOutGCDStep(c.equation);
