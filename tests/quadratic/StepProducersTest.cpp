@@ -132,6 +132,9 @@ TEST(FactoredForm, FactorsFromTheRootsAndTheZeroProductRule) {
          "*y* *+* *2* *=* *0*; y = -2 || *y* *−* *2* *=* *0*; y = 2"},
         {inY(parseEquation("y^2 - y - 6 = 0")), "(y + 2)(y − 3) = 0",
          "*y* *+* *2* *=* *0*; y = -2 || *y* *−* *3* *=* *0*; y = 3"},
+        // The letter is that of the first x-term, before that of a square.
+        {parseEquation("y^2 - x - 6 = 0"), "(x + 2)(x − 3) = 0",
+         "*x* *+* *2* *=* *0*; x = -2 || *x* *−* *3* *=* *0*; x = 3"},
     };
     for (const auto& c : cases) {
         const Outcome<Polynomial_Equation_XL> factored = factoredForm(c.equation);
