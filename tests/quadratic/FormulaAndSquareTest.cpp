@@ -14,6 +14,7 @@
 #include "quadratic/CompleteTheSquareSteps.h"
 #include "quadratic/FactoringSteps.h"
 #include "quadratic/FormulaSteps.h"
+#include "quadratic/LeadingCoefficientStep.h"
 #include "quadratic/QuadraticClosing.h"
 #include "quadratic/QuadraticSteps.h"
 #include "quadratic/RootLayout.h"
@@ -144,12 +145,22 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
         }
     }
     // A coefficient stored as -2⁶³/-1 has no lowest terms in 64 bits: the
-    // simplify step gives out.
-    const PolyEquation unreduced{{Monomial{Rational{INT64_MIN, -1}, 2}, Monomial{Rational{1, 1}, 1}},
-                                 {Monomial{Rational{0, 1}, 0}}};
-    for (const auto method : {kFormula, kSquare}) {
-        EXPECT_EQ(readLines(quadraticSteps(method, unreduced).steps.front()).back(), "numbers too large");
+    // simplify step gives out, also where the square terms would cancel later.
+    const Monomial unreducedSquare{Rational{INT64_MIN, -1}, 2};
+    const PolyEquation unreduced[] = {
+        {{unreducedSquare, Monomial{Rational{1, 1}, 1}}, {Monomial{Rational{0, 1}, 0}}},
+        {{unreducedSquare, Monomial{Rational{1, 1}, 1}}, {unreducedSquare, Monomial{Rational{2, 1}, 0}}}};
+    for (const PolyEquation& e : unreduced) {
+        for (const auto method : {kFormula, kSquare}) {
+            EXPECT_EQ(readSteps(quadraticSteps(method, e)),
+                      std::vector<std::string>{"oops: " + readLine(equationLayout(e, Style::fraction)) +
+                                               " |  |  | numbers too large"})
+                << rawValue(method);
+        }
     }
+    // Nor has the reciprocal of a leading -2⁶³ a 64-bit denominator.
+    EXPECT_TRUE(
+        divideByLeadingCoefficientStep({{Monomial{Rational{INT64_MIN, 1}, 2}}, {Monomial{Rational{5, 1}, 0}}}).failed);
     // A root outside what quadraticRoots makes (its common denominator does
     // not fit) is still stated, as a decimal.
     const Quadratic_solution odd{Rational{1, 3}, Rational{1, 4611686018427387905}, 2};

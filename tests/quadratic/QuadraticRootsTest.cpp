@@ -36,6 +36,9 @@ TEST(QuadraticRoots, ByTheDiscriminant) {
         {"x^2 + x^2 - 8 = 0", "-2/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
         {"x^3 + y^2 = 4", "-2/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
         {"x^2 < 4", "-2/1 0/1 0", "2/1 0/1 0", Quadratic_status::rational_distinct},
+        // Each side's sum starts from nothing: a constant at the 64-bit limit on both sides cancels.
+        {"x^2 + 9223372036854775807 - 4 = 9223372036854775807", "-2/1 0/1 0", "2/1 0/1 0",
+         Quadratic_status::rational_distinct},
     };
     for (const auto& c : cases) {
         const std::optional<QuadraticRoots> roots = quadraticRoots(parseEquation(c.equation));

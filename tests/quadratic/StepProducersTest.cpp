@@ -93,6 +93,10 @@ TEST(CommonFactorStep, TakesOutTheGreatestCommonDivisor) {
         {parseEquation("2x^2 = 4x + 6"), "none"},     // no zero side
         {parseEquation("1/2x^2 - 1 = 0"), "none"},    // not whole coefficients
         {parseEquation("0 = 0"), "none"},             // G = 0
+        // A zero leading coefficient is not negative: G stays positive.
+        {parseEquation("0x^2 + 2x + 4 = 0"),
+         "*0*x² *+* *2*x *+* *4* = 0 | *2*(0x² + x + 2) = 0 | 0x² + x + 2 = 0 | \n2 is greatest common "
+         "divisor\n\nfactor out  2\ndivide both sides by  2"},
     };
     for (const auto& c : cases) {
         const Outcome<CommonFactorStep> step = factorOutGCDStep(c.equation);
@@ -128,6 +132,9 @@ TEST(FactoredForm, FactorsFromTheRootsAndTheZeroProductRule) {
          "*y* *+* *2* *=* *0*; y = -2 || *y* *−* *2* *=* *0*; y = 2"},
         {inY(parseEquation("y^2 - y - 6 = 0")), "(y + 2)(y − 3) = 0",
          "*y* *+* *2* *=* *0*; y = -2 || *y* *−* *3* *=* *0*; y = 3"},
+        // The letter is that of the first x-term, before that of a square.
+        {parseEquation("y^2 - x - 6 = 0"), "(x + 2)(x − 3) = 0",
+         "*x* *+* *2* *=* *0*; x = -2 || *x* *−* *3* *=* *0*; x = 3"},
     };
     for (const auto& c : cases) {
         const Outcome<Polynomial_Equation_XL> factored = factoredForm(c.equation);
