@@ -70,13 +70,13 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
                         want.insert(want.begin() + at, copied.begin(), copied.end());
                     }
                     break;
-                case 4:
-                    if (at < want.size()) {
-                        const std::size_t end = at + below(want.size() - at) + 1;
-                        row.erase(row.begin() + at, row.begin() + end);
-                        want.erase(want.begin() + at, want.begin() + end);
-                    }
+                case 4: {
+                    // Empty ranges too; the end is counted back from the row's end.
+                    const std::size_t end = at + below(want.size() - at + 1);
+                    row.erase(row.begin() + at, row.end() - static_cast<std::ptrdiff_t>(want.size() - end));
+                    want.erase(want.begin() + at, want.begin() + end);
                     break;
+                }
                 case 5: {
                     const std::size_t size = below(8);
                     row.resize(size);
