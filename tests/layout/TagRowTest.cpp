@@ -57,7 +57,7 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
                     break;
                 case 2: {
                     const Texts added(below(5), word());
-                    row.insert(row.begin() + at, added.begin(), added.end());
+                    row.insert(static_cast<std::ptrdiff_t>(at) + row.begin(), added.begin(), added.end());
                     want.insert(want.begin() + at, added.begin(), added.end());
                     break;
                 }
@@ -91,6 +91,8 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
                 case 7: {
                     TagRow moved(std::move(row));
                     EXPECT_TRUE(row.empty());
+                    row.push_back("reused");  // a moved-from row takes texts as a new one does
+                    EXPECT_TRUE(same(row, Texts{"reused"}));
                     row = moved;
                     break;
                 }
