@@ -25,6 +25,9 @@ TEST(FittingFontSize, KeepsTheStartingSizeWhenEverythingFits) {
     EXPECT_EQ(fittingFontSize({}, attributes, 100, 100), (FittedFontSize{20, true}));
     EXPECT_EQ(fittingFontSize({"ab", "c"}, attributes, 500, 500), (FittedFontSize{20, true}));
     EXPECT_EQ(smallestFittingFontSize({}, attributes, 1, 1), (FittedFontSize{20, true}));
+    // A box exactly as large as the rows, measured in the fitting weight, still holds them.
+    const gfx::Size row = gfx::measureText("ab", {kFittingFont.withSize(20)});
+    EXPECT_EQ(fittingFontSize({"ab", "c"}, attributes, row.width, 2 * row.height), (FittedFontSize{20, true}));
 }
 
 TEST(FittingFontSize, ShrinksByStepsUntilTheRowsFitTheHeight) {
