@@ -3,7 +3,6 @@
 // points inside the safe area), tapped through the window's hit-testing and
 // the responder chain; and stand-ins for the screen's side of the keypad.
 
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "platform/ui/LayoutSolver.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
+#include "support/NearRect.h"
 
 namespace duolinear::testing {
 
@@ -81,14 +81,6 @@ inline std::vector<long long> greenLabels(Hosted& hosted, const std::vector<long
         if (hosted.background(tag) == gfx::Color::green()) found.push_back(tag);
     }
     return found;
-}
-
-inline ::testing::AssertionResult nearRect(const gfx::Rect& a, const gfx::Rect& b) {
-    const double d = std::abs(a.minX() - b.minX()) + std::abs(a.minY() - b.minY()) + std::abs(a.width() - b.width()) +
-                     std::abs(a.height() - b.height());
-    if (d < 1e-6) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << a.minX() << ", " << a.minY() << ", " << a.width() << " x "
-                                         << a.height() << ")";
 }
 
 struct RecordingPadDelegate : PadDataEntryDelegate {

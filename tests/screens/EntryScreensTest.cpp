@@ -61,7 +61,8 @@ TEST(EntryScreens, ChosenOptionsAreStoredAndComeBackAfterARestart) {
         EXPECT_EQ(app.top<DuolinearEntryScreen>(1)->theModel().use_LCM, Duolinear_LCM::smart);
     }
     ui::UserDefaults stored(folder.preferences());
-    for (const char* key : {kVariablePreferenceKey, kEquationPreferenceKey, kLCMPreferenceKey}) {
+    // The keys are the file's format: preferences written by an earlier version must still be read.
+    for (const char* key : {"duolinear_variable", "duolinear_equation", "duolinear_LCM"}) {
         EXPECT_EQ(stored.integerForKey(key), 1) << key;
     }
     RunningApp app(folder.preferences());

@@ -81,24 +81,32 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
     Shown ten = show("Ten");
     ui::Device::current().setModel("iPhone");
     EXPECT_EQ(ten.guide->pdfView()->displayDirection(), ui::PdfDisplayDirection::vertical);
+    ten.window->layoutIfNeeded();
+    EXPECT_EQ(ten.guide->pdfView()->window(), ten.window.get());
+    EXPECT_EQ(ten.guide->pdfView()->frameInRoot(), safeAreaInRoot(*ten.guide->view()));
     ASSERT_TRUE(ten.tap("method "));
     EXPECT_EQ(shownPage(*ten.guide), 6);
     ASSERT_TRUE(ten.tap("technique"));  // a page the guide lacks
     EXPECT_EQ(shownPage(*ten.guide), 6);
     ui::BarButtonItem blankless("intro", ten.guide.get(), kGuideChapterAction);
-    ten.guide->tap(&blankless);
+    // Reported as handled, so that it goes no further along the responder chain.
+    EXPECT_TRUE(ten.guide->handleAction(kGuideChapterAction, &blankless));
     EXPECT_EQ(shownPage(*ten.guide), 6);
 
     EXPECT_EQ(ten.guide->unavailableNotice(), nullptr);
 
     // Guides that cannot be shown say so on the screen, and on stderr why.
     std::ofstream(folder.path / "Empty.pdf");
+    std::ofstream(folder.path / "Pageless.pdf")
+        << "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n2 0 obj\n<< /Type /Pages /Kids [] /Count 0 "
+           ">>\nendobj\nxref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000058 00000 n \ntrailer\n<< "
+           "/Size 3 /Root 1 0 R >>\nstartxref\n110\n%%EOF\n";
     {
         std::ifstream whole(folder.path / "Ten.pdf", std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(whole), std::istreambuf_iterator<char>()};
         std::ofstream(folder.path / "Cut.pdf", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     }
-    for (const char* name : {"Broken", "Empty", "Cut", "Absent"}) {
+    for (const char* name : {"Broken", "Empty", "Pageless", "Cut", "Absent"}) {
         ::testing::internal::CaptureStderr();
         Shown shown = show(name);
         const std::string said = ::testing::internal::GetCapturedStderr();
@@ -107,6 +115,7 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
         const auto& notice = shown.guide->unavailableNotice();
         ASSERT_NE(notice, nullptr) << name;
         EXPECT_EQ(notice->text(), kGuideUnavailableText);
+        EXPECT_EQ(notice->textAlignment(), ui::TextAlignment::center);
         EXPECT_EQ(notice->window(), shown.window.get()) << name;
         const gfx::Rect frame = notice->frameInRoot();
         EXPECT_TRUE(!frame.isEmpty() && frame.minX() >= 0 && frame.minY() >= 0 && frame.maxX() <= 390 &&

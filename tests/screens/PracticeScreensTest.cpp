@@ -6,6 +6,7 @@
 #include "screens/OptionChoices.h"
 #include "screens/PracticeScreen.h"
 #include "solver/PracticeProblem.h"
+#include "support/NearRect.h"
 
 namespace duolinear::screen_tests {
 namespace {
@@ -36,9 +37,19 @@ TEST(PracticeScreens, PickedLevelBringsAProblemThatThinkingHandsOver) {
     for (const Case& c : cases) {
         TempFolder folder;
         RunningApp app(folder.preferences());
-        ASSERT_TRUE(app.tap({c.menu, "Practice"}));
+        // The first problem is one of the easiest level.
+        SystemRandomSource first(c.faces), firstTwin(c.faces);
+        {
+            testing::ScopedDefaultRandom installed(first);
+            ASSERT_TRUE(app.tap({c.menu, "Practice"}));
+        }
         auto* screen = app.top<DuolinearPracticeScreen>();
         ASSERT_NE(screen, nullptr) << c.menu;
+        EXPECT_EQ(screen->thePadView().inputs(), generatePracticeProblem(0, c.method, firstTwin)->inputs) << c.menu;
+        // The keypad fills the part no bar covers, less a margin of 5 points.
+        app.window().layoutIfNeeded();
+        EXPECT_TRUE(testing::nearRect(screen->thePadView().frameInRoot(),
+                                      ui::EdgeInsets{5, 5, 5, 5}.inset(safeAreaInRoot(*screen->view()))));
         EXPECT_EQ(screen->theSegue(), "Duolinear_" + c.menu + "_Practice_Segue");
         EXPECT_NE(app.text(kFirstFace + c.faces - 1), "<none>") << c.menu;
         EXPECT_EQ(app.text(kFirstFace + c.faces), "<none>") << c.menu;
@@ -96,9 +107,15 @@ TEST(PracticeScreens, AGeneratorThatGivesUpLeavesTheProblemOnDisplay) {
     ASSERT_TRUE(app.tap({"🤔"}));
     EXPECT_NE(app.top<UniversalEngineVC>(), nullptr);
 
+    // A keypad that outlives its screen no longer reports to it.
+    const auto pad = std::dynamic_pointer_cast<UniversalIntegerPracticePadView>(screen->view()->subviews().at(0));
+    ASSERT_NE(pad, nullptr);
+    app.host().back();
+    app.host().back();
+    EXPECT_EQ(pad->delegate(), nullptr);
+    EXPECT_EQ(pad->dataSource(), nullptr);
+
     // A screen whose first problem never came shows none and goes nowhere.
-    app.host().back();
-    app.host().back();
     {
         testing::ScopedDefaultRandom installed(broken);
         ::testing::internal::CaptureStderr();

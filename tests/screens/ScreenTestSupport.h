@@ -110,6 +110,9 @@ private:
     std::unique_ptr<host::HeadlessHost> host_;
 };
 
+// The part of a view that no bar covers, in window coordinates.
+inline gfx::Rect safeAreaInRoot(const ui::View& view) { return view.safeAreaInsets().inset(view.frameInRoot()); }
+
 // The option labels: O4097/O4098 variable, O4161/O4162 equation, O4225/O4226
 // multipliers.
 inline const std::vector<long long> kOptionTags = {4097, 4098, 4161, 4162, 4225, 4226};
