@@ -1,4 +1,4 @@
-// Labels: their size from the text, shrinking a text too wide for them, and
+// Labels: their size from the text and its changes, shrinking a text too wide for them, and
 // the two places a shrunk text can stand.
 
 #include <gtest/gtest.h>
@@ -73,6 +73,36 @@ TEST(Label, ShrunkTextStandsOnTheOldBaselineOrInTheMiddle) {
     const double fullBaseline = (60.0 - fullHeight) / 2.0 + ascender;
     EXPECT_NEAR(onBaseline->textRect().minY() + ascender * scale, fullBaseline, 1e-9);
     EXPECT_GT(onBaseline->textRect().midY(), 30.0);  // below the middle
+}
+
+TEST(Label, ChangedContentIsMeasuredAndDrawnAgain) {
+    struct Change {
+        const char* what;
+        void (*apply)(Label&);
+        std::string text;
+        double pointSize;
+    };
+    const Change changes[] = {
+        {"text", [](Label& l) { l.setText("a wider text"); }, "a wider text", 17},
+        {"attributed text", [](Label& l) { l.setAttributedText(gfx::AttributedText("wider still, attributed")); },
+         "wider still, attributed", 17},
+        {"font", [](Label& l) { l.setFont(gfx::Font::system(40.0)); }, "wider still, attributed", 40},
+    };
+    Window window(gfx::Rect::make(0, 0, 600, 100));
+    auto label = testing::addConstrained<Label>(window);
+    label->setText("x");
+    label->topAnchor().constraintEqualTo(window.topAnchor()).activate();
+    label->leadingAnchor().constraintEqualTo(window.leadingAnchor()).activate();
+    gfx::ImageSurface image(600, 100, 1.0);
+    for (const Change& change : changes) {
+        window.render(image);
+        change.apply(*label);
+        EXPECT_TRUE(window.needsDisplay()) << change.what;
+        window.layoutIfNeeded();
+        EXPECT_NEAR(label->frame().width(),
+                    gfx::measureText(change.text, {gfx::Font::system(change.pointSize)}).width, 1e-9)
+            << change.what;
+    }
 }
 
 TEST(Label, AttributedTextIsDrawnAndShrunkWithItsFonts) {

@@ -13,6 +13,7 @@
 #include "platform/ui/PdfView.h"
 #include "platform/ui/Warnings.h"
 #include "platform/ui/Window.h"
+#include "support/Pixels.h"
 #include "support/TestOutput.h"
 
 namespace ui {
@@ -80,6 +81,13 @@ TEST_F(PdfTest, OpensAndJumpsToPages) {
     view_->goToPage(*document_->page(3));
     EXPECT_EQ(view_->currentPage()->index(), 3);
     EXPECT_NEAR(blockHeight(*window_), 80, 1);
+    // The page fills the view's width at half size: its block spans points 30 to 180.
+    gfx::ImageSurface shown(210, 298, 1.0);
+    window_->render(shown);
+    const auto block =
+        gfx::testing::inkWhere(shown, [&](int x, int y) { return shown.pixel(x, y).a > 0.5 && shown.pixel(x, y).r < 0.2; });
+    EXPECT_NEAR(block.minX, 30, 1);
+    EXPECT_NEAR(block.maxX + 1, 180, 1);
 
     gfx::ImageSurface image(210, 298, 2.0);
     window_->render(image);
