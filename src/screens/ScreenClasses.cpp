@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/ui/Storyboard.h"
 #include "renderer/UniversalEngineVC.h"
@@ -42,15 +44,6 @@ const std::vector<std::pair<std::string, ui::Storyboard::Factory>>& screenClasse
 }
 
 }  // namespace
-
-const std::vector<std::string>& screenClassNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> list;
-        for (const auto& entry : screenClasses()) list.push_back(entry.first);
-        return list;
-    }();
-    return names;
-}
 
 void registerScreenClasses() {
     for (const auto& [name, make] : screenClasses()) ui::Storyboard::registerClass(name, make);

@@ -3,13 +3,7 @@
 // by their class names: the three entry screens, the three practice screens,
 // the three guide screens and the step screen "UniversalEngineVC".
 
-#include <string>
-#include <vector>
-
 namespace duolinear {
-
-// The ten class names, in that order.
-const std::vector<std::string>& screenClassNames();
 
 // Registers a factory for each of them; call once at startup, before the
 // storyboard is loaded.

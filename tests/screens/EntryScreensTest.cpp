@@ -8,6 +8,7 @@
 #include "ScreenTestSupport.h"
 #include "screens/EntryScreen.h"
 #include "screens/OptionChoices.h"
+#include "screens/PracticeScreen.h"
 #include "screens/StepScreenHandOver.h"
 
 namespace duolinear::screen_tests {
@@ -91,8 +92,19 @@ TEST(EntryScreens, StoredValuesOtherThanZeroOrOneSelectTheFirstOption) {
         ASSERT_TRUE(app.tap({"Elimination", screen}));
         EXPECT_EQ(app.green(kOptionTags), (std::vector<long long>{4097, 4161, 4226})) << screen;
         ASSERT_TRUE(app.tap({"O4098"}));  // leaving without "🤔" stores nothing
+        // A keypad that outlives its screen no longer reports to it.
+        const std::shared_ptr<ui::View> pad = app.navigation().topViewController()->view()->subviews().at(0);
         app.host().back();
         app.host().back();
+        if (auto entry = std::dynamic_pointer_cast<UniversalIntegerPadView>(pad)) {
+            EXPECT_EQ(entry->delegate(), nullptr);
+            EXPECT_EQ(entry->dataSource(), nullptr);
+        } else {
+            auto practice = std::dynamic_pointer_cast<UniversalIntegerPracticePadView>(pad);
+            ASSERT_NE(practice, nullptr) << screen;
+            EXPECT_EQ(practice->delegate(), nullptr);
+            EXPECT_EQ(practice->dataSource(), nullptr);
+        }
     }
     EXPECT_EQ(ui::UserDefaults(folder.preferences()).integerForKey(kVariablePreferenceKey), 7);
 }

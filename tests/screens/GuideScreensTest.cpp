@@ -91,6 +91,12 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
     ui::BarButtonItem blankless("intro", ten.guide.get(), kGuideChapterAction);
     // Reported as handled, so that it goes no further along the responder chain.
     EXPECT_TRUE(ten.guide->handleAction(kGuideChapterAction, &blankless));
+    // Senders that are no titled bar item are ignored.
+    ui::BarButtonItem untitled(std::nullopt, ten.guide.get(), kGuideChapterAction);
+    for (ui::Object* sender : {static_cast<ui::Object*>(nullptr), static_cast<ui::Object*>(&untitled),
+                               static_cast<ui::Object*>(ten.guide->pdfView().get())}) {
+        EXPECT_TRUE(ten.guide->handleAction(kGuideChapterAction, sender));
+    }
     EXPECT_EQ(shownPage(*ten.guide), 6);
 
     EXPECT_EQ(ten.guide->unavailableNotice(), nullptr);
@@ -123,6 +129,7 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
             << name;
         EXPECT_EQ(notice->fontScale(), 1.0) << name;
         EXPECT_EQ(shownPage(*shown.guide), -1);
+        EXPECT_EQ(shown.guide->pdfView()->document(), nullptr) << name;
         if (std::string(name) == "Absent") {
             EXPECT_EQ(shown.guide->pdfView()->superview(), nullptr);
             EXPECT_TRUE(shown.guide->navigationItem().rightBarButtonItems().empty());
