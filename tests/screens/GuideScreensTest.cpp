@@ -67,12 +67,13 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
 
     struct Shown {
         std::shared_ptr<DuolinearGuideScreen> guide;
-        std::shared_ptr<ui::Window> window = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 390, 844));
+        std::shared_ptr<ui::Window> window;
         bool tap(const std::string& title) { return host::WindowDriver(*window).tapButton(title).ok; }
     };
-    auto show = [&](const std::string& name) {
+    auto show = [&](const std::string& name, double width = 390) {
         const std::vector<GuideChapter> chapters = {{"intro ", 0}, {"method ", 6}, {"technique", 15}};
-        Shown shown{std::make_shared<DuolinearGuideScreen>(name, chapters, ui::Bundle(folder.path))};
+        Shown shown{std::make_shared<DuolinearGuideScreen>(name, chapters, ui::Bundle(folder.path)),
+                    std::make_shared<ui::Window>(gfx::Rect::make(0, 0, width, 844))};
         shown.window->setRootViewController(std::make_shared<ui::NavigationController>(shown.guide));
         return shown;
     };
@@ -113,8 +114,10 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
         std::ofstream(folder.path / "Cut.pdf", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     }
     for (const char* name : {"Broken", "Empty", "Pageless", "Cut", "Absent"}) {
+        // On a narrow screen the notice shrinks to fit.
+        const double width = std::string(name) == "Cut" ? 200 : 390;
         ::testing::internal::CaptureStderr();
-        Shown shown = show(name);
+        Shown shown = show(name, width);
         const std::string said = ::testing::internal::GetCapturedStderr();
         EXPECT_NE(said.find(std::string(name) + ".pdf"), std::string::npos) << said;
         shown.window->layoutIfNeeded();
@@ -124,10 +127,10 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
         EXPECT_EQ(notice->textAlignment(), ui::TextAlignment::center);
         EXPECT_EQ(notice->window(), shown.window.get()) << name;
         const gfx::Rect frame = notice->frameInRoot();
-        EXPECT_TRUE(!frame.isEmpty() && frame.minX() >= 0 && frame.minY() >= 0 && frame.maxX() <= 390 &&
+        EXPECT_TRUE(!frame.isEmpty() && frame.minX() >= 0 && frame.minY() >= 0 && frame.maxX() <= width &&
                     frame.maxY() <= 844)
             << name;
-        EXPECT_EQ(notice->fontScale(), 1.0) << name;
+        EXPECT_EQ(notice->fontScale() < 1.0, width < 390) << name;
         EXPECT_EQ(shownPage(*shown.guide), -1);
         EXPECT_EQ(shown.guide->pdfView()->document(), nullptr) << name;
         if (std::string(name) == "Absent") {
