@@ -101,8 +101,9 @@ TEST(PracticeScreens, AGeneratorThatGivesUpLeavesTheProblemOnDisplay) {
         testing::ScopedDefaultRandom installed(broken);
         ::testing::internal::CaptureStderr();
         ASSERT_TRUE(app.tap({"L5122"}));
-        EXPECT_NE(::testing::internal::GetCapturedStderr().find("no elimination practice problem of level 1 could be drawn"),
-                  std::string::npos);
+        EXPECT_NE(
+            ::testing::internal::GetCapturedStderr().find("no elimination practice problem of level 1 could be drawn"),
+            std::string::npos);
     }
     EXPECT_EQ(app.text(kExampleRow), question);
     EXPECT_EQ(screen->thePadView().inputs(), inputs);

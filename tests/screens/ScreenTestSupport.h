@@ -111,7 +111,9 @@ private:
 };
 
 // The part of a view that no bar covers, in window coordinates.
-inline gfx::Rect safeAreaInRoot(const ui::View& view) { return view.safeAreaInsets().inset(view.frameInRoot()); }
+inline gfx::Rect safeAreaInRoot(const ui::View& view) {
+    return view.safeAreaInsets().inset(view.frameInRoot());
+}
 
 // The option labels: O4097/O4098 variable, O4161/O4162 equation, O4225/O4226
 // multipliers.

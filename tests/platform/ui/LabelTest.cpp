@@ -99,8 +99,8 @@ TEST(Label, ChangedContentIsMeasuredAndDrawnAgain) {
         change.apply(*label);
         EXPECT_TRUE(window.needsDisplay()) << change.what;
         window.layoutIfNeeded();
-        EXPECT_NEAR(label->frame().width(),
-                    gfx::measureText(change.text, {gfx::Font::system(change.pointSize)}).width, 1e-9)
+        EXPECT_NEAR(label->frame().width(), gfx::measureText(change.text, {gfx::Font::system(change.pointSize)}).width,
+                    1e-9)
             << change.what;
     }
 }

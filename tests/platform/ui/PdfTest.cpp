@@ -84,8 +84,8 @@ TEST_F(PdfTest, OpensAndJumpsToPages) {
     // The page fills the view's width at half size: its block spans points 30 to 180.
     gfx::ImageSurface shown(210, 298, 1.0);
     window_->render(shown);
-    const auto block =
-        gfx::testing::inkWhere(shown, [&](int x, int y) { return shown.pixel(x, y).a > 0.5 && shown.pixel(x, y).r < 0.2; });
+    const auto block = gfx::testing::inkWhere(
+        shown, [&](int x, int y) { return shown.pixel(x, y).a > 0.5 && shown.pixel(x, y).r < 0.2; });
     EXPECT_NEAR(block.minX, 30, 1);
     EXPECT_NEAR(block.maxX + 1, 180, 1);
 

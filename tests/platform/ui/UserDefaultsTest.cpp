@@ -128,18 +128,22 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
 
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     const fs::path file = folder_ / "preferences.json";
-    write(file, R"({"text": "1", "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1,
+    write(file,
+          R"({"text": "1 \"}\" \\", "say \"hi\"": 3, "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1,
                     "wide": 12345678901234567890123, "tiny": -1.25E-7, "spelled": 1.0, "shape": {"a" : [ 1, "b c" ]}})");
     UserDefaults defaults(file);
     for (const char* key : {"text", "real", "list", "huge", "wide", "tiny", "spelled", "shape"}) {
         EXPECT_EQ(defaults.integerForKey(key), 0) << key;
     }
     EXPECT_EQ(defaults.integerForKey("ok"), 1);
+    EXPECT_EQ(defaults.integerForKey("say \"hi\""), 3);
     ASSERT_TRUE(defaults.setInteger(2, "ok"));
     // Written back exactly as they were written, blanks outside strings left out.
-    EXPECT_EQ(read(file), R"({"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"shape":{"a":[1,"b c"]},)"
-                          R"("spelled":1.0,"text":"1","tiny":-1.25E-7,"wide":12345678901234567890123})"
-                          "\n");
+    EXPECT_EQ(
+        read(file),
+        R"({"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"say \"hi\"":3,)"
+        R"("shape":{"a":[1,"b c"]},"spelled":1.0,"text":"1 \"}\" \\","tiny":-1.25E-7,"wide":12345678901234567890123})"
+        "\n");
 }
 
 // Saving writes compact JSON, and never a file larger than a start reads: a
