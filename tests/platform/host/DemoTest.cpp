@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <SDL.h>
+#include <cairo.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -204,6 +206,15 @@ TEST_F(DemoTest, RunsInARealWindow) {
         fs::remove(shot);
         ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\nscreenshot " + shot.string() + "\n"), 0);
         EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 1);
+        // The phone is fitted to the small display, and the screen reports
+        // the pixels per point the window really has.
+        cairo_surface_t* png = cairo_image_surface_create_from_png(shot.c_str());
+        const int pixels = cairo_image_surface_get_width(png);
+        cairo_surface_destroy(png);
+        EXPECT_LT(ui::Screen::main().scale(), 1.0);
+        EXPECT_NEAR(ui::Screen::main().scale() * delegate_->window->bounds().width(), pixels, 1.0);
+        // The window's end shuts SDL down.
+        EXPECT_EQ(SDL_WasInit(0), 0u);
         return;
     }
     if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) {
@@ -217,7 +228,7 @@ TEST_F(DemoTest, RunsInARealWindow) {
     // headless above.
     const std::string command =
         "DUOLINEAR_WINDOW_TEST_CHILD=1 ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" "
-        "xvfb-run -a -s '-screen 0 1280x1024x24' '" +
+        "xvfb-run -a -s '-screen 0 640x480x24' '" +
         self + "' --gtest_filter=DemoTest.RunsInARealWindow --gtest_brief=1";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
