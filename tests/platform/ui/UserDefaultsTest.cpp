@@ -341,6 +341,17 @@ TEST_F(UserDefaultsTest, SymbolicLinksAreFollowedToTheFileTheyName) {
     EXPECT_FALSE(UserDefaults(folder_ / "loop-a").setInteger(1, "duolinear_variable"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("symbolic links"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(folder_ / "loop-a"));
+    // As the system itself does, a chain of 40 links is followed and a longer one refused.
+    fs::path chain = real;
+    for (int links = 1; links <= 41; ++links) {
+        const fs::path next = folder_ / ("chain-" + std::to_string(links));
+        fs::create_symlink(chain, next);
+        chain = next;
+        if (links < 40) continue;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(UserDefaults(chain).setInteger(3, "chained"), links == 40) << links;
+        testing::internal::GetCapturedStderr();
+    }
 }
 
 TEST_F(UserDefaultsTest, TemporaryFilesOfProcessesThatAreGoneAreRemoved) {
