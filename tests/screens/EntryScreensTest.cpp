@@ -10,6 +10,7 @@
 #include "screens/OptionChoices.h"
 #include "screens/PracticeScreen.h"
 #include "screens/StepScreenHandOver.h"
+#include "screens/SystemEntries.h"
 
 namespace duolinear::screen_tests {
 namespace {
@@ -107,6 +108,33 @@ TEST(EntryScreens, StoredValuesOtherThanZeroOrOneSelectTheFirstOption) {
         }
     }
     EXPECT_EQ(ui::UserDefaults(folder.preferences()).integerForKey(kVariablePreferenceKey), 7);
+}
+
+// Only six whole numbers that fit in 64 bits become a system; anything else
+// leaves the model as it was.
+TEST(EntryScreens, OnlySixWholeNumbersAreTaken) {
+    struct Case {
+        std::vector<std::string> second;  // the first equation is always 1 2 3
+        bool taken;
+    };
+    const Case cases[] = {
+        {{"4", "-5", "-0"}, true},
+        {{"9223372036854775807", "-9223372036854775808", "0"}, true},
+        {{"9223372036854775808", "1", "1"}, false},
+        {{"4", "", "6"}, false},
+        {{"4", "+5", "6"}, false},
+        {{"4", "5 ", "6"}, false},
+        {{"4", "5"}, false},
+    };
+    for (const Case& c : cases) {
+        DuolinearModel model = systemModel({7, 7, 7, 7, 7, 7}, Duolinear_method::addition);
+        const std::string before = describe(model);
+        EXPECT_EQ(fillCoefficients(model, {{{"1", "2", "3"}}, {c.second}}), c.taken) << c.second.at(0);
+        if (!c.taken) EXPECT_EQ(describe(model), before);
+        if (c.taken) EXPECT_EQ(model.coeffs_L_1.at(1).numerator, std::stoll(c.second.at(1)));
+    }
+    DuolinearModel model;
+    EXPECT_FALSE(fillCoefficients(model, {{{"1", "2", "3"}}}));
 }
 
 // The screen's own segue to a step screen is covered above; any other

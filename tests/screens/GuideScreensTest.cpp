@@ -85,6 +85,7 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
     ten.window->layoutIfNeeded();
     EXPECT_EQ(ten.guide->pdfView()->window(), ten.window.get());
     EXPECT_EQ(ten.guide->pdfView()->frameInRoot(), safeAreaInRoot(*ten.guide->view()));
+    EXPECT_DOUBLE_EQ(ten.guide->pdfView()->pageRect().width(), 390);  // the page is scaled to fill the width
     ASSERT_TRUE(ten.tap("method "));
     EXPECT_EQ(shownPage(*ten.guide), 6);
     ASSERT_TRUE(ten.tap("technique"));  // a page the guide lacks
