@@ -87,6 +87,7 @@ TEST(Label, ChangedContentIsMeasuredAndDrawnAgain) {
         {"attributed text", [](Label& l) { l.setAttributedText(gfx::AttributedText("wider still, attributed")); },
          "wider still, attributed", 17},
         {"font", [](Label& l) { l.setFont(gfx::Font::system(40.0)); }, "wider still, attributed", 40},
+        {"colour", [](Label& l) { l.setTextColor(gfx::Color::red()); }, "wider still, attributed", 40},
     };
     Window window(gfx::Rect::make(0, 0, 600, 100));
     auto label = testing::addConstrained<Label>(window);
@@ -103,6 +104,8 @@ TEST(Label, ChangedContentIsMeasuredAndDrawnAgain) {
                     1e-9)
             << change.what;
     }
+    window.render(image);
+    EXPECT_GT(gfx::testing::countWhere(image, [](gfx::Color c) { return c.r > 0.8 && c.g < 0.3 && c.b < 0.3; }), 100);
 }
 
 TEST(Label, AttributedTextIsDrawnAndShrunkWithItsFonts) {

@@ -316,16 +316,16 @@ TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto view = addConstrained(root);
     view->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 10).activate();
-    view->trailingAnchor().constraintEqualTo(root.trailingAnchor(), -10).activate();
+    view->widthAnchor().constraintEqualToConstant(50).activate();
     view->topAnchor().constraintEqualTo(root.topAnchor()).activate();
     view->heightAnchor().constraintEqualToConstant(20).activate();
-    view->widthAnchor().constraintEqualToConstant(50).activate();  // 180 already
+    view->trailingAnchor().constraintEqualTo(root.trailingAnchor(), -10).activate();  // at 60 already
 
     const LayoutReport report = solveLayout(root);
     ASSERT_THAT(report.problems, SizeIs(1));
-    EXPECT_THAT(report.problems[0], HasSubstr("layout conflict: View.width == 50"));
+    EXPECT_THAT(report.problems[0], HasSubstr("layout conflict: View.trailing == View.trailing - 10"));
     EXPECT_THAT(report.problems[0], HasSubstr("misses by 130 points"));
-    expectFrame(*view, 10, 0, 180, 20);
+    expectFrame(*view, 10, 0, 50, 20);
 }
 
 TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
+#include "platform/gfx/ImageSurface.h"
 #include "platform/ui/MenuViewController.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Storyboard.h"
@@ -88,6 +89,10 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     EXPECT_EQ(first->view()->superview(), navigation->view().get());
     EXPECT_EQ(bar.backButton(), nullptr);
     EXPECT_EQ(navigation->popViewController(), nullptr);  // the root stays
+    // The bar is light grey, apart from the white screen below it.
+    gfx::ImageSurface image(window->bounds().width(), window->bounds().height());
+    window->render(image);
+    EXPECT_NEAR(image.pixel(image.pixelWidth() - 2, 2).r, 0.97, 0.005);
 }
 
 TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget) {
