@@ -78,9 +78,26 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
                     break;
                 }
                 case 5: {
+                    // Padded with empty texts, a new text or one of the row's own.
                     const std::size_t size = below(8);
-                    row.resize(size);
-                    want.resize(size);
+                    const std::size_t from = want.empty() ? 0 : below(want.size());
+                    switch (want.empty() ? 0 : below(3)) {
+                        case 0:
+                            row.resize(size);
+                            want.resize(size);
+                            break;
+                        case 1: {
+                            const std::string text = word();
+                            row.resize(size, text);
+                            want.resize(size, text);
+                            break;
+                        }
+                        default: {
+                            const std::string text = want[from];
+                            row.resize(size, row[from]);
+                            want.resize(size, text);
+                        }
+                    }
                     break;
                 }
                 case 6: {

@@ -101,7 +101,9 @@ TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget) {
     auto window = windowShowing(navigation);
     std::vector<std::shared_ptr<BarButtonItem>> items;
     for (const char* title : {"technique", "method ", "intro "}) {
-        items.push_back(std::make_shared<BarButtonItem>(title, guide.get(), "tapWithSender:"));
+        // An item without a target reaches the screen on top through the responder chain.
+        Responder* target = std::string(title) == "intro " ? nullptr : guide.get();
+        items.push_back(std::make_shared<BarButtonItem>(title, target, "tapWithSender:"));
     }
     guide->navigationItem().setRightBarButtonItems(items);
     window->layoutIfNeeded();
