@@ -68,6 +68,10 @@ TEST(AttributedText, DiagonalFractionsFromTheFractionFeature) {
 
     // Only the runs in the fraction font change; the text itself doesn't.
     Font fraction = Font::system(30).withFeature("frac");
+    EXPECT_TRUE(detail::needsFractionForms(fraction));
+    // Turned off, or another feature asked for: the face's own forms.
+    EXPECT_FALSE(detail::needsFractionForms(fraction.withFeature("frac", 0)));
+    EXPECT_FALSE(detail::needsFractionForms(Font::system(30).withFeature("tnum")));
     TextAttributes defaults{Font::system(30)};
     AttributedText text("1/2 + 3/4");
     Size plain = measureText(text, defaults);
