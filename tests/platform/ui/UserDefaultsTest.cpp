@@ -124,6 +124,13 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
     write(file, " \n");
     EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
     EXPECT_EQ(names().size(), 1u + n);
+    // With every name beside it taken, the file stays as it is and the save fails.
+    for (int k = n + 1; k <= 1000; ++k) write(folder_ / ("preferences.json.corrupt-" + std::to_string(k)), "");
+    write(file, "[1]");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(UserDefaults(file).setInteger(1, "duolinear_variable"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("every name beside it is taken"), std::string::npos);
+    EXPECT_EQ(read(file), "[1]");
 }
 
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
