@@ -45,7 +45,9 @@ TEST(PicturePlacement, MapsWindowPointsBackOntoThePicture) {
     EXPECT_LT(pointInPicture({100, 422}, placed, phone).x, 0.0);
     const gfx::Rect half = placedPicture({400, 422}, phone);
     EXPECT_EQ(pointInPicture({102.5 + 97.5, 211}, half, phone), (gfx::Point{195, 422}));
-    EXPECT_EQ(pointInPicture({10, 10}, gfx::Rect{}, phone), (gfx::Point{}));
+    for (const gfx::Rect& flat : {gfx::Rect{}, gfx::Rect::make(0, 0, 0, 100), gfx::Rect::make(0, 0, 100, 0)}) {
+        EXPECT_EQ(pointInPicture({10, 10}, flat, phone), (gfx::Point{}));
+    }
 }
 
 }  // namespace

@@ -151,6 +151,9 @@ TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes) {
     auto* menu = dynamic_cast<MenuViewController*>(navigation->topViewController());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Methods");
+    // Actions that are not its own go on up the responder chain.
+    EXPECT_FALSE(menu->handleAction("tapWithSender:", menu->buttons().at(0).get()));
+    EXPECT_EQ(navigation->topViewController(), menu);
 
     window->tap(centre(*menu->buttons().at(0)));
     auto* source = dynamic_cast<Source*>(navigation->topViewController());
