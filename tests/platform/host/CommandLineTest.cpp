@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/host/ApplicationMain.h"
 #include "platform/host/Options.h"
 #include "platform/host/Script.h"
 
@@ -62,6 +63,22 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
     };
     for (const Case& c : cases) EXPECT_THAT(parse(c.arguments).error, HasSubstr(c.error));
     EXPECT_TRUE(parse({"--help"}).options.help);
+
+    // The program answers --help with the usage on stdout and ends well; a
+    // wrong argument gets the reason and the usage on stderr, and status 2.
+    auto run = [](std::string argument) {
+        std::string program = "duolinear";
+        char* argv[] = {program.data(), argument.data(), nullptr};
+        return ui::applicationMain(2, argv, "duolinear", nullptr);
+    };
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(run("--help"), 0);
+    EXPECT_THAT(::testing::internal::GetCapturedStdout(), HasSubstr("--scale"));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run("--fast"), 2);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_THAT(said, HasSubstr("unknown argument"));
+    EXPECT_THAT(said, HasSubstr("--scale"));
 }
 
 TEST(Script, ReadsActionsLineByLine) {

@@ -132,6 +132,9 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     view_->goToPage(*document_->page(4));
     EXPECT_FALSE(view_->goToNextPage());
     EXPECT_EQ(view_->currentPage()->index(), 4);
+    // Without a document nothing in the window takes a key.
+    view_->setDocument(nullptr);
+    EXPECT_FALSE(window_->keyPress(Key::right));
 }
 
 TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen) {
