@@ -4,6 +4,7 @@
 // and when a row's own texts are inserted into it or set in it.
 
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,8 +18,13 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+// Read through iterators, at(), front() and back().
 bool same(const TagRow& row, const Texts& texts) {
-    return Texts(row.begin(), row.end()) == texts;
+    if (Texts(row.begin(), row.end()) != texts || row.size() != texts.size()) return false;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (row.at(i) != texts[i]) return false;
+    }
+    return texts.empty() || (row.front() == texts.front() && row.back() == texts.back());
 }
 
 TEST(TagRow, EditsMatchAVectorOfTexts) {
@@ -141,6 +147,7 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
 }
 
 TEST(TagRow, BuildsLikeAVectorOfTexts) {
+    EXPECT_THROW((void)TagRow(2).at(2), std::out_of_range);
     EXPECT_TRUE(same(TagRow{}, {}));
     EXPECT_TRUE(same(TagRow(3), Texts(3)));
     EXPECT_TRUE(same(TagRow(6, "black"), Texts(6, "black")));
