@@ -91,8 +91,10 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
     ASSERT_TRUE(ten.tap("technique"));  // a page the guide lacks
     EXPECT_EQ(shownPage(*ten.guide), 6);
     ui::BarButtonItem blankless("intro", ten.guide.get(), kGuideChapterAction);
-    // Reported as handled, so that it goes no further along the responder chain.
+    // Reported as handled, so that it goes no further along the responder chain;
+    // other actions go on.
     EXPECT_TRUE(ten.guide->handleAction(kGuideChapterAction, &blankless));
+    EXPECT_FALSE(ten.guide->handleAction("somethingElse:", &blankless));
     // Senders that are no titled bar item are ignored.
     ui::BarButtonItem untitled(std::nullopt, ten.guide.get(), kGuideChapterAction);
     for (ui::Object* sender : {static_cast<ui::Object*>(nullptr), static_cast<ui::Object*>(&untitled),
@@ -127,10 +129,13 @@ TEST(GuideScreens, StandInGuidesShowWhatTheyHold) {
         EXPECT_EQ(notice->text(), kGuideUnavailableText);
         EXPECT_EQ(notice->textAlignment(), ui::TextAlignment::center);
         EXPECT_EQ(notice->window(), shown.window.get()) << name;
+        // 20 points inside the part no bar covers, at its top.
         const gfx::Rect frame = notice->frameInRoot();
-        EXPECT_TRUE(!frame.isEmpty() && frame.minX() >= 0 && frame.minY() >= 0 && frame.maxX() <= width &&
-                    frame.maxY() <= 844)
-            << name;
+        const gfx::Rect room = ui::EdgeInsets{20, 20, 0, 20}.inset(safeAreaInRoot(*shown.guide->view()));
+        EXPECT_DOUBLE_EQ(frame.minX(), room.minX()) << name;
+        EXPECT_DOUBLE_EQ(frame.maxX(), room.maxX()) << name;
+        EXPECT_DOUBLE_EQ(frame.minY(), room.minY()) << name;
+        EXPECT_TRUE(frame.height() > 0 && frame.maxY() <= 844) << name;
         EXPECT_EQ(notice->fontScale() < 1.0, width < 390) << name;
         EXPECT_EQ(shownPage(*shown.guide), -1);
         EXPECT_EQ(shown.guide->pdfView()->document(), nullptr) << name;

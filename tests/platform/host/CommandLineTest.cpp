@@ -73,7 +73,10 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
     };
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(run("--help"), 0);
-    EXPECT_THAT(::testing::internal::GetCapturedStdout(), HasSubstr("--scale"));
+    const std::string help = ::testing::internal::GetCapturedStdout();
+    for (const char* option : {"--device ", "--preferences ", "--script ", "--headless ", "--scale "}) {
+        EXPECT_THAT(help, HasSubstr(std::string("\n  ") + option)) << "each option has its line";
+    }
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(run("--fast"), 2);
     const std::string said = ::testing::internal::GetCapturedStderr();

@@ -326,6 +326,15 @@ TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {
     EXPECT_THAT(report.problems[0], HasSubstr("layout conflict: View.trailing == View.trailing - 10"));
     EXPECT_THAT(report.problems[0], HasSubstr("misses by 130 points"));
     expectFrame(*view, 10, 0, 50, 20);
+
+    // Every edge and size is named in such reports.
+    const std::pair<Constraint, const char*> described[] = {
+        {view->bottomAnchor().constraintEqualTo(root.bottomAnchor(), -5), "View.bottom == View.bottom - 5"},
+        {view->centerXAnchor().constraintEqualTo(root.centerXAnchor(), 3), "View.centerX == View.centerX + 3"},
+        {view->heightAnchor().constraintEqualTo(root.widthAnchor(), Multiplier{0.5}),
+         "View.height == View.width * 0.5"},
+    };
+    for (const auto& [constraint, text] : described) EXPECT_EQ(constraint.description(), text);
 }
 
 TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept) {

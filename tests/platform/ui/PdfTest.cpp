@@ -132,9 +132,14 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     view_->goToPage(*document_->page(4));
     EXPECT_FALSE(view_->goToNextPage());
     EXPECT_EQ(view_->currentPage()->index(), 4);
-    // Without a document nothing in the window takes a key.
+    // In a view wider than the page, the page fills the height and is centred.
+    view_->setFrame(gfx::Rect::make(0, 0, 400, 298));
+    const double width = 420.0 * 298 / 595;
+    EXPECT_TRUE(view_->pageRect() == gfx::Rect::make((400 - width) / 2, 0, width, 298));
+    // Without a document nothing in the window takes a key, and there is no page to place.
     view_->setDocument(nullptr);
     EXPECT_FALSE(window_->keyPress(Key::right));
+    EXPECT_TRUE(view_->pageRect().isEmpty());
 }
 
 TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen) {
