@@ -33,9 +33,10 @@ class Delegate : public ui::ApplicationDelegate {
 public:
     bool didFinishLaunching(ui::Application&) override {
         ++launched;
-        return true;
+        return agrees;
     }
     void willTerminate(ui::Application&) override { ++terminated; }
+    bool agrees = true;  // to the launch
     int launched = 0;
     int terminated = 0;
 };
@@ -147,6 +148,11 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
         EXPECT_THAT(::testing::internal::GetCapturedStderr(),
                     HasSubstr("cannot read the script " + u.script.string() + ": " + u.reason));
     }
+
+    delegate_->agrees = false;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run(""), 1);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("the application delegate stopped the launch"));
 
     ::testing::internal::CaptureStderr();
     options_.storyboardFile = folder_ / "missing.json";

@@ -81,6 +81,7 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     EXPECT_EQ(second->view()->frame(), window->bounds());
     EXPECT_EQ(second->view()->safeAreaInsets().top, NavigationBar::height);
     ASSERT_NE(bar.backButton(), nullptr);
+    EXPECT_DOUBLE_EQ(bar.backButton()->frameInRoot().minX(), 8);
     EXPECT_EQ(bar.titleLabel().text(), "Addition");
 
     window->tap(centre(*bar.backButton()));
