@@ -1,4 +1,5 @@
 #include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,11 @@ TEST(Context, FillAndStrokeUseTheirOwnColours) {
     context.setFillColor(Color::green());
     context.fillPath();
     EXPECT_EQ(image.pixel(30, 30), Color::blue());
+
+    // Outside the image every pixel reads clear.
+    image.clear(Color::white());
+    for (const auto& [x, y] : {std::pair{-1, 1}, {60, 0}, {0, 60}, {0, -1}})
+        EXPECT_EQ(image.pixel(x, y), Color::clear());
 }
 
 TEST(Context, SaveAndRestoreStateAndAnUnmatchedRestore) {

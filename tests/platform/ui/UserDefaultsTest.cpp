@@ -13,6 +13,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -226,6 +227,22 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
     EXPECT_FALSE(defaults.setInteger(1, "duolinear_variable"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot save the preferences"), std::string::npos);
     EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1);
+
+    // A write that fails part-way (here at the size limit of files) leaves no
+    // temporary file behind.
+    const int status = inChildProcess(
+        [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{16, 16};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
+            testing::internal::CaptureStderr();
+            const bool saved = UserDefaults(folder_ / "preferences.json").setInteger(1, "longer than the limit");
+            testing::internal::GetCapturedStderr();
+            return saved ? 1 : 0;
+        },
+        false);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(names(), std::vector<std::string>{"not-a-folder"});
 }
 
 TEST_F(UserDefaultsTest, FilesThatCannotBeReadAreLeftAlone) {
