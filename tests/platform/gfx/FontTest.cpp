@@ -101,6 +101,9 @@ TEST(Font, FeaturesAreSetOnce) {
     ASSERT_EQ(font.features().size(), 2u);
     EXPECT_EQ(font.features()[0], (FontFeature{"tnum", 1}));
     EXPECT_EQ(font.features()[1], (FontFeature{"frac", 0}));
+    // How a font was asked for is part of it.
+    EXPECT_NE(Font::monospacedDigitSystem(10), Font::system(10).withFeature("tnum"));
+    EXPECT_EQ(Font::monospacedDigitSystem(10).kind(), FontKind::monospacedDigit);
 }
 
 }  // namespace

@@ -201,7 +201,18 @@ TEST(Storyboard, UnknownSegueOrClassChangesNothing) {
     auto unregistered =
         Storyboard::fromJson(R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Unregistered"}]})", error);
     ASSERT_TRUE(unregistered);
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(unregistered->instantiateInitial(), nullptr);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("\"Test.Unregistered\", which is not registered"));
+    // A factory that makes nothing.
+    Storyboard::registerClass("Test.Nothing", [] { return std::shared_ptr<ViewController>(); });
+    auto empty =
+        Storyboard::fromJson(R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Nothing"}]})", error);
+    ASSERT_TRUE(empty);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(empty->instantiateInitial(), nullptr);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr("the class \"Test.Nothing\" of scene \"a\" made no view controller"));
 }
 
 TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
@@ -233,6 +244,8 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
          "two segues \"s\""},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [{"title": "T", "segue": "s"}]}]})",
          "names the segue \"s\", which does not leave this scene"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [3]}]})",
+         "scene \"a\", item 1 is not an object"},
     };
     for (const Case& c : cases) {
         std::string error;

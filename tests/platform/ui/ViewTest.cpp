@@ -2,11 +2,14 @@
 // the responder chain that carries a button's action without a target, and
 // the drawing pass that clips each view to itself.
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
 #include "platform/gfx/Context.h"
+#include "platform/gfx/ImageSurface.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ViewController.h"
@@ -78,6 +81,29 @@ TEST(View, TapsFallThroughLabelsOntoTheKeyBeneath) {
 
     label->setUserInteractionEnabled(true);
     EXPECT_EQ(root.hitTest({20, 20}), label.get());
+}
+
+TEST(View, APressedButtonShowsItsTitleFaint) {
+    Window window(gfx::Rect::make(0, 0, 100, 60));
+    auto button = std::make_shared<Button>();
+    button->setFrame(window.bounds());
+    button->setTitle("8");
+    button->titleLabel().setFont(gfx::Font::system(40));
+    window.addSubview(button);
+    auto darkest = [&] {
+        gfx::ImageSurface image(100, 60);
+        window.render(image);
+        double least = 1.0;
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 100; ++x) least = std::min(least, image.pixel(x, y).g + image.pixel(x, y).r);
+        }
+        return least;
+    };
+    const double released = darkest();
+    window.touchDown({50, 30});
+    EXPECT_GT(darkest(), released + 0.5);
+    window.touchUp({50, 30});
+    EXPECT_DOUBLE_EQ(darkest(), released);
 }
 
 TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt) {
