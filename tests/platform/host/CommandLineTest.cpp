@@ -123,6 +123,7 @@ TEST(Script, NamesTheLineItCannotRead) {
         {"# \n\nback\n" + std::string(kMaxScriptLineLength + 1, ' '), "line 4: the line is longer than 4096 bytes"},
         // What is echoed is cut short and shows its control characters escaped.
         {"\x1b[2J\a\x7f\xc2\x9b\xff\xc3\xa9 1\n", "line 1: unknown action \"\\e[2J\\a\\x7f\\u009b\\xff\xc3\xa9\""},
+        {"\b\v\f\x01\x1b 1\n", "line 1: unknown action \"\\b\\v\\f\\x01\\e\""},
         {std::string(300, 'y') + "\n", "unknown action \"" + std::string(80, 'y') + "\u2026\""},
     };
     for (const Case& c : cases) {
