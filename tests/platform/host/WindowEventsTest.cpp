@@ -128,6 +128,10 @@ TEST(WindowEvents, BecomeTouchesScrollsKeysAndStateChanges) {
     auto recorder = std::make_shared<Recorder>(log);
     recorder->setFrame(delegate->window->bounds());
     delegate->window->addSubview(recorder);
+    // Touches on a view that takes none go on to the view it lies in.
+    auto cover = std::make_shared<ui::View>();
+    cover->setFrame(recorder->bounds());
+    recorder->addSubview(cover);
     ui::Application application(delegate);
     const WindowPointMapper doubled = [](int x, int y) { return gfx::Point{2.0 * x, 2.0 * y}; };
     bool running = true;
