@@ -90,6 +90,12 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     EXPECT_EQ(first->view()->superview(), navigation->view().get());
     EXPECT_EQ(bar.backButton(), nullptr);
     EXPECT_EQ(navigation->popViewController(), nullptr);  // the root stays
+
+    // One with nothing on its stack shows an empty bar.
+    NavigationController empty;
+    ASSERT_EQ(empty.view()->subviews().size(), 1u);
+    EXPECT_EQ(empty.navigationBar()->titleLabel().text(), "");
+    EXPECT_EQ(empty.navigationBar()->backButton(), nullptr);
     // The bar is light grey, apart from the white screen below it.
     gfx::ImageSurface image(window->bounds().width(), window->bounds().height());
     window->render(image);

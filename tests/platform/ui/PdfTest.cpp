@@ -140,12 +140,19 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     view_->setDocument(nullptr);
     EXPECT_FALSE(window_->keyPress(Key::right));
     EXPECT_TRUE(view_->pageRect().isEmpty());
+    // A document handed over opens at its first page.
+    view_->setDocument(document_);
+    EXPECT_EQ(view_->currentPage()->index(), 0);
 }
 
 TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen) {
     std::ofstream(folder_ / "fake.pdf") << "not a pdf";
-    EXPECT_EQ(PdfDocument::open(folder_ / "fake.pdf"), nullptr);
-    EXPECT_EQ(PdfDocument::open(folder_ / "missing.pdf"), nullptr);
+    // The reason is the PDF library's own.
+    for (const char* name : {"fake.pdf", "missing.pdf"}) {
+        std::string problem;
+        EXPECT_EQ(PdfDocument::open(folder_ / name, problem), nullptr);
+        EXPECT_FALSE(problem.empty() || problem == "unknown error") << name << ": " << problem;
+    }
 
     PdfView empty;
     EXPECT_FALSE(empty.currentPage());
