@@ -287,9 +287,12 @@ TEST_F(UserDefaultsTest, FilesThatCannotBeReadAreLeftAlone) {
     // Members the app does not know may nest a little, and are kept.
     const fs::path file = folder_ / "preferences.json";
     const std::string nested = std::string(20, '[') + "1" + std::string(20, ']');
-    write(file, "{\"shape\": " + nested + "}");
+    // Brackets inside strings, escaped quotes among them, do not nest.
+    const std::string bracketed = "\"\\\"" + std::string(1000, '[') + "\"";
+    write(file, "{\"shape\": " + nested + ", \"text\": " + bracketed + "}");
     EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
     EXPECT_EQ(nlohmann::json::parse(read(file))["shape"], nlohmann::json::parse(nested));
+    EXPECT_EQ(nlohmann::json::parse(read(file))["text"], nlohmann::json::parse(bracketed));
 }
 
 TEST_F(UserDefaultsTest, OnlyRegularFilesAreReadOrReplaced) {
