@@ -350,6 +350,19 @@ TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept) {
     EXPECT_THAT(report.problems[0],
                 HasSubstr("underdetermined: the horizontal position, width of View tag 7 are not fixed"));
     expectFrame(*view, 3, 1, 30, 20);
+
+    // A button is named by its title, when it has one.
+    for (const std::optional<std::string>& title : {std::optional<std::string>("7"), std::optional<std::string>()}) {
+        View other(gfx::Rect::make(0, 0, 200, 100));
+        auto key = addConstrained<Button>(other);
+        if (title) key->setTitle(*title);
+        key->topAnchor().constraintEqualTo(other.topAnchor()).activate();
+        key->heightAnchor().constraintEqualToConstant(20).activate();
+        key->widthAnchor().constraintEqualToConstant(20).activate();
+        const LayoutReport keyReport = solveLayout(other);
+        ASSERT_THAT(keyReport.problems, SizeIs(1));
+        EXPECT_THAT(keyReport.problems[0], HasSubstr(title ? "of Button \"7\" is" : "of Button is"));
+    }
 }
 
 TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree) {

@@ -2,11 +2,14 @@
 // name, segues by identifier with the destination prepared before it shows,
 // and the errors a storyboard file can hold.
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
 #include "platform/gfx/ImageSurface.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/MenuViewController.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Storyboard.h"
@@ -122,6 +125,13 @@ TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget) {
     EXPECT_LT(buttons[1]->frameInRoot().maxX(), buttons[0]->frameInRoot().minX());
     for (const auto& button : buttons) window->tap(centre(*button));
     EXPECT_THAT(guide->tapped, ElementsAre("technique", "method ", "intro "));
+
+    // Items taken away leave the bar.
+    guide->navigationItem().setRightBarButtonItems({items[0]});
+    const auto& bar = *navigation->navigationBar();
+    EXPECT_EQ(std::count_if(bar.subviews().begin(), bar.subviews().end(),
+                            [](const auto& view) { return dynamic_cast<Button*>(view.get()) != nullptr; }),
+              1);
 }
 
 const char* const storyboardText = R"({
