@@ -53,6 +53,7 @@ TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
         {noDisplay, "duolinear: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
         {noDisplay + " SDL_VIDEODRIVER=offscreen",
          "duolinear: no display to open a window on (only the off-screen video driver \"offscreen\")"},
+        {noDisplay + " SDL_VIDEODRIVER=none-such", "duolinear: cannot open a display: none-such not available"},
     };
     for (const auto& [environment, said] : runs) {
         const std::string command = environment + " ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" timeout 60 '" +
