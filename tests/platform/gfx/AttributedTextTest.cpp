@@ -72,6 +72,8 @@ TEST(AttributedText, DiagonalFractionsFromTheFractionFeature) {
     // Turned off, or another feature asked for: the face's own forms.
     EXPECT_FALSE(detail::needsFractionForms(fraction.withFeature("frac", 0)));
     EXPECT_FALSE(detail::needsFractionForms(Font::system(30).withFeature("tnum")));
+    // A face with fractions of its own (Inter has them) draws them itself.
+    EXPECT_FALSE(detail::needsFractionForms(Font::named("Inter", 30).withFeature("frac")));
     TextAttributes defaults{Font::system(30)};
     AttributedText text("1/2 + 3/4");
     Size plain = measureText(text, defaults);
