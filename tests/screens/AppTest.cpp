@@ -54,6 +54,9 @@ TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
         {noDisplay + " SDL_VIDEODRIVER=offscreen",
          "duolinear: no display to open a window on (only the off-screen video driver \"offscreen\")"},
         {noDisplay + " SDL_VIDEODRIVER=none-such", "duolinear: cannot open a display: none-such not available"},
+        // A Wayland display named but not there: SDL falls back to drawing off-screen.
+        {noDisplay + " WAYLAND_DISPLAY=/nonexistent/none-such",
+         "duolinear: no display to open a window on (only the off-screen video driver \"offscreen\")"},
     };
     for (const auto& [environment, said] : runs) {
         const std::string command = environment + " ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" timeout 60 '" +

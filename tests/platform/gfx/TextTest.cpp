@@ -113,6 +113,16 @@ TEST(Text, ThePointIsTheTopLeftCorner) {
     EXPECT_NEAR(glyphs.maxY(), metrics.lineHeight + metrics.ascender, 0.5);
     EXPECT_NEAR(glyphs.minX() + 20, ink.minX, 1.0);
     EXPECT_TRUE(gfx::inkBounds("  ", attributes).isEmpty());
+
+    // In a line of two fonts, the baseline lies at the ascender of the larger.
+    AttributedText mixed("Hh");
+    mixed.addFont({0, 1}, Font::system(40));
+    ImageSurface twoFonts(100, 100);
+    {
+        DrawingScope scope(twoFonts.context());
+        drawText(mixed, {20, 0}, TextAttributes{Font::system(10)});
+    }
+    EXPECT_NEAR(inkBounds(twoFonts).maxY + 1, metrics.ascender, 1.0);
 }
 
 TEST(Text, NothingIsDrawnOutsideADrawingPass) {

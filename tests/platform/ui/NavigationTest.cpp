@@ -220,6 +220,22 @@ TEST(Storyboard, UnknownSegueOrClassChangesNothing) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(unregistered->instantiateInitial(), nullptr);
     EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("\"Test.Unregistered\", which is not registered"));
+    // A navigation controller cannot be pushed onto another.
+    auto nested = Storyboard::fromJson(R"({"initialScene": "n", "scenes": [
+        {"id": "n", "class": "ui.NavigationController", "root": "s"}, {"id": "s", "class": "Test.Source"},
+        {"id": "m", "class": "ui.NavigationController", "root": "t"}, {"id": "t", "class": "Test.Target"}],
+        "segues": [{"identifier": "toNavigation", "from": "s", "to": "m"}]})",
+                                       error);
+    ASSERT_TRUE(nested) << error;
+    auto outer = nested->instantiateInitial();
+    auto shown = windowShowing(outer);
+    auto* from = dynamic_cast<NavigationController&>(*outer).topViewController();
+    ::testing::internal::CaptureStderr();
+    from->performSegue("toNavigation", nullptr);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr("segue \"toNavigation\" not performed: its destination is a navigation controller"));
+    EXPECT_EQ(dynamic_cast<NavigationController&>(*outer).viewControllers().size(), 1u);
+
     // A factory that makes nothing.
     Storyboard::registerClass("Test.Nothing", [] { return std::shared_ptr<ViewController>(); });
     auto empty =

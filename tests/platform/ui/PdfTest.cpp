@@ -143,6 +143,11 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     // A document handed over opens at its first page.
     view_->setDocument(document_);
     EXPECT_EQ(view_->currentPage()->index(), 0);
+    // Scaling is drawn anew.
+    gfx::ImageSurface image(400, 298);
+    window_->render(image);
+    view_->setAutoScales(false);
+    EXPECT_TRUE(window_->needsDisplay());
 }
 
 TEST_F(PdfTest, FilesThatAreNotPdfsDoNotOpen) {
