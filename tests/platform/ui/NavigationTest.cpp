@@ -103,6 +103,10 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     gfx::ImageSurface image(window->bounds().width(), window->bounds().height());
     window->render(image);
     EXPECT_NEAR(image.pixel(image.pixelWidth() - 2, 2).r, 0.97, 0.005);
+    // A half-point grey line closes it at the bottom.
+    const int bottom = static_cast<int>(NavigationBar::height) - 1;
+    EXPECT_NEAR(image.pixel(image.pixelWidth() - 2, bottom).r, (0.97 + 0.7) / 2, 0.01);
+    EXPECT_NEAR(image.pixel(image.pixelWidth() - 2, bottom - 1).r, 0.97, 0.005);
 }
 
 TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget) {
