@@ -102,7 +102,10 @@ TEST(Script, ReadsActionsLineByLine) {
     EXPECT_EQ(script.actions[2].text, "intro ");
     EXPECT_EQ(script.actions[3].kind, ScriptAction::Kind::back);
     EXPECT_EQ(script.actions[4].text, "out/step 1.png");
-    EXPECT_EQ(describe(script.actions[2]), "tap-button \"intro \"");
+    // Each as a message names it.
+    const char* described[] = {"tap 10 20.5", "tap-button \"🤔\"", "tap-button \"intro \"", "back",
+                               "screenshot out/step 1.png"};
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(describe(script.actions[i]), described[i]);
 }
 
 TEST(Script, NamesTheLineItCannotRead) {

@@ -163,6 +163,13 @@ TEST(View, ChainRunsThroughTheViewController) {
     EXPECT_EQ(screen->nextResponder(), window.get());
     window->tap({10, 10});
     EXPECT_EQ(screen->taken, 1);
+
+    // A new root takes the old one's place in the window.
+    auto next = std::make_shared<ViewController>();
+    window->setRootViewController(next);
+    ASSERT_EQ(window->subviews().size(), 1u);
+    EXPECT_EQ(window->subviews()[0], next->view());
+    EXPECT_EQ(screen->view()->superview(), nullptr);
 }
 
 // Fills far more than its bounds; the drawing pass clips it.
