@@ -89,6 +89,7 @@ TEST_F(DemoTest, RunsHeadlessFromAScript) {
     EXPECT_EQ(delegate_->terminated, 1);
     EXPECT_EQ(ui::Device::current().model(), "iPhone");
     EXPECT_EQ(delegate_->window->bounds().size, (gfx::Size{390, 844}));
+    EXPECT_EQ(ui::Screen::main().scale(), 2.0);  // the screenshots' scale
     EXPECT_EQ(ui::UserDefaults::standardFile(), options_.preferencesFile);
 
     // Back at the menu and into a new counter screen.
