@@ -85,6 +85,14 @@ TEST(Context, ArcsAndPathValues) {
     context.fillPath();
     EXPECT_EQ(image.pixel(50, 80), Color::cyan());
     EXPECT_EQ(image.pixel(50, 20), Color::clear());
+
+    // A rectangle path covers all four corners.
+    Path rectangle;
+    rectangle.addRect(Rect::make(2, 2, 20, 10));
+    context.setFillColor(Color::red());
+    context.addPath(rectangle);
+    context.fillPath();
+    for (const auto& [x, y] : {std::pair{3, 3}, {20, 3}, {20, 10}, {3, 10}}) EXPECT_EQ(image.pixel(x, y), Color::red());
 }
 
 TEST(ImageSurface, ScaleAndPng) {
