@@ -330,6 +330,8 @@ TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {
     // Every edge and size is named in such reports.
     const std::pair<Constraint, const char*> described[] = {
         {view->bottomAnchor().constraintEqualTo(root.bottomAnchor(), -5), "View.bottom == View.bottom - 5"},
+        {view->topAnchor().constraintEqualTo(root.topAnchor()), "View.top == View.top"},
+        {view->leadingAnchor().constraintEqualTo(root.trailingAnchor()), "View.leading == View.trailing"},
         {view->centerXAnchor().constraintEqualTo(root.centerXAnchor(), 3), "View.centerX == View.centerX + 3"},
         {view->heightAnchor().constraintEqualTo(root.widthAnchor(), Multiplier{0.5}),
          "View.height == View.width * 0.5"},
