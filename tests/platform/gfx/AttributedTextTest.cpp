@@ -75,6 +75,8 @@ TEST(AttributedText, DiagonalFractionsFromTheFractionFeature) {
     // A face with fractions of its own (Inter has them) draws them itself.
     EXPECT_FALSE(detail::needsFractionForms(Font::named("Inter", 30).withFeature("frac")));
     TextAttributes defaults{Font::system(30)};
+    // Measured one after the other, the two fonts keep their own widths.
+    EXPECT_GT(measureText("1/2", defaults).width, measureText("1/2", {fraction}).width);
     AttributedText text("1/2 + 3/4");
     Size plain = measureText(text, defaults);
     text.addFont({0, 3}, fraction);
