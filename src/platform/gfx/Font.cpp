@@ -122,12 +122,6 @@ Font Font::withSize(double size) const {
     return font;
 }
 
-Font Font::withWeight(FontWeight weight) const {
-    Font font = *this;
-    font.weight_ = weight;
-    return font;
-}
-
 Font Font::withFeature(const std::string& tag, int value) const {
     Font font = *this;
     auto found = std::find_if(font.features_.begin(), font.features_.end(),

@@ -81,7 +81,6 @@ public:
     const std::vector<FontFeature>& features() const { return features_; }
 
     Font withSize(double size) const;
-    Font withWeight(FontWeight weight) const;
     // Adds (or replaces) an OpenType feature setting.
     Font withFeature(const std::string& tag, int value = 1) const;
 
