@@ -204,6 +204,13 @@ TEST(View, DrawingIsClippedToEachViewAndSkipsHiddenOnes) {
 
     spill->setNeedsDisplay();
     EXPECT_TRUE(window->needsDisplay());
+    // Showing a hidden view, or a new background, draws the window again.
+    window->render(image);
+    hidden->setHidden(false);
+    EXPECT_TRUE(window->needsDisplay());
+    window->render(image);
+    spill->setBackgroundColor(gfx::Color::black());
+    EXPECT_TRUE(window->needsDisplay());
 }
 
 }  // namespace
