@@ -15,6 +15,7 @@
 #include "DemoScene.h"
 #include "platform/host/ApplicationMain.h"
 #include "platform/host/HeadlessHost.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Screen.h"
@@ -90,6 +91,13 @@ TEST_F(DemoTest, RunsHeadlessFromAScript) {
     EXPECT_EQ(ui::Device::current().model(), "iPhone");
     EXPECT_EQ(delegate_->window->bounds().size, (gfx::Size{390, 844}));
     EXPECT_EQ(ui::Screen::main().scale(), 2.0);  // the screenshots' scale
+    // The delegate hears of the end once, however often it is asked for.
+    {
+        ui::Application again(delegate_);
+        again.terminate();
+        again.terminate();
+    }
+    EXPECT_EQ(delegate_->terminated, 2);
     EXPECT_EQ(ui::UserDefaults::standardFile(), options_.preferencesFile);
 
     // Back at the menu and into a new counter screen.

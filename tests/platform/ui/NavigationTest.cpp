@@ -280,6 +280,8 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
          "two segues \"s\""},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [{"title": "T", "segue": "s"}]}]})",
          "names the segue \"s\", which does not leave this scene"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": 3})",
+         "the storyboard's \"segues\" is not a list"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": 3}]})",
          "scene \"a\": \"items\" is not a list"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [3]}]})",
