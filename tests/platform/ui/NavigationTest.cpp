@@ -99,6 +99,15 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     ASSERT_EQ(empty.view()->subviews().size(), 1u);
     EXPECT_EQ(empty.navigationBar()->titleLabel().text(), "");
     EXPECT_EQ(empty.navigationBar()->backButton(), nullptr);
+    // A stack handed over shows its top at once.
+    auto below = std::make_shared<ViewController>();
+    auto above = std::make_shared<ViewController>();
+    above->setTitle("Above");
+    empty.setViewControllers({below, nullptr, above});
+    EXPECT_THAT(empty.viewControllers(), ElementsAre(below, above));
+    EXPECT_EQ(above->view()->superview(), empty.view().get());
+    EXPECT_EQ(empty.navigationBar()->titleLabel().text(), "Above");
+    EXPECT_NE(empty.navigationBar()->backButton(), nullptr);
     // The bar is light grey, apart from the white screen below it.
     gfx::ImageSurface image(window->bounds().width(), window->bounds().height());
     window->render(image);
@@ -269,9 +278,9 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.NavigationController"}]})",
          "scene \"a\" has no \"root\""},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.NavigationController", "root": "z"}]})",
-         "unknown root \"z\""},
+         "scene \"a\" has the unknown root \"z\""},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.NavigationController", "root": "a"}]})",
-         "navigation controller as its root"},
+         "scene \"a\" has a navigation controller as its root"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}],
              "segues": [{"identifier": "s", "from": "a", "to": "q"}]})",
          "segue \"s\" names the unknown scene \"q\""},
