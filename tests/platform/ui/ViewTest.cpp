@@ -10,6 +10,7 @@
 #include "UiTestSupport.h"
 #include "platform/gfx/Context.h"
 #include "platform/gfx/ImageSurface.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ViewController.h"
@@ -140,6 +141,17 @@ TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt) {
     window->tap({60, 110});
     EXPECT_THAT(pad->senders, SizeIs(2));
     EXPECT_THAT(other->senders, IsEmpty());
+
+    // Past the window the chain reaches the application's delegate.
+    struct Catching : ApplicationDelegate {
+        bool handleAction(const std::string& action, Object*) override { return action == "appWide:" && ++caught; }
+        int caught = 0;
+    };
+    auto delegate = std::make_shared<Catching>();
+    Application application(delegate);
+    key->addTarget(nullptr, "appWide:");
+    window->tap({60, 110});
+    EXPECT_EQ(delegate->caught, 1);
 }
 
 TEST(View, ChainRunsThroughTheViewController) {
