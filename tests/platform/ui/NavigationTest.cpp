@@ -181,6 +181,11 @@ TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes) {
     auto* menu = dynamic_cast<MenuViewController*>(navigation->topViewController());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Methods");
+    // Its rows span the screen between the margins.
+    window->layoutIfNeeded();
+    const gfx::Rect row = menu->buttons().at(0)->frameInRoot();
+    EXPECT_DOUBLE_EQ(row.minX() + row.maxX(), window->bounds().width());
+    EXPECT_GT(row.width(), window->bounds().width() / 2);
     // Actions that are not its own go on up the responder chain.
     EXPECT_FALSE(menu->handleAction("tapWithSender:", menu->buttons().at(0).get()));
     EXPECT_EQ(navigation->topViewController(), menu);
