@@ -98,6 +98,7 @@ TEST_F(DemoTest, RunsHeadlessFromAScript) {
         again.terminate();
     }
     EXPECT_EQ(delegate_->terminated, 2);
+    EXPECT_EQ(ui::Application::shared(), nullptr);  // none left once it is gone
     EXPECT_EQ(ui::UserDefaults::standardFile(), options_.preferencesFile);
 
     // Back at the menu and into a new counter screen.
