@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,35 @@ TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
         ASSERT_EQ(lines.size(), 1u) << command;
         EXPECT_THAT(lines[0], ::testing::StartsWith(said));
         EXPECT_THAT(lines[0], ::testing::HasSubstr("--headless"));
+    }
+}
+
+// A copy of the binary with no resources folder beside it, and one pointed
+// at an empty folder: each says in one line where it looked.
+TEST(App, WithoutItsResourcesSaysWhereItLookedAndEnds) {
+    TempFolder folder;
+    const fs::path app = folder.path / "duolinear";
+    fs::copy_file(fs::read_symlink("/proc/self/exe").parent_path() / "duolinear", app);
+    const fs::path empty = folder.path / "empty";
+    fs::create_directories(empty);
+    const fs::path errors = folder.path / "stderr.txt";
+    const fs::path script = folder.path / "script.txt";
+    std::ofstream(script) << "back\n";
+    const std::pair<std::string, std::string> runs[] = {
+        {"env -u DUOLINEAR_RESOURCES", "(no resources folder was found)"},
+        {"env DUOLINEAR_RESOURCES='" + empty.string() + "'", "(not in " + empty.string() + ")"},
+    };
+    for (const auto& [environment, said] : runs) {
+        const std::string command = environment + " timeout 60 '" + app.string() + "' --headless --script '" +
+                                    script.string() + "' --preferences '" + folder.preferences().string() + "' 2> '" +
+                                    errors.string() + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+        std::ifstream in(errors);
+        std::stringstream text;
+        text << in.rdbuf();
+        EXPECT_EQ(text.str(), "duolinear: cannot find the storyboard Main.storyboard.json " + said + "\n") << command;
     }
 }
 

@@ -20,6 +20,7 @@ namespace ui {
 namespace {
 
 using testing::addConstrained;
+using ::testing::Contains;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::SizeIs;
@@ -367,6 +368,27 @@ TEST(LayoutSolver, UnderdeterminedValuesAreReportedAndKept) {
     }
 }
 
+// A view placed by its frame keeps it against its constraints; switched to
+// constraints, it is placed by them at the next layout.
+TEST(LayoutSolver, AViewSwitchedToConstraintsIsPlacedByThem) {
+    View root(gfx::Rect::make(0, 0, 200, 100));
+    auto view = std::make_shared<View>(gfx::Rect::make(3, 4, 30, 40));
+    root.addSubview(view);
+    view->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 10).activate();
+    view->topAnchor().constraintEqualTo(root.topAnchor(), 20).activate();
+    view->widthAnchor().constraintEqualToConstant(50).activate();
+    view->heightAnchor().constraintEqualToConstant(60).activate();
+    ::testing::internal::CaptureStderr();
+    root.layoutIfNeeded();
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr("layout conflict: View.leading == View.leading + 10"));
+    expectFrame(*view, 3, 4, 30, 40);
+
+    view->setTranslatesAutoresizingMaskIntoConstraints(false);
+    root.layoutIfNeeded();
+    expectFrame(*view, 10, 20, 50, 60);
+}
+
 TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto outer = addConstrained(root);
@@ -388,6 +410,15 @@ TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree) {
         ASSERT_THAT(survivor->constraints(), SizeIs(1));
     }
     EXPECT_THAT(survivor->constraints(), IsEmpty());
+
+    // One made between two trees is left out of the layout, and said so.
+    View elsewhere(gfx::Rect::make(0, 0, 50, 50));
+    auto stranger = addConstrained(elsewhere);
+    auto local = addConstrained(root);
+    local->leadingAnchor().constraintEqualTo(stranger->leadingAnchor()).activate();
+    EXPECT_THAT(solveLayout(root).problems,
+                Contains("layout: View.leading == View.leading joins views that are not in one view tree; it is "
+                         "left out"));
 }
 
 }  // namespace
