@@ -296,6 +296,8 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
          "names the segue \"s\", which does not leave this scene"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": 3})",
          "the storyboard's \"segues\" is not a list"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": [3]})",
+         "segue 1 is not an object"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": 3}]})",
          "scene \"a\": \"items\" is not a list"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [3]}]})",

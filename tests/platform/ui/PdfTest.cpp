@@ -111,6 +111,11 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     window_->scroll({100, 100}, 0, 1);
     window_->keyPress(Key::left);  // already at the first page
     EXPECT_EQ(view_->currentPage()->index(), 0);
+    // A hidden view takes no key.
+    view_->setHidden(true);
+    EXPECT_FALSE(window_->keyPress(Key::right));
+    view_->setHidden(false);
+    EXPECT_EQ(view_->currentPage()->index(), 0);
 
     auto swipe = [&](gfx::Point from, gfx::Point to) {
         window_->touchDown(from);
