@@ -35,9 +35,12 @@
 # #if that is not taken) are left alone: they are not compiled, so no test
 # could see a change to them. Sizes in template arguments (std::array<T, 5>),
 # lines that call reserve() and statements "(void)name;" are left alone too:
-# changing them cannot change what the code does. The work happens on a copy
-# of the sources under MUTANTS_DIR (a Debug build without sanitizers, with the
-# standard library's assertions), so the worktree is never touched; the
+# changing them cannot change what the code does, and neither can deleting a
+# declaration "= delete;" (the build fails, or nothing used it). The work
+# happens on a copy of the sources under MUTANTS_DIR (a Debug build with the
+# standard library's assertions and the leak checker, which CI's sanitizer
+# run has too: a fault that loses a free or an unref fails the tests there,
+# and so it does here), so the worktree is never touched; the
 # mutated file of the copy is restored after each fault, on interrupt too. The score is printed with
 # its margin (a 95% binomial interval: about +-10 points with 40 faults).
 set -euo pipefail
@@ -69,9 +72,10 @@ done < "$dir/files"
 (cd "$source_copy" && find . -type f | sed 's|^\./||' | sort) | comm -23 - "$dir/files" |
   while IFS= read -r stale; do rm -f "$source_copy/$stale"; done
 
-# With the standard library's checks, an index one past the end fails at once.
+# With the standard library's checks, an index one past the end fails at once;
+# with the leak checker, memory that is never freed fails the test.
 cmake -S "$source_copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUOLINEAR_BENCHMARKS=OFF \
-  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS --graphviz="$dir/graph/links.dot" >/dev/null
+  "-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS -fsanitize=leak" -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=leak --graphviz="$dir/graph/links.dot" >/dev/null
 
 # From the build: the lines of the folder's files that the preprocessor keeps
 # (file TAB line, into active.tsv), and the tests that can see the folder.
@@ -347,7 +351,7 @@ printf '%s\n' "${folder_files[@]}" | xargs awk -v activeFile="$dir/active.tsv" '
     # A whole statement deleted.
     if (t ~ /;$/ && previousEnd ~ /[;{}:]/ &&
         t !~ /^(return|break|continue|using|namespace|friend|template|struct|class|enum|case|default|[}])/ &&
-        t !~ /^\(void\) *[A-Za-z_][A-Za-z0-9_]* *;$/)
+        t !~ /^\(void\) *[A-Za-z_][A-Za-z0-9_]* *;$/ && t !~ /= *delete;$/)
       emit("statement deleted", "")
     previousEnd = substr(t, length(t), 1)
   }' | sort -t "$(printf '\t')" -k1,1 -k2,2n -s >"$faults"

@@ -11,6 +11,7 @@
 
 #include "ScreenTestSupport.h"
 #include "platform/host/ApplicationMain.h"
+#include "support/LeakCheck.h"
 #include "support/Pixels.h"
 #include "support/TestOutput.h"
 
@@ -60,7 +61,7 @@ TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
          "duolinear: no display to open a window on (only the off-screen video driver \"offscreen\")"},
     };
     for (const auto& [environment, said] : runs) {
-        const std::string command = environment + " ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" timeout 60 '" +
+        const std::string command = environment + " " + duolinear::testing::kLeakCheckOff + " timeout 60 '" +
                                     app.string() + "' --preferences '" + folder.preferences().string() + "' 2> '" +
                                     errors.string() + "'";
         const int status = std::system(command.c_str());

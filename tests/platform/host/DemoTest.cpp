@@ -21,6 +21,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/UserDefaults.h"
 #include "platform/ui/Window.h"
+#include "support/LeakCheck.h"
 #include "support/Pixels.h"
 #include "support/TestOutput.h"
 
@@ -252,9 +253,8 @@ TEST_F(DemoTest, RunsInARealWindow) {
     // stacks the checker cannot attribute. The same app is leak-checked
     // headless above.
     for (const char* kind : {"working", "failing"}) {
-        const std::string command = std::string("DUOLINEAR_WINDOW_TEST_CHILD=") + kind +
-                                    " ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" "
-                                    "xvfb-run -a -s '-screen 0 640x480x24' '" +
+        const std::string command = std::string("DUOLINEAR_WINDOW_TEST_CHILD=") + kind + " " +
+                                    duolinear::testing::kLeakCheckOff + " xvfb-run -a -s '-screen 0 640x480x24' '" +
                                     self + "' --gtest_filter=DemoTest.RunsInARealWindow --gtest_brief=1";
         const int status = std::system(command.c_str());
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
