@@ -37,12 +37,11 @@
 # lines that call reserve() and statements "(void)name;" are left alone too:
 # changing them cannot change what the code does, and neither can deleting a
 # declaration "= delete;" (the build fails, or nothing used it). The work
-# happens on a copy of the sources under MUTANTS_DIR (a Debug build with the
-# standard library's assertions and the leak checker, which CI's sanitizer
-# run has too: a fault that loses a free or an unref fails the tests there,
-# and so it does here), so the worktree is never touched; the
-# mutated file of the copy is restored after each fault, on interrupt too. The score is printed with
-# its margin (a 95% binomial interval: about +-10 points with 40 faults).
+# happens on a copy of the sources under MUTANTS_DIR (a Debug build without
+# sanitizers, with the standard library's assertions), so the worktree is
+# never touched; the mutated file of the copy is restored after each fault,
+# on interrupt too. The score is printed with its margin (a 95% binomial
+# interval: about +-10 points with 40 faults).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
@@ -72,10 +71,9 @@ done < "$dir/files"
 (cd "$source_copy" && find . -type f | sed 's|^\./||' | sort) | comm -23 - "$dir/files" |
   while IFS= read -r stale; do rm -f "$source_copy/$stale"; done
 
-# With the standard library's checks, an index one past the end fails at once;
-# with the leak checker, memory that is never freed fails the test.
+# With the standard library's checks, an index one past the end fails at once.
 cmake -S "$source_copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUOLINEAR_BENCHMARKS=OFF \
-  "-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS -fsanitize=leak" -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=leak --graphviz="$dir/graph/links.dot" >/dev/null
+  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS --graphviz="$dir/graph/links.dot" >/dev/null
 
 # From the build: the lines of the folder's files that the preprocessor keeps
 # (file TAB line, into active.tsv), and the tests that can see the folder.
