@@ -108,6 +108,10 @@ TEST(ImageSurface, ScaleAndPng) {
     EXPECT_EQ(image.pixel(-1, 0), Color::clear());
 
     EXPECT_TRUE(image.writePng(testing::outputPath("gfx_surface.png")));
+    // Clearing replaces what was drawn, with a see-through colour too.
+    image.clear(Color::rgba(0, 0, 1, 0.25));
+    EXPECT_NEAR(image.pixel(1, 1).a, 0.25, 0.01);
+    EXPECT_NEAR(image.pixel(1, 1).r, 0.0, 0.01);
     EXPECT_FALSE(image.writePng("/nonexistent-directory/x.png"));
     ImageSurface empty(0, -5);
     EXPECT_EQ(empty.pixelWidth(), 1);

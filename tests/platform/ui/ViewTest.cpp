@@ -107,6 +107,31 @@ TEST(View, APressedButtonShowsItsTitleFaint) {
     EXPECT_DOUBLE_EQ(darkest(), released);
 }
 
+// A window lays itself out before it finds the view under a touch or the
+// wheel: a view placed by constraints is found where it will be drawn.
+TEST(View, TouchesAndTheWheelFindViewsBeforeTheFirstDrawing) {
+    struct Recorder : View {
+        void touchesBegan(const std::vector<Touch>&) override { ++touches; }
+        bool scrollWheel(double, double) override { return ++scrolls > 0; }
+        int touches = 0;
+        int scrolls = 0;
+    };
+    for (const bool wheel : {false, true}) {
+        Window window(gfx::Rect::make(0, 0, 100, 100));
+        auto right = testing::addConstrained<Recorder>(window);
+        right->leadingAnchor().constraintEqualTo(window.centerXAnchor()).activate();
+        right->trailingAnchor().constraintEqualTo(window.trailingAnchor()).activate();
+        right->topAnchor().constraintEqualTo(window.topAnchor()).activate();
+        right->bottomAnchor().constraintEqualTo(window.bottomAnchor()).activate();
+        if (wheel) {
+            EXPECT_TRUE(window.scroll({75, 50}, 0, 1));
+        } else {
+            window.tap({75, 50});
+        }
+        EXPECT_EQ(right->touches + right->scrolls, 1) << (wheel ? "wheel" : "touch");
+    }
+}
+
 TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt) {
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 300, 300));
     auto pad = std::make_shared<ActionView>("keyPressedWithSender:");
