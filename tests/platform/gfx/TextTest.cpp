@@ -26,6 +26,8 @@ TEST(Text, MultiLineTextIsTheWidestLineByTheLineCount) {
     EXPECT_DOUBLE_EQ(two.height, 2 * lineHeight);
     EXPECT_DOUBLE_EQ(measureText("a\n\nb", attributes).height, 3 * lineHeight);
     EXPECT_EQ(measureText("", attributes), (Size{0, 0}));
+    // Without a font, text is set in the regular system font at 12 points.
+    EXPECT_EQ(measureText("12 + 345", TextAttributes{}), measureText("12 + 345", {Font::system(12)}));
 }
 
 TEST(Text, BytesThatAreNotUtf8MeasureAsQuestionMarks) {
