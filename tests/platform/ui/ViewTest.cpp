@@ -132,6 +132,33 @@ TEST(View, TouchesAndTheWheelFindViewsBeforeTheFirstDrawing) {
     }
 }
 
+// An action that takes its button out of the tree (its only owner) does not
+// end the button before the button's other actions have been sent.
+TEST(View, AButtonOutlivesAnActionThatTakesItAway) {
+    struct Target : Responder {
+        bool handleAction(const std::string& action, Object*) override {
+            if (action == "remove") button.lock()->removeFromSuperview();
+            if (action == "look") aliveAtSecondAction = !button.expired();
+            return true;
+        }
+        std::weak_ptr<Button> button;
+        bool aliveAtSecondAction = false;
+    };
+    View parent(gfx::Rect::make(0, 0, 100, 100));
+    Target target;
+    {
+        auto button = std::make_shared<Button>();
+        parent.addSubview(button);
+        button->addTarget(&target, "remove");
+        button->addTarget(&target, "look");
+        target.button = button;
+    }
+    Button* const button = target.button.lock().get();  // the parent alone owns it
+    button->sendActions();
+    EXPECT_TRUE(target.aliveAtSecondAction);
+    EXPECT_TRUE(target.button.expired());
+}
+
 TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt) {
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 300, 300));
     auto pad = std::make_shared<ActionView>("keyPressedWithSender:");
