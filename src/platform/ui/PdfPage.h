@@ -24,10 +24,6 @@ public:
     // Draws the page with its top-left corner at the origin, one point per unit.
     void draw(gfx::Context& context) const;
 
-    friend bool operator==(const PdfPage& a, const PdfPage& b) {
-        return a.document_ == b.document_ && a.index_ == b.index_;
-    }
-
 private:
     std::shared_ptr<const PdfDocument> document_;
     int index_ = 0;
