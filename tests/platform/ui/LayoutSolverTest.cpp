@@ -190,8 +190,9 @@ TEST(LayoutSolver, ChainedWidthsWithMultipliersShareTheRow) {
 
 TEST(LayoutSolver, RowsStackedInAContainerInsideAPaddedPad) {
     // The numeric keypad: a container pinned to the pad, four equal rows one
-    // point apart, the last row's keys 2 : 1 : 1.
-    View root(gfx::Rect::make(0, 0, 400, 800));
+    // point apart, the last row's keys 2 : 1 : 1. Frames in the root leave
+    // the root's own place out.
+    View root(gfx::Rect::make(7, 9, 400, 800));
     auto pad = addConstrained(root);
     pad->topAnchor().constraintEqualTo(root.topAnchor(), 400).activate();
     pad->bottomAnchor().constraintEqualTo(root.bottomAnchor()).activate();
@@ -229,6 +230,7 @@ TEST(LayoutSolver, RowsStackedInAContainerInsideAPaddedPad) {
     expectFrame(*bottomKeys[0], 0, 0, 189, 99.25);  // (380 - 2) / 2 wide
     expectFrame(*bottomKeys[2], 285.5, 0, 94.5, 99.25);
     EXPECT_NEAR(bottomKeys[0]->frameInRoot().minY(), 400 + 3 * 100.25, eps);
+    EXPECT_EQ(root.frameInRoot(), gfx::Rect::make(0, 0, 400, 800));
 }
 
 TEST(LayoutSolver, TwoLevelBandUnderAOneLevelBand) {

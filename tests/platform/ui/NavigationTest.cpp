@@ -233,11 +233,17 @@ TEST(Storyboard, UnknownSegueOrClassChangesNothing) {
 
     std::string error;
     auto unregistered =
-        Storyboard::fromJson(R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Unregistered"}]})", error);
+        Storyboard::fromJson(R"({"initialScene": "a", "scenes": [{"id": "a", "class": "Test.Unregistered"},
+        {"id": "n", "class": "ui.NavigationController", "root": "a"}]})",
+                             error);
     ASSERT_TRUE(unregistered);
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(unregistered->instantiateInitial(), nullptr);
-    EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("\"Test.Unregistered\", which is not registered"));
+    // Neither the scene nor a navigation controller with it at its root is made.
+    for (const char* scene : {"a", "n"}) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(unregistered->instantiate(scene), nullptr) << scene;
+        EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                    HasSubstr("\"Test.Unregistered\", which is not registered"));
+    }
     // A navigation controller cannot be pushed onto another.
     auto nested = Storyboard::fromJson(R"({"initialScene": "n", "scenes": [
         {"id": "n", "class": "ui.NavigationController", "root": "s"}, {"id": "s", "class": "Test.Source"},
@@ -296,8 +302,7 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
          "names the segue \"s\", which does not leave this scene"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": 3})",
          "the storyboard's \"segues\" is not a list"},
-        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": [3]})",
-         "segue 1 is not an object"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": [3]})", "segue 1 is not an object"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": 3}]})",
          "scene \"a\": \"items\" is not a list"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [3]}]})",

@@ -141,6 +141,12 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     view_->setFrame(gfx::Rect::make(0, 0, 400, 298));
     const double width = 420.0 * 298 / 595;
     EXPECT_TRUE(view_->pageRect() == gfx::Rect::make((400 - width) / 2, 0, width, 298));
+    // A light grey half-point line frames it (its left edge: 94.6 to 95.1 points).
+    gfx::ImageSurface framed(400, 298, 4.0);
+    window_->render(framed);
+    EXPECT_NEAR(framed.pixel(379, 600).r, 0.75, 0.02);
+    EXPECT_NEAR(framed.pixel(377, 600).r, 1.0, 0.02);
+    EXPECT_NEAR(framed.pixel(381, 600).r, 1.0, 0.02);
     // Without a document nothing in the window takes a key, and there is no page to place.
     view_->setDocument(nullptr);
     EXPECT_FALSE(window_->keyPress(Key::right));
