@@ -86,6 +86,11 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     ASSERT_NE(bar.backButton(), nullptr);
     EXPECT_DOUBLE_EQ(bar.backButton()->frameInRoot().minX(), 8);
     EXPECT_EQ(bar.titleLabel().text(), "Addition");
+    // A screen beneath the top one changes nothing in the bar.
+    const Button* back = bar.backButton();
+    first->setTitle("Renamed");
+    EXPECT_EQ(bar.backButton(), back);
+    EXPECT_EQ(bar.titleLabel().text(), "Addition");
 
     window->tap(centre(*bar.backButton()));
     EXPECT_THAT(navigation->viewControllers(), ElementsAre(first));
