@@ -23,7 +23,7 @@ void removeFrom(std::vector<Constraint>& list, const Constraint& constraint) {
 
 Constraint Constraint::make(const Anchor& first, const std::optional<Anchor>& second, double multiplier,
                             double constant) {
-    return Constraint(std::make_shared<Data>(Data{first, second, multiplier, constant, false, 0}));
+    return Constraint(std::make_shared<Data>(Data{first, second, multiplier, constant}));
 }
 
 bool Constraint::isActive() const {

@@ -2,6 +2,7 @@
 
 #include "platform/gfx/FractionForms.h"
 #include "platform/gfx/Gfx.h"
+#include "platform/gfx/TextLayout.h"
 #include "support/Pixels.h"
 #include "support/TestOutput.h"
 
@@ -48,6 +49,7 @@ TEST(AttributedText, LinesAreAsHighAsTheirTallestFont) {
     EXPECT_DOUBLE_EQ(size.height, Font::system(30).metrics().lineHeight + Font::system(10).metrics().lineHeight);
     EXPECT_DOUBLE_EQ(measureText(AttributedText("ab\ncd"), defaults).height, 2 * Font::system(10).metrics().lineHeight);
     EXPECT_EQ(measureText(AttributedText(), defaults), (Size{0, 0}));
+    EXPECT_EQ(detail::TextLayout(AttributedText(), defaults).size(), (Size{0, 0}));  // laid out all the same
 
     // A range that splits a surrogate pair is harmless.
     AttributedText emoji("x🤔y");

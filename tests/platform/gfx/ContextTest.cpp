@@ -115,6 +115,8 @@ TEST(ImageSurface, ScaleAndPng) {
     EXPECT_FALSE(image.writePng("/nonexistent-directory/x.png"));
     ImageSurface empty(0, -5);
     EXPECT_EQ(empty.pixelWidth(), 1);
+    // A scale that is no positive number counts as one pixel per point.
+    for (const double scale : {0.0, -2.0, std::nan("")}) EXPECT_EQ(ImageSurface(30, 20, scale).pixelWidth(), 30);
 }
 
 }  // namespace

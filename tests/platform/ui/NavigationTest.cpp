@@ -231,7 +231,10 @@ TEST(Storyboard, UnknownSegueOrClassChangesNothing) {
 
     // Made in code, outside a navigation controller: nothing happens.
     Source loose;
+    ::testing::internal::CaptureStderr();
     loose.performSegue("Test_Segue", nullptr);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr("segue \"Test_Segue\" not performed: the view controller has no storyboard scene\n"));
     auto alone = storyboard->instantiate("source");
     alone->performSegue("Test_Segue", nullptr);
     EXPECT_TRUE(dynamic_cast<Source*>(alone.get())->prepared.empty());
