@@ -93,6 +93,20 @@ TEST(Context, ArcsAndPathValues) {
     context.addPath(rectangle);
     context.fillPath();
     for (const auto& [x, y] : {std::pair{3, 3}, {20, 3}, {20, 10}, {3, 10}}) EXPECT_EQ(image.pixel(x, y), Color::red());
+
+    // A closed path is stroked back to its start: the left side of this
+    // rectangle, left open, is drawn by the close.
+    Path open;
+    open.moveTo({60, 10});
+    open.addLineTo({90, 10});
+    open.addLineTo({90, 30});
+    open.addLineTo({60, 30});
+    open.close();
+    context.setStrokeColor(Color::blue());
+    context.setLineWidth(2);
+    context.addPath(open);
+    context.strokePath();
+    EXPECT_EQ(image.pixel(60, 20), Color::blue());
 }
 
 TEST(ImageSurface, ScaleAndPng) {

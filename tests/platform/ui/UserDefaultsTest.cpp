@@ -117,7 +117,10 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
         const std::string said = testing::internal::GetCapturedStderr();
         const fs::path aside = folder_ / ("preferences.json.corrupt" + (n == 1 ? "" : "-" + std::to_string(n)));
         EXPECT_EQ(read(aside), content);
-        EXPECT_NE(said.find("moved to " + aside.string()), std::string::npos) << said;
+        EXPECT_NE(said.find(": the preferences file " + file.string() + " is not a JSON object: it was moved to " +
+                            aside.string() + "\n"),
+                  std::string::npos)
+            << said;
         EXPECT_EQ(UserDefaults(file).integerForKey("duolinear_equation"), 1);
         EXPECT_EQ(names().size(), 1u + n);
     }
