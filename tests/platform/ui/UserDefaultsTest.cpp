@@ -291,7 +291,9 @@ TEST_F(UserDefaultsTest, FilesThatCannotBeReadAreLeftAlone) {
     }
     // Members the app does not know may nest a little, and are kept.
     const fs::path file = folder_ / "preferences.json";
-    const std::string nested = std::string(20, '[') + "1" + std::string(20, ']');
+    std::string nested = std::string(20, '[') + "1" + std::string(20, ']');
+    for (int sibling = 0; sibling < 40; ++sibling) nested += ",[{}]";  // side by side, not nested
+    nested = "[" + nested + "]";
     // Brackets inside strings, escaped quotes among them, do not nest.
     const std::string bracketed = "\"\\\"" + std::string(1000, '[') + "\"";
     write(file, "{\"shape\": " + nested + ", \"text\": " + bracketed + "}");

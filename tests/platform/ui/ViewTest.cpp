@@ -102,6 +102,7 @@ TEST(View, APressedButtonShowsItsTitleFaint) {
     };
     const double released = darkest();
     window.touchDown({50, 30});
+    EXPECT_TRUE(window.needsDisplay());
     EXPECT_GT(darkest(), released + 0.5);
     window.touchUp({50, 30});
     EXPECT_DOUBLE_EQ(darkest(), released);
