@@ -47,7 +47,7 @@ struct FamilyMatch {
 
 // fontconfig's best match for a family name; it always finds some family.
 FamilyMatch matchFamily(const std::string& name) {
-    FamilyMatch result{kSansFamily, false};
+    FamilyMatch result{kSansFamily};
     FcPattern* pattern = FcPatternCreate();
     if (pattern == nullptr) return result;
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
