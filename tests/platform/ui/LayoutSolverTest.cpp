@@ -295,9 +295,17 @@ TEST(LayoutSolver, KeypadPinnedFivePointsInsideTheSafeArea) {
     pad->leadingAnchor().constraintEqualTo(guide.leadingAnchor(), 5).activate();
     pad->trailingAnchor().constraintEqualTo(guide.trailingAnchor(), -5).activate();
 
+    // The guide's size is the view's less the insets.
+    auto half = addConstrained(root);
+    half->topAnchor().constraintEqualTo(guide.topAnchor()).activate();
+    half->leadingAnchor().constraintEqualTo(guide.leadingAnchor()).activate();
+    half->widthAnchor().constraintEqualTo(guide.widthAnchor(), Multiplier{0.5}).activate();
+    half->heightAnchor().constraintEqualTo(guide.heightAnchor(), Multiplier{0.5}).activate();
+
     EXPECT_THAT(solveLayout(*window).problems, IsEmpty());
     expectFrame(root, 0, 0, 390, 844);
     expectFrame(*pad, 5, NavigationBar::height + 5, 380, 844 - NavigationBar::height - 10);
+    expectFrame(*half, 0, NavigationBar::height, 195, (844 - NavigationBar::height) / 2);
 }
 
 TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize) {
