@@ -217,7 +217,7 @@ TEST_F(DemoTest, TabletDeviceSetsScreenAndModel) {
 // In a real window: run here when this process is the one started on a
 // virtual display, else start this test again under xvfb-run.
 TEST_F(DemoTest, RunsInARealWindow) {
-    const fs::path shot = gfx::testing::outputPath("host-demo-window.png");
+    const fs::path shot = gfx::testing::outputPath("host-window/demo.png");
     const char* child = std::getenv("DUOLINEAR_WINDOW_TEST_CHILD");
     if (child != nullptr && std::string(child) == "failing") {
         // A script action the window cannot carry out ends the program with
@@ -232,7 +232,7 @@ TEST_F(DemoTest, RunsInARealWindow) {
     }
     if (child != nullptr) {
         options_.headless = false;
-        fs::remove(shot);
+        fs::remove_all(shot.parent_path());  // the window makes the screenshot's folder
         ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\nscreenshot " + shot.string() + "\n"), 0);
         EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 1);
         // The phone is fitted to the small display, and the screen reports

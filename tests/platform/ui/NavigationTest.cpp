@@ -3,9 +3,12 @@
 // and the errors a storyboard file can hold.
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "UiTestSupport.h"
 #include "platform/gfx/ImageSurface.h"
@@ -325,6 +328,13 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
     std::string error;
     EXPECT_EQ(Storyboard::fromFile("/nonexistent/Main.storyboard.json", error), nullptr);
     EXPECT_THAT(error, HasSubstr("cannot read the storyboard"));
+    // A file that is no storyboard is named with the reason.
+    namespace fs = std::filesystem;
+    const fs::path file = fs::temp_directory_path() / ("duolinear-storyboard-" + std::to_string(::getpid()) + ".json");
+    std::ofstream(file) << "{}";
+    EXPECT_EQ(Storyboard::fromFile(file, error), nullptr);
+    EXPECT_EQ(error, file.string() + ": the storyboard has no \"initialScene\"");
+    fs::remove(file);
 }
 
 }  // namespace

@@ -106,6 +106,9 @@ TEST(View, APressedButtonShowsItsTitleFaint) {
     EXPECT_GT(darkest(), released + 0.5);
     window.touchUp({50, 30});
     EXPECT_DOUBLE_EQ(darkest(), released);
+    // So does a new colour for the title.
+    button->setTitleColor(gfx::Color::red());
+    EXPECT_TRUE(window.needsDisplay());
 }
 
 // A window lays itself out before it finds the view under a touch or the
