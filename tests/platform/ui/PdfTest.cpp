@@ -105,7 +105,7 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     EXPECT_EQ(view_->currentPage()->index(), 2);
     window_->keyPress(Key::up);
     EXPECT_EQ(view_->currentPage()->index(), 1);
-    window_->scroll({100, 100}, 0, -1);  // towards the user: onwards
+    EXPECT_TRUE(window_->scroll({100, 100}, 0, -1));  // towards the user: onwards
     EXPECT_EQ(view_->currentPage()->index(), 2);
     window_->scroll({100, 100}, 0, 1);
     window_->scroll({100, 100}, 0, 1);
@@ -151,9 +151,12 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     view_->setDocument(nullptr);
     EXPECT_FALSE(window_->keyPress(Key::right));
     EXPECT_TRUE(view_->pageRect().isEmpty());
-    // A document handed over opens at its first page.
+    // A document handed over opens at its first page, drawn anew.
+    gfx::ImageSurface blank(400, 298);
+    window_->render(blank);
     view_->setDocument(document_);
     EXPECT_EQ(view_->currentPage()->index(), 0);
+    EXPECT_TRUE(window_->needsDisplay());
     // Scaling is drawn anew.
     gfx::ImageSurface image(400, 298);
     window_->render(image);
