@@ -31,12 +31,17 @@ TEST(Label, IntrinsicSizeIsTheMeasuredText) {
     EXPECT_EQ(*label->intrinsicContentSize(), gfx::measureText("eliminate x to find y", attributes));
 }
 
-TEST(Label, TextThatFitsIsCentredAtFullSize) {
+TEST(Label, TextThatFitsKeepsItsFullSizeAndAlignment) {
     auto label = makeLabel("0", 200, BaselineAdjustment::alignBaselines);
     EXPECT_EQ(label->fontScale(), 1.0);
     const gfx::Rect text = label->textRect();
     EXPECT_NEAR(text.midX(), 100.0, 1e-9);
     EXPECT_NEAR(text.midY(), 30.0, 1e-9);
+    // Left and right alignment put it against that side.
+    label->setTextAlignment(TextAlignment::left);
+    EXPECT_NEAR(label->textRect().minX(), 0.0, 1e-9);
+    label->setTextAlignment(TextAlignment::right);
+    EXPECT_NEAR(label->textRect().maxX(), 200.0, 1e-9);
 }
 
 TEST(Label, TooWideTextShrinksToFitOnOneLine) {
