@@ -27,7 +27,6 @@ struct Color {
     static constexpr Color green() { return {0.0, 1.0, 0.0, 1.0}; }
     static constexpr Color blue() { return {0.0, 0.0, 1.0, 1.0}; }
     static constexpr Color cyan() { return {0.0, 1.0, 1.0, 1.0}; }
-    static constexpr Color yellow() { return {1.0, 1.0, 0.0, 1.0}; }
     static constexpr Color magenta() { return {1.0, 0.0, 1.0, 1.0}; }
     static constexpr Color orange() { return {1.0, 0.5, 0.0, 1.0}; }
     static constexpr Color purple() { return {0.5, 0.0, 0.5, 1.0}; }
