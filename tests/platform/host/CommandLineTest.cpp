@@ -140,6 +140,7 @@ TEST(Script, NamesTheLineItCannotRead) {
     ASSERT_EQ(longest.error, "");
     EXPECT_EQ(longest.actions.at(0).text.size(), kMaxScriptLineLength - 11);
     EXPECT_EQ(describe(longest.actions[0]), "tap-button \"" + std::string(80, 'z') + "\u2026\"");
+    EXPECT_EQ(describe(ScriptAction{ScriptAction::Kind::tapButton, {}, "a\tb\r\n", 1}), "tap-button \"a\\tb\\r\\n\"");
 }
 
 // A script is read a piece at a time and refused as soon as a line, or the

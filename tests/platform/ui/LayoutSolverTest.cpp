@@ -306,6 +306,11 @@ TEST(LayoutSolver, KeypadPinnedFivePointsInsideTheSafeArea) {
     expectFrame(root, 0, 0, 390, 844);
     expectFrame(*pad, 5, NavigationBar::height + 5, 380, 844 - NavigationBar::height - 10);
     expectFrame(*half, 0, NavigationBar::height, 195, (844 - NavigationBar::height) / 2);
+    // New insets move what is pinned to the guide at the next layout.
+    window->layoutIfNeeded();
+    root.setSafeAreaInsets({NavigationBar::height + 20, 0, 0, 0});
+    root.layoutIfNeeded();
+    expectFrame(*half, 0, NavigationBar::height + 20, 195, (844 - NavigationBar::height - 20) / 2);
 }
 
 TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize) {

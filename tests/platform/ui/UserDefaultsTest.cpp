@@ -468,6 +468,11 @@ TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
     EXPECT_EQ(UserDefaults(chosen).integerForKey("duolinear_LCM"), 1);
     UserDefaults::setStandardFile(folder_ / "other.json");
     EXPECT_EQ(UserDefaults::standard().integerForKey("duolinear_LCM"), 0);
+    // Without a file, nothing is saved, and that is said.
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(UserDefaults(fs::path()).setInteger(1, "duolinear_LCM"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "duolinear: preferences are not saved: no home folder or XDG_CONFIG_HOME is known\n");
 
     if (savedConfig != nullptr)
         ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
