@@ -115,6 +115,11 @@ TEST(Text, ThePointIsTheTopLeftCorner) {
     EXPECT_NEAR(glyphs.maxY(), metrics.lineHeight + metrics.ascender, 0.5);
     EXPECT_NEAR(glyphs.minX() + 20, ink.minX, 1.0);
     EXPECT_TRUE(gfx::inkBounds("  ", attributes).isEmpty());
+    // A line without ink adds nothing.
+    const Rect middle = gfx::inkBounds("  \nH\n  ", attributes);
+    EXPECT_NEAR(middle.minY(), glyphs.minY() + metrics.lineHeight, 1e-9);
+    EXPECT_NEAR(middle.height(), glyphs.height() - metrics.lineHeight, 1e-9);
+    EXPECT_NEAR(middle.width(), glyphs.width(), 1e-9);
 
     // In a line of two fonts, the baseline lies at the ascender of the larger.
     AttributedText mixed("Hh");
