@@ -47,6 +47,10 @@ TEST(AttributedText, LinesAreAsHighAsTheirTallestFont) {
     text.addFont({1, 1}, Font::system(30));
     Size size = measureText(text, defaults);
     EXPECT_DOUBLE_EQ(size.height, Font::system(30).metrics().lineHeight + Font::system(10).metrics().lineHeight);
+    // The same when the large font comes first.
+    AttributedText first("ab\ncd");
+    first.addFont({0, 1}, Font::system(30));
+    EXPECT_DOUBLE_EQ(measureText(first, defaults).height, size.height);
     EXPECT_DOUBLE_EQ(measureText(AttributedText("ab\ncd"), defaults).height, 2 * Font::system(10).metrics().lineHeight);
     EXPECT_EQ(measureText(AttributedText(), defaults), (Size{0, 0}));
     EXPECT_EQ(detail::TextLayout(AttributedText(), defaults).size(), (Size{0, 0}));  // laid out all the same
