@@ -102,6 +102,11 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     EXPECT_EQ(bar.backButton(), nullptr);
     EXPECT_EQ(navigation->popViewController(), nullptr);  // the root stays
 
+    // A controller pushed before the view is needed leaves it unloaded.
+    auto unseen = std::make_shared<NavigationController>(std::make_shared<ViewController>());
+    unseen->pushViewController(std::make_shared<ViewController>());
+    EXPECT_FALSE(unseen->isViewLoaded());
+
     // One with nothing on its stack shows an empty bar.
     NavigationController empty;
     ASSERT_EQ(empty.view()->subviews().size(), 1u);
@@ -314,6 +319,7 @@ TEST(Storyboard, InvalidFilesAreRefusedWithTheReason) {
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": 3})",
          "the storyboard's \"segues\" is not a list"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}], "segues": [3]})", "segue 1 is not an object"},
+        {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "X"}, 3]})", "scene 2 is not an object"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": 3}]})",
          "scene \"a\": \"items\" is not a list"},
         {R"({"initialScene": "a", "scenes": [{"id": "a", "class": "ui.Menu", "items": [3]}]})",
