@@ -27,6 +27,18 @@ TEST(Context, FillAndStrokeUseTheirOwnColours) {
     context.fillPath();
     EXPECT_EQ(image.pixel(30, 30), Color::blue());
 
+    // Filling or stroking a rectangle starts a path of its own.
+    for (const bool stroke : {false, true}) {
+        context.addRect(Rect::make(0, 0, 4, 4));  // never drawn
+        if (stroke) {
+            context.strokeRect(Rect::make(52, 52, 6, 6));
+        } else {
+            context.fillRect(Rect::make(52, 52, 6, 6));
+        }
+        EXPECT_EQ(image.pixel(0, 2), Color::clear()) << stroke;
+        EXPECT_NE(image.pixel(52, 55), Color::clear()) << stroke;
+    }
+
     // Outside the image every pixel reads clear.
     image.clear(Color::white());
     for (const auto& [x, y] : {std::pair{-1, 1}, {60, 0}, {0, 60}, {0, -1}})
