@@ -41,6 +41,21 @@ TEST(App, RunsEveryScreenFromAScriptAndStoresNothingUnasked) {
     EXPECT_GT(fs::file_size(shot), 5000u) << "a blank screenshot";
 }
 
+// Runs a shell command that starts the app, its error output sent to a
+// file: the exit status (-1 when it did not exit) and what it wrote there.
+struct Ended {
+    int status = -1;
+    std::string errors;
+};
+
+Ended runApp(const std::string& command, const fs::path& errors) {
+    const int status = std::system((command + " 2> '" + errors.string() + "'").c_str());
+    std::ifstream in(errors);
+    std::stringstream text;
+    text << in.rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+}
+
 // The app's own binary with no display to show its window on: it says so in
 // one line that points to --headless and ends, instead of running unseen.
 TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
@@ -62,12 +77,10 @@ TEST(App, WithoutADisplaySaysSoInOneLineAndEnds) {
     };
     for (const auto& [environment, said] : runs) {
         const std::string command = environment + " " + duolinear::testing::kLeakCheckOff + " timeout 60 '" +
-                                    app.string() + "' --preferences '" + folder.preferences().string() + "' 2> '" +
-                                    errors.string() + "'";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status)) << command;
-        EXPECT_EQ(WEXITSTATUS(status), 1) << command << " (124: it did not end)";
-        std::ifstream in(errors);
+                                    app.string() + "' --preferences '" + folder.preferences().string() + "'";
+        const Ended ended = runApp(command, errors);
+        EXPECT_EQ(ended.status, 1) << command << " (124: it did not end)";
+        std::istringstream in(ended.errors);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         ASSERT_EQ(lines.size(), 1u) << command;
@@ -93,15 +106,10 @@ TEST(App, WithoutItsResourcesSaysWhereItLookedAndEnds) {
     };
     for (const auto& [environment, said] : runs) {
         const std::string command = environment + " timeout 60 '" + app.string() + "' --headless --script '" +
-                                    script.string() + "' --preferences '" + folder.preferences().string() + "' 2> '" +
-                                    errors.string() + "'";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status)) << command;
-        EXPECT_EQ(WEXITSTATUS(status), 1) << command;
-        std::ifstream in(errors);
-        std::stringstream text;
-        text << in.rdbuf();
-        EXPECT_EQ(text.str(), "duolinear: cannot find the storyboard Main.storyboard.json " + said + "\n") << command;
+                                    script.string() + "' --preferences '" + folder.preferences().string() + "'";
+        const Ended ended = runApp(command, errors);
+        EXPECT_EQ(ended.status, 1) << command;
+        EXPECT_EQ(ended.errors, "duolinear: cannot find the storyboard Main.storyboard.json " + said + "\n") << command;
     }
 }
 
