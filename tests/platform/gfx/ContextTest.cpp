@@ -97,6 +97,12 @@ TEST(Context, ArcsAndPathValues) {
     context.fillPath();
     EXPECT_EQ(image.pixel(50, 80), Color::cyan());
     EXPECT_EQ(image.pixel(50, 20), Color::clear());
+    // Counter-clockwise over the same angles, it covers the upper half.
+    context.setFillColor(Color::green());
+    context.addArc({50, 50}, 40, 0, M_PI, false);
+    context.fillPath();
+    EXPECT_EQ(image.pixel(50, 20), Color::green());
+    EXPECT_EQ(image.pixel(50, 80), Color::cyan());
 
     // A rectangle path covers all four corners.
     Path rectangle;

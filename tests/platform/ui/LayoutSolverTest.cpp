@@ -326,6 +326,13 @@ TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize) {
     const double width = think->intrinsicContentSize()->width;
     EXPECT_GT(width, 60.0);
     expectFrame(*think, (300 - width) / 2, 10, width, 290);
+    // A new title is measured again at the next layout.
+    root.layoutIfNeeded();
+    think->setTitle("🤔🤔");
+    root.layoutIfNeeded();
+    const double wider = think->intrinsicContentSize()->width;
+    EXPECT_GT(wider, width + 60.0);
+    expectFrame(*think, (300 - wider) / 2, 10, wider, 290);
 }
 
 TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {

@@ -107,6 +107,11 @@ TEST_F(PdfTest, KeysWheelAndSwipesTurnPagesWithinTheDocument) {
     EXPECT_EQ(view_->currentPage()->index(), 1);
     EXPECT_TRUE(window_->scroll({100, 100}, 0, -1));  // towards the user: onwards
     EXPECT_EQ(view_->currentPage()->index(), 2);
+    window_->scroll({100, 100}, 0, 0);  // no turn at all
+    EXPECT_EQ(view_->currentPage()->index(), 2);
+    window_->scroll({100, 100}, 0.5, 0.1);  // a small turn, mostly rightwards: onwards
+    EXPECT_EQ(view_->currentPage()->index(), 3);
+    window_->scroll({100, 100}, 0, 1);
     window_->scroll({100, 100}, 0, 1);
     window_->scroll({100, 100}, 0, 1);
     window_->keyPress(Key::left);  // already at the first page

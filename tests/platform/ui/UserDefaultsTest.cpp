@@ -21,6 +21,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/ui/PreferencesStorage.h"
 #include "platform/ui/UserDefaults.h"
 #include "platform/ui/Warnings.h"
 
@@ -248,6 +249,13 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
         false);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(names(), std::vector<std::string>{"not-a-folder"});
+
+    // So does a rename that fails: a file cannot replace a folder.
+    fs::create_directory(folder_ / "a-folder");
+    std::string problem;
+    EXPECT_FALSE(replaceFileAtomically(folder_ / "a-folder", "{}", problem));
+    EXPECT_EQ(problem, "Is a directory");
+    EXPECT_EQ(names(), (std::vector<std::string>{"a-folder", "not-a-folder"}));
 }
 
 TEST_F(UserDefaultsTest, FilesThatCannotBeReadAreLeftAlone) {

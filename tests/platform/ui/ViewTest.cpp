@@ -163,6 +163,30 @@ TEST(View, AButtonOutlivesAnActionThatTakesItAway) {
     EXPECT_TRUE(target.button.expired());
 }
 
+// A button acts only on a touch it saw begin: a subview that keeps the start
+// of a touch to itself, but passes its end on, does not press the button.
+TEST(View, AButtonActsOnlyOnATouchItSawBegin) {
+    struct Grabber : View {
+        void touchesBegan(const std::vector<Touch>&) override {}
+    };
+    Window window(gfx::Rect::make(0, 0, 100, 100));
+    auto pad = std::make_shared<ActionView>("press");
+    pad->setFrame(window.bounds());
+    window.addSubview(pad);
+    auto button = std::make_shared<Button>();
+    button->setFrame(gfx::Rect::make(0, 0, 100, 50));
+    button->addTarget(nullptr, "press");
+    pad->addSubview(button);
+    auto grabber = std::make_shared<Grabber>();
+    grabber->setFrame(gfx::Rect::make(0, 0, 50, 50));
+    button->addSubview(grabber);
+
+    window.tap({25, 25});
+    EXPECT_THAT(pad->senders, IsEmpty());
+    window.tap({75, 25});
+    EXPECT_THAT(pad->senders, ElementsAre(button.get()));
+}
+
 TEST(View, ActionWithoutTargetClimbsToTheFirstViewThatImplementsIt) {
     auto window = std::make_shared<Window>(gfx::Rect::make(0, 0, 300, 300));
     auto pad = std::make_shared<ActionView>("keyPressedWithSender:");
