@@ -47,6 +47,11 @@ TEST(Font, MetricsAreSaneForEveryKind) {
         EXPECT_DOUBLE_EQ(twice.capHeight, 2.0 * m.capHeight);
         EXPECT_DOUBLE_EQ(twice.lineHeight, 2.0 * m.lineHeight);
     }
+    // A face's line gap adds to the height of its lines: DejaVu Math TeX Gyre
+    // rises 0.792 em, falls 0.208 em and leaves 0.2 em between lines.
+    const FontMetrics gapped = Font::named("DejaVu Math TeX Gyre", 10.0).metrics();
+    EXPECT_NEAR(gapped.ascender - gapped.descender, 10.0, 1e-9);
+    EXPECT_NEAR(gapped.lineHeight, 12.0, 1e-9);
 }
 
 TEST(Font, NumericWeightsMapToTheNearestNamedWeight) {

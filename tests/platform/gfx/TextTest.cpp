@@ -161,6 +161,19 @@ TEST(Text, BackgroundFillsBehindTheText) {
     EXPECT_EQ(image.pixel(6, 6), Color::blue());
     EXPECT_EQ(image.pixel(static_cast<int>(5 + size.width) - 1, static_cast<int>(5 + size.height) - 1), Color::blue());
     EXPECT_FALSE(image.pixel(static_cast<int>(5 + size.width) + 2, 10).a > 0);
+
+    // A colour component beyond 1 counts as 1: the solid ink of a red beyond
+    // red is red.
+    ImageSurface red(60, 60);
+    DrawingScope redScope(red.context());
+    drawText("M", {5, 5}, {Font::system(40), Color::rgba(1.5, 0, 0)});
+    Color solid = Color::clear();
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (red.pixel(x, y).a > solid.a) solid = red.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(solid, Color::red());
 }
 
 TEST(Text, TextDrawingKeepsTheContextsPath) {

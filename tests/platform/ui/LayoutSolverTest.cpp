@@ -350,6 +350,25 @@ TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {
     EXPECT_THAT(report.problems[0], HasSubstr("misses by 130 points"));
     expectFrame(*view, 10, 0, 50, 20);
 
+    // The constraint activated last is the one left out, whichever view owns
+    // the earlier ones.
+    View pair(gfx::Rect::make(0, 0, 200, 100));
+    auto a = addConstrained(pair);
+    auto b = addConstrained(pair);
+    for (View* v : {a.get(), b.get()}) {
+        v->leadingAnchor().constraintEqualTo(pair.leadingAnchor()).activate();
+        v->topAnchor().constraintEqualTo(pair.topAnchor()).activate();
+        v->heightAnchor().constraintEqualToConstant(10).activate();
+    }
+    b->widthAnchor().constraintEqualToConstant(50).activate();
+    a->widthAnchor().constraintEqualToConstant(30).activate();
+    a->widthAnchor().constraintEqualTo(b->widthAnchor()).activate();
+    const LayoutReport pairReport = solveLayout(pair);
+    ASSERT_THAT(pairReport.problems, SizeIs(1));
+    EXPECT_THAT(pairReport.problems[0], HasSubstr("layout conflict: View.width == View.width"));
+    expectFrame(*a, 0, 0, 30, 10);
+    expectFrame(*b, 0, 0, 50, 10);
+
     // Every edge and size is named in such reports.
     const std::pair<Constraint, const char*> described[] = {
         {view->bottomAnchor().constraintEqualTo(root.bottomAnchor(), -5), "View.bottom == View.bottom - 5"},

@@ -165,7 +165,7 @@ const char* const storyboardText = R"({
   "scenes": [
     { "id": "start", "class": "ui.NavigationController", "root": "menu" },
     { "id": "menu", "class": "ui.Menu", "title": "Methods",
-      "items": [ { "title": "Go", "segue": "toSource" } ] },
+      "items": [ { "title": "Go on to the scene that solves by substitution", "segue": "toSource" } ] },
     { "id": "source", "class": "Test.Source", "title": "Source" },
     { "id": "target", "class": "Test.Target" }
   ],
@@ -199,6 +199,12 @@ TEST(Storyboard, MenuAndSeguesLeadThroughTheScenes) {
     const gfx::Rect row = menu->buttons().at(0)->frameInRoot();
     EXPECT_DOUBLE_EQ(row.minX() + row.maxX(), window->bounds().width());
     EXPECT_GT(row.width(), window->bounds().width() / 2);
+    // A title too long for its row is drawn smaller, whole.
+    gfx::ImageSurface image(390, 844);
+    window->render(image);
+    const Label& title = menu->buttons().at(0)->titleLabel();
+    EXPECT_LT(title.fontScale(), 0.9);
+    EXPECT_LE(title.textRect().width(), row.width());
     // Actions that are not its own go on up the responder chain.
     EXPECT_FALSE(menu->handleAction("tapWithSender:", menu->buttons().at(0).get()));
     EXPECT_EQ(navigation->topViewController(), menu);
@@ -244,7 +250,10 @@ TEST(Storyboard, UnknownSegueOrClassChangesNothing) {
     EXPECT_THAT(::testing::internal::GetCapturedStderr(),
                 HasSubstr("segue \"Test_Segue\" not performed: the view controller has no storyboard scene\n"));
     auto alone = storyboard->instantiate("source");
+    ::testing::internal::CaptureStderr();
     alone->performSegue("Test_Segue", nullptr);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr("segue \"Test_Segue\" not performed: scene \"source\" is not in a navigation controller\n"));
     EXPECT_TRUE(dynamic_cast<Source*>(alone.get())->prepared.empty());
 
     std::string error;

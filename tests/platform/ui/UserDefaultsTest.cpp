@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include <grp.h>
+#include <pwd.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/resource.h>
@@ -471,6 +472,21 @@ TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
     ::setenv("XDG_CONFIG_HOME", "relative/path", 1);  // ignored, as relative paths are
     EXPECT_EQ(UserDefaults::defaultFile().filename(), "preferences.json");
     EXPECT_NE(UserDefaults::defaultFile().parent_path().parent_path().filename(), "path");
+    // Without it, the home folder's .config holds it.
+    const char* savedHome = std::getenv("HOME");
+    const std::string home = savedHome != nullptr ? savedHome : "";
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", folder_.c_str(), 1);
+    EXPECT_EQ(UserDefaults::defaultFile(), folder_ / ".config" / "duolinear" / "preferences.json");
+    // Without a home in the environment, the user's entry names it.
+    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir[0] != '\0') {
+        const fs::path entryHome = entry->pw_dir;
+        ::setenv("HOME", "", 1);
+        EXPECT_EQ(UserDefaults::defaultFile(), entryHome / ".config" / "duolinear" / "preferences.json");
+        ::unsetenv("HOME");
+        EXPECT_EQ(UserDefaults::defaultFile(), entryHome / ".config" / "duolinear" / "preferences.json");
+    }
+    if (savedHome != nullptr) ::setenv("HOME", home.c_str(), 1);
 
     const fs::path chosen = folder_ / "chosen.json";
     UserDefaults::setStandardFile(chosen);
