@@ -30,18 +30,20 @@
 # emptied, a condition of if or while negated (one that spans lines too), a
 # "!" dropped, the branches of ?: swapped, a returned value replaced by {}
 # (zero, false, empty) or by true, a break or continue removed, or the
-# statement deleted. A fault that does not compile is replaced by another
-# draw and counted. Lines the preprocessor drops in this build (a branch of
-# #if that is not taken) are left alone: they are not compiled, so no test
-# could see a change to them. Sizes in template arguments (std::array<T, 5>),
-# lines that call reserve() and statements "(void)name;" are left alone too:
-# changing them cannot change what the code does, and neither can deleting a
-# declaration "= delete;" (the build fails, or nothing used it). The work
-# happens on a copy of the sources under MUTANTS_DIR (a Debug build without
-# sanitizers, with the standard library's assertions), so the worktree is
-# never touched; the mutated file of the copy is restored after each fault,
-# on interrupt too. The score is printed with its margin (a 95% binomial
-# interval: about +-10 points with 40 faults).
+# statement deleted. A fault that does not compile is replaced by another draw
+# and counted, and so is one in a .cpp file that compiles at -O2 to the same
+# object file as the unchanged file (the same program, which no test could
+# tell apart); those are listed. Lines the preprocessor drops in this build (a
+# branch of #if that is not taken) are left alone: they are not compiled, so
+# no test could see a change to them. Sizes in template arguments
+# (std::array<T, 5>), lines that call reserve() and statements "(void)name;"
+# are left alone too: changing them cannot change what the code does, and
+# neither can deleting a declaration "= delete;" (the build fails, or nothing
+# used it). The work happens on a copy of the sources under MUTANTS_DIR (a
+# Debug build without sanitizers, with the standard library's assertions), so
+# the worktree is never touched; the mutated file of the copy is restored
+# after each fault, on interrupt too. The score is printed with its margin (a
+# 95% binomial interval: about +-10 points with 40 faults).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
@@ -93,6 +95,21 @@ for e in entries:
         owner[e["file"]] = m.group(1)
         command[e["file"]] = e["command"]
 
+def flags_of(donor):
+    """The compile command of donor without its output, input and dependency
+    files."""
+    args, skip = [], False
+    for a in shlex.split(command[donor]):
+        if skip:
+            skip = False
+        elif a in ("-o", "-MF", "-MT", "-MQ"):
+            skip = True
+        elif a in ("-c", "-MD", "-MMD", donor):
+            pass
+        else:
+            args.append(a)
+    return args
+
 def preprocess_args(path):
     """The compile command of the file (a header borrows one from a .cpp beside
     it, or else from the folder) turned into a preprocessor run."""
@@ -104,17 +121,16 @@ def preprocess_args(path):
         donor = (near or wide or [None])[0]
     if donor is None:
         return None
-    args, skip = [], False
-    for a in shlex.split(command[donor]):
-        if skip:
-            skip = False
-        elif a in ("-o", "-MF", "-MT", "-MQ"):
-            skip = True
-        elif a in ("-c", "-MD", "-MMD", donor):
-            pass
-        else:
-            args.append(a)
-    return args + ["-E", "-x", "c++", path]
+    return flags_of(donor) + ["-E", "-x", "c++", path]
+
+# Each .cpp file's command for an optimised object without debug information,
+# the output file's name to be appended: two texts that compile to the same
+# object are the same program.
+with open(os.path.join(os.path.dirname(active_out), "optimised.tsv"), "w") as out:
+    for path in files:
+        if path in command:
+            args = flags_of(path) + ["-O2", "-g0", "-c", path, "-o"]
+            out.write(f"{path}\t{shlex.join(args)}\n")
 
 def active_lines(path):
     args = preprocess_args(path)
@@ -369,6 +385,25 @@ echo "tests: ${tests[*]} (timeout ${timeout} s)"
 RANDOM=$seed
 draw() { drawn=$(((RANDOM * 32768 + RANDOM) % $1)); }
 
+# A fault in a .cpp file that compiles at -O2 to the very object file of the
+# unchanged text is the same program (a break before "default: break;", a
+# value stored and then overwritten): no test can tell the two apart, so it is
+# replaced by another draw, as one that does not compile is. Headers are not
+# compared: each reaches many files.
+objects="$dir/objects"
+rm -rf "$objects"
+mkdir -p "$objects"
+optimised_object() {  # FILE OUTPUT
+  local args
+  args=$(awk -F'\t' -v f="$1" '$1 == f { print $2; exit }' "$dir/optimised.tsv")
+  [ -n "$args" ] || return 1
+  (cd "$build" && eval "$args \"\$2\"") >/dev/null 2>&1
+}
+reference_object() {  # FILE, unchanged: the name of its object, made once
+  reference="$objects/$(printf '%s' "$1" | md5sum | cut -c1-16).o"
+  [ -f "$reference" ] || optimised_object "$1" "$reference" || rm -f "$reference"
+}
+
 mutated_file=""
 backup="$dir/original"
 restore() {
@@ -381,8 +416,8 @@ trap restore EXIT
 trap 'exit 130' INT TERM
 
 declare -A tried=()
-killed=0 survived=0 not_built=0
-survivors=()
+killed=0 survived=0 not_built=0 same=0
+survivors=() same_faults=()
 while [ $((killed + survived)) -lt "$count" ]; do
   if [ $((not_built + ${#tried[@]})) -gt $((count * 10 + 100)) ] || [ ${#tried[@]} -ge ${#fault_lines[@]} ]; then
     echo "Ran out of faults that build." >&2
@@ -399,11 +434,19 @@ while [ $((killed + survived)) -lt "$count" ]; do
   original="$(sed -n "${line}p" "$file")"
 
   cp "$file" "$backup"
+  reference=""
+  [[ "$file" != *.cpp ]] || reference_object "$file"
   mutated_file="$file"
   TEXT="$text" LAST_TEXT="${last_text:-}" awk -v at="$line" -v last="${last_line:-0}" '
     NR == at { print ENVIRON["TEXT"]; next }
     NR == last { print ENVIRON["LAST_TEXT"]; next }
     { print }' "$backup" >"$file"
+  if [ -f "$reference" ] && optimised_object "$file" "$objects/mutant.o" && cmp -s "$reference" "$objects/mutant.o"; then
+    same=$((same + 1))
+    same_faults+=("$shown  $what")
+    restore
+    continue
+  fi
   number=$((killed + survived + 1))
   if ! build_tests; then
     not_built=$((not_built + 1))
@@ -431,14 +474,19 @@ if [ ${#survivors[@]} -gt 0 ]; then
   for s in "${survivors[@]}"; do echo "  $s"; done
   echo
 fi
+if [ ${#same_faults[@]} -gt 0 ]; then
+  echo "Replaced, the same program as the unchanged code:"
+  for s in "${same_faults[@]}"; do echo "  $s"; done
+  echo
+fi
 total=$((killed + survived))
 if [ "$total" -gt 0 ]; then
   # The margin: 1.96 standard errors of the share (normal approximation),
   # and the Wilson interval, which stays honest when nearly all are caught.
-  awk -v k="$killed" -v t="$total" -v nb="$not_built" -v f="$folder" -v s="$seed" 'BEGIN {
+  awk -v k="$killed" -v t="$total" -v nb="$not_built" -v sp="$same" -v f="$folder" -v s="$seed" 'BEGIN {
     p = k / t; z = 1.96
     centre = (p + z * z / (2 * t)) / (1 + z * z / t)
     half = z * sqrt(p * (1 - p) / t + z * z / (4 * t * t)) / (1 + z * z / t)
-    printf "%s (seed %d): %d of %d faults caught: %.1f%% +- %.1f points (95%%; Wilson interval %.0f-%.0f%%); %d drawn faults did not compile and were replaced\n",
-      f, s, k, t, 100 * p, 100 * z * sqrt(p * (1 - p) / t), 100 * (centre - half), 100 * (centre + half), nb }'
+    printf "%s (seed %d): %d of %d faults caught: %.1f%% +- %.1f points (95%%; Wilson interval %.0f-%.0f%%); %d drawn faults did not compile and %d were the same program, all replaced\n",
+      f, s, k, t, 100 * p, 100 * z * sqrt(p * (1 - p) / t), 100 * (centre - half), 100 * (centre + half), nb, sp }'
 fi
