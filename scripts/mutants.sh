@@ -182,7 +182,16 @@ build_tests() { cmake --build "$build" -j "$jobs" --target "${targets_to_build[@
 run_tests() { ctest --test-dir "$build" -R "$test_regex" -j "$jobs" --timeout "$1" --stop-on-failure >"$dir/test.log" 2>&1; }
 
 echo "Building ${targets_to_build[*]} in $build ..."
+started=$SECONDS
 build_tests || { cat "$dir/build.log" >&2; echo "The unchanged sources do not build." >&2; exit 1; }
+# The build runs programs made from the sources (the guides are drawn by one),
+# so a fault can make the build itself run for ever. A build after a fault may
+# take twice the first one (which built what the copy changed), and five
+# minutes at least; one that takes longer is stopped, and the fault counts as
+# caught, as one whose tests run out of time does.
+build_limit=$(((SECONDS - started) * 2))
+[ "$build_limit" -ge 300 ] || build_limit=300
+timed_build() { timeout --kill-after=10 "$build_limit" cmake --build "$build" -j "$jobs" --target "${targets_to_build[@]}" >"$dir/build.log" 2>&1; }
 started=$SECONDS
 run_tests 600 || { cat "$dir/test.log" >&2; echo "The tests fail without any fault." >&2; exit 1; }
 timeout=$(((SECONDS - started) * 3 + 20))
@@ -448,12 +457,16 @@ while [ $((killed + survived)) -lt "$count" ]; do
     continue
   fi
   number=$((killed + survived + 1))
-  if ! build_tests; then
+  build_status=0
+  timed_build || build_status=$?
+  if [ "$build_status" -eq 124 ] || [ "$build_status" -eq 137 ]; then
+    killed=$((killed + 1))
+    verdict="killed (the build ran out of time)"
+  elif [ "$build_status" -ne 0 ]; then
     not_built=$((not_built + 1))
     restore
     continue
-  fi
-  if run_tests "$timeout"; then
+  elif run_tests "$timeout"; then
     survived=$((survived + 1))
     verdict="SURVIVED"
     survivors+=("$shown  $what"$'\n'"      was: $(trim="${original#"${original%%[! ]*}"}"; echo "$trim")"$'\n'"      now: $(trim="${text#"${text%%[! ]*}"}"; echo "${trim:-(deleted)}")")
