@@ -116,6 +116,7 @@ TEST(Script, NamesTheLineItCannotRead) {
     const Case cases[] = {
         {"tap 10\n", "line 1: tap takes two numbers"},
         {"back\ntap x y\n", "line 2: tap takes two numbers"},
+        {"tap 10\nswipe 1 2\n", "line 1: tap takes two numbers"},  // the first fault is the one named
         {"tap 1 2 3\n", "tap takes two numbers"},
         {"tap-button\n", "tap-button needs a title"},
         {"back now\n", "back takes nothing"},

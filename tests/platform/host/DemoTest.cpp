@@ -221,13 +221,15 @@ TEST_F(DemoTest, RunsInARealWindow) {
     const char* child = std::getenv("DUOLINEAR_WINDOW_TEST_CHILD");
     if (child != nullptr && std::string(child) == "failing") {
         // A script action the window cannot carry out ends the program with
-        // status 1. This process never named the application, so its
-        // warnings are led by "app".
+        // status 1, before the actions after it. This process never named
+        // the application, so its warnings are led by "app".
         options_.headless = false;
+        const fs::path never = folder_ / "never.png";
         ::testing::internal::CaptureStderr();
-        EXPECT_EQ(run("tap-button Subtract\n"), 1);
+        EXPECT_EQ(run("tap-button Subtract\nscreenshot " + never.string() + "\n"), 1);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(),
                   "app: script line 1 (tap-button): no button titled \"Subtract\" is shown\n");
+        EXPECT_FALSE(fs::exists(never));
         return;
     }
     if (child != nullptr) {

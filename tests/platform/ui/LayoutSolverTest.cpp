@@ -434,12 +434,35 @@ TEST(LayoutSolver, ConstraintsLeaveWithAViewThatLeavesTheTree) {
     View root(gfx::Rect::make(0, 0, 200, 100));
     auto outer = addConstrained(root);
     auto inner = addConstrained(*outer);
-    inner->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 4).activate();  // crosses
-    inner->widthAnchor().constraintEqualTo(outer->widthAnchor()).activate();       // stays inside
+    Constraint crossing = inner->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 4);
+    crossing.activate();
+    inner->widthAnchor().constraintEqualTo(outer->widthAnchor()).activate();  // stays inside
     ASSERT_THAT(inner->constraints(), SizeIs(2));
     outer->removeFromSuperview();
     EXPECT_THAT(inner->constraints(), SizeIs(1));
     EXPECT_THAT(root.constraints(), IsEmpty());
+    EXPECT_FALSE(crossing.isActive());
+    // Back in the tree, it can be activated again.
+    root.addSubview(outer);
+    crossing.activate();
+    EXPECT_THAT(inner->constraints(), SizeIs(2));
+    EXPECT_THAT(root.constraints(), SizeIs(1));
+
+    // A view built apart is laid out with the tree it joins.
+    ::testing::internal::CaptureStderr();  // outer and inner are not placed whole
+    root.layoutIfNeeded();
+    ::testing::internal::GetCapturedStderr();
+    auto panel = std::make_shared<View>(gfx::Rect::make(0, 0, 100, 100));
+    auto content = addConstrained(*panel);
+    content->leadingAnchor().constraintEqualTo(panel->leadingAnchor(), 10).activate();
+    content->trailingAnchor().constraintEqualTo(panel->trailingAnchor(), -10).activate();
+    content->topAnchor().constraintEqualTo(panel->topAnchor(), 10).activate();
+    content->bottomAnchor().constraintEqualTo(panel->bottomAnchor(), -10).activate();
+    root.addSubview(panel);
+    ::testing::internal::CaptureStderr();
+    root.layoutIfNeeded();
+    ::testing::internal::GetCapturedStderr();
+    expectFrame(*content, 10, 10, 80, 80);
 
     // A view destroyed with active constraints takes them along.
     std::shared_ptr<View> survivor;

@@ -137,6 +137,17 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
     EXPECT_FALSE(UserDefaults(file).setInteger(1, "duolinear_variable"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("every name beside it is taken"), std::string::npos);
     EXPECT_EQ(read(file), "[1]");
+
+    // Where no hard link can be made (as for a folder), the file is renamed
+    // to the first free name instead.
+    fs::create_directory(folder_ / "odd");
+    write(folder_ / "odd.corrupt", "taken");
+    std::string problem;
+    EXPECT_EQ(moveFileAside(folder_ / "odd", "corrupt", problem), folder_ / "odd.corrupt-2");
+    EXPECT_EQ(problem, "");
+    EXPECT_TRUE(fs::is_directory(folder_ / "odd.corrupt-2"));
+    EXPECT_FALSE(fs::exists(folder_ / "odd"));
+    EXPECT_EQ(read(folder_ / "odd.corrupt"), "taken");
 }
 
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
