@@ -20,25 +20,26 @@ TEST(BaseFontSize, FollowsTheMainScreenWidth) {
     gfx::setMainScreenBounds(before);
 }
 
+// Each layout colour is drawn in its own red, green, blue and alpha.
 TEST(ColorMapping, EveryLayoutColourHasItsPlatformColour) {
     struct Case {
         Color color;
         gfx::Color expected;
     };
     const Case cases[] = {
-        {Color::invisible, gfx::Color::clear()},
-        {Color::white, gfx::Color::white()},
-        {Color::clear, gfx::Color::clear()},
-        {Color::black, gfx::Color::black()},
-        {Color::light_gray, gfx::Color::lightGray()},
-        {Color::gray, gfx::Color::gray()},
-        {Color::dark_gray, gfx::Color::darkGray()},
-        {Color::red, gfx::Color::red()},
-        {Color::blue, gfx::Color::blue()},
-        {Color::green, gfx::Color::green()},
-        {Color::cyan, gfx::Color::cyan()},
-        {Color::brown, gfx::Color::brown()},
-        {Color::magenta, gfx::Color::magenta()},
+        {Color::invisible, gfx::Color::rgba(0, 0, 0, 0)},
+        {Color::white, gfx::Color::rgba(1, 1, 1)},
+        {Color::clear, gfx::Color::rgba(0, 0, 0, 0)},
+        {Color::black, gfx::Color::rgba(0, 0, 0)},
+        {Color::light_gray, gfx::Color::rgba(2.0 / 3, 2.0 / 3, 2.0 / 3)},
+        {Color::gray, gfx::Color::rgba(0.5, 0.5, 0.5)},
+        {Color::dark_gray, gfx::Color::rgba(1.0 / 3, 1.0 / 3, 1.0 / 3)},
+        {Color::red, gfx::Color::rgba(1, 0, 0)},
+        {Color::blue, gfx::Color::rgba(0, 0, 1)},
+        {Color::green, gfx::Color::rgba(0, 1, 0)},
+        {Color::cyan, gfx::Color::rgba(0, 1, 1)},
+        {Color::brown, gfx::Color::rgba(0.6, 0.4, 0.2)},
+        {Color::magenta, gfx::Color::rgba(1, 0, 1)},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(uiColor(c.color), c.expected) << rawValue(c.color);

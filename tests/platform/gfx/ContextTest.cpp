@@ -111,6 +111,13 @@ TEST(Context, ArcsAndPathValues) {
     context.addPath(rectangle);
     context.fillPath();
     for (const auto& [x, y] : {std::pair{3, 3}, {20, 3}, {20, 10}, {3, 10}}) EXPECT_EQ(image.pixel(x, y), Color::red());
+    // Stroked, it is drawn all round, its left side too.
+    context.setStrokeColor(Color::black());
+    context.setLineWidth(2);
+    context.addPath(rectangle);
+    context.strokePath();
+    EXPECT_EQ(image.pixel(2, 6), Color::black());
+    EXPECT_EQ(image.pixel(21, 6), Color::black());
 
     // A closed path is stroked back to its start: the left side of this
     // rectangle, left open, is drawn by the close.

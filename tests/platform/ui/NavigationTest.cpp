@@ -107,6 +107,13 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     unseen->pushViewController(std::make_shared<ViewController>());
     EXPECT_FALSE(unseen->isViewLoaded());
 
+    // A controller that outlives its navigation controller is free of it: it
+    // has none, and a new title reaches no bar.
+    auto kept = std::make_shared<ViewController>();
+    std::make_shared<NavigationController>(kept)->view();
+    EXPECT_EQ(kept->navigationController(), nullptr);
+    kept->setTitle("Later");
+
     // One with nothing on its stack shows an empty bar.
     NavigationController empty;
     ASSERT_EQ(empty.view()->subviews().size(), 1u);

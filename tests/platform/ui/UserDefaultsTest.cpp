@@ -247,15 +247,23 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
     EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1);
 
     // A write that fails part-way (here at the size limit of files) leaves no
-    // temporary file behind.
+    // temporary file behind, and says why. The warning goes to a pipe, which
+    // the size limit does not bound.
     const int status = inChildProcess(
         [&] {
+            int channel[2];
+            if (::pipe(channel) != 0 || ::dup2(channel[1], STDERR_FILENO) < 0) return 2;
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{16, 16};
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
-            testing::internal::CaptureStderr();
             const bool saved = UserDefaults(folder_ / "preferences.json").setInteger(1, "longer than the limit");
-            testing::internal::GetCapturedStderr();
+            ::close(STDERR_FILENO);
+            ::close(channel[1]);
+            char buffer[4096];
+            const ssize_t n = ::read(channel[0], buffer, sizeof buffer);
+            const std::string said(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+            if (said.find("cannot save the preferences to ") == std::string::npos) return 3;
+            if (said.find(": File too large\n") == std::string::npos) return 4;
             return saved ? 1 : 0;
         },
         false);
@@ -296,7 +304,8 @@ TEST_F(UserDefaultsTest, FilesThatCannotBeReadAreLeftAlone) {
                 const std::string said = testing::internal::GetCapturedStderr();
                 const std::string ending = "; it is left alone and the preferences are kept in memory only\n";
                 const bool oneLineNamingIt = std::count(said.begin(), said.end(), '\n') == 1 &&
-                                             said.find(file.string()) != std::string::npos &&
+                                             said.find(": the preferences file " + file.string() + " ") !=
+                                                 std::string::npos &&
                                              said.size() > ending.size() &&
                                              said.compare(said.size() - ending.size(), ending.size(), ending) == 0;
                 return emptyAtFirst && !saved && kept && oneLineNamingIt ? 0 : 1;

@@ -161,6 +161,14 @@ TEST(View, AButtonOutlivesAnActionThatTakesItAway) {
     button->sendActions();
     EXPECT_TRUE(target.aliveAtSecondAction);
     EXPECT_TRUE(target.button.expired());
+
+    // A view that outlives its superview has none.
+    std::shared_ptr<View> orphan;
+    {
+        View brief(gfx::Rect::make(0, 0, 10, 10));
+        orphan = placed(brief, {});
+    }
+    EXPECT_EQ(orphan->superview(), nullptr);
 }
 
 // A button acts only on a touch it saw begin: a subview that keeps the start
