@@ -97,12 +97,22 @@ TEST(Text, ThePointIsTheTopLeftCorner) {
     TextAttributes attributes{Font::system(40)};
     FontMetrics metrics = attributes.font.metrics();
     ImageSurface image(100, 100);
+    std::vector<DrawnText> drawn;
+    setTextDrawnObserver([&](const DrawnText& text) { drawn.push_back(text); });
     {
         DrawingScope scope(image.context());
         drawText("H", {20, 30 - metrics.ascender}, attributes);
     }
+    setTextDrawnObserver({});
     auto ink = inkBounds(image);
     ASSERT_TRUE(ink.any);
+    // The observer is told where the glyphs landed: where the pixels show them.
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].text, "H");
+    EXPECT_NEAR(drawn[0].pixels.minX(), ink.minX, 1.0);
+    EXPECT_NEAR(drawn[0].pixels.maxX(), ink.maxX + 1, 1.0);
+    EXPECT_NEAR(drawn[0].pixels.minY(), ink.minY, 1.0);
+    EXPECT_NEAR(drawn[0].pixels.maxY(), ink.maxY + 1, 1.0);
     // The baseline lies on y = 30, the cap height above it.
     EXPECT_NEAR(ink.maxY + 1, 30.0, 1.0);
     EXPECT_NEAR(ink.minY, 30.0 - metrics.capHeight, 1.0);

@@ -169,6 +169,15 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
     options_.storyboardFile = folder_ / "missing.json";
     EXPECT_EQ(run(""), 1);
     EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("cannot read the storyboard"));
+
+    // Nor is one whose first scene cannot be made.
+    delegate_->agrees = true;
+    options_.storyboardFile = folder_ / "unmade.json";
+    std::ofstream(options_.storyboardFile) << R"({"initialScene": "a", "scenes": [{"id": "a", "class": "No.Such"}]})";
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run(""), 1);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr("the storyboard's initial scene \"a\" could not be made"));
 }
 
 TEST_F(DemoTest, CoveredButtonIsNotTapped) {

@@ -407,6 +407,15 @@ TEST_F(UserDefaultsTest, SymbolicLinksAreFollowedToTheFileTheyName) {
     EXPECT_FALSE(UserDefaults(folder_ / "loop-a").setInteger(1, "duolinear_variable"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("symbolic links"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(folder_ / "loop-a"));
+    // So are links that come to loop after the start, when saving.
+    UserDefaults early(folder_ / "late-a");
+    fs::create_symlink("late-b", folder_ / "late-a");
+    fs::create_symlink("late-a", folder_ / "late-b");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(early.setInteger(1, "duolinear_variable"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "it is a chain of symbolic links that loops or runs too long\n"),
+              std::string::npos);
     // As the system itself does, a chain of 40 links is followed and a longer one refused.
     fs::path chain = real;
     for (int links = 1; links <= 41; ++links) {

@@ -128,6 +128,7 @@ TEST(View, TouchesAndTheWheelFindViewsBeforeTheFirstDrawing) {
         right->topAnchor().constraintEqualTo(window.topAnchor()).activate();
         right->bottomAnchor().constraintEqualTo(window.bottomAnchor()).activate();
         if (wheel) {
+            EXPECT_FALSE(window.scroll({25, 50}, 0, 1));  // nothing there takes it
             EXPECT_TRUE(window.scroll({75, 50}, 0, 1));
         } else {
             window.tap({75, 50});
