@@ -37,9 +37,11 @@ public:
         ++launched;
         return agrees;
     }
+    void didBecomeActive(ui::Application&) override { ++active; }
     void willTerminate(ui::Application&) override { ++terminated; }
     bool agrees = true;  // to the launch
     int launched = 0;
+    int active = 0;
     int terminated = 0;
 };
 
@@ -88,6 +90,7 @@ TEST_F(DemoTest, RunsHeadlessFromAScript) {
                            "tap-button Open counter\n");
     ASSERT_EQ(status, 0);
     EXPECT_EQ(delegate_->launched, 1);
+    EXPECT_EQ(delegate_->active, 1);
     EXPECT_EQ(delegate_->terminated, 1);
     EXPECT_EQ(ui::Device::current().model(), "iPhone");
     EXPECT_EQ(delegate_->window->bounds().size, (gfx::Size{390, 844}));
@@ -100,6 +103,9 @@ TEST_F(DemoTest, RunsHeadlessFromAScript) {
     }
     EXPECT_EQ(delegate_->terminated, 2);
     EXPECT_EQ(ui::Application::shared(), nullptr);  // none left once it is gone
+    // A delegate that leaves the launch alone lets it go on.
+    struct Plain : ui::ApplicationDelegate {};
+    EXPECT_EQ(runApplication(options_, [] { return std::make_shared<Plain>(); }), 0);
     EXPECT_EQ(ui::UserDefaults::standardFile(), options_.preferencesFile);
 
     // Back at the menu and into a new counter screen.

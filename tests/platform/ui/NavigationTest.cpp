@@ -75,6 +75,11 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     NavigationBar& bar = *navigation->navigationBar();
     EXPECT_EQ(bar.backButton(), nullptr);
     EXPECT_EQ(bar.titleLabel().text(), "Methods");
+    // The title is centred in the bar, as high as the bar.
+    const gfx::Rect title = bar.titleLabel().frameInRoot();
+    EXPECT_DOUBLE_EQ(title.midX(), window->bounds().width() / 2);
+    EXPECT_DOUBLE_EQ(title.height(), NavigationBar::height);
+    EXPECT_GT(title.width(), 0.0);
 
     auto second = std::make_shared<Target>();
     second->setTitle("Addition");
