@@ -14,6 +14,7 @@
 #include "platform/ui/Warnings.h"
 #include "platform/ui/Window.h"
 #include "support/Pixels.h"
+#include "support/ScopedVariable.h"
 #include "support/TestOutput.h"
 
 namespace ui {
@@ -196,18 +197,13 @@ TEST_F(PdfTest, BundleFindsResourcesByNameAndExtension) {
     if (const char* env = std::getenv("DUOLINEAR_RESOURCES")) {
         EXPECT_EQ(Bundle::locateResources(), fs::path(env));
     }
-    const std::string saved = std::getenv("DUOLINEAR_RESOURCES") ? std::getenv("DUOLINEAR_RESOURCES") : "";
-    ::setenv("DUOLINEAR_RESOURCES", folder_.c_str(), 1);
+    const duolinear::testing::ScopedVariable resources("DUOLINEAR_RESOURCES");
+    resources.set(folder_);
     EXPECT_EQ(Bundle::locateResources(), folder_);
-    ::setenv("DUOLINEAR_RESOURCES", "/nonexistent", 1);  // falls back to the folder beside the executable
+    resources.set("/nonexistent");  // falls back to the folder beside the executable
     const auto found = Bundle::locateResources();
     if (found) {
         EXPECT_EQ(found->filename(), "resources");
-    }
-    if (saved.empty()) {
-        ::unsetenv("DUOLINEAR_RESOURCES");
-    } else {
-        ::setenv("DUOLINEAR_RESOURCES", saved.c_str(), 1);
     }
 }
 

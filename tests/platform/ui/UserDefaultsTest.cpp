@@ -25,6 +25,7 @@
 #include "platform/ui/PreferencesStorage.h"
 #include "platform/ui/UserDefaults.h"
 #include "platform/ui/Warnings.h"
+#include "support/ScopedVariable.h"
 
 namespace ui {
 namespace {
@@ -492,30 +493,27 @@ TEST_F(UserDefaultsTest, KilledWhileSavingLeavesTheFileWholeAndTheNextSaveTidies
 }
 
 TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
-    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
-    const std::string config = savedConfig != nullptr ? savedConfig : "";
-    ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    const duolinear::testing::ScopedVariable config("XDG_CONFIG_HOME");
+    const duolinear::testing::ScopedVariable home("HOME");
+    config.set(folder_);
     // The folder is named after the application, as the app gives its name.
     setApplicationName("duolinear");
     EXPECT_EQ(UserDefaults::defaultFile(), folder_ / "duolinear" / "preferences.json");
-    ::setenv("XDG_CONFIG_HOME", "relative/path", 1);  // ignored, as relative paths are
+    config.set("relative/path");  // ignored, as relative paths are
     EXPECT_EQ(UserDefaults::defaultFile().filename(), "preferences.json");
     EXPECT_NE(UserDefaults::defaultFile().parent_path().parent_path().filename(), "path");
     // Without it, the home folder's .config holds it.
-    const char* savedHome = std::getenv("HOME");
-    const std::string home = savedHome != nullptr ? savedHome : "";
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::setenv("HOME", folder_.c_str(), 1);
+    config.unset();
+    home.set(folder_);
     EXPECT_EQ(UserDefaults::defaultFile(), folder_ / ".config" / "duolinear" / "preferences.json");
     // Without a home in the environment, the user's entry names it.
     if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir[0] != '\0') {
         const fs::path entryHome = entry->pw_dir;
-        ::setenv("HOME", "", 1);
+        home.set("");
         EXPECT_EQ(UserDefaults::defaultFile(), entryHome / ".config" / "duolinear" / "preferences.json");
-        ::unsetenv("HOME");
+        home.unset();
         EXPECT_EQ(UserDefaults::defaultFile(), entryHome / ".config" / "duolinear" / "preferences.json");
     }
-    if (savedHome != nullptr) ::setenv("HOME", home.c_str(), 1);
 
     const fs::path chosen = folder_ / "chosen.json";
     UserDefaults::setStandardFile(chosen);
@@ -529,11 +527,6 @@ TEST_F(UserDefaultsTest, DefaultPlaceFollowsTheEnvironment) {
     EXPECT_FALSE(UserDefaults(fs::path()).setInteger(1, "duolinear_LCM"));
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "duolinear: preferences are not saved: no home folder or XDG_CONFIG_HOME is known\n");
-
-    if (savedConfig != nullptr)
-        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
