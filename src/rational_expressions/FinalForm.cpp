@@ -5,6 +5,7 @@
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
 #include "rational_expressions/CommonFactorCancelling.h"
+#include "rational_expressions/DensePolynomials.h"
 #include "rational_expressions/FactorExtraction.h"
 #include "rational_expressions/FactoredQueries.h"
 #include "rational_expressions/GuessAndCheck.h"
@@ -75,12 +76,15 @@ Pictures sumOverMonomial(const Rational_Expression& expression) {
     return std::vector{expression, Rational_Expression{Polynomial_XL{{n.terms[0], {minusOne}}}, denominator}};
 }
 
-}  // namespace
+// The numerator multiplied out is 0, however it is written.
+bool isWorthZero(const Polynomial_XL& numerator) {
+    const std::optional<Dense> value = GroupValues(numerator).group(numerator.terms.size() - 1);
+    return value && value->empty();
+}
 
-std::optional<std::vector<Rational_Expression>> finalFormPictures(const Rational_Expression& expression) {
+Pictures closingPictures(const Rational_Expression& expression) {
     const Polynomial_XL& n = expression.poly_N;
     const Polynomial_XL& d = expression.poly_D;
-    if (!isWellFormedPart(n) || !isWellFormedPart(d) || hasZeroDenominator(expression)) return std::nullopt;
     if (!(isPlainMonomial(n) && isPlainMonomial(d)) &&
         (sharesFactor(expression) || splitCommonMonomialPictures(expression))) {
         return std::nullopt;
@@ -101,6 +105,22 @@ std::optional<std::vector<Rational_Expression>> finalFormPictures(const Rational
     if (oneBelow) return sumOverMonomial(expression);
     if (!isSettled(d)) return std::nullopt;
     return std::vector{expression};
+}
+
+}  // namespace
+
+std::optional<std::vector<Rational_Expression>> finalFormPictures(const Rational_Expression& expression) {
+    const Polynomial_XL& n = expression.poly_N;
+    if (!isWellFormedPart(n) || !isWellFormedPart(expression.poly_D) || hasZeroDenominator(expression)) {
+        return std::nullopt;
+    }
+    Pictures pictures = closingPictures(expression);
+    // A final numerator worth 0, whatever its shape, closes with 0/1.
+    if (pictures && isWorthZero(n)) {
+        pictures->resize(1);
+        pictures->push_back(zeroOverOne(n.terms.back().front().monomial.variable));
+    }
+    return pictures;
 }
 
 }  // namespace duolinear

@@ -25,7 +25,8 @@
 // or for which that cannot be decided (sharesFactorOrConstant). Neither is one with an undefined coefficient or a
 // part that is not well formed; a tidied form that would not fit 64 bits
 // answers none too. A negated coefficient keeps its denominator and a
-// product keeps its factors.
+// product keeps its factors. A final expression whose numerator is worth 0,
+// whatever its shape (x·(1 − 1), x² + 1 − x² − 1), closes with 0/1.
 
 #include <optional>
 #include <vector>

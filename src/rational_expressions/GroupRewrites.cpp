@@ -189,6 +189,12 @@ GroupPictures groupFactoredPictures(Color color, const Polynomial_XL& part) {
     });
 }
 
+GroupPictures groupWrittenAs(Color color, const Polynomial_XL& part, std::size_t k,
+                             const std::vector<TermGroup>& groups, const Monomial& takenOut) {
+    if (!isProduct(part) || k >= part.terms.back().front().factors.size()) return std::nullopt;
+    return rewrittenPictures(color, part, k, GroupRewrite{groups, takenOut});
+}
+
 std::optional<Polynomial_XL> oneTermGroupsAbsorbed(const Polynomial_XL& part) {
     if (!isProduct(part)) return std::nullopt;
     Polynomial_XL result = part;

@@ -18,10 +18,13 @@
 // not fit 64 bits.
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "algebra/FactoredPolynomial.h"
 #include "layout/Enumerations.h"
+#include "rational_expressions/FactoredValues.h"
 
 namespace duolinear {
 
@@ -43,6 +46,13 @@ GroupPictures groupContentPictures(Color color, const Polynomial_XL& part);
 // names the linear factors found and, when what is left is not a constant,
 // that quotient; a constant left multiplies the root.
 GroupPictures groupFactoredPictures(Color color, const Polynomial_XL& part);
+
+// The bracket at position k of a product part's root term written as
+// brackets naming groups instead, and takenOut multiplied into the root once
+// per power of the bracket, in the pictures of the rewrites above; the
+// caller answers for the value. None when k names no bracket of a product.
+GroupPictures groupWrittenAs(Color color, const Polynomial_XL& part, std::size_t k,
+                             const std::vector<TermGroup>& groups, const Monomial& takenOut);
 
 // A product part with every group of a single term without factors that
 // its root names, other than the constant 1 (which is not drawn),

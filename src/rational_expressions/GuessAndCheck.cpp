@@ -7,6 +7,7 @@
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
 #include "rational_expressions/FactoredQueries.h"
+#include "rational_expressions/RootSearch.h"
 
 namespace duolinear {
 
@@ -58,21 +59,6 @@ std::optional<std::vector<std::int64_t>> digitsOf(const TermGroup& group, std::u
         digits[n - term.monomial.exponent] = *sum;
     }
     return digits;
-}
-
-// Whether s/p (p > 0, gcd(p, s) = 1) is a root: the synthetic division by
-// p·v − s goes through in whole numbers and leaves no remainder. A whole
-// polynomial that has the root is p·v − s times a whole quotient, so a
-// digit that p does not divide rules the root out. Far smaller numbers than
-// p^n·P(s/p); none when one still does not fit.
-std::optional<bool> isRoot(const std::vector<std::int64_t>& digits, std::int64_t p, std::int64_t s) {
-    CheckedInt r = digits[0];
-    for (std::size_t i = 1; i < digits.size(); ++i) {
-        if (*r % p != 0) return false;
-        r = checkedAdd(digits[i], checkedMultiply(*r / p, s));
-        if (!r) return std::nullopt;
-    }
-    return *r == 0;
 }
 
 // The position of the root's factor that names the group, if any.
@@ -141,27 +127,21 @@ Outcome<Polynomial_XL> linearFactor(const Polynomial_XL& polynomial) {
     // The roots of the group are those of its whole-number multiple.
     const std::optional<ClearedGroup> whole = cleared(polynomial.terms[0]);
     if (!whole) return Result::failure();
-    const std::optional<std::vector<std::int64_t>> digits = digitsOf(whole->terms, *n);
-    const std::int64_t lead = whole->terms.front().monomial.coefficient.numerator;
-    const CheckedInt constant = checkedAbs(whole->terms.back().monomial.coefficient.numerator);
-    if (!digits || lead <= 0 || !constant) return Result::failure();
-    if (*constant == 0) return Result::nothing();
+    std::optional<std::vector<std::int64_t>> digits = digitsOf(whole->terms, *n);
+    // The coefficients summed by power: x² + 1 − x² − 1 has no leading one.
+    if (!digits || digits->front() <= 0) return Result::failure();
+    // The root 0 is not sought: a last term 0 finds nothing, and otherwise
+    // the lowest power is the constant (x² + 3x gives x + 3, x being what is
+    // left).
+    if (whole->terms.back().monomial.coefficient.numerator == 0) return Result::nothing();
+    while (digits->back() == 0) digits->pop_back();
+    if (digits->size() < 2) return Result::nothing();
     const char v = whole->terms.front().monomial.variable;
-    const std::vector<std::int64_t> qs = divisors(*constant);
     // A candidate whose trial does not fit is passed over; only when no
     // other has the root is the search a failure rather than "no root".
-    bool undecided = false;
-    for (const std::int64_t p : divisors(lead)) {
-        for (const std::int64_t q : qs) {
-            if (gcd(p, q) != 1) continue;
-            const std::optional<bool> atNegative = isRoot(*digits, p, -q);
-            if (atNegative == true) return Result::of(linear(p, q, v));
-            const std::optional<bool> atPositive = isRoot(*digits, p, q);
-            if (atPositive == true) return Result::of(linear(p, -q, v));
-            undecided = undecided || !atNegative || !atPositive;
-        }
-    }
-    return undecided ? Result::failure() : Result::nothing();
+    const RootSearch search = firstRationalRoot(*digits);
+    if (search.root) return Result::of(linear(search.root->p, -search.root->s, v));
+    return search.undecided ? Result::failure() : Result::nothing();
 }
 
 Outcome<Factors> linearFactors(const Polynomial_XL& polynomial) {

@@ -45,11 +45,13 @@ inline constexpr std::uint64_t kMaxDivisionDegree = 4096;
 std::optional<Polynomial_XL> dividedByLinearFactor(const Polynomial_XL& divisor, const Polynomial_XL& dividend);
 
 // The first factor found: smaller p first, then smaller q, the root −q/p
-// before q/p; [p·v, q] for the root −q/p. The leading and constant
-// coefficients are read from the first and last terms of the first group
-// (cleared of fractions), which is expected in descending order. A root is
-// tried by synthetic division, which stays within 64 bits far longer than
-// the value of the polynomial at the root would.
+// before q/p; [p·v, q] for the root −q/p (see RootSearch.h, which bounds the
+// work). The leading and constant coefficients are those of the first group
+// (cleared of fractions) summed by power, the constant being that of the
+// lowest power (the root 0 is not sought, and a last term 0 finds nothing):
+// a leading one that is not positive fails. A root is tried by synthetic division,
+// which stays within 64 bits far longer than the value of the polynomial at
+// the root would.
 Outcome<Polynomial_XL> linearFactor(const Polynomial_XL& polynomial);
 
 // Linear factors found one after another, the quotient divided down each

@@ -35,7 +35,27 @@ std::optional<ExpressionPictures> picturesOfParts(const Rational_Expression& exp
     return ExpressionPictures{picture(0), picture(1)};
 }
 
+// zeroTermsRemoved drops a term, or a group's only term loses its factors.
+bool dropsSomething(const Polynomial_XL& part, const Polynomial_XL& rewritten) {
+    for (std::size_t i = 0; i < part.terms.size(); ++i) {
+        const TermGroup& group = part.terms[i];
+        if (group.size() != rewritten.terms[i].size()) return true;
+        if (group.size() == 1 && !group.front().factors.empty() && rewritten.terms[i].front().factors.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
+
+std::optional<ExpressionPictures> zeroTermPictures(const Rational_Expression& expression) {
+    return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
+        std::optional<Polynomial_XL> rewritten = zeroTermsRemoved(false, part);
+        if (!rewritten || !dropsSomething(part, *rewritten)) return std::nullopt;
+        return wholly(color, part, rewritten);
+    });
+}
 
 // Each rewrite takes a plain part as a whole, or the focus group of a
 // product, and otherwise the first group of a product that it applies to.

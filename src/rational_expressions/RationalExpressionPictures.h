@@ -22,6 +22,11 @@ namespace duolinear {
 
 using ExpressionPictures = std::array<Rational_Expression, 2>;
 
+// A part with a term whose coefficient is 0 (zeroTermsRemoved changes it):
+// before and after wholly in the part's colour, the zero terms dropped, and
+// a group left empty the constant 0.
+std::optional<ExpressionPictures> zeroTermPictures(const Rational_Expression& expression);
+
 // A part that is not a sorted plain polynomial, sorted by descending power:
 // before and after wholly in the part's colour; else a bracket so sorted.
 std::optional<ExpressionPictures> sortedPictures(const Rational_Expression& expression);

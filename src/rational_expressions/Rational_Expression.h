@@ -8,6 +8,7 @@
 
 #include "algebra/FactoredPolynomial.h"
 #include "rational_expressions/CommonFactorCancelling.h"
+#include "rational_expressions/DensePolynomials.h"
 #include "rational_expressions/FactorExtraction.h"
 #include "rational_expressions/FactoredLayout.h"
 #include "rational_expressions/FactoredQueries.h"
@@ -20,4 +21,6 @@
 #include "rational_expressions/RationalExpressionPictures.h"
 #include "rational_expressions/RationalExpressionQueries.h"
 #include "rational_expressions/RationalExpressionValue.h"
+#include "rational_expressions/RootSearch.h"
+#include "rational_expressions/SharedFactorSplit.h"
 #include "rational_expressions/SharedFactors.h"

@@ -1,6 +1,7 @@
 #include "rational_expressions/SharedFactors.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -12,125 +13,6 @@
 namespace duolinear {
 
 namespace {
-
-// Coefficients by power, the constant first, with no zero at the end (the
-// zero polynomial is empty).
-using Dense = std::vector<Rational>;
-
-bool isZero(const Rational& r) {
-    return r.numerator == 0;
-}
-
-void trim(Dense& p) {
-    while (!p.empty() && isZero(p.back())) p.pop_back();
-}
-
-std::optional<Dense> sum(const Dense& a, const Dense& b) {
-    Dense result(std::max(a.size(), b.size()), Rational{0, 1});
-    for (std::size_t i = 0; i < result.size(); ++i) {
-        const std::optional<Rational> s =
-            rationalSum(i < a.size() ? a[i] : Rational{0, 1}, i < b.size() ? b[i] : Rational{0, 1});
-        if (!s) return std::nullopt;
-        result[i] = *s;
-    }
-    trim(result);
-    return result;
-}
-
-std::optional<Dense> product(const Dense& a, const Dense& b) {
-    if (a.empty() || b.empty()) return Dense{};
-    if (a.size() + b.size() - 2 > kMaxSharedDegree) return std::nullopt;
-    Dense result(a.size() + b.size() - 1, Rational{0, 1});
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        for (std::size_t j = 0; j < b.size(); ++j) {
-            const std::optional<Rational> term = rationalProduct(a[i], b[j]);
-            const std::optional<Rational> s = term ? rationalSum(result[i + j], *term) : std::nullopt;
-            if (!s) return std::nullopt;
-            result[i + j] = *s;
-        }
-    }
-    trim(result);
-    return result;
-}
-
-// The value of one group, groups it names multiplied out first.
-class Expander {
-public:
-    explicit Expander(const Polynomial_XL& part) : part_(part), done_(part.terms.size()) {}
-
-    std::optional<Dense> group(std::size_t index) {
-        if (done_[index]) return done_[index];
-        Dense total;
-        for (const Term_XL& t : part_.terms[index]) {
-            const Monomial& m = t.monomial;
-            const std::optional<Rational> c = reducedRational(m.coefficient);
-            if (!c || m.exponent > kMaxSharedDegree) return std::nullopt;
-            std::optional<Dense> term = Dense(m.exponent + 1, Rational{0, 1});
-            term->back() = *c;
-            trim(*term);
-            for (const Factor& f : t.factors) {
-                const std::optional<Dense> base = group(f.pointer);
-                if (!base) return std::nullopt;
-                if (!base->empty() && f.exponent > kMaxSharedDegree) return std::nullopt;
-                for (std::uint64_t k = 0; k < f.exponent && term; ++k) term = product(*term, *base);
-                if (!term) return std::nullopt;
-            }
-            const std::optional<Dense> next = sum(total, *term);
-            if (!next) return std::nullopt;
-            total = *next;
-        }
-        done_[index] = total;
-        return total;
-    }
-
-private:
-    const Polynomial_XL& part_;
-    std::vector<std::optional<Dense>> done_;
-};
-
-std::optional<Dense> expanded(const Polynomial_XL& part) {
-    if (!isWellFormedPart(part)) return std::nullopt;
-    return Expander(part).group(part.terms.size() - 1);
-}
-
-// a with its highest coefficient made 1.
-std::optional<Dense> monic(const Dense& a) {
-    Dense result;
-    for (const Rational& c : a) {
-        const std::optional<Rational> q = rationalQuotient(c, a.back());
-        if (!q) return std::nullopt;
-        result.push_back(*q);
-    }
-    return result;
-}
-
-// The remainder of a divided by a monic b.
-std::optional<Dense> remainder(Dense a, const Dense& b) {
-    while (a.size() >= b.size()) {
-        const Rational lead = a.back();
-        const std::size_t shift = a.size() - b.size();
-        for (std::size_t i = 0; i < b.size(); ++i) {
-            const std::optional<Rational> term = rationalProduct(lead, b[i]);
-            const std::optional<Rational> d = term ? rationalDifference(a[shift + i], *term) : std::nullopt;
-            if (!d) return std::nullopt;
-            a[shift + i] = *d;
-        }
-        trim(a);  // b is monic, so the highest coefficient is now 0
-    }
-    return a;
-}
-
-// The degree of the greatest common divisor of two non-zero polynomials.
-std::optional<std::size_t> gcdDegree(Dense a, Dense b) {
-    while (!b.empty()) {
-        const std::optional<Dense> m = monic(b);
-        const std::optional<Dense> r = m ? remainder(a, *m) : std::nullopt;
-        if (!r) return std::nullopt;
-        a = *m;
-        b = *r;
-    }
-    return a.size() - 1;
-}
 
 // The degree of the gcd of the two polynomials' images modulo the prime p,
 // which is at least that of their gcd over the rationals when p divides
@@ -186,28 +68,103 @@ std::optional<bool> shareVariableFactor(const Dense& a, const Dense& b) {
     for (const std::uint64_t p : {2147483647u, 2147483629u, 2147483587u}) {
         if (gcdDegreeModulo(a, b, p) == 0u) return false;
     }
-    const std::optional<std::size_t> common = gcdDegree(a, b);
+    const std::optional<Dense> common = denseGcd(a, b);
     if (!common) return std::nullopt;
-    return *common > 0;
+    return common->size() > 1;
 }
 
-// The numerator of the content: the gcd of the numerators (coefficients in
-// lowest terms).
-std::uint64_t contentNumerator(const Dense& a) {
-    std::uint64_t g = 0;
-    for (const Rational& c : a) g = gcdOfMagnitudes(g, magnitude(c.numerator));
-    return g;
+// The content of a non-zero polynomial: the gcd of the numerators of its
+// coefficients (in lowest terms) over the lcm of their denominators.
+std::optional<Rational> content(const Dense& a) {
+    std::uint64_t top = 0;
+    std::int64_t bottom = 1;
+    for (const Rational& c : a) {
+        top = gcdOfMagnitudes(top, magnitude(c.numerator));
+        const std::optional<std::int64_t> l = lcm(bottom, c.denominator);
+        if (!l) return std::nullopt;
+        bottom = *l;
+    }
+    if (top > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) return std::nullopt;
+    return reducedRational(Rational{static_cast<std::int64_t>(top), bottom});
+}
+
+// The content of a part, the product of those of its factors (Gauss's
+// lemma), in lowest terms.
+std::optional<Rational> partContent(const std::vector<ValueFactor>& factors) {
+    Rational total{1, 1};
+    for (const ValueFactor& f : factors) {
+        const std::optional<Rational> c = content(f.value);
+        if (!c) return std::nullopt;
+        if (rationalEquals(*c, Rational{1, 1})) continue;
+        for (std::uint64_t k = 0; k < f.power; ++k) {
+            const std::optional<Rational> next = rationalProduct(total, *c);
+            if (!next) return std::nullopt;
+            total = *next;
+        }
+    }
+    return total;
+}
+
+bool isZeroPart(const std::vector<ValueFactor>& factors) {
+    return std::any_of(factors.begin(), factors.end(), [](const ValueFactor& f) { return f.value.empty(); });
 }
 
 }  // namespace
 
+std::optional<std::vector<ValueFactor>> valueFactors(const Polynomial_XL& part) {
+    if (!isWellFormedPart(part)) return std::nullopt;
+    GroupValues values(part);
+    const std::size_t root = part.terms.size() - 1;
+    const TermGroup& rootGroup = part.terms[root];
+    std::vector<ValueFactor> factors;
+    std::uint64_t degree = 0;
+    const auto add = [&](std::size_t group, std::optional<Dense> value, std::uint64_t power) {
+        if (!value || power > kMaxSharedDegree) return false;
+        if (power == 0) return true;
+        const std::uint64_t d = value->empty() ? 0 : value->size() - 1;
+        if (d * power > kMaxSharedDegree || (degree += d * power) > kMaxSharedDegree) return false;
+        factors.push_back(ValueFactor{group, std::move(*value), power});
+        return true;
+    };
+    if (rootGroup.size() > 1) {
+        if (!add(root, values.group(root), 1)) return std::nullopt;
+        return factors;
+    }
+    const Monomial& own = rootGroup.front().monomial;
+    const std::optional<Rational> c = reducedRational(own.coefficient);
+    if (!c || !add(root, c->numerator == 0 ? Dense{} : Dense{*c}, 1)) return std::nullopt;
+    if (!add(root, Dense{Rational{0, 1}, Rational{1, 1}}, own.exponent)) return std::nullopt;
+    for (const Factor& f : rootGroup.front().factors) {
+        if (!add(f.pointer, values.group(f.pointer), f.exponent)) return std::nullopt;
+    }
+    return factors;
+}
+
 std::optional<bool> sharesFactorOrConstant(const Polynomial_XL& numerator, const Polynomial_XL& denominator) {
-    const std::optional<Dense> n = expanded(numerator);
-    const std::optional<Dense> d = expanded(denominator);
+    const std::optional<std::vector<ValueFactor>> n = valueFactors(numerator);
+    const std::optional<std::vector<ValueFactor>> d = valueFactors(denominator);
     if (!n || !d) return std::nullopt;
-    if (n->empty() || d->empty()) return false;
-    if (gcdOfMagnitudes(contentNumerator(*n), contentNumerator(*d)) > 1) return true;
-    return shareVariableFactor(*n, *d);
+    if (isZeroPart(*n) || isZeroPart(*d)) return false;
+    bool undecided = false;
+    const std::optional<Rational> top = partContent(*n);
+    const std::optional<Rational> bottom = partContent(*d);
+    if (top && bottom) {
+        if (gcdOfMagnitudes(magnitude(top->numerator), magnitude(bottom->numerator)) > 1) return true;
+    } else {
+        undecided = true;
+    }
+    // Over the rationals a factor shared by two products divides a factor
+    // of each.
+    for (const ValueFactor& a : *n) {
+        for (const ValueFactor& b : *d) {
+            if (a.value.size() < 2 || b.value.size() < 2) continue;
+            const std::optional<bool> shared = shareVariableFactor(a.value, b.value);
+            if (shared == true) return true;
+            undecided = undecided || !shared;
+        }
+    }
+    if (undecided) return std::nullopt;
+    return false;
 }
 
 }  // namespace duolinear

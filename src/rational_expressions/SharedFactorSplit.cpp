@@ -1,0 +1,134 @@
+#include "rational_expressions/SharedFactorSplit.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "algebra/Checked.h"
+#include "algebra/IntegerFunctions.h"
+#include "rational_expressions/FactoredValues.h"
+#include "rational_expressions/GroupRewrites.h"
+#include "rational_expressions/SharedFactors.h"
+
+namespace duolinear {
+
+namespace {
+
+using PartPictures = std::optional<std::array<Polynomial_XL, 2>>;
+
+// A factor that can be written out: a bracket or a root of several terms,
+// of degree 1 or more.
+bool isWritable(const Polynomial_XL& part, const ValueFactor& f) {
+    const std::size_t root = part.terms.size() - 1;
+    return f.value.size() >= 2 && (f.group != root || part.terms[root].size() > 1);
+}
+
+// The letter a group is written in: that of its first power of the letter.
+char letterOf(const TermGroup& group) {
+    for (const Term_XL& t : group) {
+        if (t.monomial.exponent > 0) return t.monomial.variable;
+    }
+    return group.front().monomial.variable;
+}
+
+TermGroup written(const Dense& value, char v) {
+    TermGroup group;
+    for (std::size_t k = value.size(); k-- > 0;) {
+        if (value[k].numerator != 0) group.push_back(Term_XL{Monomial{value[k], k, v}, {}});
+    }
+    return group;
+}
+
+// The monic g times the lcm of its denominators, over the gcd of the
+// numerators so made: whole, without a common divisor, leading positive.
+std::optional<Dense> primitive(const Dense& g) {
+    std::int64_t scale = 1;
+    for (const Rational& c : g) {
+        const std::optional<std::int64_t> l = lcm(scale, c.denominator);
+        if (!l) return std::nullopt;
+        scale = *l;
+    }
+    Dense result;
+    std::uint64_t common = 0;
+    for (const Rational& c : g) {
+        const std::optional<Rational> whole = rationalProduct(c, Rational{scale, 1});
+        if (!whole) return std::nullopt;
+        result.push_back(*whole);
+        common = gcdOfMagnitudes(common, magnitude(whole->numerator));
+    }
+    for (Rational& c : result) {
+        c = Rational{c.numerator / static_cast<std::int64_t>(common), 1};
+    }
+    return result;
+}
+
+// The part with factor f written as (shared)(quotient).
+PartPictures writtenOut(Color color, const Polynomial_XL& part, const ValueFactor& f, const Dense& shared,
+                        const Dense& quotient) {
+    const std::size_t root = part.terms.size() - 1;
+    const char v = letterOf(part.terms[f.group]);
+    std::vector<TermGroup> groups{written(shared, v)};
+    Monomial takenOut{Rational{1, 1}, 0, v};
+    if (quotient.size() == 1) {
+        takenOut = Monomial{quotient.front(), 0, v};
+    } else {
+        groups.push_back(written(quotient, v));
+    }
+    if (f.group == root) {
+        Polynomial_XL after{{part.terms.begin(), part.terms.end() - 1}};
+        Term_XL newRoot{takenOut, {}};
+        for (const TermGroup& group : groups) {
+            newRoot.factors.push_back(Factor{after.terms.size(), 1});
+            after.terms.push_back(group);
+        }
+        after.terms.push_back({newRoot});
+        return std::array<Polynomial_XL, 2>{recolorXLPolynomial(color, part), recolorXLPolynomial(color, after)};
+    }
+    const std::vector<Factor>& factors = part.terms[root].front().factors;
+    for (std::size_t k = 0; k < factors.size(); ++k) {
+        if (factors[k].pointer == f.group && factors[k].exponent > 0) {
+            return groupWrittenAs(color, part, k, groups, takenOut);
+        }
+    }
+    return std::nullopt;
+}
+
+// The quotient of f's value by shared, when it divides exactly.
+std::optional<Dense> exactQuotient(const ValueFactor& f, const Dense& shared) {
+    const std::optional<DenseDivision> division = divided(f.value, shared);
+    if (!division || !division->remainder.empty()) return std::nullopt;
+    return division->quotient;
+}
+
+}  // namespace
+
+std::optional<ExpressionPictures> sharedFactorPictures(const Rational_Expression& expression) {
+    const Polynomial_XL& n = expression.poly_N;
+    const Polynomial_XL& d = expression.poly_D;
+    const std::optional<std::vector<ValueFactor>> top = valueFactors(n);
+    const std::optional<std::vector<ValueFactor>> bottom = valueFactors(d);
+    if (!top || !bottom) return std::nullopt;
+    const auto isZero = [](const ValueFactor& f) { return f.value.empty(); };
+    if (std::any_of(top->begin(), top->end(), isZero) || std::any_of(bottom->begin(), bottom->end(), isZero)) {
+        return std::nullopt;
+    }
+    for (const ValueFactor& a : *top) {
+        if (!isWritable(n, a)) continue;
+        for (const ValueFactor& b : *bottom) {
+            if (!isWritable(d, b)) continue;
+            const std::optional<Dense> g = denseGcd(a.value, b.value);
+            if (!g || g->size() < 2) continue;
+            const std::optional<Dense> shared = primitive(*g);
+            const std::optional<Dense> qa = shared ? exactQuotient(a, *shared) : std::nullopt;
+            const std::optional<Dense> qb = shared ? exactQuotient(b, *shared) : std::nullopt;
+            if (!qa || !qb) continue;
+            const PartPictures numerator = writtenOut(Color::red, n, a, *shared, *qa);
+            const PartPictures denominator = writtenOut(Color::blue, d, b, *shared, *qb);
+            if (!numerator || !denominator) continue;
+            return ExpressionPictures{Rational_Expression{(*numerator)[0], (*denominator)[0]},
+                                      Rational_Expression{(*numerator)[1], (*denominator)[1]}};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace duolinear
