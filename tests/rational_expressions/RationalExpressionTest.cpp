@@ -28,6 +28,15 @@ const std::vector<Operation> kOperations{
     sortedPictures, negativeOnePictures,  [](const Rational_Expression& e) { return commonFactorPictures(e); },
     factorPictures, cancellationPictures, splitCommonMonomialPictures};
 
+// A whole simplification: zero terms dropped first, a shared factor that no
+// other step shows written out last.
+const std::vector<Operation> kSimplification = [] {
+    std::vector<Operation> steps{zeroTermPictures};
+    steps.insert(steps.end(), kOperations.begin(), kOperations.end());
+    steps.push_back(sharedFactorPictures);
+    return steps;
+}();
+
 // The numerator with red marked, then the denominator with blue marked.
 std::string show(const Rational_Expression& e) {
     return text(e.poly_N, Color::red) + " / " + text(e.poly_D, Color::blue);
@@ -143,6 +152,18 @@ TEST(RationalExpression, FinalForm) {
                                           {"[x, -2]", "[2, -x] [1(0)]", "none"},
                                           {"[2x^2, 4x, 6] [x(0)]", "[4]", "none"},
                                           {"[2/2]", "[2/2x]", "[2/2] / [2/2x]"},  // read in lowest terms
+                                          // Nothing shared, though multiplied out it would not fit.
+                                          {"[665z, 122606] [1000003(0)]",
+                                           "[479z, 276160] [323z, -988451] [3(0)^2(1)^2]",
+                                           "[665z, 122606] [1000003(0)] / [479z, 276160] [323z, -988451] "
+                                           "[3(0)^2(1)^2]"},
+                                          // A common monomial factor left in a part that cannot be factored.
+                                          {"[2x, 4]", "[x, 3]", "none"},
+                                          {"[x, 3]", "[2x^2, 2]", "none"},
+                                          // A numerator worth 0 closes with 0/1 whatever its shape.
+                                          {"[1, -1] [x(0)]", "[5]", "[1, -1] [x(0)] / [5] => [0] / [1]"},
+                                          {"[x^2, -x^2, 1, -1]", "[x, 1]", "[x^2, -x^2, 1, -1] / [x, 1] => [0] / [1]"},
+                                          {"[1, -1] [x(0)]", "[-5]", "[1, -1] [x(0)] / [-5] => [0] / [1]"},
                                       });
     EXPECT_EQ(show(finalFormPictures(leastFirst("[1]", "[-1]"))), "none");
     // By value: a common factor, a common constant, neither, undecided.
@@ -168,6 +189,9 @@ TEST(RationalExpression, SplitCommonMonomial) {
                        {"[x, 1] [6x^2] [3(0)(1)]", "[4x]", "none"},  // a root coefficient other than 1
                        {"[6x^2] [x, 1] [1(0)(1)]", "[4x]", "none"},  // the monomial first
                        {"[0x]", "[0x^2]", "none"},                   // g = 0
+                       // Groups moved up keep naming the groups they named.
+                       {"[x, 1] [x(0), 2] [6x^2(1)]", "[4x]",
+                        "[x, 1] [x(0), 2] [*6x^2(1)] / [*4x] => [*3x] [x, 1] [x(1), 2] [*2x*(0)(2)] / [*2] [*2x*(0)]"},
                    });
     EXPECT_EQ(show(splitCommonMonomialPictures(leastFirst("[x]", "[x^2]"))), "none");
     EXPECT_EQ(splitOffMonomial(xl("[x, 1] [2x(0)]"), 2, 2, 1, Color::red), std::nullopt);  // no group 2
@@ -194,6 +218,7 @@ TEST(RationalExpression, Cancelling) {
             {"[x, 2]", "[x, 1] [-1(0)]", "[x, 2] / [x, 1] [-1(0)] => [x, 2] [-1(0)] / [x, 1] [1(0)]"},
             // The mark falls on the coefficient in front, not the bracket.
             {"[2x] [2x(0)]", "[2x]", "[2x] [*2x(0)] / [*2x] => [2x] [2x] / [1]"},
+            {"[2x]", "[2x] [2x(0)]", "[*2x] / [2x] [*2x(0)] => [1] / [2x] [2x]"},
             {"[3] [3(0)]", "[x, 1] [3(0)]", "[3] [*3(0)] / [x, 1] [*3(0)] => [3] [3] / [x, 1] [1(0)]"},
             {"[x, 1] [3] [1(0)(1)]", "[x, 2]",
              "[x, 1] [3] [1(0)(1)] / [x, 2] => [x, 1] [3] [3(0)] / [x, 2]"},  // a later one-term bracket is taken in
@@ -300,6 +325,38 @@ Exact at(const Polynomial_XL& p, Exact x) {
     return exactValue(p, p.terms.size() - 1, x);
 }
 
+// The coefficients made whole (times the lcm of their denominators), the
+// constant first, without zeros at the end.
+std::vector<__int128> wholeCoefficients(const std::vector<Exact>& c) {
+    __int128 scale = 1;
+    for (const Exact& x : c) scale = wideProduct(scale, x.d / wideGcd(scale, x.d));
+    std::vector<__int128> whole;
+    for (const Exact& x : c) whole.push_back(wideProduct(x.n, scale / x.d));
+    while (!whole.empty() && whole.back() == 0) whole.pop_back();
+    return whole;
+}
+
+// The degree of the gcd over the rationals of two non-zero polynomials with
+// whole coefficients: Euclid's algorithm on pseudo-remainders, each divided
+// by its content so that the numbers stay small.
+std::size_t commonDegree(std::vector<__int128> a, std::vector<__int128> b) {
+    if (a.size() < b.size()) std::swap(a, b);
+    while (!b.empty()) {
+        while (a.size() >= b.size() && !a.empty()) {
+            const __int128 lead = a.back();
+            const std::size_t shift = a.size() - b.size();
+            for (std::size_t i = 0; i < a.size(); ++i) a[i] = wideProduct(a[i], b.back());
+            for (std::size_t i = 0; i < b.size(); ++i) a[shift + i] -= wideProduct(lead, b[i]);
+            while (!a.empty() && a.back() == 0) a.pop_back();
+            __int128 content = 0;
+            for (const __int128 x : a) content = wideGcd(content, x);
+            for (__int128& x : a) x /= content;
+        }
+        std::swap(a, b);
+    }
+    return a.size() - 1;
+}
+
 // A factor p·v + q, or a factorable quadratic: the product of two of them.
 struct Linear {
     std::int64_t p, q;
@@ -326,13 +383,14 @@ TermGroup multipliedOut(Exact s, std::uint64_t e, const std::vector<Linear>& fac
     return group;
 }
 
-// Simplifies the expression in the order of kOperations, each step starting
+// Simplifies the expression in the order of kSimplification, each step starting
 // from the black after picture of the last, and checks that every picture
 // has the value of the start at points that are no root of anything here,
 // that it ends in a form the final-form check accepts, and that this form
-// has no common root (among the small fractions a/b) and no common constant.
-// Every power is written in the letter v.
-void expectSimplified(const Rational_Expression& start, char v = 'x') {
+// has no common root (among the small fractions a/b), no common factor (by a
+// gcd of its own) and no common constant, or is 0/1. Every power is written
+// in the letter v. Returns the last closing picture.
+Rational_Expression expectSimplified(const Rational_Expression& start, char v = 'x') {
     const std::vector<Exact> points{{7, 11}, {-13, 17}, {29, 23}};
     std::string others = "xyz";
     std::erase(others, v);
@@ -355,7 +413,7 @@ void expectSimplified(const Rational_Expression& start, char v = 'x') {
     int steps = 0;
     for (; steps < 60; ++steps) {
         std::optional<ExpressionPictures> pictures;
-        for (const Operation& operation : kOperations) {
+        for (const Operation& operation : kSimplification) {
             if ((pictures = operation(e))) break;
         }
         if (!pictures) break;
@@ -365,19 +423,81 @@ void expectSimplified(const Rational_Expression& start, char v = 'x') {
     }
     EXPECT_LT(steps, 60) << show(start) << " does not settle";
     const std::optional<std::vector<Rational_Expression>> closing = finalFormPictures(e);
-    ASSERT_TRUE(closing) << show(start) << " ends unfinished at " << show(e);
+    EXPECT_TRUE(closing) << show(start) << " ends unfinished at " << show(e);
+    if (!closing) return e;
     for (const Rational_Expression& picture : *closing) EXPECT_TRUE(keeps(picture));
-    if (at(e.poly_N, {7, 11}).n == 0) return;  // 0 over anything
+    if (at(e.poly_N, {7, 11}).n == 0) {
+        EXPECT_EQ(show(closing->back()), "[0] / [1]") << show(start) << " ends at " << show(e);
+        return closing->back();
+    }
     for (std::int64_t b = 1; b <= 12; ++b) {
         for (std::int64_t a = -12; a <= 12; ++a) {
             if (wideGcd(a, b) != 1) continue;
             const Exact x{a, b};
-            ASSERT_FALSE(at(e.poly_N, x).n == 0 && at(e.poly_D, x).n == 0)
+            EXPECT_FALSE(at(e.poly_N, x).n == 0 && at(e.poly_D, x).n == 0)
                 << show(start) << " ends at " << show(e) << ", both 0 at " << a << "/" << b;
         }
     }
+    exactOverflowed = false;
+    const std::size_t common = commonDegree(wholeCoefficients(exactCoefficients(e.poly_N, e.poly_N.terms.size() - 1)),
+                                            wholeCoefficients(exactCoefficients(e.poly_D, e.poly_D.terms.size() - 1)));
+    EXPECT_FALSE(exactOverflowed) << show(e) << " is too large to check";
+    EXPECT_EQ(common, 0u) << show(start) << " ends at " << show(e) << " with a common factor";
     EXPECT_EQ(wideGcd(contentNumerator(e.poly_N), contentNumerator(e.poly_D)), 1)
         << show(start) << " ends at " << show(e) << " with a common constant";
+    return closing->back();
+}
+
+// The simplification of n over d, checked as above: its last closing picture.
+std::string ending(const std::string& n, const std::string& d) {
+    return show(expectSimplified(Rational_Expression{xl(n), xl(d)}));
+}
+
+TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancelled) {
+    expectPictures(sharedFactorPictures,
+                   {
+                       {"[x^4, 3x^2, 2]", "[x^2, 1]",
+                        "[*x^4, *3x^2, *2] / [*x^2, *1] => [*x^2, *1] [*x^2, *2] [*1*(0)*(1)] / [*x^2, *1] [*1*(0)]"},
+                       // A bracket is written out to its power, the other brackets kept.
+                       {"[x, 3] [x^4, 3x^2, 2] [2(0)(1)^2]", "[x^2, 1] [x, 2] [1(0)(1)]",
+                        "[x, 3] [*x^4, *3x^2, *2] [2(0)*(1)^2] / [*x^2, *1] [x, 2] [1*(0)(1)] => "
+                        "[x, 3] [x^4, 3x^2, 2] [*x^2, *1] [*x^2, *2] [2(0)*(2)^2*(3)^2] / "
+                        "[x^2, 1] [x, 2] [*x^2, *1] [1*(2)(1)]"},
+                       {"[x, 1]", "[x, 2]", "none"},
+                       {"[2x^2, 2]", "[x^2, 1]",  // a constant quotient multiplies the root
+                        "[*2x^2, *2] / [*x^2, *1] => [*x^2, *1] [*2*(0)] / [*x^2, *1] [*1*(0)]"},
+                   });
+    const std::vector<Case> cases{
+        {"[x^4, 3x^2, 2]", "[x^2, 1]", "[x^2, 1] [x^2, 2] [1(1)] / [x^2, 1] [1]"},
+        {"[x^4, 2x^2, 1]", "[x^2, 1]", "[x^2, 1] [x^2, 1] [1(1)] / [x^2, 1] [1]"},
+        {"[x^4, x^2, 1]", "[x^2, x, 1]", "[x^2, x, 1] [x^2, -x, 1] [1(1)] / [x^2, x, 1] [1]"},
+        {"[x^4, 3x^2, 2]", "[x^4, 4x^2, 3]", "[x^2, 1] [x^2, 2] [1(1)] / [x^2, 1] [x^2, 3] [1(1)]"},
+        {"[3x]", "[x^2, x]", "[3] [3] / [x, 1] [1(0)]"},
+        {"[4x^2, -8x, 8]", "[2x^4, -16x^3, 10x^2, 12x, -36]",
+         "[2] [x^2, -2x, 2] [x^2, -2x, 2] [2] / [x^4, -8x^3, 5x^2, 6x, -18] [x^2, -2x, 2] [x^2, -6x, -9] [1(2)]"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ending(c.n, c.d), c.expected) << c.n << " over " << c.d;
+}
+
+TEST(RationalExpression, ZeroTermsGoFirstAndZeroEndsAsZero) {
+    expectPictures(zeroTermPictures, {
+                                         {"[0x^2, 0]", "[x, 2]", "[*0x^2, *0] / [x, 2] => [*0] / [x, 2]"},
+                                         {"[x, 1] [0x, 0] [1(0)(1)]", "[x, 0]",
+                                          "[*x, *1] [*0x, *0] [*1*(0)*(1)] / [*x, *0] => [*x, *1] [*0] [*0] / [*x]"},
+                                         {"[0]", "[x, 2]", "none"},
+                                     });
+    // Every summed coefficient is 0: nothing to factor, not x + 1 times nothing.
+    EXPECT_EQ(show(factorPictures(Rational_Expression{xl("[x^2, 1, -x^2, -1]"), xl("[x, 1]")})), "none");
+    const std::vector<Case> cases{
+        {"[0x^2, 0]", "[x, 2]", "[0] / [1]"},
+        {"[1, -1] [x(0)]", "[5]", "[0] / [1]"},
+        {"[x, 1] [0x, 0] [1(0)(1)]", "[5]", "[0] / [1]"},
+        {"[x^2, 1, -x^2, -1]", "[x, 1]", "[0] / [1]"},
+        {"[x^2, 1, -x^2, -1]", "[x^2, -4]", "[0] / [1]"},
+        {"[3x]", "[x, 0]", "[3] [3] / [1]"},
+        {"[5x^3, -11x^2, 7x, 0] [-x(0)]", "[x, -1]", "[5x^3, -11x^2, 7x] [5x^2, -11x, 7] [-x^2(1)] / [x, -1]"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ending(c.n, c.d), c.expected) << c.n << " over " << c.d;
 }
 
 TEST(RationalExpression, SimplificationsKeepTheValueAndEndFinal) {
@@ -447,6 +567,81 @@ TEST(RationalExpression, SimplificationsKeepTheValueAndEndFinal) {
             return p;
         };
         expectSimplified(Rational_Expression{part(top, draws.fairBool()), part(bottom, draws.fairBool())}, v);
+    }
+}
+
+// Quotients of degree up to 6 whose parts share a factor with or without a
+// rational root (x² + 2, 2x² − 3, x² + x + 1 have none), or nothing, with
+// whole or fractional coefficients, multiplied out or in brackets, and terms
+// written with a coefficient 0 here and there.
+TEST(RationalExpression, RandomQuotientsEndWithNothingShared) {
+    using Coefficients = std::vector<Exact>;  // the constant first
+    SystemRandomSource draws(4711);
+    const auto nonzero = [&draws](std::int64_t bound) {
+        const std::int64_t value = draws.uniformInt(1, bound);
+        return draws.fairBool() ? value : -value;
+    };
+    const auto factor = [&]() -> Coefficients {
+        switch (draws.uniformInt(0, 2)) {
+            case 0: return {{nonzero(4), 1}, {draws.uniformInt(1, 3), 1}};
+            case 1: return {{draws.uniformInt(1, 3), 1}, {0, 1}, {draws.uniformInt(1, 2), 1}};
+            default: return {{draws.uniformInt(1, 2), 1}, {nonzero(1), 1}, {1, 1}};
+        }
+    };
+    const auto times = [](const Coefficients& a, const Coefficients& b) {
+        Coefficients c(a.size() + b.size() - 1);
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            for (std::size_t j = 0; j < b.size(); ++j) c[i + j] = c[i + j] + a[i] * b[j];
+        }
+        return c;
+    };
+    const char v = 'x';
+    // A group highest power first, now and then with a zero term put in.
+    const auto group = [&](const Coefficients& c, Exact scale) {
+        TermGroup terms;
+        for (std::size_t k = c.size(); k-- > 0;) {
+            const Exact x = c[k] * scale;
+            if (x.n == 0) continue;
+            terms.push_back(Term_XL{
+                Monomial{Rational{static_cast<std::int64_t>(x.n), static_cast<std::int64_t>(x.d)}, k, v}, {}});
+        }
+        if (draws.uniformInt(0, 3) == 0) {
+            const std::uint64_t power = static_cast<std::uint64_t>(draws.uniformInt(0, 3));
+            terms.insert(terms.begin() + static_cast<std::ptrdiff_t>(draws.uniformIndex(terms.size() + 1)),
+                         Term_XL{Monomial{Rational{0, 1}, power, v}, {}});
+        }
+        return terms;
+    };
+    for (int round = 0; round < 200; ++round) {
+        std::vector<Coefficients> shared;
+        if (draws.uniformInt(0, 3) > 0) shared.push_back(factor());
+        const auto part = [&](std::size_t most) {
+            std::vector<Coefficients> factors = shared;
+            std::size_t degree = shared.empty() ? 0 : shared.front().size() - 1;
+            for (std::int64_t k = draws.uniformInt(0, 2); k > 0; --k) {
+                Coefficients f = factor();
+                if (degree + f.size() - 1 > most) break;
+                degree += f.size() - 1;
+                factors.push_back(std::move(f));
+            }
+            const Exact scale = exact(nonzero(6), draws.uniformInt(1, 3));
+            if (draws.fairBool()) {
+                Coefficients all{{1, 1}};
+                for (const Coefficients& f : factors) all = times(all, f);
+                return Polynomial_XL{{group(all, scale)}};
+            }
+            Polynomial_XL p;
+            Term_XL root{Monomial{Rational{static_cast<std::int64_t>(scale.n), static_cast<std::int64_t>(scale.d)}, 0, v},
+                         {}};
+            for (const Coefficients& f : factors) {
+                root.factors.push_back(Factor{p.terms.size(), 1});
+                p.terms.push_back(group(f, Exact{1, 1}));
+            }
+            p.terms.push_back({root});
+            return p;
+        };
+        Polynomial_XL top = part(6);
+        expectSimplified(Rational_Expression{std::move(top), part(6)});
     }
 }
 
