@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <limits>
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
@@ -14,10 +15,16 @@ namespace {
 using Real = long double;
 using Coefficients = std::vector<Real>;  // highest power first
 
-// The relative width of the window around an estimated root: some thousand
-// units in the last place of a long double, far wider than the error of a
-// root found by bisection unless it is badly conditioned.
-const Real kWindow = std::ldexp(Real{1}, -54);
+// The least relative width of the window around an estimated root: some
+// units in the last place of a long double.
+const Real kWindow = std::ldexp(Real{1}, -58);
+
+// An estimated root and the relative width of the window in which the true
+// root lies.
+struct Estimate {
+    Real root = 0;
+    Real window = 0;
+};
 
 // Candidate roots in the order of the search.
 bool comesBefore(const RationalRoot& a, const RationalRoot& b) {
@@ -95,12 +102,23 @@ std::vector<Real> signChanges(const Coefficients& f, const std::vector<Real>& po
     return roots;
 }
 
+// The relative error of r as a root of f found in floating point: the
+// rounding error of f's value near r (a few units in the last place of
+// Σ|a_i|·|r|^i) over the slope there. Infinite where the slope is 0.
+Real windowAt(const Coefficients& f, const Coefficients& slope, Real r) {
+    Real size = 0;
+    for (const Real a : f) size = size * std::fabs(r) + std::fabs(a);
+    const Real error = 4 * static_cast<Real>(f.size()) * std::numeric_limits<Real>::epsilon() * size /
+                       (std::fabs(valueAt(slope, r)) * std::fabs(r));
+    return std::max(kWindow, error);
+}
+
 // Estimates of the real roots of the polynomial and of its derivatives,
 // those of the polynomial first: between two neighbouring real roots of a
 // derivative the function is monotone, so each sign change holds one root,
 // and a root of even multiplicity is a root of odd multiplicity of some
 // derivative. All lie within the Cauchy bound 1 + max |a_i / a_0|.
-std::vector<Real> rootEstimates(const std::vector<std::int64_t>& digits) {
+std::vector<Estimate> rootEstimates(const std::vector<std::int64_t>& digits) {
     std::vector<Coefficients> levels{Coefficients(digits.begin(), digits.end())};
     while (levels.back().size() > 2) levels.push_back(derivative(levels.back()));
     Real bound = 0;
@@ -117,14 +135,22 @@ std::vector<Real> rootEstimates(const std::vector<std::int64_t>& digits) {
         found[k] = signChanges(levels[k], points);
         critical = found[k];
     }
-    std::vector<Real> estimates;
-    for (const std::vector<Real>& level : found) {
-        for (const Real r : level) {
-            const bool seen = std::any_of(estimates.begin(), estimates.end(), [r](Real e) {
-                return std::fabs(e - r) <= kWindow * std::fabs(r);
-            });
-            if (r != 0 && !seen) estimates.push_back(r);
+    std::vector<Estimate> all;
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        const Coefficients slope = derivative(levels[k]);
+        for (const Real r : found[k]) {
+            if (r != 0) all.push_back(Estimate{r, windowAt(levels[k], slope, r)});
         }
+    }
+    // The narrowest first; a wider window around a narrower estimate (a
+    // multiple root seen from a shallower level) adds nothing.
+    std::stable_sort(all.begin(), all.end(), [](const Estimate& a, const Estimate& b) { return a.window < b.window; });
+    std::vector<Estimate> estimates;
+    for (const Estimate& e : all) {
+        const bool explained = std::any_of(estimates.begin(), estimates.end(), [&e](const Estimate& narrower) {
+            return std::fabs(narrower.root - e.root) <= std::fabs(e.root) * e.window;
+        });
+        if (!explained) estimates.push_back(e);
     }
     return estimates;
 }
@@ -159,14 +185,14 @@ void searchNearEstimates(Search& search, const std::vector<std::int64_t>& digits
     const Real sumP = sumOf(ps);
     const Real sumQ = sumOf(qs);
     Real steps = 0;
-    for (const Real r : rootEstimates(digits)) {
-        const std::int64_t sign = r < 0 ? -1 : 1;
-        const Real low = std::fabs(r) * (1 - kWindow);
-        const Real high = std::fabs(r) * (1 + kWindow);
+    for (const Estimate& e : rootEstimates(digits)) {
+        const std::int64_t sign = e.root < 0 ? -1 : 1;
+        const Real low = std::fabs(e.root) * std::max(Real{0}, 1 - e.window);
+        const Real high = std::fabs(e.root) * (1 + e.window);
         const Real byDenominator = static_cast<Real>(ps.size()) + (high - low) * sumP;
         const Real byNumerator = static_cast<Real>(qs.size()) + (1 / low - 1 / high) * sumQ;
         const Real cost = std::min(byDenominator, byNumerator);
-        if (steps + cost > static_cast<Real>(kMaxCandidateSteps)) {
+        if (!(steps + cost <= static_cast<Real>(kMaxCandidateSteps))) {
             search.result().undecided = true;
             continue;
         }

@@ -8,8 +8,9 @@
 // (a 64-bit coefficient may have some hundred thousand divisors) the real
 // roots of the polynomial and of its derivatives (where a multiple root
 // lies) are estimated in floating point, and only the fractions with such
-// a denominator and numerator within a narrow window around an estimate are
-// tried; the windows and the number of steps are bounded, so the search
+// a denominator and numerator within a window around an estimate, as wide as
+// the rounding error of the estimate allows, are tried (the narrowest
+// windows first); the windows and the number of steps are bounded, so the search
 // ends quickly whatever the coefficients. A window that would be too wide to
 // try, or work beyond the bound, leaves the search undecided.
 
