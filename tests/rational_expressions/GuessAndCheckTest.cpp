@@ -2,6 +2,7 @@
 // of factors, and the before/after pictures of factoring a focus group.
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,53 @@ TEST(GuessAndCheck, RandomQuadraticsFactorExactlyWhenTheDiscriminantIsASquare) {
         std::vector<std::int64_t> back{1};
         for (const Polynomial_XL& factor : *found.value) back = times(back, coefficients(factor));
         EXPECT_EQ(back, (std::vector<std::int64_t>{c, b, a})) << testing::text(p);
+    }
+}
+
+// Coefficients with some hundred thousand divisors: the roots are sought
+// near where the polynomial's real roots are, so the search tries a handful
+// of candidates (and finishes at all) rather than every pair of divisors.
+TEST(GuessAndCheck, RootSearchIsBoundedWhateverTheCoefficients) {
+    for (const std::int64_t h : {std::int64_t{963761198400}, std::int64_t{74801040398884800},
+                                 std::int64_t{897612484786617600}}) {
+        const std::string hx = std::to_string(h) + "x";
+        EXPECT_EQ(testing::text(linearFactor(xl("[" + hx + "^2, x, " + std::to_string(h) + "]"))), "nothing") << h;
+        // (x + 1)(h·x + 1), and (h·x + 1)(x² + 1) whose only rational root is −1/h.
+        EXPECT_EQ(testing::text(linearFactor(xl("[" + hx + "^2, " + std::to_string(h + 1) + "x, 1]"))), "[x, 1]");
+        EXPECT_EQ(testing::text(linearFactor(xl("[" + hx + "^3, x^2, " + hx + ", 1]"))), "[" + hx + ", 1]");
+        for (const std::vector<std::int64_t>& digits : {std::vector<std::int64_t>{h, 1, h}, {h, h + 1, 1}, {h, 1, h, 1}}) {
+            const RootSearch search = firstRationalRoot(digits);
+            EXPECT_FALSE(search.undecided) << h;
+            EXPECT_LE(search.trials, 8u) << h;
+        }
+    }
+}
+
+// The search near estimated roots finds the root that trying every pair of
+// divisors finds first, multiple and close roots included.
+TEST(GuessAndCheck, RootSearchNearEstimatesAgreesWithTryingEveryPair) {
+    SystemRandomSource draws(9001);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<std::int64_t> product{1};  // the constant first
+        for (std::int64_t k = draws.uniformInt(1, 4); k > 0; --k) {
+            const std::int64_t p = draws.uniformInt(1, 12);
+            const std::int64_t s = draws.uniformInt(-12, 12);
+            const std::vector<std::int64_t> linear{s == 0 ? 1 : s, draws.fairBool() ? p : -p};
+            product = times(product, linear);
+            if (draws.uniformInt(0, 3) == 0) product = times(product, linear);  // a double root
+        }
+        if (draws.fairBool()) product = times(product, {draws.uniformInt(1, 5), 0, draws.uniformInt(1, 5)});
+        if (product.back() < 0) {
+            for (std::int64_t& c : product) c = -c;
+        }
+        const std::vector<std::int64_t> digits(product.rbegin(), product.rend());
+        const RootSearch everyPair = firstRationalRoot(digits, std::numeric_limits<std::uint64_t>::max());
+        const RootSearch nearEstimates = firstRationalRoot(digits, 0);
+        const auto root = [](const RootSearch& r) {
+            return r.root ? std::to_string(r.root->s) + "/" + std::to_string(r.root->p) : "none";
+        };
+        ASSERT_EQ(root(nearEstimates), root(everyPair)) << testing::text(descendingPolynomial(product));
+        EXPECT_FALSE(nearEstimates.undecided);
     }
 }
 
