@@ -188,6 +188,8 @@ TEST(RationalExpression, SplitCommonMonomial) {
                         "[-1] [*2x] [*3x] [x, 1] [1(0)*(1)*(2)(3)] / [*2] [*2x*(0)]"},
                        {"[x, 1] [6x^2] [3(0)(1)]", "[4x]", "none"},  // a root coefficient other than 1
                        {"[6x^2] [x, 1] [1(0)(1)]", "[4x]", "none"},  // the monomial first
+                       // Another group names the monomial's: splitting it would drop a factor.
+                       {"[x, 1] [6x^2] [x(1), 2] [1(0)(1)(2)]", "[4x]", "none"},
                        {"[0x]", "[0x^2]", "none"},                   // g = 0
                        // Groups moved up keep naming the groups they named.
                        {"[x, 1] [x(0), 2] [6x^2(1)]", "[4x]",
@@ -512,6 +514,8 @@ TEST(RationalExpression, SimplificationsKeepTheValueAndEndFinal) {
         {"[4x^2, 28x, -32] [-x(0)]", "[6x, -8] [x, 8] [10x(0)^2(1)]"},
         {"[2/2]", "[2/2x]"},
         {"[x, 1] [2/2(0)]", "[2/2] [x, 2] [1(0)(1)]"},
+        // x(x + 1)² + 1 over itself multiplied out.
+        {"[x, 1] [x(0)^2, 1]", "[x^3, 2x^2, x, 1]"},
     };
     for (const auto& [n, d] : examples) expectSimplified(Rational_Expression{xl(n), xl(d)});
 
