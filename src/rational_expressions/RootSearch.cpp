@@ -202,6 +202,7 @@ void searchNearEstimates(Search& search, const std::vector<std::int64_t>& digits
                 const Span s = span(low * static_cast<Real>(p), high * static_cast<Real>(p), 1, constant);
                 for (std::int64_t q = s.first; q <= s.last; ++q) {
                     if (constant % q == 0 && gcd(p, q) == 1) search.tryCandidate(p, sign * q);
+                    if (q == s.last) break;  // the last may be the largest 64-bit value
                 }
             }
         } else {
@@ -209,6 +210,7 @@ void searchNearEstimates(Search& search, const std::vector<std::int64_t>& digits
                 const Span s = span(static_cast<Real>(q) / high, static_cast<Real>(q) / low, 1, lead);
                 for (std::int64_t p = s.first; p <= s.last; ++p) {
                     if (lead % p == 0 && gcd(p, q) == 1) search.tryCandidate(p, sign * q);
+                    if (p == s.last) break;
                 }
             }
         }

@@ -237,6 +237,13 @@ TEST(GuessAndCheck, RootSearchIsBoundedWhateverTheCoefficients) {
     }
 }
 
+// A root of 19-digit numerator and 12-digit denominator, (2^63 − 1)/h in
+// lowest terms, is found near its estimate.
+TEST(GuessAndCheck, RootSearchFindsLargeRootsNearTheirEstimate) {
+    EXPECT_EQ(testing::text(linearFactor(xl("[963761198400x, -9223372036854775807]"))),
+              "[137680171200x, -1317624576693539401]");
+}
+
 // The search near estimated roots finds the root that trying every pair of
 // divisors finds first, multiple and close roots included.
 TEST(GuessAndCheck, RootSearchNearEstimatesAgreesWithTryingEveryPair) {
