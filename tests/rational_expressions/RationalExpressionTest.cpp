@@ -171,6 +171,7 @@ TEST(RationalExpression, FinalForm) {
     EXPECT_EQ(sharesFactorOrConstant(xl("[4x, 2]"), xl("[6]")), true);
     EXPECT_EQ(sharesFactorOrConstant(xl("[1/2x, 1]"), xl("[x, 1]")), false);
     EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [1(0)^300]"), xl("[x, 1]")), std::nullopt);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[1, -1] [0x(0), 1]"), xl("[x, 1]")), false);  // 0·0 + 1 is 1
     EXPECT_EQ(show(finalFormPictures(Rational_Expression{Polynomial_XL{{{}}}, xl("[2]")})), "none");
 }
 
@@ -227,6 +228,8 @@ TEST(RationalExpression, Cancelling) {
             {"[3] [x, 1] [x(1)]", "[3]", "none"},                             // a group nothing names
             {"[x, 1] [x(0), 2]", "[x, 2]", "none"},                           // a sum with factors
             {"[x, 1] [1(3)]", "[x, 1]", "none"},                              // a pointer to a missing group
+            // The bracket (1) is no factor and keeps its colour.
+            {"[x, 1] [1] [1(0)(1)]", "[x, 1]", "[*x, *1] [1] [1*(0)(1)] / [*x, *1] => [*x, *1] [1] [1] / [1]"},
         });
     Rational_Expression green{xl("[x, 2]"), xl("[-1] [x, 1] [1(0)(1)]"), Color::green};
     EXPECT_EQ(cancellationPictures(green)->front().color, Color::green);
@@ -487,6 +490,8 @@ TEST(RationalExpression, ZeroTermsGoFirstAndZeroEndsAsZero) {
                                          {"[x, 1] [0x, 0] [1(0)(1)]", "[x, 0]",
                                           "[*x, *1] [*0x, *0] [*1*(0)*(1)] / [*x, *0] => [*x, *1] [*0] [*0] / [*x]"},
                                          {"[0]", "[x, 2]", "none"},
+                                         // Only the root loses its factors.
+                                         {"[x, 1] [0] [1(0)(1)]", "[5]", "[*x, *1] [*0] [*1*(0)*(1)] / [5] => [*x, *1] [*0] [*0] / [5]"},
                                      });
     // Every summed coefficient is 0: nothing to factor, not x + 1 times nothing.
     EXPECT_EQ(show(factorPictures(Rational_Expression{xl("[x^2, 1, -x^2, -1]"), xl("[x, 1]")})), "none");
