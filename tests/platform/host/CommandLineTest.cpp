@@ -56,6 +56,7 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
         {{"--device", "watch"}, "--device takes phone or tablet, not \"watch\""},
         {{"--device"}, "--device needs a value"},
         {{"--preferences"}, "--preferences needs a value"},
+        {{"--preferences", ""}, "--preferences needs a file name, not an empty one"},
         {{"--scale", "0"}, "--scale takes a number from 0.25 to 8, not \"0\""},
         {{"--scale", "2x"}, "--scale takes a number from 0.25 to 8, not \"2x\""},
         {{"--headless"}, "--headless needs --script FILE"},
