@@ -181,9 +181,10 @@ void WindowHost::handle(const SDL_Event& event) {
         event, *application_, [this](int x, int y) { return toPoints(x, y); }, running_);
 }
 
-int WindowHost::run(const std::vector<ScriptAction>* script) {
+int WindowHost::run(const std::vector<ScriptAction>* script, const std::filesystem::path& scriptFile) {
     ui::Window& window = *application_->window();
-    ScriptRunner runner(window, [this](const std::filesystem::path& file) { return screenshot(file.string()); });
+    ScriptRunner runner(
+        window, [this](const std::filesystem::path& file) { return screenshot(file.string()); }, scriptFile);
     std::size_t next = 0;
     int status = 0;
     running_ = true;

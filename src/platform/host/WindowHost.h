@@ -9,6 +9,7 @@
 // With a script, its actions are carried out one per frame, screenshots being
 // read back from what the window shows, and the app ends after the last one.
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,8 +45,9 @@ public:
 
     // Runs until the window is closed, or until the script has been carried
     // out; returns the process's exit status (non-zero when a script action
-    // could not be carried out).
-    int run(const std::vector<ScriptAction>* script = nullptr);
+    // could not be carried out, which is said naming the script file and
+    // line).
+    int run(const std::vector<ScriptAction>* script = nullptr, const std::filesystem::path& scriptFile = {});
 
 private:
     void handle(const SDL_Event& event);

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include <SDL.h>
 #include <cairo.h>
@@ -122,28 +124,36 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
         const char* script;
         const char* message;
     };
+    // Actions that fail and lines that cannot be read are named alike: the
+    // script file, its line, what went wrong.
     const Case cases[] = {
         {"tap-button Open counter\ntap-button Subtract\n",
-         "script line 2 (tap-button): no button titled \"Subtract\" is shown"},
-        {"back\n", "script line 1 (back): there is no back button to go back with"},
-        {"tap 400 10\n", "the point (400, 10) is outside the window (390 x 844 points)"},
-        {"tap-button Open counter\ntap-button Open counter\n", "no button titled \"Open counter\" is shown"},
-        {"screenshot /proc/forbidden/x.png\n", "cannot write the screenshot"},
+         ", line 2: no button titled \"Subtract\" is shown (the buttons shown: \"Add one\", \"‹ Back\", "
+         "\"Reset\")\n"},
+        {"back\n", ", line 1: there is no back button to go back with\n"},
+        {"\ntap 400 10\n", ", line 2: the point (400, 10) is outside the window (390 x 844 points)\n"},
+        {"tap-button Open counter\ntap-button Open counter\n", ", line 2: no button titled \"Open counter\" is shown"},
+        {"screenshot /proc/forbidden/x.png\n", ", line 1: cannot write the screenshot"},
     };
     for (const Case& c : cases) {
         delegate_ = std::make_shared<Delegate>();
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(run(c.script), 1) << c.script;
-        EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr(c.message));
+        EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                    HasSubstr(": " + (folder_ / "script.txt").string() + c.message));
         EXPECT_EQ(delegate_->terminated, 1);
     }
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run("back\ntap 10\n"), 1);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr(": " + (folder_ / "script.txt").string() + ", line 2: tap takes two numbers"));
     // A title that is long and holds control characters shows once, cut
     // short, its control characters escaped.
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(run("tap-button \x1b]0;owned\a" + std::string(3000, 'T') + "\n"), 1);
     const std::string said = ::testing::internal::GetCapturedStderr();
     const std::string shown = "\\e]0;owned\\a" + std::string(70, 'T') + "\u2026";
-    EXPECT_THAT(said, HasSubstr("script line 1 (tap-button): no button titled \"" + shown + "\" is shown"));
+    EXPECT_THAT(said, HasSubstr(", line 1: no button titled \"" + shown + "\" is shown"));
     EXPECT_EQ(said.find(shown), said.rfind(shown)) << said;
     EXPECT_LT(said.size(), 300u);
     EXPECT_EQ(said.find('\x1b'), std::string::npos);
@@ -202,6 +212,46 @@ TEST_F(DemoTest, CoveredButtonIsNotTapped) {
     EXPECT_TRUE(headless.tapButton("7").ok);
 }
 
+// A script names a button by the text a user reads: blanks at the ends of
+// either title do not count, though an exact match is taken first. When no
+// title matches, the titles shown are listed.
+TEST_F(DemoTest, ButtonsAreFoundByTheTextShown) {
+    auto window = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 300, 100));
+    auto add = [&](const char* title, double x) {
+        auto button = std::make_shared<ui::Button>();
+        button->setTitle(title);
+        button->setFrame(gfx::Rect::make(x, 0, 40, 40));
+        window->addSubview(button);
+        return button;
+    };
+    const auto intro = add("intro ", 0);
+    add("method ", 50);
+    const auto padded = add(" 7", 100);
+    const auto seven = add("7", 150);  // in front of " 7"
+    add("intro ", 200)->setHidden(true);
+    const auto method = add("method ", 250);  // shown twice, listed once; the front one is taken
+    add("", 50)->setFrame(gfx::Rect::make(0, 50, 40, 40));  // no title to list
+    WindowDriver driver(*window);
+    struct Case {
+        const char* title;
+        const ui::Button* found;
+    };
+    const Case cases[] = {{"method", method.get()}, {" intro\t", intro.get()}, {"intro ", intro.get()},
+                          {"7", seven.get()},       {" 7", padded.get()},      {"7 ", seven.get()},
+                          {"Method", nullptr},      {"  ", nullptr},           {"meth od", nullptr}};
+    for (const Case& c : cases) {
+        std::string why;
+        EXPECT_EQ(driver.findButton(c.title, why), c.found) << c.title;
+        if (c.found == nullptr) {
+            EXPECT_EQ(why, "no button titled \"" + echoText(c.title) +
+                               "\" is shown (the buttons shown: \"intro \", \"method \", \" 7\", \"7\")");
+        }
+    }
+    // With no titled button shown, it says so.
+    auto empty = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 100, 100));
+    EXPECT_EQ(HeadlessHost(*empty, 1.0).tapButton("OK").message, "no button titled \"OK\" is shown (no button is shown)");
+}
+
 TEST_F(DemoTest, AScreenshotIsTheFrameDrawnBeforeIt) {
     struct CountingView : ui::View {
         using View::View;
@@ -243,7 +293,8 @@ TEST_F(DemoTest, RunsInARealWindow) {
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(run("tap-button Subtract\nscreenshot " + never.string() + "\n"), 1);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-                  "app: script line 1 (tap-button): no button titled \"Subtract\" is shown\n");
+                  "app: " + options_.scriptFile.string() +
+                      ", line 1: no button titled \"Subtract\" is shown (the buttons shown: \"Open counter\")\n");
         EXPECT_FALSE(fs::exists(never));
         return;
     }
