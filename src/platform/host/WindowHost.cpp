@@ -62,8 +62,17 @@ bool WindowHost::open(std::string& error) {
             std::string("no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)") + kHeadlessHint;
         return false;
     }
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        error = std::string("cannot open a display: ") + SDL_GetError() + kHeadlessHint;
+    // With an X display named and no Wayland one, X alone is tried: should it
+    // not answer, SDL would go on to drivers that complain about other things
+    // (Wayland about its runtime folder) and end on one that draws off-screen.
+    const bool xOnly = !isSet("SDL_VIDEODRIVER") && isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY");
+    if (xOnly) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    const int started = SDL_Init(SDL_INIT_VIDEO);
+    if (xOnly) SDL_ResetHint(SDL_HINT_VIDEODRIVER);  // read by the start alone; the next window chooses afresh
+    if (started != 0) {
+        error = xOnly ? "cannot open the X display \"" + echoText(std::getenv("DISPLAY")) + "\" (from DISPLAY)"
+                      : std::string("cannot open a display: ") + SDL_GetError();
+        error += kHeadlessHint;
         return false;
     }
     sdlStarted_ = true;

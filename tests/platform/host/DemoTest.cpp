@@ -17,6 +17,7 @@
 #include "DemoScene.h"
 #include "platform/host/ApplicationMain.h"
 #include "platform/host/HeadlessHost.h"
+#include "platform/host/WindowHost.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/NavigationController.h"
@@ -340,6 +341,29 @@ TEST_F(DemoTest, RunsInARealWindow) {
     const double inked = gfx::testing::inkedShareOfPng(headlessShot.string());
     EXPECT_GT(inked, 0.05);
     EXPECT_NEAR(gfx::testing::inkedShareOfPng(shot.string()), inked, 0.01);
+}
+
+// With DISPLAY naming a display where no X server answers, the app says in
+// one line which display it could not open and how to run without one, and
+// nothing about other kinds of display it did not ask for.
+TEST_F(DemoTest, SaysWhichDisplayItCannotOpen) {
+    if (std::getenv("DUOLINEAR_WINDOW_TEST_CHILD") != nullptr) {
+        options_.headless = false;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(run(""), 1);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "app: cannot open the X display \"" + std::string(std::getenv("DISPLAY")) +
+                      "\" (from DISPLAY); --script FILE --headless runs the app without a display\n");
+        return;
+    }
+    int display = 1099;  // clear of the displays that xvfb-run -a takes, from 99 on
+    while (fs::exists("/tmp/.X11-unix/X" + std::to_string(display))) ++display;
+    const std::string command = "env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR DISPLAY=:" +
+                                std::to_string(display) + " DUOLINEAR_WINDOW_TEST_CHILD=nodisplay " +
+                                duolinear::testing::kLeakCheckOff + " '" + fs::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=DemoTest.SaysWhichDisplayItCannotOpen --gtest_brief=1";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
 }
 
 }  // namespace
