@@ -99,8 +99,9 @@ ui::Button* WindowDriver::findButton(const std::string& title, std::string& why)
             }
         }
     }
-    why = covered.empty() ? "no button titled \"" + echoText(title) + "\" is shown (" + shownTitles(*window_, views) + ")"
-                          : "the button titled \"" + echoText(title) + "\" is " + covered;
+    why = covered.empty()
+              ? "no button titled \"" + echoText(title) + "\" is shown (" + shownTitles(*window_, views) + ")"
+              : "the button titled \"" + echoText(title) + "\" is " + covered;
     return nullptr;
 }
 

@@ -165,10 +165,9 @@ TEST(Script, BoundsNameTheSameLineHoweverTheTextIsCut) {
         const auto lineOf = [&](std::size_t byte) {
             return "line " + std::to_string(1 + std::count(text.begin(), text.begin() + byte, '\n')) + ": ";
         };
-        const std::string expected =
-            longLineAt != text.npos && longLineAt + kMaxScriptLineLength < kMaxScriptSize
-                ? lineOf(longLineAt) + "the line is longer than 4096 bytes"
-                : lineOf(kMaxScriptSize) + "the script is larger than 1048576 bytes";
+        const std::string expected = longLineAt != text.npos && longLineAt + kMaxScriptLineLength < kMaxScriptSize
+                                         ? lineOf(longLineAt) + "the line is longer than 4096 bytes"
+                                         : lineOf(kMaxScriptSize) + "the script is larger than 1048576 bytes";
         ScriptParser parser;
         for (std::size_t at = 0; at < text.size();) {
             const std::size_t piece = 1 + random() % (round < 4 ? 64 : 9000);
