@@ -4,7 +4,8 @@
 // presses are touches, the arrow keys and the wheel go to the views, and
 // closing the window ends the app. A window taller or wider than the display
 // is shown smaller, with touches mapped back; a window the window manager
-// resizes shows the picture evenly scaled and centred (PicturePlacement.h).
+// resizes shows the picture evenly scaled and centred (PicturePlacement.h),
+// drawn again at the window's new pixels per point.
 //
 // With a script, its actions are carried out one per frame, screenshots being
 // read back from what the window shows, and the app ends after the last one.
@@ -53,6 +54,7 @@ private:
     void handle(const SDL_Event& event);
     gfx::Point toPoints(int x, int y) const;
     SDL_Rect placedInPixels() const;
+    bool fitPicture(std::string& error);
     void draw();
     void present();
     Outcome screenshot(const std::string& file);
@@ -64,6 +66,7 @@ private:
     std::unique_ptr<gfx::ImageSurface> surface_;
     bool running_ = false;
     bool sdlStarted_ = false;
+    bool pictureWarned_ = false;
 };
 
 }  // namespace host

@@ -230,7 +230,7 @@ TEST_F(DemoTest, ButtonsAreFoundByTheTextShown) {
     const auto padded = add(" 7", 100);
     const auto seven = add("7", 150);  // in front of " 7"
     add("intro ", 200)->setHidden(true);
-    const auto method = add("method ", 250);  // shown twice, listed once; the front one is taken
+    const auto method = add("method ", 250);                // shown twice, listed once; the front one is taken
     add("", 50)->setFrame(gfx::Rect::make(0, 50, 40, 40));  // no title to list
     WindowDriver driver(*window);
     struct Case {
@@ -250,7 +250,8 @@ TEST_F(DemoTest, ButtonsAreFoundByTheTextShown) {
     }
     // With no titled button shown, it says so.
     auto empty = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 100, 100));
-    EXPECT_EQ(HeadlessHost(*empty, 1.0).tapButton("OK").message, "no button titled \"OK\" is shown (no button is shown)");
+    EXPECT_EQ(HeadlessHost(*empty, 1.0).tapButton("OK").message,
+              "no button titled \"OK\" is shown (no button is shown)");
 }
 
 TEST_F(DemoTest, AScreenshotIsTheFrameDrawnBeforeIt) {
@@ -358,12 +359,108 @@ TEST_F(DemoTest, SaysWhichDisplayItCannotOpen) {
     }
     int display = 1099;  // clear of the displays that xvfb-run -a takes, from 99 on
     while (fs::exists("/tmp/.X11-unix/X" + std::to_string(display))) ++display;
-    const std::string command = "env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR DISPLAY=:" +
-                                std::to_string(display) + " DUOLINEAR_WINDOW_TEST_CHILD=nodisplay " +
-                                duolinear::testing::kLeakCheckOff + " '" + fs::read_symlink("/proc/self/exe").string() +
-                                "' --gtest_filter=DemoTest.SaysWhichDisplayItCannotOpen --gtest_brief=1";
+    const std::string command =
+        "env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR DISPLAY=:" + std::to_string(display) +
+        " DUOLINEAR_WINDOW_TEST_CHILD=nodisplay " + duolinear::testing::kLeakCheckOff + " '" +
+        fs::read_symlink("/proc/self/exe").string() +
+        "' --gtest_filter=DemoTest.SaysWhichDisplayItCannotOpen --gtest_brief=1";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+}
+
+// The share of the pixels of two pictures that differ clearly in a
+// component; 1 when their sizes differ or either cannot be read.
+double differingShare(const fs::path& first, const fs::path& second) {
+    cairo_surface_t* a = cairo_image_surface_create_from_png(first.c_str());
+    cairo_surface_t* b = cairo_image_surface_create_from_png(second.c_str());
+    const int width = cairo_image_surface_get_width(a);
+    const int height = cairo_image_surface_get_height(a);
+    double share = 1.0;
+    if (cairo_surface_status(a) == CAIRO_STATUS_SUCCESS && cairo_surface_status(b) == CAIRO_STATUS_SUCCESS &&
+        width > 0 && height > 0 && width == cairo_image_surface_get_width(b) &&
+        height == cairo_image_surface_get_height(b)) {
+        cairo_surface_flush(a);
+        cairo_surface_flush(b);
+        long differing = 0;
+        for (int y = 0; y < height; ++y) {
+            const unsigned char* rowA = cairo_image_surface_get_data(a) + y * cairo_image_surface_get_stride(a);
+            const unsigned char* rowB = cairo_image_surface_get_data(b) + y * cairo_image_surface_get_stride(b);
+            for (int x = 0; x < 4 * width; x += 4) {
+                bool differs = false;
+                for (int c = 0; c < 4; ++c) differs = differs || std::abs(rowA[x + c] - rowB[x + c]) > 40;
+                differing += differs ? 1 : 0;
+            }
+        }
+        share = static_cast<double>(differing) / (static_cast<double>(width) * height);
+    }
+    cairo_surface_destroy(a);
+    cairo_surface_destroy(b);
+    return share;
+}
+
+// A window made larger is drawn afresh at its new pixels per point, not
+// stretched: it shows what the same screen drawn headless at that scale
+// shows, and a click still lands on the button under it.
+TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
+    const fs::path before = gfx::testing::outputPath("host-window/resized-before.png");
+    const fs::path after = gfx::testing::outputPath("host-window/resized-after.png");
+    if (std::getenv("DUOLINEAR_WINDOW_TEST_CHILD") != nullptr) {
+        ui::Application application(delegate_);
+        std::string error;
+        ASSERT_TRUE(application.launch(options_.storyboardFile, error)) << error;
+        WindowHost host(application);
+        ASSERT_TRUE(host.open(error)) << error;
+        const auto first = parseScript("tap-button Open counter\ntap-button Add one\nscreenshot " + before.string());
+        ASSERT_EQ(host.run(&first.actions), 0);
+        EXPECT_LT(ui::Screen::main().scale(), 0.6);  // the phone fitted to the small display
+
+        SDL_Window* shown = SDL_GetWindowFromID(1);
+        ASSERT_NE(shown, nullptr);
+        SDL_SetWindowSize(shown, 390, 844);
+        int width = 0;
+        int height = 0;
+        for (int tries = 0; tries < 300 && (width != 390 || height != 844); ++tries) {
+            SDL_Delay(10);
+            SDL_PumpEvents();
+            SDL_GetWindowSize(shown, &width, &height);
+        }
+        ASSERT_EQ(width, 390);
+        // A click at the middle of "Add one", in window units, which are
+        // points now.
+        std::string why;
+        const ui::Button* addOne = WindowDriver(*application.window()).findButton("Add one", why);
+        ASSERT_NE(addOne, nullptr) << why;
+        const gfx::Rect frame = addOne->frameInRoot();
+        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event click{};
+            click.button.type = type;
+            click.button.windowID = SDL_GetWindowID(shown);
+            click.button.button = SDL_BUTTON_LEFT;
+            click.button.x = static_cast<int>(frame.midX());
+            click.button.y = static_cast<int>(frame.midY());
+            SDL_PushEvent(&click);
+        }
+        const auto second = parseScript("screenshot " + after.string());
+        ASSERT_EQ(host.run(&second.actions), 0);
+        EXPECT_EQ(ui::Screen::main().scale(), 1.0);
+        EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 2);
+        application.terminate();
+        return;
+    }
+    if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "xvfb-run is not installed";
+    }
+    fs::remove(after);
+    const std::string command = std::string("DUOLINEAR_WINDOW_TEST_CHILD=resized ") +
+                                duolinear::testing::kLeakCheckOff + " xvfb-run -a -s '-screen 0 640x480x24' '" +
+                                fs::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=DemoTest.AResizedWindowIsDrawnAtItsNewScale --gtest_brief=1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+    const fs::path headless = folder_ / "headless.png";
+    options_.scale = 1.0;
+    ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\nscreenshot " + headless.string() + "\n"), 0);
+    EXPECT_LT(differingShare(after, headless), 0.001);
 }
 
 }  // namespace
