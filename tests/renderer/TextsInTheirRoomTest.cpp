@@ -107,8 +107,8 @@ TEST(TextsInTheirRoom, NoTextIsCutOrRunsIntoAnother) {
         std::function<Drawn()> draw;
         std::vector<std::string> mustShow;  // texts that must be drawn whole
     } cases[] = {
-        // 5 × 7300 = 1500 + 35000: cells sized for the first heading's three
-        // digits; the later heading and its product are wider.
+        // 5 × 7300 = 1500 + 35000: the later heading and its product are
+        // wider than the first heading's.
         {"grid 5 × 7300",
          [&] {
              return drawnLayout(gridMultiplyLayout("1", "2", {"300", "7000", "5"}, textsOnClear(3), {"1500", "35000"},
