@@ -221,9 +221,22 @@ TEST(LinearEquationSteps, ClearsDecimalsByAPowerOfTen) {
     EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10... = 10000000000");
 
     const std::vector<ReadStep> thirds = solve(equation({xTerm(1, 3), constant(1)}, {constant(2)}), decimal);
-    EXPECT_EQ(thirds[0].comment, "clear decimals");
+    EXPECT_EQ(thirds[0].comment, "clear fractions");  // named by its factor, 3
     EXPECT_EQ(thirds[0].lines.back(),
               "3 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
+
+    // The caption follows the factor: 30 clears fractions although tenths
+    // are among them.
+    const std::vector<ReadStep> mixed = solve(equation({xTerm(2, 3), constant(5, 10)}, {constant(1)}), decimal);
+    EXPECT_EQ(mixed[0].comment, "clear fractions");
+    EXPECT_EQ(mixed[0].lines.back(),
+              "30 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
+    // Places are counted in the numbers as shown: 67580/10000 reads 6.758,
+    // so three places, cleared by 10³ rather than by its stored 10⁴.
+    EXPECT_EQ(solve(equation({xTerm(67580, 10000), constant(1, 20)}, {constant(2)}), decimal)[0],
+              (ReadStep{"clear decimals",
+                        {"6.758x + 0.05 = 2", "1000(6.758x + 0.05) = 1000(2)", "6758x + 50 = 2000", "", "",
+                         "\nhighest decimal place count\nis 3, multiply both sides\nby 10³ = 1000"}}));
 }
 
 TEST(LinearEquationSteps, ClearsFractionsUnlessTold) {
