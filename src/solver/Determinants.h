@@ -11,6 +11,7 @@
 #include "algebra/Rational.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
+#include "solver/WholeCoefficients.h"
 
 namespace duolinear {
 
@@ -35,7 +36,14 @@ std::optional<DuolinearDeterminants> systemDeterminants(const SystemCoefficients
 // cross-multiplication against 0/1.
 std::optional<DuolinearVerdict> verdictFromDeterminants(const DuolinearDeterminants& determinants);
 
-// Both steps on a system; no value also when it is not of the solver's shape.
+// The verdict of a system of whole coefficients, its determinants worked
+// exactly in 128 bits: no value only when x or y in lowest terms does not fit
+// in 64 bits (or, for the four coefficients ±2^63 alone, D leaves 128 bits).
+std::optional<DuolinearVerdict> wholeSystemVerdict(const WholeCoefficients& k);
+
+// The verdict of a system: wholeSystemVerdict when its coefficients are
+// whole, else both steps above. No value also when it is not of the solver's
+// shape.
 std::optional<DuolinearVerdict> systemVerdict(const Duolinear& system);
 
 // letter = value, all black: the letter with coefficient 1 on the left, one
