@@ -118,6 +118,22 @@ TEST(WorkedSolution, SingleVariableSystemsTakeTheShortcutByEveryMethod) {
     EXPECT_EQ(testing::messageText(result.steps[2][0]), "substitute y into first");
     EXPECT_EQ(testing::lineText(result.steps[2][1]), "3x5y16 and y2");
 
+    // The value put into the other equation is that of the letter solved
+    // first, so the other letter comes out right (x = 2, y = 3 here).
+    const struct {
+        Duolinear system;
+        std::string solvedFirst, solvedThen;
+    } lettersApart[] = {
+        {integerSystem(2, 0, 4, 3, 5, 21), "x = 2", "y = 3"},
+        {integerSystem(3, 5, 21, 0, 5, 15), "y = 3", "x = 2"},
+    };
+    for (const auto& c : lettersApart) {
+        const WorkedSteps solved = solve(c.system, M::addition);
+        ASSERT_EQ(solved.steps.size(), 4u);
+        EXPECT_EQ(testing::readLayout(solved.steps[1].back()), c.solvedFirst);
+        EXPECT_EQ(testing::readLayout(solved.steps[2].back()), c.solvedThen);
+    }
+
     const Duolinear separate = integerSystem(2, 0, 4, 0, 3, 9);
     const WorkedSteps both = solve(separate, M::substitution);
     ASSERT_EQ(both.steps.size(), 4u);
