@@ -27,11 +27,10 @@ std::optional<Rational> crossDifference(const Rational& p, const Rational& q, co
 using Wide = __int128;
 using UWide = unsigned __int128;
 
-// p·q − r·s exactly; no value only when the difference is 2^127.
-std::optional<Wide> wideCrossDifference(std::int64_t p, std::int64_t q, std::int64_t r, std::int64_t s) {
-    Wide difference = 0;
-    if (__builtin_sub_overflow(Wide{p} * q, Wide{r} * s, &difference)) return std::nullopt;
-    return difference;
+// p·q − r·s exactly: each product lies in [−2^126 + 2^63, 2^126], so the
+// difference stays strictly inside the 128-bit range.
+Wide wideCrossDifference(std::int64_t p, std::int64_t q, std::int64_t r, std::int64_t s) {
+    return Wide{p} * q - Wide{r} * s;
 }
 
 UWide wideMagnitude(Wide n) {
@@ -90,18 +89,17 @@ std::optional<DuolinearVerdict> verdictFromDeterminants(const DuolinearDetermina
 }
 
 std::optional<DuolinearVerdict> wholeSystemVerdict(const WholeCoefficients& k) {
-    const std::optional<Wide> D = wideCrossDifference(k.a1, k.b2, k.b1, k.a2);
-    const std::optional<Wide> Dx = wideCrossDifference(k.c1, k.b2, k.b1, k.c2);
-    const std::optional<Wide> Dy = wideCrossDifference(k.a1, k.c2, k.c1, k.a2);
-    if (!D || !Dx || !Dy) return std::nullopt;
-    if (*D != 0) {
-        const std::optional<Rational> x = wideQuotient(*Dx, *D);
-        const std::optional<Rational> y = wideQuotient(*Dy, *D);
+    const Wide D = wideCrossDifference(k.a1, k.b2, k.b1, k.a2);
+    const Wide Dx = wideCrossDifference(k.c1, k.b2, k.b1, k.c2);
+    const Wide Dy = wideCrossDifference(k.a1, k.c2, k.c1, k.a2);
+    if (D != 0) {
+        const std::optional<Rational> x = wideQuotient(Dx, D);
+        const std::optional<Rational> y = wideQuotient(Dy, D);
         if (!x || !y) return std::nullopt;
         return DuolinearVerdict{Duolinear_solution_type::one, x, y};
     }
     const Duolinear_solution_type type =
-        *Dx == 0 && *Dy == 0 ? Duolinear_solution_type::infinite : Duolinear_solution_type::none;
+        Dx == 0 && Dy == 0 ? Duolinear_solution_type::infinite : Duolinear_solution_type::none;
     return DuolinearVerdict{type, std::nullopt, std::nullopt};
 }
 

@@ -3,7 +3,9 @@
 // verdict they give (one, no or infinitely many solutions, with the values of
 // x and y when there is one) and the common line of a dependent system.
 // Every operation gives no value when an input has a zero denominator or a
-// 64-bit product or difference overflows.
+// value it gives does not fit in 64 bits; the Rational operations may also
+// give none where a product or difference on the way does not fit, the
+// whole-coefficient verdict never does.
 
 #include <optional>
 
@@ -38,7 +40,7 @@ std::optional<DuolinearVerdict> verdictFromDeterminants(const DuolinearDetermina
 
 // The verdict of a system of whole coefficients, its determinants worked
 // exactly in 128 bits: no value only when x or y in lowest terms does not fit
-// in 64 bits (or, for the four coefficients ±2^63 alone, D leaves 128 bits).
+// in 64 bits.
 std::optional<DuolinearVerdict> wholeSystemVerdict(const WholeCoefficients& k);
 
 // The verdict of a system: wholeSystemVerdict when its coefficients are
