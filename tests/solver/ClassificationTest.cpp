@@ -120,6 +120,22 @@ TEST(Classification, ValuesThatFitWhateverTheDeterminants) {
     }
 }
 
+// Coefficients that are not whole are classified in exact fractions too.
+TEST(Classification, FractionalCoefficients) {
+    Duolinear system = integerSystem(1, 1, 1, 1, -1, 1);
+    system.equations[0].LHS.terms[0].coefficient = Rational{1, 2};   // x/2 + y = 1
+    system.equations[1].RHS.terms[0].coefficient = Rational{-3, 4};  // x − y = -3/4
+    const auto one = classifyDuolinearSystem(system);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->type, T::one);
+    EXPECT_EQ(parts(one->x), Fraction(1, 6));
+    EXPECT_EQ(parts(one->y), Fraction(11, 12));
+    system.equations[1].LHS.terms[0].coefficient = Rational{-2, 4};  // -x/2 − y = -3/4: parallel
+    const auto none = classifyDuolinearSystem(system);
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->type, T::none);
+}
+
 TEST(Classification, CommonLineTable) {
     struct Case {
         std::int64_t a, b, c;
@@ -162,6 +178,7 @@ TEST(Classification, NoValueForOverflowZeroDenominatorOrWrongShape) {
     short_.equations[0].LHS.terms.pop_back();
     for (const Duolinear& system : {integerSystem(INT64_MAX, 2, 1, 3, INT64_MAX, 1),  // x = (max − 2)/(max² − 6)
                                     integerSystem(1, 1, INT64_MAX, 1, 2, 0),            // x = 2·max
+                                    integerSystem(INT64_MIN, 1, 0, INT64_MIN, 1, 0),    // the common line's slope 2^63
                                     undefined, short_, Duolinear{}}) {
         EXPECT_FALSE(classifyDuolinearSystem(system));
     }
