@@ -51,16 +51,21 @@ PolyEquation answerInPlace(const LinearWork& work, const Rational& c, Relation r
     return onLeft ? work.variableRelConstant(c, relation) : work.constantRelVariable(c, reversedRelation(relation));
 }
 
-// Stage 13a: the variable term has the value x or -x. Only a term stored as
-// 1/1 · x on the left is already the answer; one whose coefficient is 1 only
+// Stage 13a: the variable term has the value x or -x. A term stored as
+// 1/1 · x on the left is already the answer. One whose coefficient is 1 only
 // in value, such as 2/2 (the decimal style does not reduce it), is written
-// as x in a step of its own.
+// as x in a step of its own only when no stage has shown a step before, so
+// that the working is not empty; otherwise the last step already ended on
+// this equation, which the decimal style draws as x = c, and a step of its
+// own would only repeat that line.
 Outcome<Done> unitVariableStep(LinearWork& work, const DivisionTerms& terms, bool negative) {
     const LinearSolution& solution = work.solution;
     const Rational& c = terms.variable.coefficient;
     const bool bareX = c.numerator == 1 && c.denominator == 1;
     if (terms.onLeft && bareX) return Outcome<Done>::nothing();  // already x REL c
     if (!work.showing()) return Outcome<Done>::done();
+    // Every stage that shows a step adds to the derivation.
+    if (terms.onLeft && !negative && !work.derivation.empty()) return Outcome<Done>::nothing();
     const bool reversedFirst = !terms.onLeft && negative;
     if (reversedFirst) {
         // The current equation and the reversed answer join the derivation,
@@ -146,12 +151,15 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
     const std::optional<bool> negative = rationalSignClass(a);
     const std::optional<Rational> reciprocal = rationalReciprocal(a);
     if (!negative || !reciprocal) return Outcome<Done>::failure();
-    const std::optional<Rational> product = rationalProduct(b, *reciprocal, false);
-    if (!product) return Outcome<Done>::failure();
-    const std::optional<bool> needsReducing = rationalNeedsReducing(*product);
-    if (!needsReducing) return Outcome<Done>::failure();
-    const std::optional<Rational> reduced = *needsReducing ? reducedRational(*product) : product;
+    // The quotient in lowest terms is worked exactly, so it is there whenever
+    // it fits. The plain product of the parts is shown above it when it can
+    // be written; when it cannot, the quotient in lowest terms takes its place.
+    const std::optional<Rational> reduced = rationalProduct(b, *reciprocal, true);
     if (!reduced) return Outcome<Done>::failure();
+    const std::optional<Rational> written = rationalProduct(b, *reciprocal, false);
+    const Rational& product = written ? *written : *reduced;
+    const std::optional<bool> needsReducing = rationalNeedsReducing(product);
+    if (!needsReducing) return Outcome<Done>::failure();
     if (!work.showing()) return Outcome<Done>::done();
 
     const bool alwaysFraction = !(a.numerator == 1 && b.denominator == 1);
@@ -178,7 +186,7 @@ Outcome<Done> fractionalDivisionStep(LinearWork& work, const DivisionTerms& term
         return LinearWork::inFraction(terms.onLeft ? work.variableRelConstant(value, relation)
                                                    : work.constantRelVariable(value, relation));
     };
-    work.derivation.push_back(quotientLine(*product));
+    work.derivation.push_back(quotientLine(product));
     if (*needsReducing) work.derivation.push_back(quotientLine(*reduced));
     appendUsualAnswer(work, terms);
     work.addStep({}, work.solveForText());

@@ -6,6 +6,7 @@
 // expects); the engine then drops everything and answers with its refusal.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "algebra/Outcome.h"
@@ -30,5 +31,18 @@ Outcome<Done> divisionStage(LinearWork& work);
 // announced as 10ⁿ (n one superscript digit, "..." from ten places on); every
 // other factor as the LCM of the denominators.
 std::string clearingMessage(Style style, std::int64_t factor);
+
+// An equation cleared of its decimals and the power of ten that did it.
+struct ClearedDecimals {
+    std::int64_t factor = 1;
+    PolyEquation equation;
+};
+
+// When factor, the common denominator, is a power of ten greater than the
+// highest count of decimal places of the numbers (as the decimal style shows
+// them, from their values), the equation cleared by 10 to that count instead.
+// No value when the factor already fits the places (or is no power of ten),
+// or the numbers are whole.
+std::optional<ClearedDecimals> clearedByPlacesShown(const PolyEquation& equation, std::int64_t factor);
 
 }  // namespace duolinear

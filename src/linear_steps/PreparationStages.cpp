@@ -8,6 +8,7 @@
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
+#include "algebra/TextFunctions.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearStages.h"
 
@@ -77,11 +78,21 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     if (!work.clearFractions || vetoesClear(laterExclusions) || !eitherSideHasFractions(work.current)) {
         return Outcome<Done>::nothing();
     }
-    std::optional<PolyEquation> cleared = clearFractionsBothSides(work.current);
-    const std::optional<std::int64_t> factor = lcmOfDenominators(work.current);
-    if (!cleared || !factor) return Outcome<Done>::failure();
+    std::optional<std::int64_t> factor = lcmOfDenominators(work.current);
+    if (!factor) return Outcome<Done>::failure();
+    std::optional<PolyEquation> cleared;
+    if (work.style == Style::decimal) {
+        if (std::optional<ClearedDecimals> byPlaces = clearedByPlacesShown(work.current, *factor)) {
+            factor = byPlaces->factor;
+            cleared = std::move(byPlaces->equation);
+        }
+    }
+    if (!cleared) cleared = clearFractionsBothSides(work.current);
+    if (!cleared) return Outcome<Done>::failure();
 
-    const std::string comment = work.style == Style::decimal ? "clear decimals" : "clear fractions";
+    // Named by the factor: only a power of ten clears decimals.
+    const bool decimals = work.style == Style::decimal && isPowerOfTenText(std::to_string(*factor));
+    const std::string comment = decimals ? "clear decimals" : "clear fractions";
     if (work.showing()) {
         // The equation cleared joins the derivation above the step's lines
         // and then moves into them.

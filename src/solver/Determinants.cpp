@@ -1,5 +1,8 @@
 #include "solver/Determinants.h"
 
+#include <cstdint>
+
+#include "algebra/Checked.h"
 #include "algebra/Monomial.h"
 
 namespace duolinear {
@@ -19,6 +22,42 @@ std::optional<Rational> crossDifference(const Rational& p, const Rational& q, co
     const std::optional<Rational> right = rationalProduct(r, s, true);
     if (!left || !right) return std::nullopt;
     return rationalDifference(*left, *right);
+}
+
+using Wide = __int128;
+using UWide = unsigned __int128;
+
+// p·q − r·s exactly: each product lies in [−2^126 + 2^63, 2^126], so the
+// difference stays strictly inside the 128-bit range.
+Wide wideCrossDifference(std::int64_t p, std::int64_t q, std::int64_t r, std::int64_t s) {
+    return Wide{p} * q - Wide{r} * s;
+}
+
+UWide wideMagnitude(Wide n) {
+    return n < 0 ? UWide{0} - static_cast<UWide>(n) : static_cast<UWide>(n);
+}
+
+UWide wideGcd(UWide a, UWide b) {
+    while (b != 0) {
+        const UWide r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+// n / d in lowest terms with the sign on the numerator, when both parts fit
+// in 64 bits; d is not 0.
+std::optional<Rational> wideQuotient(Wide n, Wide d) {
+    const UWide g = wideGcd(wideMagnitude(n), wideMagnitude(d));  // not 0, as d is not
+    const UWide num = wideMagnitude(n) / g;
+    const UWide den = wideMagnitude(d) / g;
+    constexpr UWide kLimit = UWide{1} << 64;
+    if (num >= kLimit || den >= kLimit) return std::nullopt;
+    const CheckedInt numerator = signedFromMagnitude((n < 0) != (d < 0) && num != 0, static_cast<std::uint64_t>(num));
+    const CheckedInt denominator = signedFromMagnitude(false, static_cast<std::uint64_t>(den));
+    if (!numerator || !denominator) return std::nullopt;
+    return Rational{*numerator, *denominator};
 }
 
 }  // namespace
@@ -49,7 +88,23 @@ std::optional<DuolinearVerdict> verdictFromDeterminants(const DuolinearDetermina
     return DuolinearVerdict{Duolinear_solution_type::none, std::nullopt, std::nullopt};
 }
 
+std::optional<DuolinearVerdict> wholeSystemVerdict(const WholeCoefficients& k) {
+    const Wide D = wideCrossDifference(k.a1, k.b2, k.b1, k.a2);
+    const Wide Dx = wideCrossDifference(k.c1, k.b2, k.b1, k.c2);
+    const Wide Dy = wideCrossDifference(k.a1, k.c2, k.c1, k.a2);
+    if (D != 0) {
+        const std::optional<Rational> x = wideQuotient(Dx, D);
+        const std::optional<Rational> y = wideQuotient(Dy, D);
+        if (!x || !y) return std::nullopt;
+        return DuolinearVerdict{Duolinear_solution_type::one, x, y};
+    }
+    const Duolinear_solution_type type =
+        Dx == 0 && Dy == 0 ? Duolinear_solution_type::infinite : Duolinear_solution_type::none;
+    return DuolinearVerdict{type, std::nullopt, std::nullopt};
+}
+
 std::optional<DuolinearVerdict> systemVerdict(const Duolinear& system) {
+    if (const std::optional<WholeCoefficients> whole = wholeCoefficients(system)) return wholeSystemVerdict(*whole);
     const std::optional<SystemCoefficients> k = systemCoefficients(system);
     if (!k) return std::nullopt;
     const std::optional<DuolinearDeterminants> determinants = systemDeterminants(*k);

@@ -3,7 +3,9 @@
 // verdict they give (one, no or infinitely many solutions, with the values of
 // x and y when there is one) and the common line of a dependent system.
 // Every operation gives no value when an input has a zero denominator or a
-// 64-bit product or difference overflows.
+// value it gives does not fit in 64 bits; the Rational operations may also
+// give none where a product or difference on the way does not fit, the
+// whole-coefficient verdict never does.
 
 #include <optional>
 
@@ -11,6 +13,7 @@
 #include "algebra/Rational.h"
 #include "solver/DuolinearOptions.h"
 #include "solver/DuolinearSystem.h"
+#include "solver/WholeCoefficients.h"
 
 namespace duolinear {
 
@@ -35,7 +38,14 @@ std::optional<DuolinearDeterminants> systemDeterminants(const SystemCoefficients
 // cross-multiplication against 0/1.
 std::optional<DuolinearVerdict> verdictFromDeterminants(const DuolinearDeterminants& determinants);
 
-// Both steps on a system; no value also when it is not of the solver's shape.
+// The verdict of a system of whole coefficients, its determinants worked
+// exactly in 128 bits: no value only when x or y in lowest terms does not fit
+// in 64 bits.
+std::optional<DuolinearVerdict> wholeSystemVerdict(const WholeCoefficients& k);
+
+// The verdict of a system: wholeSystemVerdict when its coefficients are
+// whole, else both steps above. No value also when it is not of the solver's
+// shape.
 std::optional<DuolinearVerdict> systemVerdict(const Duolinear& system);
 
 // letter = value, all black: the letter with coefficient 1 on the left, one

@@ -221,9 +221,22 @@ TEST(LinearEquationSteps, ClearsDecimalsByAPowerOfTen) {
     EXPECT_EQ(big[0].lines.back(), "\nhighest decimal place count\nis 10, multiply both sides\nby 10... = 10000000000");
 
     const std::vector<ReadStep> thirds = solve(equation({xTerm(1, 3), constant(1)}, {constant(2)}), decimal);
-    EXPECT_EQ(thirds[0].comment, "clear decimals");
+    EXPECT_EQ(thirds[0].comment, "clear fractions");  // named by its factor, 3
     EXPECT_EQ(thirds[0].lines.back(),
               "3 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
+
+    // The caption follows the factor: 30 clears fractions although tenths
+    // are among them.
+    const std::vector<ReadStep> mixed = solve(equation({xTerm(2, 3), constant(5, 10)}, {constant(1)}), decimal);
+    EXPECT_EQ(mixed[0].comment, "clear fractions");
+    EXPECT_EQ(mixed[0].lines.back(),
+              "30 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
+    // Places are counted in the numbers as shown: 67580/10000 reads 6.758,
+    // so three places, cleared by 10³ rather than by its stored 10⁴.
+    EXPECT_EQ(solve(equation({xTerm(67580, 10000), constant(1, 20)}, {constant(2)}), decimal)[0],
+              (ReadStep{"clear decimals",
+                        {"6.758x + 0.05 = 2", "1000(6.758x + 0.05) = 1000(2)", "6758x + 50 = 2000", "", "",
+                         "\nhighest decimal place count\nis 3, multiply both sides\nby 10³ = 1000"}}));
 }
 
 TEST(LinearEquationSteps, ClearsFractionsUnlessTold) {
@@ -314,6 +327,45 @@ TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
         ASSERT_NE(solving, nullptr) << c.name;
         EXPECT_EQ(solving->lines, c.solving) << c.name;
     }
+}
+
+// The quotient of the last step is shown as the plain product of the parts
+// where that fits (x = [12/2], then x = 6); where a part of it would leave 64
+// bits, the quotient in lowest terms stands in its place.
+TEST(LinearEquationSteps, DividesInLowestTermsWhereThePlainProductCannotBeWritten) {
+    const Options o{.technique = Technique::transpose, .highlight = false, .skip = true};
+    const struct {
+        PolyEquation e;
+        Lines lines;
+    } cases[] = {
+        {equation({xTerm(INT64_C(-2147483648), 1, 'y')}, {constant(INT64_C(-10737418240), INT64_C(4294967297))}),
+         {"-2147483648y = -[10737418240/4294967297]", "y = -[1/2147483648](-[10737418240/4294967297])",
+          "y = [5/4294967297]"}},
+        {equation({xTerm(INT64_C(2147483647))}, {constant(INT64_C(15253576344641), INT64_C(23622320159))}),
+         {"2147483647x = [15253576344641/23622320159]", "x = [1/2147483647]([15253576344641/23622320159])",
+          "x = [7103/23622320159]"}},
+        // The quotient itself does not fit: still refused.
+        {equation({xTerm(3)}, {constant(1, INT64_MAX)}), {"3x = [1/9223372036854775807]", "", "",
+                                                         "numbers too large", "please correct"}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<ReadStep> steps = solve(c.e, o);
+        ASSERT_EQ(steps.size(), 1u);
+        EXPECT_EQ(steps[0].lines, c.lines);
+    }
+}
+
+// With the smart advice -3 = (-5/5)x + 151 in decimals, not cleared, ends on
+// (5/5)x = 154, which the decimal style draws as x = 154: the last step
+// already shows it, and no step of its own repeats that line.
+TEST(LinearEquationSteps, AUnitCoefficientStoredOtherwiseTakesNoStepAfterOthers) {
+    const std::vector<ReadStep> steps = solve(equation({constant(-3)}, {xTerm(-5, 5), constant(151)}),
+                                              {.highlight = false, .skip = true, .style = Style::decimal,
+                                               .clear = false});
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back().comment, "constant terms opposite to x");
+    EXPECT_EQ(steps.back().lines.back(), "x = 154");
+    for (const ReadStep& step : steps) EXPECT_NE(step.comment, "solve for x") << step;
 }
 
 TEST(LinearEquationSteps, SimplifiesAndCombinesBeforeMoving) {

@@ -1,5 +1,7 @@
 #include <cstdint>
+#include <numeric>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,70 @@ TEST(Classification, CramerTableAndVerdictLines) {
     }
 }
 
+// Whole coefficients: the determinants may leave 64 bits while x and y fit.
+TEST(Classification, ValuesThatFitWhateverTheDeterminants) {
+    const struct {
+        std::int64_t a1, b1, c1, a2, b2, c2;
+        T type;
+        std::optional<Fraction> x, y;
+    } cases[] = {
+        {-1, 0, -3037000500, 0, -3037000500, -1, T::one, Fraction{3037000500, 1}, Fraction{1, 3037000500}},
+        {INT64_MAX, -INT64_MAX, 1, 1, 1, 1, T::one, Fraction{INT64_C(1) << 62, INT64_MAX},
+         Fraction{(INT64_C(1) << 62) - 1, INT64_MAX}},
+        {INT64_MAX, INT64_MAX, 1, INT64_MAX, INT64_MAX, 2, T::none, std::nullopt, std::nullopt},  // Dx = -max
+        {INT64_C(1) << 40, INT64_C(1) << 40, INT64_C(3) << 40, INT64_C(1) << 41, INT64_C(1) << 41, INT64_C(3) << 41,
+         T::infinite, std::nullopt, std::nullopt},  // products of 2^81
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.a1 << " " << c.b1 << " " << c.c1 << " / " << c.a2 << " " << c.b2);
+        const auto result = classifyDuolinearSystem(integerSystem(c.a1, c.b1, c.c1, c.a2, c.b2, c.c2));
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->type, c.type);
+        EXPECT_EQ(parts(result->x), c.x);
+        EXPECT_EQ(parts(result->y), c.y);
+    }
+
+    // Systems built around a known solution x = p/q, y = r/s with
+    // coefficients near 2^40: a = q·u and b = s·v make c whole, and D, of
+    // the order of 2^80, is far beyond 64 bits.
+    std::mt19937_64 engine(402);
+    const auto draw = [&engine](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine);
+    };
+    for (int i = 0; i < 500; ++i) {
+        const std::int64_t q = draw(1, 60), s = draw(1, 60);
+        const std::int64_t p = draw(-999, 999), r = draw(-999, 999);
+        std::int64_t u[2], v[2];
+        for (int k = 0; k < 2; ++k) {
+            u[k] = draw(INT64_C(1) << 30, INT64_C(1) << 34) * (draw(0, 1) ? 1 : -1);
+            v[k] = draw(INT64_C(1) << 30, INT64_C(1) << 34) * (draw(0, 1) ? 1 : -1);
+        }
+        if (static_cast<__int128>(u[0]) * v[1] == static_cast<__int128>(v[0]) * u[1]) continue;
+        const auto system = integerSystem(q * u[0], s * v[0], u[0] * p + v[0] * r, q * u[1], s * v[1], u[1] * p + v[1] * r);
+        const auto result = classifyDuolinearSystem(system);
+        ASSERT_TRUE(result) << p << "/" << q << ", " << r << "/" << s;
+        EXPECT_EQ(result->type, T::one);
+        EXPECT_EQ(parts(result->x), Fraction(p / std::gcd(p, q), q / std::gcd(p, q)));
+        EXPECT_EQ(parts(result->y), Fraction(r / std::gcd(r, s), s / std::gcd(r, s)));
+    }
+}
+
+// Coefficients that are not whole are classified in exact fractions too.
+TEST(Classification, FractionalCoefficients) {
+    Duolinear system = integerSystem(1, 1, 1, 1, -1, 1);
+    system.equations[0].LHS.terms[0].coefficient = Rational{1, 2};   // x/2 + y = 1
+    system.equations[1].RHS.terms[0].coefficient = Rational{-3, 4};  // x − y = -3/4
+    const auto one = classifyDuolinearSystem(system);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->type, T::one);
+    EXPECT_EQ(parts(one->x), Fraction(1, 6));
+    EXPECT_EQ(parts(one->y), Fraction(11, 12));
+    system.equations[1].LHS.terms[0].coefficient = Rational{-2, 4};  // -x/2 − y = -3/4: parallel
+    const auto none = classifyDuolinearSystem(system);
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->type, T::none);
+}
+
 TEST(Classification, CommonLineTable) {
     struct Case {
         std::int64_t a, b, c;
@@ -110,8 +176,9 @@ TEST(Classification, NoValueForOverflowZeroDenominatorOrWrongShape) {
     undefined.equations[1].RHS.terms[0].coefficient = Rational{1, 0};
     Duolinear short_ = integerSystem(1, 1, 1, 1, -1, 0);
     short_.equations[0].LHS.terms.pop_back();
-    for (const Duolinear& system : {integerSystem(INT64_MAX, -INT64_MAX, 1, 1, 1, 1),  // D = 2·max
-                                    integerSystem(1, 1, INT64_MAX, 1, 2, 0),           // Dx = 2·max
+    for (const Duolinear& system : {integerSystem(INT64_MAX, 2, 1, 3, INT64_MAX, 1),  // x = (max − 2)/(max² − 6)
+                                    integerSystem(1, 1, INT64_MAX, 1, 2, 0),            // x = 2·max
+                                    integerSystem(INT64_MIN, 1, 0, INT64_MIN, 1, 0),    // the common line's slope 2^63
                                     undefined, short_, Duolinear{}}) {
         EXPECT_FALSE(classifyDuolinearSystem(system));
     }

@@ -67,6 +67,12 @@ TEST(RearrangeForVariable, DividesOnlyWhenTheCoefficientIsNotOne) {
                                 {Monomial{Rational{12, 1}, 0}, Monomial{Rational{-2, 1}, 1, 'y'}}};
     EXPECT_EQ(r->lines[1], equationLayout(isolated, Style::rational_fraction));
     EXPECT_FALSE(rearrangeForVariable(row(0, 2, 12), Var::x).has_value());
+
+    // Every line is black whatever colours the equation came with.
+    const PolyEquation red = recoloredEquation(Color::red, Color::red, Color::red, row(3, 2, 12));
+    const std::optional<Rearrangement> black = rearrangeForVariable(red, Var::x);
+    ASSERT_TRUE(black.has_value());
+    EXPECT_EQ(readLines(black->lines), cases[0].lines);
 }
 
 TEST(SubstituteExpressionStep, MarksTheLetterAndTheExpressionThenWorksTheBracket) {

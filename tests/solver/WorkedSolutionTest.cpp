@@ -118,6 +118,22 @@ TEST(WorkedSolution, SingleVariableSystemsTakeTheShortcutByEveryMethod) {
     EXPECT_EQ(testing::messageText(result.steps[2][0]), "substitute y into first");
     EXPECT_EQ(testing::lineText(result.steps[2][1]), "3x5y16 and y2");
 
+    // The value put into the other equation is that of the letter solved
+    // first, so the other letter comes out right (x = 2, y = 3 here).
+    const struct {
+        Duolinear system;
+        std::string solvedFirst, solvedThen;
+    } lettersApart[] = {
+        {integerSystem(2, 0, 4, 3, 5, 21), "x = 2", "y = 3"},
+        {integerSystem(3, 5, 21, 0, 5, 15), "y = 3", "x = 2"},
+    };
+    for (const auto& c : lettersApart) {
+        const WorkedSteps solved = solve(c.system, M::addition);
+        ASSERT_EQ(solved.steps.size(), 4u);
+        EXPECT_EQ(testing::readLayout(solved.steps[1].back()), c.solvedFirst);
+        EXPECT_EQ(testing::readLayout(solved.steps[2].back()), c.solvedThen);
+    }
+
     const Duolinear separate = integerSystem(2, 0, 4, 0, 3, 9);
     const WorkedSteps both = solve(separate, M::substitution);
     ASSERT_EQ(both.steps.size(), 4u);
@@ -133,6 +149,64 @@ TagLayout valueLine(char letter, std::int64_t numerator, std::int64_t denominato
     return equationLayout(
         PolyEquation{{Monomial{Rational{1, 1}, 1, letter}}, {Monomial{Rational{numerator / g, denominator / g}, 0}}},
         Style::fraction);
+}
+
+// Beyond the entry range, where the determinants or a plain product leave
+// 64 bits although every value shown fits: solved, with the verdict checked
+// by substituting it (done outside the program).
+TEST(WorkedSolution, ExtremeSystemsSolvedWhereEveryValueShownFits) {
+    const struct {
+        Coefficients k;
+        std::vector<M> methods;
+        std::vector<V> variables;
+        std::vector<E> equations;
+        std::int64_t x[2], y[2];
+    } cases[] = {
+        // Dx = 3037000500² leaves 64 bits.
+        {{-1, 0, -3037000500, 0, -3037000500, -1},
+         {M::addition, M::elimination, M::substitution},
+         {V::x, V::y},
+         {E::first, E::second},
+         {3037000500, 1},
+         {1, 3037000500}},
+        // Substituted into the first equation, x = (1/2147483647)·(a fraction
+        // over 23622320159) is worked in lowest terms.
+        {{2147483647, -7, 10, -6, -11, -999},
+         {M::addition, M::elimination},
+         {V::x},
+         {E::first},
+         {7103, 23622320159},
+         {2145336163293, 23622320159}},
+        // The plain product -1/2^31 · -10737418240/4294967297 has a
+        // denominator above 2^63.
+        {{1, -2147483648, -1, 2, 1, 3},
+         {M::addition, M::elimination},
+         {V::y},
+         {E::first},
+         {6442450943, 4294967297},
+         {5, 4294967297}},
+    };
+    for (const auto& c : cases) {
+        const auto [a1, b1, c1, a2, b2, c2] = c.k;
+        for (M method : c.methods) {
+            for (V variable : c.variables) {
+                for (E equation : c.equations) {
+                    for (Duolinear_LCM mode : {Duolinear_LCM::LCM, Duolinear_LCM::smart}) {
+                        SCOPED_TRACE(::testing::Message() << a1 << "x + " << b1 << "y = " << c1 << " by "
+                                                          << rawValue(method) << ", " << rawValue(variable) << ", "
+                                                          << rawValue(equation) << ", " << rawValue(mode));
+                        const WorkedSteps result =
+                            solve(integerSystem(a1, b1, c1, a2, b2, c2), method, variable, equation, mode);
+                        ASSERT_GT(result.steps.size(), 1u) << testing::messageText(result.steps[0][0]);
+                        const StepLines& closing = result.steps.back();
+                        ASSERT_EQ(closing.size(), 8u);
+                        EXPECT_EQ(closing[5], valueLine('x', c.x[0], c.x[1]));
+                        EXPECT_EQ(closing[6], valueLine('y', c.y[0], c.y[1]));
+                    }
+                }
+            }
+        }
+    }
 }
 
 // A complete solution with no refusal on the way: opening and closing, the

@@ -1,0 +1,69 @@
+// Clearing decimals by the power of ten that the numbers as shown call for.
+// The decimal style does not reduce a coefficient, so 67580/10000 is stored
+// over 10⁴ although it reads 6.758: clearing by the least common denominator
+// would multiply by 10⁴ while the highest place count shown is 3.
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "algebra/Checked.h"
+#include "algebra/IntegerFunctions.h"
+#include "algebra/TextFunctions.h"
+#include "linear_steps/LinearStages.h"
+
+namespace duolinear {
+
+namespace {
+
+// The decimal places of the value: n when the denominator in lowest terms is
+// 2^a·5^b with n = max(a, b); no value when the decimal does not end.
+std::optional<int> decimalPlaces(const Rational& value) {
+    if (value.denominator == 0) return std::nullopt;
+    std::uint64_t d = magnitude(value.denominator) / gcdOfMagnitudes(magnitude(value.numerator),
+                                                                      magnitude(value.denominator));
+    int twos = 0;
+    int fives = 0;
+    for (; d % 2 == 0; d /= 2) ++twos;
+    for (; d % 5 == 0; d /= 5) ++fives;
+    if (d != 1) return std::nullopt;
+    return std::max(twos, fives);
+}
+
+// Every coefficient times factor, each a whole number over 1, black.
+std::optional<Polynomial> multipliedBy(const Polynomial& side, std::int64_t factor) {
+    Monomials terms;
+    terms.reserve(side.terms.size());
+    for (const Monomial& term : side.terms) {
+        const std::optional<Rational> product = rationalProduct(term.coefficient, Rational{factor, 1}, true);
+        if (!product || product->denominator != 1) return std::nullopt;
+        terms.push_back(Monomial{*product, term.exponent, term.variable});
+    }
+    return Polynomial{std::move(terms)};
+}
+
+}  // namespace
+
+std::optional<ClearedDecimals> clearedByPlacesShown(const PolyEquation& equation, std::int64_t factor) {
+    if (factor <= 1 || !isPowerOfTenText(std::to_string(factor))) return std::nullopt;
+    const int places = decimalDigitCount(factor) - 1;
+    int shown = 0;
+    for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
+        for (const Monomial& term : side->terms) {
+            const std::optional<int> p = decimalPlaces(term.coefficient);
+            if (!p) return std::nullopt;
+            shown = std::max(shown, *p);
+        }
+    }
+    // Nothing to change when the factor already matches; with no places at
+    // all there is no power of ten to clear by.
+    if (shown == 0 || shown >= places) return std::nullopt;
+    const std::optional<std::int64_t> fewer = powerOfTen(shown);
+    if (!fewer) return std::nullopt;
+    std::optional<Polynomial> lhs = multipliedBy(equation.LHS, *fewer);
+    std::optional<Polynomial> rhs = multipliedBy(equation.RHS, *fewer);
+    if (!lhs || !rhs) return std::nullopt;
+    return ClearedDecimals{*fewer, PolyEquation{std::move(*lhs), std::move(*rhs), equation.relation}};
+}
+
+}  // namespace duolinear
