@@ -21,8 +21,8 @@
 //     with the answer or the status)
 //   "descending powers of v"        the sides sorted, exchanged or collected
 //   a refusal when what is left has a term of degree above 2 or no x² term,
-//     else when it is an inequality, or when the roots cannot be formed in
-//     64 bits
+//     else when it is an inequality, or when the roots cannot be written
+//     with 64-bit numbers
 // Each step after "🤔" begins with the lines of the equations already passed
 // (carriedLines), so the learner sees the derivation so far. With
 // skipOpeningFrame there is no "🤔" step and the linear finish has no "😎"

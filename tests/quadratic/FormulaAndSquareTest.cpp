@@ -123,7 +123,9 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
         {"x^3 + x < 1", {"only equations of degree 2", "are solved"}, true, true},
         {"x^2 ≥ 3x", {"quadratic inequalities", "are not solved"}, true, true},
         {"x^2 + y = 4", {"only equations in", "one variable are solved"}, true, true},
-        {big + "x^2 + " + big + "x + 1 = 0", {"numbers too large"}, true, true},
+        // The radicand 2⁶⁴ + 1 is square-free; B² and 4AC beyond 64 bits need not be.
+        {"x^2 + x - " + big + " = 0", {"numbers too large"}, true, true},
+        {big + "x^2 + " + big + "x + 1 = 0", {}, false, false},
         {"2147483648x^2 + x + 1 = 0", {"numbers too large"}, false, true},
         {"99999x^2 + 1/99x - 1 = 0", {}, false, false},
         {"3x^2 + x + 700000000000000000 = 0", {}, false, false},
@@ -142,6 +144,22 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
                         << c.equation;
                 }
             }
+        }
+    }
+    // B², 4AC or 2A beyond 64 bits: each method states the roots.
+    const std::pair<std::string, std::string> large[] = {
+        {"y^2 - 3367965868y + 2825292388032928000 = 0",
+         "y = 1581483500 or y = 1786482368 | distinct rational solutions"},
+        {"y^2 + 5005560086y + 6263907943639081849 = 0", "y = -2502780043 | repeated rational solution"},
+        {"4y^2 + 3037000500y - 2 = 0",
+         "y = {-759250125 − √576460752312515627/2} or y = {-759250125 + √576460752312515627/2} | distinct irrational "
+         "solutions"}};
+    for (const auto& [equation, roots] : large) {
+        const PolyEquation e = parseEquation(equation);
+        for (const auto method : {kFormula, kSquare}) {
+            EXPECT_EQ(readSteps(quadraticSteps(method, e)).back(),
+                      "😎: " + readLine(equationLayout(e, Style::fraction)) + " |  |  | " + roots)
+                << rawValue(method) << ": " << equation;
         }
     }
     // A coefficient stored as -2⁶³/-1 has no lowest terms in 64 bits: the
