@@ -13,7 +13,10 @@
 //   "clear fractions" / "clear decimals"   or, for the factoring method, both
 //                                   sides multiplied by the lcm of the
 //                                   denominators ("clear decimals" only for a
-//                                   power of ten in the decimal style)
+//                                   power of ten in the decimal style, then
+//                                   that of the most places a coefficient
+//                                   shows); no step when both lines read the
+//                                   same (denominators of -1)
 //   "combine like terms"
 //   "same square term on both sides"
 //   no term of degree two or more left: the linear step engine finishes the

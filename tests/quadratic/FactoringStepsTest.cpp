@@ -101,6 +101,24 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
           "0 | (x − 2)(3x + 1) = 0",
           "zero-product rule: 0.3x² − 0.5x = 0.2 | 10(0.3x² − 0.5x) = 10(0.2) | 3x² − 5x = 2 | 3x² − 5x − 2 = 0 | (x − "
           "2)(3x + 1) = 0 |  |  | x − 2 = 0 or 3x + 1 = 0 | x = 2 or x = -[1/3]"}},
+        // Decimals are cleared by the places shown: 67580/10000 reads 6.758.
+        {"67580/10000x^2 = 6.758x",
+         {.skipOpeningFrame = true, .style = Style::decimal},
+         {"clear decimals: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x |  |  | \nhighest decimal "
+          "place count\nis 3, multiply both sides\nby 10³ = 1000",
+          "descending powers of x: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − 6758x = "
+          "0 | left hand side for convenience",
+          "complete the factorization: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − "
+          "6758x = 0 | 6758x(x − 1) = 0",
+          "zero-product rule: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − 6758x = 0 | "
+          "6758x(x − 1) = 0 |  |  | x = 0 or x − 1 = 0 | x = 0 or x = 1"}},
+        // Clearing the denominator -1 is multiplying by 1: no step.
+        {"9033x^2 = 1/-1x",
+         {.skipOpeningFrame = true, .style = Style::decimal},
+         {"descending powers of x: 9033x² = -x | 9033x² + x = 0 | left hand side for convenience",
+          "complete the factorization: 9033x² = -x | 9033x² + x = 0 | x(9033x + 1) = 0",
+          "zero-product rule: 9033x² = -x | 9033x² + x = 0 | x(9033x + 1) = 0 |  |  | x = 0 or 9033x + 1 = 0 | x = 0 "
+          "or x = -[1/9033]"}},
         // B² leaves 64 bits; the roots do not. A repeated root has its factor set to 0, then the root.
         {"y^2 - 3367965868y + 2825292388032928000 = 0",
          {.skipOpeningFrame = true},
