@@ -66,7 +66,7 @@ std::optional<QuadraticRoots> quadraticRoots(const PolyEquation& equation) {
         wideSubtract(wideMultiply(B, B), wideMultiply(wideMultiply(Wide{4}, A), C));
     const CheckedWide twoA = wideMultiply(Wide{2}, A);
     const CheckedWide minusB = wideSubtract(Wide{0}, B);
-    if (!discriminant || !twoA || !minusB) return std::nullopt;
+    if (!discriminant) return std::nullopt;  // an absent 2A or -B makes every root below absent
 
     if (*discriminant < 0) return QuadraticRoots{std::nullopt, std::nullopt, Quadratic_status::none};
     if (*discriminant == 0) {

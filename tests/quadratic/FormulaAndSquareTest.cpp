@@ -14,6 +14,7 @@
 #include "quadratic/CompleteTheSquareSteps.h"
 #include "quadratic/FactoringSteps.h"
 #include "quadratic/FormulaSteps.h"
+#include "quadratic/HalveAndSquareStep.h"
 #include "quadratic/LeadingCoefficientStep.h"
 #include "quadratic/QuadraticClosing.h"
 #include "quadratic/QuadraticSteps.h"
@@ -179,6 +180,10 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
     // Nor has the reciprocal of a leading -2⁶³ a 64-bit denominator.
     EXPECT_TRUE(
         divideByLeadingCoefficientStep({{Monomial{Rational{INT64_MIN, 1}, 2}}, {Monomial{Rational{5, 1}, 0}}}).failed);
+    // An empty left side has no constant to move and no square to complete.
+    const PolyEquation emptyLeft{Polynomial{Monomials{}}, Polynomial{Monomial{Rational{5, 1}, 0}}};
+    EXPECT_TRUE(constantToRightSideStep(emptyLeft).failed);
+    EXPECT_TRUE(halveAndSquareStep(emptyLeft, Style::fraction).failed);
     // A root outside what quadraticRoots makes (its common denominator does
     // not fit) is still stated, as a decimal.
     const Quadratic_solution odd{Rational{1, 3}, Rational{1, 4611686018427387905}, 2};

@@ -61,13 +61,18 @@ TEST(QuadraticRoots, ByTheDiscriminant) {
         EXPECT_EQ(roots->status, c.status) << c.equation;
     }
     // No roots can be formed: no x² term, x² terms that cancel, a zero
-    // denominator; nor written: a root 2⁶³, a root -1/2⁶³, a radicand
-    // 2⁶⁴ + 1 (square-free), B² beyond 128 bits, a common denominator beyond
-    // 128 bits.
+    // denominator; nor written: a root 2⁶³, a root -1/2⁶³ or -1/2⁶⁴, a
+    // radicand 2⁶⁴ + 1 (square-free); nor worked in 128 bits: B or C near
+    // 2¹⁸⁸, B² = 2¹²⁸, B² − 4AC above 2¹²⁷, a common denominator of three
+    // large primes.
     for (const char* equation :
          {"x^3 + 2x = 1", "x^2 + x = x^2", "x^2 + 1/0x = 0", "1/2x^2 - 4611686018427387904x = 0",
-          "4611686018427387904x^2 + 1/2x = 0", "x^2 + x - 4611686018427387904 = 0",
-          "1/4611686018427387847x^2 + x + 1/4611686018427387903 = 0",
+          "4611686018427387904x^2 + 1/2x = 0", "4611686018427387904x^2 + 1/4x = 0",
+          "x^2 + x - 4611686018427387904 = 0",
+          "1/4611686018427387847x^2 + 4611686018427387904x + 1/4611686018427387903 = 0",
+          "1/4611686018427387847x^2 + 1/4611686018427387903x + 4611686018427387904 = 0",
+          "274877906944x^2 + 4611686018427387904x + 1/4 = 0",
+          "4611686018427387903/4x^2 + 2305843009213693953x - 4611686018427387905/4 = 0",
           "1/9223372036854775783x^2 + 1/9223372036854775643x + 1/9223372036854775549 = 0"}) {
         EXPECT_FALSE(quadraticRoots(parseEquation(equation))) << equation;
     }
