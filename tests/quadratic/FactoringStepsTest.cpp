@@ -169,6 +169,14 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
                 << c.equation;
         }
     }
+    // -2⁶³x² − 2⁶³ = 0 has roots to state, but its common factor 2⁶³ does not fit.
+    const PolyEquation least{{Monomial{Rational{INT64_MIN, 1}, 2}, Monomial{Rational{INT64_MIN, 1}, 0}},
+                             {Monomial{Rational{0, 1}, 0}}};
+    for (bool skip : {false, true}) {
+        EXPECT_EQ(readSteps(factoringSteps(least, {.skipOpeningFrame = skip})),
+                  std::vector<std::string>{"oops: " + readLine(equationLayout(least, Style::fraction)) +
+                                           " |  |  | numbers too large"});
+    }
     // Cubes that cancel leave a quadratic, and a linear inequality is solved.
     EXPECT_EQ(readSteps(factoringSteps(parseEquation("x^3 + x^2 = x^3 + 4"))).back(),
               "😎: x³ + x² = x³ + 4 |  |  | x = -2 or x = 2 | distinct rational solutions | (number line order)");

@@ -52,6 +52,9 @@ TEST(QuadraticRoots, ByTheDiscriminant) {
         // The common factor 2⁶² is divided out before the discriminant is formed.
         {"4611686018427387904x^2 - 4611686018427387904 = 0", "-1/1 0/1 0", "1/1 0/1 0",
          Quadratic_status::rational_distinct},
+        // D = 9·2305843009213693973 leaves 64 bits; its odd square factor comes out.
+        {"x^2 + x - 5188146770730811439 = 0", "-1/2 -3/2 2305843009213693973", "-1/2 3/2 2305843009213693973",
+         Quadratic_status::irrational_distinct},
     };
     for (const auto& c : cases) {
         const std::optional<QuadraticRoots> roots = quadraticRoots(parseEquation(c.equation));
@@ -93,6 +96,7 @@ TEST(RootLayout, EachStyle) {
         {{{1, 3}, {2, 3}, 7}, "[1/3] + [2/3]√7", "{1 + 2√7/3}", "2.0971675"},
         {{{1, 2}, {-1, 3}, 2}, "[1/2] − [1/3]√2", "{3 − 2√2/6}", "0.028595479"},
         {{{0, 1}, {2, 2}, 2}, "√2", "{2√2/2}", "1.4142136"},
+        {{{1, 1}, {1, 1}, 2}, "1 + √2", "1 + √2", "2.4142136"},
         // The parts nearly cancel: the small root of 4y² + 3037000500y − 2 = 0 keeps its digits.
         {{{-759250125, 2}, {1, 2}, 576460752312515627}, "-[759250125/2] + [1/2]√576460752312515627",
          "{-759250125 + √576460752312515627/2}", "6.5854451e-10"},
@@ -105,6 +109,7 @@ TEST(RootLayout, EachStyle) {
     // Outside the contract of quadraticRoots: no layout rather than a wrapped number.
     EXPECT_FALSE(rootLayout({{1, 0}, {1, 1}, 2}));
     EXPECT_FALSE(rootLayout({{1, 3}, {INT64_MAX, 2}, 2}, Style::rational_fraction));
+    EXPECT_FALSE(rootLayout({{1, 1}, {INT64_MIN, 3}, 2}));
 }
 
 // a·r² + b·r + c = 0 for rational roots; for r = p ± k·√q, the sum 2p = −b/a
