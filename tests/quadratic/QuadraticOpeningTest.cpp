@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "QuadraticTestSupport.h"
+#include "quadratic/DecimalClearing.h"
 #include "quadratic/QuadraticOpening.h"
 #include "quadratic/QuadraticSteps.h"
 
@@ -112,6 +113,17 @@ TEST(QuadraticOpening, ClearingMessages) {
         EXPECT_EQ(clearingStepMessage(style, 6),
                   "6 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
     }
+}
+
+// Decimals cleared by the places their values show; none for a value without
+// a terminating decimal, or with more places than a 64-bit power of ten.
+TEST(QuadraticOpening, ClearsDecimalsByThePlacesShown) {
+    const std::optional<DecimalClearing> shown = clearShownDecimals(parseEquation("67580/10000x^2 = 0.5x + 3"));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->factor, 1000);
+    EXPECT_EQ(readLine(equationLayout(shown->cleared, Style::fraction)), "6758x² = 500x + 3000");
+    EXPECT_FALSE(clearShownDecimals(parseEquation("1/3x = 1")));
+    EXPECT_FALSE(clearShownDecimals(parseEquation("1/4611686018427387904x = 1")));
 }
 
 }  // namespace

@@ -52,6 +52,9 @@ TEST(QuadraticRoots, ByTheDiscriminant) {
         // The common factor 2⁶² is divided out before the discriminant is formed.
         {"4611686018427387904x^2 - 4611686018427387904 = 0", "-1/1 0/1 0", "1/1 0/1 0",
          Quadratic_status::rational_distinct},
+        // The common denominator is the lcm, not the product, of the denominators.
+        {"1/4611686018427387847x^2 + 1/4611686018427387847x - 2/4611686018427387847 = 0", "-2/1 0/1 0",
+         "1/1 0/1 0", Quadratic_status::rational_distinct},
         // D = 9·2305843009213693973 leaves 64 bits; its odd square factor comes out.
         {"x^2 + x - 5188146770730811439 = 0", "-1/2 -3/2 2305843009213693973", "-1/2 3/2 2305843009213693973",
          Quadratic_status::irrational_distinct},
@@ -97,6 +100,7 @@ TEST(RootLayout, EachStyle) {
         {{{1, 2}, {-1, 3}, 2}, "[1/2] − [1/3]√2", "{3 − 2√2/6}", "0.028595479"},
         {{{0, 1}, {2, 2}, 2}, "√2", "{2√2/2}", "1.4142136"},
         {{{1, 1}, {1, 1}, 2}, "1 + √2", "1 + √2", "2.4142136"},
+        {{{0, 1}, {0, 1}, 0}, "0", "0", "0"},
         // The parts nearly cancel: the small root of 4y² + 3037000500y − 2 = 0 keeps its digits.
         {{{-759250125, 2}, {1, 2}, 576460752312515627}, "-[759250125/2] + [1/2]√576460752312515627",
          "{-759250125 + √576460752312515627/2}", "6.5854451e-10"},
