@@ -11,6 +11,7 @@
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearSolutionStatus.h"
 #include "linear_steps/Refusal.h"
+#include "quadratic/DecimalClearing.h"
 #include "quadratic/OpeningSteps.h"
 #include "quadratic/QuadraticRefusal.h"
 
@@ -60,14 +61,23 @@ bool simplifyStep(Opening& o) {
 bool clearFractionsStep(Opening& o) {
     PolyEquation& e = o.state.equation;
     if (!eitherSideHasFractions(e)) return true;
-    const std::optional<std::int64_t> factor = lcmOfDenominators(e);
-    const std::optional<PolyEquation> cleared = clearFractionsBothSides(e);
+    std::optional<std::int64_t> factor = lcmOfDenominators(e);
+    std::optional<PolyEquation> cleared = clearFractionsBothSides(e);
     if (!factor || !cleared) return false;
     // Decimals are cleared by a power of ten. Any other factor clears
     // fractions, which the decimal style could only show rounded (3 times
     // 0.66666667 is not 2), so that step and its carried lines show them as
     // fractions.
     const bool decimals = o.choices.style == Style::decimal && isPowerOfTenText(std::to_string(*factor));
+    if (decimals) {
+        // The power of ten of the places shown: 67580/10000 reads 6.758.
+        std::optional<DecimalClearing> shown = clearShownDecimals(e);
+        if (!shown) return false;
+        if (shown->factor != *factor) {
+            factor = shown->factor;
+            cleared = std::move(shown->cleared);
+        }
+    }
     const Style style = o.choices.style == Style::decimal && !decimals ? Style::fraction : o.choices.style;
     const auto line = [style](const PolyEquation& equation) { return equationLayout(equation, style); };
     const std::string caption = decimals ? "clear decimals" : "clear fractions";
@@ -80,8 +90,14 @@ bool clearFractionsStep(Opening& o) {
         o.carry(line(e));
         o.carry(clearedEquationLayout(PolyEquationClear{*factor, e, Color::black}, style));
     } else {
-        o.addStep(o.carriedWith({line(e), line(*cleared)}), caption);
-        o.carry(line(e));
+        // Denominators of -1 are cleared by 1: a step whose two lines read
+        // the same shows nothing, and its line is not carried.
+        TagLayout before = line(e);
+        TagLayout after = line(*cleared);
+        if (before != after) {
+            o.addStep(o.carriedWith({before, std::move(after)}), caption);
+            o.carry(std::move(before));
+        }
     }
     e = *cleared;
     return true;

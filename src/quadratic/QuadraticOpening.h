@@ -13,7 +13,10 @@
 //   "clear fractions" / "clear decimals"   or, for the factoring method, both
 //                                   sides multiplied by the lcm of the
 //                                   denominators ("clear decimals" only for a
-//                                   power of ten in the decimal style)
+//                                   power of ten in the decimal style, then
+//                                   that of the most places a coefficient
+//                                   shows); no step when both lines read the
+//                                   same (denominators of -1)
 //   "combine like terms"
 //   "same square term on both sides"
 //   no term of degree two or more left: the linear step engine finishes the
@@ -21,8 +24,8 @@
 //     with the answer or the status)
 //   "descending powers of v"        the sides sorted, exchanged or collected
 //   a refusal when what is left has a term of degree above 2 or no x² term,
-//     else when it is an inequality, or when the roots cannot be formed in
-//     64 bits
+//     else when it is an inequality, or when the roots cannot be written
+//     with 64-bit numbers
 // Each step after "🤔" begins with the lines of the equations already passed
 // (carriedLines), so the learner sees the derivation so far. With
 // skipOpeningFrame there is no "🤔" step and the linear finish has no "😎"

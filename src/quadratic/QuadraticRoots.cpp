@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "algebra/Checked.h"
-#include "algebra/IntegerFunctions.h"
 #include "algebra/Rational.h"
+#include "quadratic/WideArithmetic.h"
 
 namespace duolinear {
 
@@ -28,12 +28,6 @@ std::optional<Rational> coefficientOf(const PolyEquation& equation, std::uint64_
     return rationalDifference(*left, *right);
 }
 
-// numerator / denominator in lowest terms with a positive denominator, black.
-std::optional<Rational> reducedFraction(CheckedInt numerator, CheckedInt denominator) {
-    if (!numerator || !denominator) return std::nullopt;
-    return reducedRational(Rational{*numerator, *denominator});
-}
-
 Quadratic_solution rationalRoot(const Rational& value) {
     return Quadratic_solution{value, Rational{0, 1}, 0};
 }
@@ -49,42 +43,48 @@ std::optional<QuadraticRoots> quadraticRoots(const PolyEquation& equation) {
     }
     if (abc[0].numerator == 0) return std::nullopt;
 
-    // Clear the fractions and make the x² coefficient positive.
-    const std::optional<std::int64_t> partial = lcm(abc[0].denominator, abc[1].denominator);
-    const std::optional<std::int64_t> common = partial ? lcm(*partial, abc[2].denominator) : std::nullopt;
-    const CheckedInt scale = abc[0].numerator < 0 ? checkedNegate(common) : CheckedInt{common};
-    if (!scale) return std::nullopt;
-    std::array<std::int64_t, 3> integers{};  // A, B, C
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::optional<Rational> product = rationalProduct(Rational{*scale, 1}, abc[i]);
-        if (!product) return std::nullopt;
-        integers[i] = product->numerator;
+    // Clear the fractions, divide out the common factor and make the x²
+    // coefficient positive, in 128 bits: A, B and C of 64-bit coefficients
+    // may leave 64 bits on the way and still give roots that fit.
+    CheckedWide common = Wide{1};
+    for (const Rational& coefficient : abc) {
+        if (!common || coefficient.denominator == 0) return std::nullopt;
+        const Wide denominator = static_cast<Wide>(magnitude(coefficient.denominator));
+        common = wideMultiply(*common / static_cast<Wide>(wideGcd(*common, denominator)), denominator);
     }
-    const std::int64_t A = integers[0], B = integers[1], C = integers[2];
+    if (!common) return std::nullopt;
+    std::array<CheckedWide, 3> scaled{};
+    for (std::size_t i = 0; i < 3; ++i) scaled[i] = wideMultiply(abc[i].numerator, *common / abc[i].denominator);
+    if (!scaled[0] || !scaled[1] || !scaled[2]) return std::nullopt;
+    const auto divisor = static_cast<Wide>(wideGcd(static_cast<Wide>(wideGcd(*scaled[0], *scaled[1])), *scaled[2]));
+    const Wide sign = *scaled[0] < 0 ? -1 : 1;
+    const CheckedWide A = wideMultiply(*scaled[0] / divisor, sign);
+    const CheckedWide B = wideMultiply(*scaled[1] / divisor, sign);
+    const CheckedWide C = wideMultiply(*scaled[2] / divisor, sign);
 
-    const CheckedInt discriminant =
-        checkedSubtract(checkedMultiply(B, B), checkedMultiply(checkedMultiply(std::int64_t{4}, A), C));
-    const CheckedInt twoA = checkedMultiply(std::int64_t{2}, A);
-    const CheckedInt minusB = checkedNegate(B);
-    if (!discriminant || !twoA || !minusB) return std::nullopt;
+    const CheckedWide discriminant =
+        wideSubtract(wideMultiply(B, B), wideMultiply(wideMultiply(Wide{4}, A), C));
+    const CheckedWide twoA = wideMultiply(Wide{2}, A);
+    const CheckedWide minusB = wideSubtract(Wide{0}, B);
+    if (!discriminant) return std::nullopt;  // an absent 2A or -B makes every root below absent
 
     if (*discriminant < 0) return QuadraticRoots{std::nullopt, std::nullopt, Quadratic_status::none};
     if (*discriminant == 0) {
-        const std::optional<Rational> root = reducedFraction(minusB, twoA);
+        const std::optional<Rational> root = narrowedFraction(minusB, twoA);
         if (!root) return std::nullopt;
         return QuadraticRoots{rationalRoot(*root), rationalRoot(*root), Quadratic_status::rational_repeated};
     }
-    if (const std::optional<std::int64_t> t = exactSquareRoot(*discriminant)) {
-        const std::optional<Rational> smaller = reducedFraction(checkedSubtract(minusB, *t), twoA);
-        const std::optional<Rational> larger = reducedFraction(checkedAdd(minusB, *t), twoA);
+    if (const std::optional<Wide> t = wideExactSquareRoot(*discriminant)) {
+        const std::optional<Rational> smaller = narrowedFraction(wideSubtract(minusB, *t), twoA);
+        const std::optional<Rational> larger = narrowedFraction(wideAdd(minusB, *t), twoA);
         if (!smaller || !larger) return std::nullopt;
         return QuadraticRoots{rationalRoot(*smaller), rationalRoot(*larger), Quadratic_status::rational_distinct};
     }
-    const std::optional<SimplifiedSquareRoot> root = simplifiedSquareRoot(*discriminant);
+    const std::optional<WideSquareRoot> root = wideSimplifiedSquareRoot(*discriminant);
     if (!root) return std::nullopt;
-    const std::optional<Rational> middle = reducedFraction(minusB, twoA);
-    const std::optional<Rational> below = reducedFraction(checkedNegate(root->coefficient), twoA);
-    const std::optional<Rational> above = reducedFraction(root->coefficient, twoA);
+    const std::optional<Rational> middle = narrowedFraction(minusB, twoA);
+    const std::optional<Rational> below = narrowedFraction(-root->coefficient, twoA);
+    const std::optional<Rational> above = narrowedFraction(root->coefficient, twoA);
     if (!middle || !below || !above) return std::nullopt;
     return QuadraticRoots{Quadratic_solution{*middle, *below, root->radicand},
                           Quadratic_solution{*middle, *above, root->radicand}, Quadratic_status::irrational_distinct};

@@ -7,8 +7,8 @@
 // coefficients of exponent 2, 1 and 0 of LHS − RHS. Only the exponent of a term
 // decides where it counts (its letter is not read; other exponents are
 // ignored), and the relation and every colour are ignored, so an inequality is
-// read as its equation. The coefficients are scaled to integers A, B, C with
-// A > 0 and D = B² − 4AC decides:
+// read as its equation. The coefficients are scaled to integers A, B, C
+// without a common factor, with A > 0, and D = B² − 4AC decides:
 //   D < 0                 none: no roots
 //   D = 0                 rational_repeated: both roots −B/2A
 //   D = t², t > 0         rational_distinct: (−B − t)/2A, then (−B + t)/2A
@@ -32,8 +32,9 @@ struct QuadraticRoots {
 };
 
 // No value when there are no roots to form: the x² coefficient is 0 (no x²
-// term, or x² terms that cancel), a coefficient has denominator 0, or the
-// 64-bit arithmetic overflows on the way.
+// term, or x² terms that cancel), or a coefficient has denominator 0. Nor
+// when the roots cannot be written: the working is in 128 bits, and a part of
+// a root (a numerator, a denominator, the radicand) must fit in 64 bits.
 std::optional<QuadraticRoots> quadraticRoots(const PolyEquation& equation);
 
 }  // namespace duolinear

@@ -101,6 +101,39 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
           "0 | (x − 2)(3x + 1) = 0",
           "zero-product rule: 0.3x² − 0.5x = 0.2 | 10(0.3x² − 0.5x) = 10(0.2) | 3x² − 5x = 2 | 3x² − 5x − 2 = 0 | (x − "
           "2)(3x + 1) = 0 |  |  | x − 2 = 0 or 3x + 1 = 0 | x = 2 or x = -[1/3]"}},
+        // Decimals are cleared by the places shown: 67580/10000 reads 6.758.
+        {"67580/10000x^2 = 6.758x",
+         {.skipOpeningFrame = true, .style = Style::decimal},
+         {"clear decimals: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x |  |  | \nhighest decimal "
+          "place count\nis 3, multiply both sides\nby 10³ = 1000",
+          "descending powers of x: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − 6758x = "
+          "0 | left hand side for convenience",
+          "complete the factorization: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − "
+          "6758x = 0 | 6758x(x − 1) = 0",
+          "zero-product rule: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − 6758x = 0 | "
+          "6758x(x − 1) = 0 |  |  | x = 0 or x − 1 = 0 | x = 0 or x = 1"}},
+        // Clearing the denominator -1 is multiplying by 1: no step.
+        {"9033x^2 = 1/-1x",
+         {.skipOpeningFrame = true, .style = Style::decimal},
+         {"descending powers of x: 9033x² = -x | 9033x² + x = 0 | left hand side for convenience",
+          "complete the factorization: 9033x² = -x | 9033x² + x = 0 | x(9033x + 1) = 0",
+          "zero-product rule: 9033x² = -x | 9033x² + x = 0 | x(9033x + 1) = 0 |  |  | x = 0 or 9033x + 1 = 0 | x = 0 "
+          "or x = -[1/9033]"}},
+        // B² leaves 64 bits; the roots do not. A repeated root has its factor set to 0, then the root.
+        {"y^2 - 3367965868y + 2825292388032928000 = 0",
+         {.skipOpeningFrame = true},
+         {"complete the factorization: y² − 3367965868y + 2825292388032928000 = 0 | (y − 1581483500)(y − "
+          "1786482368) = 0",
+          "zero-product rule: y² − 3367965868y + 2825292388032928000 = 0 | (y − 1581483500)(y − 1786482368) = 0 |  | "
+          " | y − 1581483500 = 0 or y − 1786482368 = 0 | y = 1581483500 or y = 1786482368"}},
+        {"y^2 + 5005560086y + 6263907943639081849 = 0",
+         {},
+         {"🤔: y² + 5005560086y + 6263907943639081849 = 0",
+          "complete the factorization: y² + 5005560086y + 6263907943639081849 = 0 | (y + 2502780043)(y + "
+          "2502780043) = 0",
+          "zero-product rule: y² + 5005560086y + 6263907943639081849 = 0 | (y + 2502780043)(y + 2502780043) = 0 |  | "
+          " | y + 2502780043 = 0 | y = -2502780043",
+          "😎: y² + 5005560086y + 6263907943639081849 = 0 |  |  | y = -2502780043 | repeated rational solution"}},
     };
     for (const Solution& s : solutions) {
         EXPECT_EQ(readSteps(factoringSteps(parseEquation(s.equation), s.choices), true), s.steps) << s.equation;
@@ -108,7 +141,7 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
 }
 
 TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
-    const std::string big = "4611686018427387904";  // 2^62: the discriminant leaves 64 bits
+    const std::string big = "4611686018427387904";  // 2^62: the radicand 2^64 + 1 leaves 64 bits
     const struct {
         std::string equation;
         std::vector<std::string> why;
@@ -123,7 +156,7 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
         {"2x^2 ≥ x^2 + 3x", {"quadratic inequalities", "are not solved"}},
         {"x^2 + y = 4", {"only equations in", "one variable are solved"}},
         // A limit of the program, not a mistake to correct.
-        {big + "x^2 + " + big + "x + 1 = 0", {"numbers too large"}},
+        {"x^2 + x - " + big + " = 0", {"numbers too large"}},
     };
     for (const auto& c : cases) {
         const PolyEquation e = parseEquation(c.equation);
@@ -135,6 +168,14 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
                       concat({{readLine(equationLayout(e, Style::fraction)), "", ""}, c.why}))
                 << c.equation;
         }
+    }
+    // -2⁶³x² − 2⁶³ = 0 has roots to state, but its common factor 2⁶³ does not fit.
+    const PolyEquation least{{Monomial{Rational{INT64_MIN, 1}, 2}, Monomial{Rational{INT64_MIN, 1}, 0}},
+                             {Monomial{Rational{0, 1}, 0}}};
+    for (bool skip : {false, true}) {
+        EXPECT_EQ(readSteps(factoringSteps(least, {.skipOpeningFrame = skip})),
+                  std::vector<std::string>{"oops: " + readLine(equationLayout(least, Style::fraction)) +
+                                           " |  |  | numbers too large"});
     }
     // Cubes that cancel leave a quadratic, and a linear inequality is solved.
     EXPECT_EQ(readSteps(factoringSteps(parseEquation("x^3 + x^2 = x^3 + 4"))).back(),

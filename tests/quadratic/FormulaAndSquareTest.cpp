@@ -14,6 +14,7 @@
 #include "quadratic/CompleteTheSquareSteps.h"
 #include "quadratic/FactoringSteps.h"
 #include "quadratic/FormulaSteps.h"
+#include "quadratic/HalveAndSquareStep.h"
 #include "quadratic/LeadingCoefficientStep.h"
 #include "quadratic/QuadraticClosing.h"
 #include "quadratic/QuadraticSteps.h"
@@ -123,7 +124,9 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
         {"x^3 + x < 1", {"only equations of degree 2", "are solved"}, true, true},
         {"x^2 ≥ 3x", {"quadratic inequalities", "are not solved"}, true, true},
         {"x^2 + y = 4", {"only equations in", "one variable are solved"}, true, true},
-        {big + "x^2 + " + big + "x + 1 = 0", {"numbers too large"}, true, true},
+        // The radicand 2⁶⁴ + 1 is square-free; B² and 4AC beyond 64 bits need not be.
+        {"x^2 + x - " + big + " = 0", {"numbers too large"}, true, true},
+        {big + "x^2 + " + big + "x + 1 = 0", {}, false, false},
         {"2147483648x^2 + x + 1 = 0", {"numbers too large"}, false, true},
         {"99999x^2 + 1/99x - 1 = 0", {}, false, false},
         {"3x^2 + x + 700000000000000000 = 0", {}, false, false},
@@ -144,6 +147,22 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
             }
         }
     }
+    // B², 4AC or 2A beyond 64 bits: each method states the roots.
+    const std::pair<std::string, std::string> large[] = {
+        {"y^2 - 3367965868y + 2825292388032928000 = 0",
+         "y = 1581483500 or y = 1786482368 | distinct rational solutions"},
+        {"y^2 + 5005560086y + 6263907943639081849 = 0", "y = -2502780043 | repeated rational solution"},
+        {"4y^2 + 3037000500y - 2 = 0",
+         "y = {-759250125 − √576460752312515627/2} or y = {-759250125 + √576460752312515627/2} | distinct irrational "
+         "solutions"}};
+    for (const auto& [equation, roots] : large) {
+        const PolyEquation e = parseEquation(equation);
+        for (const auto method : {kFormula, kSquare}) {
+            EXPECT_EQ(readSteps(quadraticSteps(method, e)).back(),
+                      "😎: " + readLine(equationLayout(e, Style::fraction)) + " |  |  | " + roots)
+                << rawValue(method) << ": " << equation;
+        }
+    }
     // A coefficient stored as -2⁶³/-1 has no lowest terms in 64 bits: the
     // simplify step gives out, also where the square terms would cancel later.
     const Monomial unreducedSquare{Rational{INT64_MIN, -1}, 2};
@@ -161,6 +180,10 @@ TEST(QuadraticMethods, RefuseWhatTheyCannotSolve) {
     // Nor has the reciprocal of a leading -2⁶³ a 64-bit denominator.
     EXPECT_TRUE(
         divideByLeadingCoefficientStep({{Monomial{Rational{INT64_MIN, 1}, 2}}, {Monomial{Rational{5, 1}, 0}}}).failed);
+    // An empty left side has no constant to move and no square to complete.
+    const PolyEquation emptyLeft{Polynomial{Monomials{}}, Polynomial{Monomial{Rational{5, 1}, 0}}};
+    EXPECT_TRUE(constantToRightSideStep(emptyLeft).failed);
+    EXPECT_TRUE(halveAndSquareStep(emptyLeft, Style::fraction).failed);
     // A root outside what quadraticRoots makes (its common denominator does
     // not fit) is still stated, as a decimal.
     const Quadratic_solution odd{Rational{1, 3}, Rational{1, 4611686018427387905}, 2};

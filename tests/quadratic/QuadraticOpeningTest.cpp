@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "QuadraticTestSupport.h"
+#include "quadratic/DecimalClearing.h"
 #include "quadratic/QuadraticOpening.h"
 #include "quadratic/QuadraticSteps.h"
 
@@ -35,6 +36,9 @@ TEST(QuadraticOpening, HandsOverAQuadraticInDescendingPowers) {
          {"0.5x² + 0.5x² = 4.5", "x² = 4.5"},
          "x² − [9/2] = 0"},
         {"0.5x^2 - 4.5 = 0", Style::decimal, {"🤔: 0.5x² − 4.5 = 0"}, {}, "[1/2]x² − [9/2] = 0"},
+        // Only sorted: no message, a blank line in its place.
+        {"x + x^2 = 0", Style::fraction, {"🤔: x + x² = 0", "descending powers of x: x + x² = 0 | x² + x = 0 | "},
+         {"x + x² = 0"}, "x² + x = 0"},
     };
     for (const auto& c : cases) {
         const OpeningResult result = quadraticOpening(parseEquation(c.equation), {.style = c.style});
@@ -70,6 +74,15 @@ TEST(QuadraticOpening, FinishesWhatIsLinear) {
         {"x^2 + 3 = x^2 + x", true,
          concat({{"same square term on both sides: x² + 3 = x² + x | 3 = x"},
                  linearEngineSteps("x² + 3 = x² + x", "3 = x")})},
+        // No single answer: the closing states the status.
+        {"x^2 + 1 = x^2 + 2", false,
+         concat({{"🤔: x² + 1 = x² + 2", "same square term on both sides: x² + 1 = x² + 2 | 1 = 2"},
+                 linearEngineSteps("x² + 1 = x² + 2", "1 = 2"),
+                 {"😎: x² + 1 = x² + 2 | FALSE, no solution"}})},
+        {"x^2 + x = x^2 + x", false,
+         concat({{"🤔: x² + x = x² + x", "same square term on both sides: x² + x = x² + x | x = x"},
+                 linearEngineSteps("x² + x = x² + x", "x = x"),
+                 {"😎: x² + x = x² + x | TRUE, solution is all values of variable"}})},
     };
     for (const auto& c : cases) {
         const OpeningResult result =
@@ -100,6 +113,17 @@ TEST(QuadraticOpening, ClearingMessages) {
         EXPECT_EQ(clearingStepMessage(style, 6),
                   "6 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions");
     }
+}
+
+// Decimals cleared by the places their values show; none for a value without
+// a terminating decimal, or with more places than a 64-bit power of ten.
+TEST(QuadraticOpening, ClearsDecimalsByThePlacesShown) {
+    const std::optional<DecimalClearing> shown = clearShownDecimals(parseEquation("67580/10000x^2 = 0.5x + 3"));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->factor, 1000);
+    EXPECT_EQ(readLine(equationLayout(shown->cleared, Style::fraction)), "6758x² = 500x + 3000");
+    EXPECT_FALSE(clearShownDecimals(parseEquation("1/3x = 1")));
+    EXPECT_FALSE(clearShownDecimals(parseEquation("1/4611686018427387904x = 1")));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Exact roots of a quadratic and their layouts: the worked examples, the
 // cases without roots, and random quadratics checked against Vieta's formulas.
 
+#include <array>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,24 @@ TEST(QuadraticRoots, ByTheDiscriminant) {
         // Each side's sum starts from nothing: a constant at the 64-bit limit on both sides cancels.
         {"x^2 + 9223372036854775807 - 4 = 9223372036854775807", "-2/1 0/1 0", "2/1 0/1 0",
          Quadratic_status::rational_distinct},
+        // B², 4AC and 2A beyond 64 bits, roots within.
+        {"y^2 - 3367965868y + 2825292388032928000 = 0", "1581483500/1 0/1 0", "1786482368/1 0/1 0",
+         Quadratic_status::rational_distinct},
+        {"y^2 + 5005560086y + 6263907943639081849 = 0", "-2502780043/1 0/1 0", "-2502780043/1 0/1 0",
+         Quadratic_status::rational_repeated},
+        {"4y^2 + 3037000500y - 2 = 0", "-759250125/2 -1/2 576460752312515627", "-759250125/2 1/2 576460752312515627",
+         Quadratic_status::irrational_distinct},
+        {"4611686018427387904x^2 + 4611686018427387904x + 1 = 0", "-1/2 -15/2147483648 5124095576030431",
+         "-1/2 15/2147483648 5124095576030431", Quadratic_status::irrational_distinct},
+        // The common factor 2⁶² is divided out before the discriminant is formed.
+        {"4611686018427387904x^2 - 4611686018427387904 = 0", "-1/1 0/1 0", "1/1 0/1 0",
+         Quadratic_status::rational_distinct},
+        // The common denominator is the lcm, not the product, of the denominators.
+        {"1/4611686018427387847x^2 + 1/4611686018427387847x - 2/4611686018427387847 = 0", "-2/1 0/1 0",
+         "1/1 0/1 0", Quadratic_status::rational_distinct},
+        // D = 9·2305843009213693973 leaves 64 bits; its odd square factor comes out.
+        {"x^2 + x - 5188146770730811439 = 0", "-1/2 -3/2 2305843009213693973", "-1/2 3/2 2305843009213693973",
+         Quadratic_status::irrational_distinct},
     };
     for (const auto& c : cases) {
         const std::optional<QuadraticRoots> roots = quadraticRoots(parseEquation(c.equation));
@@ -48,9 +67,19 @@ TEST(QuadraticRoots, ByTheDiscriminant) {
         EXPECT_EQ(roots->status, c.status) << c.equation;
     }
     // No roots can be formed: no x² term, x² terms that cancel, a zero
-    // denominator, a discriminant beyond 64 bits.
+    // denominator; nor written: a root 2⁶³, a root -1/2⁶³ or -1/2⁶⁴, a
+    // radicand 2⁶⁴ + 1 (square-free); nor worked in 128 bits: B or C near
+    // 2¹⁸⁸, B² = 2¹²⁸, B² − 4AC above 2¹²⁷, a common denominator of three
+    // large primes.
     for (const char* equation :
-         {"x^3 + 2x = 1", "x^2 + x = x^2", "x^2 + 1/0x = 0", "4611686018427387904x^2 + 4611686018427387904x + 1 = 0"}) {
+         {"x^3 + 2x = 1", "x^2 + x = x^2", "x^2 + 1/0x = 0", "1/2x^2 - 4611686018427387904x = 0",
+          "4611686018427387904x^2 + 1/2x = 0", "4611686018427387904x^2 + 1/4x = 0",
+          "x^2 + x - 4611686018427387904 = 0",
+          "1/4611686018427387847x^2 + 4611686018427387904x + 1/4611686018427387903 = 0",
+          "1/4611686018427387847x^2 + 1/4611686018427387903x + 4611686018427387904 = 0",
+          "274877906944x^2 + 4611686018427387904x + 1/4 = 0",
+          "4611686018427387903/4x^2 + 2305843009213693953x - 4611686018427387905/4 = 0",
+          "1/9223372036854775783x^2 + 1/9223372036854775643x + 1/9223372036854775549 = 0"}) {
         EXPECT_FALSE(quadraticRoots(parseEquation(equation))) << equation;
     }
 }
@@ -70,6 +99,11 @@ TEST(RootLayout, EachStyle) {
         {{{1, 3}, {2, 3}, 7}, "[1/3] + [2/3]√7", "{1 + 2√7/3}", "2.0971675"},
         {{{1, 2}, {-1, 3}, 2}, "[1/2] − [1/3]√2", "{3 − 2√2/6}", "0.028595479"},
         {{{0, 1}, {2, 2}, 2}, "√2", "{2√2/2}", "1.4142136"},
+        {{{1, 1}, {1, 1}, 2}, "1 + √2", "1 + √2", "2.4142136"},
+        {{{0, 1}, {0, 1}, 0}, "0", "0", "0"},
+        // The parts nearly cancel: the small root of 4y² + 3037000500y − 2 = 0 keeps its digits.
+        {{{-759250125, 2}, {1, 2}, 576460752312515627}, "-[759250125/2] + [1/2]√576460752312515627",
+         "{-759250125 + √576460752312515627/2}", "6.5854451e-10"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readLine(*rootLayout(c.root)), c.fraction) << c.fraction;
@@ -79,6 +113,7 @@ TEST(RootLayout, EachStyle) {
     // Outside the contract of quadraticRoots: no layout rather than a wrapped number.
     EXPECT_FALSE(rootLayout({{1, 0}, {1, 1}, 2}));
     EXPECT_FALSE(rootLayout({{1, 3}, {INT64_MAX, 2}, 2}, Style::rational_fraction));
+    EXPECT_FALSE(rootLayout({{1, 1}, {INT64_MIN, 3}, 2}));
 }
 
 // a·r² + b·r + c = 0 for rational roots; for r = p ± k·√q, the sum 2p = −b/a
@@ -129,6 +164,37 @@ TEST(QuadraticRoots, AgreeWithVietaForRandomQuadratics) {
                       c * p.denominator * p.denominator * k.denominator * k.denominator)
                 << what;
         }
+    }
+}
+
+// k(q₁x − p₁)(q₂x − p₂) expanded, with roots near ±3·10⁹ so that B² leaves 64
+// bits: the roots come back as p₁/q₁ and p₂/q₂ in lowest terms, smaller first.
+TEST(QuadraticRoots, LargeRootsOfRandomProducts) {
+    std::mt19937_64 engine(11);
+    auto pick = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine);
+    };
+    for (int trial = 0; trial < 500; ++trial) {
+        const std::int64_t k = std::array<std::int64_t, 4>{1, -1, 2, -3}[pick(0, 3)];
+        const std::int64_t limit = k == 1 || k == -1 ? 3000000000 : 1500000000;
+        const std::int64_t q1 = pick(1, 3), p1 = pick(-limit, limit);
+        const bool twice = trial % 5 == 0;  // sometimes one root twice
+        const std::int64_t q2 = twice ? q1 : pick(1, 3), p2 = twice ? p1 : pick(-limit, limit);
+        const std::int64_t coefficients[] = {k * q1 * q2, -k * (q1 * p2 + q2 * p1), k * p1 * p2};
+        Monomials terms;
+        for (std::uint64_t i = 0; i < 3; ++i) terms.push_back(Monomial{Rational{coefficients[i], 1}, 2 - i});
+        const std::string what = std::to_string(p1) + "/" + std::to_string(q1) + " " + std::to_string(p2) + "/" +
+                                 std::to_string(q2) + " times " + std::to_string(k);
+        const std::optional<QuadraticRoots> roots =
+            quadraticRoots(PolyEquation{Polynomial{terms}, Polynomial{Monomial{Rational{0, 1}, 0}}});
+        ASSERT_TRUE(roots && roots->first && roots->second) << what;
+        Rational r1 = *reducedRational(Rational{p1, q1}), r2 = *reducedRational(Rational{p2, q2});
+        if (r2.numerator * r1.denominator < r1.numerator * r2.denominator) std::swap(r1, r2);
+        EXPECT_EQ(rootText(roots->first), rootText(Quadratic_solution{r1, Rational{0, 1}, 0})) << what;
+        EXPECT_EQ(rootText(roots->second), rootText(Quadratic_solution{r2, Rational{0, 1}, 0})) << what;
+        EXPECT_EQ(roots->status,
+                  equals(r1, r2) ? Quadratic_status::rational_repeated : Quadratic_status::rational_distinct)
+            << what;
     }
 }
 

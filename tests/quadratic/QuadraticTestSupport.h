@@ -2,7 +2,8 @@
 // Equations for the quadratic tests written as text, "2x^2 - 5x - 3 = 0",
 // "1/2y^2 = 2", "0.3x^2 < 0.5x": terms joined by " + " and " - ", each an
 // optional coefficient (whole, n/d or decimal, kept as written: 0.3 is 3/10,
-// 2/4 stays 2/4) with an optional letter and power; a relation between the
+// 2/4 stays 2/4, 1/-1 keeps its denominator -1) with an optional letter and
+// power; a relation between the
 // sides. And a worked solution read back as one "caption: line | line" text
 // per step (QuadraticReading.h), so that a test states whole solutions.
 
@@ -23,7 +24,8 @@ namespace duolinear::testing {
 
 inline Monomial parseTerm(const std::string& text, bool negative) {
     std::size_t i = 0;
-    while (i < text.size() && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.' || text[i] == '/')) {
+    while (i < text.size() && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.' || text[i] == '/' ||
+                               (text[i] == '-' && i > 0 && text[i - 1] == '/'))) {
         ++i;
     }
     Rational coefficient{1, 1};

@@ -1,0 +1,42 @@
+#pragma once
+// Signed 128-bit integers for the root computation, so that B², 4AC and the
+// discriminant of coefficients that fit in 64 bits can be formed exactly.
+// Checked operations as in algebra/Checked.h (an overflow is no value and an
+// absent operand makes the result absent), the gcd, square roots, and the
+// narrowing of a fraction back to a 64-bit Rational.
+
+#include <cstdint>
+#include <optional>
+
+#include "algebra/Rational.h"
+
+namespace duolinear {
+
+using Wide = __int128;
+using CheckedWide = std::optional<Wide>;
+
+CheckedWide wideAdd(CheckedWide a, CheckedWide b);
+CheckedWide wideSubtract(CheckedWide a, CheckedWide b);
+CheckedWide wideMultiply(CheckedWide a, CheckedWide b);
+
+// gcd(|a|, |b|); 0 only for gcd(0, 0).
+unsigned __int128 wideGcd(Wide a, Wide b);
+
+// r with r * r = n for a perfect square n >= 0; no value otherwise.
+std::optional<Wide> wideExactSquareRoot(Wide n);
+
+// sqrt(n) = coefficient * sqrt(radicand) for n > 0, the radicand square-free.
+// No value when the square-free part could not be brought within 64 bits:
+// the square factors of primes below 2^16 are taken out before the rest is
+// factored in 64 bits.
+struct WideSquareRoot {
+    Wide coefficient = 0;
+    std::int64_t radicand = 0;
+};
+std::optional<WideSquareRoot> wideSimplifiedSquareRoot(Wide n);
+
+// numerator / denominator in lowest terms with a positive denominator, black;
+// no value for a zero denominator or when a part does not fit in 64 bits.
+std::optional<Rational> narrowedFraction(CheckedWide numerator, CheckedWide denominator);
+
+}  // namespace duolinear
