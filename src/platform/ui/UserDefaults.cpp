@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string_view>
 
-#include <nlohmann/json.hpp>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -16,6 +16,8 @@
 namespace ui {
 
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::optional<std::filesystem::path>& standardFileOverride() {
     static std::optional<std::filesystem::path> file;
@@ -111,20 +113,24 @@ void UserDefaults::load() {
         warn(name + " " + read.problem + "; it is left alone and the preferences are kept in memory only");
         return;
     }
-    if (isBlank(read.text)) return;  // nothing in it to keep
-    if (nestingDepth(read.text) > kMaxPreferencesNesting) {
+    // A byte-order mark may lead the text (some editors write one); it is
+    // read past and not written back.
+    const std::string text =
+        read.text.starts_with(kByteOrderMark) ? read.text.substr(kByteOrderMark.size()) : read.text;
+    if (isBlank(text)) return;  // nothing in it to keep
+    if (nestingDepth(text) > kMaxPreferencesNesting) {
         state_ = FileState::leaveAlone;
         warn(name + " is nested deeper than " + std::to_string(kMaxPreferencesNesting) +
              " levels; it is left alone and the preferences are kept in memory only");
         return;
     }
-    if (!nlohmann::json::accept(read.text) || read.text[read.text.find_first_not_of(" \t\r\n")] != '{') {
+    if (!isJsonObject(text)) {
         state_ = FileState::moveAside;
         warn(name + " is not a JSON object; starting with no preferences (the file is moved aside when they are " +
              "next saved)");
         return;
     }
-    members_ = preferencesMembers(read.text);
+    members_ = preferencesMembers(text);
 }
 
 std::int64_t UserDefaults::integerForKey(const std::string& key) const {

@@ -22,10 +22,12 @@
 // A file that cannot be written leaves the values in memory and says so on
 // stderr, and so do preferences that would make a file larger than
 // kMaxPreferencesFileSize (the file is written compact, and a save never
-// writes what the next start would refuse: the old file stays). Members of
-// the file that the app does not use are kept as they are written, numbers
-// wider than 64 bits included. A file that is replaced keeps its permissions
-// and, where the process may set them, its owner and group.
+// writes what the next start would refuse: the old file stays). A byte-order
+// mark that leads the file is read past and not written back. Members of the
+// file that the app does not use are kept as they are written, numbers wider
+// than 64 bits or beyond a double's range included. A file that is replaced
+// keeps its permissions and, where the process may set them, its owner and
+// group.
 
 #include <cstddef>
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <regex>
 #include <sstream>
 
 #include <grp.h>
@@ -97,14 +98,21 @@ TEST_F(UserDefaultsTest, ValuesSurviveARestart) {
 }
 
 TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
-    // A cut-off object, JSON that is not an object, stray bytes, a number no
-    // double holds.
+    // A cut-off object, JSON that is not an object, stray bytes, numbers
+    // JSON does not allow, a byte-order mark before what is not an object,
+    // after a blank, or twice.
     const std::string contents[] = {"{\"duolinear_variable\": 1",
                                     "[1, 2]",
                                     "\xff\xfe garbage",
                                     "null",
                                     "{\"duolinear_variable\": 1}x",
-                                    "{\"duolinear_variable\": 1, \"far\": 1e400}"};
+                                    "{\"duolinear_variable\": 1, \"far\": 01}",
+                                    "{\"duolinear_variable\": 1, \"far\": 1e400.5}",
+                                    "{\"duolinear_variable\": 1, \"far\": -}",
+                                    "{\"duolinear_variable\": 1, \"far\": 2 3}",
+                                    "\xEF\xBB\xBF[1]",
+                                    " \xEF\xBB\xBF{\"duolinear_variable\": 1}",
+                                    "\xEF\xBB\xBF\xEF\xBB\xBF{\"duolinear_variable\": 1}"};
     const fs::path file = folder_ / "preferences.json";
     int n = 0;
     for (const std::string& content : contents) {
@@ -151,13 +159,17 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
     EXPECT_EQ(read(folder_ / "odd.corrupt"), "taken");
 }
 
+// The file starts with a byte-order mark (as some editors write), which is
+// read past and not written back.
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     const fs::path file = folder_ / "preferences.json";
     write(file,
+          "\xEF\xBB\xBF"
           R"({"text": "1 \"}\" \\", "say \"hi\"": 3, "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1,
-                    "wide": 12345678901234567890123, "tiny": -1.25E-7, "spelled": 1.0, "shape": {"a" : [ 1, "b c" ]}})");
+                    "wide": 12345678901234567890123, "tiny": -1.25E-7, "spelled": 1.0, "shape": {"a" : [ 1, "b c" ]},
+                    "far": [1e400, -2.5E+99999, 1E-400]})");
     UserDefaults defaults(file);
-    for (const char* key : {"text", "real", "list", "huge", "wide", "tiny", "spelled", "shape"}) {
+    for (const char* key : {"text", "real", "list", "huge", "wide", "tiny", "spelled", "shape", "far"}) {
         EXPECT_EQ(defaults.integerForKey(key), 0) << key;
     }
     EXPECT_EQ(defaults.integerForKey("ok"), 1);
@@ -166,9 +178,30 @@ TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     // Written back exactly as they were written, blanks outside strings left out.
     EXPECT_EQ(
         read(file),
-        R"({"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"say \"hi\"":3,)"
+        R"({"far":[1e400,-2.5E+99999,1E-400],"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"say \"hi\"":3,)"
         R"("shape":{"a":[1,"b c"]},"spelled":1.0,"text":"1 \"}\" \\","tiny":-1.25E-7,"wide":12345678901234567890123})"
         "\n");
+}
+
+// Numbers of every form, as members and in lists, against JSON's grammar
+// for a number: those it allows are read (whatever their size) and kept as
+// written, the others make the text no JSON object.
+TEST(PreferencesText, NumbersAreCheckedByJsonsGrammarWhateverTheirSize) {
+    const std::regex number(R"(-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?)");
+    const std::string alphabet = "0123456789000999-+.eE";
+    std::mt19937 random(404);
+    for (int round = 0; round < 3000; ++round) {
+        std::string token;
+        for (int n = std::uniform_int_distribution<int>(1, 8)(random); n > 0; --n) {
+            token += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+        }
+        const std::string text = "{\"a\":" + token + ", \"b\": [1, " + token + "]}";
+        const bool valid = std::regex_match(token, number);
+        EXPECT_EQ(isJsonObject(text), valid) << text;
+        if (valid) {
+            EXPECT_EQ(preferencesMembers(text), (PreferencesMembers{{"a", token}, {"b", "[1," + token + "]"}}));
+        }
+    }
 }
 
 // Saving writes compact JSON, and never a file larger than a start reads: a
