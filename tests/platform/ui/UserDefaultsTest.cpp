@@ -273,12 +273,32 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
     const fs::path blocker = folder_ / "not-a-folder";
     write(blocker, "x");
     UserDefaults defaults(blocker / "preferences.json");
+    // Saves that fail the same way, as the three values of one choice of the
+    // app do, say so once; after a save that succeeds, a failure is said again.
+    auto timesSaid = [](const std::string& said) {
+        std::size_t times = 0;
+        for (std::size_t at = said.find("cannot save"); at != std::string::npos; at = said.find("cannot save", at + 1))
+            ++times;
+        return times;
+    };
     testing::internal::CaptureStderr();
     EXPECT_FALSE(defaults.setInteger(1, "duolinear_variable"));
-    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(defaults.setInteger(1, "duolinear_equation"));
+    EXPECT_FALSE(defaults.setInteger(0, "duolinear_LCM"));
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(timesSaid(said), 1u) << said;
     EXPECT_NE(said.find("cannot save the preferences"), std::string::npos) << said;
     EXPECT_NE(said.find("cannot be examined: Not a directory"), std::string::npos) << said;
     EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1);
+    fs::remove(blocker);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(defaults.setInteger(1, "duolinear_LCM"));
+    fs::remove_all(blocker);
+    write(blocker, "x");
+    EXPECT_FALSE(defaults.setInteger(0, "duolinear_LCM"));
+    EXPECT_FALSE(defaults.setInteger(1, "duolinear_LCM"));
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(timesSaid(said), 1u) << said;
 
     // A write that fails part-way (here at the size limit of files) leaves no
     // temporary file behind, and says why. The warning goes to a pipe, which
