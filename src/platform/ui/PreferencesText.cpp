@@ -30,6 +30,14 @@ std::size_t stringEnd(const std::string& text, std::size_t at) {
     return text.size();
 }
 
+// Appends the string that opens at `at` to `out` as written; `at` is left
+// past its closing quote.
+void copyString(const std::string& text, std::size_t& at, std::string& out) {
+    const std::size_t end = stringEnd(text, at);
+    out.append(text, at, end - at);
+    at = end;
+}
+
 // The value that starts at `at`, without the blanks outside its strings;
 // `at` is left at the comma or brace after it.
 std::string compactValue(const std::string& text, std::size_t& at) {
@@ -38,9 +46,7 @@ std::string compactValue(const std::string& text, std::size_t& at) {
     while (at < text.size()) {
         const char c = text[at];
         if (c == '"') {
-            const std::size_t end = stringEnd(text, at);
-            value.append(text, at, end - at);
-            at = end;
+            copyString(text, at, value);
             continue;
         }
         if (depth == 0 && (c == ',' || c == '}')) break;
@@ -90,9 +96,7 @@ std::optional<std::string> withNumbersAsZero(const std::string& text) {
     while (at < text.size()) {
         const char c = text[at];
         if (c == '"') {
-            const std::size_t end = stringEnd(text, at);
-            checked.append(text, at, end - at);
-            at = end;
+            copyString(text, at, checked);
         } else if (c == '-' || isDigit(c)) {
             // Outside strings only numbers hold these, and no number runs
             // straight into another's characters ("1e5.5", "1-2").
