@@ -390,6 +390,18 @@ TEST(LayoutSolver, ConstraintsReadBackAndSwitchOnAndOff) {
     same.setActive(true);
     EXPECT_THAT(solveLayout(root).problems, IsEmpty());
     expectFrame(*view, 10, 0, 50, 45);
+
+    // Switching one off alone lays the view out anew at the next pass: of
+    // two widths, the one left out as a conflict takes over.
+    same.setActive(false);
+    Constraint forty = view->widthAnchor().constraintEqualToConstant(40);
+    forty.activate();
+    thirty.activate();
+    root.layoutIfNeeded();
+    expectFrame(*view, 10, 0, 40, 45);
+    forty.deactivate();
+    root.layoutIfNeeded();
+    expectFrame(*view, 10, 0, 30, 45);
 }
 
 TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {

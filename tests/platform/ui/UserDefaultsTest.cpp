@@ -139,8 +139,12 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
     write(file, " \n");
     EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
     EXPECT_EQ(names().size(), 1u + n);
-    // With every name beside it taken, the file stays as it is and the save fails.
-    for (int k = n + 1; k <= 1000; ++k) write(folder_ / ("preferences.json.corrupt-" + std::to_string(k)), "");
+    // The thousandth name is the last one tried; with every name beside it
+    // taken, the file stays as it is and the save fails.
+    for (int k = n + 1; k < 1000; ++k) write(folder_ / ("preferences.json.corrupt-" + std::to_string(k)), "");
+    write(file, "[2]");
+    EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
+    EXPECT_EQ(read(folder_ / "preferences.json.corrupt-1000"), "[2]");
     write(file, "[1]");
     testing::internal::CaptureStderr();
     EXPECT_FALSE(UserDefaults(file).setInteger(1, "duolinear_variable"));
