@@ -17,10 +17,13 @@
 # layout_drawing").
 #
 # The tests run are read from the build's own link graph (CMake's graphviz
-# output): the libraries built from the folder's sources, the libraries that
-# link one of them directly, and then every test executable that links one of
-# those. So a fault in src/keypads runs the keypads and screens tests, and one
-# in src/layout_extensions the layout_extensions, renderer and gallery tests.
+# output): the libraries built from the folder's sources, every library or
+# program that links one of them directly or through others, and then every
+# test executable that links one of those. So a fault in src/algebra runs the
+# tests of every folder built on it (the solver's and the quadratic solver's
+# among them), and one in src/keypads the keypads and screens tests. Two runs
+# in one MUTANTS_DIR would plant faults in the same copy: the second refuses
+# to start.
 #
 # A fault is drawn as a line of the folder's .cpp and .h files that holds an
 # operator, a literal or a whole statement, then one change on that line: a
@@ -57,6 +60,10 @@ dir="${MUTANTS_DIR:-build/mutants}"
 [ -d "src/$folder" ] || { echo "No folder src/$folder" >&2; exit 2; }
 mkdir -p "$dir"
 dir="$(cd "$dir" && pwd)"
+# One run at a time in a working folder: a second would mutate the same copy
+# and judge faults it did not plant. The lock goes with the process.
+exec 9>"$dir/lock"
+flock -n 9 || { echo "Another run is using $dir (set MUTANTS_DIR to run beside it)" >&2; exit 2; }
 
 # The copy: files that git knows (tracked, or new and not ignored); a file is
 # copied only when its content differs, so incremental builds stay incremental.
@@ -163,7 +170,14 @@ for text in open(dot):
     if m:
         links.setdefault(m.group(1), set()).add(m.group(2))
 libraries = {owner[f] for f in owner if f.startswith(folder + "/") and not owner[f].startswith("test_")}
-seen = libraries | {t for t, to in links.items() if to & libraries and not t.startswith("test_")}
+# Every library or program that reaches the folder's libraries through links,
+# directly or through others: a fault in src/algebra reaches the solver's tests.
+seen = set(libraries)
+while True:
+    more = {t for t, to in links.items() if to & seen and not t.startswith("test_")} - seen
+    if not more:
+        break
+    seen |= more
 tests = sorted(t for t, to in links.items() if t.startswith("test_") and to & seen)
 print("\n".join(t[len("test_"):] for t in tests))
 PY

@@ -40,10 +40,9 @@ void drawCountOp(const std::string& text, const TextList& tableau, const TextLis
     const std::string sign = globals[0] == "COUNT DOWN" ? "\u2212" : "+";
     const double g = plugInGap(size), d = widthIn(main, "0"), lh = main.metrics().lineHeight;
     const double smallDigit = widthIn(small, "0");
-    const gfx::Size label = gfx::measureText(powerOfTenText(columns - 1).value_or(""), {small});
     const double top = y - box.ascent;
     const double x0 = x + widthIn(main, sign) + g, x1 = x0 + static_cast<double>(columns) * d;
-    const double y0 = top + std::max(label.width, label.height) + kRowGap;
+    const double y0 = top + placeValueLabelBand(small, columns) + kRowGap;
     gfx::Context* context = gfx::currentContext();
 
     // Right-aligned in `count` columns of width d starting at `left`; a value

@@ -35,6 +35,12 @@ gfx::TextAttributes textOnly(const PlugInCell& cell, const gfx::Font& font) {
     return {font, plugInTextColor(cell.color), gfx::Color::clear()};
 }
 
+TextList textsOf(const PlugInCells& cells) {
+    TextList texts;
+    for (const PlugInCell& cell : cells) texts.push_back(cell.text);
+    return texts;
+}
+
 void fillPolygon(gfx::Context* context, const PlugInCell& cell, std::initializer_list<gfx::Point> corners) {
     const gfx::Color fill = plugInBackgroundColor(cell.background);
     if (context == nullptr || fill.isClear()) return;
@@ -151,7 +157,7 @@ void drawGridMultiply(const PlugInCells& topFactor, const PlugInCells& sideFacto
                       double x, double y, double size) {
     const std::size_t a = sideFactor.size(), b = topFactor.size();
     if (a == 0 || b == 0 || !isGrid(cells, a, b)) return;
-    const std::int64_t nT = plugInCharacterCount(topFactor[0].text), nS = plugInCharacterCount(sideFactor[0].text);
+    const std::int64_t nT = longestTextLength(textsOf(topFactor)), nS = longestTextLength(textsOf(sideFactor));
     const PlugInSize box =
         measureGridMultiply(size, static_cast<std::int64_t>(a), static_cast<std::int64_t>(b), nT, nS);
     if (box.height <= 0.0) return;
@@ -164,10 +170,10 @@ void drawGridMultiply(const PlugInCells& topFactor, const PlugInCells& sideFacto
     const double gy = y + factor.lineHeight - box.ascent;
     gfx::Context* context = gfx::currentContext();
 
-    // The cells and the headings are sized for the first headings' digits; a
-    // longer text is drawn smaller, where it would have stood, so that it
-    // keeps inside its cell (the pad the measure leaves) or the room left of
-    // the grid.
+    // The cells and the headings are sized for the longest headings and
+    // their products; a longer text is drawn smaller, where it would have
+    // stood, so that it keeps inside its cell (the pad the measure leaves) or
+    // the room left of the grid.
     const double cellRoom = c - kGridCellPad;
     for (std::size_t i = 0; i < a; ++i) {
         for (std::size_t j = 0; j < b; ++j) {

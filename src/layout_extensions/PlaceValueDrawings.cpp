@@ -1,6 +1,7 @@
 #include "layout_extensions/PlaceValueDrawings.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <optional>
 
@@ -38,8 +39,7 @@ ColumnMeasures columnMeasures(double size, std::int64_t columns, double top) {
     m.digit = widthIn(m.main, "0");
     m.line = m.main.metrics().lineHeight;
     m.smallLine = m.small.metrics().lineHeight;
-    const gfx::Size label = gfx::measureText(powerOfTenText(columns - 1).value_or(""), {m.tiny});
-    m.firstRowTop = top + std::max(label.width, label.height) + kRowGap;
+    m.firstRowTop = top + placeValueLabelBand(m.tiny, columns) + kRowGap;
     return m;
 }
 
@@ -78,6 +78,20 @@ double centredInColumn(double left, double digit, double width) {
 double roomInColumn(const ColumnMeasures& m, double left, double right, TextAnchor anchor) {
     const double edge = anchor == TextAnchor::centre ? 2.0 * (right - left - 0.5 * m.digit) : right - left;
     return std::min(m.digit + m.gap - kColumnLineWidth, edge);
+}
+
+// The stroke through a struck cell, rising to the right; where its ink would
+// reach past the item's right edge at `right` it ends sooner, along its own
+// line. Its square end reaches beyond the end point by half the stroke's width
+// times the sine of its slope.
+void drawStrike(gfx::Context& context, gfx::Point from, gfx::Point to, double right) {
+    const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
+    const double reach = length > 0.0 ? 0.5 * kStrikeWidth * std::abs(dy) / length : 0.0;
+    if (dx > 0.0 && to.x + reach > right) {
+        const double share = std::max(0.0, (right - reach - from.x) / dx);
+        to = {from.x + share * dx, from.y + share * dy};
+    }
+    drawLine(context, gfx::Color::black(), from, to, kStrikeWidth);
 }
 
 void drawRule(gfx::Context* context, double left, double right, double height) {
@@ -151,8 +165,7 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
                 drawTextInRoom(cell, {centredInColumn(left, d, w), top}, {m.small}, room, TextAnchor::centre);
                 if (struck && context != nullptr) {
                     const double base = top + 0.5 * m.smallLine + 0.5 * hS, rise = h10 * highlight.width() / w10;
-                    drawLine(*context, gfx::Color::black(), {highlight.minX(), base}, {highlight.maxX(), base - rise},
-                             kStrikeWidth);
+                    drawStrike(*context, {highlight.minX(), base}, {highlight.maxX(), base - rise}, right);
                 }
             } else {
                 const gfx::TextAttributes full{m.main, gfx::Color::black(), behind};
@@ -163,7 +176,7 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
                                    TextAnchor::left);
                 }
                 if (struck && context != nullptr) {
-                    drawLine(*context, gfx::Color::black(), {left, top + lh}, {left + d, top}, kStrikeWidth);
+                    drawStrike(*context, {left, top + lh}, {left + d, top}, right);
                 }
             }
         }
@@ -181,57 +194,106 @@ void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextG
     }
 }
 
-void drawAddColumn(const std::string& text, std::int64_t lines, std::int64_t rows, std::int64_t columns,
-                   const TextGrid& tableau, const TextGrid& attributes, double x, double y, double size) {
-    const PlugInSize box = measureAddColumn(size, text, lines, rows, columns);
-    if (box.height <= 0.0) return;
-    const std::size_t n = static_cast<std::size_t>(rows), count = static_cast<std::size_t>(columns);
-    if (!isGrid(tableau, n, count) || !isGrid(attributes, n, count)) return;
+namespace {
 
-    const double top = y - box.ascent;
-    const ColumnMeasures m = columnMeasures(size, columns, top);
-    const double d = m.digit, g = m.gap, lh = m.line;
-    const double x0 = x + widthIn(m.main, text) + g, x1 = x0 + static_cast<double>(columns) * (d + g) - g;
-    const double ya = m.firstRowTop + lh + kRowGap, yb = ya + lh + kRuleGap;
-    gfx::Context* context = gfx::currentContext();
+// Where a column addition of `columns` columns stands in its box (left edge x,
+// top `top`), and the cells it shows.
+struct AddColumnPlan {
+    ColumnMeasures m;
+    double x = 0.0, x0 = 0.0, x1 = 0.0, ya = 0.0, yb = 0.0, right = 0.0, bottom = 0.0;
 
     // The item has room for the rows it is sized for; a row, the text in
     // front of row 1 or the rule under it that would fall below is left out.
-    const double itemBottom = top + box.height;
-    const auto fits = [&](double bottom) { return bottom <= itemBottom + kRowFit; };
-    if (fits(ya + lh)) gfx::drawText(text, {x, ya}, {m.main});
-    drawLabels(m, columns, x0);
-    if (context != nullptr) {
-        if (fits(yb - kRuleRise + 0.5 * kPlugInLineWidth)) drawRule(context, x0, x1, yb - kRuleRise);
-        const double bottom = m.firstRowTop + static_cast<double>(lines) * (lh + kRowGap);
-        for (std::int64_t j = 0; j + 1 < columns; ++j) {
-            const double across = x0 + d + 0.5 * g + static_cast<double>(j) * (d + g);
-            drawLine(*context, gfx::Color::black(), {across, top}, {across, bottom}, kColumnLineWidth);
-        }
-    }
+    bool fits(double lowest) const { return lowest <= bottom + kRowFit; }
+};
 
-    // A smaller text is centred on the height of a full-size digit.
+AddColumnPlan addColumnPlan(const std::string& text, std::int64_t columns, const PlugInSize& box, double x, double top,
+                            double size) {
+    AddColumnPlan plan{columnMeasures(size, columns, top)};
+    const ColumnMeasures& m = plan.m;
+    plan.x = x;
+    plan.x0 = x + widthIn(m.main, text) + m.gap;
+    plan.x1 = plan.x0 + static_cast<double>(columns) * (m.digit + m.gap) - m.gap;
+    plan.ya = m.firstRowTop + m.line + kRowGap;
+    plan.yb = plan.ya + m.line + kRuleGap;
+    plan.right = x + box.width;
+    plan.bottom = top + box.height;
+    return plan;
+}
+
+// Calls visit(text, attributes, top-left corner, room, anchor) for each cell
+// the plan shows, in drawing order: a one-character text full size at its
+// column's left edge, any other in the smaller font, centred on the column
+// and on the height of a full-size digit.
+template <typename Visit>
+void forEachShownCell(const AddColumnPlan& plan, const TextGrid& tableau, const TextGrid& attributes, Visit visit) {
+    const ColumnMeasures& m = plan.m;
+    const double d = m.digit, lh = m.line;
     const double drop = 0.5 * (gfx::measureText("0", {m.main}).height - gfx::measureText("0", {m.small}).height);
-    const double right = x + box.width;
     double rowTop = m.firstRowTop;
-    for (std::size_t r = 0; r < n && fits(rowTop + lh); ++r) {
-        double left = x0;
-        for (std::size_t c = 0; c < count; ++c, left += d + g) {
+    for (std::size_t r = 0; r < tableau.size() && plan.fits(rowTop + lh); ++r) {
+        double left = plan.x0;
+        for (std::size_t c = 0; c < tableau[r].size(); ++c, left += d + m.gap) {
             const std::string& cell = tableau[r][c];
             const std::string& code = attributes[r][c];
             if (letter(code, 0) != 'Y' || cell == "Z") continue;
             const gfx::Color behind = highlight(letter(code, 1));
             if (plugInCharacterCount(cell) == 1) {
-                gfx::drawText(cell, {left, rowTop}, {m.main, gfx::Color::black(), behind});
+                // A digit has its column's width; the rounding of the box's
+                // width must not shrink it.
+                visit(cell, gfx::TextAttributes{m.main, gfx::Color::black(), behind}, gfx::Point{left, rowTop},
+                      roomInColumn(m, left, plan.right, TextAnchor::left) + kRowFit, TextAnchor::left);
             } else {
-                const double w = widthIn(m.small, cell);
-                drawTextInRoom(cell, {centredInColumn(left, d, w), rowTop + drop},
-                               {m.small, gfx::Color::black(), behind}, roomInColumn(m, left, right, TextAnchor::centre),
-                               TextAnchor::centre);
+                visit(cell, gfx::TextAttributes{m.small, gfx::Color::black(), behind},
+                      gfx::Point{centredInColumn(left, d, widthIn(m.small, cell)), rowTop + drop},
+                      roomInColumn(m, left, plan.right, TextAnchor::centre), TextAnchor::centre);
             }
         }
         rowTop += r == 1 ? lh + kRuleGap : lh + kRowGap;
     }
+}
+
+}  // namespace
+
+PlugInSize measureAddColumnCells(double size, const std::string& text, std::int64_t lines, std::int64_t rows,
+                                 std::int64_t columns, const TextGrid& tableau, const TextGrid& attributes) {
+    const PlugInSize box = measureAddColumn(size, text, lines, rows, columns);
+    const std::size_t n = static_cast<std::size_t>(rows), count = static_cast<std::size_t>(columns);
+    if (box.height <= 0.0 || !isGrid(tableau, n, count) || !isGrid(attributes, n, count)) return box;
+    bool allFit = true;
+    forEachShownCell(addColumnPlan(text, columns, box, 0.0, 0.0, size), tableau, attributes,
+                     [&](const std::string& cell, const gfx::TextAttributes& set, gfx::Point, double room, TextAnchor) {
+                         const gfx::Font smallest = set.font.withSize(shrunkFontSize(cell, set.font, room));
+                         allFit = allFit && widthIn(smallest, cell) <= room;
+                     });
+    return allFit ? box : PlugInSize{};
+}
+
+void drawAddColumn(const std::string& text, std::int64_t lines, std::int64_t rows, std::int64_t columns,
+                   const TextGrid& tableau, const TextGrid& attributes, double x, double y, double size) {
+    const std::size_t n = static_cast<std::size_t>(rows), count = static_cast<std::size_t>(columns);
+    if (!isGrid(tableau, n, count) || !isGrid(attributes, n, count)) return;
+    const PlugInSize box = measureAddColumnCells(size, text, lines, rows, columns, tableau, attributes);
+    if (box.height <= 0.0) return;
+
+    const double top = y - box.ascent;
+    const AddColumnPlan plan = addColumnPlan(text, columns, box, x, top, size);
+    const ColumnMeasures& m = plan.m;
+    gfx::Context* context = gfx::currentContext();
+
+    if (plan.fits(plan.ya + m.line)) gfx::drawText(text, {x, plan.ya}, {m.main});
+    drawLabels(m, columns, plan.x0);
+    if (context != nullptr) {
+        if (plan.fits(plan.yb - kRuleRise + 0.5 * kPlugInLineWidth)) drawRule(context, plan.x0, plan.x1, plan.yb - kRuleRise);
+        const double bottom = m.firstRowTop + static_cast<double>(lines) * (m.line + kRowGap);
+        for (std::int64_t j = 0; j + 1 < columns; ++j) {
+            const double across = plan.x0 + m.digit + 0.5 * m.gap + static_cast<double>(j) * (m.digit + m.gap);
+            drawLine(*context, gfx::Color::black(), {across, top}, {across, bottom}, kColumnLineWidth);
+        }
+    }
+    forEachShownCell(plan, tableau, attributes,
+                     [](const std::string& cell, const gfx::TextAttributes& set, gfx::Point at, double room,
+                        TextAnchor anchor) { drawTextInRoom(cell, at, set, room, anchor); });
 }
 
 }  // namespace duolinear

@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <string>
 
+#include "layout_extensions/PlugInMeasurers.h"
 #include "layout_extensions/PlugInRecords.h"
 
 namespace duolinear {
@@ -36,6 +37,15 @@ namespace duolinear {
 // the top one; a rule follows that row.
 void drawTableauOp(const std::string& text, const TextGrid& tableau, const TextGrid& attributes,
                    const TextList& globals, const TextList& locals, double x, double y, double size);
+
+// measureAddColumn's box for a record whose tableau and attributes have the
+// shape its counts say; but nothing, (0, 0, 0), when a cell it shows would
+// still be wider than its room at the smallest size a text is shrunk to (see
+// shrunkFontSize): such a record is broken, and draws nothing rather than
+// draw outside its box. A tableau of another shape measures as
+// measureAddColumn says (and draws nothing).
+PlugInSize measureAddColumnCells(double size, const std::string& text, std::int64_t lines, std::int64_t rows,
+                                 std::int64_t columns, const TextGrid& tableau, const TextGrid& attributes);
 
 // `lines` rows are sized for and crossed by the lines between the columns;
 // the tableau has `rows` rows of `columns` cells. The text stands in front of

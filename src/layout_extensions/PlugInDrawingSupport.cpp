@@ -42,6 +42,11 @@ gfx::Color plugInBackgroundColor(std::string_view colorName) {
     return color ? uiColor(*color) : gfx::Color::clear();
 }
 
+double placeValueLabelBand(const gfx::Font& labelFont, std::int64_t columns) {
+    const gfx::Size label = gfx::measureText(powerOfTenText(columns - 1).value_or(""), {labelFont});
+    return std::max(label.width, label.height);
+}
+
 void drawPlaceValueLabels(std::int64_t columns, const gfx::TextAttributes& attributes, double firstAnchorX,
                           double pitch, double anchorY, double angle) {
     for (std::int64_t i = 0; i < columns; ++i) {

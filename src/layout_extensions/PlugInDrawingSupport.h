@@ -34,6 +34,12 @@ gfx::Color plugInTextColor(std::string_view colorName);
 // paints nothing, as "clear" and "invisible" do.
 gfx::Color plugInBackgroundColor(std::string_view colorName);
 
+// How deep the band of the labels of `columns` columns is above the first
+// row (without its gap): as deep as the longest label, "10…0" in the labels'
+// font, is wide or high, whichever is more; a label stands upright enough to
+// take either.
+double placeValueLabelBand(const gfx::Font& labelFont, std::int64_t columns);
+
 // The labels "10…0" (columns − 1 zeros) down to "1", one per column from the
 // left, each turned by `angle` about its anchor: (firstAnchorX + i × pitch,
 // anchorY) for column i.

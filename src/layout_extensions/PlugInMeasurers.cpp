@@ -95,11 +95,16 @@ double latticeCellSide(double size) {
     return 2.0 * std::max(0.5 * (ma.lineHeight + ma.capHeight), digits + kLatticeDigitGap);
 }
 
-double gridCellSide(double size, std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength) {
+double gridCellSide(double size, std::int64_t columnHeadingLength, std::int64_t rowHeadingLength) {
     const gfx::Font a = plugInFont(0.75 * size), c = plugInFont(size);
-    return std::max({a.metrics().lineHeight,
-                     widthIn(a, eights(firstColumnHeadingLength + firstRowHeadingLength)) + kGridCellPad,
-                     c.metrics().lineHeight, widthIn(c, eights(firstColumnHeadingLength)) + kGridCellPad});
+    return std::max({a.metrics().lineHeight, widthIn(a, eights(columnHeadingLength + rowHeadingLength)) + kGridCellPad,
+                     c.metrics().lineHeight, widthIn(c, eights(columnHeadingLength)) + kGridCellPad});
+}
+
+std::int64_t longestTextLength(const TextList& texts) {
+    std::int64_t longest = 0;
+    for (const std::string& text : texts) longest = std::max(longest, plugInCharacterCount(text));
+    return longest;
 }
 
 PlugInSize measureLatticeMultiply(double size, std::int64_t rows, std::int64_t columns) {
@@ -114,16 +119,16 @@ PlugInSize measureLatticeMultiply(double size, std::int64_t rows, std::int64_t c
 }
 
 PlugInSize measureGridMultiply(double size, std::int64_t rows, std::int64_t columns,
-                               std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength) {
+                               std::int64_t columnHeadingLength, std::int64_t rowHeadingLength) {
     const auto isLength = [](std::int64_t n) { return n >= 0 && n <= kMostPlugInDigits + 1; };
-    if (!isUsableSize(size) || rows < 1 || columns < 1 || !isLength(firstColumnHeadingLength) ||
-        !isLength(firstRowHeadingLength)) {
+    if (!isUsableSize(size) || rows < 1 || columns < 1 || !isLength(columnHeadingLength) ||
+        !isLength(rowHeadingLength)) {
         return kNothing;
     }
     const gfx::Font c = plugInFont(size);
     const gfx::FontMetrics mc = c.metrics();
-    const double cell = gridCellSide(size, firstColumnHeadingLength, firstRowHeadingLength);
-    const double width = static_cast<double>(columns) * cell - mc.descender + widthIn(c, eights(firstRowHeadingLength));
+    const double cell = gridCellSide(size, columnHeadingLength, rowHeadingLength);
+    const double width = static_cast<double>(columns) * cell - mc.descender + widthIn(c, eights(rowHeadingLength));
     return centred(width, static_cast<double>(rows) * cell + mc.lineHeight);
 }
 
@@ -137,7 +142,7 @@ PlugInSize measureTableauOp(double size, const std::string& mode, const TextList
     const double r = static_cast<double>(*c) - small <= 2.0 ? small + 3.0 : static_cast<double>(*c);
     const double width = widthIn(f, "+" + pow10Text(*g1)) + plugInGap(size) * static_cast<double>(*g1);
     const double height = (r - small) * f.metrics().lineHeight + small * p.metrics().lineHeight +
-                          widthIn(h, pow10Text(*g1)) + kTextGap * (r + 5.0);
+                          placeValueLabelBand(h, *g1) + kTextGap * (r + 5.0);
     return centred(width, height);
 }
 
@@ -179,7 +184,7 @@ PlugInSize measureAddColumn(double size, const std::string& mode, std::int64_t l
     const gfx::Font f = plugInFont(size), h = plugInFont(0.5 * size);
     const double n = static_cast<double>(lines);
     const double width = widthIn(f, mode + pow10Text(columns)) + plugInGap(size) * static_cast<double>(columns);
-    const double height = f.metrics().lineHeight * n + kTextGap * (n + 1.0) + widthIn(h, pow10Text(columns)) + kTextGap;
+    const double height = f.metrics().lineHeight * n + kTextGap * (n + 1.0) + placeValueLabelBand(h, columns) + kTextGap;
     return centred(width, height);
 }
 
@@ -199,7 +204,7 @@ PlugInSize measureCountOp(double size, const std::string& mode, const TextList& 
     }
     const double steps = static_cast<double>(*k);
     const double height = f.metrics().lineHeight * (2.0 * steps + 1.0) + 3.0 * kTextGap * steps + kTextGap +
-                          widthIn(h, pow10Text(*g1)) + kTextGap;
+                          placeValueLabelBand(h, *g1) + kTextGap;
     return centred(width, height);
 }
 

@@ -10,7 +10,9 @@
 // system font of medium weight at the sizes each measurer names; L(f) is a
 // font's line height, w_f(t) the width of text t in it. The margin m is S / 5,
 // but never below 10 points. pow10(n) is the text of 10 to the power n - 1
-// ("1", "10", "100", ...).
+// ("1", "10", "100", ...); band_f(n), the depth of the place-value labels of
+// n columns, is the larger of the width and the height of pow10(n) in f, as
+// the drawers leave it.
 //
 // A malformed record measures as nothing, (0, 0, 0): a size that is not a
 // positive finite number, a position the measurer reads that is missing, a
@@ -51,7 +53,12 @@ inline constexpr double kGridCellPad = 5.0;
 // The side of a lattice cell and of a grid cell, as the two measurers below
 // size them (the grid's for headings of the given character counts).
 double latticeCellSide(double size);
-double gridCellSide(double size, std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength);
+double gridCellSide(double size, std::int64_t columnHeadingLength, std::int64_t rowHeadingLength);
+
+// The character count of the longest of the texts; 0 for none. A grid is
+// sized for its longest column heading and its longest row heading, in
+// whatever order its parts are listed.
+std::int64_t longestTextLength(const TextList& texts);
 
 // a rows and b columns (both at least 1). Fonts A = 0.75 S, B = 0.9 S, C = S;
 // cell = 2 × max((L(A) + cap(A)) / 2, w_A("8⁸") + 1.25);
@@ -60,17 +67,18 @@ double gridCellSide(double size, std::int64_t firstColumnHeadingLength, std::int
 PlugInSize measureLatticeMultiply(double size, std::int64_t rows, std::int64_t columns);
 
 // a rows and b columns (both at least 1); l1 and l2 are the character counts
-// of the first column heading and of the first row heading (0 to
-// kMostPlugInDigits + 1, room for a sign). Fonts A = 0.75 S, C = S;
+// of the longest column heading and of the longest row heading (0 to
+// kMostPlugInDigits + 1, room for a sign), so that every heading and every
+// product of two headings has its full size. Fonts A = 0.75 S, C = S;
 // cell = the largest of L(A), w_A(l1 + l2 eights) + 5, L(C), w_C(l1 eights) + 5;
 // width = b × cell − desc(C) + w_C(l2 eights); height = a × cell + L(C).
 PlugInSize measureGridMultiply(double size, std::int64_t rows, std::int64_t columns,
-                               std::int64_t firstColumnHeadingLength, std::int64_t firstRowHeadingLength);
+                               std::int64_t columnHeadingLength, std::int64_t rowHeadingLength);
 
 // Reads locals[0] (tableau rows c), globals[1] (columns g1) and globals[2]
 // (rows in the smaller font g2). Fonts F = S, P = 0.7 S, H = 0.5 S; R = g2 + 3
 // when c − g2 ≤ 2, else c; width = w_F("+" pow10(g1)) + m × g1;
-// height = (R − g2) × L(F) + g2 × L(P) + w_H(pow10(g1)) + 5 × (R + 5).
+// height = (R − g2) × L(F) + g2 × L(P) + band_H(g1) + 5 × (R + 5).
 PlugInSize measureTableauOp(double size, const std::string& mode, const TextList& globals, const TextList& locals);
 
 // Reads globals[0..3] as texts, locals[0] (the phase) and locals[1] (steps y).
@@ -89,7 +97,7 @@ PlugInSize measureDivideOp(double size, const std::string& mode, const TextList&
 // n text lines (at least 0), the tableau's rows (at least 0, not used in the
 // size) and columns (a column count). F = S, H = 0.5 S;
 // width = w_F(mode pow10(columns)) + m × columns;
-// height = L(F) × n + 5 × (n + 1) + w_H(pow10(columns)) + 5.
+// height = L(F) × n + 5 × (n + 1) + band_H(columns) + 5.
 PlugInSize measureAddColumn(double size, const std::string& mode, std::int64_t lines, std::int64_t rows,
                             std::int64_t columns);
 
@@ -98,7 +106,7 @@ PlugInSize measureAddColumn(double size, const std::string& mode, std::int64_t l
 // F = S, H = 0.5 S; width = w_F(sign pow10(g1)) + m with sign "−" for
 // "COUNT DOWN", else "+"; in the phases "SUMMARY" and "COUNT" plus
 // 30 + w_F("+" pow10(g2)) + m; height = L(F) × (2k + 1) + 15k + 5 +
-// w_H(pow10(g1)) + 5.
+// band_H(g1) + 5.
 PlugInSize measureCountOp(double size, const std::string& mode, const TextList& globals, const TextList& locals);
 
 }  // namespace duolinear

@@ -1,5 +1,6 @@
 #include "renderer/LayoutInterpreter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -33,6 +34,11 @@ ItemKind itemKind(std::string_view kind) {
 
 bool isUsableSize(double size) {
     return std::isfinite(size) && size > 0.0;
+}
+
+// The size an outside call measures or draws at.
+double clampedSize(double size) {
+    return isUsableSize(size) ? std::clamp(size, kSmallestLayoutSize, kLargestLayoutSize) : size;
 }
 
 // Leaves the walk's current level when a call ends.
@@ -238,7 +244,7 @@ LayoutSize measureLayout(LayoutWalk& walk, std::string_view itemIndex, std::stri
     const std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return {};
     walk.coverRowsUpTo(*index);
-    return measureItem(walk, *index, fontName, size, weight);
+    return measureItem(walk, *index, fontName, clampedSize(size), weight);
 }
 
 LayoutSize measureLayout(const TagLayout& rows, std::string_view itemIndex, std::string_view fontName, double size,
@@ -256,7 +262,7 @@ void drawLayout(LayoutWalk& walk, std::string_view itemIndex, std::string_view f
     const std::optional<std::size_t> index = parseItemIndex(itemIndex);
     if (!index) return;
     walk.coverRowsUpTo(*index);
-    drawItem(walk, *index, fontName, x, y, size, weight);
+    drawItem(walk, *index, fontName, x, y, clampedSize(size), weight);
 }
 
 void drawLayout(const TagLayout& rows, std::string_view itemIndex, std::string_view fontName, double x, double y,

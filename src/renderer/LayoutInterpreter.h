@@ -49,6 +49,14 @@ namespace duolinear {
 
 inline constexpr int kMaxLayoutDepth = 256;
 
+// The sizes at which a layout is measured and drawn from outside: a size that
+// is a positive number but below the smallest or above the largest is taken
+// as that bound, so that an absurd size neither drives the text library out
+// of its range nor makes a drawing take seconds. (A size that is not a
+// positive finite number still stands for nothing.)
+inline constexpr double kSmallestLayoutSize = 1.0;
+inline constexpr double kLargestLayoutSize = 1000.0;
+
 // The guards and the memory shared by all calls of one outside measurement
 // or drawing of one layout.
 class LayoutWalk {

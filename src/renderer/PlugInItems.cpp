@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "algebra/Checked.h"
-#include "algebra/TextFunctions.h"
 #include "layout_extensions/CountDrawing.h"
 #include "layout_extensions/DivisionDrawings.h"
 #include "layout_extensions/MultiplicationDrawings.h"
@@ -30,10 +29,6 @@ std::optional<std::int64_t> count(const LayoutFrame& frame, std::size_t offset, 
     return parsePlugInInteger(frame.entry(offset, position));
 }
 
-std::int64_t characterCount(const std::string& text) {
-    return textLengths(text, "").first;
-}
-
 PlugInSize measureLattice(const LayoutFrame& frame) {
     const std::optional<std::int64_t> p = count(frame, 1, 1), q = count(frame, 1, 2);
     if (!p || !q) return {};
@@ -43,18 +38,36 @@ PlugInSize measureLattice(const LayoutFrame& frame) {
 PlugInSize measureGrid(const LayoutFrame& frame) {
     const std::optional<std::int64_t> p = count(frame, 1, 1), q = count(frame, 1, 2);
     const TagRow* headings = frame.row(2);
-    if (!p || !q || *q < 1 || headings == nullptr || headings->size() <= static_cast<std::uint64_t>(*q) + 1) {
+    if (!p || !q || *p < 1 || *q < 1 || headings == nullptr || headings->size() <= static_cast<std::uint64_t>(*q) + 1) {
         return {};
     }
-    const std::size_t firstRowHeading = static_cast<std::size_t>(*q) + 1;
-    return measureGridMultiply(frame.size, *p, *q, characterCount(std::string((*headings)[1])),
-                               characterCount(std::string((*headings)[firstRowHeading])));
+    const TextList texts = valuesOf(frame, 2);
+    const auto firstRowHeading = texts.begin() + *q;
+    const auto end = texts.end() - firstRowHeading > *p ? firstRowHeading + *p : texts.end();
+    return measureGridMultiply(frame.size, *p, *q, longestTextLength({texts.begin(), firstRowHeading}),
+                               longestTextLength({firstRowHeading, end}));
+}
+
+// `rows` rows of `columns` values, row after row; none when the list is short.
+std::optional<TextGrid> reshaped(const TextList& values, std::int64_t rows, std::int64_t columns) {
+    const CheckedInt cells = checkedMultiply(rows, columns);
+    if (rows < 0 || columns < 0 || !cells || static_cast<std::uint64_t>(*cells) > values.size()) return std::nullopt;
+    TextGrid grid(static_cast<std::size_t>(rows));
+    const std::size_t width = static_cast<std::size_t>(columns);
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        grid[r].assign(values.begin() + static_cast<std::ptrdiff_t>(r * width),
+                       values.begin() + static_cast<std::ptrdiff_t>((r + 1) * width));
+    }
+    return grid;
 }
 
 PlugInSize measureAddColumnItem(const LayoutFrame& frame) {
     const std::optional<std::int64_t> a = count(frame, 1, 2), b = count(frame, 1, 3), c = count(frame, 1, 4);
     if (!a || !b || !c) return {};
-    return measureAddColumn(frame.size, frame.entry(1, 1), *a, *b, *c);
+    const std::optional<TextGrid> tableau = reshaped(valuesOf(frame, 2), *b, *c);
+    const std::optional<TextGrid> attributes = reshaped(valuesOf(frame, 3), *b, *c);
+    if (!tableau || !attributes) return measureAddColumn(frame.size, frame.entry(1, 1), *a, *b, *c);
+    return measureAddColumnCells(frame.size, frame.entry(1, 1), *a, *b, *c, *tableau, *attributes);
 }
 
 using ListMeasurer = PlugInSize (*)(double, const std::string&, const TextList&, const TextList&);
@@ -134,19 +147,6 @@ void drawGrid(const LayoutFrame& frame, double x, double y) {
         for (std::size_t c = 0; c < q; ++c) cells[r].push_back(cellAt(frame, 4, 5, r * q + c + 1, m));
     }
     drawGridMultiply(cellsAt(frame, 2, 3, 1, q, n), cellsAt(frame, 2, 3, q + 1, n, n), cells, x, y, frame.size);
-}
-
-// `rows` rows of `columns` values, row after row; none when the list is short.
-std::optional<TextGrid> reshaped(const TextList& values, std::int64_t rows, std::int64_t columns) {
-    const CheckedInt cells = checkedMultiply(rows, columns);
-    if (rows < 0 || columns < 0 || !cells || static_cast<std::uint64_t>(*cells) > values.size()) return std::nullopt;
-    TextGrid grid(static_cast<std::size_t>(rows));
-    const std::size_t width = static_cast<std::size_t>(columns);
-    for (std::size_t r = 0; r < grid.size(); ++r) {
-        grid[r].assign(values.begin() + static_cast<std::ptrdiff_t>(r * width),
-                       values.begin() + static_cast<std::ptrdiff_t>((r + 1) * width));
-    }
-    return grid;
 }
 
 void drawTableau(const LayoutFrame& frame, double x, double y) {

@@ -25,6 +25,22 @@ TextList joined(TextList a, const TextList& b) {
     return a;
 }
 
+// A tableau subtraction reads right: in each column, the value on top (the
+// highest shown cell of the small rows and the minuend row that is not struck
+// out) less the subtrahend's digit is the difference's digit. The minuend row
+// follows the `smallRows` small rows; the subtrahend and the difference come
+// next. A hidden or "Z" cell counts as 0 below the minuend.
+void expectColumnsSubtract(const TextGrid& tableau, const TextGrid& codes, std::size_t smallRows) {
+    const auto shown = [&](std::size_t r, std::size_t c) { return codes[r][c][0] == 'Y' && tableau[r][c] != "Z"; };
+    const auto digit = [&](std::size_t r, std::size_t c) { return shown(r, c) ? std::stoi(tableau[r][c]) : 0; };
+    for (std::size_t c = 0; c < tableau[smallRows].size(); ++c) {
+        std::size_t top = 0;
+        while (top <= smallRows && (!shown(top, c) || codes[top][c][1] == 'Y')) ++top;
+        ASSERT_LE(top, smallRows) << "column " << c << " has every value struck out";
+        EXPECT_EQ(digit(top, c) - digit(smallRows + 1, c), digit(smallRows + 2, c)) << "column " << c;
+    }
+}
+
 TEST(PlugInDrawingsGallery, WorkedExamples) {
     // 23 × 45 = 1035: 23 on top in red, 45 down the side in blue; the band
     // that makes the tens digit (2 + 0 + 1 = 3) is shaded, and so is its sum.
@@ -113,8 +129,7 @@ TEST(PlugInDrawingsGallery, StagesOfTheDivisionsAndTheCount) {
 
 TEST(PlugInDrawingsGallery, TextsWithLittleRoom) {
     // 5 × 7300 = 1500 + 35000 with 300 heading the first column: the cells
-    // are sized for the first heading's digits; the later heading and its
-    // product are wider.
+    // are sized for the later, longer heading and its product.
     draw("grid-5x7300",
          gridMultiplyLayout("1", "2", {"300", "7000", "5"}, joined({"red", "red", "blue"}, repeated(3, "clear")),
                             {"1500", "35000"}, joined(repeated(2, "black"), repeated(2, "clear")), "anon"));
@@ -122,12 +137,14 @@ TEST(PlugInDrawingsGallery, TextsWithLittleRoom) {
     // dividend, and its minus sign stands left of the divisor.
     draw("partial-division-987-7-wide-product",
          dividePartialOpLayout("anon", "÷", {"", "1400", "−413"}, {"987", "7", "200", "0"}, {"CHOICE", "1"}, {"200"}));
-    // 503 − 48 = 455: a hundred regrouped into tens and a ten into ones,
-    // leaving the two-digit small texts "10" and "13" side by side.
-    draw("tableau-503-48",
-         tableauOpLayout("anon", "−", {{"4", "10", "13"}, {"5", "0", "3"}, {"Z", "4", "8"}, {"4", "5", "5"}},
-                         {{"YNN", "YYN", "YNR"}, {"YYN", "YYN", "YYN"}, {"NNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
-                         {"4", "3", "1", "false"}, {"4", "false"}));
+    // 503 − 48 = 455: a hundred regrouped into ten tens, leaving the
+    // two-digit small texts "10" and "13" side by side; then one of those
+    // tens into the ones, the struck "10" becoming the "9" above it.
+    const TextGrid tableau = {{"Z", "9", "Z"}, {"4", "10", "13"}, {"5", "0", "3"}, {"Z", "4", "8"}, {"4", "5", "5"}};
+    const TextGrid codes = {
+        {"NNN", "YNN", "NNN"}, {"YNN", "YYN", "YNR"}, {"YYN", "YYN", "YYN"}, {"NNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}};
+    expectColumnsSubtract(tableau, codes, 2);
+    draw("tableau-503-48", tableauOpLayout("anon", "−", tableau, codes, {"5", "3", "2", "false"}, {"5", "false"}));
 }
 
 }  // namespace

@@ -146,6 +146,27 @@ TEST(TagRow, EditsMatchAVectorOfTexts) {
     }
 }
 
+// The layout writers append keys of a size known at compile time through
+// emplace_fixed, which skips the general copy: it must grow the row as
+// push_back does when the texts or the bytes held inside the row run out.
+TEST(TagRow, FixedSizeAppendsGrowPastTheInlineRoom) {
+    for (std::size_t texts = 0; texts <= 8; ++texts) {
+        for (std::size_t length : {std::size_t{1}, std::size_t{9}, std::size_t{23}}) {
+            TagRow row;
+            Texts want;
+            for (std::size_t i = 0; i < texts; ++i) {
+                const std::string text(length, static_cast<char>('a' + i));
+                row.push_back(text);
+                want.push_back(text);
+            }
+            row.emplace_fixed<5>("start");
+            row.emplace_fixed<1>("1");
+            want.insert(want.end(), {"start", "1"});
+            EXPECT_TRUE(same(row, want)) << texts << " texts of " << length << " bytes";
+        }
+    }
+}
+
 TEST(TagRow, BuildsLikeAVectorOfTexts) {
     EXPECT_THROW((void)TagRow(2).at(2), std::out_of_range);
     EXPECT_TRUE(same(TagRow{}, {}));

@@ -42,7 +42,9 @@ TEST(PlugInMeasurers, SizesFollowTheirFormulas) {
          w("71234") + 2 * m + w(" R 3"), (2 * L + 5) * 2.5 + 2 * L + 5},
         {"partial division, choosing", measureDividePartialOp(S, "", {"1234", "7", "176", "2"}, {"CHOOSE", "1"}),
          w("7") + 2 * m + w("1234") + 30 + w("+") + m + w("176"), 5 * L + 10},
-        {"column addition, one column", measureAddColumn(S, "+", 3, 2, 1), w("+1") + m, 3 * L + 20 + w("1", 0.5) + 5},
+        // The label "1" is higher than it is wide: its band is its height.
+        {"column addition, one column", measureAddColumn(S, "+", 3, 2, 1), w("+1") + m,
+         3 * L + 20 + gfx::measureText("1", {font(0.5)}).height + 5},
         {"counting down", measureCountOp(S, "", {"COUNT DOWN", "3"}, {"STEP", "2"}), w("−100") + m,
          5 * L + 40 + w("100", 0.5)},
         {"counting up, summary", measureCountOp(S, "", {"UP", "2", "1"}, {"SUMMARY", "0"}),

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RendererTestSupport.h"
+#include "layout_extensions/PlugInRecords.h"
 
 namespace duolinear {
 namespace {
@@ -69,6 +70,27 @@ TEST(LayoutInterpreter, UnknownKindsAndMalformedItemsAreNothing) {
     for (double size : {0.0, -3.0, std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_EQ(measureRoot(integerLayout(12), size), LayoutSize{}) << size;
     }
+}
+
+// A layout entering at an absurd size is measured and drawn at the nearest
+// sane one: a tableau at 1e300 draws (and finishes) as at the largest size.
+TEST(LayoutInterpreter, AbsurdSizesAreTakenAsTheNearestSaneOne) {
+    const TagLayout tableau = tableauOpLayout("t", "+", {{"1", "2"}, {"3", "4"}, {"4", "6"}},
+                                              {{"YNN", "YYN"}, {"YNN", "YNN"}, {"YNN", "YNN"}}, {"4", "2", "0", "false"},
+                                              {"3", "false"});
+    const TagLayout layouts[] = {tableau, integerLayout(12)};
+    for (const TagLayout& layout : layouts) {
+        EXPECT_EQ(measureRoot(layout, 1e300), measureRoot(layout, kLargestLayoutSize));
+        EXPECT_EQ(measureRoot(layout, 1e-300), measureRoot(layout, kSmallestLayoutSize));
+        EXPECT_NE(measureRoot(layout, 500), measureRoot(layout, kLargestLayoutSize)) << "a size within the range";
+    }
+    const auto drawnAt = [&](double size) {
+        auto image = std::make_unique<gfx::ImageSurface>(200, 200);
+        gfx::DrawingScope scope(image->context());
+        drawLayout(tableau, "1", -200, 100, size, kMedium);
+        return image;
+    };
+    EXPECT_FALSE(differences(*drawnAt(1e300), *drawnAt(kLargestLayoutSize)).any);
 }
 
 TEST(LayoutInterpreter, ChildIndexesMustNameAnEarlierRow) {

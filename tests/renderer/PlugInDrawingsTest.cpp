@@ -198,6 +198,53 @@ TEST(PlugInDrawings, CountingStageCountTotalsInRed) {
     EXPECT_GE(total.origin.y, below + 5);
 }
 
+// Drawings whose ink once left their measured box: one column under a label
+// higher than it is wide (a gray last step, a gray last row), a strike through
+// a digit of the last column, and cells too long for their column even at
+// the smallest size a text shrinks to (those records measure and draw
+// nothing). Within half a point, the antialiasing of an edge.
+TEST(PlugInDrawings, InkStaysInsideTheMeasuredBox) {
+    const TextGrid oneColumn = {{"Z"}, {"9"}, {"4"}, {"5"}, {"4"}, {"9"}};
+    const TextGrid oneColumnCodes = {{"NNN"}, {"YNN"}, {"YNN"}, {"YNN"}, {"YNN"}, {"YNG"}};
+    const std::string longCell(300, '7');
+    const struct {
+        const char* name;
+        TagLayout layout;
+        double size;
+    } cases[] = {
+        {"count, one column, the last step gray",
+         countOpLayout("t", "", {{"7", "1", "8"}}, {"UP", "1", "1", "1"}, {"STEP", "1"}, {"1"}), 60},
+        {"checked tableau, one column, the last row gray",
+         tableauOpLayout("t", "−", oneColumn, oneColumnCodes, {"6", "1", "1", "false"}, {"6", "true"}), 60},
+        {"column addition, one column, the sum gray",
+         *addColumnLayout("t", "+", 3, {{"4"}, {"5"}, {"9"}}, {{"YN"}, {"YN"}, {"YG"}}), 60},
+        {"tableau, the last column struck",
+         tableauOpLayout("t", "−", {{"4", "10", "13"}, {"5", "0", "3"}, {"Z", "4", "8"}, {"4", "5", "5"}},
+                         {{"YNN", "YYN", "YYR"}, {"YYN", "YYN", "YYN"}, {"NNN", "YNN", "YNN"}, {"YNN", "YNN", "YNN"}},
+                         {"4", "3", "1", "false"}, {"4", "false"}),
+         30},
+        {"column addition, a 20-digit cell at size 4",
+         *addColumnLayout("t", "+", 2, {{"1", "Z"}, {"12345678901234567890", "2"}}, {{"YN", "NN"}, {"YN", "YN"}}), 4},
+        {"column addition, a 300-digit cell",
+         *addColumnLayout("t", "+", 2, {{"1", longCell}, {"2", "3"}}, {{"YN", "YG"}, {"YN", "YN"}}), 30},
+    };
+    for (const auto& c : cases) {
+        const LayoutSize size = measureRoot(c.layout, c.size);
+        const double margin = 40;
+        gfx::ImageSurface image(size.width + 2 * margin + 400, size.height + 2 * margin, kScale);
+        {
+            gfx::DrawingScope scope(image.context());
+            drawLayout(c.layout, "1", margin, margin + size.ascent, c.size, kMedium);
+        }
+        const gfx::testing::InkBounds ink = gfx::testing::inkBounds(image);
+        if (!ink.any) continue;
+        EXPECT_GE(ink.minX / kScale, margin - 0.5) << c.name;
+        EXPECT_GE(ink.minY / kScale, margin - 0.5) << c.name;
+        EXPECT_LE((ink.maxX + 1) / kScale, margin + size.width + 0.5) << c.name;
+        EXPECT_LE((ink.maxY + 1) / kScale, margin + size.height + 0.5) << c.name;
+    }
+}
+
 // Broken records (short rows, counts the rows do not hold, texts that are
 // not numbers, values cut or replaced at random, a step count with a fraction
 // part) never draw outside the box they measure, and draw nothing when they

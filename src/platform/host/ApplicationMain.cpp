@@ -77,7 +77,7 @@ int runApplication(const Options& options, const ui::DelegateFactory& makeDelega
         application.delegate().didBecomeActive(application);
         ui::Screen::main().setScale(options.scale);
         HeadlessHost headless(*application.window(), options.scale);
-        const Outcome outcome = headless.run(script);
+        const Outcome outcome = headless.run(script, options.scriptFile);
         if (!outcome.ok) status = fail(outcome.message);
     } else {
         WindowHost window(application);
@@ -85,7 +85,7 @@ int runApplication(const Options& options, const ui::DelegateFactory& makeDelega
             application.terminate();
             return fail(error);
         }
-        status = window.run(options.scriptFile.empty() ? nullptr : &script);
+        status = window.run(options.scriptFile.empty() ? nullptr : &script, options.scriptFile);
     }
     application.terminate();
     return status;

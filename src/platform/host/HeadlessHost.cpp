@@ -22,10 +22,10 @@ Outcome HeadlessHost::screenshot(const std::filesystem::path& file) {
     return writePng(render(), file);
 }
 
-Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions) {
+Outcome HeadlessHost::run(const std::vector<ScriptAction>& actions, const std::filesystem::path& scriptFile) {
     // A screenshot is the frame drawn just before it, as a window shows it.
-    ScriptRunner runner(driver_.window(),
-                        [this](const std::filesystem::path& file) { return writePng(*surface_, file); });
+    ScriptRunner runner(
+        driver_.window(), [this](const std::filesystem::path& file) { return writePng(*surface_, file); }, scriptFile);
     for (const ScriptAction& action : actions) {
         // A window draws each frame before it takes the next input; views that
         // learn their contents while drawing (the step view counts its steps

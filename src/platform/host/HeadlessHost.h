@@ -29,8 +29,8 @@ public:
 
     // Carries out the actions in order and stops at the first that fails.
     // The window is drawn once before each action; a screenshot writes that
-    // frame.
-    Outcome run(const std::vector<ScriptAction>& actions);
+    // frame. A failure names the script file (empty for none) and line.
+    Outcome run(const std::vector<ScriptAction>& actions, const std::filesystem::path& scriptFile = {});
 
 private:
     WindowDriver driver_;

@@ -47,6 +47,12 @@ ParsedOptions parseCommandLine(int argc, const char* const* argv) {
             }
         } else if (argument == "--preferences") {
             if (!value(text)) return parsed;
+            // An empty name (an unset variable in a script) must not fall
+            // back to the user's own preferences file.
+            if (text.empty()) {
+                parsed.error = "--preferences needs a file name, not an empty one";
+                return parsed;
+            }
             options.preferencesFile = text;
         } else if (argument == "--script") {
             if (!value(text)) return parsed;

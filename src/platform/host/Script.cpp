@@ -16,13 +16,6 @@ namespace host {
 
 namespace {
 
-std::string trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 bool parseNumber(const std::string& text, double& into) {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), into);
     return result.ec == std::errc{} && result.ptr == text.data() + text.size() && std::isfinite(into);
@@ -30,99 +23,13 @@ bool parseNumber(const std::string& text, double& into) {
 
 // The argument of an action: the rest of the line, trimmed, unquoted.
 std::string argument(const std::string& rest) {
-    std::string text = trim(rest);
+    std::string text = withoutEndBlanks(rest);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
     return text;
 }
 
 // A file is read this many bytes at a time.
 constexpr std::size_t kPiece = 4096;
-
-// Takes a script a piece at a time and each line as soon as its newline
-// arrives, holding no more than the line being read besides the actions.
-class ScriptParser {
-public:
-    // Takes the next piece of the text; false once the script is refused.
-    bool feed(std::string_view piece) {
-        if (!parsed_.error.empty()) return false;
-        size_ += piece.size();
-        if (size_ > kMaxScriptSize) {
-            return refuse(where() + "the script is larger than " + std::to_string(kMaxScriptSize) + " bytes");
-        }
-        while (!piece.empty()) {
-            const std::size_t newline = piece.find('\n');
-            const std::string_view part = piece.substr(0, newline);
-            if (line_.size() + part.size() > kMaxScriptLineLength) {
-                return refuse(where() + "the line is longer than " + std::to_string(kMaxScriptLineLength) + " bytes");
-            }
-            line_.append(part);
-            if (newline == std::string_view::npos) break;
-            if (!takeLine()) return false;
-            piece.remove_prefix(newline + 1);
-        }
-        return true;
-    }
-
-    // The script read, once every piece has been fed.
-    ParsedScript finish() {
-        if (parsed_.error.empty() && !line_.empty()) takeLine();
-        return std::move(parsed_);
-    }
-
-private:
-    std::string where() const { return "line " + std::to_string(number_ + 1) + ": "; }
-
-    bool refuse(std::string error) {
-        parsed_.error = std::move(error);
-        return false;
-    }
-
-    // Parses the line held, the next one of the script.
-    bool takeLine() {
-        const std::string at = where();
-        ++number_;
-        std::string raw = std::move(line_);
-        line_.clear();
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-        const std::string line = trim(raw);
-        if (line.empty() || line.front() == '#') return true;
-        const auto space = line.find_first_of(" \t");
-        const std::string verbText = line.substr(0, space);
-        const std::string rest = space == std::string::npos ? std::string() : line.substr(space);
-
-        ScriptAction action;
-        action.line = number_;
-        if (verbText == "tap") {
-            std::istringstream words(rest);
-            std::string x, y, extra;
-            words >> x >> y >> extra;
-            if (!parseNumber(x, action.point.x) || !parseNumber(y, action.point.y) || !extra.empty()) {
-                return refuse(at + "tap takes two numbers, X and Y");
-            }
-            action.kind = ScriptAction::Kind::tap;
-        } else if (verbText == "tap-button") {
-            action.kind = ScriptAction::Kind::tapButton;
-            action.text = argument(rest);
-            if (action.text.empty()) return refuse(at + "tap-button needs a title");
-        } else if (verbText == "back") {
-            if (!trim(rest).empty()) return refuse(at + "back takes nothing after it");
-            action.kind = ScriptAction::Kind::back;
-        } else if (verbText == "screenshot") {
-            action.kind = ScriptAction::Kind::screenshot;
-            action.text = argument(rest);
-            if (action.text.empty()) return refuse(at + "screenshot needs a file name");
-        } else {
-            return refuse(at + "unknown action \"" + echoText(verbText) + "\" (tap, tap-button, back or screenshot)");
-        }
-        parsed_.actions.push_back(std::move(action));
-        return true;
-    }
-
-    ParsedScript parsed_;
-    std::string line_;
-    std::size_t size_ = 0;
-    int number_ = 0;  // lines taken
-};
 
 // "\e", "\x01": a control character as a message shows it.
 std::string escaped(unsigned char c) {
@@ -153,10 +60,97 @@ std::string escaped(unsigned char c) {
 
 }  // namespace
 
+std::string withoutEndBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+std::string scriptPlace(const std::filesystem::path& file, int line) {
+    const std::string place = "line " + std::to_string(line) + ": ";
+    return file.empty() ? place : file.string() + ", " + place;
+}
+
+bool ScriptParser::feed(std::string_view piece) {
+    if (!parsed_.error.empty()) return false;
+    // Only the bytes within the bound are taken, so that the first byte past
+    // it names the line it falls on however the text was cut into pieces.
+    const bool tooLarge = piece.size() > kMaxScriptSize - size_;
+    if (tooLarge) piece = piece.substr(0, kMaxScriptSize - size_);
+    size_ += piece.size();
+    while (!piece.empty()) {
+        const std::size_t newline = piece.find('\n');
+        const std::string_view part = piece.substr(0, newline);
+        if (line_.size() + part.size() > kMaxScriptLineLength) {
+            return refuse(where() + "the line is longer than " + std::to_string(kMaxScriptLineLength) + " bytes");
+        }
+        line_.append(part);
+        if (newline == std::string_view::npos) break;
+        if (!takeLine()) return false;
+        piece.remove_prefix(newline + 1);
+    }
+    if (tooLarge) return refuse(where() + "the script is larger than " + std::to_string(kMaxScriptSize) + " bytes");
+    return true;
+}
+
+ParsedScript ScriptParser::finish() {
+    if (parsed_.error.empty() && !line_.empty()) takeLine();
+    return std::move(parsed_);
+}
+
+std::string ScriptParser::where() const {
+    return scriptPlace(file_, number_ + 1);
+}
+
+bool ScriptParser::refuse(std::string error) {
+    parsed_.error = std::move(error);
+    return false;
+}
+
+bool ScriptParser::takeLine() {
+    const std::string at = where();
+    ++number_;
+    std::string raw = std::move(line_);
+    line_.clear();
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    const std::string line = withoutEndBlanks(raw);
+    if (line.empty() || line.front() == '#') return true;
+    const auto space = line.find_first_of(" \t");
+    const std::string verbText = line.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : line.substr(space);
+
+    ScriptAction action;
+    action.line = number_;
+    if (verbText == "tap") {
+        std::istringstream words(rest);
+        std::string x, y, extra;
+        words >> x >> y >> extra;
+        if (!parseNumber(x, action.point.x) || !parseNumber(y, action.point.y) || !extra.empty()) {
+            return refuse(at + "tap takes two numbers, X and Y");
+        }
+        action.kind = ScriptAction::Kind::tap;
+    } else if (verbText == "tap-button") {
+        action.kind = ScriptAction::Kind::tapButton;
+        action.text = argument(rest);
+        if (action.text.empty()) return refuse(at + "tap-button needs a title");
+    } else if (verbText == "back") {
+        if (!withoutEndBlanks(rest).empty()) return refuse(at + "back takes nothing after it");
+        action.kind = ScriptAction::Kind::back;
+    } else if (verbText == "screenshot") {
+        action.kind = ScriptAction::Kind::screenshot;
+        action.text = argument(rest);
+        if (action.text.empty()) return refuse(at + "screenshot needs a file name");
+    } else {
+        return refuse(at + "unknown action \"" + echoText(verbText) + "\" (tap, tap-button, back or screenshot)");
+    }
+    parsed_.actions.push_back(std::move(action));
+    return true;
+}
+
 ParsedScript loadScript(const std::filesystem::path& file) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {{}, "cannot read the script " + file.string() + ": " + std::strerror(errno)};
-    ScriptParser parser;
+    ScriptParser parser(file);
     std::string error;
     char buffer[kPiece];
     while (true) {
@@ -167,9 +161,7 @@ ParsedScript loadScript(const std::filesystem::path& file) {
     }
     ::close(fd);
     if (!error.empty()) return {{}, "cannot read the script " + file.string() + ": " + error};
-    ParsedScript parsed = parser.finish();
-    if (!parsed.error.empty()) parsed.error = file.string() + ", " + parsed.error;
-    return parsed;
+    return parser.finish();
 }
 
 ParsedScript parseScript(std::string_view text) {

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/Geometry.h"
@@ -40,6 +41,43 @@ inline constexpr std::size_t kMaxScriptLineLength = 4096;
 inline constexpr std::size_t kMaxScriptSize = 1024 * 1024;
 
 ParsedScript parseScript(std::string_view text);
+
+// The text without the blanks (spaces and tabs) at its ends: an action's
+// argument as read, and a button's title as a script matches it.
+std::string withoutEndBlanks(std::string_view text);
+
+// Where a message about a script points: "FILE, line N: ", or "line N: " for
+// a script without a file name. Reading errors and failed actions alike
+// start with it.
+std::string scriptPlace(const std::filesystem::path& file, int line);
+
+// Takes a script a piece at a time, as it is read, and each line as soon as
+// its newline arrives, holding no more than the line being read besides the
+// actions. A bound is met at the same line however the text is cut into
+// pieces.
+class ScriptParser {
+public:
+    // The file's name leads the error message; empty for none.
+    explicit ScriptParser(std::filesystem::path file = {}) : file_(std::move(file)) {}
+
+    // Takes the next piece of the text; false once the script is refused.
+    bool feed(std::string_view piece);
+
+    // The script read, once every piece has been fed.
+    ParsedScript finish();
+
+private:
+    std::string where() const;
+    bool refuse(std::string error);
+    // Parses the line held, the next one of the script.
+    bool takeLine();
+
+    std::filesystem::path file_;
+    ParsedScript parsed_;
+    std::string line_;
+    std::size_t size_ = 0;
+    int number_ = 0;  // lines taken
+};
 
 // Reads and parses a script file. A file that cannot be read whole (missing,
 // unreadable, a folder) is an error that names the file and the reason, as is

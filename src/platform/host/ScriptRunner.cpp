@@ -18,12 +18,9 @@ Outcome ScriptRunner::perform(const ScriptAction& action) {
             outcome = screenshot_(action.text);
             break;
     }
-    // The message names what the action was about (a title, a point, a file);
-    // the action itself is named by its word only, so nothing shows twice.
-    if (!outcome.ok) {
-        outcome.message =
-            "script line " + std::to_string(action.line) + " (" + verb(action.kind) + "): " + outcome.message;
-    }
+    // The message names what the action was about (a title, a point, a
+    // file), so the place alone leads it.
+    if (!outcome.ok) outcome.message = scriptPlace(scriptFile_, action.line) + outcome.message;
     return outcome;
 }
 

@@ -16,14 +16,18 @@ class ScriptRunner {
 public:
     using Screenshot = std::function<Outcome(const std::filesystem::path& file)>;
 
-    ScriptRunner(ui::Window& window, Screenshot screenshot) : driver_(window), screenshot_(std::move(screenshot)) {}
+    // The script's file names where a failed action stands; empty for none.
+    ScriptRunner(ui::Window& window, Screenshot screenshot, std::filesystem::path scriptFile = {})
+        : driver_(window), screenshot_(std::move(screenshot)), scriptFile_(std::move(scriptFile)) {}
 
-    // On failure the message names the script line and the action.
+    // On failure the message starts as a reading error does, with the script
+    // file and line (scriptPlace).
     Outcome perform(const ScriptAction& action);
 
 private:
     WindowDriver driver_;
     Screenshot screenshot_;
+    std::filesystem::path scriptFile_;
 };
 
 }  // namespace host

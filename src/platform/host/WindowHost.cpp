@@ -20,6 +20,11 @@ namespace host {
 
 namespace {
 
+// The bounds of the pixels per point of the window's picture: a window too
+// large for them shows the picture stretched.
+constexpr double kMinScale = 0.25;
+constexpr double kMaxScale = 8.0;
+
 const char* const kHeadlessHint = "; --script FILE --headless runs the app without a display";
 
 bool isSet(const char* name) {
@@ -62,8 +67,17 @@ bool WindowHost::open(std::string& error) {
             std::string("no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)") + kHeadlessHint;
         return false;
     }
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        error = std::string("cannot open a display: ") + SDL_GetError() + kHeadlessHint;
+    // With an X display named and no Wayland one, X alone is tried: should it
+    // not answer, SDL would go on to drivers that complain about other things
+    // (Wayland about its runtime folder) and end on one that draws off-screen.
+    const bool xOnly = !isSet("SDL_VIDEODRIVER") && isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY");
+    if (xOnly) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    const int started = SDL_Init(SDL_INIT_VIDEO);
+    if (xOnly) SDL_ResetHint(SDL_HINT_VIDEODRIVER);  // read by the start alone; the next window chooses afresh
+    if (started != 0) {
+        error = xOnly ? "cannot open the X display \"" + echoText(std::getenv("DISPLAY")) + "\" (from DISPLAY)"
+                      : std::string("cannot open a display: ") + SDL_GetError();
+        error += kHeadlessHint;
         return false;
     }
     sdlStarted_ = true;
@@ -96,20 +110,31 @@ bool WindowHost::open(std::string& error) {
         return false;
     }
 
-    // Pixels per point: the window's own scale (2 on a doubled display) times
-    // the fit to the display.
-    int pixelWidth = width;
-    int pixelHeight = height;
-    SDL_GetRendererOutputSize(renderer_, &pixelWidth, &pixelHeight);
-    const double scale = pixelWidth / size.width;
-    ui::Screen::main().setScale(scale);
-    surface_ = std::make_unique<gfx::ImageSurface>(size.width, size.height, scale);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                 surface_->pixelWidth(), surface_->pixelHeight());
-    if (texture_ == nullptr) {
+    return fitPicture(error);
+}
+
+// Pixels per point: the window's own scale (2 on a doubled display) times
+// the fit of the picture to the window, so that each pixel of the picture is
+// one pixel of the window and text stays crisp at any window size. Layout
+// stays in points.
+bool WindowHost::fitPicture(std::string& error) {
+    const gfx::Size size = application_->window()->bounds().size;
+    const SDL_Rect placed = placedInPixels();
+    if (surface_ && (placed.w <= 0 || placed.h <= 0)) return true;  // a window of no size keeps its picture
+    const double fit = placed.w > 0 && placed.h > 0 ? std::min(placed.w / size.width, placed.h / size.height) : 1.0;
+    const double scale = std::clamp(fit, kMinScale, kMaxScale);
+    if (surface_ && surface_->scale() == scale) return true;
+    auto surface = std::make_unique<gfx::ImageSurface>(size.width, size.height, scale);
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                             surface->pixelWidth(), surface->pixelHeight());
+    if (texture == nullptr) {
         error = std::string("cannot make the window's picture: ") + SDL_GetError();
         return false;
     }
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    texture_ = texture;
+    surface_ = std::move(surface);
+    ui::Screen::main().setScale(scale);
     return true;
 }
 
@@ -128,20 +153,33 @@ SDL_Rect WindowHost::placedInPixels() const {
     int width = 0;
     int height = 0;
     SDL_GetRendererOutputSize(renderer_, &width, &height);
-    return wholePixels(
-        placedPicture({static_cast<double>(width), static_cast<double>(height)},
-                      {static_cast<double>(surface_->pixelWidth()), static_cast<double>(surface_->pixelHeight())}));
+    return wholePixels(placedPicture({static_cast<double>(width), static_cast<double>(height)},
+                                     application_->window()->bounds().size));
 }
 
-// The picture keeps its shape in a window of any size: scaled evenly and
-// centred, the rest of the window white like the app's background.
+// The picture keeps its shape in a window of any size: evenly scaled and
+// centred, the rest of the window white like the app's background. It is
+// drawn afresh at the window's scale after a resize; should that fail, the
+// picture drawn before is stretched to the new size.
 void WindowHost::draw() {
+    std::string error;
+    if (!fitPicture(error) && !pictureWarned_) {
+        ui::warn(error);
+        pictureWarned_ = true;
+    }
     application_->window()->render(*surface_);
     SDL_UpdateTexture(texture_, nullptr, surface_->data(), surface_->stride());
     SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
     SDL_RenderClear(renderer_);
     const SDL_Rect placed = placedInPixels();
-    SDL_RenderCopy(renderer_, texture_, nullptr, &placed);
+    // A picture drawn for this size is a part pixel larger at most (its sides
+    // are rounded up): copied pixel for pixel, without that part.
+    SDL_Rect source{0, 0, surface_->pixelWidth(), surface_->pixelHeight()};
+    if (source.w - placed.w >= 0 && source.w - placed.w <= 1 && source.h - placed.h >= 0 && source.h - placed.h <= 1) {
+        source.w = placed.w;
+        source.h = placed.h;
+    }
+    SDL_RenderCopy(renderer_, texture_, &source, &placed);
 }
 
 void WindowHost::present() {
@@ -181,9 +219,10 @@ void WindowHost::handle(const SDL_Event& event) {
         event, *application_, [this](int x, int y) { return toPoints(x, y); }, running_);
 }
 
-int WindowHost::run(const std::vector<ScriptAction>* script) {
+int WindowHost::run(const std::vector<ScriptAction>* script, const std::filesystem::path& scriptFile) {
     ui::Window& window = *application_->window();
-    ScriptRunner runner(window, [this](const std::filesystem::path& file) { return screenshot(file.string()); });
+    ScriptRunner runner(
+        window, [this](const std::filesystem::path& file) { return screenshot(file.string()); }, scriptFile);
     std::size_t next = 0;
     int status = 0;
     running_ = true;

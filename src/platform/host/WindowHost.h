@@ -4,11 +4,13 @@
 // presses are touches, the arrow keys and the wheel go to the views, and
 // closing the window ends the app. A window taller or wider than the display
 // is shown smaller, with touches mapped back; a window the window manager
-// resizes shows the picture evenly scaled and centred (PicturePlacement.h).
+// resizes shows the picture evenly scaled and centred (PicturePlacement.h),
+// drawn again at the window's new pixels per point.
 //
 // With a script, its actions are carried out one per frame, screenshots being
 // read back from what the window shows, and the app ends after the last one.
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,13 +46,15 @@ public:
 
     // Runs until the window is closed, or until the script has been carried
     // out; returns the process's exit status (non-zero when a script action
-    // could not be carried out).
-    int run(const std::vector<ScriptAction>* script = nullptr);
+    // could not be carried out, which is said naming the script file and
+    // line).
+    int run(const std::vector<ScriptAction>* script = nullptr, const std::filesystem::path& scriptFile = {});
 
 private:
     void handle(const SDL_Event& event);
     gfx::Point toPoints(int x, int y) const;
     SDL_Rect placedInPixels() const;
+    bool fitPicture(std::string& error);
     void draw();
     void present();
     Outcome screenshot(const std::string& file);
@@ -62,6 +66,7 @@ private:
     std::unique_ptr<gfx::ImageSurface> surface_;
     bool running_ = false;
     bool sdlStarted_ = false;
+    bool pictureWarned_ = false;
 };
 
 }  // namespace host

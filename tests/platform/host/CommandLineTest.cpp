@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,7 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
         {{"--device", "watch"}, "--device takes phone or tablet, not \"watch\""},
         {{"--device"}, "--device needs a value"},
         {{"--preferences"}, "--preferences needs a value"},
+        {{"--preferences", ""}, "--preferences needs a file name, not an empty one"},
         {{"--scale", "0"}, "--scale takes a number from 0.25 to 8, not \"0\""},
         {{"--scale", "2x"}, "--scale takes a number from 0.25 to 8, not \"2x\""},
         {{"--headless"}, "--headless needs --script FILE"},
@@ -142,6 +144,44 @@ TEST(Script, NamesTheLineItCannotRead) {
     EXPECT_EQ(longest.actions.at(0).text.size(), kMaxScriptLineLength - 11);
     EXPECT_EQ(describe(longest.actions[0]), "tap-button \"" + std::string(80, 'z') + "\u2026\"");
     EXPECT_EQ(describe(ScriptAction{ScriptAction::Kind::tapButton, {}, "a\tb\r\n", 1}), "tap-button \"a\\tb\\r\\n\"");
+}
+
+// A pipe hands a script over in pieces of whatever size its writer managed;
+// however the text is cut, a bound is met at the line on which the first
+// byte past it falls (counted here from the whole text).
+TEST(Script, BoundsNameTheSameLineHoweverTheTextIsCut) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 8; ++round) {
+        std::string text;
+        std::size_t longLineAt = std::string::npos;  // where a line too long starts, in odd rounds
+        const std::size_t longLineFrom = round % 2 == 1 ? random() % (kMaxScriptSize + 4096) : text.npos;
+        while (text.size() <= kMaxScriptSize + 5000) {
+            if (longLineAt == text.npos && text.size() >= longLineFrom) {
+                longLineAt = text.size();
+                text += std::string(kMaxScriptLineLength + 10, '#') + "\n";
+            }
+            text += random() % 4 == 0 ? "\n" : "back" + std::string(random() % 50, ' ') + "\n";
+        }
+        const auto lineOf = [&](std::size_t byte) {
+            return "line " + std::to_string(1 + std::count(text.begin(), text.begin() + byte, '\n')) + ": ";
+        };
+        const std::string expected = longLineAt != text.npos && longLineAt + kMaxScriptLineLength < kMaxScriptSize
+                                         ? lineOf(longLineAt) + "the line is longer than 4096 bytes"
+                                         : lineOf(kMaxScriptSize) + "the script is larger than 1048576 bytes";
+        ScriptParser parser;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t piece = 1 + random() % (round < 4 ? 64 : 9000);
+            if (!parser.feed(std::string_view(text).substr(at, piece))) break;
+            at += piece;
+        }
+        EXPECT_EQ(parser.finish().error, expected) << "round " << round;
+    }
+    // A script of exactly the largest size is read; one byte more is not.
+    const std::string largest = std::string(kMaxScriptSize - 4, '\n') + "back";
+    const ParsedScript script = parseScript(largest);
+    EXPECT_EQ(script.error, "");
+    EXPECT_EQ(script.actions.at(0).line, static_cast<int>(kMaxScriptSize - 3));
+    EXPECT_EQ(parseScript(largest + "\n").error, "line 1048573: the script is larger than 1048576 bytes");
 }
 
 // A script is read a piece at a time and refused as soon as a line, or the

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include <SDL.h>
 #include <cairo.h>
@@ -15,6 +17,7 @@
 #include "DemoScene.h"
 #include "platform/host/ApplicationMain.h"
 #include "platform/host/HeadlessHost.h"
+#include "platform/host/WindowHost.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/NavigationController.h"
@@ -122,28 +125,36 @@ TEST_F(DemoTest, StopsWithAClearMessageAtAnActionItCannotDo) {
         const char* script;
         const char* message;
     };
+    // Actions that fail and lines that cannot be read are named alike: the
+    // script file, its line, what went wrong.
     const Case cases[] = {
         {"tap-button Open counter\ntap-button Subtract\n",
-         "script line 2 (tap-button): no button titled \"Subtract\" is shown"},
-        {"back\n", "script line 1 (back): there is no back button to go back with"},
-        {"tap 400 10\n", "the point (400, 10) is outside the window (390 x 844 points)"},
-        {"tap-button Open counter\ntap-button Open counter\n", "no button titled \"Open counter\" is shown"},
-        {"screenshot /proc/forbidden/x.png\n", "cannot write the screenshot"},
+         ", line 2: no button titled \"Subtract\" is shown (the buttons shown: \"Add one\", \"‹ Back\", "
+         "\"Reset\")\n"},
+        {"back\n", ", line 1: there is no back button to go back with\n"},
+        {"\ntap 400 10\n", ", line 2: the point (400, 10) is outside the window (390 x 844 points)\n"},
+        {"tap-button Open counter\ntap-button Open counter\n", ", line 2: no button titled \"Open counter\" is shown"},
+        {"screenshot /proc/forbidden/x.png\n", ", line 1: cannot write the screenshot"},
     };
     for (const Case& c : cases) {
         delegate_ = std::make_shared<Delegate>();
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(run(c.script), 1) << c.script;
-        EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr(c.message));
+        EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                    HasSubstr(": " + (folder_ / "script.txt").string() + c.message));
         EXPECT_EQ(delegate_->terminated, 1);
     }
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run("back\ntap 10\n"), 1);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                HasSubstr(": " + (folder_ / "script.txt").string() + ", line 2: tap takes two numbers"));
     // A title that is long and holds control characters shows once, cut
     // short, its control characters escaped.
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(run("tap-button \x1b]0;owned\a" + std::string(3000, 'T') + "\n"), 1);
     const std::string said = ::testing::internal::GetCapturedStderr();
     const std::string shown = "\\e]0;owned\\a" + std::string(70, 'T') + "\u2026";
-    EXPECT_THAT(said, HasSubstr("script line 1 (tap-button): no button titled \"" + shown + "\" is shown"));
+    EXPECT_THAT(said, HasSubstr(", line 1: no button titled \"" + shown + "\" is shown"));
     EXPECT_EQ(said.find(shown), said.rfind(shown)) << said;
     EXPECT_LT(said.size(), 300u);
     EXPECT_EQ(said.find('\x1b'), std::string::npos);
@@ -202,6 +213,47 @@ TEST_F(DemoTest, CoveredButtonIsNotTapped) {
     EXPECT_TRUE(headless.tapButton("7").ok);
 }
 
+// A script names a button by the text a user reads: blanks at the ends of
+// either title do not count, though an exact match is taken first. When no
+// title matches, the titles shown are listed.
+TEST_F(DemoTest, ButtonsAreFoundByTheTextShown) {
+    auto window = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 300, 100));
+    auto add = [&](const char* title, double x) {
+        auto button = std::make_shared<ui::Button>();
+        button->setTitle(title);
+        button->setFrame(gfx::Rect::make(x, 0, 40, 40));
+        window->addSubview(button);
+        return button;
+    };
+    const auto intro = add("intro ", 0);
+    add("method ", 50);
+    const auto padded = add(" 7", 100);
+    const auto seven = add("7", 150);  // in front of " 7"
+    add("intro ", 200)->setHidden(true);
+    const auto method = add("method ", 250);                // shown twice, listed once; the front one is taken
+    add("", 50)->setFrame(gfx::Rect::make(0, 50, 40, 40));  // no title to list
+    WindowDriver driver(*window);
+    struct Case {
+        const char* title;
+        const ui::Button* found;
+    };
+    const Case cases[] = {{"method", method.get()}, {" intro\t", intro.get()}, {"intro ", intro.get()},
+                          {"7", seven.get()},       {" 7", padded.get()},      {"7 ", seven.get()},
+                          {"Method", nullptr},      {"  ", nullptr},           {"meth od", nullptr}};
+    for (const Case& c : cases) {
+        std::string why;
+        EXPECT_EQ(driver.findButton(c.title, why), c.found) << c.title;
+        if (c.found == nullptr) {
+            EXPECT_EQ(why, "no button titled \"" + echoText(c.title) +
+                               "\" is shown (the buttons shown: \"intro \", \"method \", \" 7\", \"7\")");
+        }
+    }
+    // With no titled button shown, it says so.
+    auto empty = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 100, 100));
+    EXPECT_EQ(HeadlessHost(*empty, 1.0).tapButton("OK").message,
+              "no button titled \"OK\" is shown (no button is shown)");
+}
+
 TEST_F(DemoTest, AScreenshotIsTheFrameDrawnBeforeIt) {
     struct CountingView : ui::View {
         using View::View;
@@ -243,7 +295,8 @@ TEST_F(DemoTest, RunsInARealWindow) {
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(run("tap-button Subtract\nscreenshot " + never.string() + "\n"), 1);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-                  "app: script line 1 (tap-button): no button titled \"Subtract\" is shown\n");
+                  "app: " + options_.scriptFile.string() +
+                      ", line 1: no button titled \"Subtract\" is shown (the buttons shown: \"Open counter\")\n");
         EXPECT_FALSE(fs::exists(never));
         return;
     }
@@ -289,6 +342,125 @@ TEST_F(DemoTest, RunsInARealWindow) {
     const double inked = gfx::testing::inkedShareOfPng(headlessShot.string());
     EXPECT_GT(inked, 0.05);
     EXPECT_NEAR(gfx::testing::inkedShareOfPng(shot.string()), inked, 0.01);
+}
+
+// With DISPLAY naming a display where no X server answers, the app says in
+// one line which display it could not open and how to run without one, and
+// nothing about other kinds of display it did not ask for.
+TEST_F(DemoTest, SaysWhichDisplayItCannotOpen) {
+    if (std::getenv("DUOLINEAR_WINDOW_TEST_CHILD") != nullptr) {
+        options_.headless = false;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(run(""), 1);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "app: cannot open the X display \"" + std::string(std::getenv("DISPLAY")) +
+                      "\" (from DISPLAY); --script FILE --headless runs the app without a display\n");
+        return;
+    }
+    int display = 1099;  // clear of the displays that xvfb-run -a takes, from 99 on
+    while (fs::exists("/tmp/.X11-unix/X" + std::to_string(display))) ++display;
+    const std::string command =
+        "env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR DISPLAY=:" + std::to_string(display) +
+        " DUOLINEAR_WINDOW_TEST_CHILD=nodisplay " + duolinear::testing::kLeakCheckOff + " '" +
+        fs::read_symlink("/proc/self/exe").string() +
+        "' --gtest_filter=DemoTest.SaysWhichDisplayItCannotOpen --gtest_brief=1";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+}
+
+// The share of the pixels of two pictures that differ clearly in a
+// component; 1 when their sizes differ or either cannot be read.
+double differingShare(const fs::path& first, const fs::path& second) {
+    cairo_surface_t* a = cairo_image_surface_create_from_png(first.c_str());
+    cairo_surface_t* b = cairo_image_surface_create_from_png(second.c_str());
+    const int width = cairo_image_surface_get_width(a);
+    const int height = cairo_image_surface_get_height(a);
+    double share = 1.0;
+    if (cairo_surface_status(a) == CAIRO_STATUS_SUCCESS && cairo_surface_status(b) == CAIRO_STATUS_SUCCESS &&
+        width > 0 && height > 0 && width == cairo_image_surface_get_width(b) &&
+        height == cairo_image_surface_get_height(b)) {
+        cairo_surface_flush(a);
+        cairo_surface_flush(b);
+        long differing = 0;
+        for (int y = 0; y < height; ++y) {
+            const unsigned char* rowA = cairo_image_surface_get_data(a) + y * cairo_image_surface_get_stride(a);
+            const unsigned char* rowB = cairo_image_surface_get_data(b) + y * cairo_image_surface_get_stride(b);
+            for (int x = 0; x < 4 * width; x += 4) {
+                bool differs = false;
+                for (int c = 0; c < 4; ++c) differs = differs || std::abs(rowA[x + c] - rowB[x + c]) > 40;
+                differing += differs ? 1 : 0;
+            }
+        }
+        share = static_cast<double>(differing) / (static_cast<double>(width) * height);
+    }
+    cairo_surface_destroy(a);
+    cairo_surface_destroy(b);
+    return share;
+}
+
+// A window made larger is drawn afresh at its new pixels per point, not
+// stretched: it shows what the same screen drawn headless at that scale
+// shows, and a click still lands on the button under it.
+TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
+    const fs::path before = gfx::testing::outputPath("host-window/resized-before.png");
+    const fs::path after = gfx::testing::outputPath("host-window/resized-after.png");
+    if (std::getenv("DUOLINEAR_WINDOW_TEST_CHILD") != nullptr) {
+        ui::Application application(delegate_);
+        std::string error;
+        ASSERT_TRUE(application.launch(options_.storyboardFile, error)) << error;
+        WindowHost host(application);
+        ASSERT_TRUE(host.open(error)) << error;
+        const auto first = parseScript("tap-button Open counter\ntap-button Add one\nscreenshot " + before.string());
+        ASSERT_EQ(host.run(&first.actions), 0);
+        EXPECT_LT(ui::Screen::main().scale(), 0.6);  // the phone fitted to the small display
+
+        SDL_Window* shown = SDL_GetWindowFromID(1);
+        ASSERT_NE(shown, nullptr);
+        SDL_SetWindowSize(shown, 390, 844);
+        int width = 0;
+        int height = 0;
+        for (int tries = 0; tries < 300 && (width != 390 || height != 844); ++tries) {
+            SDL_Delay(10);
+            SDL_PumpEvents();
+            SDL_GetWindowSize(shown, &width, &height);
+        }
+        ASSERT_EQ(width, 390);
+        // A click at the middle of "Add one", in window units, which are
+        // points now.
+        std::string why;
+        const ui::Button* addOne = WindowDriver(*application.window()).findButton("Add one", why);
+        ASSERT_NE(addOne, nullptr) << why;
+        const gfx::Rect frame = addOne->frameInRoot();
+        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event click{};
+            click.button.type = type;
+            click.button.windowID = SDL_GetWindowID(shown);
+            click.button.button = SDL_BUTTON_LEFT;
+            click.button.x = static_cast<int>(frame.midX());
+            click.button.y = static_cast<int>(frame.midY());
+            SDL_PushEvent(&click);
+        }
+        const auto second = parseScript("screenshot " + after.string());
+        ASSERT_EQ(host.run(&second.actions), 0);
+        EXPECT_EQ(ui::Screen::main().scale(), 1.0);
+        EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 2);
+        application.terminate();
+        return;
+    }
+    if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "xvfb-run is not installed";
+    }
+    fs::remove(after);
+    const std::string command = std::string("DUOLINEAR_WINDOW_TEST_CHILD=resized ") +
+                                duolinear::testing::kLeakCheckOff + " xvfb-run -a -s '-screen 0 640x480x24' '" +
+                                fs::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=DemoTest.AResizedWindowIsDrawnAtItsNewScale --gtest_brief=1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+    const fs::path headless = folder_ / "headless.png";
+    options_.scale = 1.0;
+    ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\nscreenshot " + headless.string() + "\n"), 0);
+    EXPECT_LT(differingShare(after, headless), 0.001);
 }
 
 }  // namespace
