@@ -11,6 +11,7 @@
 
 #include "ScreenTestSupport.h"
 #include "platform/host/ApplicationMain.h"
+#include "platform/ui/UserDefaults.h"
 #include "support/LeakCheck.h"
 #include "support/Pixels.h"
 #include "support/TestOutput.h"
@@ -39,6 +40,27 @@ TEST(App, RunsEveryScreenFromAScriptAndStoresNothingUnasked) {
     ASSERT_EQ(host::runApplication(options, [] { return std::make_shared<AppDelegate>(); }), 0);
     EXPECT_FALSE(fs::exists(folder.preferences())) << "launching, leaving screens and ending store nothing";
     EXPECT_GT(fs::file_size(shot), 5000u) << "a blank screenshot";
+}
+
+// Preferences that cannot be saved (a file of the kernel's): a press of "🤔"
+// stores three choices, and says in one line that they could not be saved.
+TEST(App, ChoicesThatCannotBeSavedAreSaidSoOnce) {
+    registerScreenClasses();
+    TempFolder folder;
+    host::Options options;
+    options.headless = true;
+    options.preferencesFile = "/proc/version";
+    options.scriptFile = folder.path / "script.txt";
+    std::ofstream(options.scriptFile) << "tap-button Addition\ntap-button Enter a system\ntap-button 🤔\n";
+    ::testing::internal::CaptureStderr();
+    const int status = host::runApplication(options, [] { return std::make_shared<AppDelegate>(); });
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    ui::UserDefaults::setStandardFile(folder.preferences());
+    EXPECT_EQ(status, 0) << said;
+    const std::string cannotSave = "cannot save the preferences to /proc/version";
+    const std::size_t first = said.find(cannotSave);
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find(cannotSave, first + 1), std::string::npos) << said;
 }
 
 // Runs a shell command that starts the app, its error output sent to a

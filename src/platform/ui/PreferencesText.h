@@ -15,6 +15,11 @@ namespace ui {
 // the file is written.
 using PreferencesMembers = std::map<std::string, std::string>;
 
+// Whether `text` is one JSON object (blanks around it allowed). Numbers of
+// any size count, as JSON allows: one beyond a double's range (1e400) is
+// kept as written like any other member the app does not use.
+bool isJsonObject(const std::string& text);
+
 // The members of `text`, which must be a JSON object (checked beforehand);
 // a name given twice keeps its last value, as JSON readers do.
 PreferencesMembers preferencesMembers(const std::string& text);

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string_view>
 
-#include <nlohmann/json.hpp>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -16,6 +16,8 @@
 namespace ui {
 
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::optional<std::filesystem::path>& standardFileOverride() {
     static std::optional<std::filesystem::path> file;
@@ -111,20 +113,24 @@ void UserDefaults::load() {
         warn(name + " " + read.problem + "; it is left alone and the preferences are kept in memory only");
         return;
     }
-    if (isBlank(read.text)) return;  // nothing in it to keep
-    if (nestingDepth(read.text) > kMaxPreferencesNesting) {
+    // A byte-order mark may lead the text (some editors write one); it is
+    // read past and not written back.
+    const std::string text =
+        read.text.starts_with(kByteOrderMark) ? read.text.substr(kByteOrderMark.size()) : read.text;
+    if (isBlank(text)) return;  // nothing in it to keep
+    if (nestingDepth(text) > kMaxPreferencesNesting) {
         state_ = FileState::leaveAlone;
         warn(name + " is nested deeper than " + std::to_string(kMaxPreferencesNesting) +
              " levels; it is left alone and the preferences are kept in memory only");
         return;
     }
-    if (!nlohmann::json::accept(read.text) || read.text[read.text.find_first_not_of(" \t\r\n")] != '{') {
+    if (!isJsonObject(text)) {
         state_ = FileState::moveAside;
         warn(name + " is not a JSON object; starting with no preferences (the file is moved aside when they are " +
              "next saved)");
         return;
     }
-    members_ = preferencesMembers(read.text);
+    members_ = preferencesMembers(text);
 }
 
 std::int64_t UserDefaults::integerForKey(const std::string& key) const {
@@ -144,49 +150,43 @@ bool UserDefaults::setInteger(std::int64_t value, const std::string& key) {
 }
 
 bool UserDefaults::save() {
-    if (file_.empty()) {
-        warn("preferences are not saved: no home folder or XDG_CONFIG_HOME is known");
-        return false;
-    }
+    if (file_.empty()) return failed("preferences are not saved: no home folder or XDG_CONFIG_HOME is known");
     if (state_ == FileState::leaveAlone) return false;  // said when it was read
     const std::string cannotSave = "cannot save the preferences to " + file_.string() + ": ";
     const std::string text = preferencesText(members_);
     if (text.size() > kMaxPreferencesFileSize) {
-        warn(cannotSave + "they would take " + std::to_string(text.size()) + " bytes, more than the " +
-             std::to_string(kMaxPreferencesFileSize) + " bytes that are read at start; the file is kept as it was");
-        return false;
+        return failed(cannotSave + "they would take " + std::to_string(text.size()) + " bytes, more than the " +
+                      std::to_string(kMaxPreferencesFileSize) +
+                      " bytes that are read at start; the file is kept as it was");
     }
     const PreferencesTarget target = preferencesTarget(file_);
-    if (target.path.empty()) {
-        warn(cannotSave + "it " + target.problem);
-        return false;
-    }
+    if (target.path.empty()) return failed(cannotSave + "it " + target.problem);
     std::error_code ec;
     const std::filesystem::path folder = target.path.parent_path();
     if (!folder.empty()) {
         std::filesystem::create_directories(folder, ec);
-        if (ec) {
-            warn(cannotSave + ec.message());
-            return false;
-        }
+        if (ec) return failed(cannotSave + ec.message());
     }
     std::string problem;
     if (state_ == FileState::moveAside && std::filesystem::is_regular_file(target.path, ec)) {
         const std::optional<std::filesystem::path> aside = moveFileAside(target.path, "corrupt", problem);
         if (!aside) {
-            warn(cannotSave + "it is not a JSON object and could not be moved aside (" + problem + ")");
-            return false;
+            return failed(cannotSave + "it is not a JSON object and could not be moved aside (" + problem + ")");
         }
         warn("the preferences file " + target.path.string() + " is not a JSON object: it was moved to " +
              aside->string());
     }
     state_ = FileState::replace;
     removeStaleTemporaryFiles(target.path);
-    if (!replaceFileAtomically(target.path, text, problem)) {
-        warn(cannotSave + problem);
-        return false;
-    }
+    if (!replaceFileAtomically(target.path, text, problem)) return failed(cannotSave + problem);
+    lastFailure_.clear();
     return true;
+}
+
+bool UserDefaults::failed(const std::string& message) {
+    if (message != lastFailure_) warn(message);
+    lastFailure_ = message;
+    return false;
 }
 
 }  // namespace ui

@@ -22,10 +22,14 @@
 // A file that cannot be written leaves the values in memory and says so on
 // stderr, and so do preferences that would make a file larger than
 // kMaxPreferencesFileSize (the file is written compact, and a save never
-// writes what the next start would refuse: the old file stays). Members of
-// the file that the app does not use are kept as they are written, numbers
-// wider than 64 bits included. A file that is replaced keeps its permissions
-// and, where the process may set them, its owner and group.
+// writes what the next start would refuse: the old file stays). A failure is
+// said once: saves that fail again the same way (as each of the several
+// values that one choice of the app sets) say nothing more, until a save
+// succeeds or fails for another reason. A byte-order mark that leads the
+// file is read past and not written back. Members of the file that the app
+// does not use are kept as they are written, numbers wider than 64 bits or
+// beyond a double's range included. A file that is replaced keeps its
+// permissions and, where the process may set them, its owner and group.
 
 #include <cstddef>
 #include <cstdint>
@@ -77,10 +81,15 @@ private:
 
     void load();
     bool save();
+    // Says why a save failed, unless the save before failed the same way;
+    // false.
+    bool failed(const std::string& message);
 
     std::filesystem::path file_;
     FileState state_ = FileState::replace;
     PreferencesMembers members_;
+    // Why the last save failed; empty after a save that succeeded.
+    std::string lastFailure_;
 };
 
 }  // namespace ui

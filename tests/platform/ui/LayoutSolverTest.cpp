@@ -81,6 +81,24 @@ TEST(LinearSystem, KeepsSetsAsideAndRefusesEquations) {
     EXPECT_NEAR(full.values[1], 1.0, eps);
 }
 
+// At the edges: an equation that misses by the tolerance holds, one that
+// misses by more conflicts; a fallback shorter than the unknowns leaves the
+// free unknowns past its end at 0.
+TEST(LinearSystem, ToleranceAndShortFallbackAtTheirEdges) {
+    LinearSystem system(3);
+    EXPECT_EQ(system.add({1.0, 0.0, 0.0}, 0.0).outcome, LinearSystem::Outcome::added);
+    EXPECT_EQ(system.add({1.0, 0.0, 0.0}, 1e-6).outcome, LinearSystem::Outcome::redundant);
+    const auto missed = system.add({1.0, 0.0, 0.0}, 2e-6);
+    EXPECT_EQ(missed.outcome, LinearSystem::Outcome::conflicting);
+    EXPECT_NEAR(missed.mismatch, 2e-6, 1e-12);
+    EXPECT_EQ(system.add({0.0, 1.0, -2.0}, 4.0).outcome, LinearSystem::Outcome::added);  // z = y / 2 - 2
+    const auto shortFallback = system.solve({7.0});
+    EXPECT_EQ(shortFallback.values, (std::vector<double>{0.0, 0.0, -2.0}));
+    EXPECT_EQ(shortFallback.determined, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(system.solve({}).values, (std::vector<double>{0.0, 0.0, -2.0}));
+    EXPECT_EQ(system.solve({7.0, 6.0}).values, (std::vector<double>{0.0, 6.0, 1.0}));
+}
+
 // Random sparse systems, with equations that repeat or contradict earlier
 // ones, checked against what any solution must satisfy: every equation kept
 // or found redundant holds, every conflicting one misses by its mismatch, and
@@ -333,6 +351,57 @@ TEST(LayoutSolver, FreeWidthTakesTheIntrinsicSize) {
     const double wider = think->intrinsicContentSize()->width;
     EXPECT_GT(wider, width + 60.0);
     expectFrame(*think, (300 - wider) / 2, 10, wider, 290);
+}
+
+// A constraint reads back as it was made, and setActive switches it on and
+// off as activate and deactivate do: of two widths for one view, the one
+// switched on places it.
+TEST(LayoutSolver, ConstraintsReadBackAndSwitchOnAndOff) {
+    View root(gfx::Rect::make(0, 0, 200, 100));
+    auto view = addConstrained(root);
+    view->leadingAnchor().constraintEqualTo(root.leadingAnchor(), 10).activate();
+    view->topAnchor().constraintEqualTo(root.topAnchor()).activate();
+    view->heightAnchor().constraintEqualTo(root.heightAnchor(), Multiplier{0.5}, -5).activate();
+    Constraint thirty = view->widthAnchor().constraintEqualToConstant(30);
+    Constraint half = view->widthAnchor().constraintEqualTo(root.widthAnchor(), Multiplier{0.5});
+    Constraint same = view->widthAnchor().constraintEqualTo(root.widthAnchor(), -150);
+    const struct {
+        Constraint constraint;
+        bool toAnchor;
+        double multiplier;
+        double constant;
+    } made[] = {{thirty, false, 1.0, 30.0}, {half, true, 0.5, 0.0}, {same, true, 1.0, -150.0}};
+    for (const auto& [constraint, toAnchor, multiplier, constant] : made) {
+        EXPECT_EQ(constraint.secondAnchor().has_value(), toAnchor) << constraint.description();
+        EXPECT_EQ(constraint.multiplier(), multiplier) << constraint.description();
+        EXPECT_EQ(constraint.constant(), constant) << constraint.description();
+    }
+
+    thirty.setActive(true);
+    EXPECT_TRUE(thirty.isActive());
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    expectFrame(*view, 10, 0, 30, 45);
+    thirty.setActive(false);
+    half.setActive(true);
+    EXPECT_FALSE(thirty.isActive());
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    expectFrame(*view, 10, 0, 100, 45);
+    half.setActive(false);
+    same.setActive(true);
+    EXPECT_THAT(solveLayout(root).problems, IsEmpty());
+    expectFrame(*view, 10, 0, 50, 45);
+
+    // Switching one off alone lays the view out anew at the next pass: of
+    // two widths, the one left out as a conflict takes over.
+    same.setActive(false);
+    Constraint forty = view->widthAnchor().constraintEqualToConstant(40);
+    forty.activate();
+    thirty.activate();
+    root.layoutIfNeeded();
+    expectFrame(*view, 10, 0, 40, 45);
+    forty.deactivate();
+    root.layoutIfNeeded();
+    expectFrame(*view, 10, 0, 30, 45);
 }
 
 TEST(LayoutSolver, ConflictIsReportedAndLeftOut) {

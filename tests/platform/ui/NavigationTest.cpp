@@ -141,6 +141,12 @@ TEST(Navigation, PushAndPopThroughTheBackButton) {
     const int bottom = static_cast<int>(NavigationBar::height) - 1;
     EXPECT_NEAR(image.pixel(image.pixelWidth() - 2, bottom).r, (0.97 + 0.7) / 2, 0.01);
     EXPECT_NEAR(image.pixel(image.pixelWidth() - 2, bottom - 1).r, 0.97, 0.005);
+    // The navigation controller's own view is white: under a screen that is
+    // clear, what lies beneath it (here a green window) does not show.
+    first->view()->setBackgroundColor(gfx::Color::clear());
+    window->setBackgroundColor(gfx::Color::green());
+    window->render(image);
+    EXPECT_EQ(image.pixel(image.pixelWidth() / 2, image.pixelHeight() / 2), gfx::Color::white());
 }
 
 TEST(Navigation, RightBarItemsReadFromRightToLeftAndSendToTheirTarget) {

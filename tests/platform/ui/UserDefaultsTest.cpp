@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <regex>
 #include <sstream>
 
 #include <grp.h>
@@ -97,14 +98,21 @@ TEST_F(UserDefaultsTest, ValuesSurviveARestart) {
 }
 
 TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
-    // A cut-off object, JSON that is not an object, stray bytes, a number no
-    // double holds.
+    // A cut-off object, JSON that is not an object, stray bytes, numbers
+    // JSON does not allow, a byte-order mark before what is not an object,
+    // after a blank, or twice.
     const std::string contents[] = {"{\"duolinear_variable\": 1",
                                     "[1, 2]",
                                     "\xff\xfe garbage",
                                     "null",
                                     "{\"duolinear_variable\": 1}x",
-                                    "{\"duolinear_variable\": 1, \"far\": 1e400}"};
+                                    "{\"duolinear_variable\": 1, \"far\": 01}",
+                                    "{\"duolinear_variable\": 1, \"far\": 1e400.5}",
+                                    "{\"duolinear_variable\": 1, \"far\": -}",
+                                    "{\"duolinear_variable\": 1, \"far\": 2 3}",
+                                    "\xEF\xBB\xBF[1]",
+                                    " \xEF\xBB\xBF{\"duolinear_variable\": 1}",
+                                    "\xEF\xBB\xBF\xEF\xBB\xBF{\"duolinear_variable\": 1}"};
     const fs::path file = folder_ / "preferences.json";
     int n = 0;
     for (const std::string& content : contents) {
@@ -131,8 +139,12 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
     write(file, " \n");
     EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
     EXPECT_EQ(names().size(), 1u + n);
-    // With every name beside it taken, the file stays as it is and the save fails.
-    for (int k = n + 1; k <= 1000; ++k) write(folder_ / ("preferences.json.corrupt-" + std::to_string(k)), "");
+    // The thousandth name is the last one tried; with every name beside it
+    // taken, the file stays as it is and the save fails.
+    for (int k = n + 1; k < 1000; ++k) write(folder_ / ("preferences.json.corrupt-" + std::to_string(k)), "");
+    write(file, "[2]");
+    EXPECT_TRUE(UserDefaults(file).setInteger(1, "duolinear_variable"));
+    EXPECT_EQ(read(folder_ / "preferences.json.corrupt-1000"), "[2]");
     write(file, "[1]");
     testing::internal::CaptureStderr();
     EXPECT_FALSE(UserDefaults(file).setInteger(1, "duolinear_variable"));
@@ -151,13 +163,17 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
     EXPECT_EQ(read(folder_ / "odd.corrupt"), "taken");
 }
 
+// The file starts with a byte-order mark (as some editors write), which is
+// read past and not written back.
 TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     const fs::path file = folder_ / "preferences.json";
     write(file,
+          "\xEF\xBB\xBF"
           R"({"text": "1 \"}\" \\", "say \"hi\"": 3, "real": 1.5, "list": [1], "huge": 18446744073709551615, "ok": 1,
-                    "wide": 12345678901234567890123, "tiny": -1.25E-7, "spelled": 1.0, "shape": {"a" : [ 1, "b c" ]}})");
+                    "wide": 12345678901234567890123, "tiny": -1.25E-7, "spelled": 1.0, "shape": {"a" : [ 1, "b c" ]},
+                    "far": [1e400, -2.5E+99999, 1E-400]})");
     UserDefaults defaults(file);
-    for (const char* key : {"text", "real", "list", "huge", "wide", "tiny", "spelled", "shape"}) {
+    for (const char* key : {"text", "real", "list", "huge", "wide", "tiny", "spelled", "shape", "far"}) {
         EXPECT_EQ(defaults.integerForKey(key), 0) << key;
     }
     EXPECT_EQ(defaults.integerForKey("ok"), 1);
@@ -166,9 +182,30 @@ TEST_F(UserDefaultsTest, MembersThatAreNotIntegersReadZeroAndAreKept) {
     // Written back exactly as they were written, blanks outside strings left out.
     EXPECT_EQ(
         read(file),
-        R"({"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"say \"hi\"":3,)"
+        R"({"far":[1e400,-2.5E+99999,1E-400],"huge":18446744073709551615,"list":[1],"ok":2,"real":1.5,"say \"hi\"":3,)"
         R"("shape":{"a":[1,"b c"]},"spelled":1.0,"text":"1 \"}\" \\","tiny":-1.25E-7,"wide":12345678901234567890123})"
         "\n");
+}
+
+// Numbers of every form, as members and in lists, against JSON's grammar
+// for a number: those it allows are read (whatever their size) and kept as
+// written, the others make the text no JSON object.
+TEST(PreferencesText, NumbersAreCheckedByJsonsGrammarWhateverTheirSize) {
+    const std::regex number(R"(-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?)");
+    const std::string alphabet = "0123456789000999-+.eE";
+    std::mt19937 random(404);
+    for (int round = 0; round < 3000; ++round) {
+        std::string token;
+        for (int n = std::uniform_int_distribution<int>(1, 8)(random); n > 0; --n) {
+            token += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+        }
+        const std::string text = "{\"a\":" + token + ", \"b\": [1, " + token + "]}";
+        const bool valid = std::regex_match(token, number);
+        EXPECT_EQ(isJsonObject(text), valid) << text;
+        if (valid) {
+            EXPECT_EQ(preferencesMembers(text), (PreferencesMembers{{"a", token}, {"b", "[1," + token + "]"}}));
+        }
+    }
 }
 
 // Saving writes compact JSON, and never a file larger than a start reads: a
@@ -240,12 +277,32 @@ TEST_F(UserDefaultsTest, UnwritableFileKeepsTheValueInMemory) {
     const fs::path blocker = folder_ / "not-a-folder";
     write(blocker, "x");
     UserDefaults defaults(blocker / "preferences.json");
+    // Saves that fail the same way, as the three values of one choice of the
+    // app do, say so once; after a save that succeeds, a failure is said again.
+    auto timesSaid = [](const std::string& said) {
+        std::size_t times = 0;
+        for (std::size_t at = said.find("cannot save"); at != std::string::npos; at = said.find("cannot save", at + 1))
+            ++times;
+        return times;
+    };
     testing::internal::CaptureStderr();
     EXPECT_FALSE(defaults.setInteger(1, "duolinear_variable"));
-    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(defaults.setInteger(1, "duolinear_equation"));
+    EXPECT_FALSE(defaults.setInteger(0, "duolinear_LCM"));
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(timesSaid(said), 1u) << said;
     EXPECT_NE(said.find("cannot save the preferences"), std::string::npos) << said;
     EXPECT_NE(said.find("cannot be examined: Not a directory"), std::string::npos) << said;
     EXPECT_EQ(defaults.integerForKey("duolinear_variable"), 1);
+    fs::remove(blocker);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(defaults.setInteger(1, "duolinear_LCM"));
+    fs::remove_all(blocker);
+    write(blocker, "x");
+    EXPECT_FALSE(defaults.setInteger(0, "duolinear_LCM"));
+    EXPECT_FALSE(defaults.setInteger(1, "duolinear_LCM"));
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(timesSaid(said), 1u) << said;
 
     // A write that fails part-way (here at the size limit of files) leaves no
     // temporary file behind, and says why. The warning goes to a pipe, which
