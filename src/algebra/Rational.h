@@ -86,4 +86,9 @@ std::optional<Rational> sumOfRationals(const std::vector<Rational>& values);
 // hexadecimal) or whose digits do not fit in 64 bits gives no value.
 std::optional<Rational> rationalFromDecimalText(std::string_view text);
 
+// The places the value shows as a decimal: the larger exponent of 2 and 5 in
+// its denominator in lowest terms (6758/1000 and 67580/10000 both show 3). No
+// value when the decimal does not end or the denominator is 0.
+std::optional<int> decimalPlaces(const Rational& value);
+
 }  // namespace duolinear

@@ -1,5 +1,7 @@
-// rationalFromDecimalText: reading a decimal numeral as an exact fraction.
+// rationalFromDecimalText: reading a decimal numeral as an exact fraction;
+// decimalPlaces: how many places a fraction shows as a decimal.
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -92,6 +94,18 @@ std::optional<Rational> rationalFromDecimalText(std::string_view text) {
     const CheckedInt numerator = integerFromDigits(digits);
     if (!numerator || !denominator) return std::nullopt;
     return Rational{*numerator, *denominator};
+}
+
+std::optional<int> decimalPlaces(const Rational& value) {
+    if (value.denominator == 0) return std::nullopt;
+    std::uint64_t d =
+        magnitude(value.denominator) / gcdOfMagnitudes(magnitude(value.numerator), magnitude(value.denominator));
+    int twos = 0;
+    int fives = 0;
+    for (; d % 2 == 0; d /= 2) ++twos;
+    for (; d % 5 == 0; d /= 5) ++fives;
+    if (d != 1) return std::nullopt;
+    return std::max(twos, fives);
 }
 
 }  // namespace duolinear

@@ -16,20 +16,6 @@ namespace duolinear {
 
 namespace {
 
-// The decimal places of the value: n when the denominator in lowest terms is
-// 2^a·5^b with n = max(a, b); no value when the decimal does not end.
-std::optional<int> decimalPlaces(const Rational& value) {
-    if (value.denominator == 0) return std::nullopt;
-    std::uint64_t d = magnitude(value.denominator) / gcdOfMagnitudes(magnitude(value.numerator),
-                                                                      magnitude(value.denominator));
-    int twos = 0;
-    int fives = 0;
-    for (; d % 2 == 0; d /= 2) ++twos;
-    for (; d % 5 == 0; d /= 5) ++fives;
-    if (d != 1) return std::nullopt;
-    return std::max(twos, fives);
-}
-
 // Every coefficient times factor, each a whole number over 1, black.
 std::optional<Polynomial> multipliedBy(const Polynomial& side, std::int64_t factor) {
     Monomials terms;

@@ -9,16 +9,6 @@ namespace duolinear {
 
 namespace {
 
-// The decimal places of a value in lowest terms over d: the larger exponent
-// of 2 and 5 in d; no value when d has another prime factor.
-std::optional<int> decimalPlaces(std::int64_t d) {
-    int twos = 0, fives = 0;
-    while (d % 2 == 0) d /= 2, ++twos;
-    while (d % 5 == 0) d /= 5, ++fives;
-    if (d != 1) return std::nullopt;
-    return twos > fives ? twos : fives;
-}
-
 std::optional<Polynomial> multipliedSide(const Polynomial& side, std::int64_t factor) {
     Monomials terms;
     for (const Monomial& term : side.terms) {
@@ -35,8 +25,7 @@ std::optional<DecimalClearing> clearShownDecimals(const PolyEquation& equation) 
     int places = 0;
     for (const Polynomial* side : {&equation.LHS, &equation.RHS}) {
         for (const Monomial& term : side->terms) {
-            const std::optional<Rational> value = reducedRational(term.coefficient);
-            const std::optional<int> count = value ? decimalPlaces(value->denominator) : std::nullopt;
+            const std::optional<int> count = decimalPlaces(term.coefficient);
             if (!count) return std::nullopt;
             if (*count > places) places = *count;
         }
