@@ -2,13 +2,11 @@
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
+#include "algebra/WideFraction.h"
 
 namespace duolinear {
 
 namespace {
-
-using Wide = __int128;
-using UWide = unsigned __int128;
 
 int signOf(std::int64_t n) {
     return (n > 0) - (n < 0);
@@ -44,22 +42,12 @@ std::optional<Parts> partsOf(const Rational& value) {
     return Parts{num != 0 && (value.numerator < 0) != (value.denominator < 0), num / g, den / g};
 }
 
-// sign * num / den, already in lowest terms, when both parts fit.
-std::optional<Rational> fitted(bool negative, UWide num, UWide den) {
-    constexpr UWide kLimit = UWide{1} << 64;
-    if (num >= kLimit || den >= kLimit) return std::nullopt;
-    const CheckedInt numerator = signedFromMagnitude(negative && num != 0, static_cast<std::uint64_t>(num));
-    const CheckedInt denominator = signedFromMagnitude(false, static_cast<std::uint64_t>(den));
-    if (!numerator || !denominator) return std::nullopt;
-    return Rational{*numerator, *denominator};
-}
-
 // a * b in lowest terms. Each numerator is first divided by its common factor
 // with the other's denominator, so the products are the result's own parts.
 std::optional<Rational> reducedProduct(const Parts& a, const Parts& b) {
     const std::uint64_t g1 = gcdOfMagnitudes(a.num, b.den);
     const std::uint64_t g2 = gcdOfMagnitudes(b.num, a.den);
-    return fitted(a.negative != b.negative, UWide{a.num / g1} * (b.num / g2), UWide{a.den / g2} * (b.den / g1));
+    return fittedFraction(a.negative != b.negative, UWide{a.num / g1} * (b.num / g2), UWide{a.den / g2} * (b.den / g1));
 }
 
 // a + b in lowest terms, over the least common denominator: with g the gcd
@@ -82,7 +70,7 @@ std::optional<Rational> reducedSum(const Parts& a, const Parts& b) {
     }
     if (t == 0) return Rational{0, 1};
     const std::uint64_t g2 = gcdOfMagnitudes(static_cast<std::uint64_t>(t % g), g);
-    return fitted(negative, t / g2, UWide{a.den / g} * (b.den / g2));
+    return fittedFraction(negative, t / g2, UWide{a.den / g} * (b.den / g2));
 }
 
 // n / d in lowest terms; no value when d is 0 or a part is absent.

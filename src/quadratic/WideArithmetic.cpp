@@ -9,12 +9,6 @@ namespace duolinear {
 
 namespace {
 
-using UWide = unsigned __int128;
-
-UWide wideMagnitude(Wide n) {
-    return n < 0 ? UWide{0} - static_cast<UWide>(n) : static_cast<UWide>(n);
-}
-
 // floor(sqrt(n)): an extended-precision estimate, corrected in integers. The
 // root of n < 2^127 is below 2^64, so no square formed here overflows.
 UWide floorSquareRoot(UWide n) {
@@ -47,13 +41,7 @@ CheckedWide wideMultiply(CheckedWide a, CheckedWide b) {
 }
 
 UWide wideGcd(Wide a, Wide b) {
-    UWide x = wideMagnitude(a), y = wideMagnitude(b);
-    while (y != 0) {
-        const UWide rest = x % y;
-        x = y;
-        y = rest;
-    }
-    return x;
+    return wideGcdOfMagnitudes(wideMagnitude(a), wideMagnitude(b));
 }
 
 std::optional<Wide> wideExactSquareRoot(Wide n) {
@@ -84,18 +72,8 @@ std::optional<WideSquareRoot> wideSimplifiedSquareRoot(Wide n) {
 }
 
 std::optional<Rational> narrowedFraction(CheckedWide numerator, CheckedWide denominator) {
-    if (!numerator || !denominator || *denominator == 0) return std::nullopt;
-    const bool negative = (*numerator < 0) != (*denominator < 0);
-    UWide num = wideMagnitude(*numerator), den = wideMagnitude(*denominator);
-    const UWide g = wideGcd(*numerator, *denominator);
-    num /= g;
-    den /= g;
-    constexpr UWide kLimit = UWide{1} << 64;
-    if (num >= kLimit || den >= kLimit) return std::nullopt;
-    const CheckedInt n = signedFromMagnitude(negative && num != 0, static_cast<std::uint64_t>(num));
-    const CheckedInt d = signedFromMagnitude(false, static_cast<std::uint64_t>(den));
-    if (!n || !d) return std::nullopt;
-    return Rational{*n, *d};
+    if (!numerator || !denominator) return std::nullopt;
+    return wideFraction(*numerator, *denominator);
 }
 
 }  // namespace duolinear

@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "algebra/Rational.h"
+#include "algebra/WideFraction.h"
 
 namespace duolinear {
 
-using Wide = __int128;
 using CheckedWide = std::optional<Wide>;
 
 CheckedWide wideAdd(CheckedWide a, CheckedWide b);
@@ -20,7 +20,7 @@ CheckedWide wideSubtract(CheckedWide a, CheckedWide b);
 CheckedWide wideMultiply(CheckedWide a, CheckedWide b);
 
 // gcd(|a|, |b|); 0 only for gcd(0, 0).
-unsigned __int128 wideGcd(Wide a, Wide b);
+UWide wideGcd(Wide a, Wide b);
 
 // r with r * r = n for a perfect square n >= 0; no value otherwise.
 std::optional<Wide> wideExactSquareRoot(Wide n);

@@ -4,6 +4,7 @@
 
 #include "algebra/Checked.h"
 #include "algebra/Monomial.h"
+#include "algebra/WideFraction.h"
 
 namespace duolinear {
 
@@ -24,40 +25,10 @@ std::optional<Rational> crossDifference(const Rational& p, const Rational& q, co
     return rationalDifference(*left, *right);
 }
 
-using Wide = __int128;
-using UWide = unsigned __int128;
-
 // p·q − r·s exactly: each product lies in [−2^126 + 2^63, 2^126], so the
 // difference stays strictly inside the 128-bit range.
 Wide wideCrossDifference(std::int64_t p, std::int64_t q, std::int64_t r, std::int64_t s) {
     return Wide{p} * q - Wide{r} * s;
-}
-
-UWide wideMagnitude(Wide n) {
-    return n < 0 ? UWide{0} - static_cast<UWide>(n) : static_cast<UWide>(n);
-}
-
-UWide wideGcd(UWide a, UWide b) {
-    while (b != 0) {
-        const UWide r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-// n / d in lowest terms with the sign on the numerator, when both parts fit
-// in 64 bits; d is not 0.
-std::optional<Rational> wideQuotient(Wide n, Wide d) {
-    const UWide g = wideGcd(wideMagnitude(n), wideMagnitude(d));  // not 0, as d is not
-    const UWide num = wideMagnitude(n) / g;
-    const UWide den = wideMagnitude(d) / g;
-    constexpr UWide kLimit = UWide{1} << 64;
-    if (num >= kLimit || den >= kLimit) return std::nullopt;
-    const CheckedInt numerator = signedFromMagnitude((n < 0) != (d < 0) && num != 0, static_cast<std::uint64_t>(num));
-    const CheckedInt denominator = signedFromMagnitude(false, static_cast<std::uint64_t>(den));
-    if (!numerator || !denominator) return std::nullopt;
-    return Rational{*numerator, *denominator};
 }
 
 }  // namespace
@@ -93,8 +64,8 @@ std::optional<DuolinearVerdict> wholeSystemVerdict(const WholeCoefficients& k) {
     const Wide Dx = wideCrossDifference(k.c1, k.b2, k.b1, k.c2);
     const Wide Dy = wideCrossDifference(k.a1, k.c2, k.c1, k.a2);
     if (D != 0) {
-        const std::optional<Rational> x = wideQuotient(Dx, D);
-        const std::optional<Rational> y = wideQuotient(Dy, D);
+        const std::optional<Rational> x = wideFraction(Dx, D);
+        const std::optional<Rational> y = wideFraction(Dy, D);
         if (!x || !y) return std::nullopt;
         return DuolinearVerdict{Duolinear_solution_type::one, x, y};
     }
