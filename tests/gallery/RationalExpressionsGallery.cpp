@@ -1,5 +1,5 @@
 // Rational expressions as the renderer draws them: the whole simplification
-// of two quotients, each picture in order (the marked before, the rewritten
+// of three quotients, each picture in order (the marked before, the rewritten
 // after, then the closing pictures of the final form). Each picture must keep
 // its ink inside the box its layout was measured to fill.
 
@@ -21,14 +21,21 @@ Term_XL term(std::int64_t n, std::uint64_t e) {
     return Term_XL{Monomial{Rational{n, 1}, e}, {}};
 }
 
-// Applies the first picture rewrite that applies until none does, drawing
+// Applies the first picture rewrite that applies until none does (terms
+// written with a 0 dropped first, a shared factor that no other rewrite
+// shows written out last), drawing
 // every picture and clearing the marks before the next step, then draws the
 // closing pictures.
 void drawSimplification(Rational_Expression expression, const std::string& name) {
     using Step = std::function<std::optional<ExpressionPictures>(const Rational_Expression&)>;
-    const std::vector<Step> steps{
-        sortedPictures, negativeOnePictures,  [](const Rational_Expression& e) { return commonFactorPictures(e); },
-        factorPictures, cancellationPictures, splitCommonMonomialPictures};
+    const std::vector<Step> steps{zeroTermPictures,
+                                  sortedPictures,
+                                  negativeOnePictures,
+                                  [](const Rational_Expression& e) { return commonFactorPictures(e); },
+                                  factorPictures,
+                                  cancellationPictures,
+                                  splitCommonMonomialPictures,
+                                  sharedFactorPictures};
     int count = 0;
     const auto save = [&](const Rational_Expression& e) {
         ++count;
@@ -57,6 +64,10 @@ TEST(RationalExpressionsGallery, WholeSimplifications) {
     drawSimplification(Rational_Expression{Polynomial_XL{{{term(5, 1), term(-1, 2), term(-6, 0)}}},
                                            Polynomial_XL{{{term(9, 0), term(-1, 2)}}}},
                        "signs");
+    // (x⁴ + 3x² + 2)/(x² + 1) = x² + 2: the shared x² + 1 has no rational root
+    drawSimplification(Rational_Expression{Polynomial_XL{{{term(1, 4), term(3, 2), term(2, 0)}}},
+                                           Polynomial_XL{{{term(1, 2), term(1, 0)}}}},
+                       "shared");
 }
 
 }  // namespace
