@@ -68,6 +68,9 @@ TEST(FactoredAlgebra, Rewrites) {
     leastNumerator.terms[0][0].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
     EXPECT_EQ(negatedTerms(leastNumerator), std::nullopt);
     EXPECT_EQ(monomialFactorsAbsorbed(true, leastNumerator).failed, true);
+    Polynomial_XL leastFirst = xl("[-x^2, -x]");  // −2^63 divided by the gcd −1 does not fit
+    leastFirst.terms[0][0].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(gcdMonomialDivided(leastFirst), std::nullopt);
     // Either part failing fails both, whatever the other part does.
     EXPECT_TRUE(transformBothParts(true, Rational_Expression{leastNumerator, xl("[-x, 1]")}).failed);
     EXPECT_TRUE(transformBothParts(true, Rational_Expression{xl("[-x, 1]"), leastNumerator}).failed);
