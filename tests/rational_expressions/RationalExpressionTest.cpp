@@ -486,6 +486,8 @@ TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancel
                         "none"},
                        {"[2x^2, 2]", "[x^2, 1]",  // a constant quotient multiplies the root
                         "[*2x^2, *2] / [*x^2, *1] => [*x^2, *1] [*2*(0)] / [*x^2, *1] [*1*(0)]"},
+                       // The constant quotient 2 taken into the root would not fit.
+                       {"[2x^2, 2] [9223372036854775807(0)]", "[x^2, 1]", "none"},
                    });
     const std::vector<Case> cases{
         {"[x^4, 3x^2, 2]", "[x^2, 1]", "[x^2, 1] [x^2, 2] [1(1)] / [x^2, 1] [1]"},
