@@ -22,6 +22,17 @@ std::optional<Dense> sum(const Dense& a, const Dense& b) {
     return result;
 }
 
+// a with its highest coefficient made 1; a must not be zero.
+std::optional<Dense> monic(const Dense& a) {
+    Dense result;
+    for (const Rational& c : a) {
+        const std::optional<Rational> q = rationalQuotient(c, a.back());
+        if (!q) return std::nullopt;
+        result.push_back(*q);
+    }
+    return result;
+}
+
 }  // namespace
 
 std::optional<Dense> denseProduct(const Dense& a, const Dense& b) {
@@ -63,16 +74,6 @@ std::optional<Dense> GroupValues::group(std::size_t index) {
     }
     done_[index] = total;
     return total;
-}
-
-std::optional<Dense> monic(const Dense& a) {
-    Dense result;
-    for (const Rational& c : a) {
-        const std::optional<Rational> q = rationalQuotient(c, a.back());
-        if (!q) return std::nullopt;
-        result.push_back(*q);
-    }
-    return result;
 }
 
 std::optional<DenseDivision> divided(const Dense& a, const Dense& b) {

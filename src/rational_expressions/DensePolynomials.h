@@ -34,9 +34,6 @@ private:
     std::vector<std::optional<Dense>> done_;
 };
 
-// a with its highest coefficient made 1; a must not be zero.
-std::optional<Dense> monic(const Dense& a);
-
 // The quotient and remainder of a divided by a non-zero b.
 struct DenseDivision {
     Dense quotient;

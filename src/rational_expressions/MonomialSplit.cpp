@@ -57,8 +57,11 @@ std::optional<Polynomial_XL> splitPart(const Polynomial_XL& part, const Polynomi
     return splitOffMonomial(part, at.group, g, m, color);
 }
 
-}  // namespace
-
+// The first factor of a one-term root whose group is a single term without
+// factors and not trivial (the constants −1, 0 and 1, in any letter: the
+// constants that factoring leaves carry the expression's letter); else the
+// root term's own monomial when it is not trivial; else none. None also for
+// a root of several terms or a part that is not well formed.
 std::optional<MonomialLocation> cancellableMonomialLocation(const Polynomial_XL& part) {
     if (!isWellFormedPart(part) || part.terms.back().size() != 1) return std::nullopt;
     const std::uint64_t root = part.terms.size() - 1;
@@ -72,6 +75,8 @@ std::optional<MonomialLocation> cancellableMonomialLocation(const Polynomial_XL&
     if (isTrivial(t.monomial)) return std::nullopt;
     return MonomialLocation{root, 0, 0, true};
 }
+
+}  // namespace
 
 std::optional<Polynomial_XL> splitOffMonomial(const Polynomial_XL& part, std::uint64_t i, std::int64_t g,
                                               std::uint64_t m, Color color) {

@@ -23,13 +23,6 @@ struct MonomialLocation {
     bool ownCoefficient = false;  // the monomial is the root term's own
 };
 
-// The first factor of a one-term root whose group is a single term without
-// factors and not trivial (the constants −1, 0 and 1, in any letter: the
-// constants that factoring leaves carry the expression's letter); else the
-// root term's own monomial when it is not trivial; else none. None also for a root of several terms or a part that is
-// not well formed.
-std::optional<MonomialLocation> cancellableMonomialLocation(const Polynomial_XL& part);
-
 // The part with the monomial k·v^e of group i (first term) written as
 // (g·v^m)(k/g·v^(e−m)), both new pieces wholly in color, in the monomial's
 // own letter v. When i is the root group (the root's own coefficient) the

@@ -68,6 +68,12 @@ TEST(FactoredAlgebra, Rewrites) {
     leastNumerator.terms[0][0].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
     EXPECT_EQ(negatedTerms(leastNumerator), std::nullopt);
     EXPECT_EQ(monomialFactorsAbsorbed(true, leastNumerator).failed, true);
+    Polynomial_XL leastFirst = xl("[-x^2, -x]");  // −2^63 divided by the gcd −1 does not fit
+    leastFirst.terms[0][0].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(gcdMonomialDivided(leastFirst), std::nullopt);
+    // Either part failing fails both, whatever the other part does.
+    EXPECT_TRUE(transformBothParts(true, Rational_Expression{leastNumerator, xl("[-x, 1]")}).failed);
+    EXPECT_TRUE(transformBothParts(true, Rational_Expression{xl("[-x, 1]"), leastNumerator}).failed);
 }
 
 TEST(FactoredAlgebra, RewritesTheirColours) {
@@ -138,6 +144,8 @@ TEST(FactoredAlgebra, Questions) {
     EXPECT_FALSE(isSortedPlainPolynomial(xl("[x^2(0), x]")));  // a first term with factors
     EXPECT_TRUE(sameMonomials(xl("[x, 1/2]"), xl("[x, 2/4(0)]")));
     EXPECT_FALSE(sameMonomials(xl("[x, 1]"), xl("[x, 1, 0]")));
+    EXPECT_FALSE(sameMonomials(xl("[x, 1]"), xl("[x, 2]")));
+    EXPECT_FALSE(sameMonomials(xl("[x^2, 1]"), xl("[x, 1]")));
     EXPECT_TRUE(sameMonomials(xl("[]"), xl("[]")));
     EXPECT_FALSE(hasNegativeLeadingCoefficient(xl("[] [1]")));
     EXPECT_TRUE(hasZeroDenominator(xl("[x] [1/0(0)]")));

@@ -47,6 +47,8 @@ TEST(GuessAndCheck, RootSearchAndDivision) {
         {"[1/2x^2, 3/2x, 1]", "[x, 1]"},  // cleared of fractions: x² + 3x + 2
     };
     for (const auto& [input, expected] : factor) EXPECT_EQ(testing::text(linearFactor(xl(input))), expected) << input;
+    // Trying every pair stops at the first root: x² − 1 tries −1 and not 1.
+    EXPECT_EQ(firstRationalRoot({1, 0, -1}).trials, 1u);
 
     const std::vector<std::array<std::string, 3>> division{
         {"[2x, 1]", "[6x^2, 7x, 2]", "[3x, 2]"},
@@ -242,6 +244,12 @@ TEST(GuessAndCheck, RootSearchIsBoundedWhateverTheCoefficients) {
 TEST(GuessAndCheck, RootSearchFindsLargeRootsNearTheirEstimate) {
     EXPECT_EQ(testing::text(linearFactor(xl("[963761198400x, -9223372036854775807]"))),
               "[137680171200x, -1317624576693539401]");
+    // Near its estimate only, the root 2^63 − 1 of x − (2^63 − 1): the window
+    // around it reaches past the largest 64-bit value.
+    const RootSearch largest = firstRationalRoot({1, -std::numeric_limits<std::int64_t>::max()}, 0);
+    ASSERT_TRUE(largest.root);
+    EXPECT_EQ(largest.root->s, std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(largest.root->p, 1);
 }
 
 // The search near estimated roots finds the root that trying every pair of

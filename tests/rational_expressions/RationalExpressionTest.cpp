@@ -166,11 +166,22 @@ TEST(RationalExpression, FinalForm) {
                                           {"[1, -1] [x(0)]", "[-5]", "[1, -1] [x(0)] / [-5] => [0] / [1]"},
                                       });
     EXPECT_EQ(show(finalFormPictures(leastFirst("[1]", "[-1]"))), "none");
+    Polynomial_XL least = xl("[1/2x]");  // −2^63/2·x cannot be negated as it is written
+    least.terms[0][0].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(show(finalFormPictures(Rational_Expression{least, xl("[-3]")})), "none");
     // By value: a common factor, a common constant, neither, undecided.
     EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [2x, 3] [1(0)(1)]"), xl("[3, 2x]")), true);
     EXPECT_EQ(sharesFactorOrConstant(xl("[4x, 2]"), xl("[6]")), true);
     EXPECT_EQ(sharesFactorOrConstant(xl("[1/2x, 1]"), xl("[x, 1]")), false);
     EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [1(0)^300]"), xl("[x, 1]")), std::nullopt);
+    // Nothing shared, found modulo a prime, though the gcd over the rationals
+    // would not fit; and a factor shared where that gcd does not fit.
+    const std::string a = "[1000003x^3, 999983x^2, 999979x, 999961]";
+    const std::string b = "[999953x^3, 999931x^2, 999917x, 999907]";
+    EXPECT_EQ(sharesFactorOrConstant(xl(a), xl(b)), false);
+    EXPECT_EQ(sharesFactorOrConstant(xl("[1000003x^4, 1999986x^3, 1999962x^2, 1999940x, 999961]"),
+                                     xl("[999953x^4, 1999884x^3, 1999848x^2, 1999824x, 999907]")),
+              std::nullopt);  // both are x + 1 times the above
     EXPECT_EQ(sharesFactorOrConstant(xl("[1, -1] [0x(0), 1]"), xl("[x, 1]")), false);  // 0·0 + 1 is 1
     EXPECT_EQ(show(finalFormPictures(Rational_Expression{Polynomial_XL{{{}}}, xl("[2]")})), "none");
 }
@@ -469,8 +480,14 @@ TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancel
                         "[x, 3] [x^4, 3x^2, 2] [*x^2, *1] [*x^2, *2] [2(0)*(2)^2*(3)^2] / "
                         "[x^2, 1] [x, 2] [*x^2, *1] [1*(2)(1)]"},
                        {"[x, 1]", "[x, 2]", "none"},
+                       {"[x, 1] [x(0)]", "[x, 2] [x(0)]", "none"},  // the roots' own x is not written out
+                       // The shared factor made whole would not fit.
+                       {"[x^2, 1/4294967311x, 1/4294967291]", "[x^2, 1/4294967311x, 1/4294967291] [x, 1] [1(0)(1)]",
+                        "none"},
                        {"[2x^2, 2]", "[x^2, 1]",  // a constant quotient multiplies the root
                         "[*2x^2, *2] / [*x^2, *1] => [*x^2, *1] [*2*(0)] / [*x^2, *1] [*1*(0)]"},
+                       // The constant quotient 2 taken into the root would not fit.
+                       {"[2x^2, 2] [9223372036854775807(0)]", "[x^2, 1]", "none"},
                    });
     const std::vector<Case> cases{
         {"[x^4, 3x^2, 2]", "[x^2, 1]", "[x^2, 1] [x^2, 2] [1(1)] / [x^2, 1] [1]"},
