@@ -248,6 +248,21 @@ TEST_F(DemoTest, ButtonsAreFoundByTheTextShown) {
                                "\" is shown (the buttons shown: \"intro \", \"method \", \" 7\", \"7\")");
         }
     }
+    // At most thirty titles are listed, in the order the buttons stand; an
+    // ellipsis stands for the others.
+    for (const int shown : {30, 31}) {
+        auto many = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 400, 400));
+        std::string listed;
+        for (int i = 1; i <= shown; ++i) {
+            auto button = std::make_shared<ui::Button>();
+            button->setTitle("b" + std::to_string(i));
+            button->setFrame(gfx::Rect::make(20.0 * (i % 10), 20.0 * (i / 10), 20, 20));
+            many->addSubview(button);
+            if (i <= 30) listed += (i == 1 ? "\"b" : ", \"b") + std::to_string(i) + "\"";
+        }
+        EXPECT_EQ(HeadlessHost(*many, 1.0).tapButton("OK").message,
+                  "no button titled \"OK\" is shown (the buttons shown: " + listed + (shown > 30 ? ", \u2026)" : ")"));
+    }
     // With no titled button shown, it says so.
     auto empty = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 100, 100));
     EXPECT_EQ(HeadlessHost(*empty, 1.0).tapButton("OK").message,
