@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "DemoScene.h"
+#include "ShownPixels.h"
 #include "platform/host/ApplicationMain.h"
 #include "platform/host/HeadlessHost.h"
 #include "platform/host/WindowHost.h"
@@ -431,6 +432,18 @@ TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
 
         SDL_Window* shown = SDL_GetWindowFromID(1);
         ASSERT_NE(shown, nullptr);
+        // The window shows each frame drawn, not only those a screenshot was
+        // taken of: a tap changes the count, and the display with it.
+        const std::vector<unsigned long> counted = testing::shownPixels(shown);
+        ASSERT_FALSE(counted.empty());
+        const auto third = parseScript("tap-button Add one");
+        ASSERT_EQ(host.run(&third.actions), 0);
+        const std::vector<unsigned long> countedAgain = testing::shownPixels(shown);
+        ASSERT_EQ(countedAgain.size(), counted.size());
+        std::size_t changed = 0;
+        for (std::size_t i = 0; i < counted.size(); ++i) changed += counted[i] != countedAgain[i] ? 1 : 0;
+        EXPECT_GT(changed, 0u);
+        EXPECT_LT(changed, counted.size() / 50);  // the count alone
         SDL_SetWindowSize(shown, 390, 844);
         int width = 0;
         int height = 0;
@@ -458,7 +471,7 @@ TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
         const auto second = parseScript("screenshot " + after.string());
         ASSERT_EQ(host.run(&second.actions), 0);
         EXPECT_EQ(ui::Screen::main().scale(), 1.0);
-        EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 2);
+        EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 3);
         application.terminate();
         return;
     }
@@ -474,7 +487,9 @@ TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
     const fs::path headless = folder_ / "headless.png";
     options_.scale = 1.0;
-    ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\nscreenshot " + headless.string() + "\n"), 0);
+    ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\ntap-button Add one\ntap-button Add one\nscreenshot " +
+                  headless.string() + "\n"),
+              0);
     EXPECT_LT(differingShare(after, headless), 0.001);
 }
 
