@@ -44,10 +44,9 @@ double position(hb_font_t* font, hb_ot_metrics_tag_t tag, bool* found) {
 UnitMetrics readUnitMetrics(const Font& font) {
     UnitMetrics unit;
     // Load at a large size; only the face (its tables) is used.
-    PangoFontDescription* description = detail::newFontDescription(font.withSize(1000.0));
     PangoFont* pangoFont = pango_font_map_load_font(pango_context_get_font_map(detail::pangoContext()),
-                                                    detail::pangoContext(), description);
-    pango_font_description_free(description);
+                                                    detail::pangoContext(),
+                                                    detail::newFontDescription(font.withSize(1000.0)).get());
     if (pangoFont == nullptr) return unit;
 
     hb_face_t* face = hb_font_get_face(pango_font_get_hb_font(pangoFont));

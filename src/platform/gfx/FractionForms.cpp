@@ -20,10 +20,8 @@ bool faceHasFraction(const Font& font) {
     if (found != cache.end()) return found->second;
 
     bool has = false;
-    PangoFontDescription* description = newFontDescription(font.withSize(12.0));
-    PangoFont* pangoFont =
-        pango_font_map_load_font(pango_context_get_font_map(pangoContext()), pangoContext(), description);
-    pango_font_description_free(description);
+    PangoFont* pangoFont = pango_font_map_load_font(pango_context_get_font_map(pangoContext()), pangoContext(),
+                                                    newFontDescription(font.withSize(12.0)).get());
     if (pangoFont != nullptr) {
         hb_face_t* face = hb_font_get_face(pango_font_get_hb_font(pangoFont));
         unsigned count = hb_ot_layout_table_get_feature_tags(face, HB_OT_TAG_GSUB, 0, nullptr, nullptr);

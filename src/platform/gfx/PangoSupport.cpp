@@ -39,14 +39,15 @@ PangoContext* pangoContext() {
     return context;
 }
 
-PangoFontDescription* newFontDescription(const Font& font) {
-    PangoFontDescription* description = pango_font_description_new();
+FontDescription newFontDescription(const Font& font) {
+    FontDescription owned(pango_font_description_new());
+    PangoFontDescription* description = owned.get();
     pango_font_description_set_family(description, font.family().c_str());
     pango_font_description_set_weight(description, static_cast<PangoWeight>(font.weight().weightClass()));
     pango_font_description_set_style(description, PANGO_STYLE_NORMAL);
     pango_font_description_set_stretch(description, PANGO_STRETCH_NORMAL);
     pango_font_description_set_absolute_size(description, pangoSize(font.pointSize()));
-    return description;
+    return owned;
 }
 
 std::string featureText(const Font& font) {

@@ -6,6 +6,7 @@
 // unit of user space, with hinting of metrics and rounding of glyph positions
 // turned off, so that measurements don't depend on the surface drawn on.
 
+#include <memory>
 #include <string>
 
 #include <pango/pango.h>
@@ -16,9 +17,14 @@ namespace gfx::detail {
 
 PangoContext* pangoContext();
 
-// A new description (free with pango_font_description_free) for the font's
-// family, weight and size.
-PangoFontDescription* newFontDescription(const Font& font);
+// Frees a pango font description when its owner goes.
+struct FontDescriptionFree {
+    void operator()(PangoFontDescription* description) const { pango_font_description_free(description); }
+};
+using FontDescription = std::unique_ptr<PangoFontDescription, FontDescriptionFree>;
+
+// A new description for the font's family, weight and size.
+FontDescription newFontDescription(const Font& font);
 
 // The font's OpenType features as pango's feature text ("tnum=1,frac=1"),
 // empty when there are none.

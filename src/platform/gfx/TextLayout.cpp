@@ -110,16 +110,12 @@ TextLayout::~TextLayout() {
 void TextLayout::build(const std::string& original) {
     const std::string text = withFractionForms(displayableText(original), segments_);
     layout_ = pango_layout_new(pangoContext());
-    PangoFontDescription* base = newFontDescription(segments_.front().font);
-    pango_layout_set_font_description(layout_, base);
-    pango_font_description_free(base);
+    pango_layout_set_font_description(layout_, newFontDescription(segments_.front().font).get());
 
     PangoAttrList* list = pango_attr_list_new();
     for (const TextSegment& segment : segments_) {
         if (segment.begin == segment.end) continue;
-        PangoFontDescription* description = newFontDescription(segment.font);
-        insert(list, pango_attr_font_desc_new(description), segment);
-        pango_font_description_free(description);
+        insert(list, pango_attr_font_desc_new(newFontDescription(segment.font).get()), segment);
         std::string features = featureText(segment.font);
         if (!features.empty()) insert(list, pango_attr_font_features_new(features.c_str()), segment);
         const Color& fg = segment.foreground;

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <utility>
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include "platform/gfx/Gfx.h"
@@ -156,6 +157,23 @@ TEST(ImageSurface, ScaleAndPng) {
     EXPECT_EQ(empty.pixelWidth(), 1);
     // A scale that is no positive number counts as one pixel per point.
     for (const double scale : {0.0, -2.0, std::nan("")}) EXPECT_EQ(ImageSurface(30, 20, scale).pixelWidth(), 30);
+}
+
+// An image frees its pixels when it goes, drawn on or not: nothing it made
+// keeps them alive (a window makes a new one at each change of scale).
+TEST(ImageSurface, FreesItsPixelsWhenItGoes) {
+    static const cairo_user_data_key_t key{};
+    for (const bool drawn : {false, true}) {
+        int freed = 0;
+        {
+            ImageSurface image(30, 20, 2.0);
+            cairo_surface_set_user_data(image.cairoSurface(), &key, &freed, [](void* count) {
+                ++*static_cast<int*>(count);
+            });
+            if (drawn) image.context().fillRect(Rect::make(0, 0, 10, 10));
+        }
+        EXPECT_EQ(freed, 1) << drawn;
+    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "DemoScene.h"
+#include "ShownPixels.h"
 #include "platform/host/ApplicationMain.h"
 #include "platform/host/HeadlessHost.h"
 #include "platform/host/WindowHost.h"
@@ -248,6 +249,21 @@ TEST_F(DemoTest, ButtonsAreFoundByTheTextShown) {
                                "\" is shown (the buttons shown: \"intro \", \"method \", \" 7\", \"7\")");
         }
     }
+    // At most thirty titles are listed, in the order the buttons stand; an
+    // ellipsis stands for the others.
+    for (const int shown : {30, 31}) {
+        auto many = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 400, 400));
+        std::string listed;
+        for (int i = 1; i <= shown; ++i) {
+            auto button = std::make_shared<ui::Button>();
+            button->setTitle("b" + std::to_string(i));
+            button->setFrame(gfx::Rect::make(20.0 * (i % 10), 20.0 * (i / 10), 20, 20));
+            many->addSubview(button);
+            if (i <= 30) listed += (i == 1 ? "\"b" : ", \"b") + std::to_string(i) + "\"";
+        }
+        EXPECT_EQ(HeadlessHost(*many, 1.0).tapButton("OK").message,
+                  "no button titled \"OK\" is shown (the buttons shown: " + listed + (shown > 30 ? ", \u2026)" : ")"));
+    }
     // With no titled button shown, it says so.
     auto empty = std::make_shared<ui::Window>(gfx::Rect::make(0, 0, 100, 100));
     EXPECT_EQ(HeadlessHost(*empty, 1.0).tapButton("OK").message,
@@ -355,6 +371,9 @@ TEST_F(DemoTest, SaysWhichDisplayItCannotOpen) {
         EXPECT_EQ(::testing::internal::GetCapturedStderr(),
                   "app: cannot open the X display \"" + std::string(std::getenv("DISPLAY")) +
                       "\" (from DISPLAY); --script FILE --headless runs the app without a display\n");
+        // X was tried alone for that start only: a later start in this
+        // process (with a Wayland display named, say) chooses afresh.
+        EXPECT_EQ(SDL_GetHint(SDL_HINT_VIDEODRIVER), nullptr);
         return;
     }
     int display = 1099;  // clear of the displays that xvfb-run -a takes, from 99 on
@@ -416,6 +435,18 @@ TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
 
         SDL_Window* shown = SDL_GetWindowFromID(1);
         ASSERT_NE(shown, nullptr);
+        // The window shows each frame drawn, not only those a screenshot was
+        // taken of: a tap changes the count, and the display with it.
+        const std::vector<unsigned long> counted = testing::shownPixels(shown);
+        ASSERT_FALSE(counted.empty());
+        const auto third = parseScript("tap-button Add one");
+        ASSERT_EQ(host.run(&third.actions), 0);
+        const std::vector<unsigned long> countedAgain = testing::shownPixels(shown);
+        ASSERT_EQ(countedAgain.size(), counted.size());
+        std::size_t changed = 0;
+        for (std::size_t i = 0; i < counted.size(); ++i) changed += counted[i] != countedAgain[i] ? 1 : 0;
+        EXPECT_GT(changed, 0u);
+        EXPECT_LT(changed, counted.size() / 50);  // the count alone
         SDL_SetWindowSize(shown, 390, 844);
         int width = 0;
         int height = 0;
@@ -443,7 +474,7 @@ TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
         const auto second = parseScript("screenshot " + after.string());
         ASSERT_EQ(host.run(&second.actions), 0);
         EXPECT_EQ(ui::Screen::main().scale(), 1.0);
-        EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 2);
+        EXPECT_EQ(dynamic_cast<testing::CounterScreen&>(*navigationOf(*delegate_).topViewController()).count(), 3);
         application.terminate();
         return;
     }
@@ -459,7 +490,9 @@ TEST_F(DemoTest, AResizedWindowIsDrawnAtItsNewScale) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
     const fs::path headless = folder_ / "headless.png";
     options_.scale = 1.0;
-    ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\nscreenshot " + headless.string() + "\n"), 0);
+    ASSERT_EQ(run("tap-button Open counter\ntap-button Add one\ntap-button Add one\ntap-button Add one\nscreenshot " +
+                  headless.string() + "\n"),
+              0);
     EXPECT_LT(differingShare(after, headless), 0.001);
 }
 

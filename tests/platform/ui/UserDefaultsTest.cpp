@@ -98,9 +98,10 @@ TEST_F(UserDefaultsTest, ValuesSurviveARestart) {
 }
 
 TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
-    // A cut-off object, JSON that is not an object, stray bytes, numbers
-    // JSON does not allow, a byte-order mark before what is not an object,
-    // after a blank, or twice.
+    // A cut-off object (also inside a name or a string value, or right
+    // after an escaping backslash), JSON that is not an object, stray bytes,
+    // numbers JSON does not allow, a byte-order mark before what is not an
+    // object, after a blank, or twice.
     const std::string contents[] = {"{\"duolinear_variable\": 1",
                                     "[1, 2]",
                                     "\xff\xfe garbage",
@@ -112,7 +113,10 @@ TEST_F(UserDefaultsTest, CorruptOrStrangeFilesReadAsNoValuesAndAreKeptAside) {
                                     "{\"duolinear_variable\": 1, \"far\": 2 3}",
                                     "\xEF\xBB\xBF[1]",
                                     " \xEF\xBB\xBF{\"duolinear_variable\": 1}",
-                                    "\xEF\xBB\xBF\xEF\xBB\xBF{\"duolinear_variable\": 1}"};
+                                    "\xEF\xBB\xBF\xEF\xBB\xBF{\"duolinear_variable\": 1}",
+                                    "{\"duolinear_variable\": 1, \"name\": \"ab",
+                                    "{\"duolinear_variable\": 1, \"na",
+                                    "{\"duolinear_variable\": 1, \"name\": \"ab\\"};
     const fs::path file = folder_ / "preferences.json";
     int n = 0;
     for (const std::string& content : contents) {
