@@ -92,7 +92,6 @@ std::optional<Plan> cancellingPlan(const Rational_Expression& expression) {
     for (PartFactor& top : plan.numerator) {
         const TermGroup terms = termsOf(n, top);
         for (PartFactor& bottom : plan.denominator) {
-            if (top.cancelled == top.power) break;
             if (bottom.cancelled == bottom.power || !alike(terms, termsOf(d, bottom))) continue;
             const std::uint64_t amount = std::min(top.power - top.cancelled, bottom.power - bottom.cancelled);
             top.cancelled += amount;

@@ -130,6 +130,25 @@ TEST(RationalExpression, QuestionsOfBothParts) {
     EXPECT_FALSE(isConstant(5, Rational_Expression{xl("[10]"), xl("[2]")}));  // nothing is reduced
 }
 
+TEST(RationalExpression, DefaultIsZeroOverOneAndMalformedPartsAreRefused) {
+    EXPECT_EQ(show(Rational_Expression{}), "[0] / [1]");
+    EXPECT_TRUE(isConstant(0, Rational_Expression{}));
+    EXPECT_EQ(Rational_Expression{}.color, Color::black);
+
+    // No groups, an empty group, a factor naming its own group or a later one:
+    // on either side, every rewrite answers none and nothing is shared.
+    std::vector<Polynomial_XL> malformed{Polynomial_XL{}, xl("[x, 1] []"), xl("[] [x, 1] [2(0)(1)]"),
+                                         xl("[x, 1] [2(1)]"), xl("[x(1)] [x, 1] [2(0)]")};
+    for (const Polynomial_XL& bad : malformed) {
+        for (const Rational_Expression& e : {Rational_Expression{bad, xl("[x, 1] [x(0)]")},
+                                             Rational_Expression{xl("[x, 1] [x(0)]"), bad}}) {
+            EXPECT_FALSE(sharesFactor(e)) << show(e);
+            EXPECT_EQ(show(finalFormPictures(e)), "none") << show(e);
+            for (const Operation& operation : kSimplification) EXPECT_EQ(show(operation(e)), "none") << show(e);
+        }
+    }
+}
+
 TEST(RationalExpression, FinalForm) {
     expectPictures(finalFormPictures, {
                                           {"[0]", "[5x]", "[0] / [5x] => [0] / [1]"},
