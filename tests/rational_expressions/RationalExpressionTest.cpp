@@ -499,6 +499,8 @@ TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancel
                         "[x, 3] [x^4, 3x^2, 2] [*x^2, *1] [*x^2, *2] [2(0)*(2)^2*(3)^2] / "
                         "[x^2, 1] [x, 2] [*x^2, *1] [1*(2)(1)]"},
                        {"[x, 1]", "[x, 2]", "none"},
+                       {"[x, 1]", "[x^2, 2x, 1]",  // a shared factor of degree 1
+                        "[*x, *1] / [*x^2, *2x, *1] => [*x, *1] [*1*(0)] / [*x, *1] [*x, *1] [*1*(0)*(1)]"},
                        {"[x, 1] [x(0)]", "[x, 2] [x(0)]", "none"},  // the roots' own x is not written out
                        // The shared factor made whole would not fit.
                        {"[x^2, 1/4294967311x, 1/4294967291]", "[x^2, 1/4294967311x, 1/4294967291] [x, 1] [1(0)(1)]",
