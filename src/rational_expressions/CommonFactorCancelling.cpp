@@ -36,7 +36,6 @@ std::optional<std::vector<PartFactor>> factorsOf(const Polynomial_XL& part) {
     const std::size_t root = part.terms.size() - 1;
     const TermGroup& rootGroup = part.terms[root];
     if (rootGroup.size() > 1) {
-        if (hasFactors(rootGroup)) return std::vector<PartFactor>{};
         return std::vector<PartFactor>{{root, 1}};
     }
     std::map<std::size_t, std::uint64_t> powers;
@@ -92,7 +91,6 @@ std::optional<Plan> cancellingPlan(const Rational_Expression& expression) {
     for (PartFactor& top : plan.numerator) {
         const TermGroup terms = termsOf(n, top);
         for (PartFactor& bottom : plan.denominator) {
-            if (top.cancelled == top.power) break;
             if (bottom.cancelled == bottom.power || !alike(terms, termsOf(d, bottom))) continue;
             const std::uint64_t amount = std::min(top.power - top.cancelled, bottom.power - bottom.cancelled);
             top.cancelled += amount;

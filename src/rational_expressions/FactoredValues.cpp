@@ -57,11 +57,6 @@ bool pointersPointBack(const Polynomial_XL& polynomial) {
     return true;
 }
 
-std::optional<std::size_t> rootGroupIndex(const Polynomial_XL& polynomial) {
-    if (polynomial.terms.empty()) return std::nullopt;
-    return polynomial.terms.size() - 1;
-}
-
 std::optional<std::size_t> focusGroupIndex(const Polynomial_XL& polynomial) {
     const std::size_t count = polynomial.terms.size();
     if (count == 1) return 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The values of factored polynomials (Polynomial_XL, Term_XL, Factor and
 // Polynomial_Equation_XL, held in algebra/FactoredPolynomial.h): their
-// equality, their recolouring, where their root and focus groups are, and the
+// equality, their recolouring, where their focus group is, and the
 // builder of a quadratic from three coefficients.
 //
 // Term equality is deliberately partial: two terms are equal when neither has
@@ -47,9 +47,6 @@ Rational recolorRational(const Rational& rational, Color color);
 // pointers always ends. The operations that follow pointers answer none (or
 // false) for a polynomial that breaks this.
 bool pointersPointBack(const Polynomial_XL& polynomial);
-
-// The index of the root group (the last); none when there are no groups.
-std::optional<std::size_t> rootGroupIndex(const Polynomial_XL& polynomial);
 
 // The group a factoring or extraction step works on: group 0 of a plain
 // polynomial; otherwise the group named by the last factor of the root

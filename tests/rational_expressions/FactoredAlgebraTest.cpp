@@ -138,6 +138,8 @@ TEST(FactoredAlgebra, Questions) {
     EXPECT_FALSE(isConstant(0, xl("[0/0]")));
     EXPECT_FALSE(isConstant(1, Polynomial_XL{}));
     EXPECT_TRUE(isConstantRational(Rational{1, 2}, xl("[2/4]")));
+    EXPECT_FALSE(isConstantRational(Rational{1, 2}, xl("[1/3]")));
+    EXPECT_FALSE(isConstantRational(Rational{1, 2}, xl("[x, 1/2]")));
 
     EXPECT_TRUE(isSortedPlainPolynomial(xl("[x^2, 3x, x, 1]")));
     EXPECT_FALSE(isSortedPlainPolynomial(xl("[x, x^2]")));

@@ -237,6 +237,25 @@ TEST(GuessAndCheck, RootSearchIsBoundedWhateverTheCoefficients) {
             EXPECT_LE(search.trials, 8u) << h;
         }
     }
+    // m·(x − 1)² − 1, whose roots 1 ± 1/√m are irrational and lie in windows
+    // as wide as √m allows: between 2^21 and 2^22 candidates would be looked
+    // at for the first, so it is searched; between 2^22 and 2^23 for the
+    // second, past the bound, so it is left undecided.
+    for (const auto& [m, undecided] : {std::pair{std::int64_t{4503599627370497}, false},
+                                       std::pair{std::int64_t{5414032607811327}, true}}) {
+        const RootSearch search = firstRationalRoot({m, -2 * m, m - 1}, 0);
+        EXPECT_FALSE(search.root) << m;
+        EXPECT_EQ(search.undecided, undecided) << m;
+    }
+    // Nothing to search: no constant term, a leading coefficient that is not
+    // positive, a constant whose magnitude does not fit, too few digits.
+    for (const std::vector<std::int64_t>& digits :
+         {std::vector<std::int64_t>{1, 0}, {-1, 1}, {0, 1}, {1, std::numeric_limits<std::int64_t>::min()}, {5}, {}}) {
+        const RootSearch search = firstRationalRoot(digits);
+        EXPECT_TRUE(search.undecided);
+        EXPECT_FALSE(search.root);
+        EXPECT_EQ(search.trials, 0u);
+    }
 }
 
 // A root of 19-digit numerator and 12-digit denominator, (2^63 − 1)/h in

@@ -130,6 +130,25 @@ TEST(RationalExpression, QuestionsOfBothParts) {
     EXPECT_FALSE(isConstant(5, Rational_Expression{xl("[10]"), xl("[2]")}));  // nothing is reduced
 }
 
+TEST(RationalExpression, DefaultIsZeroOverOneAndMalformedPartsAreRefused) {
+    EXPECT_EQ(show(Rational_Expression{}), "[0] / [1]");
+    EXPECT_TRUE(isConstant(0, Rational_Expression{}));
+    EXPECT_EQ(Rational_Expression{}.color, Color::black);
+
+    // No groups, an empty group, a factor naming its own group or a later one:
+    // on either side, every rewrite answers none and nothing is shared.
+    std::vector<Polynomial_XL> malformed{Polynomial_XL{}, xl("[x, 1] []"), xl("[] [x, 1] [2(0)(1)]"),
+                                         xl("[x, 1] [2(1)]"), xl("[x(1)] [x, 1] [2(0)]")};
+    for (const Polynomial_XL& bad : malformed) {
+        for (const Rational_Expression& e : {Rational_Expression{bad, xl("[x, 1] [x(0)]")},
+                                             Rational_Expression{xl("[x, 1] [x(0)]"), bad}}) {
+            EXPECT_FALSE(sharesFactor(e)) << show(e);
+            EXPECT_EQ(show(finalFormPictures(e)), "none") << show(e);
+            for (const Operation& operation : kSimplification) EXPECT_EQ(show(operation(e)), "none") << show(e);
+        }
+    }
+}
+
 TEST(RationalExpression, FinalForm) {
     expectPictures(finalFormPictures, {
                                           {"[0]", "[5x]", "[0] / [5x] => [0] / [1]"},
@@ -239,9 +258,22 @@ TEST(RationalExpression, Cancelling) {
             {"[3] [x, 1] [x(1)]", "[3]", "none"},                             // a group nothing names
             {"[x, 1] [x(0), 2]", "[x, 2]", "none"},                           // a sum with factors
             {"[x, 1] [1(3)]", "[x, 1]", "none"},                              // a pointer to a missing group
+            {"[x, 2]", "[-1, x]", "none"},  // a sum whose first term is −1 keeps its sign
+            // The powers of a bracket add up past the largest 64-bit value.
+            {"[x, 1] [1(0)^9223372036854775807(0)^9223372036854775807(0)^9223372036854775807]", "[x, 1]", "none"},
             // The bracket (1) is no factor and keeps its colour.
             {"[x, 1] [1] [1(0)(1)]", "[x, 1]", "[*x, *1] [1] [1*(0)(1)] / [*x, *1] => [*x, *1] [1] [1] / [1]"},
         });
+    EXPECT_FALSE(sharesFactor(Rational_Expression{
+        xl("[x, 1] [1(0)^9223372036854775807(0)^9223372036854775807(0)^9223372036854775807]"), xl("[x, 1]")}));
+    // Moving the sign of a denominator −1 up would negate the least 64-bit
+    // value, with or without a cancelled bracket: no picture, not even the
+    // one that takes in the later bracket 1/2.
+    Rational_Expression least{xl("[x, 1] [1/2] [1(0)(1)]"), xl("[-1]")};
+    least.poly_N.terms[2][0].monomial.coefficient.numerator = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(show(cancellationPictures(least)), "none");
+    least.poly_D = xl("[x, 1] [-1(0)]");
+    EXPECT_EQ(show(cancellationPictures(least)), "none");
     Rational_Expression green{xl("[x, 2]"), xl("[-1] [x, 1] [1(0)(1)]"), Color::green};
     EXPECT_EQ(cancellationPictures(green)->front().color, Color::green);
     green.poly_N = xl("[x, 1]");
@@ -480,6 +512,20 @@ TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancel
                         "[x, 3] [x^4, 3x^2, 2] [*x^2, *1] [*x^2, *2] [2(0)*(2)^2*(3)^2] / "
                         "[x^2, 1] [x, 2] [*x^2, *1] [1*(2)(1)]"},
                        {"[x, 1]", "[x, 2]", "none"},
+                       // Values that do not fit: a sum of like terms, a monic form, a
+                       // bracket squared; powers too high to expand; no value at all.
+                       {"[9223372036854775807x, 9223372036854775807x, 1]", "[x^2, 1]", "none"},
+                       {"[x, 1]", "[1/3x, 4611686018427387904]", "none"},
+                       {"[x, 1] [4611686018427387904(0)^2, 1] [1(1)]", "[x, 1]", "none"},
+                       {"[x^1000000000000, 1]", "[x, 1]", "none"},
+                       {"[x^1000, 1] [x(0), 1]", "[x, 1]", "none"},
+                       {"[x^256] [1(0)^256(0)^256(0)^256(0)^256, 1]", "[x, 1]", "none"},
+                       {"[1] [x(0)^4611686018427387904, 1]", "[x, 1]", "none"},
+                       {"[x, 1/0]", "[x, 1]", "none"},
+                       // Each of a chain of brackets, each used twice, is valued once.
+                       {"[1] [1(0)(0)] [1(1)(1)] [1(2)(2)] [1(3)(3)] [1(4)(4)] [1(5)(5)] [1(6)(6)] [1(7)(7)] [1(8)(8)] [1(9)(9)] [1(10)(10)] [1(11)(11)] [1(12)(12)] [1(13)(13)] [1(14)(14)] [1(15)(15)] [1(16)(16)] [1(17)(17)] [1(18)(18)] [1(19)(19)] [1(20)(20)] [1(21)(21)] [1(22)(22)] [1(23)(23)] [1(24)(24)] [1(25)(25)] [1(26)(26)] [1(27)(27)] [1(28)(28)] [1(29)(29)] [1(30)(30)] [1(31)(31)] [1(32)(32)] [1(33)(33)] [1(34)(34)] [1(35)(35)] [1(36)(36)] [1(37)(37)] [1(38)(38)] [1(39)(39)] [x(40), 1]", "[x, 2]", "none"},
+                       {"[x, 1]", "[x^2, 2x, 1]",  // a shared factor of degree 1
+                        "[*x, *1] / [*x^2, *2x, *1] => [*x, *1] [*1*(0)] / [*x, *1] [*x, *1] [*1*(0)*(1)]"},
                        {"[x, 1] [x(0)]", "[x, 2] [x(0)]", "none"},  // the roots' own x is not written out
                        // The shared factor made whole would not fit.
                        {"[x^2, 1/4294967311x, 1/4294967291]", "[x^2, 1/4294967311x, 1/4294967291] [x, 1] [1(0)(1)]",
