@@ -36,7 +36,6 @@ std::optional<std::vector<PartFactor>> factorsOf(const Polynomial_XL& part) {
     const std::size_t root = part.terms.size() - 1;
     const TermGroup& rootGroup = part.terms[root];
     if (rootGroup.size() > 1) {
-        if (hasFactors(rootGroup)) return std::vector<PartFactor>{};
         return std::vector<PartFactor>{{root, 1}};
     }
     std::map<std::size_t, std::uint64_t> powers;

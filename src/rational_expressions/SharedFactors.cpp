@@ -95,7 +95,6 @@ std::optional<Rational> partContent(const std::vector<ValueFactor>& factors) {
     for (const ValueFactor& f : factors) {
         const std::optional<Rational> c = content(f.value);
         if (!c) return std::nullopt;
-        if (rationalEquals(*c, Rational{1, 1})) continue;  // a content of 1 whatever the power, however high
         for (std::uint64_t k = 0; k < f.power; ++k) {
             const std::optional<Rational> next = rationalProduct(total, *c);
             if (!next) return std::nullopt;
