@@ -155,9 +155,11 @@ bool UserDefaults::save() {
     const std::string cannotSave = "cannot save the preferences to " + file_.string() + ": ";
     const std::string text = preferencesText(members_);
     if (text.size() > kMaxPreferencesFileSize) {
+        // The byte count changes from one save to the next; the cause does not.
         return failed(cannotSave + "they would take " + std::to_string(text.size()) + " bytes, more than the " +
-                      std::to_string(kMaxPreferencesFileSize) +
-                      " bytes that are read at start; the file is kept as it was");
+                          std::to_string(kMaxPreferencesFileSize) +
+                          " bytes that are read at start; the file is kept as it was",
+                      cannotSave + "too large");
     }
     const PreferencesTarget target = preferencesTarget(file_);
     if (target.path.empty()) return failed(cannotSave + "it " + target.problem);
@@ -183,9 +185,10 @@ bool UserDefaults::save() {
     return true;
 }
 
-bool UserDefaults::failed(const std::string& message) {
-    if (message != lastFailure_) warn(message);
-    lastFailure_ = message;
+bool UserDefaults::failed(const std::string& message, const std::string& cause) {
+    const std::string& key = cause.empty() ? message : cause;
+    if (key != lastFailure_) warn(message);
+    lastFailure_ = key;
     return false;
 }
 

@@ -81,14 +81,14 @@ private:
 
     void load();
     bool save();
-    // Says why a save failed, unless the save before failed the same way;
-    // false.
-    bool failed(const std::string& message);
+    // Says why a save failed, unless the save before failed for the same
+    // cause (the message itself where no cause is given); false.
+    bool failed(const std::string& message, const std::string& cause = {});
 
     std::filesystem::path file_;
     FileState state_ = FileState::replace;
     PreferencesMembers members_;
-    // Why the last save failed; empty after a save that succeeded.
+    // The cause of the last failed save; empty after a save that succeeded.
     std::string lastFailure_;
 };
 

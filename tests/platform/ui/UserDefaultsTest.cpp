@@ -2,6 +2,7 @@
 // special files, links, hostile contents, processes killed while saving, and
 // where the file lives by default.
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -236,13 +237,18 @@ TEST_F(UserDefaultsTest, ASaveNeverWritesWhatTheNextStartRefuses) {
     UserDefaults again(file);
     EXPECT_EQ(again.integerForKey("duolinear_variable"), 1);
     // One byte more: refused, said so, the file as it was and nothing beside it.
+    // Saves that are too large by other counts, as the other values of one
+    // choice are, say nothing more.
     testing::internal::CaptureStderr();
     EXPECT_FALSE(again.setInteger(10, "duolinear_variable"));
+    EXPECT_FALSE(again.setInteger(100, "duolinear_variable"));
+    EXPECT_FALSE(again.setInteger(1000, "duolinear_variable"));
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("cannot save the preferences to " + file.string() + ": they would take 1048577 bytes"),
               std::string::npos)
         << said;
-    EXPECT_EQ(again.integerForKey("duolinear_variable"), 10);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(again.integerForKey("duolinear_variable"), 1000);
     EXPECT_TRUE(read(file) == expected);
     EXPECT_EQ(names(), std::vector<std::string>{"preferences.json"});
 }
