@@ -1,3 +1,5 @@
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +88,56 @@ TEST(AlignedEquationPair, TableLinesAreMonospacedAndEquallyLong) {
     }
     for (const TagLayout& line : lines) {
         EXPECT_DOUBLE_EQ(gfx::measureText(testing::lineText(line), attributes).width, advance * 18);
+    }
+}
+
+// Wherever the coefficients differ in width, every row of a table, the sum
+// line included, has its x, its operator, its y and its "=" in one column.
+TEST(AlignedEquationPair, ColumnsLineUpWhateverTheWidths) {
+    // The column of the first character from column `from` on that is one
+    // of glyphs, if any.
+    const auto column = [](const std::string& line, std::initializer_list<const char*> glyphs,
+                           std::size_t from = 0) -> std::optional<std::size_t> {
+        const std::vector<std::string> characters = characterStrings(line);
+        for (std::size_t i = from; i < characters.size(); ++i) {
+            for (const char* glyph : glyphs) {
+                if (characters[i] == glyph) return i;
+            }
+        }
+        return std::nullopt;
+    };
+    const std::vector<std::vector<PolyEquation>> tables{
+        {row(100, 7, 5), row(-98, -7, 3), row(2, 0, 8)},
+        {row(2, 123, 5), row(1, 1, 3), row(1, 122, 2)},
+        {row(-1, -1, -1), row(1000, 1, 10000), row(999, 0, 9999)},
+        {row(5, -40, 1), row(5, 3, -123), row(0, -43, 124)},
+        {row(12, 1, 3), row(-12, 4567, 3), row(0, 4568, 6)},
+        {row(1, -1, 0), row(-3, 20, 7), row(-2, 19, 7)},
+    };
+    for (const auto& equations : tables) {
+        AlignedPairLook look;
+        look.prefix = "− ";
+        const StepLines lines = alignedEquationPairTags(equations, look);
+        ASSERT_EQ(lines.size(), 4u);
+        std::vector<std::string> rows;
+        for (std::size_t i : {0u, 1u, 3u}) rows.push_back(testing::lineText(lines[i]));
+        const std::string table = rows[0] + "\n" + rows[1] + "\n" + rows[2];
+        std::optional<std::size_t> x, sign, y, equals;
+        const auto same = [&](std::optional<std::size_t>& at, std::optional<std::size_t> here, const char* what) {
+            if (!here) return;
+            if (!at) at = here;
+            EXPECT_EQ(*at, *here) << what << " out of its column in\n" << table;
+        };
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const PolyEquation& equation = equations[i];
+            const bool hasX = equation.LHS.terms[0].coefficient.numerator != 0;
+            const bool hasY = equation.LHS.terms[1].coefficient.numerator != 0;
+            if (hasX) same(x, column(rows[i], {"x"}), "x");
+            if (hasY) same(y, column(rows[i], {"y"}), "y");
+            // The second row's operator prefix stands before the x column.
+            if (hasX && hasY) same(sign, column(rows[i], {"+", "−"}, *column(rows[i], {"x"})), "the sign");
+            same(equals, column(rows[i], {"="}), "=");
+        }
     }
 }
 
