@@ -36,7 +36,9 @@
 # statement deleted. A fault that does not compile is replaced by another draw
 # and counted, and so is one in a .cpp file that compiles at -O2 to the same
 # object file as the unchanged file (the same program, which no test could
-# tell apart); those are listed. Lines the preprocessor drops in this build (a
+# tell apart); those are listed. A fault that compiles but makes a program the
+# build runs fail (the guides' drawer) was caught by the build: it counts as
+# caught, and the score says how many were. Lines the preprocessor drops in this build (a
 # branch of #if that is not taken) are left alone: they are not compiled, so
 # no test could see a change to them. Sizes in template arguments
 # (std::array<T, 5>), lines that call reserve() and statements "(void)name;"
@@ -61,7 +63,10 @@ dir="${MUTANTS_DIR:-build/mutants}"
 mkdir -p "$dir"
 dir="$(cd "$dir" && pwd)"
 # One run at a time in a working folder: a second would mutate the same copy
-# and judge faults it did not plant. The lock goes with the process.
+# and judge faults it did not plant. The lock goes with the process: every
+# program this script starts is given no copy of its descriptor (9>&-), so
+# that nothing left running after the script (an X server a stopped test had
+# started, say) keeps the folder locked.
 exec 9>"$dir/lock"
 flock -n 9 || { echo "Another run is using $dir (set MUTANTS_DIR to run beside it)" >&2; exit 2; }
 
@@ -82,13 +87,13 @@ done < "$dir/files"
 
 # With the standard library's checks, an index one past the end fails at once.
 cmake -S "$source_copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUOLINEAR_BENCHMARKS=OFF \
-  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS --graphviz="$dir/graph/links.dot" >/dev/null
+  -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS --graphviz="$dir/graph/links.dot" >/dev/null 9>&-
 
 # From the build: the lines of the folder's files that the preprocessor keeps
 # (file TAB line, into active.tsv), and the tests that can see the folder.
 folder_files=()
 mapfile -t folder_files < <(find "$source_copy/src/$folder" \( -name '*.cpp' -o -name '*.h' \) | sort)
-mapfile -t found_tests < <(python3 - "$build" "$source_copy/src/$folder" "$dir/graph/links.dot" "$dir/active.tsv" "$jobs" "${folder_files[@]}" <<'PY'
+mapfile -t found_tests < <(python3 - "$build" "$source_copy/src/$folder" "$dir/graph/links.dot" "$dir/active.tsv" "$jobs" "${folder_files[@]}" 9>&- <<'PY'
 import json, os, re, shlex, subprocess, sys
 from concurrent.futures import ThreadPoolExecutor
 
@@ -192,8 +197,29 @@ fi
 targets_to_build=("${tests[@]/#/test_}")
 test_regex="^($(IFS='|'; echo "${tests[*]}"))\$"
 
-build_tests() { cmake --build "$build" -j "$jobs" --target "${targets_to_build[@]}" >"$dir/build.log" 2>&1; }
-run_tests() { ctest --test-dir "$build" -R "$test_regex" -j "$jobs" --timeout "$1" --stop-on-failure >"$dir/test.log" 2>&1; }
+build_tests() { cmake --build "$build" -j "$jobs" --target "${targets_to_build[@]}" >"$dir/build.log" 2>&1 9>&-; }
+# The tests run in a session of their own, which is ended with everything
+# still in it once ctest returns: a test that ctest stops on time-out leaves
+# nothing behind, not even the X server that xvfb-run started for it.
+tests_session=""
+end_tests_session() {
+  [ -n "$tests_session" ] || return 0
+  if kill -0 -- "-$tests_session" 2>/dev/null; then
+    kill -TERM -- "-$tests_session" 2>/dev/null || true
+    sleep 1
+    kill -KILL -- "-$tests_session" 2>/dev/null || true
+  fi
+  tests_session=""
+}
+run_tests() {  # TIMEOUT
+  local status=0
+  setsid ctest --test-dir "$build" -R "$test_regex" -j "$jobs" --timeout "$1" --stop-on-failure \
+    >"$dir/test.log" 2>&1 9>&- &
+  tests_session=$!
+  wait "$tests_session" || status=$?
+  end_tests_session
+  return "$status"
+}
 
 echo "Building ${targets_to_build[*]} in $build ..."
 started=$SECONDS
@@ -205,7 +231,20 @@ build_tests || { cat "$dir/build.log" >&2; echo "The unchanged sources do not bu
 # caught, as one whose tests run out of time does.
 build_limit=$(((SECONDS - started) * 2))
 [ "$build_limit" -ge 300 ] || build_limit=300
-timed_build() { timeout --kill-after=10 "$build_limit" cmake --build "$build" -j "$jobs" --target "${targets_to_build[@]}" >"$dir/build.log" 2>&1; }
+timed_build() { timeout --kill-after=10 "$build_limit" cmake --build "$build" -j "$jobs" --target "${targets_to_build[@]}" >"$dir/build.log" 2>&1 9>&-; }
+# Whether a failed build failed in a program it ran (the guides' drawer, which
+# exits 1 when a page overflows and stops on an assertion) rather than in
+# compiling or linking: every step ninja reports as failed made some other
+# file than an object, an archive or a program. Such a fault compiled, and
+# the build caught it.
+build_ran_a_failing_program() {
+  awk '/^FAILED: / {
+      failed++
+      n = split($2, part, "/"); name = part[n]
+      if (name ~ /\.(o|a|so)$/ || name !~ /\./) compiled++
+    }
+    END { exit !(failed > 0 && compiled == 0) }' "$dir/build.log"
+}
 started=$SECONDS
 run_tests 600 || { cat "$dir/test.log" >&2; echo "The tests fail without any fault." >&2; exit 1; }
 timeout=$(((SECONDS - started) * 3 + 20))
@@ -420,7 +459,7 @@ optimised_object() {  # FILE OUTPUT
   local args
   args=$(awk -F'\t' -v f="$1" '$1 == f { print $2; exit }' "$dir/optimised.tsv")
   [ -n "$args" ] || return 1
-  (cd "$build" && eval "$args \"\$2\"") >/dev/null 2>&1
+  (cd "$build" && eval "$args \"\$2\"") >/dev/null 2>&1 9>&-
 }
 reference_object() {  # FILE, unchanged: the name of its object, made once
   reference="$objects/$(printf '%s' "$1" | md5sum | cut -c1-16).o"
@@ -435,11 +474,11 @@ restore() {
     mutated_file=""
   fi
 }
-trap restore EXIT
+trap 'end_tests_session; restore' EXIT
 trap 'exit 130' INT TERM
 
 declare -A tried=()
-killed=0 survived=0 not_built=0 same=0
+killed=0 survived=0 not_built=0 same=0 caught_by_build=0
 survivors=() same_faults=()
 while [ $((killed + survived)) -lt "$count" ]; do
   if [ $((not_built + ${#tried[@]})) -gt $((count * 10 + 100)) ] || [ ${#tried[@]} -ge ${#fault_lines[@]} ]; then
@@ -476,6 +515,10 @@ while [ $((killed + survived)) -lt "$count" ]; do
   if [ "$build_status" -eq 124 ] || [ "$build_status" -eq 137 ]; then
     killed=$((killed + 1))
     verdict="killed (the build ran out of time)"
+  elif [ "$build_status" -ne 0 ] && build_ran_a_failing_program; then
+    killed=$((killed + 1))
+    caught_by_build=$((caught_by_build + 1))
+    verdict="killed (a program the build runs failed)"
   elif [ "$build_status" -ne 0 ]; then
     not_built=$((not_built + 1))
     restore
@@ -510,10 +553,10 @@ total=$((killed + survived))
 if [ "$total" -gt 0 ]; then
   # The margin: 1.96 standard errors of the share (normal approximation),
   # and the Wilson interval, which stays honest when nearly all are caught.
-  awk -v k="$killed" -v t="$total" -v nb="$not_built" -v sp="$same" -v f="$folder" -v s="$seed" 'BEGIN {
+  awk -v k="$killed" -v t="$total" -v nb="$not_built" -v sp="$same" -v cb="$caught_by_build" -v f="$folder" -v s="$seed" 'BEGIN {
     p = k / t; z = 1.96
     centre = (p + z * z / (2 * t)) / (1 + z * z / t)
     half = z * sqrt(p * (1 - p) / t + z * z / (4 * t * t)) / (1 + z * z / t)
-    printf "%s (seed %d): %d of %d faults caught: %.1f%% +- %.1f points (95%%; Wilson interval %.0f-%.0f%%); %d drawn faults did not compile and %d were the same program, all replaced\n",
-      f, s, k, t, 100 * p, 100 * z * sqrt(p * (1 - p) / t), 100 * (centre - half), 100 * (centre + half), nb, sp }'
+    printf "%s (seed %d): %d of %d faults caught (%d of them by the build, in a program it runs): %.1f%% +- %.1f points (95%%; Wilson interval %.0f-%.0f%%); %d drawn faults did not compile and %d were the same program, all replaced\n",
+      f, s, k, t, cb, 100 * p, 100 * z * sqrt(p * (1 - p) / t), 100 * (centre - half), 100 * (centre + half), nb, sp }'
 fi
