@@ -40,9 +40,9 @@ struct ClearedDecimals {
 
 // When factor, the common denominator, is a power of ten greater than the
 // highest count of decimal places of the numbers (as the decimal style shows
-// them, from their values), the equation cleared by 10 to that count instead.
-// No value when the factor already fits the places (or is no power of ten),
-// or the numbers are whole.
+// them, from their values), the equation cleared by 10 to that count instead:
+// by 1 when every number is whole in value (11090/10 reads 1109). No value
+// when the factor already fits the places (or is no power of ten).
 std::optional<ClearedDecimals> clearedByPlacesShown(const PolyEquation& equation, std::int64_t factor);
 
 }  // namespace duolinear
