@@ -27,11 +27,6 @@ Outcome<Done> termsToOneSideStage(LinearWork& work);
 Outcome<Done> constantTermsOppositeStage(LinearWork& work);
 Outcome<Done> divisionStage(LinearWork& work);
 
-// The message under a clearing step: a power of ten in decimal style is
-// announced as 10ⁿ (n one superscript digit, "..." from ten places on); every
-// other factor as the LCM of the denominators.
-std::string clearingMessage(Style style, std::int64_t factor);
-
 // An equation cleared of its decimals and the power of ten that did it.
 struct ClearedDecimals {
     std::int64_t factor = 1;

@@ -9,6 +9,7 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/TextFunctions.h"
+#include "linear_steps/ClearingMessage.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearStages.h"
 
@@ -108,9 +109,9 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
             shown,
             [&work, current = std::move(work.current), cleared = *cleared, factor = *factor] {
                 const Color mark = work.marking();
-                StepLines lines = linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
-                                          clearedEquationLayout(factor, mark, current, work.style),
-                                          work.inStyle(cleared));
+                StepLines lines =
+                    linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
+                            clearedEquationLayout(factor, mark, current, work.style), work.inStyle(cleared));
                 appendLinesTo(lines, blankLayouts(2));
                 lines.push_back(messageLayout(clearingMessage(work.style, factor)));
                 return lines;
