@@ -7,6 +7,7 @@
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/TextFunctions.h"
+#include "linear_steps/ClearingMessage.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearSolutionStatus.h"
@@ -203,13 +204,7 @@ std::optional<std::uint64_t> degreeOf(const PolyEquation& equation) {
 }  // namespace
 
 std::string clearingStepMessage(Style style, std::int64_t factor) {
-    const std::string text = std::to_string(factor);
-    if (style == Style::decimal && factor > 1 && isPowerOfTenText(text)) {
-        const std::string places = std::to_string(text.size() - 1);
-        return "\nhighest decimal place count\nis " + places + ", multiply both sides\nby 10" +
-               superscriptDigit(places) + " = " + text;
-    }
-    return text + " is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions";
+    return clearingMessage(style, factor);
 }
 
 OpeningResult quadraticOpening(const PolyEquation& equation, const LinearStepChoices& choices, OpeningTidying tidying) {
