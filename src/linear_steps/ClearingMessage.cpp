@@ -1,8 +1,7 @@
-#include <string>
+#include "linear_steps/ClearingMessage.h"
 
 #include "algebra/IntegerFunctions.h"
 #include "algebra/TextFunctions.h"
-#include "linear_steps/LinearStages.h"
 
 namespace duolinear {
 

@@ -41,9 +41,10 @@ std::optional<ClearedDecimals> clearedByPlacesShown(const PolyEquation& equation
             shown = std::max(shown, *p);
         }
     }
-    // Nothing to change when the factor already matches; with no places at
-    // all there is no power of ten to clear by.
-    if (shown == 0 || shown >= places) return std::nullopt;
+    // Nothing to change when the factor already matches. With no places at
+    // all the factor is 10⁰ = 1: the numbers are whole in value, and each
+    // comes back as that whole number over 1.
+    if (shown >= places) return std::nullopt;
     const std::optional<std::int64_t> fewer = powerOfTen(shown);
     if (!fewer) return std::nullopt;
     std::optional<Polynomial> lhs = multipliedBy(equation.LHS, *fewer);

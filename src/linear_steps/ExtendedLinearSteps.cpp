@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "algebra/AlgebraLayouts.h"
+#include "algebra/TextFunctions.h"
+#include "linear_steps/ClearingMessage.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
@@ -102,7 +104,7 @@ Outcome<Done> drawStep(ExtendedWork& work, Outcome<ExtEquationPair> rewrite, con
 }
 
 Outcome<Done> clearFractionsStage(ExtendedWork& work) {
-    Outcome<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current);
+    Outcome<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current, work.style == Style::decimal);
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
     ClearedFractions& cleared = *rewrite.value;
@@ -113,15 +115,15 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
     }
     Ext_polyEquation second = recolorExtEquation(Color::black, Color::black, Color::black, cleared.second);
     Ext_polyEquation next = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
+    // Named by the factor: only a power of ten clears decimals.
+    const bool decimals = work.style == Style::decimal && isPowerOfTenText(std::to_string(cleared.factor));
     work.addStepLazily(
-        [style = work.style, cleared = std::move(cleared)] {
-            const std::string message = "\n" + std::to_string(cleared.lcm) +
-                                        " is LCM of denominators\n\nwe can use any multiple of the\n"
-                                        "denominators to clear fractions";
+        [style = work.style, decimals, cleared = std::move(cleared)] {
+            const std::string message = (decimals ? "" : "\n") + clearingMessage(style, cleared.factor);
             return linesOf(extEquationLayout(style, cleared.first), extEquationLayout(style, cleared.second),
                            extEquationLayout(style, cleared.third), messageLayout(message));
         },
-        "clear fractions");
+        decimals ? "clear decimals" : "clear fractions");
     work.workedLines.push_back(work.currentLine());
     work.workedLines.push_back(work.layoutOf(second));
     work.current = std::move(next);

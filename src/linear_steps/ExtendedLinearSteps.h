@@ -1,9 +1,9 @@
 #pragma once
 // The step-by-step solution of one linear equation or inequality in one
 // variable whose sides may hold bracketed groups. A bracket phase works the
-// brackets away ("simplify", "clear fractions", then "combine simple like
-// terms" and "distribute to remove (  )" in turn until no bracket is left);
-// what remains is handed to linearEquationSteps, whose steps are shown below
+// brackets away ("simplify", "clear fractions" or "clear decimals", then
+// "combine simple like terms" and "distribute to remove (  )" in turn until
+// no bracket is left); what remains is handed to linearEquationSteps, whose steps are shown below
 // the lines already worked. An opening "🤔" and a closing "😎" step frame the
 // whole unless the caller skips them.
 //

@@ -1,9 +1,11 @@
 #include "linear_steps/ExtendedStepProducers.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
 #include "algebra/IntegerFunctions.h"
+#include "algebra/Rational.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
 
@@ -40,6 +42,29 @@ std::optional<std::int64_t> topLevelDenominatorLcm(const Ext_polynomial& side) {
     return acc;
 }
 
+// The most decimal places a top-level coefficient of either side shows; no
+// value when one of them has no ending decimal.
+std::optional<int> topLevelPlacesShown(const Ext_polyEquation& equation) {
+    int most = 0;
+    for (const Ext_polynomial* side : {&equation.LHS, &equation.RHS}) {
+        for (const Term& t : side->terms.back()) {
+            const std::optional<int> places = decimalPlaces(t.monomial.coefficient);
+            if (!places) return std::nullopt;
+            most = std::max(most, *places);
+        }
+    }
+    return most;
+}
+
+// The factor that clears top-level denominators whose lcm is m: in decimals
+// the power of ten of the places shown, where every term divides it.
+std::int64_t clearingFactor(const Ext_polyEquation& equation, std::int64_t m, bool decimals) {
+    if (!decimals) return m;
+    const std::optional<int> places = topLevelPlacesShown(equation);
+    const std::optional<std::int64_t> power = places ? powerOfTen(*places) : std::nullopt;
+    return power && *power % m == 0 ? *power : m;
+}
+
 // The side with every top-level term rewritten; no value when a rewrite fails.
 template <typename TermRewrite>
 std::optional<Ext_polynomial> withTopLevelTerms(const Ext_polynomial& side, TermRewrite rewrite) {
@@ -50,6 +75,16 @@ std::optional<Ext_polynomial> withTopLevelTerms(const Ext_polynomial& side, Term
         t = *rewritten;
     }
     return result;
+}
+
+// Every top-level term multiplied by factor, over 1; no value when a product
+// does not fit.
+std::optional<Ext_polyEquation> topLevelClearedBy(const Ext_polyEquation& equation, std::int64_t factor) {
+    const auto clear = [factor](const Term& t) { return clearedTerm(t, factor); };
+    std::optional<Ext_polynomial> left = withTopLevelTerms(equation.LHS, clear);
+    std::optional<Ext_polynomial> right = withTopLevelTerms(equation.RHS, clear);
+    if (!left || !right) return std::nullopt;
+    return Ext_polyEquation{std::move(*left), std::move(*right), equation.relation};
 }
 
 // factor(side): a new top-level group holding the factor times the old one.
@@ -88,7 +123,7 @@ Outcome<ExtEquationPair> distributeStep(bool highlight, const Ext_polyEquation& 
          Ext_polyEquation{equation.LHS, std::move(after), equation.relation, equation.relation_color}});
 }
 
-Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation) {
+Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation, bool decimals) {
     if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return Outcome<ClearedFractions>::failure();
     const std::optional<std::int64_t> left = topLevelDenominatorLcm(equation.LHS);
     const std::optional<std::int64_t> right = topLevelDenominatorLcm(equation.RHS);
@@ -96,21 +131,24 @@ Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquat
     const std::optional<std::int64_t> m = lcm(*left, *right);
     if (!m) return Outcome<ClearedFractions>::failure();
     if (*m == 1) return Outcome<ClearedFractions>::nothing();
-
-    const auto clear = [m = *m](const Term& t) { return clearedTerm(t, m); };
-    const std::optional<Ext_polynomial> clearedLeft = withTopLevelTerms(equation.LHS, clear);
-    const std::optional<Ext_polynomial> clearedRight = withTopLevelTerms(equation.RHS, clear);
-    if (!clearedLeft || !clearedRight) return Outcome<ClearedFractions>::failure();
+    std::int64_t factor = clearingFactor(equation, *m, decimals);
+    std::optional<Ext_polyEquation> cleared = topLevelClearedBy(equation, factor);
+    // A power of ten may leave 64 bits where the lcm does not.
+    if (!cleared && factor != *m) {
+        factor = *m;
+        cleared = topLevelClearedBy(equation, factor);
+    }
+    if (!cleared) return Outcome<ClearedFractions>::failure();
 
     const auto mark = [highlight](const Term& t) { return std::optional<Term>(markedDenominatorTerm(t, highlight)); };
     const Color factorColor = highlight ? Color::red : Color::black;
     ClearedFractions result;
     result.first = Ext_polyEquation{*withTopLevelTerms(equation.LHS, mark), *withTopLevelTerms(equation.RHS, mark),
                                     equation.relation};
-    result.second = Ext_polyEquation{multipliedSide(equation.LHS, *m, factorColor),
-                                     multipliedSide(equation.RHS, *m, factorColor), equation.relation};
-    result.third = unwrapUnitBracketsBothSides(Ext_polyEquation{*clearedLeft, *clearedRight, equation.relation});
-    result.lcm = *m;
+    result.second = Ext_polyEquation{multipliedSide(equation.LHS, factor, factorColor),
+                                     multipliedSide(equation.RHS, factor, factorColor), equation.relation};
+    result.third = unwrapUnitBracketsBothSides(std::move(*cleared));
+    result.factor = factor;
     return Outcome<ClearedFractions>::of(std::move(result));
 }
 

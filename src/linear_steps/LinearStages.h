@@ -27,11 +27,6 @@ Outcome<Done> termsToOneSideStage(LinearWork& work);
 Outcome<Done> constantTermsOppositeStage(LinearWork& work);
 Outcome<Done> divisionStage(LinearWork& work);
 
-// The message under a clearing step: a power of ten in decimal style is
-// announced as 10ⁿ (n one superscript digit, "..." from ten places on); every
-// other factor as the LCM of the denominators.
-std::string clearingMessage(Style style, std::int64_t factor);
-
 // An equation cleared of its decimals and the power of ten that did it.
 struct ClearedDecimals {
     std::int64_t factor = 1;
@@ -40,9 +35,9 @@ struct ClearedDecimals {
 
 // When factor, the common denominator, is a power of ten greater than the
 // highest count of decimal places of the numbers (as the decimal style shows
-// them, from their values), the equation cleared by 10 to that count instead.
-// No value when the factor already fits the places (or is no power of ten),
-// or the numbers are whole.
+// them, from their values), the equation cleared by 10 to that count instead:
+// by 1 when every number is whole in value (11090/10 reads 1109). No value
+// when the factor already fits the places (or is no power of ten).
 std::optional<ClearedDecimals> clearedByPlacesShown(const PolyEquation& equation, std::int64_t factor);
 
 }  // namespace duolinear

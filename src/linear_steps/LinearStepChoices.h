@@ -11,7 +11,7 @@
 //   bracketed engine draws its answer in decimals in the decimal style.
 // method: the advice on collecting variable terms (smart draws from random).
 // clearFractions: false leaves out the plain engine's clearing stage.
-// clearExtFractions: the bracketed engine's own "clear fractions" step.
+// clearExtFractions: the bracketed engine's own clearing step.
 // random: the source of the smart advice; none means the process default.
 // kept: the steps the caller keeps: all, or only the first or the last (the
 //   solver shows one step of a working). The engines then put together only

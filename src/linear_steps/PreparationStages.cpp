@@ -9,6 +9,7 @@
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/EquationTransforms.h"
 #include "algebra/TextFunctions.h"
+#include "linear_steps/ClearingMessage.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearStages.h"
 
@@ -89,38 +90,33 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     }
     if (!cleared) cleared = clearFractionsBothSides(work.current);
     if (!cleared) return Outcome<Done>::failure();
+    // A factor of 1 (denominators of -1, or decimals whole in value) changes
+    // no number shown: the equation takes its cleared form without a step.
+    if (*factor == 1) {
+        work.current = std::move(*cleared);
+        return Outcome<Done>::done();
+    }
 
     // Named by the factor: only a power of ten clears decimals.
     const bool decimals = work.style == Style::decimal && isPowerOfTenText(std::to_string(*factor));
-    const std::string comment = decimals ? "clear decimals" : "clear fractions";
     if (work.showing()) {
         // The equation cleared joins the derivation above the step's lines
         // and then moves into them.
         const std::size_t shown = work.derivation.size();
         work.derivation.push_back(work.inStyle(work.current));
-        if (*factor != 1) {
-            work.derivation.push_back(clearedEquationLayout(*factor, Color::black, work.current, work.style));
-            work.addStepLazilyBelow(
-                shown,
-                [&work, current = std::move(work.current), cleared = *cleared, factor = *factor] {
-                    const Color mark = work.marking();
-                    StepLines lines =
-                        linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
-                                clearedEquationLayout(factor, mark, current, work.style), work.inStyle(cleared));
-                    appendLinesTo(lines, blankLayouts(2));
-                    lines.push_back(messageLayout(clearingMessage(work.style, factor)));
-                    return lines;
-                },
-                comment);
-        } else {
-            // A denominator of -1 counts as a fraction although the lcm is 1.
-            work.addStepLazilyBelow(
-                shown,
-                [&work, current = std::move(work.current), cleared = *cleared] {
-                    return linesOf(work.inStyle(current), work.inStyle(cleared));
-                },
-                comment);
-        }
+        work.derivation.push_back(clearedEquationLayout(*factor, Color::black, work.current, work.style));
+        work.addStepLazilyBelow(
+            shown,
+            [&work, current = std::move(work.current), cleared = *cleared, factor = *factor] {
+                const Color mark = work.marking();
+                StepLines lines =
+                    linesOf(work.inStyle(recolorDenominatorsBothSides(mark, current)),
+                            clearedEquationLayout(factor, mark, current, work.style), work.inStyle(cleared));
+                appendLinesTo(lines, blankLayouts(2));
+                lines.push_back(messageLayout(clearingMessage(work.style, factor)));
+                return lines;
+            },
+            decimals ? "clear decimals" : "clear fractions");
     }
     work.current = std::move(*cleared);
     return Outcome<Done>::done();

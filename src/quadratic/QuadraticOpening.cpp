@@ -7,6 +7,7 @@
 #include "algebra/EquationTransforms.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/TextFunctions.h"
+#include "linear_steps/ClearingMessage.h"
 #include "linear_steps/LinearClassification.h"
 #include "linear_steps/LinearEquationSteps.h"
 #include "linear_steps/LinearSolutionStatus.h"
@@ -78,26 +79,18 @@ bool clearFractionsStep(Opening& o) {
             cleared = std::move(shown->cleared);
         }
     }
-    const Style style = o.choices.style == Style::decimal && !decimals ? Style::fraction : o.choices.style;
-    const auto line = [style](const PolyEquation& equation) { return equationLayout(equation, style); };
-    const std::string caption = decimals ? "clear decimals" : "clear fractions";
+    // A factor of 1 (denominators of -1, or decimals whole in value) changes
+    // no number shown: the equation takes its cleared form without a step.
     if (*factor != 1) {
+        const Style style = o.choices.style == Style::decimal && !decimals ? Style::fraction : o.choices.style;
+        const auto line = [style](const PolyEquation& equation) { return equationLayout(equation, style); };
         StepLines own{line(recolorDenominatorsBothSides(o.marking(), e)),
                       clearedEquationLayout(PolyEquationClear{*factor, e, o.marking()}, style), line(*cleared)};
         for (TagLayout& blank : blankLayouts(2)) own.push_back(std::move(blank));
         own.push_back(messageLayout(clearingStepMessage(style, *factor)));
-        o.addStep(o.carriedWith(own), caption);
+        o.addStep(o.carriedWith(own), decimals ? "clear decimals" : "clear fractions");
         o.carry(line(e));
         o.carry(clearedEquationLayout(PolyEquationClear{*factor, e, Color::black}, style));
-    } else {
-        // Denominators of -1 are cleared by 1: a step whose two lines read
-        // the same shows nothing, and its line is not carried.
-        TagLayout before = line(e);
-        TagLayout after = line(*cleared);
-        if (before != after) {
-            o.addStep(o.carriedWith({before, std::move(after)}), caption);
-            o.carry(std::move(before));
-        }
     }
     e = *cleared;
     return true;
@@ -211,13 +204,7 @@ std::optional<std::uint64_t> degreeOf(const PolyEquation& equation) {
 }  // namespace
 
 std::string clearingStepMessage(Style style, std::int64_t factor) {
-    const std::string text = std::to_string(factor);
-    if (style == Style::decimal && factor > 1 && isPowerOfTenText(text)) {
-        const std::string places = std::to_string(text.size() - 1);
-        return "\nhighest decimal place count\nis " + places + ", multiply both sides\nby 10" +
-               superscriptDigit(places) + " = " + text;
-    }
-    return text + " is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions";
+    return clearingMessage(style, factor);
 }
 
 OpeningResult quadraticOpening(const PolyEquation& equation, const LinearStepChoices& choices, OpeningTidying tidying) {

@@ -15,8 +15,9 @@
 //                                   denominators ("clear decimals" only for a
 //                                   power of ten in the decimal style, then
 //                                   that of the most places a coefficient
-//                                   shows); no step when both lines read the
-//                                   same (denominators of -1)
+//                                   shows); no step when that factor is 1
+//                                   (denominators of -1, or decimals whole
+//                                   in value), the equation cleared all the same
 //   "combine like terms"
 //   "same square term on both sides"
 //   no term of degree two or more left: the linear step engine finishes the

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
@@ -85,6 +86,41 @@ TEST(ExtendedLinearSteps, OpensNestedBracketsInnermostFirst) {
                      "4(3x + 4x + 4) = 5", "4(7x + 4) = 5", "28x + 16 = 5"}));
     EXPECT_EQ(readLayout(worked.steps.back().back()), "x = -[11/28]");
     EXPECT_EQ(comments(solve(kNested, {.clearExt = false}))[1], "distribute to remove (  )");
+}
+
+// The decimal style clears by 10 to the places its numbers show, and only a
+// power of ten clears decimals; any other factor clears fractions.
+TEST(ExtendedLinearSteps, NamesItsClearingStepByTheFactor) {
+    const struct {
+        Ext_polyEquation e;
+        Style style;
+        Lines step;  // the clearing step's comment, then its lines
+    } cases[] = {
+        // 2(x + 1) = 0.25, simplified to 1/4: by 10², not by the lcm 4.
+        {extEquation(side({{x(1), c(1)}, {times(2, 0)}}), side({{c(25, 100)}})),
+         Style::decimal,
+         {"clear decimals", "2(x + 1) = 0.25", "2(x + 1) = 0.25", "*100*(2(x + 1)) = *100*(0.25)", "200(x + 1) = 25",
+          "\nhighest decimal place count\nis 2, multiply both sides\nby 10² = 100"}},
+        {extEquation(side({{x(1), c(1)}, {times(2, 0)}}), side({{c(25, 100)}})),
+         Style::fraction,
+         {"clear fractions", "2(x + 1) = [25/100]", "2(x + 1) = *[1/4]*", "*4*(2(x + 1)) = *4*([1/4])", "8(x + 1) = 1",
+          "\n4 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        // A third has no decimal that ends: its lcm clears it.
+        {extEquation(side({{x(1), c(1)}, {times(2, 0)}}), side({{c(1, 3)}})),
+         Style::decimal,
+         {"clear fractions", "2(x + 1) = 0.33333333", "*3*(2(x + 1)) = *3*(0.33333333)", "6(x + 1) = 1",
+          "\n3 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+    };
+    for (const auto& c : cases) {
+        const WorkedSteps worked = solve(c.e, {.style = c.style, .skip = true});
+        const Lines said = comments(worked);
+        const auto at =
+            std::find_if(said.begin(), said.end(), [](const std::string& s) { return s.starts_with("clear"); });
+        ASSERT_NE(at, said.end()) << readExt(c.e);
+        Lines step = readLines(worked.steps[at - said.begin()], true);
+        step.insert(step.begin(), *at);
+        EXPECT_EQ(step, c.step) << readExt(c.e);
+    }
 }
 
 TEST(ExtendedLinearSteps, WithoutBracketsItIsTheLinearEngine) {

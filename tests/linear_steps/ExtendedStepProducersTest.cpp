@@ -40,7 +40,7 @@ TEST(ExtendedStepProducers, ClearsTopLevelFractions) {
         extEquation(side({{x(1), c(1, 7)}, {c(5, 2), times(1, 0, 3)}}), side({{c(1, -3)}}), Relation::less_than);
     const Outcome<ClearedFractions> r = clearFractionsStep(true, e);
     ASSERT_TRUE(r.applies());
-    EXPECT_EQ(r.value->lcm, 6);
+    EXPECT_EQ(r.value->factor, 6);
     EXPECT_EQ(readExt(r.value->first), "*[5/2]* + *[1/3]*(x + [1/7]) < *-[1/3]*");
     EXPECT_EQ(readExt(r.value->second), "*6*([5/2] + [1/3](x + [1/7])) < *6*(-[1/3])");
     EXPECT_EQ(readGroups(r.value->third), "[[x, 1/7], [15, 2·(0)]] < [[-2]]");

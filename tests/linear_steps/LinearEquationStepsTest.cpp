@@ -285,13 +285,34 @@ TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
          {"🤔", "simplify", "clear fractions", "x terms to one side", "solve", "😎"},
          {"[1/3]x + [2/6] = [1/3]x + [1/2]", "[1/3]x + [1/3] = [1/3]x + [1/2]", "6([1/3]x + [1/3]) = 6([1/3]x + [1/2])",
           "2x + 2 = 2x + 3", "2x − 2x + 2 = 3", "2 = 3", "FALSE, no solution"}},
-        // A denominator of -1 is cleared by 1 when decimals leave it unreduced.
+        // A denominator of -1, which decimals leave unreduced, is cleared by 1
+        // without a step: it changes no number shown.
         {"3/(-1)x + 1 + 2 = 7 in decimals",
          equation({xTerm(3, -1), constant(1), constant(2)}, {constant(7)}),
          {.skip = true, .style = Style::decimal},
-         {"combine simple like terms", "clear decimals", "constant terms opposite to x", "solve for x"},
-         {"-3x + 1 + 2 = 7", "-3x + 3 = 7", "-3x + 3 = 7", "-3x + 3 − 3 = 7 − 3", "*-3*x = 4",
-          "{-3x*/**-3*} = {4*/**-3*}", "x = -[4/3]"}},
+         {"combine simple like terms", "constant terms opposite to x", "solve for x"},
+         {"-3x + 1 + 2 = 7", "-3x + 3 = 7", "-3x + 3 − 3 = 7 − 3", "*-3*x = 4", "{-3x*/**-3*} = {4*/**-3*}",
+          "x = -[4/3]"}},
+        // Decimals whole in value (11090/10 reads 1109) take no clearing step:
+        // no place shown calls for a power of ten.
+        {"11090/10x = x in decimals",
+         equation({xTerm(11090, 10)}, {xTerm(1)}),
+         {.skip = true, .style = Style::decimal},
+         {"x terms to one side", "solve for x"},
+         {"1109x = x", "1109x − x = x − x", "*1108*x = 0", "{1108x*/**1108*} = {0*/**1108*}", "x = 0"}},
+        {"-31x - 5/5x - 34 <= 9100/(-100)x - 2/2x in decimals",
+         equation({xTerm(-31), xTerm(-5, 5), constant(-34)}, {xTerm(9100, -100), xTerm(-2, 2)},
+                  Relation::less_than_or_equal_to),
+         {.skip = true, .style = Style::decimal},
+         {"combine like terms", "x terms to one side", "solve for x"},
+         {"-31x − x − 34 ≤ -91x − x", "-32x − 34 ≤ -92x", "-32x + 32x − 34 ≤ -92x + 32x", "-34 ≤ *-60*x",
+          "{-34*/**-60*} *≥* {-60x*/**-60*}", "[17/30] ≥ x", "x *≤* [17/30]"}},
+        // Cleared by 1, it reads as it did: the answer alone.
+        {"-1/-1x = 2 in decimals",
+         equation({xTerm(-1, -1)}, {constant(2)}),
+         {.skip = true, .style = Style::decimal},
+         {"solve"},
+         {"x = 2", "x = 2"}},
         // Decimals neither reduce nor (here) clear 2/2, and draw (2/2)x as x;
         // a coefficient of 1 in value only still takes a step to the answer.
         {"2/2x = 2 in decimals, not cleared",

@@ -19,6 +19,7 @@ TEST(QuadraticOpening, HandsOverAQuadraticInDescendingPowers) {
         Style style;
         std::vector<std::string> steps, carried;
         std::string prepared;  // in the fraction style
+        OpeningTidying tidying = OpeningTidying::simplify;
     } cases[] = {
         {"2/4x^2 + x + x = 3",
          Style::fraction,
@@ -36,12 +37,27 @@ TEST(QuadraticOpening, HandsOverAQuadraticInDescendingPowers) {
          {"0.5x² + 0.5x² = 4.5", "x² = 4.5"},
          "x² − [9/2] = 0"},
         {"0.5x^2 - 4.5 = 0", Style::decimal, {"🤔: 0.5x² − 4.5 = 0"}, {}, "[1/2]x² − [9/2] = 0"},
+        // Denominators of -1 are cleared by 1, which takes no step.
+        {"39/-1x^2 + 82/-1x = 7",
+         Style::decimal,
+         {"🤔: -39x² + -82x = 7",
+          "descending powers of x: -39x² − 82x = 7 | -39x² − 82x − 7 = 0 | left hand side for convenience"},
+         {"-39x² − 82x = 7"},
+         "-39x² − 82x − 7 = 0",
+         OpeningTidying::clear_fractions},
+        {"39/-1x^2 + 82/-1x = 7",
+         Style::fraction,
+         {"🤔: -[39/1]x² + -[82/1]x = 7",
+          "descending powers of x: -39x² − 82x = 7 | -39x² − 82x − 7 = 0 | left hand side for convenience"},
+         {"-39x² − 82x = 7"},
+         "-39x² − 82x − 7 = 0",
+         OpeningTidying::clear_fractions},
         // Only sorted: no message, a blank line in its place.
         {"x + x^2 = 0", Style::fraction, {"🤔: x + x² = 0", "descending powers of x: x + x² = 0 | x² + x = 0 | "},
          {"x + x² = 0"}, "x² + x = 0"},
     };
     for (const auto& c : cases) {
-        const OpeningResult result = quadraticOpening(parseEquation(c.equation), {.style = c.style});
+        const OpeningResult result = quadraticOpening(parseEquation(c.equation), {.style = c.style}, c.tidying);
         const OpeningState* state = std::get_if<OpeningState>(&result);
         ASSERT_NE(state, nullptr) << c.equation;
         EXPECT_EQ(readSteps(state->worked), c.steps) << c.equation;
