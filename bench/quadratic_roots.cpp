@@ -1,8 +1,10 @@
-// Instructions of quadraticRoots alone on typical equations: whole
-// coefficients with rational roots, a repeated root, fractions with
+// Instructions of quadraticRoots alone on typical equations a·x² + b·x + c = 0:
+// whole coefficients with rational roots, a repeated root, fractions with
 // irrational roots, and no real roots.
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -12,33 +14,30 @@ namespace {
 
 using namespace duolinear;
 
-Monomial term(std::int64_t n, std::int64_t d, std::uint64_t exponent) {
-    return Monomial{Rational{n, d}, exponent};
+// a, b and c.
+using Coefficients = std::array<Rational, 3>;
+
+PolyEquation equationOf(const Coefficients& abc) {
+    return PolyEquation{{Monomial{abc[0], 2}, Monomial{abc[1], 1}, Monomial{abc[2], 0}}, {Monomial{Rational{0, 1}, 0}}};
 }
 
-struct Case {
-    const char* label;
-    PolyEquation equation;
-};
-
-const Case kCases[] = {
-    {"2x² + 4x − 6 = 0", PolyEquation{{term(2, 1, 2), term(4, 1, 1), term(-6, 1, 0)}, {term(0, 1, 0)}}},
-    {"x² − 6x + 9 = 0", PolyEquation{{term(1, 1, 2), term(-6, 1, 1), term(9, 1, 0)}, {term(0, 1, 0)}}},
-    {"2x² = 8 − 6x", PolyEquation{{term(2, 1, 2)}, {term(8, 1, 0), term(-6, 1, 1)}}},
-    {"½x² + ⅓x = 1", PolyEquation{{term(1, 2, 2), term(1, 3, 1)}, {term(1, 1, 0)}}},
-    {"x² + 2x + 5 = 0", PolyEquation{{term(1, 1, 2), term(2, 1, 1), term(5, 1, 0)}, {term(0, 1, 0)}}},
+const std::vector<PolyEquation> kEquations = {
+    equationOf({Rational{2, 1}, Rational{4, 1}, Rational{-6, 1}}),   // roots −3 and 1
+    equationOf({Rational{1, 1}, Rational{-6, 1}, Rational{9, 1}}),   // 3 twice
+    equationOf({Rational{2, 1}, Rational{6, 1}, Rational{-8, 1}}),   // −4 and 1
+    equationOf({Rational{1, 2}, Rational{1, 3}, Rational{-1, 1}}),   // −⅓ ∓ ⅓√19
+    equationOf({Rational{1, 1}, Rational{2, 1}, Rational{5, 1}}),    // none
 };
 
 void quadraticRootsOf(benchmark::State& state) {
-    const Case& c = kCases[state.range(0)];
-    for (auto _ : state) benchmark::DoNotOptimize(quadraticRoots(c.equation));
-    state.SetLabel(c.label);
+    const PolyEquation& equation = kEquations[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) benchmark::DoNotOptimize(quadraticRoots(equation));
 }
 
-// Every case once per iteration, for one instruction count over all of them.
+// Every equation once per iteration, for one instruction count over all of them.
 void quadraticRootsOfAll(benchmark::State& state) {
     for (auto _ : state) {
-        for (const Case& c : kCases) benchmark::DoNotOptimize(quadraticRoots(c.equation));
+        for (const PolyEquation& equation : kEquations) benchmark::DoNotOptimize(quadraticRoots(equation));
     }
 }
 
