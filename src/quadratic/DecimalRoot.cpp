@@ -109,7 +109,7 @@ Digits neighbour(Digits d, int direction) {
     return d;
 }
 
-// a + b·√c in extended precision without cancellation, as described above.
+// a + b·√c in extended precision without cancellation, as the header describes.
 long double approximateValue(const ExactRoot& r) {
     const long double a = static_cast<long double>(r.an) / static_cast<long double>(r.ad);
     const long double surd =
