@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "algebra/Checked.h"
+#include "algebra/IntegerFunctions.h"
 
 namespace duolinear {
 
@@ -11,6 +12,9 @@ UWide wideMagnitude(Wide n) {
 }
 
 UWide wideGcdOfMagnitudes(UWide a, UWide b) {
+    constexpr UWide kNarrow = UWide{1} << 64;
+    // 64-bit remainders are many times cheaper than 128-bit ones.
+    if (a < kNarrow && b < kNarrow) return gcdOfMagnitudes(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
     while (b != 0) {
         const UWide rest = a % b;
         a = b;

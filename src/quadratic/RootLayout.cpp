@@ -1,16 +1,14 @@
 #include "quadratic/RootLayout.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "algebra/AlgebraLayouts.h"
 #include "algebra/Checked.h"
-#include "algebra/DecimalText.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/Rational.h"
 #include "layout/JoinTexts.h"
-#include "quadratic/WideArithmetic.h"
+#include "quadratic/DecimalRoot.h"
 
 namespace duolinear {
 
@@ -33,27 +31,10 @@ TagLayout radical(std::int64_t c) {
     return unaryLayout("√", number(c));
 }
 
-// a + b·√c. When a and b·√c nearly cancel, their sum in floating point loses
-// every digit (-759250125/2 + ½·√576460752312515627 would read 0), so a sum of
-// opposite signs is taken as (a² − b²c) / (a − b·√c), with a² − b²c exact.
-double decimalValue(const Quadratic_solution& root) {
-    const long double a = static_cast<long double>(root.a.numerator) / static_cast<long double>(root.a.denominator);
-    const long double surd = static_cast<long double>(root.b.numerator) /
-                             static_cast<long double>(root.b.denominator) *
-                             std::sqrt(static_cast<long double>(root.c));
-    if ((a < 0) == (surd < 0) || a == 0 || surd == 0) return static_cast<double>(a + surd);
-    // a² − b²c = (an²·bd² − bn²·c·ad²) / (ad²·bd²)
-    const Wide an = root.a.numerator, ad = root.a.denominator, bn = root.b.numerator, bd = root.b.denominator;
-    const CheckedWide top = wideSubtract(wideMultiply(wideMultiply(an, an), wideMultiply(bd, bd)),
-                                         wideMultiply(wideMultiply(wideMultiply(bn, bn), Wide{root.c}),
-                                                      wideMultiply(ad, ad)));
-    const CheckedWide bottom = wideMultiply(wideMultiply(ad, ad), wideMultiply(bd, bd));
-    if (!top || !bottom) return static_cast<double>(a + surd);
-    return static_cast<double>(static_cast<long double>(*top) / static_cast<long double>(*bottom) / (a - surd));
-}
-
 std::optional<TagLayout> decimalRoot(const Quadratic_solution& root) {
-    return messageLayout(decimalText(decimalValue(root)));
+    const std::optional<std::string> text = decimalRootText(root);
+    if (!text) return std::nullopt;
+    return messageLayout(*text);
 }
 
 std::optional<TagLayout> fractionRoot(const Quadratic_solution& root) {

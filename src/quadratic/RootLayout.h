@@ -3,7 +3,8 @@
 // three coefficient styles. The quadratic methods set it after the letter and
 // " = " in their lines of roots.
 //
-//   decimal            the "%.8g" text of the value, one message
+//   decimal            the "%.8g" text of the value, one message: the exact
+//                      root rounded to eight significant digits (DecimalRoot.h)
 //   fraction           a rational part and a surd term, each coefficient drawn
 //                      as a number or a stacked fraction: 1 − √2, −½ + ½√3, −√5
 //   rational_fraction  the whole root over one common denominator: (−1 + √3)/2

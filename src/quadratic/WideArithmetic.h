@@ -3,7 +3,8 @@
 // discriminant of coefficients that fit in 64 bits can be formed exactly.
 // Checked operations as in algebra/Checked.h (an overflow is no value and an
 // absent operand makes the result absent), the gcd, square roots, and the
-// narrowing of a fraction back to a 64-bit Rational.
+// narrowing of a fraction back to a 64-bit Rational. The checked operations
+// are inline: the root computation makes a dozen of them per equation.
 
 #include <cstdint>
 #include <optional>
@@ -15,9 +16,34 @@ namespace duolinear {
 
 using CheckedWide = std::optional<Wide>;
 
-CheckedWide wideAdd(CheckedWide a, CheckedWide b);
-CheckedWide wideSubtract(CheckedWide a, CheckedWide b);
-CheckedWide wideMultiply(CheckedWide a, CheckedWide b);
+inline CheckedWide wideAdd(CheckedWide a, CheckedWide b) {
+    Wide result = 0;
+    if (!a || !b || __builtin_add_overflow(*a, *b, &result)) return std::nullopt;
+    return result;
+}
+
+inline CheckedWide wideSubtract(CheckedWide a, CheckedWide b) {
+    Wide result = 0;
+    if (!a || !b || __builtin_sub_overflow(*a, *b, &result)) return std::nullopt;
+    return result;
+}
+
+inline CheckedWide wideMultiply(CheckedWide a, CheckedWide b) {
+    Wide result = 0;
+    if (!a || !b || __builtin_mul_overflow(*a, *b, &result)) return std::nullopt;
+    return result;
+}
+
+// n / d for d not 0 and a quotient that fits (not the least value over -1),
+// in 64-bit division when both fit in 64 bits, as they mostly do.
+inline Wide wideQuotient(Wide n, Wide d) {
+    constexpr Wide kLeast = INT64_MIN;
+    constexpr Wide kMost = INT64_MAX;
+    if (n > kLeast && n <= kMost && d >= kLeast && d <= kMost) {
+        return static_cast<std::int64_t>(n) / static_cast<std::int64_t>(d);
+    }
+    return n / d;
+}
 
 // gcd(|a|, |b|); 0 only for gcd(0, 0).
 UWide wideGcd(Wide a, Wide b);

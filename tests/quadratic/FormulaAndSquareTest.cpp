@@ -103,6 +103,13 @@ TEST(QuadraticMethods, SurdsFollowTheStyle) {
         EXPECT_EQ(readSteps(quadraticSteps(method, e, {.style = Style::decimal})).back(),
                   "😎: x² + 2x − 1 = 0 |  |  | x = -2.4142136 or x = 0.41421356 | distinct irrational solutions");
     }
+    // Parts of about 10¹⁸ that cancel to the small root keep its digits
+    // (−0.38034170077) in the closing of the formula and of factoring.
+    const PolyEquation cancelling = parseEquation("5/2868565966y^2 + 1885518969y + 1434282983/2 = 0");
+    for (const auto method : {kFormula, Quadratic_method::factor}) {
+        const std::string closing = readSteps(quadraticSteps(method, cancelling, {.style = Style::decimal})).back();
+        EXPECT_NE(closing.find(" | y = -1.0817471e+18 or y = -0.3803417 | "), std::string::npos) << closing;
+    }
     const WorkedSteps halves = completeTheSquareSteps(parseEquation("x^2 + 3x - 1 = 0"));
     EXPECT_EQ(readLine(halves.steps[3].back()), "x = -[3/2] − [1/2]√13 or x = -[3/2] + [1/2]√13");
     EXPECT_EQ(readLine(halves.steps[4][3]), "x = {-3 − √13/2} or x = {-3 + √13/2}");

@@ -2,6 +2,7 @@
 // cases without roots, and random quadratics checked against Vieta's formulas.
 
 #include <array>
+#include <cmath>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,16 @@ TEST(RootLayout, EachStyle) {
         // The parts nearly cancel: the small root of 4y² + 3037000500y − 2 = 0 keeps its digits.
         {{{-759250125, 2}, {1, 2}, 576460752312515627}, "-[759250125/2] + [1/2]√576460752312515627",
          "{-759250125 + √576460752312515627/2}", "6.5854451e-10"},
+        // Within 10⁻¹⁸ of a half step, where the nearest double rounds the other
+        // way (0.123456785, −0.333333335, ±99999999.5): the digits of the root.
+        {{{123456785000000001, 1000000000000000000}, {0, 1}, 0}, "[123456785000000001/1000000000000000000]",
+         "{123456785000000001/1000000000000000000}", "0.12345679"},
+        {{{-333333334999999999, 1000000000000000000}, {0, 1}, 0}, "-[333333334999999999/1000000000000000000]",
+         "{-333333334999999999/1000000000000000000}", "-0.33333333"},
+        {{{999999994999999999, 10000000000}, {0, 1}, 0}, "[999999994999999999/10000000000]",
+         "{999999994999999999/10000000000}", "99999999"},
+        {{{-999999994999999999, 10000000000}, {0, 1}, 0}, "-[999999994999999999/10000000000]",
+         "{-999999994999999999/10000000000}", "-99999999"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readLine(*rootLayout(c.root)), c.fraction) << c.fraction;
@@ -196,6 +207,117 @@ TEST(QuadraticRoots, LargeRootsOfRandomProducts) {
                   equals(r1, r2) ? Quadratic_status::rational_repeated : Quadratic_status::rational_distinct)
             << what;
     }
+}
+
+// Exact integers for the sign of a quadratic at a decimal: digits base 2²⁴
+// that may be negative, value Σ dᵢ·2²⁴ⁱ, brought back to digits in [0, 2²⁴)
+// below a top digit that carries the sign.
+using Exact = std::vector<std::int64_t>;
+constexpr std::int64_t kBase = std::int64_t{1} << 24;
+
+Exact carried(Exact n) {
+    std::int64_t carry = 0;
+    for (std::int64_t& digit : n) {
+        const std::int64_t value = digit + carry;
+        digit = value & (kBase - 1);
+        carry = (value - digit) / kBase;
+    }
+    for (; carry != 0 && carry != -1; carry = (carry - n.back()) / kBase) n.push_back(carry & (kBase - 1));
+    if (carry == -1) n.push_back(-1);
+    while (!n.empty() && n.back() == 0) n.pop_back();
+    return n;
+}
+
+Exact exact(__int128 n) {
+    Exact digits;
+    for (int i = 0; i < 6; ++i, n >>= 24) digits.push_back(static_cast<std::int64_t>(n & (kBase - 1)));
+    if (n < 0) digits.push_back(-1);
+    return carried(digits);
+}
+
+Exact plus(Exact a, const Exact& b) {
+    if (a.size() < b.size()) a.resize(b.size(), 0);
+    for (std::size_t i = 0; i < b.size(); ++i) a[i] += b[i];
+    return carried(a);
+}
+
+Exact times(const Exact& a, const Exact& b) {
+    Exact product(a.size() + b.size(), 0);  // sums of fewer than 2¹⁵ products below 2⁴⁸
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = 0; j < b.size(); ++j) product[i + j] += a[i] * b[j];
+    }
+    return carried(product);
+}
+
+int signOf(const Exact& n) {
+    return n.empty() ? 0 : (n.back() < 0 ? -1 : 1);
+}
+
+// The sign of A·x² + B·x + C at x = m·10ᵉ, times 10⁻²ᵉ when e < 0.
+int signAt(__int128 A, __int128 B, __int128 C, std::int64_t m, int e) {
+    Exact power = exact(1);
+    for (int i = 0; i < std::abs(e); ++i) power = times(power, exact(10));
+    const Exact x = e >= 0 ? times(exact(m), power) : exact(m);
+    const Exact one = e >= 0 ? exact(1) : power;  // the denominator of x
+    return signOf(plus(plus(times(times(exact(A), x), x), times(times(exact(B), x), one)),
+                       times(times(exact(C), one), one)));
+}
+
+// A decimal text as m·10ᵉ, m its digits as written.
+std::pair<std::int64_t, int> digitsOf(const std::string& text) {
+    std::int64_t m = 0;
+    int e = 0;
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    bool point = false;
+    for (; i < text.size() && text[i] != 'e'; ++i) {
+        if (text[i] == '.') {
+            point = true;
+        } else {
+            m = m * 10 + (text[i] - '0');
+            e -= point ? 1 : 0;
+        }
+    }
+    if (i < text.size()) e += std::stoi(text.substr(i + 1));
+    return {text[0] == '-' ? -m : m, e};
+}
+
+// (a/s)·y² + b·y + (c/r)·s = 0 with s and b large, a and c small: times r·s,
+// A = ar, B = brs, C = cs² and D = r·s²·(rb² − 4ac), so the roots fit (s is
+// a product of two numbers below 2¹⁶, whose squares come out of D). One
+// root is about −cs/rb, and the parts −B/2A ± (k/2A)·√q of the other nearly
+// cancel. Each printed decimal root must lie within one unit of its last
+// digit, so the quadratic changes sign across that unit.
+TEST(RootLayout, DecimalDigitsOfRootsWhosePartsNearlyCancel) {
+    std::mt19937_64 engine(53);
+    auto pick = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine);
+    };
+    int nearlyCancelling = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        const std::int64_t a = pick(1, 150), s = pick(1 << 15, 1 << 16) * pick(1 << 15, 1 << 16);
+        const std::int64_t b = pick(std::int64_t{1} << 26, std::int64_t{1} << 29) * (pick(0, 1) ? 1 : -1);
+        const std::int64_t c = pick(-999, 999), r = pick(1, 3);
+        const PolyEquation e{
+            Polynomial{Monomial{Rational{a, s}, 2}, Monomial{Rational{b, 1}, 1}, Monomial{Rational{c * s, r}, 0}},
+            Polynomial{Monomial{Rational{0, 1}, 0}}};
+        const std::string what = std::to_string(a) + "/" + std::to_string(s) + " " + std::to_string(b) + " " +
+                                 std::to_string(c) + "·" + std::to_string(s) + "/" + std::to_string(r);
+        const __int128 A = __int128{a} * r, B = __int128{b} * r * s, C = __int128{c} * s * s;
+        const std::optional<QuadraticRoots> roots = quadraticRoots(e);
+        ASSERT_TRUE(roots) << what;
+        if (roots->status != Quadratic_status::irrational_distinct) continue;
+        for (const Quadratic_solution& root : {*roots->first, *roots->second}) {
+            const long double part = static_cast<long double>(root.a.numerator) / root.a.denominator;
+            const long double value = part + static_cast<long double>(root.b.numerator) / root.b.denominator *
+                                                 std::sqrt(static_cast<long double>(root.c));
+            if (std::fabs(part) > 0x1p40L && std::fabs(value) < 1e-6L * std::fabs(part)) ++nearlyCancelling;
+            const std::string text = readLine(*rootLayout(root, Style::decimal));
+            const auto [m, exponent] = digitsOf(text);
+            const int below = signAt(A, B, C, m - 1, exponent), above = signAt(A, B, C, m + 1, exponent);
+            EXPECT_LE(below * above, 0) << what << " prints " << text;
+        }
+    }
+    EXPECT_GT(nearlyCancelling, 250);
 }
 
 }  // namespace
