@@ -7,20 +7,26 @@
 
 namespace duolinear {
 
-TagLayout rootLayoutOrDecimal(const Quadratic_solution& root, Style style) {
-    if (std::optional<TagLayout> layout = rootLayout(root, style)) return std::move(*layout);
-    return *rootLayout(root, Style::decimal);  // the decimal style draws every root
+// The root in the style, else in decimals; none when even the decimal digits
+// cannot be assured.
+std::optional<TagLayout> rootLayoutOrDecimal(const Quadratic_solution& root, Style style) {
+    if (std::optional<TagLayout> layout = rootLayout(root, style)) return layout;
+    return rootLayout(root, Style::decimal);
 }
 
 std::optional<TagLayout> rootsLine(char variable, const QuadraticRoots& roots, Style irrationalStyle) {
     if (roots.status == Quadratic_status::none || !roots.first || !roots.second) return std::nullopt;
     const TagLayout prefix = messageLayout(std::string(1, variable) + " = ");
     if (roots.status == Quadratic_status::rational_repeated) {
-        return joinAllLayouts({prefix, rootLayoutOrDecimal(*roots.first, Style::fraction)});
+        std::optional<TagLayout> root = rootLayoutOrDecimal(*roots.first, Style::fraction);
+        if (!root) return std::nullopt;
+        return joinAllLayouts({prefix, std::move(*root)});
     }
     const Style style = roots.status == Quadratic_status::rational_distinct ? Style::fraction : irrationalStyle;
-    return joinAllLayouts({prefix, rootLayoutOrDecimal(*roots.first, style), messageLayout(" or "), prefix,
-                           rootLayoutOrDecimal(*roots.second, style)});
+    std::optional<TagLayout> first = rootLayoutOrDecimal(*roots.first, style);
+    std::optional<TagLayout> second = rootLayoutOrDecimal(*roots.second, style);
+    if (!first || !second) return std::nullopt;
+    return joinAllLayouts({prefix, std::move(*first), messageLayout(" or "), prefix, std::move(*second)});
 }
 
 Style closingSurdStyle(Style style) {

@@ -20,10 +20,12 @@
 
 namespace duolinear {
 
-// rootLayout in the style, or the root's decimal value when it has none.
-TagLayout rootLayoutOrDecimal(const Quadratic_solution& root, Style style);
+// rootLayout in the style, or the root's decimal value when it has none;
+// none when even the decimal digits cannot be assured.
+std::optional<TagLayout> rootLayoutOrDecimal(const Quadratic_solution& root, Style style);
 
-// The roots line; no value when there are no roots (status none).
+// The roots line; no value when there are no roots (status none), or when a
+// root cannot be drawn.
 std::optional<TagLayout> rootsLine(char variable, const QuadraticRoots& roots, Style irrationalStyle);
 
 // The style of irrational roots in a closing step: over one common

@@ -49,7 +49,10 @@ std::optional<StepLines> squareRootAndSolveStep(Style style, const PolyEquation&
                                     joinLayouts("±", rationalLayout(*minusH, false, style),
                                                 rationalLayout(Rational{*top, *bottom}, false, style))));
     }
-    lines.push_back(*rootsLine(v, *roots, style));  // rational roots are drawn as fractions there
+    // Rational roots are drawn as fractions there.
+    std::optional<TagLayout> rootsOf = rootsLine(v, *roots, style);
+    if (!rootsOf) return std::nullopt;
+    lines.push_back(std::move(*rootsOf));
     return lines;
 }
 
