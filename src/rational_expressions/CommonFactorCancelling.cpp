@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "rational_expressions/DensePolynomials.h"
 #include "rational_expressions/FactoredValues.h"
 #include "rational_expressions/GroupRewrites.h"
 
@@ -59,6 +60,14 @@ TermGroup termsOf(const Polynomial_XL& part, const PartFactor& factor) {
     return group;
 }
 
+// Terms without factors whose sum is 0, or cannot be found: a factor worth
+// 0 leaves the quotient without a value, and is never cancelled.
+bool mayBeZero(const TermGroup& terms) {
+    const Polynomial_XL alone{{terms}};
+    const std::optional<Dense> value = GroupValues(alone).group(0);
+    return !value || value->empty();
+}
+
 struct Plan {
     std::vector<PartFactor> numerator;
     std::vector<PartFactor> denominator;
@@ -91,7 +100,7 @@ std::optional<Plan> cancellingPlan(const Rational_Expression& expression) {
     for (PartFactor& top : plan.numerator) {
         const TermGroup terms = termsOf(n, top);
         for (PartFactor& bottom : plan.denominator) {
-            if (bottom.cancelled == bottom.power || !alike(terms, termsOf(d, bottom))) continue;
+            if (bottom.cancelled == bottom.power || !alike(terms, termsOf(d, bottom)) || mayBeZero(terms)) continue;
             const std::uint64_t amount = std::min(top.power - top.cancelled, bottom.power - bottom.cancelled);
             top.cancelled += amount;
             bottom.cancelled += amount;

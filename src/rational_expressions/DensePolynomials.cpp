@@ -22,17 +22,6 @@ std::optional<Dense> sum(const Dense& a, const Dense& b) {
     return result;
 }
 
-// a with its highest coefficient made 1; a must not be zero.
-std::optional<Dense> monic(const Dense& a) {
-    Dense result;
-    for (const Rational& c : a) {
-        const std::optional<Rational> q = rationalQuotient(c, a.back());
-        if (!q) return std::nullopt;
-        result.push_back(*q);
-    }
-    return result;
-}
-
 }  // namespace
 
 std::optional<Dense> denseProduct(const Dense& a, const Dense& b) {
@@ -96,17 +85,6 @@ std::optional<DenseDivision> divided(const Dense& a, const Dense& b) {
     }
     trim(result.quotient);
     return result;
-}
-
-std::optional<Dense> denseGcd(Dense a, Dense b) {
-    while (!b.empty()) {
-        const std::optional<Dense> m = monic(b);
-        const std::optional<DenseDivision> r = m ? divided(a, *m) : std::nullopt;
-        if (!r) return std::nullopt;
-        a = *m;
-        b = r->remainder;
-    }
-    return monic(a);
 }
 
 }  // namespace duolinear
