@@ -1,11 +1,13 @@
 // Timing of quadraticSteps by each method on a few typical equations: small
 // whole coefficients with rational roots, sides to rearrange, fractions with
-// irrational roots, and no real roots.
+// irrational roots, and no real roots; and of quadraticRoots alone on them,
+// a fixed number of times so that instruction counts compare between builds.
 
 #include <cstdint>
 
 #include <benchmark/benchmark.h>
 
+#include "quadratic/QuadraticRoots.h"
 #include "quadratic/QuadraticSteps.h"
 
 namespace {
@@ -40,6 +42,13 @@ void quadraticStepsByMethod(benchmark::State& state) {
     state.SetLabel(rawValue(method) + ": " + c.label);
 }
 
+void quadraticRootsAlone(benchmark::State& state) {
+    const Case& c = kCases[state.range(0)];
+    for (auto _ : state) benchmark::DoNotOptimize(quadraticRoots(c.equation));
+    state.SetLabel(c.label);
+}
+
 }  // namespace
 
+BENCHMARK(quadraticRootsAlone)->DenseRange(0, 3)->Iterations(10000);
 BENCHMARK(quadraticStepsByMethod)->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3}});

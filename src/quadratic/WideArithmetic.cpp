@@ -22,24 +22,6 @@ UWide floorSquareRoot(UWide n) {
 
 }  // namespace
 
-CheckedWide wideAdd(CheckedWide a, CheckedWide b) {
-    Wide result = 0;
-    if (!a || !b || __builtin_add_overflow(*a, *b, &result)) return std::nullopt;
-    return result;
-}
-
-CheckedWide wideSubtract(CheckedWide a, CheckedWide b) {
-    Wide result = 0;
-    if (!a || !b || __builtin_sub_overflow(*a, *b, &result)) return std::nullopt;
-    return result;
-}
-
-CheckedWide wideMultiply(CheckedWide a, CheckedWide b) {
-    Wide result = 0;
-    if (!a || !b || __builtin_mul_overflow(*a, *b, &result)) return std::nullopt;
-    return result;
-}
-
 UWide wideGcd(Wide a, Wide b) {
     return wideGcdOfMagnitudes(wideMagnitude(a), wideMagnitude(b));
 }

@@ -15,9 +15,25 @@ namespace duolinear {
 
 using CheckedWide = std::optional<Wide>;
 
-CheckedWide wideAdd(CheckedWide a, CheckedWide b);
-CheckedWide wideSubtract(CheckedWide a, CheckedWide b);
-CheckedWide wideMultiply(CheckedWide a, CheckedWide b);
+// Defined here so that the root computation, which makes a dozen of these
+// calls per equation, has them inlined.
+inline CheckedWide wideAdd(CheckedWide a, CheckedWide b) {
+    Wide result = 0;
+    if (!a || !b || __builtin_add_overflow(*a, *b, &result)) return std::nullopt;
+    return result;
+}
+
+inline CheckedWide wideSubtract(CheckedWide a, CheckedWide b) {
+    Wide result = 0;
+    if (!a || !b || __builtin_sub_overflow(*a, *b, &result)) return std::nullopt;
+    return result;
+}
+
+inline CheckedWide wideMultiply(CheckedWide a, CheckedWide b) {
+    Wide result = 0;
+    if (!a || !b || __builtin_mul_overflow(*a, *b, &result)) return std::nullopt;
+    return result;
+}
 
 // gcd(|a|, |b|); 0 only for gcd(0, 0).
 UWide wideGcd(Wide a, Wide b);

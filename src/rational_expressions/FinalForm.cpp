@@ -76,9 +76,9 @@ Pictures sumOverMonomial(const Rational_Expression& expression) {
     return std::vector{expression, Rational_Expression{Polynomial_XL{{n.terms[0], {minusOne}}}, denominator}};
 }
 
-// The part multiplied out is 0, however it is written.
-bool isWorthZero(const Polynomial_XL& part) {
-    const std::optional<Dense> value = GroupValues(part).group(part.terms.size() - 1);
+// The numerator multiplied out is 0, however it is written.
+bool isWorthZero(const Polynomial_XL& numerator) {
+    const std::optional<Dense> value = GroupValues(numerator).group(numerator.terms.size() - 1);
     return value && value->empty();
 }
 
@@ -114,8 +114,6 @@ std::optional<std::vector<Rational_Expression>> finalFormPictures(const Rational
     if (!isWellFormedPart(n) || !isWellFormedPart(expression.poly_D) || hasZeroDenominator(expression)) {
         return std::nullopt;
     }
-    // A quotient whose denominator is worth 0 has no value, final or not.
-    if (isWorthZero(expression.poly_D)) return std::nullopt;
     Pictures pictures = closingPictures(expression);
     // A final numerator worth 0, whatever its shape, closes with 0/1.
     if (pictures && isWorthZero(n)) {

@@ -97,7 +97,9 @@ std::optional<bool> sharesFactorOrConstant(const Polynomial_XL& numerator, const
     const std::optional<std::vector<ValueFactor>> n = valueFactors(numerator);
     const std::optional<std::vector<ValueFactor>> d = valueFactors(denominator);
     if (!n || !d) return std::nullopt;
-    if (isZeroPart(*n) || isZeroPart(*d)) return false;
+    // A denominator worth 0 leaves the quotient without a value.
+    if (isZeroPart(*d)) return std::nullopt;
+    if (isZeroPart(*n)) return false;
     bool undecided = false;
     const std::optional<Rational> top = partContent(*n);
     const std::optional<Rational> bottom = partContent(*d);

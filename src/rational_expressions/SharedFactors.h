@@ -44,8 +44,9 @@ std::optional<std::vector<ValueFactor>> valueFactors(const Polynomial_XL& part);
 
 // True when the parts share a factor with a power of the letter or a
 // common constant; none when that cannot be decided (a part not well formed,
-// an undefined coefficient, a value that does not fit). A part whose value
-// is 0 shares nothing.
+// an undefined coefficient, a value that does not fit), and none for a
+// denominator worth 0, which leaves the quotient without a value. A
+// numerator worth 0 shares nothing.
 std::optional<bool> sharesFactorOrConstant(const Polynomial_XL& numerator, const Polynomial_XL& denominator);
 
 }  // namespace duolinear
