@@ -61,8 +61,19 @@ TermGroup termsOf(const Polynomial_XL& part, const PartFactor& factor) {
 }
 
 // Terms without factors whose sum is 0, or cannot be found: a factor worth
-// 0 leaves the quotient without a value, and is never cancelled.
+// 0 leaves the quotient without a value, and is never cancelled. Terms of
+// distinct powers are worth 0 only when each is.
 bool mayBeZero(const TermGroup& terms) {
+    bool distinct = true;
+    for (std::size_t i = 0; i < terms.size() && distinct; ++i) {
+        for (std::size_t j = i + 1; j < terms.size() && distinct; ++j) {
+            distinct = terms[i].monomial.exponent != terms[j].monomial.exponent;
+        }
+    }
+    if (distinct) {
+        return std::all_of(terms.begin(), terms.end(),
+                           [](const Term_XL& t) { return t.monomial.coefficient.numerator == 0; });
+    }
     const Polynomial_XL alone{{terms}};
     const std::optional<Dense> value = GroupValues(alone).group(0);
     return !value || value->empty();

@@ -47,6 +47,14 @@ std::optional<Dense> GroupValues::group(std::size_t index) {
         const Monomial& m = t.monomial;
         const std::optional<Rational> c = reducedRational(m.coefficient);
         if (!c || m.exponent > kMaxSharedDegree) return std::nullopt;
+        if (t.factors.empty()) {  // a monomial is added in place
+            if (c->numerator == 0) continue;
+            if (total.size() <= m.exponent) total.resize(m.exponent + 1, Rational{0, 1});
+            const std::optional<Rational> s = rationalSum(total[m.exponent], *c);
+            if (!s) return std::nullopt;
+            total[m.exponent] = *s;
+            continue;
+        }
         std::optional<Dense> term = Dense(m.exponent + 1, Rational{0, 1});
         term->back() = *c;
         trim(*term);
@@ -61,6 +69,7 @@ std::optional<Dense> GroupValues::group(std::size_t index) {
         if (!next) return std::nullopt;
         total = *next;
     }
+    trim(total);
     done_[index] = total;
     return total;
 }

@@ -18,6 +18,7 @@ constexpr std::uint64_t kLiftPrimes[] = {4611686018427387847u, 46116860184273878
                                          4611686018427387761u, 4611686018427387751u, 4611686018427387737u};
 
 std::uint64_t times(std::uint64_t x, std::uint64_t y, std::uint64_t p) {
+    if (p <= UINT32_MAX) return x * y % p;  // x, y < p: the product fits 64 bits
     return static_cast<std::uint64_t>(static_cast<UWide>(x) * y % p);
 }
 
@@ -26,13 +27,19 @@ std::uint64_t residue(std::int64_t n, std::uint64_t p) {
     return static_cast<std::uint64_t>(r < 0 ? r + static_cast<std::int64_t>(p) : r);
 }
 
-// x^(p − 2), the inverse of a non-zero x, by squaring.
+// The inverse of x, not 0 modulo p, by the extended Euclidean algorithm
+// (every value on the way is at most p in size).
 std::uint64_t inverse(std::uint64_t x, std::uint64_t p) {
-    std::uint64_t result = 1;
-    for (std::uint64_t e = p - 2; e > 0; e >>= 1, x = times(x, x, p)) {
-        if (e & 1) result = times(result, x, p);
+    std::int64_t t = 0;
+    std::int64_t nextT = 1;
+    auto r = static_cast<std::int64_t>(p);
+    auto nextR = static_cast<std::int64_t>(x % p);
+    while (nextR != 0) {
+        const std::int64_t q = r / nextR;
+        t = std::exchange(nextT, t - q * nextT);
+        r = std::exchange(nextR, r - q * nextR);
     }
-    return result;
+    return static_cast<std::uint64_t>(t < 0 ? t + static_cast<std::int64_t>(p) : t);
 }
 
 std::optional<Residues> image(const Dense& f, std::uint64_t p) {
@@ -40,7 +47,8 @@ std::optional<Residues> image(const Dense& f, std::uint64_t p) {
     for (const Rational& c : f) {
         const std::uint64_t d = residue(c.denominator, p);
         if (d == 0) return std::nullopt;
-        result.push_back(times(residue(c.numerator, p), inverse(d, p), p));
+        const std::uint64_t n = residue(c.numerator, p);
+        result.push_back(d == 1 ? n : times(n, inverse(d, p), p));
     }
     if (result.back() == 0) return std::nullopt;
     return result;
@@ -140,18 +148,23 @@ std::optional<Dense> wholePrimitive(const Dense& a) {
 }
 
 std::optional<Dense> denseGcd(const Dense& a, const Dense& b) {
-    const std::optional<Dense> wholeA = wholePrimitive(a);
-    const std::optional<Dense> wholeB = wholePrimitive(b);
-    if (!wholeA || !wholeB) return std::nullopt;
     if (a.size() == 1 || b.size() == 1) return Dense{Rational{1, 1}};
-    // The gcd's leading coefficient divides both leading coefficients.
-    const std::uint64_t scale = gcdOfMagnitudes(magnitude(wholeA->back().numerator), magnitude(wholeB->back().numerator));
+    // The whole forms, made only when the first image is not constant.
+    std::optional<Dense> wholeA;
+    std::optional<Dense> wholeB;
+    std::uint64_t scale = 0;  // the gcd's leading coefficient divides both leading ones
     std::vector<UWide> lift;
     UWide modulus = 0;
     for (const std::uint64_t p : kLiftPrimes) {
-        const std::optional<Residues> h = gcdModulo(*wholeA, *wholeB, p);
+        const std::optional<Residues> h = gcdModulo(a, b, p);
         if (!h) continue;
         if (h->size() == 1) return Dense{Rational{1, 1}};
+        if (!wholeA) {
+            wholeA = wholePrimitive(a);
+            wholeB = wholePrimitive(b);
+            if (!wholeA || !wholeB) return std::nullopt;
+            scale = gcdOfMagnitudes(magnitude(wholeA->back().numerator), magnitude(wholeB->back().numerator));
+        }
         if (modulus != 0 && h->size() > lift.size()) continue;  // p divides a remainder
         if (modulus != 0 && h->size() < lift.size()) modulus = 0;
         if (modulus > std::numeric_limits<std::uint64_t>::max()) return std::nullopt;  // two primes did not do

@@ -33,8 +33,9 @@ std::optional<std::vector<std::uint64_t>> gcdModulo(const Dense& a, const Dense&
 std::optional<Dense> wholePrimitive(const Dense& a);
 
 // The gcd of two non-zero polynomials in the form of wholePrimitive ({1} when
-// it is a constant). None when the whole form of either or of the gcd does
-// not fit 64 bits, or the primes tried do not decide it.
+// it is a constant). None when it is not constant and the whole form of
+// either or of the gcd does not fit 64 bits, or the primes tried do not
+// decide it.
 std::optional<Dense> denseGcd(const Dense& a, const Dense& b);
 
 }  // namespace duolinear

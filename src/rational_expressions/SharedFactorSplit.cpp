@@ -23,6 +23,15 @@ bool isWritable(const Polynomial_XL& part, const ValueFactor& f) {
     return f.value.size() >= 2 && (f.group != root || part.terms[root].size() > 1);
 }
 
+// The part has a root of several terms or a bracket, the only factors that
+// can be written out; told from its shape alone, before anything is valued.
+bool mayHaveWritable(const Polynomial_XL& part) {
+    if (part.terms.empty() || part.terms.back().empty()) return false;
+    const TermGroup& root = part.terms.back();
+    return root.size() > 1 || std::any_of(root.front().factors.begin(), root.front().factors.end(),
+                                          [](const Factor& f) { return f.exponent > 0; });
+}
+
 // The letter a group is written in: that of its first power of the letter.
 char letterOf(const TermGroup& group) {
     for (const Term_XL& t : group) {
@@ -82,6 +91,7 @@ std::optional<Dense> exactQuotient(const ValueFactor& f, const Dense& shared) {
 std::optional<ExpressionPictures> sharedFactorPictures(const Rational_Expression& expression) {
     const Polynomial_XL& n = expression.poly_N;
     const Polynomial_XL& d = expression.poly_D;
+    if (!mayHaveWritable(n) || !mayHaveWritable(d)) return std::nullopt;
     const std::optional<std::vector<ValueFactor>> top = valueFactors(n);
     const std::optional<std::vector<ValueFactor>> bottom = valueFactors(d);
     if (!top || !bottom) return std::nullopt;
