@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "algebra/Checked.h"
+#include "algebra/IntegerFunctions.h"
 
 namespace duolinear {
 
@@ -11,6 +12,9 @@ UWide wideMagnitude(Wide n) {
 }
 
 UWide wideGcdOfMagnitudes(UWide a, UWide b) {
+    // Both within 64 bits (the usual case): 64-bit division is far cheaper.
+    constexpr UWide kLimit = UWide{1} << 64;
+    if (a < kLimit && b < kLimit) return gcdOfMagnitudes(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
     while (b != 0) {
         const UWide rest = a % b;
         a = b;
@@ -33,7 +37,13 @@ std::optional<Rational> wideFraction(Wide numerator, Wide denominator) {
     const UWide num = wideMagnitude(numerator);
     const UWide den = wideMagnitude(denominator);
     const UWide g = wideGcdOfMagnitudes(num, den);  // not 0, as den is not
-    return fittedFraction((numerator < 0) != (denominator < 0), num / g, den / g);
+    const bool negative = (numerator < 0) != (denominator < 0);
+    constexpr UWide kLimit = UWide{1} << 64;
+    if (num < kLimit && den < kLimit) {
+        const auto narrow = static_cast<std::uint64_t>(g);
+        return fittedFraction(negative, static_cast<std::uint64_t>(num) / narrow, static_cast<std::uint64_t>(den) / narrow);
+    }
+    return fittedFraction(negative, num / g, den / g);
 }
 
 }  // namespace duolinear

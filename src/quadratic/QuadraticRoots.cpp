@@ -50,17 +50,17 @@ std::optional<QuadraticRoots> quadraticRoots(const PolyEquation& equation) {
     for (const Rational& coefficient : abc) {
         if (!common || coefficient.denominator == 0) return std::nullopt;
         const Wide denominator = static_cast<Wide>(magnitude(coefficient.denominator));
-        common = wideMultiply(*common / static_cast<Wide>(wideGcd(*common, denominator)), denominator);
+        common = wideMultiply(wideQuotient(*common, static_cast<Wide>(wideGcd(*common, denominator))), denominator);
     }
     if (!common) return std::nullopt;
     std::array<CheckedWide, 3> scaled{};
-    for (std::size_t i = 0; i < 3; ++i) scaled[i] = wideMultiply(abc[i].numerator, *common / abc[i].denominator);
+    for (std::size_t i = 0; i < 3; ++i) scaled[i] = wideMultiply(abc[i].numerator, wideQuotient(*common, abc[i].denominator));
     if (!scaled[0] || !scaled[1] || !scaled[2]) return std::nullopt;
     const auto divisor = static_cast<Wide>(wideGcd(static_cast<Wide>(wideGcd(*scaled[0], *scaled[1])), *scaled[2]));
     const Wide sign = *scaled[0] < 0 ? -1 : 1;
-    const CheckedWide A = wideMultiply(*scaled[0] / divisor, sign);
-    const CheckedWide B = wideMultiply(*scaled[1] / divisor, sign);
-    const CheckedWide C = wideMultiply(*scaled[2] / divisor, sign);
+    const CheckedWide A = wideMultiply(wideQuotient(*scaled[0], divisor), sign);
+    const CheckedWide B = wideMultiply(wideQuotient(*scaled[1], divisor), sign);
+    const CheckedWide C = wideMultiply(wideQuotient(*scaled[2], divisor), sign);
 
     const CheckedWide discriminant =
         wideSubtract(wideMultiply(B, B), wideMultiply(wideMultiply(Wide{4}, A), C));

@@ -35,6 +35,15 @@ inline CheckedWide wideMultiply(CheckedWide a, CheckedWide b) {
     return result;
 }
 
+// a / b for b not 0 and a quotient that fits, worked in 64 bits when both
+// fit there (a 128-bit division is a library call).
+inline Wide wideQuotient(Wide a, Wide b) {
+    const auto narrowA = static_cast<std::int64_t>(a);
+    const auto narrowB = static_cast<std::int64_t>(b);
+    if (narrowA == a && narrowB == b && narrowB != -1) return narrowA / narrowB;
+    return a / b;
+}
+
 // gcd(|a|, |b|); 0 only for gcd(0, 0).
 UWide wideGcd(Wide a, Wide b);
 
