@@ -1,7 +1,9 @@
 // Rational expressions: their questions and picture rewrites, the final-form
 // check, the common monomial split and the cancelling of common factors, and
 // a randomized simplification whose every picture keeps the value and the
-// letter, and which always reaches a final form.
+// letter, and which always reaches a final form, and whole simplifications
+// that stop within a number of rounds bounded by the size of the start
+// where products on the way do not fit.
 
 #include <algorithm>
 #include <cmath>
