@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "rational_expressions/DensePolynomials.h"
 #include "rational_expressions/FactoredValues.h"
 #include "rational_expressions/GroupRewrites.h"
 
@@ -59,6 +60,25 @@ TermGroup termsOf(const Polynomial_XL& part, const PartFactor& factor) {
     return group;
 }
 
+// Terms without factors whose sum is 0, or cannot be found: a factor worth
+// 0 leaves the quotient without a value, and is never cancelled. Terms of
+// distinct powers are worth 0 only when each is.
+bool mayBeZero(const TermGroup& terms) {
+    bool distinct = true;
+    for (std::size_t i = 0; i < terms.size() && distinct; ++i) {
+        for (std::size_t j = i + 1; j < terms.size() && distinct; ++j) {
+            distinct = terms[i].monomial.exponent != terms[j].monomial.exponent;
+        }
+    }
+    if (distinct) {
+        return std::all_of(terms.begin(), terms.end(),
+                           [](const Term_XL& t) { return t.monomial.coefficient.numerator == 0; });
+    }
+    const Polynomial_XL alone{{terms}};
+    const std::optional<Dense> value = GroupValues(alone).group(0);
+    return !value || value->empty();
+}
+
 struct Plan {
     std::vector<PartFactor> numerator;
     std::vector<PartFactor> denominator;
@@ -91,7 +111,7 @@ std::optional<Plan> cancellingPlan(const Rational_Expression& expression) {
     for (PartFactor& top : plan.numerator) {
         const TermGroup terms = termsOf(n, top);
         for (PartFactor& bottom : plan.denominator) {
-            if (bottom.cancelled == bottom.power || !alike(terms, termsOf(d, bottom))) continue;
+            if (bottom.cancelled == bottom.power || !alike(terms, termsOf(d, bottom)) || mayBeZero(terms)) continue;
             const std::uint64_t amount = std::min(top.power - top.cancelled, bottom.power - bottom.cancelled);
             top.cancelled += amount;
             bottom.cancelled += amount;

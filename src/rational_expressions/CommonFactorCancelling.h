@@ -13,7 +13,8 @@
 // letter). The numerator's factors are taken in
 // the order of their groups, each matched against the denominator's in the
 // same order, and the smaller power of a matched pair is cancelled from
-// both: (x + 1)²/(x + 1) leaves (x + 1)/1.
+// both: (x + 1)²/(x + 1) leaves (x + 1)/1. A factor worth 0 (0, 1 − 1) is
+// never cancelled: 0/0 has no value, and 1 would give it one.
 
 #include <optional>
 

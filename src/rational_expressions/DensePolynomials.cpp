@@ -22,17 +22,6 @@ std::optional<Dense> sum(const Dense& a, const Dense& b) {
     return result;
 }
 
-// a with its highest coefficient made 1; a must not be zero.
-std::optional<Dense> monic(const Dense& a) {
-    Dense result;
-    for (const Rational& c : a) {
-        const std::optional<Rational> q = rationalQuotient(c, a.back());
-        if (!q) return std::nullopt;
-        result.push_back(*q);
-    }
-    return result;
-}
-
 }  // namespace
 
 std::optional<Dense> denseProduct(const Dense& a, const Dense& b) {
@@ -58,6 +47,14 @@ std::optional<Dense> GroupValues::group(std::size_t index) {
         const Monomial& m = t.monomial;
         const std::optional<Rational> c = reducedRational(m.coefficient);
         if (!c || m.exponent > kMaxSharedDegree) return std::nullopt;
+        if (t.factors.empty()) {  // a monomial is added in place
+            if (c->numerator == 0) continue;
+            if (total.size() <= m.exponent) total.resize(m.exponent + 1, Rational{0, 1});
+            const std::optional<Rational> s = rationalSum(total[m.exponent], *c);
+            if (!s) return std::nullopt;
+            total[m.exponent] = *s;
+            continue;
+        }
         std::optional<Dense> term = Dense(m.exponent + 1, Rational{0, 1});
         term->back() = *c;
         trim(*term);
@@ -72,6 +69,7 @@ std::optional<Dense> GroupValues::group(std::size_t index) {
         if (!next) return std::nullopt;
         total = *next;
     }
+    trim(total);
     done_[index] = total;
     return total;
 }
@@ -96,17 +94,6 @@ std::optional<DenseDivision> divided(const Dense& a, const Dense& b) {
     }
     trim(result.quotient);
     return result;
-}
-
-std::optional<Dense> denseGcd(Dense a, Dense b) {
-    while (!b.empty()) {
-        const std::optional<Dense> m = monic(b);
-        const std::optional<DenseDivision> r = m ? divided(a, *m) : std::nullopt;
-        if (!r) return std::nullopt;
-        a = *m;
-        b = r->remainder;
-    }
-    return monic(a);
 }
 
 }  // namespace duolinear

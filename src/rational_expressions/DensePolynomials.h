@@ -2,7 +2,8 @@
 // Polynomials in one letter multiplied out exactly over the rationals:
 // coefficients by power, the constant first, with no zero at the end (the
 // zero polynomial is empty). The values of the groups of a factored
-// polynomial, and the division and greatest common divisor of two values.
+// polynomial, and the division of two values (their greatest common divisor
+// is in PolynomialGcd.h).
 //
 // Checked 64-bit arithmetic throughout: where a value does not fit, or a
 // power exceeds kMaxSharedDegree, the answer is none.
@@ -40,8 +41,5 @@ struct DenseDivision {
     Dense remainder;
 };
 std::optional<DenseDivision> divided(const Dense& a, const Dense& b);
-
-// The monic greatest common divisor of two non-zero polynomials.
-std::optional<Dense> denseGcd(Dense a, Dense b);
 
 }  // namespace duolinear

@@ -47,10 +47,21 @@ bool dropsSomething(const Polynomial_XL& part, const Polynomial_XL& rewritten) {
     return false;
 }
 
+bool hasZeroCoefficient(const Polynomial_XL& part) {
+    for (const TermGroup& group : part.terms) {
+        for (const Term_XL& t : group) {
+            if (t.monomial.coefficient.numerator == 0) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<ExpressionPictures> zeroTermPictures(const Rational_Expression& expression) {
     return picturesOfParts(expression, [](Color color, const Polynomial_XL& part) -> PartPictures {
+        // Without a zero coefficient there is nothing to drop: no copy.
+        if (!hasZeroCoefficient(part)) return std::nullopt;
         std::optional<Polynomial_XL> rewritten = zeroTermsRemoved(false, part);
         if (!rewritten || !dropsSomething(part, *rewritten)) return std::nullopt;
         return wholly(color, part, rewritten);

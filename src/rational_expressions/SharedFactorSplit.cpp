@@ -1,12 +1,13 @@
 #include "rational_expressions/SharedFactorSplit.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
-#include "algebra/Checked.h"
-#include "algebra/IntegerFunctions.h"
+#include "rational_expressions/CommonFactorCancelling.h"
 #include "rational_expressions/FactoredValues.h"
 #include "rational_expressions/GroupRewrites.h"
+#include "rational_expressions/PolynomialGcd.h"
 #include "rational_expressions/SharedFactors.h"
 
 namespace duolinear {
@@ -20,6 +21,15 @@ using PartPictures = std::optional<std::array<Polynomial_XL, 2>>;
 bool isWritable(const Polynomial_XL& part, const ValueFactor& f) {
     const std::size_t root = part.terms.size() - 1;
     return f.value.size() >= 2 && (f.group != root || part.terms[root].size() > 1);
+}
+
+// The part has a root of several terms or a bracket, the only factors that
+// can be written out; told from its shape alone, before anything is valued.
+bool mayHaveWritable(const Polynomial_XL& part) {
+    if (part.terms.empty() || part.terms.back().empty()) return false;
+    const TermGroup& root = part.terms.back();
+    return root.size() > 1 || std::any_of(root.front().factors.begin(), root.front().factors.end(),
+                                          [](const Factor& f) { return f.exponent > 0; });
 }
 
 // The letter a group is written in: that of its first power of the letter.
@@ -36,29 +46,6 @@ TermGroup written(const Dense& value, char v) {
         if (value[k].numerator != 0) group.push_back(Term_XL{Monomial{value[k], k, v}, {}});
     }
     return group;
-}
-
-// The monic g times the lcm of its denominators, over the gcd of the
-// numerators so made: whole, without a common divisor, leading positive.
-std::optional<Dense> primitive(const Dense& g) {
-    std::int64_t scale = 1;
-    for (const Rational& c : g) {
-        const std::optional<std::int64_t> l = lcm(scale, c.denominator);
-        if (!l) return std::nullopt;
-        scale = *l;
-    }
-    Dense result;
-    std::uint64_t common = 0;
-    for (const Rational& c : g) {
-        const std::optional<Rational> whole = rationalProduct(c, Rational{scale, 1});
-        if (!whole) return std::nullopt;
-        result.push_back(*whole);
-        common = gcdOfMagnitudes(common, magnitude(whole->numerator));
-    }
-    for (Rational& c : result) {
-        c = Rational{c.numerator / static_cast<std::int64_t>(common), 1};
-    }
-    return result;
 }
 
 // The part with factor f written as (shared)(quotient).
@@ -104,6 +91,7 @@ std::optional<Dense> exactQuotient(const ValueFactor& f, const Dense& shared) {
 std::optional<ExpressionPictures> sharedFactorPictures(const Rational_Expression& expression) {
     const Polynomial_XL& n = expression.poly_N;
     const Polynomial_XL& d = expression.poly_D;
+    if (!mayHaveWritable(n) || !mayHaveWritable(d)) return std::nullopt;
     const std::optional<std::vector<ValueFactor>> top = valueFactors(n);
     const std::optional<std::vector<ValueFactor>> bottom = valueFactors(d);
     if (!top || !bottom) return std::nullopt;
@@ -115,17 +103,20 @@ std::optional<ExpressionPictures> sharedFactorPictures(const Rational_Expression
         if (!isWritable(n, a)) continue;
         for (const ValueFactor& b : *bottom) {
             if (!isWritable(d, b)) continue;
-            const std::optional<Dense> g = denseGcd(a.value, b.value);
-            if (!g || g->size() < 2) continue;
-            const std::optional<Dense> shared = primitive(*g);
-            const std::optional<Dense> qa = shared ? exactQuotient(a, *shared) : std::nullopt;
-            const std::optional<Dense> qb = shared ? exactQuotient(b, *shared) : std::nullopt;
+            const std::optional<Dense> shared = denseGcd(a.value, b.value);
+            if (!shared || shared->size() < 2) continue;
+            const std::optional<Dense> qa = exactQuotient(a, *shared);
+            const std::optional<Dense> qb = exactQuotient(b, *shared);
             if (!qa || !qb) continue;
             const PartPictures numerator = writtenOut(Color::red, n, a, *shared, *qa);
             const PartPictures denominator = writtenOut(Color::blue, d, b, *shared, *qb);
             if (!numerator || !denominator) continue;
-            return ExpressionPictures{Rational_Expression{(*numerator)[0], (*denominator)[0]},
-                                      Rational_Expression{(*numerator)[1], (*denominator)[1]}};
+            Rational_Expression after{(*numerator)[1], (*denominator)[1]};
+            // Only what the cancelling that follows takes is written out:
+            // where it cannot (a product on the way does not fit), the same
+            // factor would be written out again and again.
+            if (!sharesFactor(after) || !cancellationPictures(after)) continue;
+            return ExpressionPictures{Rational_Expression{(*numerator)[0], (*denominator)[0]}, std::move(after)};
         }
     }
     return std::nullopt;

@@ -6,7 +6,9 @@
 // leading coefficient and no common divisor, is written out of both: each
 // factor becomes the bracket (G) times its quotient, found by exact
 // division, so that the brackets are alike and the cancelling of common
-// factors takes them next. Builds values only.
+// factors takes them next. A pair is written out only when that cancelling
+// can take it (its products fit 64 bits): otherwise nothing would ever
+// change but the number of brackets. Builds values only.
 
 #include <optional>
 
@@ -23,7 +25,8 @@ namespace duolinear {
 // plain part, or a root of several terms, is written 1·(G)(quotient) over
 // its other groups. Only brackets and whole roots are written out, never a
 // root's own monomial. None when nothing is shared so, a part is not well
-// formed or is 0, or a value does not fit 64 bits.
+// formed or is 0, or a value does not fit 64 bits, here or in the
+// cancelling that follows.
 std::optional<ExpressionPictures> sharedFactorPictures(const Rational_Expression& expression);
 
 }  // namespace duolinear

@@ -2,71 +2,25 @@
 
 #include <algorithm>
 #include <limits>
-#include <utility>
 #include <vector>
 
 #include "algebra/Checked.h"
 #include "algebra/IntegerFunctions.h"
 #include "algebra/Rational.h"
+#include "rational_expressions/PolynomialGcd.h"
 #include "rational_expressions/RationalExpressionValue.h"
 
 namespace duolinear {
 
 namespace {
 
-// The degree of the gcd of the two polynomials' images modulo the prime p,
-// which is at least that of their gcd over the rationals when p divides
-// neither leading coefficient nor any denominator; none when it does.
-std::optional<std::size_t> gcdDegreeModulo(const Dense& a, const Dense& b, std::uint64_t p) {
-    using Residues = std::vector<std::uint64_t>;
-    const auto residue = [p](std::int64_t n) {
-        const std::int64_t r = n % static_cast<std::int64_t>(p);
-        return static_cast<std::uint64_t>(r < 0 ? r + static_cast<std::int64_t>(p) : r);
-    };
-    const auto times = [p](std::uint64_t x, std::uint64_t y) {
-        return static_cast<std::uint64_t>(static_cast<unsigned __int128>(x) * y % p);
-    };
-    const auto inverse = [&](std::uint64_t x) {  // x^(p − 2) by squaring
-        std::uint64_t result = 1;
-        for (std::uint64_t e = p - 2; e > 0; e >>= 1, x = times(x, x)) {
-            if (e & 1) result = times(result, x);
-        }
-        return result;
-    };
-    const auto image = [&](const Dense& f) -> std::optional<Residues> {
-        Residues result;
-        for (const Rational& c : f) {
-            const std::uint64_t d = residue(c.denominator);
-            if (d == 0) return std::nullopt;
-            result.push_back(times(residue(c.numerator), inverse(d)));
-        }
-        if (result.back() == 0) return std::nullopt;
-        return result;
-    };
-    std::optional<Residues> x = image(a);
-    std::optional<Residues> y = image(b);
-    if (!x || !y) return std::nullopt;
-    while (!y->empty()) {
-        const std::uint64_t lead = inverse(y->back());
-        while (x->size() >= y->size()) {
-            const std::uint64_t factor = times(x->back(), lead);
-            const std::size_t shift = x->size() - y->size();
-            for (std::size_t i = 0; i < y->size(); ++i) {
-                (*x)[shift + i] = ((*x)[shift + i] + p - times(factor, (*y)[i])) % p;
-            }
-            while (!x->empty() && x->back() == 0) x->pop_back();
-        }
-        std::swap(*x, *y);
-    }
-    return x->size() - 1;
-}
-
 // Whether the two non-zero polynomials have a common factor of degree 1 or
 // more. A constant gcd modulo a prime proves there is none; otherwise the
 // gcd over the rationals decides (none when it does not fit).
 std::optional<bool> shareVariableFactor(const Dense& a, const Dense& b) {
     for (const std::uint64_t p : {2147483647u, 2147483629u, 2147483587u}) {
-        if (gcdDegreeModulo(a, b, p) == 0u) return false;
+        const std::optional<std::vector<std::uint64_t>> image = gcdModulo(a, b, p);
+        if (image && image->size() == 1) return false;
     }
     const std::optional<Dense> common = denseGcd(a, b);
     if (!common) return std::nullopt;
@@ -143,7 +97,9 @@ std::optional<bool> sharesFactorOrConstant(const Polynomial_XL& numerator, const
     const std::optional<std::vector<ValueFactor>> n = valueFactors(numerator);
     const std::optional<std::vector<ValueFactor>> d = valueFactors(denominator);
     if (!n || !d) return std::nullopt;
-    if (isZeroPart(*n) || isZeroPart(*d)) return false;
+    // A denominator worth 0 leaves the quotient without a value.
+    if (isZeroPart(*d)) return std::nullopt;
+    if (isZeroPart(*n)) return false;
     bool undecided = false;
     const std::optional<Rational> top = partContent(*n);
     const std::optional<Rational> bottom = partContent(*d);

@@ -8,8 +8,8 @@
 // rationals. The parts share a factor with a power of the letter when a
 // factor of one and a factor of the other have a greatest common divisor
 // that is not constant (shown not to when the gcd of their images modulo one
-// of a few large primes is constant, else decided by Euclid's algorithm on
-// polynomials with rational coefficients), and a common constant when the
+// of a few large primes is constant, else decided by their gcd, see
+// PolynomialGcd.h), and a common constant when the
 // numerators of their contents (the gcd of the numerators over the lcm of
 // the denominators, in lowest terms; a product's content is that of its
 // factors multiplied) have a common divisor above 1. The letters are not
@@ -44,8 +44,9 @@ std::optional<std::vector<ValueFactor>> valueFactors(const Polynomial_XL& part);
 
 // True when the parts share a factor with a power of the letter or a
 // common constant; none when that cannot be decided (a part not well formed,
-// an undefined coefficient, a value that does not fit). A part whose value
-// is 0 shares nothing.
+// an undefined coefficient, a value that does not fit), and none for a
+// denominator worth 0, which leaves the quotient without a value. A
+// numerator worth 0 shares nothing.
 std::optional<bool> sharesFactorOrConstant(const Polynomial_XL& numerator, const Polynomial_XL& denominator);
 
 }  // namespace duolinear

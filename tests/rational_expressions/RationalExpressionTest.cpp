@@ -1,7 +1,9 @@
 // Rational expressions: their questions and picture rewrites, the final-form
 // check, the common monomial split and the cancelling of common factors, and
 // a randomized simplification whose every picture keeps the value and the
-// letter, and which always reaches a final form.
+// letter, and which always reaches a final form, and whole simplifications
+// that stop within a number of rounds bounded by the size of the start
+// where products on the way do not fit.
 
 #include <algorithm>
 #include <cmath>
@@ -36,6 +38,14 @@ const std::vector<Operation> kSimplification = [] {
     steps.push_back(sharedFactorPictures);
     return steps;
 }();
+
+// The pictures of the first step of a whole simplification that applies.
+std::optional<ExpressionPictures> firstRewrite(const Rational_Expression& e) {
+    for (const Operation& operation : kSimplification) {
+        if (std::optional<ExpressionPictures> pictures = operation(e)) return pictures;
+    }
+    return std::nullopt;
+}
 
 // The numerator with red marked, then the denominator with blue marked.
 std::string show(const Rational_Expression& e) {
@@ -164,6 +174,10 @@ TEST(RationalExpression, FinalForm) {
                                           {"[1/2x]", "[-3]", "[1/2x] / [-3] => [-1/2x] / [3]"},
                                           {"[-1]", "[-1]", "[-1] / [-1] => [1] / [1]"},
                                           {"[1/0]", "[2]", "none"},
+                                          // A denominator worth 0, however written, gives no value.
+                                          {"[0]", "[0]", "none"},
+                                          {"[x, 1]", "[0]", "none"},
+                                          {"[x, 1]", "[1, -1] [x(0)]", "none"},
                                           // Whatever the shape, nothing may be left in common by value.
                                           {"[x^2, -1] [x, 2] [1(0)(1)]", "[x, 1]", "none"},
                                           {"[2x, 4] [1(0)]", "[x, 2] [1] [1(0)(1)]", "none"},
@@ -193,14 +207,15 @@ TEST(RationalExpression, FinalForm) {
     EXPECT_EQ(sharesFactorOrConstant(xl("[4x, 2]"), xl("[6]")), true);
     EXPECT_EQ(sharesFactorOrConstant(xl("[1/2x, 1]"), xl("[x, 1]")), false);
     EXPECT_EQ(sharesFactorOrConstant(xl("[x, 1] [1(0)^300]"), xl("[x, 1]")), std::nullopt);
-    // Nothing shared, found modulo a prime, though the gcd over the rationals
-    // would not fit; and a factor shared where that gcd does not fit.
+    // Nothing shared, found modulo a prime, though Euclid's remainders over
+    // the rationals would not fit; and a factor shared, found though they
+    // do not fit.
     const std::string a = "[1000003x^3, 999983x^2, 999979x, 999961]";
     const std::string b = "[999953x^3, 999931x^2, 999917x, 999907]";
     EXPECT_EQ(sharesFactorOrConstant(xl(a), xl(b)), false);
     EXPECT_EQ(sharesFactorOrConstant(xl("[1000003x^4, 1999986x^3, 1999962x^2, 1999940x, 999961]"),
                                      xl("[999953x^4, 1999884x^3, 1999848x^2, 1999824x, 999907]")),
-              std::nullopt);  // both are x + 1 times the above
+              true);  // both are x + 1 times the above
     EXPECT_EQ(sharesFactorOrConstant(xl("[1, -1] [0x(0), 1]"), xl("[x, 1]")), false);  // 0·0 + 1 is 1
     EXPECT_EQ(show(finalFormPictures(Rational_Expression{Polynomial_XL{{{}}}, xl("[2]")})), "none");
 }
@@ -244,6 +259,8 @@ TEST(RationalExpression, Cancelling) {
              "[*x, *1] [x, 1] [1(1)] / [*x, *1] [x, 2] [1(1)]"},
             {"[x, 1]", "[1, x]", "none"},
             {"[1]", "[1]", "none"},
+            {"[0]", "[0]", "none"},  // factors worth 0 are not cancelled
+            {"[1, -1]", "[1, -1]", "none"},
             {"[x, 2]", "[-1] [x, 1] [1(0)(1)]",
              "[x, 2] / [-1] [x, 1] [1(0)(1)] => [x, 2] [-1(0)] / [-1] [x, 1] [1(1)]"},
             // A denominator −1, or −1 times a bracket, moves its sign up.
@@ -385,24 +402,39 @@ std::vector<__int128> wholeCoefficients(const std::vector<Exact>& c) {
 }
 
 // The degree of the gcd over the rationals of two non-zero polynomials with
-// whole coefficients: Euclid's algorithm on pseudo-remainders, each divided
-// by its content so that the numbers stay small.
-std::size_t commonDegree(std::vector<__int128> a, std::vector<__int128> b) {
-    if (a.size() < b.size()) std::swap(a, b);
-    while (!b.empty()) {
-        while (a.size() >= b.size() && !a.empty()) {
-            const __int128 lead = a.back();
-            const std::size_t shift = a.size() - b.size();
-            for (std::size_t i = 0; i < a.size(); ++i) a[i] = wideProduct(a[i], b.back());
-            for (std::size_t i = 0; i < b.size(); ++i) a[shift + i] -= wideProduct(lead, b[i]);
-            while (!a.empty() && a.back() == 0) a.pop_back();
-            __int128 content = 0;
-            for (const __int128 x : a) content = wideGcd(content, x);
-            for (__int128& x : a) x /= content;
+// whole coefficients: the least degree of the gcd of their images modulo a
+// few primes that divide neither leading coefficient, which is never below
+// it (Euclid's remainders over the rationals would not fit 128 bits).
+std::size_t commonDegree(const std::vector<__int128>& a, const std::vector<__int128>& b) {
+    std::size_t least = std::min(a.size(), b.size()) - 1;
+    for (const std::int64_t p : {1000000007, 998244353, 1000000009}) {
+        const auto image = [p](const std::vector<__int128>& c) {
+            std::vector<std::int64_t> r;
+            for (const __int128 x : c) r.push_back(static_cast<std::int64_t>((x % p + p) % p));
+            return r;
+        };
+        const auto inverse = [p](std::int64_t x) {
+            std::int64_t result = 1;
+            for (std::int64_t e = p - 2; e > 0; e >>= 1, x = x * x % p) {
+                if (e & 1) result = result * x % p;
+            }
+            return result;
+        };
+        std::vector<std::int64_t> x = image(a), y = image(b);
+        if (x.back() == 0 || y.back() == 0) continue;
+        while (!y.empty()) {
+            const std::int64_t lead = inverse(y.back());
+            while (x.size() >= y.size()) {
+                const std::int64_t factor = x.back() * lead % p;
+                const std::size_t shift = x.size() - y.size();
+                for (std::size_t i = 0; i < y.size(); ++i) x[shift + i] = ((x[shift + i] - factor * y[i]) % p + p) % p;
+                while (!x.empty() && x.back() == 0) x.pop_back();
+            }
+            std::swap(x, y);
         }
-        std::swap(a, b);
+        least = std::min(least, x.size() - 1);
     }
-    return a.size() - 1;
+    return least;
 }
 
 // A factor p·v + q, or a factorable quadratic: the product of two of them.
@@ -460,10 +492,7 @@ Rational_Expression expectSimplified(const Rational_Expression& start, char v = 
     Rational_Expression e = start;
     int steps = 0;
     for (; steps < 60; ++steps) {
-        std::optional<ExpressionPictures> pictures;
-        for (const Operation& operation : kSimplification) {
-            if ((pictures = operation(e))) break;
-        }
+        const std::optional<ExpressionPictures> pictures = firstRewrite(e);
         if (!pictures) break;
         EXPECT_TRUE(keeps((*pictures)[0]));
         EXPECT_TRUE(keeps((*pictures)[1]));
@@ -541,6 +570,11 @@ TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancel
         {"[x^4, x^2, 1]", "[x^2, x, 1]", "[x^2, x, 1] [x^2, -x, 1] [1(1)] / [x^2, x, 1] [1]"},
         {"[x^4, 3x^2, 2]", "[x^4, 4x^2, 3]", "[x^2, 1] [x^2, 2] [1(1)] / [x^2, 1] [x^2, 3] [1(1)]"},
         {"[3x]", "[x^2, x]", "[3] [3] / [x, 1] [1(0)]"},
+        // Euclid's remainders over the rationals pass 2^63 on the way.
+        {"[4x^7, -5x^6, -7x^5, 10x^4, 4x^2, -4x, -8]", "[5x^7, 5x^6, -9x^5, -14x^4, 2x^3, 3x^2, -8x, 10]",
+         "[x^2, -2] [4x^5, -5x^4, x^3, 2x, 4] [1(1)] / [x^2, -2] [5x^5, 5x^4, x^3, -4x^2, 4x, -5] [1(1)]"},
+        {"[9x^7, -5x^6, 7x^5, -4x^4, 2x^3, -2x^2, 4x, -3]", "[5x^7, 5x^6, 4x^5, 11x^4, -6x^3, 5x^2, -5x, -1]",
+         "[x^2, 1] [9x^5, -5x^4, -2x^3, x^2, 4x, -3] [1(1)] / [x^2, 1] [5x^5, 5x^4, -x^3, 6x^2, -5x, -1] [1(1)]"},
         {"[4x^2, -8x, 8]", "[2x^4, -16x^3, 10x^2, 12x, -36]",
          "[2] [x^2, -2x, 2] [x^2, -2x, 2] [2] / [x^4, -8x^3, 5x^2, 6x, -18] [x^2, -2x, 2] [x^2, -6x, -9] [1(2)]"},
     };
@@ -642,10 +676,12 @@ TEST(RationalExpression, SimplificationsKeepTheValueAndEndFinal) {
     }
 }
 
-// Quotients of degree up to 6 whose parts share a factor with or without a
+// Quotients of degree up to 12 whose parts share a factor with or without a
 // rational root (x² + 2, 2x² − 3, x² + x + 1 have none), or nothing, with
 // whole or fractional coefficients, multiplied out or in brackets, and terms
-// written with a coefficient 0 here and there.
+// written with a coefficient 0 here and there. Cofactors of degree 3 to 5
+// with one-digit coefficients make Euclid's remainders over the rationals
+// grow past 64 bits.
 TEST(RationalExpression, RandomQuotientsEndWithNothingShared) {
     using Coefficients = std::vector<Exact>;  // the constant first
     SystemRandomSource draws(4711);
@@ -654,10 +690,16 @@ TEST(RationalExpression, RandomQuotientsEndWithNothingShared) {
         return draws.fairBool() ? value : -value;
     };
     const auto factor = [&]() -> Coefficients {
-        switch (draws.uniformInt(0, 2)) {
+        switch (draws.uniformInt(0, 3)) {
             case 0: return {{nonzero(4), 1}, {draws.uniformInt(1, 3), 1}};
             case 1: return {{draws.uniformInt(1, 3), 1}, {0, 1}, {draws.uniformInt(1, 2), 1}};
-            default: return {{draws.uniformInt(1, 2), 1}, {nonzero(1), 1}, {1, 1}};
+            case 2: return {{draws.uniformInt(1, 2), 1}, {nonzero(1), 1}, {1, 1}};
+            default: {
+                Coefficients c{{nonzero(9), 1}};
+                for (std::int64_t k = draws.uniformInt(3, 5); k > 1; --k) c.push_back({draws.uniformInt(-9, 9), 1});
+                c.push_back({draws.uniformInt(1, 9), 1});
+                return c;
+            }
         }
     };
     const auto times = [](const Coefficients& a, const Coefficients& b) {
@@ -684,13 +726,13 @@ TEST(RationalExpression, RandomQuotientsEndWithNothingShared) {
         }
         return terms;
     };
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         std::vector<Coefficients> shared;
         if (draws.uniformInt(0, 3) > 0) shared.push_back(factor());
         const auto part = [&](std::size_t most) {
             std::vector<Coefficients> factors = shared;
             std::size_t degree = shared.empty() ? 0 : shared.front().size() - 1;
-            for (std::int64_t k = draws.uniformInt(0, 2); k > 0; --k) {
+            for (std::int64_t k = draws.uniformInt(0, 4); k > 0; --k) {
                 Coefficients f = factor();
                 if (degree + f.size() - 1 > most) break;
                 degree += f.size() - 1;
@@ -712,8 +754,90 @@ TEST(RationalExpression, RandomQuotientsEndWithNothingShared) {
             p.terms.push_back({root});
             return p;
         };
-        Polynomial_XL top = part(6);
-        expectSimplified(Rational_Expression{std::move(top), part(6)});
+        Polynomial_XL top = part(12);
+        expectSimplified(Rational_Expression{std::move(top), part(12)});
+    }
+}
+
+// The terms of both parts and the factors they name.
+std::size_t sizeOf(const Rational_Expression& e) {
+    std::size_t size = 0;
+    for (const Polynomial_XL* part : {&e.poly_N, &e.poly_D}) {
+        for (const TermGroup& group : part->terms) {
+            for (const Term_XL& t : group) size += 1 + t.factors.size();
+        }
+    }
+    return size;
+}
+
+// Where a whole simplification of e stops, and after how many rounds (at
+// most limit).
+std::pair<Rational_Expression, int> stopOf(Rational_Expression e, int limit) {
+    int rounds = 0;
+    for (; rounds < limit; ++rounds) {
+        const std::optional<ExpressionPictures> pictures = firstRewrite(e);
+        if (!pictures) break;
+        e = recolored((*pictures)[1], Color::black);
+    }
+    return {e, rounds};
+}
+
+// Large constants whose products on the way do not fit 64 bits, next to
+// shared factors without rational roots: every step makes progress, so a
+// whole simplification stops within a number of rounds bounded by the size
+// of the expression, final or with nothing left to apply. A quotient whose
+// denominator is worth 0 stops too, and is never final.
+TEST(RationalExpression, WholeSimplificationsEndWithinABound) {
+    const std::vector<Case> unfinished{
+        // Worth 2^60, but 2^70 on the way.
+        {"[1099511627776] [x^2, 1] [1073741824(0)(1)]", "[x^2, 1] [1024(0)]",
+         "[1099511627776] [x^2, 1] [1073741824(0)(1)] / [x^2, 1] [1024(0)]"},
+        {"[10000000000] [x^2, 1] [10000000000(0)(1)]", "[x^2, 1]",
+         "[10000000000] [x^2, 1] [10000000000(0)(1)] / [x^2, 1]"},
+        {"[1/10000000000] [x^2, 1] [1/10000000000(0)(1)]", "[x^4, 2x^2, 1]",
+         "[1/10000000000] [x^2, 1] [1/10000000000(0)(1)] / [x^4, 2x^2, 1]"},
+        {"[0]", "[0]", "[0] / [0]"},
+        {"[0]", "[x, 1] [0(0)]", "[0] / [x, 1] [0]"},
+        {"[x, 1]", "[0]", "[x, 1] / [0]"},
+        {"[x, 1]", "[x, -x]", "[x, 1] / [1, -1] [x(0)]"},
+        {"[1, -1]", "[1, -1]", "[1, -1] / [1, -1]"},
+    };
+    for (const Case& c : unfinished) {
+        const auto [end, rounds] = stopOf(Rational_Expression{xl(c.n), xl(c.d)}, 50);
+        EXPECT_EQ(show(end), c.expected) << c.n << " over " << c.d << " after " << rounds << " rounds";
+        EXPECT_EQ(show(finalFormPictures(end)), "none") << c.n << " over " << c.d;
+    }
+
+    SystemRandomSource draws(1789);
+    const std::vector<std::string> constants{"1099511627776", "1073741824", "-4294967296", "10000000000",
+                                             "-10000000000", "1/10000000000", "3486784401", "7"};
+    const std::vector<std::string> shared{"[x^2, 1]", "[x^2, 2]", "[2x^2, -3]", "[x^2, x, 1]", "[x, 1]"};
+    const std::vector<std::string> others{"[x^2, 3]", "[x, -2]", "[x^2, -x, 5]"};
+    const auto pick = [&draws](const std::vector<std::string>& list) { return list[draws.uniformIndex(list.size())]; };
+    for (int round = 0; round < 200; ++round) {
+        // A root constant times a constant bracket, the shared factor (or
+        // its square multiplied out) and another factor, each now and then.
+        const std::string s = pick(shared);
+        const auto part = [&] {
+            std::string groups;
+            std::string root = pick(constants);
+            std::size_t count = 0;
+            const auto add = [&](const std::string& group) {
+                groups += group + " ";
+                root += "(" + std::to_string(count++) + ")";
+                if (draws.uniformInt(0, 3) == 0) root += "^2";
+            };
+            if (draws.fairBool()) add("[" + pick(constants) + "]");
+            add(s);
+            if (draws.fairBool()) add(pick(others));
+            return groups + "[" + root + "]";
+        };
+        const std::string n = part();
+        const std::string d = draws.uniformInt(0, 3) == 0 ? (s == "[x, 1]" ? "[x^2, 2x, 1]" : "[x^4, 2x^2, 1]") : part();
+        const Rational_Expression start{xl(n), xl(d)};
+        const int bound = 2 * static_cast<int>(sizeOf(start));
+        const auto [end, rounds] = stopOf(start, bound + 1);
+        EXPECT_LE(rounds, bound) << n << " over " << d << " goes on at " << show(end);
     }
 }
 
