@@ -50,7 +50,9 @@ std::optional<Residues> image(const Dense& f, std::uint64_t p) {
         const std::uint64_t n = residue(c.numerator, p);
         result.push_back(d == 1 ? n : times(n, inverse(d, p), p));
     }
-    if (result.back() == 0) return std::nullopt;
+    // The zero polynomial, or one whose leading coefficient p divides, has no
+    // image of its degree.
+    if (result.empty() || result.back() == 0) return std::nullopt;
     return result;
 }
 
