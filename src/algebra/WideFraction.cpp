@@ -14,7 +14,8 @@ UWide wideMagnitude(Wide n) {
 UWide wideGcdOfMagnitudes(UWide a, UWide b) {
     constexpr UWide kNarrow = UWide{1} << 64;
     // 64-bit remainders are many times cheaper than 128-bit ones.
-    if (a < kNarrow && b < kNarrow) return gcdOfMagnitudes(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
+    if (a < kNarrow && b < kNarrow)
+        return gcdOfMagnitudes(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
     while (b != 0) {
         const UWide rest = a % b;
         a = b;

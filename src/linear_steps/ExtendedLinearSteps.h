@@ -3,8 +3,8 @@
 // variable whose sides may hold bracketed groups. A bracket phase works the
 // brackets away ("simplify", "clear fractions" or "clear decimals", then
 // "combine simple like terms" and "distribute to remove (  )" in turn until
-// no bracket is left); what remains is handed to linearEquationSteps, whose steps are shown below
-// the lines already worked. An opening "🤔" and a closing "😎" step frame the
+// no bracket is left); what remains is handed to linearEquationSteps, whose
+// steps are shown below the lines already worked. An opening "🤔" and a closing "😎" step frame the
 // whole unless the caller skips them.
 //
 // The refusal (Refusal.h): an equation with a denominator 0 anywhere gets the

@@ -11,8 +11,8 @@
 namespace duolinear {
 
 struct BigInteger {
-    bool negative = false;               // never set for 0
-    std::vector<std::uint32_t> digits;   // the magnitude base 2³², least significant first, no leading 0
+    bool negative = false;              // never set for 0
+    std::vector<std::uint32_t> digits;  // the magnitude base 2³², least significant first, no leading 0
 };
 
 BigInteger bigInteger(Wide n);

@@ -63,8 +63,8 @@ std::optional<Digits> digitsOf(const std::string& text) {
 // The "%.8g" text of the digits, through the double nearest them.
 std::string textOf(const Digits& d) {
     char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%s%llue%d", d.negative ? "-" : "",
-                  static_cast<unsigned long long>(d.digits), d.exponent);
+    std::snprintf(buffer, sizeof buffer, "%s%llue%d", d.negative ? "-" : "", static_cast<unsigned long long>(d.digits),
+                  d.exponent);
     return decimalText(std::strtod(buffer, nullptr), kDigits);
 }
 

@@ -54,7 +54,8 @@ std::optional<QuadraticRoots> quadraticRoots(const PolyEquation& equation) {
     }
     if (!common) return std::nullopt;
     std::array<CheckedWide, 3> scaled{};
-    for (std::size_t i = 0; i < 3; ++i) scaled[i] = wideMultiply(abc[i].numerator, wideQuotient(*common, abc[i].denominator));
+    for (std::size_t i = 0; i < 3; ++i)
+        scaled[i] = wideMultiply(abc[i].numerator, wideQuotient(*common, abc[i].denominator));
     if (!scaled[0] || !scaled[1] || !scaled[2]) return std::nullopt;
     const auto divisor = static_cast<Wide>(wideGcd(static_cast<Wide>(wideGcd(*scaled[0], *scaled[1])), *scaled[2]));
     const Wide sign = *scaled[0] < 0 ? -1 : 1;
@@ -62,8 +63,7 @@ std::optional<QuadraticRoots> quadraticRoots(const PolyEquation& equation) {
     const CheckedWide B = wideMultiply(wideQuotient(*scaled[1], divisor), sign);
     const CheckedWide C = wideMultiply(wideQuotient(*scaled[2], divisor), sign);
 
-    const CheckedWide discriminant =
-        wideSubtract(wideMultiply(B, B), wideMultiply(wideMultiply(Wide{4}, A), C));
+    const CheckedWide discriminant = wideSubtract(wideMultiply(B, B), wideMultiply(wideMultiply(Wide{4}, A), C));
     const CheckedWide twoA = wideMultiply(Wide{2}, A);
     const CheckedWide minusB = wideSubtract(Wide{0}, B);
     if (!discriminant) return std::nullopt;  // an absent 2A or -B makes every root below absent

@@ -22,10 +22,10 @@
 // denominator share a factor as written, or whose monomials would split off
 // a common one, is never final; nor, whatever its shape, is one whose parts
 // share by value a factor with a power of the letter or a common constant,
-// or for which that cannot be decided (sharesFactorOrConstant). Neither is one with an undefined coefficient, a
-// denominator worth 0 (whatever its shape: 0, x − x) or a part that is not
-// well formed; a tidied form that would not fit 64 bits
-// answers none too. A negated coefficient keeps its denominator and a
+// or for which that cannot be decided (sharesFactorOrConstant). Neither is
+// one with an undefined coefficient, a denominator worth 0 (whatever its
+// shape: 0, x − x) or a part that is not well formed; a tidied form that
+// would not fit 64 bits answers none too. A negated coefficient keeps its denominator and a
 // product keeps its factors. A final expression whose numerator is worth 0,
 // whatever its shape (x·(1 − 1), x² + 1 − x² − 1), closes with 0/1.
 
