@@ -12,6 +12,7 @@ namespace duolinear {
 namespace {
 
 using Residues = std::vector<std::uint64_t>;
+using WholeForm = std::vector<Wide>;  // the constant first
 
 // Primes just below 2^62: a product of two of them fits 128 bits.
 constexpr std::uint64_t kLiftPrimes[] = {4611686018427387847u, 4611686018427387817u, 4611686018427387787u,
@@ -80,11 +81,48 @@ std::optional<Dense> lifted(const std::vector<UWide>& c, UWide m) {
     return result;
 }
 
-// The whole polynomial a divided by the whole g leaves no remainder; false
-// also when a value on the way does not fit 128 bits.
-bool dividesExactly(const Dense& g, const Dense& a) {
-    std::vector<Wide> r;
-    for (const Rational& c : a) r.push_back(c.numerator);
+// A non-zero polynomial times the lcm of its denominators, over the gcd of
+// the numerators so made, with a positive leading coefficient: whole and
+// without a common divisor, in 128 bits, so that fractions near 2^63 whose
+// whole form just passes 64 bits still have one. None when it does not fit.
+std::optional<WholeForm> wholeForm(const Dense& a) {
+    // The content comes out before the scale goes in: (n / g)·(l / d) is no
+    // larger than the answer, where n·l can be far larger.
+    UWide scale = 1;
+    std::uint64_t top = 0;
+    for (const Rational& c : a) {
+        if (c.denominator == 0) return std::nullopt;
+        const UWide d = magnitude(c.denominator);
+        if (__builtin_mul_overflow(scale / wideGcdOfMagnitudes(scale, d), d, &scale)) return std::nullopt;
+        top = gcdOfMagnitudes(top, magnitude(c.numerator));
+    }
+    if (top == 0) return std::nullopt;
+    WholeForm result;
+    result.reserve(a.size());
+    UWide common = 0;
+    for (const Rational& c : a) {
+        UWide size = 0;
+        if (__builtin_mul_overflow(UWide{magnitude(c.numerator) / top}, scale / magnitude(c.denominator), &size) ||
+            size > static_cast<UWide>(std::numeric_limits<Wide>::max())) {
+            return std::nullopt;
+        }
+        result.push_back(static_cast<Wide>(size));
+        common = wideGcdOfMagnitudes(common, size);  // 1 unless a fraction was not in lowest terms
+    }
+    const auto negative = [](const Rational& c) { return (c.numerator < 0) != (c.denominator < 0); };
+    const bool flip = negative(a.back());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        result[i] /= static_cast<Wide>(common);
+        if (negative(a[i]) != flip) result[i] = -result[i];
+    }
+    return result;
+}
+
+// The whole polynomial a divided by the whole g, with a positive leading
+// coefficient, leaves no remainder; false also when a value on the way does
+// not fit 128 bits.
+bool dividesExactly(const Dense& g, const WholeForm& a) {
+    WholeForm r = a;
     const Wide lead = g.back().numerator;
     while (r.size() >= g.size()) {
         if (r.back() % lead != 0) return false;
@@ -125,66 +163,48 @@ std::optional<Residues> gcdModulo(const Dense& a, const Dense& b, std::uint64_t 
     return x;
 }
 
-std::optional<Dense> wholePrimitive(const Dense& a) {
-    std::int64_t scale = 1;
-    for (const Rational& c : a) {
-        const std::optional<std::int64_t> l = lcm(scale, c.denominator);
-        if (!l) return std::nullopt;
-        scale = *l;
-    }
-    Dense result;
-    std::uint64_t common = 0;
-    for (const Rational& c : a) {
-        const std::optional<Rational> whole = rationalProduct(c, Rational{scale, 1});
-        if (!whole) return std::nullopt;
-        result.push_back(*whole);
-        common = gcdOfMagnitudes(common, magnitude(whole->numerator));
-    }
-    if (common == 0 || common > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-        return std::nullopt;
-    }
-    const std::int64_t divisor =
-        result.back().numerator < 0 ? -static_cast<std::int64_t>(common) : static_cast<std::int64_t>(common);
-    for (Rational& c : result) c = Rational{c.numerator / divisor, 1};
-    return result;
-}
-
 std::optional<Dense> denseGcd(const Dense& a, const Dense& b) {
     if (a.size() == 1 || b.size() == 1) return Dense{Rational{1, 1}};
-    // The whole forms, made only when the first image is not constant.
-    std::optional<Dense> wholeA;
-    std::optional<Dense> wholeB;
-    std::uint64_t scale = 0;  // the gcd's leading coefficient divides both leading ones
+    // The whole forms, made only when the first image is not constant. When
+    // one does not fit, only a later constant image can still decide.
+    bool wholesMade = false;
+    std::optional<WholeForm> wholeA;
+    std::optional<WholeForm> wholeB;
+    UWide scale = 0;  // the gcd's leading coefficient divides both leading ones
     std::vector<UWide> lift;
     UWide modulus = 0;
+    int primesLifted = 0;
     for (const std::uint64_t p : kLiftPrimes) {
         const std::optional<Residues> h = gcdModulo(a, b, p);
         if (!h) continue;
         if (h->size() == 1) return Dense{Rational{1, 1}};
-        if (!wholeA) {
-            wholeA = wholePrimitive(a);
-            wholeB = wholePrimitive(b);
-            if (!wholeA || !wholeB) return std::nullopt;
-            scale = gcdOfMagnitudes(magnitude(wholeA->back().numerator), magnitude(wholeB->back().numerator));
+        if (!wholesMade) {
+            wholesMade = true;
+            wholeA = wholeForm(a);
+            wholeB = wholeForm(b);
+            if (wholeA && wholeB) scale = wideGcdOfMagnitudes(wholeA->back(), wholeB->back());
         }
-        if (modulus != 0 && h->size() > lift.size()) continue;  // p divides a remainder
-        if (modulus != 0 && h->size() < lift.size()) modulus = 0;
-        if (modulus > std::numeric_limits<std::uint64_t>::max()) return std::nullopt;  // two primes did not do
-        const std::uint64_t s = scale % p;
-        if (modulus == 0) {
+        if (!wholeA || !wholeB) continue;
+        if (primesLifted > 0 && h->size() > lift.size()) continue;  // p divides a resultant of the cofactors
+        const auto s = static_cast<std::uint64_t>(scale % p);
+        // An image of lower degree shows the primes before to be unlucky; a
+        // third prime does not fit 128 bits, so it starts the lift again.
+        if (primesLifted == 0 || primesLifted == 2 || h->size() < lift.size()) {
             lift.assign(h->size(), 0);
             for (std::size_t i = 0; i < h->size(); ++i) lift[i] = times((*h)[i], s, p);
             modulus = p;
+            primesLifted = 1;
         } else {
             // The residue modulo m·p that is lift modulo m and s·h modulo p.
-            const std::uint64_t m = static_cast<std::uint64_t>(modulus);
+            const auto m = static_cast<std::uint64_t>(modulus);
             const std::uint64_t step = inverse(m % p, p);
             for (std::size_t i = 0; i < h->size(); ++i) {
                 const std::uint64_t wanted = times((*h)[i], s, p);
-                const std::uint64_t have = static_cast<std::uint64_t>(lift[i] % p);
+                const auto have = static_cast<std::uint64_t>(lift[i] % p);
                 lift[i] += modulus * times((wanted + p - have) % p, step, p);
             }
             modulus *= p;
+            primesLifted = 2;
         }
         const std::optional<Dense> g = lifted(lift, modulus);
         if (g && dividesExactly(*g, *wholeA) && dividesExactly(*g, *wholeB)) return g;

@@ -10,9 +10,11 @@
 // the same degree for all but a few primes (those dividing a resultant of
 // the quotients). The image of lowest degree, scaled to the gcd of the two
 // leading coefficients of the whole forms, is lifted from one prime or, by
-// the Chinese remainder theorem, from two, made whole without a common
-// divisor and then checked by exact division of both whole forms: a
-// divisor of both of the least degree seen is their gcd.
+// the Chinese remainder theorem, from two (an image of lower degree, or a
+// third prime, starts the lift again), made whole without a common divisor
+// and then checked by exact division of both whole forms: a divisor of both
+// of the least degree seen is their gcd. Every prime is tried before the
+// answer is none.
 
 #include <cstdint>
 #include <optional>
@@ -27,15 +29,11 @@ namespace duolinear {
 // leading coefficient.
 std::optional<std::vector<std::uint64_t>> gcdModulo(const Dense& a, const Dense& b, std::uint64_t p);
 
-// A non-zero polynomial times the lcm of its denominators, over the gcd of
-// the numerators so made, with a positive leading coefficient: whole and
-// without a common divisor. None when that does not fit 64 bits.
-std::optional<Dense> wholePrimitive(const Dense& a);
-
-// The gcd of two non-zero polynomials in the form of wholePrimitive ({1} when
-// it is a constant). None when it is not constant and the whole form of
-// either or of the gcd does not fit 64 bits, or the primes tried do not
-// decide it.
+// The gcd of two non-zero polynomials, made whole (times the lcm of its
+// denominators, over the gcd of the numerators so made) with a positive
+// leading coefficient ({1} when it is a constant). None when it is not
+// constant and the whole form of either does not fit 128 bits or that of the
+// gcd 64 bits, or the primes tried do not decide it.
 std::optional<Dense> denseGcd(const Dense& a, const Dense& b);
 
 }  // namespace duolinear

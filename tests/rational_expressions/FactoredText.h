@@ -58,11 +58,12 @@ private:
         if (peek() != c) throw std::invalid_argument("expected '" + std::string(1, c) + "' in " + text_);
         ++pos_;
     }
-    std::optional<std::int64_t> number() {
+    // Unsigned, so that "-9223372036854775808" reads as the least value.
+    std::optional<std::uint64_t> number() {
         const std::size_t start = pos_;
         while (std::isdigit(static_cast<unsigned char>(peek()))) ++pos_;
         if (pos_ == start) return std::nullopt;
-        return std::stoll(text_.substr(start, pos_ - start));
+        return std::stoull(text_.substr(start, pos_ - start));
     }
 
     Term_XL term() {
@@ -72,14 +73,14 @@ private:
             negative = true;
             ++pos_;
         }
-        const std::optional<std::int64_t> n = number();
-        std::int64_t numerator = n.value_or(1);
+        const std::optional<std::uint64_t> n = number();
+        const std::uint64_t numerator = n.value_or(1);
         std::int64_t denominator = 1;
         if (peek() == '/') {
             ++pos_;
             const bool negativeDenominator = peek() == '-';
             if (negativeDenominator) ++pos_;
-            denominator = number().value();
+            denominator = static_cast<std::int64_t>(number().value());
             if (negativeDenominator) denominator = -denominator;
         }
         t.monomial.exponent = 0;
@@ -93,7 +94,7 @@ private:
         } else if (!n) {
             throw std::invalid_argument("a term needs a number or a letter in " + text_);
         }
-        t.monomial.coefficient = Rational{negative ? -numerator : numerator, denominator};
+        t.monomial.coefficient = Rational{static_cast<std::int64_t>(negative ? 0 - numerator : numerator), denominator};
         while (peek() == '(') {
             ++pos_;
             Factor f{static_cast<std::uint64_t>(number().value()), 1};

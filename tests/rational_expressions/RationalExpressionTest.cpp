@@ -17,6 +17,7 @@
 
 #include "FactoredText.h"
 #include "algebra/RandomSource.h"
+#include "rational_expressions/PolynomialGcd.h"
 #include "rational_expressions/Rational_Expression.h"
 
 namespace duolinear {
@@ -575,6 +576,11 @@ TEST(RationalExpression, SharedFactorsWithoutARationalRootAreWrittenOutAndCancel
          "[x^2, -2] [4x^5, -5x^4, x^3, 2x, 4] [1(1)] / [x^2, -2] [5x^5, 5x^4, x^3, -4x^2, 4x, -5] [1(1)]"},
         {"[9x^7, -5x^6, 7x^5, -4x^4, 2x^3, -2x^2, 4x, -3]", "[5x^7, 5x^6, 4x^5, 11x^4, -6x^3, 5x^2, -5x, -1]",
          "[x^2, 1] [9x^5, -5x^4, -2x^3, x^2, 4x, -3] [1(1)] / [x^2, 1] [5x^5, 5x^4, -x^3, 6x^2, -5x, -1] [1(1)]"},
+        // Fractions near 2^62 whose whole form passes 64 bits.
+        {"[4x^5, 602891x^4, -17592181824293/2x^3, -1325771329564206586x^2, -4640074309144936448x, 2651481086474846208]",
+         "[2x] [x, -1/2] [x, 4] [1(0)(1)(2)]",
+         "[2x, -1] [2x^4, 602893/2x^3, -4398045305350x^2, -662887863804755968x, -2651481086474846208] [x, 4] "
+         "[4x, 602877] [x^2, -2199023255552] [1/2(3)(4)] / [2x] [x, -1/2] [x, 4] [2x, -1] [2x, -1] [x]"},
         {"[4x^2, -8x, 8]", "[2x^4, -16x^3, 10x^2, 12x, -36]",
          "[2] [x^2, -2x, 2] [x^2, -2x, 2] [2] / [x^4, -8x^3, 5x^2, 6x, -18] [x^2, -2x, 2] [x^2, -6x, -9] [1(2)]"},
     };
@@ -759,6 +765,160 @@ TEST(RationalExpression, RandomQuotientsEndWithNothingShared) {
     }
 }
 
+using WholePolynomial = std::vector<__int128>;  // the constant first
+using ExactPolynomial = std::vector<Exact>;
+
+ExactPolynomial exactTimes(const ExactPolynomial& a, const ExactPolynomial& b) {
+    ExactPolynomial c(a.size() + b.size() - 1);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = 0; j < b.size(); ++j) c[i + j] = c[i + j] + a[i] * b[j];
+    }
+    return c;
+}
+
+// Made whole, over the gcd of the coefficients, with a positive leading one.
+WholePolynomial primitive(const ExactPolynomial& a) {
+    WholePolynomial whole = wholeCoefficients(a);
+    __int128 g = 0;
+    for (const __int128 c : whole) g = wideGcd(g, c);
+    if (whole.back() < 0) g = -g;
+    for (__int128& c : whole) c /= g;
+    return whole;
+}
+
+// a over b when b divides it exactly.
+std::optional<WholePolynomial> exactQuotientOf(WholePolynomial a, const WholePolynomial& b) {
+    if (a.size() < b.size()) return std::nullopt;
+    WholePolynomial q(a.size() - b.size() + 1);
+    for (std::size_t k = q.size(); k-- > 0;) {
+        if (a[k + b.size() - 1] % b.back() != 0) return std::nullopt;
+        q[k] = a[k + b.size() - 1] / b.back();
+        for (std::size_t i = 0; i < b.size(); ++i) a[k + i] -= wideProduct(q[k], b[i]);
+    }
+    if (std::any_of(a.begin(), a.end(), [](__int128 c) { return c != 0; })) return std::nullopt;
+    return q;
+}
+
+// The coefficients, the constant first, or "none".
+std::string shown(const std::optional<Dense>& d) {
+    if (!d) return "none";
+    std::string out;
+    for (const Rational& c : *d) {
+        out += (out.empty() ? "[" : ", ") + std::to_string(c.numerator);
+        if (c.denominator != 1) out += "/" + std::to_string(c.denominator);
+    }
+    return out + "]";
+}
+
+// Pairs s·g·u and t·g·v: scales that are fractions near 2^62 or reach −2^63,
+// a cofactor with fractions near 2^62 (a whole form past 64 bits), cofactors
+// whose constant term or leading coefficient is a lift prime, and cofactors
+// x − r and v with v(r) the product of the first lift primes, which makes
+// those primes unlucky. The gcd found divides both with coprime cofactors,
+// and is g whenever u and v are coprime and g's whole form fits 64 bits.
+TEST(PolynomialGcd, FoundWheneverItFits) {
+    const std::vector<__int128> primes{4611686018427387847, 4611686018427387817, 4611686018427387787,
+                                       4611686018427387761, 4611686018427387751, 4611686018427387737};
+    const auto dense = [](const ExactPolynomial& c) {
+        Dense d;
+        for (const Exact& x : c) d.push_back(Rational{static_cast<std::int64_t>(x.n), static_cast<std::int64_t>(x.d)});
+        return d;
+    };
+    const auto whole = [](const WholePolynomial& c) {
+        ExactPolynomial result;
+        for (const __int128 x : c) result.push_back(Exact{x, 1});
+        return result;
+    };
+    const __int128 least = INT64_MIN;
+    const std::vector<std::pair<ExactPolynomial, ExactPolynomial>> rows{
+        {{{least, 1}, {least, 1}}, {{1, 1}, {1, 1}}},
+        {{{least, 1}, {-1, 1}}, {{least, 1}, {-1, 1}}},  // −x − 2^63: the gcd's whole form does not fit
+        {{{__int128{1} << 62, 3}, {__int128{1} << 62, 1}}, {{1, 1}, {4, 1}, {3, 1}}},
+        // x divides both modulo the first lift prime; the next shows nothing is shared.
+        {{{0, 1}, {4, 1}}, {{primes[0], 1}, {1, 1}, {0, 1}, {1, 3}}},
+    };
+    const std::vector<std::string> expected{"[1, 1]", "none", "[1, 3]", "[1]"};
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(shown(denseGcd(dense(rows[k].first), dense(rows[k].second))), expected[k]);
+    }
+
+    SystemRandomSource draws(5507);
+    const auto small = [&draws](std::size_t degree, std::int64_t bound) {
+        ExactPolynomial c;
+        for (std::size_t k = 0; k <= degree; ++k) c.push_back({draws.uniformInt(-bound, bound), 1});
+        if (c.back().n == 0) c.back().n = 1;
+        return c;
+    };
+    const auto near62 = [&draws](__int128 most) {
+        const __int128 top = draws.uniformInt(static_cast<std::int64_t>((__int128{1} << 61) / most),
+                                              static_cast<std::int64_t>((__int128{1} << 62) / most));
+        return exact(draws.fairBool() ? top : -top, draws.uniformInt(1, 9));
+    };
+    for (int round = 0; round < 400; ++round) {
+        const int kind = static_cast<int>(draws.uniformInt(0, 4));
+        const ExactPolynomial g = small(static_cast<std::size_t>(draws.uniformInt(1, 3)), kind >= 3 ? 1 : 9);
+        ExactPolynomial u = small(static_cast<std::size_t>(draws.uniformInt(0, 3)), 9);
+        ExactPolynomial v = small(static_cast<std::size_t>(draws.uniformInt(0, 3)), 9);
+        if (kind == 2) {
+            const __int128 r = draws.uniformInt(1 << 20, INT32_MAX);
+            u = {{-r, 1}, {1, 1}};
+            v = {{draws.uniformInt(1, 9), 1}};  // the digits of v(r) base r
+            for (std::int64_t k = draws.uniformInt(1, 5); k > 0; --k) {
+                __int128 carry = 0;
+                for (Exact& digit : v) {
+                    const __int128 next = digit.n * primes[static_cast<std::size_t>(k - 1)] + carry;
+                    digit.n = next % r, carry = next / r;
+                }
+                for (; carry != 0; carry /= r) v.push_back({carry % r, 1});
+            }
+        } else if (kind == 3) {
+            // A lift prime as constant or leading coefficient, next to x·v.
+            const Exact prime{primes[draws.uniformIndex(primes.size())], 1};
+            u = draws.fairBool() ? ExactPolynomial{prime, {draws.uniformInt(1, 9), 1}} : ExactPolynomial{{1, 1}, prime};
+            v.insert(v.begin(), Exact{0, 1});
+        } else if (kind == 4) {
+            u = {near62(2), near62(2)};
+        }
+        const auto scaled = [&](const ExactPolynomial& c) {
+            __int128 most = 1;
+            for (const Exact& x : c) most = std::max(most, x.n < 0 ? -x.n : x.n);
+            ExactPolynomial result = c;
+            if (kind == 0) {
+                const Exact s = near62(most);
+                for (Exact& x : result) x = x * s;
+            } else if (kind == 1) {  // −2^63 over the least power of two not below every coefficient
+                __int128 power = 1;
+                while (power < most) power *= 2;
+                if (std::any_of(c.begin(), c.end(), [power](Exact x) { return x.n == -power; })) power *= 2;
+                for (Exact& x : result) x.n *= least / power;
+            }
+            return result;
+        };
+        exactOverflowed = false;
+        const ExactPolynomial a = scaled(exactTimes(g, u)), b = scaled(exactTimes(g, v));
+        const auto fits = [](const ExactPolynomial& c) {
+            return std::all_of(c.begin(), c.end(), [](Exact x) { return x.n >= INT64_MIN && x.n <= INT64_MAX; });
+        };
+        if (exactOverflowed || !fits(a) || !fits(b)) continue;
+        const std::optional<Dense> found = denseGcd(dense(a), dense(b));
+        const std::string pair = shown(dense(a)) + " and " + shown(dense(b));
+        if (found) {
+            WholePolynomial answer;
+            for (const Rational& c : *found) answer.push_back(c.numerator);
+            const std::optional<WholePolynomial> qa = exactQuotientOf(primitive(a), answer);
+            const std::optional<WholePolynomial> qb = exactQuotientOf(primitive(b), answer);
+            ASSERT_TRUE(qa && qb) << pair << " gave " << shown(found);
+            EXPECT_EQ(commonDegree(*qa, *qb), 0u) << pair << " gave " << shown(found);
+        }
+        const WholePolynomial wg = primitive(g);
+        const bool gFits =
+            std::all_of(wg.begin(), wg.end(), [](__int128 c) { return c >= -INT64_MAX && c <= INT64_MAX; });
+        if (commonDegree(primitive(u), primitive(v)) == 0 && gFits) {
+            EXPECT_EQ(shown(found), shown(dense(whole(wg)))) << pair;
+        }
+    }
+}
+
 // The terms of both parts and the factors they name.
 std::size_t sizeOf(const Rational_Expression& e) {
     std::size_t size = 0;
@@ -801,13 +961,14 @@ TEST(RationalExpression, WholeSimplificationsEndWithinABound) {
         {"[x, 1]", "[0]", "[x, 1] / [0]"},
         {"[x, 1]", "[x, -x]", "[x, 1] / [1, -1] [x(0)]"},
         {"[1, -1]", "[1, -1]", "[1, -1] / [1, -1]"},
+        // −x − 2^63 is −(x + 114) modulo the first lift prime; its whole form does not fit.
+        {"[-x, -9223372036854775808]", "[x, 114]", "[-x, -9223372036854775808] / [x, 114]"},
     };
     for (const Case& c : unfinished) {
         const auto [end, rounds] = stopOf(Rational_Expression{xl(c.n), xl(c.d)}, 50);
         EXPECT_EQ(show(end), c.expected) << c.n << " over " << c.d << " after " << rounds << " rounds";
         EXPECT_EQ(show(finalFormPictures(end)), "none") << c.n << " over " << c.d;
     }
-
     SystemRandomSource draws(1789);
     const std::vector<std::string> constants{"1099511627776", "1073741824", "-4294967296", "10000000000",
                                              "-10000000000", "1/10000000000", "3486784401", "7"};
