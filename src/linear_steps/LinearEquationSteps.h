@@ -2,9 +2,11 @@
 // The step-by-step solution of one linear equation or inequality in one
 // variable. The stages run in a fixed order, each only when it has work:
 // an opening "🤔" frame, a shortcut for (nearly) solved equations, "simplify",
-// "combine simple like terms", "clear fractions" or "clear decimals",
-// "combine like terms", "x terms to one side", "constant terms opposite to x",
-// "solve for x", and a closing "😎" frame. Every step carries one comment.
+// "combine simple like terms", "clear fractions" or "clear decimals" (or, for
+// a factor of 1 after which the numbers read otherwise, -47/-1 as 47,
+// "simplify"), "combine like terms", "x terms to one side", "constant terms
+// opposite to x", "solve for x", and a closing "😎" frame. Every step carries
+// one comment.
 //
 // An equation the engine cannot work gets the one-step refusal of Refusal.h,
 // which says why: "division by zero" for a coefficient with denominator 0,

@@ -61,10 +61,6 @@ struct LinearWork : LinearStepChoices {
     void addStepLazilyBelow(std::size_t shown, Make&& makeLines, std::string comment) {
         steps.addLazily(derivation, shown, std::forward<Make>(makeLines), {std::move(comment)});
     }
-    template <typename Make>
-    void addStandaloneStepLazily(Make&& makeLines, std::string comment) {
-        steps.addLazily(derivation, 0, std::forward<Make>(makeLines), {std::move(comment)});
-    }
     // The steps kept, handed over once the work is done.
     WorkedSteps takeSteps() { return steps.take(std::move(derivation)); }
 

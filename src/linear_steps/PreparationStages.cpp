@@ -54,19 +54,29 @@ Outcome<Done> combineStage(LinearWork& work, bool simple, const char* comment) {
     return Outcome<Done>::done();
 }
 
+// The equation becomes next, shown (when steps are) as a "simplify" step
+// below the derivation so far.
+void simplifyTo(LinearWork& work, PolyEquation next) {
+    if (work.showing()) {
+        const std::size_t shown = work.derivation.size();
+        work.derivation.push_back(work.inStyle(work.current));
+        work.addStepLazilyBelow(
+            shown,
+            [&work, current = std::move(work.current), next] {
+                return linesOf(work.inStyle(current), work.inStyle(next));
+            },
+            "simplify");
+    }
+    work.current = std::move(next);
+}
+
 }  // namespace
 
 Outcome<Done> simplifyStage(LinearWork& work, Step_exclusions exclusions) {
     if (vetoesReduce(exclusions) || !eitherSideNeedsReducing(work.current)) return Outcome<Done>::nothing();
     std::optional<PolyEquation> next = reduceBothSides(work.current);
     if (!next) return Outcome<Done>::failure();
-    if (work.showing()) {
-        work.derivation.push_back(work.inStyle(work.current));
-        work.addStandaloneStepLazily([&work, current = std::move(work.current),
-                                      next = *next] { return linesOf(work.inStyle(current), work.inStyle(next)); },
-                                     "simplify");
-    }
-    work.current = std::move(*next);
+    simplifyTo(work, std::move(*next));
     return Outcome<Done>::done();
 }
 
@@ -90,10 +100,15 @@ Outcome<Done> clearFractionsStage(LinearWork& work) {
     }
     if (!cleared) cleared = clearFractionsBothSides(work.current);
     if (!cleared) return Outcome<Done>::failure();
-    // A factor of 1 (denominators of -1, or decimals whole in value) changes
-    // no number shown: the equation takes its cleared form without a step.
+    // A factor of 1 (denominators of -1, or decimals whole in value) clears
+    // nothing, but the numbers may read otherwise once cleared (-47/-1 as 47):
+    // that shows as "simplify", as the fraction style shows it.
     if (*factor == 1) {
-        work.current = std::move(*cleared);
+        if (work.showing() && work.inStyle(work.current) != work.inStyle(*cleared)) {
+            simplifyTo(work, std::move(*cleared));
+        } else {
+            work.current = std::move(*cleared);
+        }
         return Outcome<Done>::done();
     }
 

@@ -40,20 +40,25 @@ struct Opening {
     void addStep(StepLines lines, std::string caption) { state.worked.append(std::move(lines), std::move(caption)); }
 };
 
+// The "simplify" step from the equation as it stands to next, which the
+// caller then takes. In the decimal style 5/10 and 1/2 both read 0.5: a step
+// whose two lines read the same shows nothing, and its line is not carried.
+void showSimplified(Opening& o, const PolyEquation& next) {
+    TagLayout before = o.line(o.state.equation);
+    TagLayout after = o.line(next);
+    if (before != after) {
+        o.addStep(o.carriedWith({before, std::move(after)}), "simplify");
+        o.carry(std::move(before));
+    }
+}
+
 // "simplify": false when the arithmetic gave out.
 bool simplifyStep(Opening& o) {
     PolyEquation& e = o.state.equation;
     if (!eitherSideNeedsReducing(e)) return true;
     const std::optional<PolyEquation> reduced = reduceBothSides(e);
     if (!reduced) return false;
-    // In the decimal style 5/10 and 1/2 both read 0.5: a step whose two
-    // lines read the same shows nothing, and its line is not carried.
-    TagLayout before = o.line(e);
-    TagLayout after = o.line(*reduced);
-    if (before != after) {
-        o.addStep(o.carriedWith({before, std::move(after)}), "simplify");
-        o.carry(std::move(before));
-    }
+    showSimplified(o, *reduced);
     e = *reduced;
     return true;
 }
@@ -79,8 +84,9 @@ bool clearFractionsStep(Opening& o) {
             cleared = std::move(shown->cleared);
         }
     }
-    // A factor of 1 (denominators of -1, or decimals whole in value) changes
-    // no number shown: the equation takes its cleared form without a step.
+    // A factor of 1 (denominators of -1, or decimals whole in value) clears
+    // nothing, but the numbers may read otherwise once cleared (-47/-1 as 47):
+    // that shows as "simplify", as the methods that simplify show it.
     if (*factor != 1) {
         const Style style = o.choices.style == Style::decimal && !decimals ? Style::fraction : o.choices.style;
         const auto line = [style](const PolyEquation& equation) { return equationLayout(equation, style); };
@@ -91,6 +97,8 @@ bool clearFractionsStep(Opening& o) {
         o.addStep(o.carriedWith(own), decimals ? "clear decimals" : "clear fractions");
         o.carry(line(e));
         o.carry(clearedEquationLayout(PolyEquationClear{*factor, e, Color::black}, style));
+    } else {
+        showSimplified(o, *cleared);
     }
     e = *cleared;
     return true;

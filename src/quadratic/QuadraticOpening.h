@@ -15,9 +15,10 @@
 //                                   denominators ("clear decimals" only for a
 //                                   power of ten in the decimal style, then
 //                                   that of the most places a coefficient
-//                                   shows); no step when that factor is 1
+//                                   shows); when that factor is 1
 //                                   (denominators of -1, or decimals whole
-//                                   in value), the equation cleared all the same
+//                                   in value) the equation is cleared all the
+//                                   same, shown as "simplify" as above
 //   "combine like terms"
 //   "same square term on both sides"
 //   no term of degree two or more left: the linear step engine finishes the

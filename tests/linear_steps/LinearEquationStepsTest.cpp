@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "linear_steps/LinearEquationSteps.h"
 #include "support/EquationBuilders.h"
 #include "support/ScriptedRandom.h"
+#include "support/StepJoins.h"
 
 namespace duolinear {
 namespace {
@@ -49,17 +51,28 @@ struct Options {
     bool clear = true;
 };
 
+LinearStepChoices choicesOf(const Options& o, RandomSource* random) {
+    return {.technique = o.technique,
+            .highlight = o.highlight,
+            .skipOpeningFrame = o.skip,
+            .style = o.style,
+            .method = o.method,
+            .clearFractions = o.clear,
+            .random = random};
+}
+
 std::vector<ReadStep> solve(const PolyEquation& e, Options o = {}, std::initializer_list<std::int64_t> draws = {}) {
     ScriptedRandom random(draws);
-    const WorkedSteps worked = linearEquationSteps(e, {.technique = o.technique,
-                                                       .highlight = o.highlight,
-                                                       .skipOpeningFrame = o.skip,
-                                                       .style = o.style,
-                                                       .method = o.method,
-                                                       .clearFractions = o.clear,
-                                                       .random = &random});
+    const WorkedSteps worked = linearEquationSteps(e, choicesOf(o, &random));
     EXPECT_EQ(random.remaining(), 0u);
     return readSteps(worked);
+}
+
+// The first step, read without marks, that does not begin where the one
+// before it ended (StepJoins.h); empty when all join.
+std::string firstUnjoinedStepOf(const PolyEquation& e, const LinearStepChoices& choices) {
+    return testing::firstUnjoinedStep(linearEquationSteps(e, choices),
+                                      [](const StepLines& lines) { return readLines(lines); });
 }
 
 const std::string kNotice = "notice  -x  to  x  conversion\nmultiplication of both sides\nby (-1)";
@@ -307,6 +320,23 @@ TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
          {"combine like terms", "x terms to one side", "solve for x"},
          {"-31x − x − 34 ≤ -91x − x", "-32x − 34 ≤ -92x", "-32x + 32x − 34 ≤ -92x + 32x", "-34 ≤ *-60*x",
           "{-34*/**-60*} *≥* {-60x*/**-60*}", "[17/30] ≥ x", "x *≤* [17/30]"}},
+        // Cleared by 1, the numbers read otherwise (-47/-1 as 47, + -49 as
+        // − 49): that shows as "simplify", as in the fraction style, so the
+        // next step begins where the frame ended.
+        {"-9x + (-47/-1)x + (49/-1)x >= 27/-1 in decimals, framed",
+         equation({xTerm(-9), xTerm(-47, -1), xTerm(49, -1)}, {constant(27, -1)}, Relation::greater_than_or_equal_to),
+         {.style = Style::decimal},
+         {"🤔", "simplify", "combine like terms", "solve for x", "😎"},
+         {"-9x − -47x + -49x ≥ -27", "-9x + 47x − 49x ≥ -27", "*-11*x ≥ -27", "{-11x*/**-11*} *≤* {-27*/**-11*}",
+          "x ≤ [27/11]"}},
+        // The same after an earlier step: + -52 reads − 52 once cleared.
+        {"-22/-1x + 2x >= 8 - 49 + 52/-1 in decimals",
+         equation({xTerm(-22, -1), xTerm(2)}, {constant(8), constant(-49), constant(52, -1)},
+                  Relation::greater_than_or_equal_to),
+         {.skip = true, .style = Style::decimal},
+         {"combine simple like terms", "simplify", "combine like terms", "solve for x"},
+         {"22x + 2x ≥ 8 − 49 + -52", "22x + 2x ≥ -41 + -52", "22x + 2x ≥ -41 − 52", "*24*x ≥ -93",
+          "{24x*/**24*} ≥ {-93*/**24*}", "x ≥ -[31/8]"}},
         // Cleared by 1, it reads as it did: the answer alone.
         {"-1/-1x = 2 in decimals",
          equation({xTerm(-1, -1)}, {constant(2)}),
@@ -347,6 +377,39 @@ TEST(LinearEquationSteps, WholeSolutionsLineForLine) {
         EXPECT_EQ(comments, c.comments) << c.name;
         ASSERT_NE(solving, nullptr) << c.name;
         EXPECT_EQ(solving->lines, c.solving) << c.name;
+        ScriptedRandom random;
+        EXPECT_EQ(firstUnjoinedStepOf(c.e, choicesOf(c.o, &random)), "") << c.name;
+    }
+}
+
+// Every step begins where the one before it (or the frame) ended, for random
+// equations whose coefficients are whole or over -1, 3 or a power of ten, half
+// of them whole in value, in every style and with either technique, advice
+// and clearing.
+TEST(LinearEquationSteps, EachStepBeginsWhereTheOneBeforeEnded) {
+    std::mt19937 engine{20261208};
+    const auto in = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
+    const std::int64_t denominators[] = {1, -1, -1, 10, -10, 100, 3};
+    const Style styles[] = {Style::fraction, Style::rational_fraction, Style::decimal};
+    SystemRandomSource random(7);
+    for (int round = 0; round < 600; ++round) {
+        PolyEquation e;
+        for (Polynomial* side : {&e.LHS, &e.RHS}) {
+            side->terms.clear();
+            for (int t = in(1, 3); t > 0; --t) {
+                const std::int64_t d = denominators[in(0, 6)];
+                const std::int64_t n = in(-60, 60) * (in(0, 1) == 0 ? (d < 0 ? -d : d) : 1);
+                side->terms.push_back(Monomial{Rational{n, d}, static_cast<std::uint64_t>(in(0, 1))});
+            }
+        }
+        e.relation = static_cast<Relation>(in(0, 4));
+        const LinearStepChoices choices{.technique = in(0, 1) ? Technique::balance : Technique::transpose,
+                                        .highlight = false,
+                                        .style = styles[in(0, 2)],
+                                        .method = in(0, 1) ? Method::smart : Method::standard,
+                                        .clearFractions = in(0, 3) != 0,
+                                        .random = &random};
+        EXPECT_EQ(firstUnjoinedStepOf(e, choices), "") << testing::readEquation(e);
     }
 }
 
@@ -366,8 +429,8 @@ TEST(LinearEquationSteps, DividesInLowestTermsWhereThePlainProductCannotBeWritte
          {"2147483647x = [15253576344641/23622320159]", "x = [1/2147483647]([15253576344641/23622320159])",
           "x = [7103/23622320159]"}},
         // The quotient itself does not fit: still refused.
-        {equation({xTerm(3)}, {constant(1, INT64_MAX)}), {"3x = [1/9223372036854775807]", "", "",
-                                                         "numbers too large", "please correct"}},
+        {equation({xTerm(3)}, {constant(1, INT64_MAX)}),
+         {"3x = [1/9223372036854775807]", "", "", "numbers too large", "please correct"}},
     };
     for (const auto& c : cases) {
         const std::vector<ReadStep> steps = solve(c.e, o);
@@ -380,9 +443,9 @@ TEST(LinearEquationSteps, DividesInLowestTermsWhereThePlainProductCannotBeWritte
 // (5/5)x = 154, which the decimal style draws as x = 154: the last step
 // already shows it, and no step of its own repeats that line.
 TEST(LinearEquationSteps, AUnitCoefficientStoredOtherwiseTakesNoStepAfterOthers) {
-    const std::vector<ReadStep> steps = solve(equation({constant(-3)}, {xTerm(-5, 5), constant(151)}),
-                                              {.highlight = false, .skip = true, .style = Style::decimal,
-                                               .clear = false});
+    const std::vector<ReadStep> steps =
+        solve(equation({constant(-3)}, {xTerm(-5, 5), constant(151)}),
+              {.highlight = false, .skip = true, .style = Style::decimal, .clear = false});
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.back().comment, "constant terms opposite to x");
     EXPECT_EQ(steps.back().lines.back(), "x = 154");

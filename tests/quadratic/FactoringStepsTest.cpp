@@ -1,5 +1,6 @@
 // The factoring method: whole worked solutions, every caption and line; the
-// refusals; and a randomized check against a(x − p)(x − q) built in the test.
+// refusals; that each step begins where the one before it ended; and a
+// randomized check against a(x − p)(x − q) built in the test.
 
 #include <algorithm>
 #include <random>
@@ -8,6 +9,7 @@
 
 #include "QuadraticTestSupport.h"
 #include "quadratic/FactoringSteps.h"
+#include "support/StepJoins.h"
 
 namespace duolinear {
 namespace {
@@ -112,7 +114,20 @@ TEST(FactoringSteps, WholeWorkedSolutions) {
           "6758x = 0 | 6758x(x − 1) = 0",
           "zero-product rule: 6.758x² = 6.758x | 1000(6.758x²) = 1000(6.758x) | 6758x² = 6758x | 6758x² − 6758x = 0 | "
           "6758x(x − 1) = 0 |  |  | x = 0 or x − 1 = 0 | x = 0 or x = 1"}},
-        // Clearing the denominator -1 is multiplying by 1: no step.
+        // Clearing denominators of -1 is multiplying by 1, no clearing step;
+        // but the numbers then read otherwise, which shows as "simplify".
+        {"x^2 + 9033/-1x = 0",
+         {},
+         {"🤔: x² + -[9033/1]x = 0", "simplify: x² + -[9033/1]x = 0 | x² − 9033x = 0",
+          "complete the factorization: x² + -[9033/1]x = 0 | x² − 9033x = 0 | x(x − 9033) = 0",
+          "zero-product rule: x² + -[9033/1]x = 0 | x² − 9033x = 0 | x(x − 9033) = 0 |  |  | x = 0 or x − 9033 = 0 | "
+          "x = 0 or x = 9033",
+          "😎: x² + -[9033/1]x = 0 |  |  | x = 0 or x = 9033 | distinct rational solutions | (number line order)"}},
+        {"z^2 - 1/-1z = 0",
+         {.skipOpeningFrame = true, .style = Style::decimal},
+         {"simplify: z² − -z = 0 | z² + z = 0", "complete the factorization: z² − -z = 0 | z² + z = 0 | z(z + 1) = 0",
+          "zero-product rule: z² − -z = 0 | z² + z = 0 | z(z + 1) = 0 |  |  | z = 0 or z + 1 = 0 | z = 0 or z = -1"}},
+        // Here -x reads the same once cleared: no step.
         {"9033x^2 = 1/-1x",
          {.skipOpeningFrame = true, .style = Style::decimal},
          {"descending powers of x: 9033x² = -x | 9033x² + x = 0 | left hand side for convenience",
@@ -181,6 +196,28 @@ TEST(FactoringSteps, RefusesWhatItCannotSolveInOneStep) {
     EXPECT_EQ(readSteps(factoringSteps(parseEquation("x^3 + x^2 = x^3 + 4"))).back(),
               "😎: x³ + x² = x³ + 4 |  |  | x = -2 or x = 2 | distinct rational solutions | (number line order)");
     EXPECT_EQ(readSteps(factoringSteps(parseEquation("2x < 6"))).back(), "😎: 2x < 6 | x < 3");
+}
+
+// Every step begins where the one before it (or the frame) ended, for random
+// equations of degree up to two, their coefficients whole or over -1, in
+// every style, including those left linear.
+TEST(FactoringSteps, EachStepBeginsWhereTheOneBeforeEnded) {
+    std::mt19937 engine(20261208);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
+    const Style styles[] = {Style::fraction, Style::rational_fraction, Style::decimal};
+    SystemRandomSource random(7);
+    for (int trial = 0; trial < 300; ++trial) {
+        PolyEquation e{Polynomial{Monomials{}}, Polynomial{Monomials{}}};
+        for (Polynomial* side : {&e.LHS, &e.RHS}) {
+            for (int t = pick(1, 3); t > 0; --t) {
+                const Rational coefficient{pick(-60, 60), pick(0, 1) ? 1 : -1};
+                side->terms.push_back(Monomial{coefficient, static_cast<std::uint64_t>(pick(0, 2))});
+            }
+        }
+        const WorkedSteps worked = factoringSteps(e, {.style = styles[pick(0, 2)], .random = &random});
+        EXPECT_EQ(firstUnjoinedStep(worked, [](const StepLines& lines) { return readLines(lines); }), "")
+            << readLine(equationLayout(e, Style::fraction));
+    }
 }
 
 // a(x − p)(x − q) expanded, its terms shuffled over both sides (a term moved

@@ -37,19 +37,22 @@ TEST(QuadraticOpening, HandsOverAQuadraticInDescendingPowers) {
          {"0.5x² + 0.5x² = 4.5", "x² = 4.5"},
          "x² − [9/2] = 0"},
         {"0.5x^2 - 4.5 = 0", Style::decimal, {"🤔: 0.5x² − 4.5 = 0"}, {}, "[1/2]x² − [9/2] = 0"},
-        // Denominators of -1 are cleared by 1, which takes no step.
+        // Denominators of -1 are cleared by 1, which takes no clearing step;
+        // the numbers then read otherwise, which shows as "simplify".
         {"39/-1x^2 + 82/-1x = 7",
          Style::decimal,
-         {"🤔: -39x² + -82x = 7",
-          "descending powers of x: -39x² − 82x = 7 | -39x² − 82x − 7 = 0 | left hand side for convenience"},
-         {"-39x² − 82x = 7"},
+         {"🤔: -39x² + -82x = 7", "simplify: -39x² + -82x = 7 | -39x² − 82x = 7",
+          "descending powers of x: -39x² + -82x = 7 | -39x² − 82x = 7 | -39x² − 82x − 7 = 0 | left hand side for "
+          "convenience"},
+         {"-39x² + -82x = 7", "-39x² − 82x = 7"},
          "-39x² − 82x − 7 = 0",
          OpeningTidying::clear_fractions},
         {"39/-1x^2 + 82/-1x = 7",
          Style::fraction,
-         {"🤔: -[39/1]x² + -[82/1]x = 7",
-          "descending powers of x: -39x² − 82x = 7 | -39x² − 82x − 7 = 0 | left hand side for convenience"},
-         {"-39x² − 82x = 7"},
+         {"🤔: -[39/1]x² + -[82/1]x = 7", "simplify: -[39/1]x² + -[82/1]x = 7 | -39x² − 82x = 7",
+          "descending powers of x: -[39/1]x² + -[82/1]x = 7 | -39x² − 82x = 7 | -39x² − 82x − 7 = 0 | left hand side "
+          "for convenience"},
+         {"-[39/1]x² + -[82/1]x = 7", "-39x² − 82x = 7"},
          "-39x² − 82x − 7 = 0",
          OpeningTidying::clear_fractions},
         // Only sorted: no message, a blank line in its place.
