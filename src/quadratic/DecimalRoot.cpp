@@ -210,8 +210,9 @@ std::optional<std::string> decimalRootText(const Quadratic_solution& root) {
     std::string text = decimalText(static_cast<double>(value), kDigits);
     std::optional<Digits> d = digitsOf(text);
     if (!d) {
-        // Only a zero value writes no digits; it stands when the root is 0.
-        if (signAgainst(r, bigInteger(0), bigInteger(1)) == 0) return text;
+        // Only a zero value writes no digits; it stands when the root is 0,
+        // as "0": a² − b²c = 0 over a negative a − b·√c is −0.
+        if (signAgainst(r, bigInteger(0), bigInteger(1)) == 0) return decimalText(0.0, kDigits);
         return std::nullopt;
     }
     if (surelyTheDigits(value, *d)) return text;

@@ -8,7 +8,7 @@
 // of a halfway point between them and a neighbour. Only then are they checked
 // in exact integer arithmetic against the root itself, and the neighbouring
 // eight digits taken when the value rounded the other way; so a root whose
-// parts nearly cancel keeps its digits.
+// parts nearly cancel keeps its digits. A root of 0 reads "0".
 
 #include <optional>
 #include <string>

@@ -124,6 +124,21 @@ TEST(RootLayout, EachStyle) {
         EXPECT_EQ(readLine(*rootLayout(c.root, Style::rational_fraction)), c.common) << c.fraction;
         EXPECT_EQ(readLine(*rootLayout(c.root, Style::decimal)), c.decimal) << c.fraction;
     }
+    // Roots worth exactly 0, whatever the signs of their parts, read "0" in
+    // decimals, never "-0": −1 + √1, −3 + √9, ³⁄₂ − ½√9, −³⁄₂ + ¾√4, the same
+    // with negative denominators, 0 + 0·√5 and 0 − 3·√0.
+    for (const Quadratic_solution& zero : std::initializer_list<Quadratic_solution>{
+             {{-1, 1}, {1, 1}, 1},
+             {{-3, 1}, {1, 1}, 9},
+             {{3, 2}, {-1, 2}, 9},
+             {{-3, 2}, {3, 4}, 4},
+             {{6, -4}, {-1, -2}, 9},
+             {{-3, -2}, {-1, 2}, 9},
+             {{0, 1}, {0, 1}, 5},
+             {{0, 1}, {-3, 1}, 0},
+         }) {
+        EXPECT_EQ(readLine(*rootLayout(zero, Style::decimal)), "0") << readLine(*rootLayout(zero));
+    }
     // Outside the contract of quadraticRoots: no layout rather than a wrapped number.
     EXPECT_FALSE(rootLayout({{1, 0}, {1, 1}, 2}));
     EXPECT_FALSE(rootLayout({{1, 3}, {INT64_MAX, 2}, 2}, Style::rational_fraction));
