@@ -111,7 +111,8 @@ Digits neighbour(Digits d, int direction) {
     return d;
 }
 
-// n rounded to a long double as bigToLongDouble rounds it.
+// n rounded to a long double as bigToLongDouble rounds it: its magnitude
+// converted unsigned (which valgrind converts right, unlike a negative one).
 long double wideToLongDouble(Wide n) {
     const long double magnitude = static_cast<long double>(wideMagnitude(n));
     return n < 0 ? -magnitude : magnitude;
@@ -142,6 +143,7 @@ long double approximateValue(const Quadratic_solution& root, const ExactRoot& r)
     if ((a < 0) == (surd < 0) || a == 0 || surd == 0) return a + surd;
     return withoutCancellation(r, a - surd);
 }
+
 // The relative error of one long double operation at most: the gap between 1
 // and the next long double, as the arithmetic at hand rounds. It is measured
 // rather than read from the type, since an emulator (valgrind) may carry the
