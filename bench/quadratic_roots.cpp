@@ -1,6 +1,8 @@
 // Instructions of quadraticRoots alone on typical equations a·x² + b·x + c = 0:
 // whole coefficients with rational roots, a repeated root, fractions with
-// irrational roots, and no real roots.
+// irrational roots, and no real roots. Then the decimal layout of single
+// irrational roots, for a fixed number of iterations so that instruction
+// counts compare between builds.
 
 #include <array>
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include "quadratic/QuadraticRoots.h"
+#include "quadratic/RootLayout.h"
 
 namespace {
 
@@ -41,7 +44,27 @@ void quadraticRootsOfAll(benchmark::State& state) {
     }
 }
 
+// a + b·√c: parts of opposite signs and of one sign, and a root whose parts
+// nearly cancel (the small root of 4y² + 3037000500y − 2 = 0).
+const std::vector<Quadratic_solution> kIrrationalRoots = {
+    {Rational{1, 1}, Rational{-1, 1}, 2},
+    {Rational{-1, 2}, Rational{1, 2}, 3},
+    {Rational{1, 3}, Rational{2, 3}, 7},
+    {Rational{-1, 3}, Rational{-1, 3}, 19},
+    {Rational{-759250125, 2}, Rational{1, 2}, 576460752312515627},
+};
+
+// Every root once per iteration.
+void decimalRootLayouts(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const Quadratic_solution& root : kIrrationalRoots) {
+            benchmark::DoNotOptimize(rootLayout(root, Style::decimal));
+        }
+    }
+}
+
 }  // namespace
 
 BENCHMARK(quadraticRootsOf)->DenseRange(0, 4);
 BENCHMARK(quadraticRootsOfAll);
+BENCHMARK(decimalRootLayouts)->Iterations(1000);

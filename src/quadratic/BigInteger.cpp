@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace duolinear {
 
@@ -61,10 +62,12 @@ BigInteger signedSum(bool aNegative, const Digits& a, bool bNegative, const Digi
 }  // namespace
 
 BigInteger bigInteger(Wide n) {
-    BigInteger result{n < 0, {}};
-    for (UWide rest = wideMagnitude(n); rest != 0; rest >>= 32) {
-        result.digits.push_back(static_cast<std::uint32_t>(rest));
-    }
+    const UWide magnitude = wideMagnitude(n);
+    std::size_t count = 0;
+    for (UWide rest = magnitude; rest != 0; rest >>= 32) ++count;
+    BigInteger result{n < 0, Digits(count)};
+    UWide rest = magnitude;
+    for (std::uint32_t& digit : result.digits) digit = static_cast<std::uint32_t>(rest), rest >>= 32;
     return result;
 }
 
@@ -98,7 +101,7 @@ BigInteger operator*(const BigInteger& a, const BigInteger& b) {
         product[i + b.digits.size()] = static_cast<std::uint32_t>(carry);
     }
     trim(product);
-    return BigInteger{a.negative != b.negative, product};
+    return BigInteger{a.negative != b.negative, std::move(product)};
 }
 
 int bigSign(const BigInteger& n) {

@@ -3,10 +3,12 @@
 // rounded to eight significant digits.
 //
 // The value is formed without cancellation: when a and b·√c have opposite
-// signs, as (a² − b²c) / (a − b·√c), with a² − b²c exact. The digits are then
-// checked in exact integer arithmetic against the root itself, and the
-// neighbouring eight digits taken when the value rounded the other way; so a
-// root whose parts nearly cancel keeps its digits.
+// signs, as (a² − b²c) / (a − b·√c), with a² − b²c exact. Its error is
+// bounded, so the digits are certain unless the value lies within that bound
+// of a halfway point between them and a neighbour. Only then are they checked
+// in exact integer arithmetic against the root itself, and the neighbouring
+// eight digits taken when the value rounded the other way; so a root whose
+// parts nearly cancel keeps its digits. A root of 0 reads "0".
 
 #include <optional>
 #include <string>

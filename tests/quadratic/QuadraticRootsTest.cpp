@@ -1,9 +1,12 @@
 // Exact roots of a quadratic and their layouts: the worked examples, the
 // cases without roots, and random quadratics checked against Vieta's formulas.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +123,21 @@ TEST(RootLayout, EachStyle) {
         EXPECT_EQ(readLine(*rootLayout(c.root)), c.fraction) << c.fraction;
         EXPECT_EQ(readLine(*rootLayout(c.root, Style::rational_fraction)), c.common) << c.fraction;
         EXPECT_EQ(readLine(*rootLayout(c.root, Style::decimal)), c.decimal) << c.fraction;
+    }
+    // Roots worth exactly 0, whatever the signs of their parts, read "0" in
+    // decimals, never "-0": −1 + √1, −3 + √9, ³⁄₂ − ½√9, −³⁄₂ + ¾√4, the same
+    // with negative denominators, 0 + 0·√5 and 0 − 3·√0.
+    for (const Quadratic_solution& zero : std::initializer_list<Quadratic_solution>{
+             {{-1, 1}, {1, 1}, 1},
+             {{-3, 1}, {1, 1}, 9},
+             {{3, 2}, {-1, 2}, 9},
+             {{-3, 2}, {3, 4}, 4},
+             {{6, -4}, {-1, -2}, 9},
+             {{-3, -2}, {-1, 2}, 9},
+             {{0, 1}, {0, 1}, 5},
+             {{0, 1}, {-3, 1}, 0},
+         }) {
+        EXPECT_EQ(readLine(*rootLayout(zero, Style::decimal)), "0") << readLine(*rootLayout(zero));
     }
     // Outside the contract of quadraticRoots: no layout rather than a wrapped number.
     EXPECT_FALSE(rootLayout({{1, 0}, {1, 1}, 2}));
@@ -318,6 +336,42 @@ TEST(RootLayout, DecimalDigitsOfRootsWhosePartsNearlyCancel) {
         }
     }
     EXPECT_GT(nearlyCancelling, 250);
+}
+
+// Roots (N ± √D)/10ᵏ next to a halfway point h = H/10ᵏ between two eight-digit
+// decimals, H = (2m + 1)·5·10⁹ and N = H + j, often nearer to h than the
+// rounding error of any floating-point value of them: the decimal of the
+// root is m·10¹⁰⁻ᵏ when j ± √D < 0 and (m + 1)·10¹⁰⁻ᵏ when it is above 0.
+TEST(RootLayout, DecimalDigitsOfRootsNextToAHalfwayPoint) {
+    std::mt19937_64 engine(29);
+    auto pick = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(engine);
+    };
+    auto decimal = [](std::int64_t digits, int exponent, bool negative) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.8g",
+                      std::stod((negative ? "-" : "") + std::to_string(digits) + "e" + std::to_string(exponent)));
+        return std::string(text);
+    };
+    std::int64_t power[19] = {1};
+    for (int k = 1; k < 19; ++k) power[k] = power[k - 1] * 10;
+    for (int trial = 0; trial < 2000; ++trial) {
+        const std::int64_t m = pick(10000000, 99999999), H = (2 * m + 1) * 5 * power[9];
+        const int k = static_cast<int>(pick(0, 18));
+        // D = n² + i, 0 < i <= 2n, puts √D between n and n + 1, about i/2n
+        // above n: a small i over a large n very near it.
+        const std::int64_t n = trial % 2 == 0 ? pick(1, 1000) : pick(1000, 3000000000);
+        const std::int64_t D = n * n + pick(1, trial % 4 < 2 ? 2 * n : std::min<std::int64_t>(2 * n, 100));
+        const std::int64_t s = pick(0, 1) ? 1 : -1;    // the sign of √D
+        const std::int64_t j = -s * (n + pick(0, 1));  // j + s·√D within (−1, 1), not 0
+        const bool above = s > 0 ? __int128{D} > __int128{j} * j : __int128{D} < __int128{j} * j;
+        const bool negative = pick(0, 1) == 1;
+        const std::int64_t sign = negative ? -1 : 1;
+        const Quadratic_solution root{{sign * (H + j), power[k]}, {sign * s, power[k]}, D};
+        const std::string what = std::to_string(sign * (H + j)) + "/10^" + std::to_string(k) + " + " +
+                                 std::to_string(sign * s) + "/10^" + std::to_string(k) + "·√" + std::to_string(D);
+        EXPECT_EQ(readLine(*rootLayout(root, Style::decimal)), decimal(above ? m + 1 : m, 10 - k, negative)) << what;
+    }
 }
 
 }  // namespace
