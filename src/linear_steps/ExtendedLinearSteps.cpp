@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "algebra/AlgebraLayouts.h"
-#include "algebra/TextFunctions.h"
 #include "linear_steps/ClearingMessage.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
@@ -115,11 +114,13 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
     }
     Ext_polyEquation second = recolorExtEquation(Color::black, Color::black, Color::black, cleared.second);
     Ext_polyEquation next = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
-    // Named by the factor: only a power of ten clears decimals.
-    const bool decimals = work.style == Style::decimal && isPowerOfTenText(std::to_string(cleared.factor));
+    // Only the power of ten of the places shown clears decimals; the lcm
+    // clears fractions, even where it is a power of ten.
+    const bool decimals = cleared.decimals;
     work.addStepLazily(
-        [style = work.style, decimals, cleared = std::move(cleared)] {
-            const std::string message = (decimals ? "" : "\n") + clearingMessage(style, cleared.factor);
+        [style = work.style, cleared = std::move(cleared)] {
+            const std::string message =
+                cleared.decimals ? placesClearingMessage(cleared.factor) : "\n" + lcmClearingMessage(cleared.factor);
             return linesOf(extEquationLayout(style, cleared.first), extEquationLayout(style, cleared.second),
                            extEquationLayout(style, cleared.third), messageLayout(message));
         },

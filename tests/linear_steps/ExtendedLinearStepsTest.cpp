@@ -88,8 +88,9 @@ TEST(ExtendedLinearSteps, OpensNestedBracketsInnermostFirst) {
     EXPECT_EQ(comments(solve(kNested, {.clearExt = false}))[1], "distribute to remove (  )");
 }
 
-// The decimal style clears by 10 to the places its numbers show, and only a
-// power of ten clears decimals; any other factor clears fractions.
+// The decimal style clears by 10 to the places that its decimals show and
+// names the step by it; the lcm clears fractions, where a number has no
+// decimal that ends or where a number is drawn over a fraction bar.
 TEST(ExtendedLinearSteps, NamesItsClearingStepByTheFactor) {
     const struct {
         Ext_polyEquation e;
@@ -110,6 +111,22 @@ TEST(ExtendedLinearSteps, NamesItsClearingStepByTheFactor) {
          Style::decimal,
          {"clear fractions", "2(x + 1) = 0.33333333", "*3*(2(x + 1)) = *3*(0.33333333)", "6(x + 1) = 1",
           "\n3 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        // A bracket's multiplier that is not whole is drawn over a fraction
+        // bar, not as a decimal: the lcm clears the line, whatever places the
+        // multiplier would have as a decimal. (5/2)(x + 1) = 3, (1/8)(x + 1) =
+        // (3/4)x and (1/10)(x + 1) = 3, whose lcm is a power of ten.
+        {extEquation(side({{x(1), c(1)}, {times(5, 0, 2)}}), side({{c(3)}})),
+         Style::decimal,
+         {"clear fractions", "{5(x + 1)/*2*} = 3", "*2*({5(x + 1)/2}) = *2*(3)", "5(x + 1) = 6",
+          "\n2 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        {extEquation(side({{x(1), c(1)}, {times(1, 0, 8)}}), side({{x(3, 4)}})),
+         Style::decimal,
+         {"clear fractions", "{x + 1/*8*} = 0.75x", "*8*({x + 1/8}) = *8*(0.75x)", "x + 1 = 6x",
+          "\n8 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        {extEquation(side({{x(1), c(1)}, {times(1, 0, 10)}}), side({{c(3)}})),
+         Style::decimal,
+         {"clear fractions", "{x + 1/*10*} = 3", "*10*({x + 1/10}) = *10*(3)", "x + 1 = 30",
+          "\n10 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
     };
     for (const auto& c : cases) {
         const WorkedSteps worked = solve(c.e, {.style = c.style, .skip = true});
