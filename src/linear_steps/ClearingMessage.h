@@ -8,9 +8,15 @@
 
 namespace duolinear {
 
-// A power of ten in decimal style is announced as 10ⁿ (n one superscript
-// digit, "..." from ten places on); every other factor as the LCM of the
-// denominators.
+// A factor 10ⁿ (n > 0) announced by the highest decimal place count n, with
+// 10ⁿ written out (n one superscript digit, "..." from ten places on).
+std::string placesClearingMessage(std::int64_t factor);
+
+// A factor announced as the LCM of the denominators.
+std::string lcmClearingMessage(std::int64_t factor);
+
+// A power of ten in decimal style as placesClearingMessage; every other
+// factor as lcmClearingMessage.
 std::string clearingMessage(Style style, std::int64_t factor);
 
 }  // namespace duolinear

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "algebra/AlgebraLayouts.h"
-#include "algebra/TextFunctions.h"
 #include "linear_steps/ClearingMessage.h"
 #include "linear_steps/ExtendedEquationOps.h"
 #include "linear_steps/ExtendedPolynomialLayout.h"
@@ -31,6 +30,8 @@ struct ExtendedWork : LinearStepChoices {
     bool currentIsOpening = false;  // current is still the equation the opening line draws
     StepKeeper steps;
     Refusal refusal = Refusal::numbers_too_large;  // why the work stopped, when it did
+    bool clearByLcm = false;                       // the clearing step takes the lcm, never a power of ten
+    bool clearedAboveLcm = false;                  // the clearing step took a power of ten above the lcm
 
     TagLayout layoutOf(const Ext_polyEquation& equation) const { return extEquationLayout(style, equation); }
     // The line of the equation in hand, which is about to be replaced: while
@@ -104,10 +105,12 @@ Outcome<Done> drawStep(ExtendedWork& work, Outcome<ExtEquationPair> rewrite, con
 }
 
 Outcome<Done> clearFractionsStage(ExtendedWork& work) {
-    Outcome<ClearedFractions> rewrite = clearFractionsStep(work.highlight, work.current, work.style == Style::decimal);
+    Outcome<ClearedFractions> rewrite =
+        clearFractionsStep(work.highlight, work.current, work.style == Style::decimal && !work.clearByLcm);
     if (rewrite.failed) return Outcome<Done>::failure();
     if (!rewrite.applies()) return Outcome<Done>::nothing();
     ClearedFractions& cleared = *rewrite.value;
+    work.clearedAboveLcm = cleared.factor != cleared.lcm;
     if (!work.steps.showing()) {
         work.current = recolorExtEquation(Color::black, Color::black, Color::black, std::move(cleared.third));
         work.currentIsOpening = false;
@@ -115,11 +118,13 @@ Outcome<Done> clearFractionsStage(ExtendedWork& work) {
     }
     Ext_polyEquation second = recolorExtEquation(Color::black, Color::black, Color::black, cleared.second);
     Ext_polyEquation next = recolorExtEquation(Color::black, Color::black, Color::black, cleared.third);
-    // Named by the factor: only a power of ten clears decimals.
-    const bool decimals = work.style == Style::decimal && isPowerOfTenText(std::to_string(cleared.factor));
+    // Only the power of ten of the places shown clears decimals; the lcm
+    // clears fractions, even where it is a power of ten.
+    const bool decimals = cleared.decimals;
     work.addStepLazily(
-        [style = work.style, decimals, cleared = std::move(cleared)] {
-            const std::string message = (decimals ? "" : "\n") + clearingMessage(style, cleared.factor);
+        [style = work.style, cleared = std::move(cleared)] {
+            const std::string message =
+                cleared.decimals ? placesClearingMessage(cleared.factor) : "\n" + lcmClearingMessage(cleared.factor);
             return linesOf(extEquationLayout(style, cleared.first), extEquationLayout(style, cleared.second),
                            extEquationLayout(style, cleared.third), messageLayout(message));
         },
@@ -185,6 +190,19 @@ bool closingFrame(ExtendedWork& work, const PolyEquation& eq) {
     return true;
 }
 
+// The work on the normalised form of equation under the caller's choices,
+// before any step.
+ExtendedWork startedWork(const LinearStepChoices& choices, const Ext_polyEquation& equation,
+                         const Ext_polyEquation& normalised) {
+    ExtendedWork work;
+    static_cast<LinearStepChoices&>(work) = choices;
+    if (work.random == nullptr) work.random = &defaultRandomSource();
+    work.steps = StepKeeper(choices.kept);
+    work.letter = variableLetterOf(equation);
+    work.openingLine = extEquationLayout(choices.style, normalised);
+    return work;
+}
+
 // The solution of a normalised equation that has brackets, into work.steps;
 // false when the arithmetic gives out or linearEquationSteps refuses what is
 // left (work.refusal says why).
@@ -227,15 +245,18 @@ WorkedSteps extendedLinearEquationSteps(const Ext_polyEquation& equation, const 
     Ext_polyEquation normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
     if (!eitherExtSideHasBrackets(normalised)) return linearEquationSteps(extToPolyEquation(normalised), choices);
 
-    ExtendedWork work;
-    static_cast<LinearStepChoices&>(work) = choices;
-    if (work.random == nullptr) work.random = &defaultRandomSource();
-    work.steps = StepKeeper(choices.kept);
-    work.letter = variableLetterOf(equation);
-    work.openingLine = extEquationLayout(style, normalised);
-
-    if (!solveWithBrackets(work, std::move(normalised)))
-        return refusalOf(work.refusal, extEquationLayout(style, equation));
+    ExtendedWork work = startedWork(choices, equation, normalised);
+    if (!solveWithBrackets(work, std::move(normalised))) {
+        if (!work.clearedAboveLcm) return refusalOf(work.refusal, extEquationLayout(style, equation));
+        // Clearing by a power of ten above the lcm can carry a later step
+        // out of 64 bits where the lcm would not: the lcm clears instead.
+        normalised = unwrapUnitBracketsBothSides(pruneExtEquation(true, equation));
+        work = startedWork(choices, equation, normalised);
+        work.clearByLcm = true;
+        if (!solveWithBrackets(work, std::move(normalised))) {
+            return refusalOf(work.refusal, extEquationLayout(style, equation));
+        }
+    }
     return work.steps.take(std::move(work.workedLines));
 }
 

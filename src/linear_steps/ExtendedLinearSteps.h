@@ -7,6 +7,12 @@
 // steps are shown below the lines already worked. An opening "🤔" and a closing "😎" step frame the
 // whole unless the caller skips them.
 //
+// In the decimal style the clearing step takes 10 to the places shown, where
+// every top-level number is written as a decimal (clearFractionsStep in
+// ExtendedStepProducers.h); should that power, larger than the lcm, carry a
+// later step out of 64 bits, the working is done again clearing by the lcm,
+// so no equation is refused that the lcm clears.
+//
 // The refusal (Refusal.h): an equation with a denominator 0 anywhere gets the
 // one step of the equation, two blank lines, "division by zero" and "please
 // correct", commented "oops"; one whose arithmetic leaves 64 bits at any

@@ -26,6 +26,12 @@ bool isConstant(const Monomial& m, std::int64_t value) {
     return m.exponent == 0 && rationalEquals(m.coefficient, Rational{value, 1}, false);
 }
 
+// A bracket's multiplier that is not whole: in rational_fraction and decimal
+// its denominator goes under the whole product, below a fraction bar.
+bool stacksItsDenominator(const Term& t) {
+    return t.sub_exp.multiplies && t.monomial.coefficient.denominator != 1;
+}
+
 // Whether every group that drawing `group` reaches holds a term.
 bool reachesOnlyFilledGroups(const Ext_polynomial& side, std::size_t group) {
     if (group >= side.terms.size()) return true;  // drawn as "unexpected error"
@@ -239,7 +245,7 @@ private:
         } else {
             piece = inner(t, group);
         }
-        if (c.denominator == 1) return piece;
+        if (!stacksItsDenominator(t)) return piece;
         const Monomial denominator{Rational{c.denominator, 1, c.denominator_color, Color::black, Color::black}, 0};
         Piece under = termMonomial(denominator);
         return build_.join(kFractionJoin, std::move(piece), std::move(under), c.bar_color);
@@ -251,6 +257,10 @@ private:
 };
 
 }  // namespace
+
+bool coefficientDrawnAsDecimal(const Term& term, Style style) {
+    return style == Style::decimal && !stacksItsDenominator(term);
+}
 
 TagLayout termMonomialLayout(const Term& term, Style style) {
     const Ext_polynomial none;

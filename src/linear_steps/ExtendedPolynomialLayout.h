@@ -26,6 +26,11 @@ TagLayout extPolynomialLayout(std::size_t group, Style style, const Ext_polynomi
 // separate messages set side by side, over the denominator when it is not 1.
 TagLayout termMonomialLayout(const Term& term, Style style);
 
+// Whether the style writes the term's coefficient as a decimal: decimal does
+// for every coefficient but a bracket's multiplier that is not whole, whose
+// denominator goes under the whole product, below a fraction bar.
+bool coefficientDrawnAsDecimal(const Term& term, Style style);
+
 // The two sides, each from its last group, joined by the relation in the
 // equation's relation colour; "unexpected error" when a side has no group.
 TagLayout extEquationLayout(Style style, const Ext_polyEquation& equation);

@@ -7,6 +7,7 @@
 #include "algebra/IntegerFunctions.h"
 #include "algebra/Rational.h"
 #include "linear_steps/ExtendedEquationOps.h"
+#include "linear_steps/ExtendedPolynomialLayout.h"
 #include "linear_steps/ExtendedPolynomialOps.h"
 
 namespace duolinear {
@@ -42,27 +43,22 @@ std::optional<std::int64_t> topLevelDenominatorLcm(const Ext_polynomial& side) {
     return acc;
 }
 
-// The most decimal places a top-level coefficient of either side shows; no
-// value when one of them has no ending decimal.
-std::optional<int> topLevelPlacesShown(const Ext_polyEquation& equation) {
+// 10 to the most places that the top-level coefficients show, when the line
+// writes every one of them as a decimal that ends; no value when one is drawn
+// over a fraction bar (a bracket's multiplier that is not whole), when one
+// has no ending decimal, or when the power does not fit. So the places are
+// counted only from numbers that the line shows as decimals.
+std::optional<std::int64_t> powerOfPlacesShown(const Ext_polyEquation& equation) {
     int most = 0;
     for (const Ext_polynomial* side : {&equation.LHS, &equation.RHS}) {
         for (const Term& t : side->terms.back()) {
+            if (!coefficientDrawnAsDecimal(t, Style::decimal)) return std::nullopt;
             const std::optional<int> places = decimalPlaces(t.monomial.coefficient);
             if (!places) return std::nullopt;
             most = std::max(most, *places);
         }
     }
-    return most;
-}
-
-// The factor that clears top-level denominators whose lcm is m: in decimals
-// the power of ten of the places shown, where every term divides it.
-std::int64_t clearingFactor(const Ext_polyEquation& equation, std::int64_t m, bool decimals) {
-    if (!decimals) return m;
-    const std::optional<int> places = topLevelPlacesShown(equation);
-    const std::optional<std::int64_t> power = places ? powerOfTen(*places) : std::nullopt;
-    return power && *power % m == 0 ? *power : m;
+    return powerOfTen(most);
 }
 
 // The side with every top-level term rewritten; no value when a rewrite fails.
@@ -131,7 +127,10 @@ Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquat
     const std::optional<std::int64_t> m = lcm(*left, *right);
     if (!m) return Outcome<ClearedFractions>::failure();
     if (*m == 1) return Outcome<ClearedFractions>::nothing();
-    std::int64_t factor = clearingFactor(equation, *m, decimals);
+    std::optional<std::int64_t> power = decimals ? powerOfPlacesShown(equation) : std::nullopt;
+    if (power && *power % *m != 0) power.reset();
+    const std::int64_t wanted = power.value_or(*m);
+    std::int64_t factor = wanted;
     std::optional<Ext_polyEquation> cleared = topLevelClearedBy(equation, factor);
     // A power of ten may leave 64 bits where the lcm does not.
     if (!cleared && factor != *m) {
@@ -149,6 +148,8 @@ Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquat
                                      multipliedSide(equation.RHS, factor, factorColor), equation.relation};
     result.third = unwrapUnitBracketsBothSides(std::move(*cleared));
     result.factor = factor;
+    result.lcm = *m;
+    result.decimals = power.has_value() && factor == wanted;
     return Outcome<ClearedFractions>::of(std::move(result));
 }
 

@@ -25,6 +25,8 @@ struct ClearedFractions {
     Ext_polyEquation second;  // each side as factor(side), the factor marked
     Ext_polyEquation third;   // each top-level term multiplied out
     std::int64_t factor = 1;
+    std::int64_t lcm = 1;   // the lcm of the top-level denominators
+    bool decimals = false;  // factor is 10 to the places that the decimals show
 };
 
 // "simplify": every coefficient in lowest terms with a positive denominator,
@@ -33,10 +35,11 @@ Outcome<ExtEquationPair> simplifyStep(const Ext_polyEquation& equation);
 
 // "clear fractions": both sides multiplied by the lcm of the denominators of
 // their top-level terms; nothing to do when that lcm is 1. With highlight the
-// denominators and the factor are red. With decimals the factor is instead
-// 10 to the most places a top-level coefficient shows as a decimal (0.25 is
-// cleared by 100, not by 4), when every one of them ends and that power is a
-// multiple of the lcm.
+// denominators and the factor are red. With decimals (the decimal style) the
+// factor is instead 10 to the most places a top-level coefficient shows as a
+// decimal (0.25 is cleared by 100, not by 4), when the decimal style writes
+// every one of them as a decimal that ends and that power is a multiple of
+// the lcm; a line with a fraction bar among them keeps the lcm.
 Outcome<ClearedFractions> clearFractionsStep(bool highlight, const Ext_polyEquation& equation, bool decimals = false);
 
 // "combine simple like terms": like terms of each group summed (simple: only

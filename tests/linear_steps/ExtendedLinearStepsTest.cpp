@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -88,8 +89,9 @@ TEST(ExtendedLinearSteps, OpensNestedBracketsInnermostFirst) {
     EXPECT_EQ(comments(solve(kNested, {.clearExt = false}))[1], "distribute to remove (  )");
 }
 
-// The decimal style clears by 10 to the places its numbers show, and only a
-// power of ten clears decimals; any other factor clears fractions.
+// The decimal style clears by 10 to the places that its decimals show and
+// names the step by it; the lcm clears fractions, where a number has no
+// decimal that ends or where a number is drawn over a fraction bar.
 TEST(ExtendedLinearSteps, NamesItsClearingStepByTheFactor) {
     const struct {
         Ext_polyEquation e;
@@ -110,6 +112,22 @@ TEST(ExtendedLinearSteps, NamesItsClearingStepByTheFactor) {
          Style::decimal,
          {"clear fractions", "2(x + 1) = 0.33333333", "*3*(2(x + 1)) = *3*(0.33333333)", "6(x + 1) = 1",
           "\n3 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        // A bracket's multiplier that is not whole is drawn over a fraction
+        // bar, not as a decimal: the lcm clears the line, whatever places the
+        // multiplier would have as a decimal. (5/2)(x + 1) = 3, (1/8)(x + 1) =
+        // (3/4)x and (1/10)(x + 1) = 3, whose lcm is a power of ten.
+        {extEquation(side({{x(1), c(1)}, {times(5, 0, 2)}}), side({{c(3)}})),
+         Style::decimal,
+         {"clear fractions", "{5(x + 1)/*2*} = 3", "*2*({5(x + 1)/2}) = *2*(3)", "5(x + 1) = 6",
+          "\n2 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        {extEquation(side({{x(1), c(1)}, {times(1, 0, 8)}}), side({{x(3, 4)}})),
+         Style::decimal,
+         {"clear fractions", "{x + 1/*8*} = 0.75x", "*8*({x + 1/8}) = *8*(0.75x)", "x + 1 = 6x",
+          "\n8 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
+        {extEquation(side({{x(1), c(1)}, {times(1, 0, 10)}}), side({{c(3)}})),
+         Style::decimal,
+         {"clear fractions", "{x + 1/*10*} = 3", "*10*({x + 1/10}) = *10*(3)", "x + 1 = 30",
+          "\n10 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions"}},
     };
     for (const auto& c : cases) {
         const WorkedSteps worked = solve(c.e, {.style = c.style, .skip = true});
@@ -194,6 +212,115 @@ TEST(ExtendedLinearSteps, RefusesInOneStep) {
         EXPECT_EQ(readLines(refused.steps.at(0)).at(3), "not linear in one variable") << readExt(e);
     }
     EXPECT_EQ(readLines(solve(extEquation(side({}), side({{c(1)}}))).steps.at(0)), Lines{"unexpected error"});
+}
+
+// An exact rational in 128 bits, in lowest terms with a positive
+// denominator; arithmetic that leaves 128 bits fails the test.
+struct Exact {
+    __int128 n = 0;
+    __int128 d = 1;
+};
+
+Exact exact(__int128 n, __int128 d) {
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    __int128 a = n < 0 ? -n : n;
+    __int128 b = d;
+    while (b != 0) a = std::exchange(b, a % b);
+    return a > 1 ? Exact{n / a, d / a} : Exact{n, d};
+}
+
+__int128 product(__int128 a, __int128 b) {
+    __int128 result = 0;
+    if (__builtin_mul_overflow(a, b, &result)) ADD_FAILURE() << "out of 128 bits";
+    return result;
+}
+
+Exact operator*(Exact a, Exact b) {
+    return exact(product(a.n, b.n), product(a.d, b.d));
+}
+Exact operator+(Exact a, Exact b) {
+    __int128 n = 0;
+    if (__builtin_add_overflow(product(a.n, b.d), product(b.n, a.d), &n)) ADD_FAILURE() << "out of 128 bits";
+    return exact(n, product(a.d, b.d));
+}
+Exact operator-(Exact a, Exact b) {
+    return a + Exact{-b.n, b.d};
+}
+
+// The digits of v >= 0.
+std::string digits(__int128 v) {
+    return (v >= 10 ? digits(v / 10) : "") + static_cast<char>('0' + static_cast<int>(v % 10));
+}
+
+// The group of the side as a·x + b, where only constants multiply brackets.
+struct Linear {
+    Exact a;
+    Exact b;
+};
+Linear linearOf(const Ext_polynomial& side, std::size_t group) {
+    Linear sum;
+    for (const Term& t : side.terms.at(group)) {
+        const Rational& r = t.monomial.coefficient;
+        const Exact k = exact(r.numerator, r.denominator);
+        Linear term = t.monomial.exponent == 1 ? Linear{k, {}} : Linear{{}, k};
+        if (t.sub_exp.multiplies) {
+            const Linear inner = linearOf(side, t.sub_exp.index);
+            term = Linear{k * inner.a, k * inner.b};
+        }
+        sum = Linear{sum.a + term.a, sum.b + term.b};
+    }
+    return sum;
+}
+
+// "x REL value" for an equation with exactly one solution, the value as the
+// fraction style draws it.
+std::string exactAnswer(const Ext_polyEquation& e) {
+    const Linear left = linearOf(e.LHS, e.LHS.terms.size() - 1);
+    const Linear right = linearOf(e.RHS, e.RHS.terms.size() - 1);
+    const Exact a = left.a - right.a;
+    const Exact value = (right.b - left.b) * exact(a.d, a.n);
+    const Relation relation = a.n < 0 ? reversedRelation(e.relation) : e.relation;
+    const __int128 size = value.n < 0 ? -value.n : value.n;
+    const std::string text = value.d == 1 ? digits(size) : "[" + digits(size) + "/" + digits(value.d) + "]";
+    return "x " + rawValue(relation) + " " + (value.n < 0 ? "-" : "") + text;
+}
+
+// Clearing by a power of ten above the lcm can carry a later step out of 64
+// bits where the lcm would not; the equation is answered all the same.
+TEST(ExtendedLinearSteps, AnswersWhatTheLcmClears) {
+    const std::int64_t half = std::int64_t{1} << 62;  // 4611686018427387904
+    const struct {
+        Ext_polyEquation e;
+        std::string known;  // the answer, where it is known beforehand
+    } cases[] = {
+        // -3/12 < 3(x + (-half/8)x) + 11: no fraction bar, 10² against the lcm 4.
+        {extEquation(side({{c(-3, 12)}}), side({{x(1), x(-half, 8)}, {times(3, 0), c(11)}}), Relation::less_than),
+         "x < [15/2305843009213693948]"},
+        // 593x - 715((1099511627777/6)(-912x - 2)) <= (1/4)(-177 + (333/4)x) + 408/4 + 285/5:
+        // a fraction bar, the lcm 4 against 10².
+        {extEquation(side({{x(-912), c(-2)}, {times(1099511627777, 0, 6)}, {x(593), times(-715, 1)}}),
+                     side({{c(-177), x(333, 4)}, {times(1, 0, 4), c(408, 4), c(285, 5)}}),
+                     Relation::less_than_or_equal_to),
+         ""},
+        // -9x + 3(-10x + 59810(730/7)) = 2147483647x + x + (-half/100)x: 10² against the lcm 25.
+        {extEquation(side({{c(730, 7)}, {x(-10), times(59810, 0)}, {x(-9), times(3, 1)}}),
+                     side({{x(2147483647), x(1), x(-half, 100)}})),
+         ""},
+    };
+    for (const auto& c : cases) {
+        const std::string answer = exactAnswer(c.e);
+        if (!c.known.empty()) {
+            EXPECT_EQ(answer, c.known);
+        }
+        const WorkedSteps worked = solve(c.e, {.style = Style::decimal});
+        EXPECT_EQ(comments(worked).back(), "😎") << readExt(c.e);
+        if (worked.steps.size() < 2) continue;  // refused
+        // The last step before the closing one ends with the exact answer.
+        EXPECT_EQ(readLayout(worked.steps[worked.steps.size() - 2].back()), answer) << readExt(c.e);
+    }
 }
 
 TEST(ExtendedLinearSteps, SolutionStatusWithoutSteps) {

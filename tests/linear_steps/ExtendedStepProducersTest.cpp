@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -55,6 +56,26 @@ TEST(ExtendedStepProducers, ClearsTopLevelFractions) {
             clearFractionsStep(false, extEquation(side({{x(1)}, {times(1, 0, 2)}}), side({{c(1)}}))).value->third),
         "[[0], [x]] = [[2]]");
     EXPECT_FALSE(clearFractionsStep(true, extEquation(side({{x(1, 2)}, {times(2, 0)}}), side({{c(1)}}))).applies());
+    // In decimals: 10 to the places shown where every top-level number is
+    // written as a decimal; the lcm where one is drawn over a fraction bar.
+    const struct {
+        Ext_polyEquation e;
+        std::int64_t factor;
+        std::int64_t lcm;
+        bool decimals;
+    } inDecimals[] = {
+        {extEquation(side({{x(1), c(1)}, {times(2, 0)}}), side({{c(1, 4)}})), 100, 4, true},
+        {extEquation(side({{x(1), c(1)}, {times(5, 0, 2)}}), side({{c(3)}})), 2, 2, false},
+        {extEquation(side({{x(1), c(1)}, {times(1, 0, 8)}}), side({{x(3, 4)}})), 8, 8, false},
+        {extEquation(side({{x(1), c(1)}, {times(1, 0, 10)}}), side({{c(3)}})), 10, 10, false},
+    };
+    for (const auto& c : inDecimals) {
+        const Outcome<ClearedFractions> cleared = clearFractionsStep(false, c.e, true);
+        ASSERT_TRUE(cleared.applies()) << readExt(c.e);
+        EXPECT_EQ(cleared.value->factor, c.factor) << readExt(c.e);
+        EXPECT_EQ(cleared.value->lcm, c.lcm) << readExt(c.e);
+        EXPECT_EQ(cleared.value->decimals, c.decimals) << readExt(c.e);
+    }
     // A side without terms is no equation to clear.
     EXPECT_TRUE(clearFractionsStep(true, extEquation(side({{x(1, 2)}}), side({}))).failed);
     EXPECT_TRUE(clearFractionsStep(true, extEquation(side({}), side({{x(1, 2)}}))).failed);
